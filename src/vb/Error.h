@@ -1,0 +1,76 @@
+#pragma once
+// Errors of the original language, raised as C++ exceptions, and the one trap mechanism
+// that every procedure uses in place of the original's "On Error" handlers.
+
+#include <QString>
+#include <exception>
+#include <functional>
+#include <string>
+
+namespace vb {
+
+class Error : public std::exception {
+public:
+    Error() = default;
+    Error(int number, QString description = {}, QString source = {});
+    int number() const { return m_number; }
+    const QString& description() const { return m_description; }
+    const QString& source() const { return m_source; }
+    const char* what() const noexcept override;
+    static QString standardDescription(int number);   // the original's text for 5, 6, 9, 11, 13, 53 ...
+private:
+    int m_number = 0;
+    QString m_description;
+    QString m_source;
+    mutable std::string m_what;
+};
+
+[[noreturn]] void raise(int number, const QString& description = {}, const QString& source = {});
+
+// The program's current error object (the original's Err): the last error a trap caught.
+class Err {
+public:
+    static const Error& current();
+    static void set(const Error& e);
+    static void clear();
+};
+
+// Answers of an error handler, as the message box returns them.
+enum TrapAnswer { Abort = 3, Retry = 4, Ignore = 5 };
+
+// One trap per procedure: each step runs; when it raises, the handler gets the error and answers.
+// Retry runs the step again, Ignore goes on with the next step, any other answer leaves the
+// procedure (run() returns false and every later run() does nothing).
+// In skip mode ("resume next") a failing step is passed over without calling the handler.
+class Trap {
+public:
+    using Handler = std::function<int(const Error&)>;
+    explicit Trap(Handler handler);
+    static Trap skipping();                         // every failing step is skipped
+    bool run(const std::function<void()>& step);
+    bool left() const { return m_left; }
+    int lastAnswer() const { return m_lastAnswer; }
+private:
+    Handler m_handler;
+    bool m_skip = false;
+    bool m_left = false;
+    int m_lastAnswer = 0;
+};
+
+// End: ends the program through a hook that tests replace.
+using EndHook = std::function<void()>;
+void setEndHook(EndHook hook);
+[[noreturn]] void End();
+void DoEvents();
+
+} // namespace vb
+
+// Conventions for the rest of the runtime (each in its own header of this folder):
+//   Collection.h, Dictionary.h      the original's Collection and Scripting.Dictionary (vb::Object)
+//   Regional.h                      regional settings (Argentina by default), overridable in tests
+//   Conversions.h                   CStr, CInt, CLng, CDbl, CCur, CDate, IsDate, Val, Format, Str ...
+//   Strings.h                       Left, Mid, Right, InStr, Replace, Trim, UCase, Split, Like ...
+//   DateTime.h                      Now, Date, Time, DateSerial, DateAdd, DateDiff; a clock tests can fix
+//   Files.h                         Windows-1252 text files, Input #/Write #, fixed-length record files
+//   App.h                           App.Path, EXEName, Title, Environ, the raw command line
+// The End hook must not return: the default one exits the process, the one tests install throws.
