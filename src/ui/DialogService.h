@@ -35,6 +35,15 @@ public:
 
     static DialogService& instance();               // the Qt service unless a test installed another
     static void setInstance(DialogService* service); // nullptr restores the Qt service
+    // The service a caller installed, nullptr while the Qt service is in use. Only the GUI
+    // thread shows dialogs, so the current service is a plain pointer.
+    static DialogService* installed();
+
+    // The title of a box whose caller gave none: the program title when one was set, else
+    // QCoreApplication::applicationName().
+    static QString programTitle();
+    static void setProgramTitle(const QString& title);
+    static QString effectiveTitle(const QString& title);
 };
 
 // Shorthands used throughout the program.

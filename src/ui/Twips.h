@@ -1,0 +1,27 @@
+#pragma once
+// Lengths of the original are twips: 15 to a pixel (a 96 dpi screen). Twips to pixels
+// rounds to the nearest pixel with halves to the even one, as the original's integer
+// conversion does; pixels to twips is exact. A rectangle converts its left, top, width and
+// height each on its own, so a width survives unchanged whatever the left edge is.
+
+#include <QRect>
+
+class QWidget;
+
+namespace ui {
+
+class Twips {
+public:
+    static constexpr int perPixel = 15;
+
+    static int fromPixels(int pixels) { return pixels * perPixel; }
+    static int toPixels(double twips);
+    static QRect fromPixels(const QRect& pixels);
+    static QRect toPixels(const QRect& twips);
+
+    // Places and sizes a widget given in twips, relative to its parent.
+    static void place(QWidget* widget, double left, double top, double width, double height);
+    static QRect geometry(const QWidget* widget);
+};
+
+} // namespace ui
