@@ -1,0 +1,221 @@
+#include "kit/IniFile.h"
+#include "kit/Windows1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace kit {
+
+IniFile::IniFile(const QString& path)
+    : m_path(path)
+{
+    load();
+}
+
+void IniFile::load()
+{
+    QFile file(m_path);
+    m_exists = file.exists();
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString text = Windows1252::decode(file.readAll());
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        const bool crlf = c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n';
+        const qsizetype endLength = crlf ? 2 : 1;
+        m_lines.push_back({text.mid(start, i - start), text.mid(i, endLength)});
+        i += endLength - 1;
+        start = i + 1;
+    }
+    if (start < text.size())
+        m_lines.push_back({text.mid(start), QString()});
+}
+
+QString IniFile::trimBlanks(const QString& text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    while (from < to && blank(text.at(from)))
+        ++from;
+    while (to > from && blank(text.at(to - 1)))
+        --to;
+    return text.mid(from, to - from);
+}
+
+QString IniFile::unquote(const QString& text)
+{
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
+        return text.mid(1, text.size() - 2);
+    return text;
+}
+
+bool IniFile::sameName(const QString& a, const QString& b)
+{
+    return trimBlanks(a).compare(trimBlanks(b), Qt::CaseInsensitive) == 0;
+}
+
+IniFile::Parsed IniFile::parse(const QString& line)
+{
+    Parsed parsed;
+    const QString trimmed = trimBlanks(line);
+    if (trimmed.startsWith(u'[')) {
+        const qsizetype close = trimmed.indexOf(u']');
+        parsed.kind = Kind::Section;
+        parsed.name = trimBlanks(trimmed.mid(1, close < 0 ? -1 : close - 1));
+        return parsed;
+    }
+    if (trimmed.startsWith(u';'))
+        return parsed;
+    const qsizetype eq = trimmed.indexOf(u'=');
+    if (eq < 0)
+        return parsed;
+    parsed.kind = Kind::Key;
+    parsed.name = trimBlanks(trimmed.left(eq));
+    parsed.value = unquote(trimBlanks(trimmed.mid(eq + 1)));
+    return parsed;
+}
+
+int IniFile::findSection(const QString& section) const
+{
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        const Parsed p = parse(m_lines[i].text);
+        if (p.kind == Kind::Section && sameName(p.name, section))
+            return int(i);
+    }
+    return -1;
+}
+
+int IniFile::sectionEnd(int header) const
+{
+    for (size_t i = size_t(header) + 1; i < m_lines.size(); ++i) {
+        if (parse(m_lines[i].text).kind == Kind::Section)
+            return int(i);
+    }
+    return int(m_lines.size());
+}
+
+int IniFile::findKey(int header, const QString& key) const
+{
+    const int end = sectionEnd(header);
+    for (int i = header + 1; i < end; ++i) {
+        const Parsed p = parse(m_lines[size_t(i)].text);
+        if (p.kind == Kind::Key && sameName(p.name, key))
+            return i;
+    }
+    return -1;
+}
+
+std::optional<QString> IniFile::value(const QString& section, const QString& key) const
+{
+    const int header = findSection(section);
+    if (header < 0)
+        return std::nullopt;
+    const int line = findKey(header, key);
+    if (line < 0)
+        return std::nullopt;
+    return parse(m_lines[size_t(line)].text).value.left(MaxValueLength);
+}
+
+QString IniFile::value(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    return value(section, key).value_or(defaultValue);
+}
+
+QStringList IniFile::sections() const
+{
+    QStringList names;
+    for (const Line& line : m_lines) {
+        const Parsed p = parse(line.text);
+        if (p.kind == Kind::Section)
+            names << p.name;
+    }
+    return names;
+}
+
+QStringList IniFile::keys(const QString& section) const
+{
+    QStringList names;
+    const int header = findSection(section);
+    if (header < 0)
+        return names;
+    const int end = sectionEnd(header);
+    for (int i = header + 1; i < end; ++i) {
+        const Parsed p = parse(m_lines[size_t(i)].text);
+        if (p.kind == Kind::Key)
+            names << p.name;
+    }
+    return names;
+}
+
+QString IniFile::lineEnd() const
+{
+    for (const Line& line : m_lines) {
+        if (!line.end.isEmpty())
+            return line.end;
+    }
+    return QStringLiteral("\r\n");
+}
+
+QString IniFile::valueForWriting(const QString& value)
+{
+    const bool quoted = value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"');
+    if (quoted || trimBlanks(value) != value)
+        return u'"' + value + u'"';
+    return value;
+}
+
+void IniFile::insertLine(int at, const QString& text)
+{
+    // The line before the new one may be the last of the file, without a line end.
+    if (at > 0 && m_lines[size_t(at - 1)].end.isEmpty())
+        m_lines[size_t(at - 1)].end = lineEnd();
+    m_lines.insert(m_lines.begin() + at, Line{text, lineEnd()});
+}
+
+bool IniFile::setValue(const QString& section, const QString& key, const QString& value)
+{
+    auto hasBreak = [](const QString& s) { return s.contains(u'\r') || s.contains(u'\n'); };
+    if (hasBreak(section) || hasBreak(key) || hasBreak(value) || section.contains(u']')
+        || key.contains(u'=') || trimBlanks(key).isEmpty() || trimBlanks(key).startsWith(u'[')
+        || trimBlanks(key).startsWith(u';'))
+        return false;
+
+    const QString written = valueForWriting(value);
+    int header = findSection(section);
+    if (header < 0) {
+        const int at = int(m_lines.size());
+        insertLine(at, u'[' + trimBlanks(section) + u']');
+        insertLine(at + 1, trimBlanks(key) + u'=' + written);
+        return save();
+    }
+    const int line = findKey(header, key);
+    if (line >= 0) {
+        QString& text = m_lines[size_t(line)].text;
+        text = text.left(text.indexOf(u'=') + 1) + written;
+        return save();
+    }
+    // After the section's last non-blank line, so blank separators stay below it.
+    int at = sectionEnd(header);
+    while (at > header + 1 && trimBlanks(m_lines[size_t(at - 1)].text).isEmpty())
+        --at;
+    insertLine(at, trimBlanks(key) + u'=' + written);
+    return save();
+}
+
+bool IniFile::save() const
+{
+    QString text;
+    for (const Line& line : m_lines)
+        text += line.text + line.end;
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(Windows1252::encode(text));
+    return file.commit();
+}
+
+} // namespace kit

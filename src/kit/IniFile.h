@@ -1,0 +1,67 @@
+#pragma once
+// INI files read as the Windows private-profile functions read them: section and key names
+// without regard to case, blanks around names and values trimmed, a value's surrounding double
+// quotes removed, the first matching section and the first matching key in it win, a line
+// without "=" is no key, at most 1023 characters come back. Text is Windows-1252 with CR LF,
+// LF or lone CR line ends. Writing a value changes only the line it concerns (or adds one) and
+// keeps every other byte of the file.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace kit {
+
+class IniFile {
+public:
+    static constexpr int MaxValueLength = 1023;     // what a 1024-character buffer can return
+
+    // Reads the file at once; a missing or unreadable file behaves as an empty one.
+    explicit IniFile(const QString& path);
+
+    const QString& path() const { return m_path; }
+    bool exists() const { return m_exists; }
+
+    std::optional<QString> value(const QString& section, const QString& key) const;
+    QString value(const QString& section, const QString& key, const QString& defaultValue) const;
+    QStringList sections() const;                   // in file order, duplicates included
+    QStringList keys(const QString& section) const; // of the first matching section
+
+    // Sets the key of the first matching section, adding the key or the section when missing.
+    // A value with blanks at either end, or one that is itself quoted, is written between double
+    // quotes so that it reads back unchanged. False when the names or the value cannot be
+    // written (line breaks, "=" in a key, "]" in a section) or the file cannot be saved.
+    bool setValue(const QString& section, const QString& key, const QString& value);
+
+private:
+    struct Line {
+        QString text;
+        QString end;                                 // "\r\n", "\n", "\r" or "" for the last line
+    };
+    enum class Kind { Other, Section, Key };
+    struct Parsed {
+        Kind kind = Kind::Other;
+        QString name;                                // section or key name, trimmed
+        QString value;                               // key value, trimmed and unquoted
+    };
+
+    void load();
+    static Parsed parse(const QString& line);
+    static QString trimBlanks(const QString& text);
+    static QString unquote(const QString& text);
+    static bool sameName(const QString& a, const QString& b);
+    int findSection(const QString& section) const;  // line index of its header, -1 when missing
+    int sectionEnd(int header) const;               // index of the next header, or the line count
+    int findKey(int header, const QString& key) const;
+    QString lineEnd() const;
+    static QString valueForWriting(const QString& value);
+    void insertLine(int at, const QString& text);
+    bool save() const;
+
+    QString m_path;
+    bool m_exists = false;
+    std::vector<Line> m_lines;
+};
+
+} // namespace kit
