@@ -13,7 +13,7 @@ namespace ui {
 
 class MessageBoxFactory {
 public:
-    static std::unique_ptr<QMessageBox> create(const QString& prompt, int style, const QString& title,
+    static std::unique_ptr<QMessageBox> create(const QString& prompt, int style, const QString& title = {},
                                                QWidget* parent = nullptr);
     // One of MsgBoxResult: the clicked button's answer, or the escape answer when the box
     // was closed another way.

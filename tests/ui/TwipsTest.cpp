@@ -1,0 +1,45 @@
+#include "ui/Twips.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using ui::Twips;
+
+TEST(Twips, PixelsToTwipsIsExactAndComesBack)
+{
+    EXPECT_EQ(Twips::fromPixels(42), 630);
+    EXPECT_EQ(Twips::fromPixels(-3), -45);
+    for (int px : {0, 1, 7, 96, 1024, -20})
+        EXPECT_EQ(Twips::toPixels(Twips::fromPixels(px)), px);
+}
+
+TEST(Twips, TwipsToPixelsRoundsHalvesToEven)
+{
+    EXPECT_EQ(Twips::toPixels(225), 15);
+    EXPECT_EQ(Twips::toPixels(7), 0);
+    EXPECT_EQ(Twips::toPixels(8), 1);
+    EXPECT_EQ(Twips::toPixels(7.5), 0);   // 0.5 px
+    EXPECT_EQ(Twips::toPixels(22.5), 2);  // 1.5 px
+    EXPECT_EQ(Twips::toPixels(37.5), 2);  // 2.5 px
+    EXPECT_EQ(Twips::toPixels(-22.5), -2);
+    EXPECT_EQ(Twips::toPixels(1695), 113);
+}
+
+TEST(Twips, RectanglesConvertEachSideOnItsOwn)
+{
+    const QRect px = Twips::toPixels(QRect(323, 2760, 1695, 375));
+    EXPECT_EQ(px, QRect(22, 184, 113, 25));
+    EXPECT_EQ(Twips::fromPixels(px), QRect(330, 2760, 1695, 375));
+    const QRect round(10, 20, 300, 40);
+    EXPECT_EQ(Twips::toPixels(Twips::fromPixels(round)), round);
+}
+
+TEST(Twips, PlacesWidgetsAndReadsTheirGeometryBack)
+{
+    QWidget parent;
+    parent.resize(800, 600);
+    auto* child = new QWidget(&parent);
+    Twips::place(child, 1680, 0, 1455, 375);
+    EXPECT_EQ(child->geometry(), QRect(112, 0, 97, 25));
+    EXPECT_EQ(Twips::geometry(child), QRect(1680, 0, 1455, 375));
+}
