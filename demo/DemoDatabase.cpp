@@ -1,0 +1,69 @@
+#include "DemoDatabase.h"
+
+#include "SchemaScript.h"
+
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <stdexcept>
+
+#ifdef RPQ_DEMO_WITH_ADO
+#include "ado/SqliteSupport.h"
+#else
+#include "FallbackSqlFunctions.h"
+#endif
+
+DemoDatabase::DemoDatabase(const QString &path)
+{
+    QFile::remove(path);
+    if (sqlite3_open(path.toUtf8().constData(), &m_db) != SQLITE_OK) {
+        const std::string message = m_db ? sqlite3_errmsg(m_db) : "out of memory";
+        sqlite3_close(m_db);
+        throw std::runtime_error("cannot create " + path.toStdString() + ": " + message);
+    }
+    prepareConnection(m_db);
+    // A demo file is rebuilt rather than recovered, so durability buys nothing here.
+    execute("PRAGMA journal_mode = OFF");
+    execute("PRAGMA synchronous = OFF");
+}
+
+DemoDatabase::~DemoDatabase()
+{
+    sqlite3_close(m_db);
+}
+
+void DemoDatabase::runScript(const QString &script)
+{
+    for (const QString &statement : SchemaScript::statements(script))
+        execute(SchemaScript::toSqlite(statement).toStdString());
+}
+
+void DemoDatabase::execute(const std::string &sql)
+{
+    char *error = nullptr;
+    if (sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string message = error ? error : "unknown error";
+        sqlite3_free(error);
+        throw std::runtime_error(message + " in: " + sql);
+    }
+}
+
+void DemoDatabase::begin()
+{
+    execute("BEGIN");
+}
+
+void DemoDatabase::commit()
+{
+    execute("COMMIT");
+}
+
+void DemoDatabase::prepareConnection(sqlite3 *db)
+{
+#ifdef RPQ_DEMO_WITH_ADO
+    ado::prepareSqliteConnection(db);
+#else
+    FallbackSqlFunctions::registerOn(db);
+#endif
+}

@@ -1,0 +1,34 @@
+#include "DemoFixture.h"
+
+#include "DemoGenerator.h"
+
+#include <stdexcept>
+
+DemoFixture::DemoFixture(int size, std::uint64_t seed)
+{
+    if (!m_folder.isValid())
+        throw std::runtime_error("no temporary folder for the demo database");
+    DemoGenerator::Options options;
+    options.folder = m_folder.path();
+    options.database = databaseName();
+    options.seed = seed;
+    options.size = size;
+    DemoGenerator(options).run();
+}
+
+QString DemoFixture::databasePath() const
+{
+    return DemoGenerator::databasePath(folder(), databaseName());
+}
+
+QString DemoFixture::statisticsPath() const
+{
+    return DemoGenerator::databasePath(folder(), DemoGenerator::statisticsDatabase());
+}
+
+QString DemoFixture::connectionString() const
+{
+    // The suite's own SQL Server form; the database login is the database name.
+    const QString name = databaseName();
+    return QStringLiteral("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=%2;Pwd=%2;Connect Timeout=5;").arg(folder(), name);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// Builds the demo suite database <folder>/<database>.db and the statistics database
+// <folder>/KQ_ESTADISTICAS.db. The same seed and size give the same rows.
+class DemoGenerator
+{
+public:
+    struct Options
+    {
+        QString folder;
+        QString database = QStringLiteral("DEMO");
+        std::uint64_t seed = 1;
+        int size = 2000; // purchase documents
+    };
+
+    explicit DemoGenerator(Options options);
+
+    void run();
+
+    static QString statisticsDatabase() { return QStringLiteral("KQ_ESTADISTICAS"); }
+    static QString databasePath(const QString &folder, const QString &database);
+
+private:
+    void writeSuiteDatabase();
+    void writeStatisticsDatabase();
+    static QString resourceText(const QString &name);
+
+    Options m_options;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "DemoMasters.h"
+
+#include <string>
+#include <vector>
+
+class DemoDatabase;
+class DemoRandom;
+
+// Settings, users, report table and every master and code table of the demo.
+class MasterDataWriter
+{
+public:
+    using Row = std::vector<std::string>;
+
+    MasterDataWriter(DemoDatabase &db, DemoRandom &random, int size);
+
+    DemoMasters write();
+
+    // Plain and stored form of the demo users' passwords, for the run script and tests.
+    static std::string storedPassword(const std::string &plain);
+
+private:
+    void insertAll(const std::string &table, const Row &columns, const std::vector<Row> &rows);
+    void writeConfiguration();
+    void writeUsers();
+    void writeMenuAndTasks();
+    void writeReports();
+    void writeDocumentTypes();
+    void writeBusinessUnits();
+    void writeDeposits();
+    void writeFamilies();
+    void writeSuppliers();
+    void writeClients();
+    void writeLedgerAccounts();
+    void writeArticles();
+    void writeMotives();
+    void writeCodeTables();
+    void writeCostCentresAndPositions();
+    std::string companyName();
+    std::string personName();
+    std::string address();
+    std::string uniqueCuit(int prefix);
+
+    DemoDatabase &m_db;
+    DemoRandom &m_random;
+    int m_size;
+    DemoMasters m_masters;
+    std::vector<std::string> m_usedCuits;
+};

@@ -1,0 +1,41 @@
+// rpq_demogen <folder> <database> <seed> <size>: writes the demo databases and reports the time taken.
+#include "DemoGenerator.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 5) {
+        std::fprintf(stderr, "usage: rpq_demogen <folder> <database> <seed> <size>\n");
+        return 2;
+    }
+    bool seedOk = false;
+    bool sizeOk = false;
+    DemoGenerator::Options options;
+    options.folder = args[1];
+    options.database = args[2];
+    options.seed = args[3].toULongLong(&seedOk);
+    options.size = args[4].toInt(&sizeOk);
+    if (!seedOk || !sizeOk) {
+        std::fprintf(stderr, "rpq_demogen: seed and size must be whole numbers\n");
+        return 2;
+    }
+    try {
+        QElapsedTimer timer;
+        timer.start();
+        DemoGenerator(options).run();
+        std::printf("%s: %d documents in %.2f s\n",
+                    qPrintable(DemoGenerator::databasePath(options.folder, options.database)),
+                    options.size, static_cast<double>(timer.elapsed()) / 1000.0);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "rpq_demogen: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
