@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -254,6 +255,57 @@ bool Control::selected(const QObject* control, int row)
     }
     if (auto combo = qobject_cast<const QComboBox*>(control)) return row >= 0 && combo->currentIndex() == row;
     return false;
+}
+
+QHeaderView* Control::header(const QObject* control)
+{
+    if (auto tree = qobject_cast<const QTreeWidget*>(control)) return tree->header();
+    if (auto table = qobject_cast<const QTableWidget*>(control)) return table->horizontalHeader();
+    return nullptr;
+}
+
+int Control::columnCount(const QObject* control)
+{
+    const QHeaderView* h = header(control);
+    return h ? h->count() : 0;
+}
+
+QString Control::columnText(const QObject* control, int column)
+{
+    const QHeaderView* h = header(control);
+    if (!h || column < 0 || column >= h->count())
+        return {};
+    return h->model()->headerData(column, Qt::Horizontal).toString();
+}
+
+int Control::columnWidth(const QObject* control, int column)
+{
+    const QHeaderView* h = header(control);
+    return h && column >= 0 && column < h->count() ? h->sectionSize(column) : 0;
+}
+
+bool Control::setColumnWidth(QObject* control, int column, int pixels)
+{
+    QHeaderView* h = header(control);
+    if (!h || column < 0 || column >= h->count() || pixels < 0)
+        return false;
+    h->resizeSection(column, pixels);
+    return true;
+}
+
+int Control::columnPosition(const QObject* control, int column)
+{
+    const QHeaderView* h = header(control);
+    return h ? h->visualIndex(column) : -1;
+}
+
+bool Control::setColumnPosition(QObject* control, int column, int position)
+{
+    QHeaderView* h = header(control);
+    if (!h || column < 0 || column >= h->count() || position < 0 || position >= h->count())
+        return false;
+    h->moveSection(h->visualIndex(column), position);
+    return true;
 }
 
 bool Control::isControl(const QObject* object)

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QVariant>
 
+class QHeaderView;
 class QObject;
 class QWidget;
 
@@ -53,6 +54,15 @@ public:
     static bool setListIndex(QObject* control, int row);
     static bool selected(const QObject* control, int row);
 
+    // Columns of a list view (QTreeWidget or QTableWidget), counted from 0 in the order they
+    // were added; width in pixels; position is where the user has dragged the column to.
+    static int columnCount(const QObject* control);
+    static QString columnText(const QObject* control, int column);
+    static int columnWidth(const QObject* control, int column);
+    static bool setColumnWidth(QObject* control, int column, int pixels);
+    static int columnPosition(const QObject* control, int column);
+    static bool setColumnPosition(QObject* control, int column, int position);
+
     static QList<QObject*> controls(const QObject* window);
     // Names compared without regard to case; index -1 takes the first control of that name.
     static QObject* find(const QObject* window, const QString& name, int index = -1);
@@ -60,6 +70,7 @@ public:
     static QList<QObject*> array(const QObject* window, const QString& name);
 
 private:
+    static QHeaderView* header(const QObject* control);
     static QString qtTypeName(const QObject* control);
     static bool isControl(const QObject* object);
     static bool holdsControls(const QObject* object);

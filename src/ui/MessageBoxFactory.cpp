@@ -40,6 +40,12 @@ QMessageBox::Icon qtIcon(MsgBoxLayout::Icon icon)
     }
 }
 
+// The program breaks lines with CR LF; a plain-text label wants LF alone.
+QString withNewLines(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 QPushButton* addAnswerButton(QMessageBox& box, int answer)
 {
     const ButtonLook look = lookOf(answer);
@@ -58,15 +64,13 @@ std::unique_ptr<QMessageBox> MessageBoxFactory::create(const QString& prompt, in
     box->setWindowTitle(DialogService::effectiveTitle(title));
     // Prompts often carry SQL or paths with "<"; never let them turn into rich text.
     box->setTextFormat(Qt::PlainText);
-    box->setText(prompt);
+    box->setText(withNewLines(prompt));
     box->setIcon(qtIcon(layout.icon()));
     QList<QPushButton*> buttons;
     for (int answer : layout.buttons())
         buttons.append(addAnswerButton(*box, answer));
     box->setDefaultButton(buttons.at(layout.defaultIndex()));
-    const int escape = layout.escapeAnswer();
-    if (escape != 0)
-        box->setEscapeButton(buttons.at(layout.buttons().indexOf(escape)));
+    box->setEscapeButton(buttons.at(layout.buttons().indexOf(layout.escapeAnswer())));
     return box;
 }
 
@@ -80,8 +84,7 @@ int MessageBoxFactory::answer(const QMessageBox& box)
     const int clicked = answerOf(box.clickedButton());
     if (clicked != 0)
         return clicked;
-    const int escape = answerOf(box.escapeButton());
-    return escape != 0 ? escape : vbCancel;
+    return answerOf(box.escapeButton());
 }
 
 } // namespace ui

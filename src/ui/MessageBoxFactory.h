@@ -15,7 +15,7 @@ class MessageBoxFactory {
 public:
     static std::unique_ptr<QMessageBox> create(const QString& prompt, int style, const QString& title = {},
                                                QWidget* parent = nullptr);
-    // One of MsgBoxResult: the clicked button's answer, or the escape answer when the box
+    // One of MsgBoxResult: the clicked button's answer, or the escape button's when the box
     // was closed another way.
     static int answer(const QMessageBox& box);
     // The answer a button of a box built here stands for, 0 for any other button.

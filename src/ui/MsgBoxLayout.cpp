@@ -47,7 +47,7 @@ int MsgBoxLayout::escapeAnswer() const
         return vbCancel;
     if (m_buttons.size() == 1)
         return m_buttons.first();
-    return 0;
+    return offers(vbNo) ? vbNo : vbAbort;
 }
 
 } // namespace ui

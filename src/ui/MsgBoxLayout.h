@@ -20,8 +20,9 @@ public:
     // to the first, as the original does.
     int defaultIndex() const { return m_defaultIndex; }
     int defaultAnswer() const { return m_buttons.at(m_defaultIndex); }
-    // The answer the box gives when closed without a button (Escape, the close box):
-    // Cancel when there is one, OK on a lone OK box, otherwise 0 (no escape).
+    // The answer of Escape and the close box: Cancel when there is one, else the lone OK,
+    // else the answer that stops the action (No, Abort). The original ignored Escape on
+    // Yes/No and Abort/Retry/Ignore boxes; here it never leaves a box without an answer.
     int escapeAnswer() const;
     bool offers(int answer) const { return m_buttons.contains(answer); }
 

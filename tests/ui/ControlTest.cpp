@@ -210,6 +210,38 @@ TEST(Control, ListsOfCombosAndListBoxes)
     EXPECT_EQ(Control::listCount(w.code), 0);
 }
 
+TEST(Control, ListViewColumnsByLogicalIndexWhereverTheyWereMoved)
+{
+    QTreeWidget view;
+    view.setHeaderLabels({"Codigo", "Descripcion", "Cantidad"});
+    QTableWidget table(0, 2);
+    table.setHorizontalHeaderLabels({"Fecha", "Total"});
+    EXPECT_EQ(Control::columnCount(&view), 3);
+    EXPECT_EQ(Control::columnCount(&table), 2);
+    EXPECT_EQ(Control::columnText(&view, 1), "Descripcion");
+    EXPECT_EQ(Control::columnText(&table, 1), "Total");
+    EXPECT_EQ(Control::columnText(&view, 3), "");
+
+    ASSERT_TRUE(Control::setColumnWidth(&view, 2, 87));
+    EXPECT_EQ(Control::columnWidth(&view, 2), 87);
+    ASSERT_TRUE(Control::setColumnPosition(&view, 2, 0));
+    EXPECT_EQ(Control::columnPosition(&view, 2), 0);
+    EXPECT_EQ(Control::columnPosition(&view, 0), 1);
+    EXPECT_EQ(Control::columnPosition(&view, 1), 2);
+    // Moving does not renumber: column 2 is still "Cantidad", with its width.
+    EXPECT_EQ(Control::columnText(&view, 2), "Cantidad");
+    EXPECT_EQ(Control::columnWidth(&view, 2), 87);
+    ASSERT_TRUE(Control::setColumnPosition(&view, 0, 2));
+    EXPECT_EQ(Control::columnPosition(&view, 0), 2);
+    EXPECT_EQ(Control::columnPosition(&view, 2), 0);
+
+    EXPECT_FALSE(Control::setColumnPosition(&view, 0, 3));
+    EXPECT_FALSE(Control::setColumnWidth(&table, 5, 10));
+    QLineEdit edit;
+    EXPECT_EQ(Control::columnCount(&edit), 0);
+    EXPECT_FALSE(Control::setColumnWidth(&edit, 0, 10));
+}
+
 TEST(Control, WindowControlsComeInCreationOrderWithoutQtInnards)
 {
     SmallWindow w;

@@ -4,10 +4,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -42,14 +48,28 @@ QAbstractButton* buttonFor(const QMessageBox& box, int answer)
     return nullptr;
 }
 
-// exec() cannot be avoided for the real service: act on the modal window once it is up.
-void whenModalShows(std::function<void(QWidget*)> action)
+// exec() cannot be avoided for the real service: act on the modal window once it is up,
+// and never let a test hang on a window the action failed to close.
+template <typename Call>
+auto withModal(const std::function<void(QWidget*)>& action, Call call)
 {
-    QTimer::singleShot(0, [action] {
+    QTimer act;
+    act.setSingleShot(true);
+    QObject::connect(&act, &QTimer::timeout, [&action] {
         QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
         action(modal);
     });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        ADD_FAILURE() << "modal window left open";
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->done(0);
+    });
+    act.start(0);
+    watchdog.start(5000);
+    return call();
 }
 
 struct StyleCase {
@@ -102,6 +122,9 @@ TEST(MessageBoxFactory, TitleTextAndEscape)
 
     EXPECT_EQ(MessageBoxFactory::answerOf(MessageBoxFactory::create("x", vbYesNoCancel)->escapeButton()), vbCancel);
     EXPECT_EQ(MessageBoxFactory::answerOf(MessageBoxFactory::create("x", vbOKOnly)->escapeButton()), vbOK);
+    EXPECT_EQ(MessageBoxFactory::answerOf(MessageBoxFactory::create("x", vbYesNo)->escapeButton()), vbNo);
+    EXPECT_EQ(MessageBoxFactory::answerOf(MessageBoxFactory::create("x", vbAbortRetryIgnore)->escapeButton()), vbAbort);
+    EXPECT_EQ(MessageBoxFactory::create("Linea 1\r\nLinea 2\rLinea 3", vbOKOnly)->text(), "Linea 1\nLinea 2\nLinea 3");
 }
 
 TEST(MessageBoxFactory, AnswerComesFromTheClickedButton)
@@ -110,50 +133,85 @@ TEST(MessageBoxFactory, AnswerComesFromTheClickedButton)
     buttonFor(*box, vbRetry)->click();
     EXPECT_EQ(MessageBoxFactory::answer(*box), vbRetry);
 
-    auto closed = MessageBoxFactory::create("x", vbYesNoCancel);
-    EXPECT_EQ(MessageBoxFactory::answer(*closed), vbCancel); // closed without a click
+    // Closed without a click: the escape button's answer, always one the box offers.
+    EXPECT_EQ(MessageBoxFactory::answer(*MessageBoxFactory::create("x", vbYesNoCancel)), vbCancel);
+    EXPECT_EQ(MessageBoxFactory::answer(*MessageBoxFactory::create("x", vbYesNo)), vbNo);
 }
 
 TEST(QtDialogService, MsgBoxRunsTheRealBoxAndReturnsTheChosenAnswer)
 {
     QtDialogService service;
-    whenModalShows([](QWidget* modal) {
+    const auto clickNo = [](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->text(), "¿Continuar?");
         buttonFor(*box, vbNo)->click();
-    });
-    EXPECT_EQ(service.msgBox("¿Continuar?", vbYesNo + vbQuestion, "Pregunta"), vbNo);
+    };
+    EXPECT_EQ(withModal(clickNo, [&] { return service.msgBox("¿Continuar?", vbYesNo + vbQuestion, "Pregunta"); }),
+              vbNo);
+
+    const auto pressEscape = [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); };
+    EXPECT_EQ(withModal(pressEscape, [&] { return service.msgBox("Error", vbRetryCancel); }), vbCancel);
 }
 
 TEST(QtDialogService, InputBoxReturnsTypedTextOrEmptyOnCancel)
 {
     QtDialogService service;
-    whenModalShows([](QWidget* modal) {
+    const auto typeAndAccept = [](QWidget* modal) {
         auto* dialog = qobject_cast<InputBoxDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->prompt(), "Nombre de la plantilla");
         EXPECT_EQ(dialog->text(), "Mensual");
-        dialog->setText("Anual");
-        dialog->accept();
-    });
-    EXPECT_EQ(service.inputBox("Nombre de la plantilla", "Plantillas", "Mensual"), "Anual");
+        EXPECT_EQ(dialog->windowTitle(), "Plantillas");
+        dialog->editor()->clear();
+        QTest::keyClicks(dialog->editor(), "Anual");
+        QTest::keyClick(dialog->editor(), Qt::Key_Return);
+    };
+    EXPECT_EQ(withModal(typeAndAccept, [&] { return service.inputBox("Nombre de la plantilla", "Plantillas", "Mensual"); }),
+              "Anual");
 
-    whenModalShows([](QWidget* modal) {
+    const auto typeAndCancel = [](QWidget* modal) {
         auto* dialog = qobject_cast<InputBoxDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         dialog->setText("no se usa");
-        dialog->reject();
+        QTest::keyClick(dialog->editor(), Qt::Key_Escape);
+    };
+    EXPECT_EQ(withModal(typeAndCancel, [&] { return service.inputBox("Nombre", {}, "Mensual"); }), "");
+}
+
+TEST(QtDialogService, OpenFileUsesTheConvertedFilterAndReturnsTheChosenPath)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile report(folder.filePath("compras.rpt"));
+    ASSERT_TRUE(report.open(QIODevice::WriteOnly));
+    report.close();
+
+    QtDialogService service;
+    const auto choose = [&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{"Informes (*.rpt)", "Todos (*.*)"}));
+        EXPECT_EQ(dialog->windowTitle(), "Abrir informe");
+        EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(folder.path()).canonicalPath());
+        dialog->selectFile(report.fileName());
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+    const QString chosen = withModal(choose, [&] {
+        return service.openFileName("Abrir informe", "Informes|*.rpt|Todos|*.*", folder.path());
     });
-    EXPECT_EQ(service.inputBox("Nombre", {}, "Mensual"), "");
+    EXPECT_EQ(QFileInfo(chosen).canonicalFilePath(), QFileInfo(report).canonicalFilePath());
+
+    const auto cancel = [](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); };
+    EXPECT_EQ(withModal(cancel, [&] { return service.openFileName("Abrir", {}, folder.path()); }), "");
 }
 
 TEST(QtDialogService, ModalWindowRunsToItsResult)
 {
     QtDialogService service;
     QDialog dialog;
-    whenModalShows([](QWidget* modal) { static_cast<QDialog*>(modal)->done(7); });
-    EXPECT_EQ(service.showModal(&dialog), 7);
+    const auto finish = [](QWidget* modal) { static_cast<QDialog*>(modal)->done(7); };
+    EXPECT_EQ(withModal(finish, [&] { return service.showModal(&dialog); }), 7);
     EXPECT_EQ(service.showModal(nullptr), QDialog::Rejected);
 
     QWidget window;
