@@ -86,6 +86,21 @@ ScriptedDialogService::ModalHandler ScriptedDialogService::takeModalHandler(cons
     return m_modalHandlers.isEmpty() ? ModalHandler() : m_modalHandlers.dequeue();
 }
 
+int ScriptedDialogService::runModal(QDialog* dialog, const ModalHandler& handler)
+{
+    // The handler may delete the window; exec() itself deletes a delete-on-close window.
+    const QPointer<QDialog> guard(dialog);
+    const bool deleteOnClose = dialog->testAttribute(Qt::WA_DeleteOnClose);
+    dialog->setResult(QDialog::Rejected);
+    dialog->show();
+    const int result = handler ? handler(dialog) : int(QDialog::Rejected);
+    if (guard && guard->isVisible())
+        guard->done(result);
+    if (guard && deleteOnClose)
+        delete guard.data();
+    return result;
+}
+
 int ScriptedDialogService::showModal(QDialog* dialog)
 {
     const QString name = dialog ? dialog->objectName() : QString();
@@ -93,16 +108,10 @@ int ScriptedDialogService::showModal(QDialog* dialog)
     record(Kind::Modal, name, dialog ? dialog->windowTitle() : QString()).window = dialog;
     const ModalHandler handler = takeModalHandler(name);
     int result = QDialog::Rejected;
-    if (dialog) {
-        dialog->setResult(QDialog::Rejected);
-        dialog->show();
-        if (handler)
-            result = handler(dialog);
-        if (dialog->isVisible())
-            dialog->done(result);
-    } else if (handler) {
+    if (dialog)
+        result = runModal(dialog, handler);
+    else if (handler)
         result = handler(nullptr);
-    }
     // The handler may itself raise prompts, so the record is found again by position.
     m_prompts[at].ranDry = !handler;
     m_prompts[at].answer = result;

@@ -57,7 +57,8 @@ public:
     QString inputBox(const QString& prompt, const QString& title = {}, const QString& defaultText = {}) override;
     QString openFileName(const QString& title, const QString& filter, const QString& initialFolder) override;
     // Shows the window (so show-time loading runs), hands it to the handler, and closes it
-    // with done() when the handler left it open, as exec() would end.
+    // with done() when the handler left it open, as exec() would end; a delete-on-close
+    // window is deleted afterwards, as exec() does. The handler's return is the result.
     int showModal(QDialog* dialog) override;
     void showModeless(QWidget* window) override;
 
@@ -73,6 +74,7 @@ public:
 private:
     Prompt& record(Kind kind, const QString& text, const QString& title);
     ModalHandler takeModalHandler(const QString& objectName);
+    static int runModal(QDialog* dialog, const ModalHandler& handler);
 
     QList<Prompt> m_prompts;
     QQueue<int> m_msgBoxAnswers;

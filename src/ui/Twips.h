@@ -5,6 +5,7 @@
 // height each on its own, so a width survives unchanged whatever the left edge is.
 
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -22,6 +23,13 @@ public:
     // Places and sizes a widget given in twips, relative to its parent.
     static void place(QWidget* widget, double left, double top, double width, double height);
     static QRect geometry(const QWidget* widget);
+
+    // A window's Left, Top, Width and Height are those of its outer frame, title bar and
+    // borders included; the client area is what is left inside the frame.
+    static QRect windowGeometry(const QWidget* window);
+    static void placeWindow(QWidget* window, double left, double top, double width, double height);
+    // The whole screen the widget is on (the primary screen without one), in twips.
+    static QSize screenSize(const QWidget* widget = nullptr);
 };
 
 } // namespace ui

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <gtest/gtest.h>
 
 using namespace ui;
@@ -108,6 +109,25 @@ TEST(ScriptedDialogService, ModalWindowsGoToHandlersThatFillTheirControls)
     EXPECT_EQ(other.result(), 5);
     EXPECT_EQ(dialogs.last().text, "frmOtro");
     EXPECT_FALSE(dialogs.ranDry());
+}
+
+TEST(ScriptedDialogService, WindowsThatDeleteThemselvesAreNotTouchedAfterwards)
+{
+    ScriptedDialogService dialogs;
+    QPointer<QDialog> onClose = new QDialog;
+    onClose->setAttribute(Qt::WA_DeleteOnClose);
+    dialogs.pushModalResult(QDialog::Accepted);
+    EXPECT_EQ(dialogs.showModal(onClose), QDialog::Accepted);
+    EXPECT_TRUE(onClose.isNull());
+    EXPECT_TRUE(dialogs.last().window.isNull());
+
+    QPointer<QDialog> selfDeleting = new QDialog;
+    dialogs.pushModalHandler([](QDialog* d) {
+        delete d;
+        return 3;
+    });
+    EXPECT_EQ(dialogs.showModal(selfDeleting), 3);
+    EXPECT_TRUE(selfDeleting.isNull());
 }
 
 TEST(ScriptedDialogService, PromptsRaisedInsideAModalWindowKeepTheirOrder)

@@ -43,3 +43,15 @@ TEST(Twips, PlacesWidgetsAndReadsTheirGeometryBack)
     EXPECT_EQ(child->geometry(), QRect(112, 0, 97, 25));
     EXPECT_EQ(Twips::geometry(child), QRect(1680, 0, 1455, 375));
 }
+
+TEST(Twips, WindowsArePlacedByTheirOuterFrame)
+{
+    QWidget window;
+    Twips::placeWindow(&window, 1500, 300, 7245, 5115);
+    const QRect placed = Twips::windowGeometry(&window);
+    EXPECT_EQ(placed.topLeft(), QPoint(1500, 300));
+    // 7245 twips is 483 pixels exactly; 5115 is 341.
+    EXPECT_EQ(placed.size(), QSize(7245, 5115));
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    EXPECT_EQ(window.size(), QSize(483, 341) - frame);
+}
