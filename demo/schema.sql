@@ -519,6 +519,47 @@ CREATE TABLE VT_MAPINFO_CALLES (STREET varchar(100) NOT NULL)
 GO
 CREATE TABLE MAPINFO_LOCALIDADES (LOCALIDAD varchar(60) NOT NULL, PARTIDO varchar(60) NULL, Cod_postal varchar(8) NULL)
 GO
+-- Code tables of the suite's personnel subsystem, reached through the generic lookups.
+CREATE TABLE P_TA_NIVELESTUDIO (IDNIVELESTUDIO char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_CONOCIMIENTOS (IDCONOCIMIENTO char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_Categorizacion (IDCategorizacion char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_CentroMedico (IDCentroMedico char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_FormasDePago (IDFormasDePago char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_ZONARESIDENCIA (IDZONARESIDENCIA char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_ObraSocial (IDObraSocial char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_MotivoEgreso (IDMotivoEgreso char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_Grupos (IDGrupo char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_EstadoBusqueda (IDEstadoBusqueda char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_Areas (IDAreas char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_IDIOMAS (IDIDIOMA char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_TITULOs (IDTITULO char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_ESTADOPOSTULANTE (IDESTADOPOSTULANTE char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_Parentesco (IDParentesco char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_EstadoCivil (IDEstadoCivil char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_SINDICATOS (IdSindicato char(4) NOT NULL PRIMARY KEY, Descripcion varchar(100) NULL)
+GO
+CREATE TABLE P_TA_Funciones (IDFunciones char(4) NOT NULL PRIMARY KEY, DESCRIPCION varchar(100) NULL)
+GO
+CREATE TABLE P_MA_Empresas (IDEmpresa char(4) NOT NULL PRIMARY KEY, NombreEmpresa varchar(100) NULL)
+GO
+CREATE TABLE P_MA_Clientes (IDCLIENTE char(4) NOT NULL PRIMARY KEY, RAZON_SOCIAL varchar(100) NULL)
+GO
 -- Stored procedures of the embedded engine: one SQL Server statement per body, parameters as @Name.
 CREATE TABLE rpq_procedures (
   name varchar(128) NOT NULL PRIMARY KEY,

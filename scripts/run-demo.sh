@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Starts the program on the demo database. On first use it builds the demo databases in
+# datos/ beside the program and writes vu000va.ini with this machine's host and login names.
+# RPQ_DEMO_KIND picks the report kind (RMC or OC, RMC by default).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${RPQ_BUILD_DIR:-build}
+program_dir=$build/src/program
+generator=$build/demo/rpq_demogen
+kind=${RPQ_DEMO_KIND:-RMC}
+
+if [ ! -x "$generator" ]; then
+  echo "The demo generator is not built yet: run scripts/build.sh first." >&2
+  exit 1
+fi
+mkdir -p "$program_dir/datos" "$program_dir/img_menu"
+if [ ! -f "$program_dir/datos/DEMO.db" ]; then
+  "$generator" "$program_dir/datos" DEMO 20240101 2000
+fi
+if [ ! -f "$program_dir/vu000va.ini" ]; then
+  host=$(hostname | tr '[:lower:]' '[:upper:]')
+  login=$(id -un | tr '[:lower:]' '[:upper:]')
+  sed -e "s/@HOST@/$host/g" -e "s/@LOGIN@/$login/g" demo/vu000va.ini.in | sed 's/$/\r/' > "$program_dir/vu000va.ini"
+fi
+if [ ! -x "$program_dir/rp_quindal" ]; then
+  echo "The demo database is ready in $program_dir/datos; the program rp_quindal is not built yet."
+  exit 0
+fi
+exec "$program_dir/rp_quindal" "@ParametroAdicional=$kind;@Menu=C0105;@Server=datos;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;@Caja=1;"
