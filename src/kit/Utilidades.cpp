@@ -74,6 +74,18 @@ QString Utilidades::QuitarCaracteres(const QString& text, const QString& c1, con
     return out;
 }
 
+QString Utilidades::trimPadding(const QString& text) const
+{
+    auto padding = [](QChar c) { return c == u' ' || c == u'\t' || c.unicode() == 0 || c.unicode() == 0xFF; };
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && padding(text.at(from)))
+        ++from;
+    while (to > from && padding(text.at(to - 1)))
+        --to;
+    return text.mid(from, to - from);
+}
+
 int Utilidades::ContarPalabras(const QString& text) const
 {
     return int(text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size());

@@ -39,6 +39,9 @@ public:
     // Every occurrence of each given character (or text) removed; empty arguments are ignored.
     QString QuitarCaracteres(const QString& text, const QString& c1, const QString& c2 = {},
                              const QString& c3 = {}) const;
+    // Blanks, NUL and character 255 removed at both ends: the padding of a fixed-length
+    // record field (the article columns of the query-mask file).
+    QString trimPadding(const QString& text) const;
     int ContarPalabras(const QString& text) const;                      // runs of non-blank characters
     QString CortarTexto(const QString& text, int length) const;
     QString FormatearValor(const vb::Variant& value, int formatCode = 0) const;

@@ -33,6 +33,10 @@ public:
     static const Error& current();
     static void set(const Error& e);
     static void clear();
+    // Shorthands for Err.Number, Err.Description, Err.Source.
+    static int number();
+    static QString description();
+    static QString source();
 };
 
 // Answers of an error handler, as the message box returns them.
@@ -50,14 +54,22 @@ public:
     bool run(const std::function<void()>& step);
     bool left() const { return m_left; }
     int lastAnswer() const { return m_lastAnswer; }
+    const Error& lastError() const { return m_lastError; }   // the last error a step raised
+    void setSkipping(bool skip) { m_skip = skip; }           // "On Error Resume Next" from here on
+    bool skippingMode() const { return m_skip; }
 private:
     Handler m_handler;
+    Error m_lastError;
     bool m_skip = false;
     bool m_left = false;
     int m_lastAnswer = 0;
 };
 
 // End: ends the program through a hook that tests replace.
+// The hook tests install throws EndRequested (never caught by a Trap, which catches vb::Error only).
+struct EndRequested : std::exception {
+    const char* what() const noexcept override { return "End"; }
+};
 using EndHook = std::function<void()>;
 void setEndHook(EndHook hook);
 [[noreturn]] void End();

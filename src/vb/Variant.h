@@ -42,6 +42,10 @@ public:
     Decimal operator+(const Decimal& o) const;
     Decimal operator-(const Decimal& o) const;
     Decimal operator*(const Decimal& o) const;
+    Decimal operator/(const Decimal& o) const;      // error 11 on division by zero (6 for 0/0)
+    Decimal rounded(int decimals) const;            // banker's rounding to that many decimals
+    bool isNegative() const { return m_mantissa < 0; }
+    bool isZero() const { return m_mantissa == 0; }
     Decimal operator-() const { return Decimal(-m_mantissa, m_scale); }
     int compare(const Decimal& o) const;            // -1, 0, 1
     bool operator==(const Decimal& o) const { return compare(o) == 0; }
@@ -79,6 +83,9 @@ public:
     Variant(std::int16_t v);                        // Integer
     Variant(int v);                                 // Long
     Variant(std::int64_t v);                        // Long when it fits, else Double (error 6 on CLng later)
+    Variant(long long v) : Variant(std::int64_t(v)) {}   // qint64
+    Variant(unsigned v) : Variant(std::int64_t(v)) {}
+    Variant(unsigned long v) : Variant(double(v) <= 9.2e18 ? Variant(std::int64_t(v)) : Variant(double(v))) {}   // size_t
     Variant(float v);                               // Single
     Variant(double v);                              // Double
     Variant(Currency v);
@@ -132,6 +139,13 @@ public:
     friend Variant operator*(const Variant& a, const Variant& b);
     friend Variant operator/(const Variant& a, const Variant& b);
     static Variant concat(const Variant& a, const Variant& b);   // the & operator: Null & x = x
+    static Variant intDivide(const Variant& a, const Variant& b); // the \ operator
+    static Variant modulo(const Variant& a, const Variant& b);    // Mod
+    static Variant power(const Variant& a, const Variant& b);     // ^
+    Variant operator-() const;                                    // negation keeps the kind (Null stays Null)
+    friend bool operator==(const Variant& a, const Variant& b) { return a.equals(b); }  // binary compare; 94 on Null
+    bool sameAs(const Variant& other) const;        // identical kind and value (Null == Null): for tests and containers
+    int errorCode() const;                          // the code of an Error value (CVErr), 13 otherwise
 
 private:
     struct NullTag { bool operator==(const NullTag&) const = default; };

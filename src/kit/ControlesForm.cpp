@@ -1,0 +1,67 @@
+#include "kit/ControlesForm.h"
+
+#include "ui/Control.h"
+#include "vb/Regional.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace kit {
+
+int ControlesForm::IndicePorDataField(const QString& name, const QList<QObject*>& controls, int* index) const
+{
+    int found = -1;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QObject* control = controls.at(i);
+        if (control && ui::Control::dataField(control).compare(name, Qt::CaseInsensitive) == 0) {
+            found = ui::Control::isArrayMember(control) ? ui::Control::index(control) : int(i);
+            break;
+        }
+    }
+    if (index)
+        *index = found;
+    return found;
+}
+
+bool ControlesForm::takesTabFocus(const QWidget* candidate, const QWidget* window)
+{
+    return candidate->window() == window && candidate->isEnabled() && candidate->isVisibleTo(window)
+        && (candidate->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !candidate->focusProxy();
+}
+
+void ControlesForm::AvanzarFoco(int keyCode, QWidget* from) const
+{
+    QWidget* start = from ? from : QApplication::focusWidget();
+    if (!start)
+        return;
+    const QWidget* window = start->window();
+    const bool backwards = keyCode == KeyUp;
+    QWidget* candidate = start;
+    // The focus chain is a ring; going round once at most also ends on a window with one control.
+    do {
+        candidate = backwards ? candidate->previousInFocusChain() : candidate->nextInFocusChain();
+    } while (candidate && candidate != start && !takesTabFocus(candidate, window));
+    if (candidate && candidate != start)
+        candidate->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+}
+
+bool ControlesForm::isDateBox(const QObject* box)
+{
+    return box && ui::Control::tag(box).trimmed().compare(u"fecha", Qt::CaseInsensitive) == 0;
+}
+
+void ControlesForm::FiltrarTecla(const QObject* box, int& keyAscii) const
+{
+    if (keyAscii == AsciiReturn) {
+        keyAscii = 0;
+        return;
+    }
+    if (!isDateBox(box) || keyAscii < 32)
+        return;
+    const QChar c{char16_t(keyAscii)};
+    const bool allowed = (c >= u'0' && c <= u'9') || c == vb::Regional::current().dateSeparator;
+    if (!allowed)
+        keyAscii = 0;
+}
+
+} // namespace kit

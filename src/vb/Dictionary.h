@@ -1,0 +1,54 @@
+#pragma once
+// Scripting.Dictionary: keys in insertion order, compared exactly by default (binary mode) or
+// without regard to case (text mode). Keys may be texts, numbers, dates or objects.
+// Duplicate key on Add: error 457; Remove of a missing key: error 32811.
+
+#include "vb/Variant.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <vector>
+
+namespace vb {
+
+class Dictionary : public Object {
+public:
+    static std::shared_ptr<Dictionary> create() { return std::make_shared<Dictionary>(); }
+
+    QString typeName() const override { return QStringLiteral("Dictionary"); }
+
+    CompareMethod compareMode() const { return m_mode; }
+    void setCompareMode(CompareMethod mode);   // error 5 once the dictionary holds items
+
+    void add(const Variant& key, const Variant& item);
+    bool exists(const Variant& key) const;
+    // Item(key) as the original: reading a missing key adds it with an Empty item.
+    Variant& item(const Variant& key);
+    // Reading without adding: Empty when the key is missing.
+    Variant value(const Variant& key) const;
+    void setItem(const Variant& key, const Variant& item);   // adds or replaces
+    void setKey(const Variant& oldKey, const Variant& newKey); // Key(old) = new; error 457 if new exists
+    void remove(const Variant& key);
+    void removeAll();
+    int count() const { return int(m_keys.size()); }
+    QList<Variant> keys() const;
+    QList<Variant> items() const;
+
+    const Variant& keyAt(int index) const { return m_keys.at(size_t(index)); }    // 0-based, as Keys()(i)
+    const Variant& itemAt(int index) const { return m_items.at(size_t(index)); }
+
+private:
+    QString hashKey(const Variant& key) const;
+    int find(const Variant& key) const;   // 0-based or -1
+    void rebuild();
+
+    CompareMethod m_mode = CompareMethod::Binary;
+    std::vector<Variant> m_keys;
+    std::vector<Variant> m_items;
+    QHash<QString, int> m_index;
+};
+
+using DictionaryPtr = std::shared_ptr<Dictionary>;
+
+} // namespace vb
