@@ -1,0 +1,54 @@
+#pragma once
+// Turns the rows of a report's query into the bands of its body, one at a time: group headers
+// when a group starts, detail lines, the lines of sub-reports under each detail, group footers
+// with their summaries, and the report footer with the totals. Holds only the current and the
+// previous row.
+
+#include "Band.h"
+#include "ReportModel.h"
+#include "RowContext.h"
+#include "RowSource.h"
+#include "SummaryAccumulator.h"
+#include <deque>
+
+namespace rpt {
+
+class BandStream {
+public:
+    BandStream(const ReportModel& model, const QueryRunner& runner, const QString& extraWhere = {}, int depth = 0);
+    ~BandStream();
+    bool next(Band& band);
+    long long rowsRead() const { return m_rowsRead; }
+
+private:
+    void open();
+    bool readSelectedRow();
+    void onRow();
+    void onEnd();
+    int changedLevel() const;
+    void footers(int downToLevel);
+    void headers(int fromLevel);
+    Band footerBand(Band::Kind kind, int level, const QString& label) const;
+    QString evaluateText(const FormulaNode* node) const;
+    void startSubreports();
+    bool nextSubreportBand(Band& band);
+
+    const ReportModel& m_model;
+    const QueryRunner& m_runner;
+    QString m_extraWhere;
+    int m_depth;
+
+    std::unique_ptr<RowSource> m_source;
+    std::vector<FormulaValue> m_row, m_previous;
+    mutable RowContext m_context;
+    std::vector<std::vector<SummaryAccumulator>> m_totals;   // per group level, last is the grand total
+    std::deque<Band> m_pending;
+    bool m_started = false;
+    bool m_finished = false;
+    long long m_rowsRead = 0;
+    std::unique_ptr<BandStream> m_sub;
+    std::size_t m_nextSub = 0;
+    bool m_inSubreports = false;
+};
+
+} // namespace rpt

@@ -1,0 +1,261 @@
+#include "DefinitionReader.h"
+#include "ReportError.h"
+#include "ReportModel.h"
+#include <QFile>
+#include <QJsonDocument>
+
+namespace rpt {
+
+ReportDefinition DefinitionReader::readFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw ReportError(QStringLiteral("%1: cannot open the report file (%2)").arg(path, f.errorString()));
+    return readText(f.readAll(), path);
+}
+
+ReportDefinition DefinitionReader::readText(const QByteArray& json, const QString& fileName)
+{
+    DefinitionReader reader(json, fileName);
+    return reader.document();
+}
+
+ReportDefinition DefinitionReader::document()
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(m_json, &error);
+    if (error.error != QJsonParseError::NoError)
+        throw ReportError(QStringLiteral("%1:%2: %3").arg(m_fileName).arg(lineOf(error.offset)).arg(error.errorString()));
+    if (!doc.isObject())
+        throw ReportError(QStringLiteral("%1:1: a report definition is a JSON object").arg(m_fileName));
+    ReportDefinition def = report(doc.object());
+    def.fileName = m_fileName;
+    try {
+        ReportModel::check(def);
+    } catch (const ReportError& e) {
+        fail(e.message(), e.near());
+    }
+    return def;
+}
+
+ReportDefinition DefinitionReader::report(const QJsonObject& o)
+{
+    ReportDefinition def;
+    def.title = text(o, "title");
+    tables(o, def);
+    links(o, def);
+    def.parameters = namedTexts(o, "parameters", "value");
+    def.formulas = namedTexts(o, "formulas", "text");
+    def.selection = text(o, "selection");
+    for (const QJsonValue& v : array(o, "sort"))
+        def.sort.push_back(SortField::parse(v.toString()));
+    groups(o, def);
+    columns(o, def);
+    summaries(o, def);
+    def.pageHeader = pageTexts(o, "pageHeader");
+    def.pageFooter = pageTexts(o, "pageFooter");
+    if (o.contains(QLatin1String("page")))
+        def.page = page(object(o.value(QLatin1String("page")), "page"));
+    subreports(o, def);
+    return def;
+}
+
+void DefinitionReader::tables(const QJsonObject& o, ReportDefinition& def)
+{
+    for (const QJsonValue& v : array(o, "tables")) {
+        const QJsonObject t = object(v, "tables");
+        TableDef table;
+        table.name = text(t, "name", true);
+        for (const QJsonValue& f : array(t, "fields"))
+            table.fields << f.toString();
+        def.tables.push_back(table);
+    }
+    if (def.tables.empty())
+        fail(QStringLiteral("the report names no table"), QStringLiteral("\"tables\""));
+}
+
+void DefinitionReader::links(const QJsonObject& o, ReportDefinition& def)
+{
+    for (const QJsonValue& v : array(o, "links")) {
+        const QJsonObject l = object(v, "links");
+        LinkDef link;
+        link.from = text(l, "from", true);
+        link.to = text(l, "to", true);
+        const QString type = text(l, "type").toLower();
+        if (!type.isEmpty() && type != u"inner" && type != u"left")
+            fail(QStringLiteral("a link type is \"inner\" or \"left\", not \"%1\"").arg(type), type);
+        link.left = type == u"left";
+        def.links.push_back(link);
+    }
+}
+
+std::vector<NamedText> DefinitionReader::namedTexts(const QJsonObject& o, const char* key, const char* textKey)
+{
+    std::vector<NamedText> out;
+    for (const QJsonValue& v : array(o, key)) {
+        const QJsonObject n = object(v, key);
+        out.push_back({text(n, "name", true), text(n, textKey)});
+    }
+    return out;
+}
+
+void DefinitionReader::groups(const QJsonObject& o, ReportDefinition& def)
+{
+    for (const QJsonValue& v : array(o, "groups")) {
+        const QJsonObject g = object(v, "groups");
+        GroupDef group;
+        const SortField field = SortField::parse(text(g, "field", true));
+        group.field = field.field;
+        group.descending = field.descending;
+        group.header = text(g, "header");
+        group.footer = text(g, "footer");
+        def.groups.push_back(group);
+    }
+}
+
+void DefinitionReader::columns(const QJsonObject& o, ReportDefinition& def)
+{
+    for (const QJsonValue& v : array(o, "columns")) {
+        const QJsonObject c = object(v, "columns");
+        ColumnDef col;
+        col.title = text(c, "title");
+        col.value = text(c, "value", true);
+        col.width = c.value(QLatin1String("width")).toDouble(30);
+        if (col.width <= 0 || col.width > 1000)
+            fail(QStringLiteral("column width out of range"), col.value);
+        col.align = alignment(c);
+        col.format = text(c, "format");
+        def.columns.push_back(col);
+    }
+}
+
+void DefinitionReader::summaries(const QJsonObject& o, ReportDefinition& def)
+{
+    static const std::pair<const char*, SummaryDef::Function> names[] = {
+        {"sum", SummaryDef::Function::Sum}, {"count", SummaryDef::Function::Count},
+        {"minimum", SummaryDef::Function::Minimum}, {"maximum", SummaryDef::Function::Maximum},
+        {"average", SummaryDef::Function::Average}};
+    for (const QJsonValue& v : array(o, "summaries")) {
+        const QJsonObject s = object(v, "summaries");
+        SummaryDef summary;
+        summary.column = s.value(QLatin1String("column")).toInt(-1);
+        if (summary.column < 0 || summary.column >= int(def.columns.size()))
+            fail(QStringLiteral("a summary names column %1, which does not exist").arg(summary.column), QStringLiteral("\"summaries\""));
+        const QString function = text(s, "function", true).toLower();
+        const auto it = std::find_if(std::begin(names), std::end(names), [&](const auto& n) { return function == QLatin1String(n.first); });
+        if (it == std::end(names))
+            fail(QStringLiteral("unknown summary function \"%1\"").arg(function), function);
+        summary.function = it->second;
+        def.summaries.push_back(summary);
+    }
+}
+
+std::vector<PageText> DefinitionReader::pageTexts(const QJsonObject& o, const char* key)
+{
+    std::vector<PageText> out;
+    for (const QJsonValue& v : array(o, key)) {
+        const QJsonObject t = object(v, key);
+        out.push_back({text(t, "text", true), alignment(t)});
+    }
+    return out;
+}
+
+PageSetup DefinitionReader::page(const QJsonObject& o)
+{
+    PageSetup p;
+    const QString size = text(o, "size");
+    if (!size.isEmpty()) {
+        static const std::pair<const char*, QPageSize::PageSizeId> sizes[] = {
+            {"a4", QPageSize::A4}, {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal}, {"a3", QPageSize::A3}};
+        const auto it = std::find_if(std::begin(sizes), std::end(sizes), [&](const auto& s) { return size.compare(QLatin1String(s.first), Qt::CaseInsensitive) == 0; });
+        if (it == std::end(sizes))
+            fail(QStringLiteral("unknown paper size \"%1\"").arg(size), size);
+        p.size = it->second;
+    }
+    const QString orientation = text(o, "orientation").toLower();
+    if (!orientation.isEmpty() && orientation != u"portrait" && orientation != u"landscape")
+        fail(QStringLiteral("orientation is \"portrait\" or \"landscape\""), orientation);
+    if (orientation == u"landscape")
+        p.orientation = QPageLayout::Landscape;
+    p.margin = o.value(QLatin1String("margin")).toDouble(p.margin);
+    p.fontSize = o.value(QLatin1String("fontSize")).toDouble(p.fontSize);
+    if (p.margin < 0 || p.margin > 50 || p.fontSize < 4 || p.fontSize > 30)
+        fail(QStringLiteral("margin (0 to 50 mm) or font size (4 to 30 points) out of range"), QStringLiteral("\"page\""));
+    return p;
+}
+
+void DefinitionReader::subreports(const QJsonObject& o, ReportDefinition& def)
+{
+    for (const QJsonValue& v : array(o, "subreports")) {
+        const QJsonObject s = object(v, "subreports");
+        SubreportDef sub;
+        sub.name = text(s, "name", true);
+        const QJsonObject link = object(s.value(QLatin1String("link")), "link");
+        sub.field = text(link, "field", true);
+        sub.subField = text(link, "subField", true);
+        sub.report = std::make_shared<ReportDefinition>(report(object(s.value(QLatin1String("report")), "report")));
+        def.subreports.push_back(sub);
+    }
+}
+
+QJsonArray DefinitionReader::array(const QJsonObject& o, const char* key)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (v.isUndefined() || v.isNull())
+        return {};
+    if (!v.isArray())
+        fail(QStringLiteral("\"%1\" must be a list").arg(QLatin1String(key)), QStringLiteral("\"%1\"").arg(QLatin1String(key)));
+    return v.toArray();
+}
+
+QJsonObject DefinitionReader::object(const QJsonValue& v, const char* what)
+{
+    if (!v.isObject())
+        fail(QStringLiteral("\"%1\" must hold objects { }").arg(QLatin1String(what)), QStringLiteral("\"%1\"").arg(QLatin1String(what)));
+    return v.toObject();
+}
+
+QString DefinitionReader::text(const QJsonObject& o, const char* key, bool required)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (v.isString())
+        return v.toString();
+    if (v.isUndefined() && !required)
+        return {};
+    fail(QStringLiteral("\"%1\" must be a text").arg(QLatin1String(key)), QStringLiteral("\"%1\"").arg(QLatin1String(key)));
+}
+
+Qt::Alignment DefinitionReader::alignment(const QJsonObject& o)
+{
+    const QString a = text(o, "align").toLower();
+    if (a.isEmpty() || a == u"left")
+        return Qt::AlignLeft;
+    if (a == u"right")
+        return Qt::AlignRight;
+    if (a == u"center")
+        return Qt::AlignHCenter;
+    fail(QStringLiteral("align is \"left\", \"right\" or \"center\", not \"%1\"").arg(a), a);
+}
+
+int DefinitionReader::lineOf(qsizetype offset) const
+{
+    return int(m_json.left(offset).count('\n')) + 1;
+}
+
+int DefinitionReader::lineNear(const QString& snippet) const
+{
+    if (snippet.isEmpty())
+        return 1;
+    const QString all = QString::fromUtf8(m_json);
+    qsizetype at = all.indexOf(snippet, 0, Qt::CaseInsensitive);
+    if (at < 0)   // the snippet may carry quotes that JSON escaped
+        at = all.indexOf(QString(snippet).replace(u'"', QStringLiteral("\\\"")), 0, Qt::CaseInsensitive);
+    return at < 0 ? 1 : int(all.left(at).count(u'\n')) + 1;
+}
+
+void DefinitionReader::fail(const QString& message, const QString& near) const
+{
+    throw ReportError(QStringLiteral("%1:%2: %3").arg(m_fileName).arg(lineNear(near)).arg(message));
+}
+
+} // namespace rpt

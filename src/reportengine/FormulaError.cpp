@@ -1,0 +1,17 @@
+#include "FormulaError.h"
+
+namespace rpt {
+
+static std::string describe(const QString& message, int position)
+{
+    if (position <= 0)
+        return message.toStdString();
+    return QStringLiteral("%1 (at position %2)").arg(message).arg(position).toStdString();
+}
+
+FormulaError::FormulaError(const QString& message, int position)
+    : std::runtime_error(describe(message, position)), m_message(message), m_position(position)
+{
+}
+
+} // namespace rpt

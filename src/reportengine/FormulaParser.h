@@ -1,0 +1,51 @@
+#pragma once
+// Reads a formula into a tree. Precedence, loosest first: OR, AND, NOT, comparisons (= <> < >
+// <= >= LIKE IN), + - &, * /, unary minus. Nesting is limited so that no input can exhaust the stack.
+
+#include "FormulaNode.h"
+#include "FormulaToken.h"
+#include <vector>
+
+namespace rpt {
+
+class FormulaParser {
+public:
+    static constexpr int MaxDepth = 200;          // open parentheses, NOT and minus signs
+    static constexpr int MaxHeight = 1000;        // long AND/OR chains
+
+    // nullptr for a blank formula. Raises FormulaError with the position of the fault.
+    static FormulaNode::Ptr parse(const QString& formula);
+
+private:
+    explicit FormulaParser(std::vector<FormulaToken> tokens) : m_tokens(std::move(tokens)) {}
+    FormulaNode::Ptr orExpr();
+    FormulaNode::Ptr andExpr();
+    FormulaNode::Ptr notExpr();
+    FormulaNode::Ptr comparison();
+    FormulaNode::Ptr additive();
+    FormulaNode::Ptr multiplicative();
+    FormulaNode::Ptr unaryExpr();
+    FormulaNode::Ptr primary();
+    FormulaNode::Ptr identifierExpr();
+    FormulaNode::Ptr binary(FormulaNode::Op op, FormulaNode::Ptr left, FormulaNode::Ptr right, int pos);
+    FormulaNode::Ptr listExpr();
+    std::vector<FormulaNode::Ptr> arguments(FormulaToken::Type close);
+
+    const FormulaToken& peek() const { return m_tokens[m_index]; }
+    const FormulaToken& take() { return m_tokens[m_index++]; }
+    bool atKeyword(const char* word) const;
+    void expect(FormulaToken::Type type, const char* what);
+    [[noreturn]] void fail(const QString& message) const;
+
+    struct DepthGuard {
+        explicit DepthGuard(FormulaParser& p);
+        ~DepthGuard() { --m_p.m_depth; }
+        FormulaParser& m_p;
+    };
+
+    std::vector<FormulaToken> m_tokens;
+    std::size_t m_index = 0;
+    int m_depth = 0;
+};
+
+} // namespace rpt

@@ -1,0 +1,26 @@
+#include "PageLayout.h"
+
+namespace rpt {
+
+PageLayout::PageLayout(const ReportDefinition& def)
+{
+    const QPageSize size(def.page.size);
+    const QSizeF portrait = size.size(QPageSize::Millimeter);
+    m_paper = def.page.orientation == QPageLayout::Landscape ? portrait.transposed() : portrait;
+    m_margin = def.page.margin;
+    m_line = def.page.fontSize * 25.4 / 72.0 * 1.5;
+    // The title takes two lines; a blank line parts header and body.
+    m_headerLines = (def.title.isEmpty() ? 0 : 2) + int(def.pageHeader.size()) + 1;
+    m_footerLines = def.pageFooter.empty() ? 0 : int(def.pageFooter.size()) + 1;
+}
+
+double PageLayout::bandHeight(const Band& band) const
+{
+    switch (band.kind) {
+    case Band::Kind::GroupHeader:
+    case Band::Kind::ReportFooter: return m_line * 1.5;
+    default: return m_line;
+    }
+}
+
+} // namespace rpt

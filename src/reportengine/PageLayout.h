@@ -1,0 +1,34 @@
+#pragma once
+// Geometry of a report page in millimetres: paper, margins, line height and the three areas
+// (page header, body, page footer).
+
+#include "ReportDefinition.h"
+#include "Band.h"
+#include <QSizeF>
+
+namespace rpt {
+
+class PageLayout {
+public:
+    explicit PageLayout(const ReportDefinition& def);
+
+    QSizeF paper() const { return m_paper; }
+    double margin() const { return m_margin; }
+    double lineHeight() const { return m_line; }
+    double contentWidth() const { return m_paper.width() - 2 * m_margin; }
+    double headerHeight() const { return m_headerLines * m_line; }
+    double footerHeight() const { return m_footerLines * m_line; }
+    double bodyTop() const { return m_margin + headerHeight(); }
+    double bodyHeight() const { return m_paper.height() - 2 * m_margin - headerHeight() - footerHeight(); }
+    double bandHeight(const Band& band) const;
+    static constexpr double SubreportIndent = 8;   // mm per sub-report level
+
+private:
+    QSizeF m_paper;
+    double m_margin;
+    double m_line;
+    int m_headerLines;
+    int m_footerLines;
+};
+
+} // namespace rpt

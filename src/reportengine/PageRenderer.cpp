@@ -1,0 +1,133 @@
+#include "PageRenderer.h"
+#include "FormulaError.h"
+#include "FormulaEvaluator.h"
+#include "ReportError.h"
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace rpt {
+
+PageRenderer::PageRenderer(const ReportModel& model, const PageLayout& layout)
+    : m_model(model), m_layout(layout), m_context(model)
+{
+    m_font = QFont(QStringLiteral("DejaVu Sans"));
+    m_font.setPointSizeF(model.definition().page.fontSize);
+    m_bold = m_font;
+    m_bold.setBold(true);
+    m_title = m_bold;
+    m_title.setPointSizeF(model.definition().page.fontSize * 1.6);
+}
+
+QRectF PageRenderer::mm(double x, double y, double w, double h) const
+{
+    return QRectF(x * m_dots, y * m_dots, w * m_dots, h * m_dots);
+}
+
+void PageRenderer::text(QPainter& p, const QRectF& r, Qt::Alignment align, const QString& s)
+{
+    if (s.isEmpty())
+        return;
+    const QFontMetricsF metrics(p.font(), p.device());
+    const QString shown = metrics.horizontalAdvance(s) > r.width() ? metrics.elidedText(s, Qt::ElideRight, r.width()) : s;
+    p.drawText(r, int(align | Qt::AlignVCenter | Qt::TextSingleLine), shown);
+}
+
+void PageRenderer::paint(QPainter& painter, const Page& page, int pageCount, double dotsPerMm)
+{
+    m_dots = dotsPerMm;
+    painter.save();
+    paintHeader(painter, page.number, pageCount);
+    double top = m_layout.bodyTop();
+    for (const Band& band : page.bands) {
+        paintBand(painter, band, top);
+        top += m_layout.bandHeight(band);
+    }
+    paintFooter(painter, page.number, pageCount);
+    painter.restore();
+}
+
+QString PageRenderer::pageText(const FormulaNode* node, int page, int pageCount)
+{
+    if (!node)
+        return {};
+    m_context.setPage(page, pageCount);
+    try {
+        return FormulaEvaluator::evaluate(*node, m_context).toText();
+    } catch (const FormulaError& e) {
+        throw ReportError(QStringLiteral("page text: %1").arg(QString::fromUtf8(e.what())));
+    }
+}
+
+void PageRenderer::paintHeader(QPainter& p, int page, int pageCount)
+{
+    const auto& def = m_model.definition();
+    double top = m_layout.margin();
+    if (!def.title.isEmpty()) {
+        p.setFont(m_title);
+        text(p, mm(m_layout.margin(), top, m_layout.contentWidth(), 2 * m_layout.lineHeight()), Qt::AlignHCenter, def.title);
+        top += 2 * m_layout.lineHeight();
+    }
+    paintTexts(p, def.pageHeader, true, top, page, pageCount);
+}
+
+void PageRenderer::paintFooter(QPainter& p, int page, int pageCount)
+{
+    const auto& def = m_model.definition();
+    const double top = m_layout.paper().height() - m_layout.margin() - def.pageFooter.size() * m_layout.lineHeight();
+    paintTexts(p, def.pageFooter, false, top, page, pageCount);
+}
+
+void PageRenderer::paintTexts(QPainter& p, const std::vector<PageText>& texts, bool header, double top, int page, int pageCount)
+{
+    p.setFont(m_font);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const FormulaNode* node = header ? m_model.pageHeader(i) : m_model.pageFooter(i);
+        text(p, mm(m_layout.margin(), top, m_layout.contentWidth(), m_layout.lineHeight()), texts[i].align,
+             pageText(node, page, pageCount));
+        top += m_layout.lineHeight();
+    }
+}
+
+void PageRenderer::paintBand(QPainter& p, const Band& band, double top)
+{
+    const double h = m_layout.bandHeight(band);
+    const double left = m_layout.margin() + band.depth * PageLayout::SubreportIndent;
+    const double width = m_layout.contentWidth() - band.depth * PageLayout::SubreportIndent;
+    switch (band.kind) {
+    case Band::Kind::GroupHeader:
+        p.setFont(m_bold);
+        text(p, mm(left + band.level * 4, top, width - band.level * 4, h), Qt::AlignLeft, band.label);
+        return;
+    case Band::Kind::ColumnTitles:
+        p.setFont(m_bold);
+        paintCells(p, band, top, h);
+        p.drawLine(mm(left, top + h, width, 0).topLeft(), mm(left, top + h, width, 0).topRight());
+        return;
+    case Band::Kind::GroupFooter:
+    case Band::Kind::ReportFooter:
+        p.drawLine(mm(left, top, width, 0).topLeft(), mm(left, top, width, 0).topRight());
+        p.setFont(m_bold);
+        text(p, mm(left, top, width, h), Qt::AlignLeft, band.label);
+        paintCells(p, band, top, h);
+        return;
+    case Band::Kind::Detail:
+        p.setFont(m_font);
+        paintCells(p, band, top, h);
+        return;
+    }
+}
+
+void PageRenderer::paintCells(QPainter& p, const Band& band, double top, double height)
+{
+    const auto& columns = band.model->definition().columns;
+    double x = m_layout.margin() + band.depth * PageLayout::SubreportIndent;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const QString& s = band.kind == Band::Kind::ColumnTitles ? columns[c].title
+                                                                 : (c < std::size_t(band.cells.size()) ? band.cells[qsizetype(c)] : QString());
+        // A little padding keeps neighbouring columns apart.
+        text(p, mm(x + 0.8, top, columns[c].width - 1.6, height), columns[c].align, s);
+        x += columns[c].width;
+    }
+}
+
+} // namespace rpt

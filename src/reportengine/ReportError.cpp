@@ -1,0 +1,10 @@
+#include "ReportError.h"
+
+namespace rpt {
+
+ReportError::ReportError(const QString& message, const QString& near)
+    : std::runtime_error(message.toStdString()), m_message(message), m_near(near)
+{
+}
+
+} // namespace rpt

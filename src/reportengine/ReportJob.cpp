@@ -1,0 +1,143 @@
+#include "ReportJob.h"
+#include "DefinitionReader.h"
+#include "PreviewWindow.h"
+#include "ReportError.h"
+#include "ReportModel.h"
+#include "ui/DialogService.h"
+#include <QCoreApplication>
+#include <QFile>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+
+namespace rpt {
+
+void ReportJob::load(const QString& path)
+{
+    m_def = DefinitionReader::readFile(path);
+}
+
+bool ReportJob::setFormula(const QString& assignment)
+{
+    const qsizetype eq = assignment.indexOf(u'=');
+    if (eq <= 0)
+        return false;
+    return setFormula(assignment.left(eq).trimmed(), assignment.mid(eq + 1).trimmed());
+}
+
+bool ReportJob::setFormula(const QString& name, const QString& formula)
+{
+    for (NamedText& f : m_def.formulas)
+        if (f.name.compare(name, Qt::CaseInsensitive) == 0) {
+            f.text = formula;
+            return true;
+        }
+    // A parameter takes the value of the text: 'abc' gives abc.
+    for (NamedText& p : m_def.parameters)
+        if (p.name.compare(name, Qt::CaseInsensitive) == 0) {
+            QString v = formula.trimmed();
+            if (v.size() >= 2 && (v.front() == u'\'' || v.front() == u'"') && v.back() == v.front())
+                v = v.mid(1, v.size() - 2).replace(QString(2, v.front()), QString(v.front()));
+            p.text = v;
+            return true;
+        }
+    return false;
+}
+
+void ReportJob::setSortFields(const QStringList& fields)
+{
+    m_def.sort.clear();
+    for (const QString& f : fields)
+        if (!f.trimmed().isEmpty())
+            m_def.sort.push_back(SortField::parse(f));
+}
+
+bool ReportJob::setSubreportSelection(const QString& name, const QString& formula)
+{
+    for (SubreportDef& s : m_def.subreports)
+        if (s.name.compare(name, Qt::CaseInsensitive) == 0) {
+            // The definition may share this sub-report with other jobs: change a copy.
+            s.report = std::make_shared<ReportDefinition>(*s.report);
+            s.report->selection = formula;
+            return true;
+        }
+    return false;
+}
+
+void ReportJob::setDestination(Destination d, const QString& target)
+{
+    m_destination = d;
+    m_target = target;
+}
+
+void ReportJob::useProgressDialog(QWidget* parent)
+{
+    auto dialog = std::make_shared<QProgressDialog>(QStringLiteral("Generando el informe..."), QStringLiteral("Cancelar"), 0, 0, parent);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(700);
+    m_progress = [dialog](int done, int total) {
+        dialog->setMaximum(total);
+        dialog->setValue(total ? done : 0);
+        dialog->setLabelText(total ? QStringLiteral("Página %1 de %2").arg(done).arg(total)
+                                   : QStringLiteral("Contando páginas: %1").arg(done));
+        QCoreApplication::processEvents();
+        return !dialog->wasCanceled();
+    };
+}
+
+ReportPrinter::Outcome ReportJob::run()
+{
+    if (m_def.tables.empty())
+        throw ReportError(QStringLiteral("no report loaded"));
+    if (m_destination == Destination::Screen)
+        return toScreen();
+    const ReportModel model(m_def);
+    return m_destination == Destination::PdfFile ? toPdf(model) : toPrinter(model);
+}
+
+ReportPrinter::Outcome ReportJob::toPdf(const ReportModel& model)
+{
+    ReportPrinter printer(model, m_runner);
+    printer.setPrintDate(m_printDate);
+    printer.setProgressHandler(m_progress);
+    ReportPrinter::Outcome out;
+    {
+        QPdfWriter writer(m_target);
+        writer.setResolution(300);
+        writer.setTitle(m_def.title);
+        out = printer.print(writer);
+    }
+    if (out.cancelled)
+        QFile::remove(m_target);   // a cut-off report must not pass for a whole one
+    return out;
+}
+
+ReportPrinter::Outcome ReportJob::toPrinter(const ReportModel& model)
+{
+    QPrinter device(QPrinter::HighResolution);
+    if (!m_target.isEmpty()) {
+        if (QPrinterInfo::printerInfo(m_target).isNull())
+            throw ReportError(QStringLiteral("there is no printer named \"%1\"").arg(m_target));
+        device.setPrinterName(m_target);
+    }
+    device.setFullPage(true);
+    device.setDocName(m_def.title);
+    ReportPrinter printer(model, m_runner);
+    printer.setPrintDate(m_printDate);
+    printer.setProgressHandler(m_progress);
+    return printer.print(device);
+}
+
+ReportPrinter::Outcome ReportJob::toScreen()
+{
+    auto* window = new PreviewWindow(std::make_shared<ReportModel>(m_def), m_runner);
+    window->setPrintDate(m_printDate);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    ReportPrinter::Outcome out;
+    out.pages = window->pageCount();
+    ui::DialogService::instance().showModeless(window);
+    return out;
+}
+
+} // namespace rpt

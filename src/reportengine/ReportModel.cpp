@@ -1,0 +1,283 @@
+#include "ReportModel.h"
+#include "FormulaError.h"
+#include "FormulaParser.h"
+#include "ReportError.h"
+#include <QRegularExpression>
+
+namespace rpt {
+
+using Type = FormulaNode::Type;
+
+ReportModel::ReportModel(const ReportDefinition& def, const QString& linkField) : m_def(def)
+{
+    checkIdentifiers();
+    parseFormulas();
+    parseLayout();
+    checkCycles();
+    if (!linkField.isEmpty())
+        m_linkColumn = column(*parseField(linkField, QStringLiteral("sub-report link")));
+    for (const SubreportDef& sub : m_def.subreports) {
+        if (!sub.report)
+            throw ReportError(QStringLiteral("sub-report %1 has no definition").arg(sub.name), sub.name);
+        try {
+            m_subModels.push_back(std::make_unique<ReportModel>(*sub.report, sub.subField));
+        } catch (const ReportError& e) {
+            throw ReportError(QStringLiteral("sub-report %1: %2").arg(sub.name, e.message()), e.near());
+        }
+        m_subModelViews.push_back(m_subModels.back().get());
+    }
+}
+
+ReportModel::~ReportModel() = default;
+
+void ReportModel::check(const ReportDefinition& def)
+{
+    ReportModel model(def);
+}
+
+// Names reach the SQL text unquoted, so only plain identifiers are accepted.
+void ReportModel::checkIdentifiers() const
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(\\.[A-Za-z_][A-Za-z0-9_]*)?$"));
+    for (const TableDef& t : m_def.tables) {
+        if (!plain.match(t.name).hasMatch())
+            throw ReportError(QStringLiteral("\"%1\" is not a valid table name").arg(t.name), t.name);
+        for (const QString& f : t.fields)
+            if (!plain.match(f).hasMatch() || f.contains(u'.'))
+                throw ReportError(QStringLiteral("\"%1\" is not a valid field name").arg(f), f);
+    }
+}
+
+FormulaNode::Ptr ReportModel::parse(const QString& text, const QString& what, bool assignSlots)
+{
+    FormulaNode::Ptr root;
+    try {
+        root = FormulaParser::parse(text);
+    } catch (const FormulaError& e) {
+        throw ReportError(QStringLiteral("%1: %2 at position %3 of \"%4\"").arg(what, e.message()).arg(e.position()).arg(text), text);
+    }
+    if (root)
+        bind(*root, what, assignSlots);
+    return root;
+}
+
+FormulaNode::Ptr ReportModel::parseField(const QString& text, const QString& what)
+{
+    FormulaNode::Ptr node = parse(text, what);
+    if (!node || node->type() != Type::Field)
+        throw ReportError(QStringLiteral("%1: \"%2\" is not a field {Table.Field}").arg(what, text), text);
+    return node;
+}
+
+void ReportModel::parseFormulas()
+{
+    for (const NamedText& p : m_def.parameters)
+        m_parameters.insert(p.name.toLower(), p.text);
+    // Names first, so that formulas may refer to one another in any order.
+    for (const NamedText& f : m_def.formulas)
+        m_formulas[f.name.toLower()] = nullptr;
+    for (const NamedText& f : m_def.formulas)
+        m_formulas[f.name.toLower()] = parse(f.text, QStringLiteral("formula @%1").arg(f.name));
+    // Fields of the selection are read only when the evaluator needs them: what goes to the
+    // WHERE clause is not selected.
+    m_selection = parse(m_def.selection, QStringLiteral("selection"), false);
+    m_translation = SqlTranslator::translate(m_selection.get(), *this);
+    for (const FormulaNode* part : m_translation.residual)
+        bind(*part, QStringLiteral("selection"), true);
+}
+
+void ReportModel::parseLayout()
+{
+    for (const LinkDef& l : m_def.links) {
+        m_linkFields.push_back(parseField(l.from, QStringLiteral("link")));
+        m_linkFields.push_back(parseField(l.to, QStringLiteral("link")));
+    }
+    for (const SortField& s : m_def.sort)
+        m_sortFields.push_back(parseField(s.field, QStringLiteral("sort field")));
+    for (const GroupDef& g : m_def.groups) {
+        m_groupFields.push_back(parseField(g.field, QStringLiteral("group")));
+        m_groupHeaders.push_back(parse(g.header, QStringLiteral("group header")));
+        m_groupFooters.push_back(parse(g.footer, QStringLiteral("group footer")));
+    }
+    for (const ColumnDef& c : m_def.columns) {
+        m_columns.push_back(parse(c.value, QStringLiteral("column \"%1\"").arg(c.title)));
+        if (!m_columns.back())
+            throw ReportError(QStringLiteral("column \"%1\" has no value").arg(c.title), c.title);
+    }
+    for (const PageText& t : m_def.pageHeader)
+        m_pageHeader.push_back(parse(t.text, QStringLiteral("page header")));
+    for (const PageText& t : m_def.pageFooter)
+        m_pageFooter.push_back(parse(t.text, QStringLiteral("page footer")));
+    for (const SubreportDef& s : m_def.subreports)
+        m_subFields.push_back(parseField(s.field, QStringLiteral("sub-report %1").arg(s.name)));
+}
+
+void ReportModel::bind(const FormulaNode& root, const QString& what, bool assignSlots)
+{
+    root.visit([&](const FormulaNode& n) {
+        switch (n.type()) {
+        case Type::Field: {
+            const BoundField f = resolveField(n, what);
+            if (!assignSlots)
+                break;
+            int slot = slotOf(f.table, f.field);
+            if (slot < 0) {
+                slot = int(m_fields.size());
+                m_fields.push_back(f);
+            }
+            n.setSlot(slot);
+            break;
+        }
+        case Type::FormulaRef:
+            if (!m_formulas.contains(n.name().toLower()))
+                throw ReportError(QStringLiteral("%1: unknown formula {@%2}").arg(what, n.name()), QStringLiteral("@") + n.name());
+            break;
+        case Type::Parameter:
+            if (!m_parameters.contains(n.name().toLower()))
+                throw ReportError(QStringLiteral("%1: unknown parameter {?%2}").arg(what, n.name()), QStringLiteral("?") + n.name());
+            break;
+        default: break;
+        }
+    });
+}
+
+BoundField ReportModel::resolveField(const FormulaNode& node, const QString& what) const
+{
+    const QString near = QStringLiteral("%1.%2").arg(node.table(), node.name());
+    const auto table = std::find_if(m_def.tables.begin(), m_def.tables.end(), [&](const TableDef& t) {
+        return t.name.compare(node.table(), Qt::CaseInsensitive) == 0;
+    });
+    if (table == m_def.tables.end())
+        throw ReportError(QStringLiteral("%1: unknown table \"%2\"").arg(what, node.table()), near);
+    const auto field = std::find_if(table->fields.begin(), table->fields.end(), [&](const QString& f) {
+        return f.compare(node.name(), Qt::CaseInsensitive) == 0;
+    });
+    if (field == table->fields.end())
+        throw ReportError(QStringLiteral("%1: table %2 has no field \"%3\"").arg(what, table->name, node.name()), near);
+    return {table->name, *field};
+}
+
+int ReportModel::slotOf(const QString& table, const QString& field) const
+{
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].table.compare(table, Qt::CaseInsensitive) == 0 && m_fields[i].field.compare(field, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+void ReportModel::checkCycles() const
+{
+    for (const NamedText& f : m_def.formulas) {
+        QStringList path;
+        checkCyclesFrom(f.name.toLower(), path);
+    }
+}
+
+void ReportModel::checkCyclesFrom(const QString& name, QStringList& path) const
+{
+    if (path.contains(name))
+        throw ReportError(QStringLiteral("formula @%1 refers to itself (%2)").arg(name, (path << name).join(QStringLiteral(" -> "))), QStringLiteral("@") + name);
+    const auto it = m_formulas.find(name);
+    const FormulaNode* tree = it == m_formulas.end() ? nullptr : it->second.get();
+    if (!tree)
+        return;
+    path << name;
+    tree->visit([&](const FormulaNode& n) {
+        if (n.type() == Type::FormulaRef)
+            checkCyclesFrom(n.name().toLower(), path);
+    });
+    path.removeLast();
+}
+
+const FormulaNode* ReportModel::formulaTree(const QString& name) const
+{
+    const auto it = m_formulas.find(name.toLower());
+    return it == m_formulas.end() ? nullptr : it->second.get();
+}
+
+FormulaValue ReportModel::parameterValue(const QString& name) const
+{
+    return FormulaValue::text(m_parameters.value(name.toLower()));
+}
+
+QString ReportModel::column(const FormulaNode& field) const
+{
+    if (field.slot() >= 0)
+        return m_fields.at(std::size_t(field.slot())).sql();
+    try {
+        return resolveField(field, QString()).sql();
+    } catch (const ReportError&) {
+        return {};
+    }
+}
+
+const FormulaNode* ReportModel::formula(const QString& name) const
+{
+    return formulaTree(name);
+}
+
+std::optional<FormulaValue> ReportModel::parameter(const QString& name) const
+{
+    if (!m_parameters.contains(name.toLower()))
+        return std::nullopt;
+    return parameterValue(name);
+}
+
+QString ReportModel::fromClause() const
+{
+    QString from = m_def.tables.front().name;
+    QStringList joined{from.toLower()};
+    for (std::size_t i = 0; i < m_def.links.size(); ++i) {
+        const FormulaNode& a = *m_linkFields[2 * i];
+        const FormulaNode& b = *m_linkFields[2 * i + 1];
+        const QString target = m_fields[std::size_t(b.slot())].table;
+        if (!joined.contains(m_fields[std::size_t(a.slot())].table.toLower()))
+            throw ReportError(QStringLiteral("link %1 starts from a table not joined before it").arg(m_def.links[i].from), m_def.links[i].from);
+        const QString condition = column(a) + QStringLiteral(" = ") + column(b);
+        if (joined.contains(target.toLower())) {
+            from += QStringLiteral(" AND ") + condition;   // a second condition of the same join
+            continue;
+        }
+        joined << target.toLower();
+        from += QStringLiteral(" %1 JOIN %2 ON %3").arg(m_def.links[i].left ? "LEFT" : "INNER", target, condition);
+    }
+    for (const TableDef& t : m_def.tables)
+        if (!joined.contains(t.name.toLower()))
+            throw ReportError(QStringLiteral("table %1 is not linked to the others").arg(t.name), t.name);
+    return from;
+}
+
+QString ReportModel::orderClause() const
+{
+    QStringList order;
+    for (std::size_t i = 0; i < m_groupFields.size(); ++i)
+        order << column(*m_groupFields[i]) + (m_def.groups[i].descending ? QStringLiteral(" DESC") : QString());
+    for (std::size_t i = 0; i < m_sortFields.size(); ++i)
+        order << column(*m_sortFields[i]) + (m_def.sort[i].descending ? QStringLiteral(" DESC") : QString());
+    return order.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
+}
+
+QString ReportModel::bareQuery() const
+{
+    QStringList select;
+    for (const BoundField& f : m_fields)
+        select << f.sql();
+    if (select.isEmpty())
+        select << QStringLiteral("1");
+    return QStringLiteral("SELECT %1 FROM %2").arg(select.join(QStringLiteral(", ")), fromClause());
+}
+
+QString ReportModel::query(const QString& extraWhere) const
+{
+    QStringList where;
+    if (!extraWhere.isEmpty())
+        where << extraWhere;
+    if (!m_translation.where.isEmpty())
+        where << m_translation.where;
+    QString sql = bareQuery();
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    return sql + orderClause();
+}
+
+} // namespace rpt

@@ -1,0 +1,79 @@
+#pragma once
+// A report definition made ready to run: every expression parsed, every name checked, every
+// field bound to its column in the query, the selection split between SQL and the evaluator.
+
+#include "FormulaNode.h"
+#include "ReportDefinition.h"
+#include "SqlResolver.h"
+#include "SqlTranslator.h"
+#include <QHash>
+#include <map>
+#include <memory>
+
+namespace rpt {
+
+struct BoundField {
+    QString table;       // as the definition declares them
+    QString field;
+    QString sql() const { return table + u'.' + field; }
+};
+
+class ReportModel : public SqlResolver {
+public:
+    // linkField: for a sub-report, its field that must equal the main report's link field.
+    explicit ReportModel(const ReportDefinition& def, const QString& linkField = {});   // raises ReportError
+    ~ReportModel() override;
+    static void check(const ReportDefinition& def);      // the same checks, nothing kept
+
+    const ReportDefinition& definition() const { return m_def; }
+    const std::vector<BoundField>& fields() const { return m_fields; }    // slot order
+    const FormulaNode& column(std::size_t i) const { return *m_columns.at(i); }
+    const FormulaNode& groupField(std::size_t i) const { return *m_groupFields.at(i); }
+    const FormulaNode* groupHeader(std::size_t i) const { return m_groupHeaders.at(i).get(); }
+    const FormulaNode* groupFooter(std::size_t i) const { return m_groupFooters.at(i).get(); }
+    const FormulaNode* pageHeader(std::size_t i) const { return m_pageHeader.at(i).get(); }
+    const FormulaNode* pageFooter(std::size_t i) const { return m_pageFooter.at(i).get(); }
+    const FormulaNode& subreportField(std::size_t i) const { return *m_subFields.at(i); }
+    const std::vector<const ReportModel*>& subModels() const { return m_subModelViews; }
+    const QString& linkColumn() const { return m_linkColumn; }
+    const SqlTranslator::Translation& selection() const { return m_translation; }
+    const FormulaNode* formulaTree(const QString& name) const;
+    FormulaValue parameterValue(const QString& name) const;
+
+    // Blank extraWhere adds nothing; it is ANDed with the translated selection.
+    QString query(const QString& extraWhere = {}) const;
+    QString bareQuery() const;                       // the same rows, no selection, no order
+    int slotOf(const QString& table, const QString& field) const;   // -1 when not in the query
+
+    // SqlResolver
+    QString column(const FormulaNode& field) const override;
+    const FormulaNode* formula(const QString& name) const override;
+    std::optional<FormulaValue> parameter(const QString& name) const override;
+
+private:
+    FormulaNode::Ptr parse(const QString& text, const QString& what, bool assignSlots = true);
+    FormulaNode::Ptr parseField(const QString& text, const QString& what);
+    void checkIdentifiers() const;
+    void parseFormulas();
+    void parseLayout();
+    void bind(const FormulaNode& root, const QString& what, bool assignSlots);
+    BoundField resolveField(const FormulaNode& node, const QString& what) const;
+    void checkCycles() const;
+    void checkCyclesFrom(const QString& name, QStringList& path) const;
+    QString fromClause() const;
+    QString orderClause() const;
+
+    ReportDefinition m_def;
+    std::map<QString, FormulaNode::Ptr> m_formulas;   // lower-case name -> tree (nullptr when blank)
+    QHash<QString, QString> m_parameters;          // lower-case name -> value
+    std::vector<FormulaNode::Ptr> m_columns, m_groupFields, m_groupHeaders, m_groupFooters;
+    std::vector<FormulaNode::Ptr> m_pageHeader, m_pageFooter, m_linkFields, m_sortFields, m_subFields;
+    FormulaNode::Ptr m_selection;
+    SqlTranslator::Translation m_translation;
+    std::vector<BoundField> m_fields;
+    std::vector<std::unique_ptr<ReportModel>> m_subModels;
+    std::vector<const ReportModel*> m_subModelViews;
+    QString m_linkColumn;
+};
+
+} // namespace rpt

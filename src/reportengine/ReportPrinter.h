@@ -1,0 +1,44 @@
+#pragma once
+// Produces a whole report on a paged device (PDF writer or printer), page by page, with an
+// optional counting pass first when the page texts show the page count.
+
+#include "ReportModel.h"
+#include "RowSource.h"
+#include <QDate>
+#include <functional>
+
+class QPagedPaintDevice;
+
+namespace rpt {
+
+// Called after each page: pages done and the page count (0 while it is not known yet).
+// Returning false cancels the run.
+using ProgressHandler = std::function<bool(int done, int total)>;
+
+class ReportPrinter {
+public:
+    struct Outcome {
+        int pages = 0;
+        long long rows = 0;
+        bool cancelled = false;
+    };
+
+    ReportPrinter(const ReportModel& model, const QueryRunner& runner) : m_model(model), m_runner(runner) {}
+    void setPrintDate(const QDate& d) { m_printDate = d; }
+    void setProgressHandler(ProgressHandler h) { m_progress = std::move(h); }
+
+    bool needsPageCount() const;
+    Outcome countPages() const;                  // a layout pass without painting
+    Outcome print(QPagedPaintDevice& device);    // raises ReportError
+    static void preparePage(QPagedPaintDevice& device, const ReportDefinition& def);
+
+private:
+    bool pageCountIn(const FormulaNode* node, int depth) const;
+
+    const ReportModel& m_model;
+    const QueryRunner& m_runner;
+    QDate m_printDate = QDate::currentDate();
+    ProgressHandler m_progress;
+};
+
+} // namespace rpt

@@ -1,0 +1,17 @@
+#include "ReportDefinition.h"
+
+namespace rpt {
+
+SortField SortField::parse(const QString& text)
+{
+    SortField s;
+    QString t = text.trimmed();
+    if (t.startsWith(u'+') || t.startsWith(u'-')) {
+        s.descending = t.startsWith(u'-');
+        t = t.mid(1).trimmed();
+    }
+    s.field = t;
+    return s;
+}
+
+} // namespace rpt

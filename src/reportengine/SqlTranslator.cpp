@@ -1,0 +1,274 @@
+#include "SqlTranslator.h"
+#include "FormulaError.h"
+#include "FormulaFunctions.h"
+
+namespace rpt {
+
+using Type = FormulaNode::Type;
+using Op = FormulaNode::Op;
+
+namespace {
+
+void conjuncts(const FormulaNode& node, std::vector<const FormulaNode*>& out)
+{
+    if (node.type() == Type::Binary && node.op() == Op::And) {
+        conjuncts(node.child(0), out);
+        conjuncts(node.child(1), out);
+    } else {
+        out.push_back(&node);
+    }
+}
+
+const char* sqlOperator(Op op)
+{
+    switch (op) {
+    case Op::Eq: return " = ";
+    case Op::Ne: return " <> ";
+    case Op::Lt: return " < ";
+    case Op::Gt: return " > ";
+    case Op::Le: return " <= ";
+    case Op::Ge: return " >= ";
+    default: return nullptr;
+    }
+}
+
+struct DepthCount {
+    explicit DepthCount(int& d) : m_d(++d) {}
+    ~DepthCount() { --m_d; }
+    int& m_d;
+};
+
+constexpr int MaxReferenceDepth = 32;
+
+} // namespace
+
+SqlTranslator::Translation SqlTranslator::translate(const FormulaNode* root, const SqlResolver& resolver)
+{
+    Translation t;
+    if (!root)
+        return t;
+    std::vector<const FormulaNode*> parts;
+    conjuncts(*root, parts);
+    QStringList pushed;
+    SqlTranslator translator(resolver);
+    for (const FormulaNode* part : parts) {
+        if (auto sql = translator.predicate(*part))
+            pushed << *sql;
+        else
+            t.residual.push_back(part);
+    }
+    t.where = pushed.join(QStringLiteral(" AND "));
+    if (t.residual.empty())
+        t.result = Result::Complete;
+    else
+        t.result = pushed.isEmpty() ? Result::Failed : Result::Partial;
+    return t;
+}
+
+QString SqlTranslator::literal(const FormulaValue& v)
+{
+    switch (v.kind()) {
+    case FormulaValue::Kind::Null: return QStringLiteral("NULL");
+    case FormulaValue::Kind::Boolean: return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    case FormulaValue::Kind::Number: return QString::number(v.toNumber(), 'g', 17);
+    case FormulaValue::Kind::Text: {
+        QString s = v.toText();
+        return u'\'' + s.replace(u'\'', QStringLiteral("''")) + u'\'';
+    }
+    case FormulaValue::Kind::Date:
+    case FormulaValue::Kind::DateTime:
+        return QStringLiteral("{ts '%1'}").arg(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    }
+    return QStringLiteral("NULL");
+}
+
+QString SqlTranslator::likePattern(const QString& pattern)
+{
+    QString out;
+    bool escaped = false;
+    for (const QChar c : pattern) {
+        if (c == u'*') {
+            out += u'%';
+        } else if (c == u'?') {
+            out += u'_';
+        } else if (c == u'%' || c == u'_' || c == u'[' || c == u'!') {
+            out += u'!';
+            out += c;
+            escaped = true;
+        } else {
+            out += c;
+        }
+    }
+    const QString quoted = literal(FormulaValue::text(out));
+    return escaped ? quoted + QStringLiteral(" ESCAPE '!'") : quoted;
+}
+
+const FormulaNode* SqlTranslator::referenced(const FormulaNode& node)
+{
+    if (m_depth >= MaxReferenceDepth)
+        return nullptr;
+    return m_resolver.formula(node.name());
+}
+
+std::optional<QString> SqlTranslator::predicate(const FormulaNode& node)
+{
+    DepthCount depth(m_depth);
+    switch (node.type()) {
+    case Type::Literal:
+        if (node.literal().kind() == FormulaValue::Kind::Boolean)
+            return node.literal().toBool() ? QStringLiteral("1 = 1") : QStringLiteral("1 = 0");
+        return std::nullopt;
+    case Type::Field: {
+        const QString col = m_resolver.column(node);
+        return col.isEmpty() ? std::nullopt : std::optional<QString>(col + QStringLiteral(" = 1"));
+    }
+    case Type::FormulaRef: {
+        const FormulaNode* tree = referenced(node);
+        return tree ? predicate(*tree) : std::nullopt;
+    }
+    case Type::Parameter: {
+        const auto v = m_resolver.parameter(node.name());
+        if (v && v->kind() == FormulaValue::Kind::Boolean)
+            return v->toBool() ? QStringLiteral("1 = 1") : QStringLiteral("1 = 0");
+        return std::nullopt;
+    }
+    case Type::Not: {
+        const auto inner = predicate(node.child(0));
+        return inner ? std::optional<QString>(QStringLiteral("NOT (%1)").arg(*inner)) : std::nullopt;
+    }
+    case Type::Binary:
+        if (node.op() == Op::And || node.op() == Op::Or) {
+            const auto a = predicate(node.child(0));
+            const auto b = a ? predicate(node.child(1)) : std::nullopt;
+            if (!b)
+                return std::nullopt;
+            return QStringLiteral("(%1 %2 %3)").arg(*a, node.op() == Op::And ? "AND" : "OR", *b);
+        }
+        return node.op() == Op::In ? membership(node) : comparison(node);
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> SqlTranslator::comparison(const FormulaNode& node)
+{
+    const auto left = value(node.child(0));
+    if (!left)
+        return std::nullopt;
+    if (node.op() == Op::Like) {
+        const auto pattern = constant(node.child(1));
+        if (!pattern || !pattern->isText())
+            return std::nullopt;
+        return *left + QStringLiteral(" LIKE ") + likePattern(pattern->toText());
+    }
+    const char* op = sqlOperator(node.op());
+    const auto right = op ? value(node.child(1)) : std::nullopt;
+    if (!right)
+        return std::nullopt;
+    return *left + QLatin1String(op) + *right;
+}
+
+std::optional<QString> SqlTranslator::membership(const FormulaNode& node)
+{
+    const FormulaNode& list = node.child(1);
+    if (list.type() != Type::List || list.children().empty())
+        return std::nullopt;
+    const auto left = value(node.child(0));
+    if (!left)
+        return std::nullopt;
+    QStringList items;
+    for (const auto& item : list.children()) {
+        const auto v = value(*item);
+        if (!v)
+            return std::nullopt;
+        items << *v;
+    }
+    return QStringLiteral("%1 IN (%2)").arg(*left, items.join(QStringLiteral(", ")));
+}
+
+// A value that does not depend on the row: literals, parameters and functions of them.
+std::optional<FormulaValue> SqlTranslator::constant(const FormulaNode& node)
+{
+    switch (node.type()) {
+    case Type::Literal: return node.literal();
+    case Type::Parameter: return m_resolver.parameter(node.name());
+    case Type::Negate: {
+        const auto v = constant(node.child(0));
+        if (v && v->kind() == FormulaValue::Kind::Number)
+            return FormulaValue::number(-v->toNumber());
+        return std::nullopt;
+    }
+    case Type::Call: {
+        std::vector<FormulaValue> args;
+        for (const auto& c : node.children()) {
+            auto v = constant(*c);
+            if (!v)
+                return std::nullopt;
+            args.push_back(*v);
+        }
+        try {
+            return FormulaFunctions::call(node.name(), args);
+        } catch (const FormulaError&) {
+            return std::nullopt;   // the evaluator reports it, with its position
+        }
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> SqlTranslator::value(const FormulaNode& node)
+{
+    DepthCount depth(m_depth);
+    if (const auto c = constant(node)) {
+        if (c->isNull())
+            return std::nullopt;
+        return literal(*c);
+    }
+    switch (node.type()) {
+    case Type::Field: {
+        const QString col = m_resolver.column(node);
+        return col.isEmpty() ? std::nullopt : std::optional<QString>(col);
+    }
+    case Type::FormulaRef: {
+        const FormulaNode* tree = referenced(node);
+        const auto inner = tree ? value(*tree) : std::nullopt;
+        return inner ? std::optional<QString>(u'(' + *inner + u')') : std::nullopt;
+    }
+    case Type::Call: return function(node);
+    default: return std::nullopt;
+    }
+}
+
+// Only functions whose SQL Server form gives the same result for every value. Len is left out:
+// the server's LEN does not count trailing blanks.
+std::optional<QString> SqlTranslator::function(const FormulaNode& node)
+{
+    struct Mapping { const char* name; const char* sql; std::size_t args; };
+    static const Mapping mappings[] = {
+        {"UCASE", "UPPER(%1)", 1}, {"LCASE", "LOWER(%1)", 1}, {"TrimLeft", "LTRIM(%1)", 1},
+        {"TrimRight", "RTRIM(%1)", 1}, {"Trim", "LTRIM(RTRIM(%1))", 1},
+        {"Left", "LEFT(%1, %2)", 2}, {"Right", "RIGHT(%1, %2)", 2}, {"Mid", "SUBSTRING(%1, %2, %3)", 3},
+    };
+    for (const Mapping& m : mappings) {
+        if (node.name().compare(QLatin1String(m.name), Qt::CaseInsensitive) != 0 || node.children().size() != m.args)
+            continue;
+        QStringList args;
+        for (std::size_t i = 0; i < m.args; ++i) {
+            const auto arg = value(node.child(i));
+            if (!arg)
+                return std::nullopt;
+            args << *arg;
+        }
+        const QString sql = QLatin1String(m.sql);
+        // All at once, so that a "%2" inside the first argument is never replaced.
+        switch (m.args) {
+        case 1: return sql.arg(args[0]);
+        case 2: return sql.arg(args[0], args[1]);
+        default: return sql.arg(args[0], args[1], args[2]);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace rpt

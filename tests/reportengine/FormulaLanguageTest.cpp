@@ -1,0 +1,259 @@
+#include "FormulaTestContext.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaEvaluator.h"
+#include "reportengine/FormulaParser.h"
+#include <gtest/gtest.h>
+
+using rpt::FormulaError;
+using rpt::FormulaEvaluator;
+using rpt::FormulaParser;
+using rpt::FormulaValue;
+
+namespace {
+
+FormulaTestContext documentRow()
+{
+    FormulaTestContext row({
+        {"C_MV_CPTE.TC", FormulaValue::text("RMC")},
+        {"C_MV_CPTE.IdComprobante", FormulaValue::text("000100000012A")},
+        {"C_MV_CPTE.Cuenta", FormulaValue::text("1020")},
+        {"C_MV_CPTE.Fecha", FormulaValue::dateTime(QDateTime(QDate(2024, 3, 15), QTime(0, 0)))},
+        {"C_MV_CPTE.FechaEntrega", FormulaValue::dateTime(QDateTime(QDate(2024, 3, 20), QTime(10, 30)))},
+        {"C_MV_CPTE.FINALIZADO", FormulaValue::boolean(false)},
+        {"C_MV_CPTE.Anulada", FormulaValue::number(0)},          // a bit column read as a number
+        {"C_MV_CPTE.Garantia", FormulaValue::boolean(true)},
+        {"C_MV_CPTE.UNEGOCIO", FormulaValue::text("01")},
+        {"C_MV_CPTE.USUARIO", FormulaValue::text("jperez")},
+        {"C_MV_CPTE.sucursal", FormulaValue::text("0001")},
+        {"C_MV_CPTE.IdMotivoCpraVta", FormulaValue::text("  A12 ")},
+        {"C_MV_CPTE.Importe", FormulaValue::number(1250.5)},
+        {"C_MV_CPTE.Nota", FormulaValue()},
+        {"V_MV_STOCK.TC", FormulaValue::text("IR")},
+        {"Tabla.Importe", FormulaValue::text("15")},
+    });
+    row.setFormula(QStringLiteral("Estados"), QStringLiteral("'Pendiente,Finalizada,Facturado'"));
+    row.setFormula(QStringLiteral("AproFin"), QStringLiteral("'Finalizada'"));
+    row.setFormula(QStringLiteral("Vacio"), QStringLiteral("''"));
+    return row;
+}
+
+FormulaValue eval(const QString& formula)
+{
+    const auto tree = FormulaParser::parse(formula);
+    return FormulaEvaluator::evaluate(*tree, documentRow());
+}
+
+struct Case {
+    const char* formula;
+    FormulaValue expected;
+};
+
+FormulaValue T() { return FormulaValue::boolean(true); }
+FormulaValue F() { return FormulaValue::boolean(false); }
+FormulaValue N(double d) { return FormulaValue::number(d); }
+FormulaValue S(const char* s) { return FormulaValue::text(QString::fromUtf8(s)); }
+
+void runCases(const std::vector<Case>& cases)
+{
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formula);
+        try {
+            const FormulaValue v = eval(QString::fromUtf8(c.formula));
+            EXPECT_EQ(v.kind(), c.expected.kind()) << v.toText().toStdString();
+            EXPECT_EQ(v.toText(), c.expected.toText());
+        } catch (const FormulaError& e) {
+            ADD_FAILURE() << e.what();
+        }
+    }
+}
+
+} // namespace
+
+TEST(FormulaLanguage, LiteralsAndQuotes)
+{
+    runCases({
+        {"'it''s'", S("it's")},
+        {"\"say \"\"hi\"\"\"", S("say \"hi\"")},
+        {"'mixed \" quote'", S("mixed \" quote")},
+        {"12.5", N(12.5)},
+        {"true", T()},
+        {"FALSE", F()},
+        {"Date(2024, 2, 29) = DateTime(2024, 2, 29, 0, 0, 0)", T()},
+        {"-(3 - 5) * 2", N(4)},
+        {"'a' & 1 & TRUE", S("a1True")},
+    });
+}
+
+TEST(FormulaLanguage, ComparisonsFollowTheServer)
+{
+    runCases({
+        {"{c_mv_cpte.tc} = 'rmc'", T()},                          // names and texts ignore case
+        {"{C_MV_CPTE.TC} = 'RMC   '", T()},                       // trailing blanks ignored
+        {"{C_MV_CPTE.TC} <> 'RMC'", F()},
+        {"{C_MV_CPTE.Cuenta} >= '1001' AND {C_MV_CPTE.Cuenta} <= '1050'", T()},
+        {"{C_MV_CPTE.Cuenta} < '999'", T()},                      // texts compare as texts
+        {"{C_MV_CPTE.FINALIZADO} = FALSE", T()},
+        {"{C_MV_CPTE.Anulada} = FALSE", T()},                     // bit column against a boolean
+        {"{C_MV_CPTE.Garantia} = TRUE", T()},
+        {"{C_MV_CPTE.Fecha} >= Date(2024, 3, 15)", T()},          // a date meets a date-time at midnight
+        {"{C_MV_CPTE.Fecha} <= Date(2024, 3, 14)", F()},
+        {"{C_MV_CPTE.FechaEntrega} <= Date(2024, 3, 20)", F()},
+        {"{C_MV_CPTE.FechaEntrega} <= DateTime(2024, 3, 20, 10, 30, 0)", T()},
+        {"{C_MV_CPTE.Importe} > 1000", T()},
+        {"{C_MV_CPTE.Importe} = '1250.5'", T()},
+    });
+}
+
+TEST(FormulaLanguage, NullMakesComparisonsUnknown)
+{
+    runCases({
+        {"{C_MV_CPTE.Nota} = 'x'", FormulaValue()},
+        {"NOT ({C_MV_CPTE.Nota} = 'x')", FormulaValue()},
+        {"{C_MV_CPTE.Nota} = 'x' OR TRUE", T()},
+        {"{C_MV_CPTE.Nota} = 'x' AND FALSE", F()},
+        {"{C_MV_CPTE.Nota} IN ['a', 'b']", FormulaValue()},
+        {"UCASE({C_MV_CPTE.Nota})", FormulaValue()},
+    });
+    const auto tree = FormulaParser::parse(QStringLiteral("{C_MV_CPTE.Nota} <> 'x'"));
+    EXPECT_FALSE(FormulaEvaluator::selects(tree.get(), documentRow()));
+    EXPECT_TRUE(FormulaEvaluator::selects(nullptr, documentRow()));
+}
+
+TEST(FormulaLanguage, PrecedenceIsNotThenAndThenOr)
+{
+    runCases({
+        {"TRUE OR TRUE AND FALSE", T()},
+        {"(TRUE OR TRUE) AND FALSE", F()},
+        {"NOT FALSE AND FALSE", F()},
+        {"NOT (FALSE AND FALSE)", T()},
+        {"FALSE AND FALSE OR TRUE", T()},
+        {"NOT NOT TRUE", T()},
+        {"1 + 2 * 3 = 7", T()},
+        {"2 * 3 - 4 / 2", N(4)},
+    });
+}
+
+TEST(FormulaLanguage, LikeAndIn)
+{
+    runCases({
+        {"{C_MV_CPTE.USUARIO} LIKE 'JP*'", T()},
+        {"UCASE({C_MV_CPTE.USUARIO}) LIKE 'JPEREZ*'", T()},
+        {"{C_MV_CPTE.USUARIO} LIKE 'j?erez'", T()},
+        {"{C_MV_CPTE.USUARIO} LIKE 'j?rez'", F()},
+        {"{C_MV_CPTE.USUARIO} LIKE '*rez'", T()},
+        {"{C_MV_CPTE.USUARIO} LIKE '*'", T()},
+        {"'' LIKE '*'", T()},
+        {"'abcabd' LIKE '*ab?'", T()},
+        {"'aXbXc' LIKE 'a*b*d'", F()},
+        {"{C_MV_CPTE.UNEGOCIO} IN ['02', '01']", T()},
+        {"{C_MV_CPTE.UNEGOCIO} IN ['02']", F()},
+        {"{C_MV_CPTE.Importe} IN [1, 1250.5]", T()},
+        {"'fact' IN 'Pendiente,Facturado'", T()},
+        {"{@AproFin} in {@Estados}", T()},
+        {" ( {@AproFin} in {@Estados} or {@Estados} = '')", T()},
+        {"{@AproFin} in {@Vacio} or {@Vacio} = ''", T()},
+    });
+}
+
+TEST(FormulaLanguage, Functions)
+{
+    runCases({
+        {"UCASE('añb')", S("AÑB")},
+        {"LCASE('ÁB')", S("áb")},
+        {"TrimLeft({C_MV_CPTE.IdMotivoCpraVta})", S("A12 ")},
+        {"TrimRight({C_MV_CPTE.IdMotivoCpraVta})", S("  A12")},
+        {"Trim({C_MV_CPTE.IdMotivoCpraVta})", S("A12")},
+        {"TrimLeft(TrimRight({C_MV_CPTE.IdMotivoCpraVta})) LIKE 'A*'", T()},
+        {"tonumber('1.234,5')", N(1234.5)},
+        {"tonumber({Tabla.Importe}) >= 10  AND tonumber({Tabla.Importe}) <= 20 ", T()},
+        {"totext(1234.5, 2)", S("1.234,50")},
+        {"totext(Date(2024, 1, 5))", S("05/01/2024")},
+        {"totext(PageNumber)", S("3")},
+        {"Left('abcdef', 2) & Right('abcdef', 2)", S("abef")},
+        {"Mid('abcdef', 2, 3)", S("bcd")},
+        {"Mid('abcdef', 5)", S("ef")},
+        {"Len('abc  ')", N(5)},
+        {"Left('ab', 10)", S("ab")},
+    });
+}
+
+// Texts of the kind the report window emits; each must parse and pick the row above.
+TEST(FormulaLanguage, SelectionsOfTheReportWindowParseAndSelect)
+{
+    const char* selections[] = {
+        " {C_MV_CPTE.TC} = 'RMC' AND {C_MV_CPTE.Cuenta} >= '1001'  AND {C_MV_CPTE.Cuenta} <= '1050'  AND {C_MV_CPTE.Anulada} = FALSE",
+        " {C_MV_CPTE.TC} = 'RMC' AND  (TrimLeft(TrimRight({C_MV_CPTE.IdMotivoCpraVta})) LIKE 'A*' ) OR {C_MV_CPTE.Cuenta} <= '2000' ",
+        " ({C_MV_CPTE.Cuenta} LIKE '1*'  OR {C_MV_CPTE.Cuenta} LIKE '3*' )",
+        " {C_MV_CPTE.TC} = 'RMC' AND ({C_MV_CPTE.UNEGOCIO} = '01'  OR {C_MV_CPTE.UNEGOCIO} = '' ) "
+        " and {C_MV_CPTE.FINALIZADO} = FALSE AND {C_MV_CPTE.Anulada} = FALSE AND {C_MV_CPTE.Garantia} = TRUE",
+        " {C_MV_CPTE.TC} = 'RMC' AND  UCASE({C_MV_CPTE.USUARIO}) LIKE 'JPE*'",
+        " {C_MV_CPTE.TC} = 'rmc' and {C_MV_CPTE.sucursal} <>'9990'",
+        "{C_MV_CPTE.Fecha} >= Date(2024,3,1) AND {C_MV_CPTE.Fecha} <= Date(2024,3,31) ",
+        "{C_MV_CPTE.FechaEntrega} >= DateTime(2024,3,1,0,0,0) ",
+        "{C_MV_CPTE.IdComprobante} >= '000100000001A'  AND {C_MV_CPTE.IdComprobante} <= '000100000099A' "
+        " AND {V_MV_STOCK.TC}='IR' ",
+        " (TrimLeft(TrimRight({C_MV_CPTE.IdMotivoCpraVta})) LIKE 'A*'  AND TrimLeft(TrimRight({C_MV_CPTE.IdMotivoCpraVta})) <= 'B' )",
+        " {C_MV_CPTE.TC} = 'RMC' AND  ( {@AproFin} in {@Estados} or {@Estados} = '')",
+    };
+    for (const char* s : selections) {
+        SCOPED_TRACE(s);
+        const auto tree = FormulaParser::parse(QString::fromUtf8(s));
+        ASSERT_TRUE(tree);
+        EXPECT_TRUE(FormulaEvaluator::selects(tree.get(), documentRow()));
+    }
+}
+
+TEST(FormulaLanguage, ErrorsCarryTheirPosition)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"{C_MV_CPTE.TC} = 'RMC", 18},            // text not closed: where it opens
+        {"{C_MV_CPTE.TC = 'x'", 1},                // field not closed
+        {"{TC} = 'x'", 1},                         // field without its table
+        {"{C_MV_CPTE.TC} = ", 18},                 // nothing after the operator: the end
+        {"{C_MV_CPTE.TC} = 'x' 'y'", 22},          // two values in a row
+        {"(TRUE", 6},
+        {"Nosuch(1)", 1},                          // unknown function
+        {"{C_MV_CPTE.TC} = RMC", 18},              // a bare word is not a text
+        {"TRUE ; FALSE", 6},
+        {"[1, 2", 6},
+    };
+    for (const auto& [formula, position] : cases) {
+        SCOPED_TRACE(formula);
+        try {
+            FormulaParser::parse(QString::fromUtf8(formula));
+            ADD_FAILURE() << "parsed";
+        } catch (const FormulaError& e) {
+            EXPECT_EQ(e.position(), position) << e.what();
+        }
+    }
+}
+
+TEST(FormulaLanguage, EvaluationErrorsAreReportedNotGuessed)
+{
+    const char* bad[] = {"tonumber('abc')", "1 / 0", "Date(2024, 2, 30)", "{C_MV_CPTE.Fecha} = 5",
+                         "{No.Field} = 1", "{@Missing}", "Mid('abc', 0, 1)", "[1, 2]"};
+    for (const char* formula : bad) {
+        SCOPED_TRACE(formula);
+        EXPECT_THROW(eval(QString::fromUtf8(formula)), FormulaError);
+    }
+}
+
+TEST(FormulaLanguage, DeepNestingEndsWithAnErrorNotACrash)
+{
+    EXPECT_THROW(FormulaParser::parse(QString(100000, u'(') + u'1'), FormulaError);
+    EXPECT_THROW(FormulaParser::parse(QString(100000, u'-') + u'1'), FormulaError);
+    QString notChain;
+    for (int i = 0; i < 50000; ++i)
+        notChain += QStringLiteral("NOT ");
+    EXPECT_THROW(FormulaParser::parse(notChain + QStringLiteral("TRUE")), FormulaError);
+    QStringList terms(20000, QStringLiteral("TRUE"));
+    EXPECT_THROW(FormulaParser::parse(terms.join(QStringLiteral(" AND "))), FormulaError);
+    // Ordinary depth still works.
+    const auto tree = FormulaParser::parse(QString(50, u'(') + u'1' + QString(50, u')') + QStringLiteral(" = 1"));
+    EXPECT_TRUE(FormulaEvaluator::selects(tree.get(), documentRow()));
+}
+
+TEST(FormulaLanguage, BlankFormulaSelectsEverything)
+{
+    EXPECT_EQ(FormulaParser::parse(QStringLiteral("   ")), nullptr);
+}

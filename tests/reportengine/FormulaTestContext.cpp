@@ -1,0 +1,43 @@
+#include "FormulaTestContext.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaEvaluator.h"
+#include "reportengine/FormulaParser.h"
+
+using rpt::FormulaValue;
+
+FormulaTestContext::FormulaTestContext(std::initializer_list<std::pair<const char*, FormulaValue>> fields)
+{
+    for (const auto& [name, value] : fields)
+        m_fields.insert(QString::fromUtf8(name).toLower(), value);
+}
+
+void FormulaTestContext::setFormula(const QString& name, const QString& text)
+{
+    m_formulas[name.toLower()] = rpt::FormulaParser::parse(text);
+}
+
+FormulaValue FormulaTestContext::field(const rpt::FormulaNode& node) const
+{
+    const QString key = (node.table() + u'.' + node.name()).toLower();
+    if (!m_fields.contains(key))
+        throw rpt::FormulaError(QStringLiteral("no field ") + key, node.position());
+    return m_fields.value(key);
+}
+
+FormulaValue FormulaTestContext::formula(const rpt::FormulaNode& node) const
+{
+    const auto it = m_formulas.find(node.name().toLower());
+    if (it == m_formulas.end())
+        throw rpt::FormulaError(QStringLiteral("no formula ") + node.name(), node.position());
+    return it->second ? rpt::FormulaEvaluator::evaluate(*it->second, *this) : FormulaValue();
+}
+
+FormulaValue FormulaTestContext::parameter(const rpt::FormulaNode&) const
+{
+    return {};
+}
+
+FormulaValue FormulaTestContext::special(const rpt::FormulaNode& node) const
+{
+    return node.name().compare(u"PageNumber", Qt::CaseInsensitive) == 0 ? FormulaValue::number(3) : FormulaValue();
+}
