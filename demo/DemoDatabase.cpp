@@ -8,11 +8,7 @@
 
 #include <stdexcept>
 
-#ifdef RPQ_DEMO_WITH_ADO
 #include "ado/SqliteSupport.h"
-#else
-#include "FallbackSqlFunctions.h"
-#endif
 
 DemoDatabase::DemoDatabase(const QString &path)
 {
@@ -61,9 +57,5 @@ void DemoDatabase::commit()
 
 void DemoDatabase::prepareConnection(sqlite3 *db)
 {
-#ifdef RPQ_DEMO_WITH_ADO
     ado::prepareSqliteConnection(db);
-#else
-    FallbackSqlFunctions::registerOn(db);
-#endif
 }
