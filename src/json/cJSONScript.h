@@ -1,0 +1,52 @@
+#pragma once
+// Runs a small script written as JSON and returns the text it produces. The script is an array
+// whose texts are copied to the output and whose objects are commands: each key names a
+// command ("alert", "input", "switch", "set", "get", "if", "return"; any other name gives a
+// "<%NAME(arguments)%>" marker) and its value holds the parameters, which are executed in
+// turn, so commands nest. Variables set by "set" live as long as the object.
+
+#include "vb/Variant.h"
+
+#include <QHash>
+#include <QString>
+
+namespace vb {
+class Collection;
+class Dictionary;
+}
+
+namespace json {
+
+class cJSONScript {
+public:
+    static constexpr int MaxNesting = 41;
+
+    // Output of the script; a text that does not parse shows "Parser Error" and gives "".
+    // A top-level element or a command value of the wrong kind raises vb::Error.
+    QString Eval(const QString& sJSON);
+    // Output of one value of any kind.
+    QString ExecCommand(const vb::Variant& value);
+
+private:
+    QString runTopLevel(const vb::ObjectPtr& script);
+    QString runElement(const vb::Variant& element);
+    QString execObject(const vb::ObjectPtr& object);
+    QString execCommands(const vb::Dictionary& commands);
+    QString execCommand(const QString& key, const vb::Variant& argument);
+
+    QString alert(const vb::Variant& argument);
+    QString input(const vb::Variant& argument);
+    QString switchCase(const vb::Variant& argument);
+    QString set(const vb::Variant& argument);
+    QString get(const vb::Variant& argument);
+    QString ifCompare(const vb::Variant& argument);
+    QString exec(const vb::Variant& argument, const QString& name) { return ExecCommand(parameter(argument, name)); }
+
+    static vb::Variant parameter(const vb::Variant& argument, const QString& name);
+    static QString marker(const QString& key, const vb::Variant& argument);
+
+    QHash<QString, QString> m_variables;
+    int m_nesting = 0;
+};
+
+} // namespace json
