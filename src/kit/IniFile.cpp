@@ -1,5 +1,6 @@
 #include "kit/IniFile.h"
-#include "kit/Windows1252.h"
+
+#include "vb/Files.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -18,7 +19,7 @@ void IniFile::load()
     m_exists = file.exists();
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QString text = Windows1252::decode(file.readAll());
+    const QString text = vb::Windows1252::decode(file.readAll());
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
@@ -214,7 +215,7 @@ bool IniFile::save() const
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(Windows1252::encode(text));
+    file.write(vb::Windows1252::encode(text));
     return file.commit();
 }
 

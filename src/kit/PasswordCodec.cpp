@@ -1,5 +1,6 @@
 #include "kit/PasswordCodec.h"
-#include "kit/Windows1252.h"
+
+#include "vb/Files.h"
 
 namespace kit {
 
@@ -53,9 +54,8 @@ QString PasswordCodec::encode(const QString& text)
             out += kAlphabet.at((int(plain) + shiftAt(int(i))) % size());
             continue;
         }
-        const int byte = Windows1252::byteOf(c);
-        if (byte >= 0)
-            out += kByteEscape + digits(byte, 2);
+        if (vb::Windows1252::canEncode(c))
+            out += kByteEscape + digits(vb::Windows1252::fromUnicode(c), 2);
         else
             out += kWideEscape + digits(c.unicode(), 3);
     }
@@ -72,7 +72,7 @@ QString PasswordCodec::decode(const QString& stored)
         const int count = c == kByteEscape ? 2 : c == kWideEscape ? 3 : 0;
         const int value = count ? valueOf(stored, i + 1, count) : -1;
         if (count && value >= 0 && (count == 3 || value < 256)) {
-            out += count == 2 ? Windows1252::charOf(static_cast<unsigned char>(value)) : QChar(char16_t(value));
+            out += count == 2 ? vb::Windows1252::toUnicode(std::uint8_t(value)) : QChar(char16_t(value));
             i += 1 + count;
             continue;
         }

@@ -1,5 +1,5 @@
 #include "kit/Utilidades.h"
-#include "kit/Windows1252.h"
+#include "vb/Files.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ TEST(PasswordCodec, everyWindows1252CharacterRoundTrips)
 {
     QString all;
     for (int b = 0; b < 256; ++b)
-        all += kit::Windows1252::charOf(static_cast<unsigned char>(b));
+        all += vb::Windows1252::toUnicode(std::uint8_t(b));
     const QString stored = util.Codificar(all);
     expectStorable(stored);
     EXPECT_EQ(util.Decodificar(stored), all);
@@ -43,7 +43,7 @@ TEST(PasswordCodec, randomTextsRoundTripAndStayStorable)
         QString text;
         const int length = int(random.bounded(40));
         for (int i = 0; i < length; ++i)
-            text += kit::Windows1252::charOf(static_cast<unsigned char>(random.bounded(256)));
+            text += vb::Windows1252::toUnicode(std::uint8_t(random.bounded(256)));
         const QString stored = util.Codificar(text);
         expectStorable(stored);
         ASSERT_EQ(util.Decodificar(stored), text);
