@@ -8,19 +8,19 @@ namespace rpt {
 
 using Type = FormulaNode::Type;
 
-ReportModel::ReportModel(const ReportDefinition& def, const QString& linkField) : m_def(def)
+ReportModel::ReportModel(const ReportDefinition& def, const QString& linkField, bool pushDown) : m_def(def)
 {
     checkIdentifiers();
-    parseFormulas();
+    parseFormulas(pushDown);
     parseLayout();
     checkCycles();
     if (!linkField.isEmpty())
-        m_linkColumn = column(*parseField(linkField, QStringLiteral("sub-report link")));
+        m_linkColumn = column(*parseField(linkField, QStringLiteral("sub-report link"), false));
     for (const SubreportDef& sub : m_def.subreports) {
         if (!sub.report)
             throw ReportError(QStringLiteral("sub-report %1 has no definition").arg(sub.name), sub.name);
         try {
-            m_subModels.push_back(std::make_unique<ReportModel>(*sub.report, sub.subField));
+            m_subModels.push_back(std::make_unique<ReportModel>(*sub.report, sub.subField, pushDown));
         } catch (const ReportError& e) {
             throw ReportError(QStringLiteral("sub-report %1: %2").arg(sub.name, e.message()), e.near());
         }
@@ -61,15 +61,15 @@ FormulaNode::Ptr ReportModel::parse(const QString& text, const QString& what, bo
     return root;
 }
 
-FormulaNode::Ptr ReportModel::parseField(const QString& text, const QString& what)
+FormulaNode::Ptr ReportModel::parseField(const QString& text, const QString& what, bool assignSlot)
 {
-    FormulaNode::Ptr node = parse(text, what);
+    FormulaNode::Ptr node = parse(text, what, assignSlot);
     if (!node || node->type() != Type::Field)
         throw ReportError(QStringLiteral("%1: \"%2\" is not a field {Table.Field}").arg(what, text), text);
     return node;
 }
 
-void ReportModel::parseFormulas()
+void ReportModel::parseFormulas(bool pushDown)
 {
     for (const NamedText& p : m_def.parameters)
         m_parameters.insert(p.name.toLower(), p.text);
@@ -81,7 +81,12 @@ void ReportModel::parseFormulas()
     // Fields of the selection are read only when the evaluator needs them: what goes to the
     // WHERE clause is not selected.
     m_selection = parse(m_def.selection, QStringLiteral("selection"), false);
-    m_translation = SqlTranslator::translate(m_selection.get(), *this);
+    if (pushDown) {
+        m_translation = SqlTranslator::translate(m_selection.get(), *this);
+    } else if (m_selection) {
+        m_translation.result = SqlTranslator::Result::Failed;
+        m_translation.residual = {m_selection.get()};
+    }
     for (const FormulaNode* part : m_translation.residual)
         bind(*part, QStringLiteral("selection"), true);
 }
@@ -89,11 +94,11 @@ void ReportModel::parseFormulas()
 void ReportModel::parseLayout()
 {
     for (const LinkDef& l : m_def.links) {
-        m_linkFields.push_back(parseField(l.from, QStringLiteral("link")));
-        m_linkFields.push_back(parseField(l.to, QStringLiteral("link")));
+        m_linkFields.push_back(parseField(l.from, QStringLiteral("link"), false));
+        m_linkFields.push_back(parseField(l.to, QStringLiteral("link"), false));
     }
     for (const SortField& s : m_def.sort)
-        m_sortFields.push_back(parseField(s.field, QStringLiteral("sort field")));
+        m_sortFields.push_back(parseField(s.field, QStringLiteral("sort field"), false));
     for (const GroupDef& g : m_def.groups) {
         m_groupFields.push_back(parseField(g.field, QStringLiteral("group")));
         m_groupHeaders.push_back(parse(g.header, QStringLiteral("group header")));
@@ -230,8 +235,8 @@ QString ReportModel::fromClause() const
     for (std::size_t i = 0; i < m_def.links.size(); ++i) {
         const FormulaNode& a = *m_linkFields[2 * i];
         const FormulaNode& b = *m_linkFields[2 * i + 1];
-        const QString target = m_fields[std::size_t(b.slot())].table;
-        if (!joined.contains(m_fields[std::size_t(a.slot())].table.toLower()))
+        const QString target = resolveField(b, QString()).table;
+        if (!joined.contains(resolveField(a, QString()).table.toLower()))
             throw ReportError(QStringLiteral("link %1 starts from a table not joined before it").arg(m_def.links[i].from), m_def.links[i].from);
         const QString condition = column(a) + QStringLiteral(" = ") + column(b);
         if (joined.contains(target.toLower())) {

@@ -21,7 +21,8 @@ struct BoundField {
 class ReportModel : public SqlResolver {
 public:
     // linkField: for a sub-report, its field that must equal the main report's link field.
-    explicit ReportModel(const ReportDefinition& def, const QString& linkField = {});   // raises ReportError
+    // pushDown false leaves the whole selection to the evaluator (to compare the two paths).
+    explicit ReportModel(const ReportDefinition& def, const QString& linkField = {}, bool pushDown = true);   // raises ReportError
     ~ReportModel() override;
     static void check(const ReportDefinition& def);      // the same checks, nothing kept
 
@@ -52,9 +53,9 @@ public:
 
 private:
     FormulaNode::Ptr parse(const QString& text, const QString& what, bool assignSlots = true);
-    FormulaNode::Ptr parseField(const QString& text, const QString& what);
+    FormulaNode::Ptr parseField(const QString& text, const QString& what, bool assignSlot = true);
     void checkIdentifiers() const;
-    void parseFormulas();
+    void parseFormulas(bool pushDown);
     void parseLayout();
     void bind(const FormulaNode& root, const QString& what, bool assignSlots);
     BoundField resolveField(const FormulaNode& node, const QString& what) const;

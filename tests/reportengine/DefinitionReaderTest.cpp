@@ -1,0 +1,69 @@
+#include "DocumentData.h"
+#include "reportengine/DefinitionReader.h"
+#include "reportengine/ReportError.h"
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace rpt;
+
+namespace {
+
+QString errorOf(const QByteArray& json)
+{
+    try {
+        DefinitionReader::readText(json, QStringLiteral("mv_prC.rpt"));
+    } catch (const ReportError& e) {
+        return e.message();
+    }
+    return QStringLiteral("<no error>");
+}
+
+QByteArray replaced(const char* from, const char* to)
+{
+    return DocumentData::definitionJson().replace(from, to);
+}
+
+} // namespace
+
+TEST(DefinitionReader, ReadsTheExampleDefinition)
+{
+    const ReportDefinition def = DefinitionReader::readText(DocumentData::definitionJson());
+    EXPECT_EQ(def.tables.size(), 2u);
+    EXPECT_TRUE(def.links.at(0).left);
+    ASSERT_EQ(def.columns.size(), 5u);
+    EXPECT_EQ(def.columns[4].align, Qt::AlignRight);
+    EXPECT_EQ(def.columns[4].format, QStringLiteral("#,##0.00"));
+    EXPECT_EQ(def.pageHeader.size(), 2u);
+    EXPECT_FALSE(def.sort.at(0).descending);
+}
+
+TEST(DefinitionReader, FaultsNameFileAndLine)
+{
+    const std::pair<QByteArray, const char*> cases[] = {
+        {replaced("\"TC\", \"Cuenta\"", "\"TC\" \"Cuenta\""), "mv_prC.rpt:4: "},                      // broken JSON
+        {replaced("{MA_CUENTAS.Nombre}", "{MA_CUENTA.Nombre}"), "mv_prC.rpt:22: column \"Proveedor\": unknown table"},
+        {replaced("{C_MV_CPTE.USUARIO}\"", "{C_MV_CPTE.Usuarios}\""), "mv_prC.rpt:23: column \"Usuario\": table C_MV_CPTE has no field"},
+        {replaced("{@Nombreempresa}", "{@NombreEmp}"), "mv_prC.rpt:14: page header: unknown formula {@NombreEmp}"},
+        {replaced("{C_MV_CPTE.Importe} * 2", "{C_MV_CPTE.Importe} * "), "mv_prC.rpt:11: formula @Neto: Unexpected end"},
+        {replaced("\"right\", \"format\"", "\"rigth\", \"format\""), "mv_prC.rpt:24: align is"},
+        {replaced("'' \"},\n    {\"name\": \"Neto\"", "x"), "<no error>"},   // a replacement that matches nothing
+        {replaced("\"+{C_MV_CPTE.IdComprobante}\"", "\"+{@Neto}\""), "mv_prC.rpt:18: sort field: \"{@Neto}\" is not a field"},
+    };
+    for (const auto& [json, expected] : cases) {
+        SCOPED_TRACE(expected);
+        EXPECT_TRUE(errorOf(json).startsWith(QString::fromUtf8(expected))) << errorOf(json).toStdString();
+    }
+}
+
+TEST(DefinitionReader, FormulaCyclesAndUnsafeNamesAreRejected)
+{
+    EXPECT_TRUE(errorOf(replaced("{C_MV_CPTE.Importe} * 2", "{@Neto} * 2")).contains(QStringLiteral("refers to itself")));
+    EXPECT_TRUE(errorOf(replaced("\"MA_CUENTAS\", \"fields\"", "\"MA_CUENTAS; DROP TABLE X\", \"fields\"")).contains(QStringLiteral("not a valid table name")));
+    EXPECT_TRUE(errorOf(replaced("\"type\": \"left\"", "\"type\": \"outer\"")).contains(QStringLiteral("link type")));
+}
+
+TEST(DefinitionReader, MissingFileIsAnError)
+{
+    QTemporaryDir dir;
+    EXPECT_THROW(DefinitionReader::readFile(dir.filePath(QStringLiteral("nada.rpt"))), ReportError);
+}

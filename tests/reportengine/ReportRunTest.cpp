@@ -1,0 +1,238 @@
+#include "DocumentData.h"
+#include "reportengine/BandStream.h"
+#include "reportengine/DefinitionReader.h"
+#include "reportengine/ReportError.h"
+#include "reportengine/ReportJob.h"
+#include "reportengine/ReportModel.h"
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace rpt;
+
+namespace {
+
+std::vector<Band> allBands(const ReportModel& model, const QueryRunner& runner)
+{
+    BandStream stream(model, runner);
+    std::vector<Band> bands;
+    Band b;
+    while (stream.next(b))
+        bands.push_back(b);
+    return bands;
+}
+
+QStringList detailIds(const std::vector<Band>& bands)
+{
+    QStringList ids;
+    for (const Band& b : bands)
+        if (b.kind == Band::Kind::Detail && b.depth == 0)
+            ids << b.cells.first();
+    return ids;
+}
+
+QString money(double v)
+{
+    return QLocale(QLocale::Spanish, QLocale::Argentina).toString(v, 'f', 2);
+}
+
+ReportDefinition definitionWith(const QString& selection)
+{
+    ReportDefinition def = DefinitionReader::readText(DocumentData::definitionJson());
+    def.selection = selection;
+    return def;
+}
+
+} // namespace
+
+// The same rows come out whether the selection runs in the database or in the evaluator.
+TEST(ReportRun, PushdownSelectsTheSameRowsAsTheEvaluator)
+{
+    DocumentData data(300);
+    const QueryRunner runner = data.database().runner();
+    const std::pair<const char*, SqlTranslator::Result> selections[] = {
+        {"{C_MV_CPTE.TC} = 'rmc' AND {C_MV_CPTE.Anulada} = FALSE", SqlTranslator::Result::Complete},
+        {"{C_MV_CPTE.FINALIZADO} = TRUE OR {C_MV_CPTE.Importe} > 900", SqlTranslator::Result::Complete},
+        {"{C_MV_CPTE.Fecha} >= Date(2024,2,1) AND {C_MV_CPTE.Fecha} <= Date(2024,2,29)", SqlTranslator::Result::Complete},
+        {"UCASE({C_MV_CPTE.USUARIO}) LIKE 'O''B*'", SqlTranslator::Result::Complete},
+        {"{C_MV_CPTE.USUARIO} = 'O''BRIEN'", SqlTranslator::Result::Complete},
+        {"{C_MV_CPTE.UNEGOCIO} IN ['01', '03'] AND NOT ({C_MV_CPTE.Cuenta} >= '1050')", SqlTranslator::Result::Complete},
+        {"{C_MV_CPTE.UNEGOCIO} <> '02'", SqlTranslator::Result::Complete},           // Null units drop out both ways
+        {"{MA_CUENTAS.Nombre} LIKE '*3'", SqlTranslator::Result::Complete},
+        {"TrimLeft(TrimRight({C_MV_CPTE.Cuenta})) LIKE '10?0' AND {@Neto} > 500", SqlTranslator::Result::Partial},
+        {"tonumber({C_MV_CPTE.Cuenta}) > 1050 AND {C_MV_CPTE.TC} = 'OC'", SqlTranslator::Result::Partial},
+        {"{C_MV_CPTE.TC} = 'OC' OR Len({C_MV_CPTE.USUARIO}) = 3", SqlTranslator::Result::Failed},
+        {"( 'RM' in {C_MV_CPTE.TC} or {@Estados} = 'x')", SqlTranslator::Result::Failed},
+    };
+    for (const auto& [selection, expected] : selections) {
+        SCOPED_TRACE(selection);
+        const ReportDefinition def = definitionWith(QString::fromUtf8(selection));
+        const ReportModel pushed(def);
+        const ReportModel local(def, {}, false);
+        EXPECT_EQ(pushed.selection().result, expected) << pushed.query().toStdString();
+        const QStringList a = detailIds(allBands(pushed, runner));
+        const QStringList b = detailIds(allBands(local, runner));
+        EXPECT_EQ(a, b);
+        EXPECT_FALSE(a.isEmpty());
+        EXPECT_LT(a.size(), 300);
+    }
+}
+
+TEST(ReportRun, QueryReadsOnlyUsedFieldsAndDoublesApostrophes)
+{
+    const ReportModel model(definitionWith(QStringLiteral("{C_MV_CPTE.USUARIO} = 'o''brien' AND {C_MV_CPTE.Anulada} = FALSE")));
+    const QString sql = model.query();
+    EXPECT_EQ(sql, QStringLiteral(
+        "SELECT C_MV_CPTE.Importe, C_MV_CPTE.IdComprobante, C_MV_CPTE.Fecha, MA_CUENTAS.Nombre, C_MV_CPTE.USUARIO"
+        " FROM C_MV_CPTE LEFT JOIN MA_CUENTAS ON C_MV_CPTE.Cuenta = MA_CUENTAS.Cuenta"
+        " WHERE C_MV_CPTE.USUARIO = 'o''brien' AND C_MV_CPTE.Anulada = 0"
+        " ORDER BY C_MV_CPTE.IdComprobante"));
+}
+
+// Group footers and the report total against sums computed from the generated rows.
+TEST(ReportRun, GroupTotalsMatchIndependentSums)
+{
+    DocumentData data(250);
+    const QString groups = QString::fromUtf8(R"json(,
+  "groups": [{"field": "{C_MV_CPTE.Cuenta}", "header": "'Cuenta ' & {C_MV_CPTE.Cuenta}", "footer": "'Total ' & {C_MV_CPTE.Cuenta}"}],
+  "summaries": [{"column": 4, "function": "sum"}, {"column": 0, "function": "count"}])json");
+    ReportDefinition def = DefinitionReader::readText(DocumentData::definitionJson(groups));
+    def.selection = QStringLiteral("{C_MV_CPTE.Anulada} = FALSE");
+    const std::vector<Band> bands = allBands(ReportModel(def), data.database().runner());
+
+    std::map<QString, std::pair<double, int>> expected;
+    double grand = 0;
+    int rows = 0;
+    for (const Document& d : data.documents())
+        if (!d.annulled) {
+            expected[d.account].first += d.amount;
+            ++expected[d.account].second;
+            grand += d.amount;
+            ++rows;
+        }
+    std::map<QString, std::pair<QString, QString>> footers;
+    QStringList headers;
+    for (const Band& b : bands) {
+        if (b.kind == Band::Kind::GroupHeader)
+            headers << b.label;
+        if (b.kind == Band::Kind::GroupFooter)
+            footers[b.label.mid(6)] = {b.cells[4], b.cells[0]};
+        if (b.kind == Band::Kind::ReportFooter) {
+            EXPECT_EQ(b.cells[4], money(grand));
+            EXPECT_EQ(b.cells[0], QString::number(rows));
+        }
+    }
+    ASSERT_EQ(footers.size(), expected.size());
+    EXPECT_EQ(headers.size(), qsizetype(expected.size()));   // one header per account: rows arrive grouped
+    for (const auto& [account, sums] : expected) {
+        SCOPED_TRACE(account.toStdString());
+        EXPECT_EQ(footers[account].first, money(sums.first));
+        EXPECT_EQ(footers[account].second, QString::number(sums.second));
+    }
+    EXPECT_EQ(bands.back().kind, Band::Kind::ReportFooter);
+}
+
+TEST(ReportRun, SubreportRowsFollowTheirDocument)
+{
+    DocumentData data(12);
+    const QString sub = QString::fromUtf8(R"json(,
+  "subreports": [{"name": "Rp_CpteIns", "link": {"field": "{C_MV_CPTE.IdComprobante}", "subField": "{C_MV_CPTEINSUMOS.IdComprobante}"},
+    "report": {"tables": [{"name": "C_MV_CPTEINSUMOS", "fields": ["IdComprobante", "IdArticulo", "Cantidad"]}],
+               "sort": ["-{C_MV_CPTEINSUMOS.IdArticulo}"],
+               "columns": [{"title": "Artículo", "value": "{C_MV_CPTEINSUMOS.IdArticulo}"},
+                           {"title": "Cantidad", "value": "{C_MV_CPTEINSUMOS.Cantidad}"}]}}])json");
+    ReportJob job(data.database().runner());
+    job.setDefinition(DefinitionReader::readText(DocumentData::definitionJson(sub)));
+    ASSERT_TRUE(job.setSubreportSelection(QStringLiteral("rp_cpteins"), QStringLiteral("{C_MV_CPTEINSUMOS.Cantidad} > 0")));
+    const std::vector<Band> bands = allBands(ReportModel(job.definition()), data.database().runner());
+    QStringList seen;
+    QString current;
+    for (const Band& b : bands) {
+        if (b.kind == Band::Kind::Detail && b.depth == 0)
+            current = b.cells[0];
+        if (b.kind == Band::Kind::Detail && b.depth == 1)
+            seen << current + u':' + b.cells[0];
+    }
+    QStringList expected;
+    for (int i = 0; i < 12; ++i)
+        for (int line = i % 3 - 1; line >= 0; --line)    // descending articles, quantity above zero
+            if (line + i % 5 > 0)
+                expected << data.documents()[std::size_t(i)].id + QStringLiteral(":ART%1").arg(line + 1);
+    EXPECT_EQ(seen, expected);
+}
+
+TEST(ReportRun, FormulaAssignmentsSetFormulasByName)
+{
+    DocumentData data(5);
+    ReportJob job(data.database().runner());
+    job.setDefinition(DefinitionReader::readText(DocumentData::definitionJson()));
+    EXPECT_TRUE(job.setFormula(QStringLiteral("nombreEMPRESA = 'Quindal S.A.'")));
+    EXPECT_TRUE(job.setFormula(QStringLiteral("Estados = 'Pendiente,Finalizada'")));
+    EXPECT_FALSE(job.setFormula(QStringLiteral("NoExiste = 'x'")));
+    job.setSelection(QStringLiteral("'Pendiente' in {@Estados}"));
+    const ReportModel model(job.definition());
+    EXPECT_EQ(model.formulaTree(QStringLiteral("NOMBREEMPRESA"))->literal().toText(), QStringLiteral("Quindal S.A."));
+    EXPECT_EQ(detailIds(allBands(model, data.database().runner())).size(), 5);
+}
+
+TEST(ReportRun, RowErrorsStopTheReportWithTheirCause)
+{
+    DocumentData data(5);
+    const ReportModel model(definitionWith(QStringLiteral("tonumber({C_MV_CPTE.USUARIO}) > 1")));
+    try {
+        allBands(model, data.database().runner());
+        ADD_FAILURE() << "no error";
+    } catch (const ReportError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("not a number"))) << e.what();
+    }
+}
+
+// A small report written to PDF and read back with pdftotext.
+TEST(ReportRun, PdfHasEveryPageAndTheFirstPageTexts)
+{
+    DocumentData data(140);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("remitos.pdf"));
+    ReportJob job(data.database().runner());
+    job.setDefinition(DefinitionReader::readText(DocumentData::definitionJson()));
+    job.setFormula(QStringLiteral("Nombreempresa = 'Quindal S.A.'"));
+    job.setSelection(QStringLiteral("{C_MV_CPTE.TC} = 'RMC'"));
+    job.setPrintDate(QDate(2024, 5, 2));
+    job.setDestination(ReportJob::Destination::PdfFile, pdf);
+    int progressCalls = 0;
+    job.setProgressHandler([&](int, int) { ++progressCalls; return true; });
+    const ReportPrinter::Outcome out = job.run();
+    EXPECT_EQ(out.rows, 112);
+    ASSERT_GT(out.pages, 1);
+    EXPECT_EQ(progressCalls, 2 * out.pages);   // counting pass, then painting pass
+
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), out.pages);
+    const QString& first = pages.first();
+    for (const QString& s : {QStringLiteral("Remitos de compra"), QStringLiteral("Quindal S.A."),
+                             QStringLiteral("Página 1 de %1").arg(out.pages), QStringLiteral("Impreso el 02/05/2024"),
+                             QStringLiteral("Número"), QStringLiteral("000100000002A"), QStringLiteral("Proveedor 1"),
+                             QStringLiteral("o'brien"), QStringLiteral("37,25")})
+        EXPECT_TRUE(first.contains(s)) << s.toStdString();
+    EXPECT_FALSE(first.contains(QStringLiteral("000100000001A")));   // an OC document
+    EXPECT_TRUE(pages.last().contains(QStringLiteral("Página %1 de %1").arg(out.pages)));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Número")));        // titles repeat on every page
+}
+
+TEST(ReportRun, CancelledPdfIsRemoved)
+{
+    DocumentData data(200);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("cut.pdf"));
+    ReportJob job(data.database().runner());
+    job.setDefinition(DefinitionReader::readText(DocumentData::definitionJson()));
+    job.setDestination(ReportJob::Destination::PdfFile, pdf);
+    job.setProgressHandler([](int done, int total) { return total == 0 || done < 2; });
+    EXPECT_TRUE(job.run().cancelled);
+    EXPECT_FALSE(QFile::exists(pdf));
+}
