@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace json {
 
 namespace {
@@ -93,7 +95,7 @@ vb::ObjectPtr JsonReader::read()
 
 // Blanks, line ends, parentheses and comments. A lone "/" or "*" outside a comment counts as a
 // blank; "/*" (or "**") opens a block comment that "*/" closes; "//" (or "*/" outside a
-// block) opens a comment that the line end closes.
+// block) opens a line comment, which nothing but the line end closes.
 void JsonReader::SkipJsonBlanks()
 {
     bool comment = false;
@@ -101,11 +103,13 @@ void JsonReader::SkipJsonBlanks()
     bool pending = false;
     for (; !atEnd(); ++m_pos) {
         const QChar c = current();
-        if (c == u'\r' || c == u'\n') {
-            if (!block) {
+        const bool lineEnd = c == u'\r' || c == u'\n';
+        if (comment && !block) {
+            if (lineEnd)
+                comment = pending = false;
+        } else if (lineEnd) {
+            if (!block)
                 pending = false;
-                comment = false;
-            }
         } else if (c == u'\t' || c == u' ' || c == u'(' || c == u')') {
             continue;
         } else if (c == u'/') {
@@ -117,7 +121,6 @@ void JsonReader::SkipJsonBlanks()
                 pending = false;
             } else {
                 pending = true;
-                comment = block = false;
             }
         } else if (c == u'*') {
             if (pending) {
@@ -293,7 +296,7 @@ QChar JsonReader::readEscape()
     case u't': return QChar(u'\t');
     case u'u': {
         const QChar code(leadingHex(QStringView(m_text).mid(m_pos - 1, 4)));
-        m_pos += 4;
+        m_pos = std::min(m_pos + 4, m_text.size() + 1);
         return code;
     }
     default:

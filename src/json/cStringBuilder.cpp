@@ -39,7 +39,10 @@ QString cStringBuilder::toString() const
 
 void cStringBuilder::setCapacity(std::int32_t bytes)
 {
+    const bool shrinking = bytes < m_capacity;
     m_buffer.resize(bytes / 2, u' ');
+    if (shrinking)
+        m_buffer.squeeze();   // give the memory back, not only the count
     m_capacity = bytes;
 }
 

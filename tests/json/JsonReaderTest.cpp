@@ -4,6 +4,8 @@
 #include "vb/Error.h"
 #include "vb/Regional.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 using json::JsonParserErrors;
@@ -136,6 +138,10 @@ TEST(JsonReader, CommasMayBeMissingOrLeading)
     EXPECT_EQ(keysOf(*object), (QStringList{"a", "b", "c"}));
     EXPECT_EQ(textsOf(*parseList(QStringLiteral("[1 2]"))), (QStringList{"1", "2"}));
     EXPECT_EQ(JsonParserErrors(), QString());
+
+    // After a comma a value must follow: a closing bracket there is no number.
+    EXPECT_EQ(textsOf(*parseList(QStringLiteral("[1, 2,]"))), (QStringList{"1", "2"}));
+    EXPECT_EQ(JsonParserErrors(), QStringLiteral("Type mismatch: ]") + CrLf);
 }
 
 TEST(JsonReader, ParenthesesAndCommentsAreBlanks)
@@ -146,6 +152,9 @@ TEST(JsonReader, ParenthesesAndCommentsAreBlanks)
     EXPECT_EQ(textsOf(*parseList(QStringLiteral("[1, /* one more */ 2]"))), expected);
     // A line comment ends at the line end, whatever follows on the next line.
     EXPECT_EQ(textsOf(*parseList(QStringLiteral("[1, // first\n 2 // second\r\n]"))), expected);
+    EXPECT_EQ(textsOf(*parseList(QStringLiteral("[1, // see a/b, ** or */ 9\n 2]"))), expected);
+    // Outside comments a lone slash or asterisk is skipped; two asterisks open a block comment.
+    EXPECT_EQ(textsOf(*parseList(QStringLiteral("[1, / 2 ** 7, 8 */]"))), expected);
     EXPECT_EQ(JsonParserErrors(), QString());
 }
 
@@ -188,6 +197,11 @@ TEST(JsonReader, UnfinishedDocuments)
     // Only the last 20 characters are quoted.
     parseList(QStringLiteral("[\"0123456789abcdefghijklmnop\""));
     EXPECT_EQ(JsonParserErrors(), QStringLiteral("Missing ']': 789abcdefghijklmnop\"") + CrLf);
+
+    // An escape cut short by the end of the text takes what is there.
+    list = parseList(QStringLiteral("[\"x\\u41"));
+    EXPECT_EQ(textsOf(*list), QStringList{"xA"});
+    EXPECT_EQ(JsonParserErrors(), QStringLiteral("Missing ']': [\"x\\u41") + CrLf);
 
     // A number running into the end of the text gives an empty element.
     list = parseList(QStringLiteral("[1"));

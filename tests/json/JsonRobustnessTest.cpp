@@ -4,6 +4,8 @@
 #include "json/JSON.h"
 #include "json/JsonReader.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <random>

@@ -5,6 +5,8 @@
 #include "vb/Error.h"
 #include "vb/Regional.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,6 +1,8 @@
 #include "json/cStringBuilder.h"
 #include "vb/Error.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
