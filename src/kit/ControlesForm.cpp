@@ -64,4 +64,11 @@ void ControlesForm::FiltrarTecla(const QObject* box, int& keyAscii) const
         keyAscii = 0;
 }
 
+void ControlesForm::FiltrarTecla(const QObject* box, std::int16_t& keyAscii) const
+{
+    int key = keyAscii;
+    FiltrarTecla(box, key);
+    keyAscii = std::int16_t(key);
+}
+
 } // namespace kit

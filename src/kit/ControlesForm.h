@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <cstdint>
 
 class QObject;
 class QWidget;
@@ -26,6 +27,7 @@ public:
     // key-down handlers act on it, and a text box would only beep or break the line. A box
     // whose Tag is "fecha" takes only digits, the regional date separator and control keys.
     void FiltrarTecla(const QObject* box, int& keyAscii) const;
+    void FiltrarTecla(const QObject* box, std::int16_t& keyAscii) const;   // the original's Integer
 
 private:
     static bool takesTabFocus(const QWidget* candidate, const QWidget* window);

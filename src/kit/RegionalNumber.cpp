@@ -41,8 +41,10 @@ __int128 checked(__int128 raw)
 vb::Currency RegionalNumber::fromRadix(const QString& digits, int radix, bool negative)
 {
     __int128 value = 0;
-    for (QChar c : digits)
-        value = checked((value * radix + digitIn(c, radix)) * 10000) / 10000;
+    for (QChar c : digits) {
+        value = value * radix + digitIn(c, radix);
+        checked(value * 10000);
+    }
     return vb::Currency::fromRaw(std::int64_t(checked((negative ? -value : value) * 10000)));
 }
 

@@ -107,6 +107,9 @@ TEST_F(Form, filtrarTeclaSwallowsEnterAndGuardsDateBoxes)
         int key = k.in;
         controles.FiltrarTecla(k.box, key);
         EXPECT_EQ(key, k.out) << "key " << k.in;
+        std::int16_t shortKey = std::int16_t(k.in);
+        controles.FiltrarTecla(k.box, shortKey);
+        EXPECT_EQ(shortKey, k.out) << "key " << k.in;
     }
 }
 
