@@ -77,6 +77,9 @@ int Sistema::Ejecutar(long window, const QString& verb, const QString& file, con
         return FileNotFound;
     if (isAddress(target))
         return openWithDesktop(target);
+    // The Windows shell opened bare "www." addresses in the browser.
+    if (target.startsWith(u"www.", Qt::CaseInsensitive) && !target.contains(u' '))
+        return openWithDesktop(QStringLiteral("http://") + target);
 
     QStringList arguments = QProcess::splitCommand(parameters);
     QString path = CaseInsensitivePath::resolve(target);

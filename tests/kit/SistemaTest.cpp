@@ -107,9 +107,11 @@ TEST(SistemaEjecutar, addressesAndDocumentsGoToTheDesktop)
     const Sistema sistema;
     EXPECT_GT(sistema.Ejecutar(0, {}, "http://localhost:5055/", {}, {}), 32);
     EXPECT_GT(sistema.Ejecutar(0, {}, folder.path("informe.txt"), {}, {}), 32);
-    ASSERT_EQ(catcher.opened.size(), 2);
+    EXPECT_GT(sistema.Ejecutar(0, {}, "WWW.example.com.ar", {}, {}, Sistema::Minimised), 32);
+    ASSERT_EQ(catcher.opened.size(), 3);
     EXPECT_EQ(catcher.opened[0], QUrl("http://localhost:5055/"));
     EXPECT_EQ(catcher.opened[1], QUrl::fromLocalFile(document));
+    EXPECT_EQ(catcher.opened[2], QUrl("http://WWW.example.com.ar"));
 }
 
 TEST(SistemaEjecutar, missingProgramIsReported)
