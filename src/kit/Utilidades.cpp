@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
-#include <cmath>
 
 namespace kit {
 
