@@ -1,6 +1,6 @@
 #pragma once
 // Growable text buffer: storage is allocated ahead in whole chunks and filled in place, so
-// building a long text piece by piece does not copy the whole text on every addition.
+// building a long text bit by bit does not copy the whole text on every addition.
 // Counts and indexes at the interface are in characters (UTF-16 units); inside they are bytes,
 // two per character, and every size must fit a 32-bit signed value (error 6 otherwise).
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 
 using json::cJSONScript;
 using Kind = ui::ScriptedDialogService::Kind;
@@ -216,5 +217,28 @@ TEST_F(ScriptTest, NestingCountRecoversAfterAnError)
 {
     for (int attempt = 0; attempt < 3; ++attempt)
         EXPECT_EQ(errorOf([&] { exec(nestedLists(30, QStringLiteral("{'bad': 1}"))); }), 424);
+    EXPECT_EQ(exec(nestedLists(40, QStringLiteral("'x'"))), QStringLiteral("x"));
+}
+
+TEST_F(ScriptTest, MangledScriptsEndWithOutputOrError)
+{
+    const QString sample = QStringLiteral(
+        R"([{"set": {"name": "a", "value": ["x", 1.5]}}, {"switch": {"case": {"get": {"name": "a"}},)"
+        R"( "default": "d", "items": [{"case": "x1.5", "return": {"foo": {"p": 1}}}]}},)"
+        R"( {"if": {"type": "lt", "value1": "a", "value2": [[["b"]]], "true": {"input": {"prompt": "p"}}}}, null])");
+    const QString noise = QStringLiteral("{}[]\"':,5");
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> pickNoise(0, int(noise.size()) - 1);
+    int raised = 0;
+    for (int i = 0; i < 2000; ++i) {
+        QString text = sample;
+        std::uniform_int_distribution<qsizetype> at(0, text.size() - 1);
+        text[at(random)] = noise.at(pickNoise(random));
+        text[at(random)] = noise.at(pickNoise(random));
+        if (const vb::ObjectPtr value = json::ParseJson(text))
+            raised += errorOf([&] { m_script.ExecCommand(vb::Variant(value)); }) != 0;
+    }
+    EXPECT_GT(raised, 0);
+    // However those runs ended, the nesting count is back at zero.
     EXPECT_EQ(exec(nestedLists(40, QStringLiteral("'x'"))), QStringLiteral("x"));
 }
