@@ -244,14 +244,18 @@ NumberSection parseNumberSection(const QString& s)
     }
     ns.hasPoint = point >= 0;
     int intEnd = point >= 0 ? point : lastDigit + 1;
-    // Commas: right before the point (or the end of the integer digits) they divide by 1000;
-    // between integer placeholders they turn grouping on.
-    int k = intEnd - 1;
-    while (k > firstDigit && toks[k].k == Tok::Comma) {
+    // Commas right after the last integer placeholder divide by 1000 each;
+    // commas between integer placeholders turn grouping on.
+    int intLast = intEnd - 1;
+    while (intLast > firstDigit && toks[intLast].k != Tok::Digit)
+        --intLast;
+    int afterInt = intLast + 1;
+    while (afterInt < toks.size() && toks[afterInt].k == Tok::Comma) {
         ++ns.scaleCommas;
-        --k;
+        ++afterInt;
     }
-    int intLast = k;
+    if (point < 0)
+        intEnd = afterInt;
     for (int i = 0; i < firstDigit; ++i)
         ns.prefix += toks[i].text;
     for (int i = firstDigit; i <= intLast; ++i) {
@@ -285,8 +289,7 @@ NumberSection parseNumberSection(const QString& s)
         after = i;
     }
     for (int i = after; i < toks.size(); ++i)
-        if (toks[i].k != Tok::Comma || i > lastDigit)
-            ns.suffix += toks[i].text;
+        ns.suffix += toks[i].text;
     return ns;
 }
 
