@@ -2,6 +2,7 @@
 # Builds, then runs every test headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen
 scripts/build.sh
 cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 300
+ctest --output-on-failure -j"$(nproc)" --timeout 300
