@@ -2,6 +2,8 @@
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaEvaluator.h"
 #include "reportengine/FormulaParser.h"
+#include "reportengine/SqlTranslator.h"
+#include "reportengine/ValueFormatter.h"
 #include <gtest/gtest.h>
 
 using rpt::FormulaError;
@@ -256,4 +258,25 @@ TEST(FormulaLanguage, DeepNestingEndsWithAnErrorNotACrash)
 TEST(FormulaLanguage, BlankFormulaSelectsEverything)
 {
     EXPECT_EQ(FormulaParser::parse(QStringLiteral("   ")), nullptr);
+}
+
+TEST(ValueFormatter, NumbersDatesAndBlanks)
+{
+    using rpt::ValueFormatter;
+    EXPECT_EQ(ValueFormatter::format(N(1234567.891), QStringLiteral("#,##0.00")), QStringLiteral("1.234.567,89"));
+    EXPECT_EQ(ValueFormatter::format(N(-0.004), QStringLiteral("0.00")), QStringLiteral("0,00"));
+    EXPECT_EQ(ValueFormatter::format(N(-1000.5), QStringLiteral("#,##0")), QStringLiteral("-1.001"));
+    EXPECT_EQ(ValueFormatter::format(N(999.995), QStringLiteral("0.00")), QStringLiteral("1000,00"));
+    EXPECT_EQ(ValueFormatter::format(FormulaValue::date(QDate(2024, 1, 5)), QStringLiteral("dd/MM/yyyy")), QStringLiteral("05/01/2024"));
+    EXPECT_EQ(ValueFormatter::format(FormulaValue(), QStringLiteral("0.00")), QString());
+    EXPECT_EQ(ValueFormatter::format(N(2.5), QString()), QStringLiteral("2,5"));
+}
+
+TEST(SqlTranslator, LiteralsAreEscaped)
+{
+    using rpt::SqlTranslator;
+    EXPECT_EQ(SqlTranslator::literal(S("O'Brien''s")), QStringLiteral("'O''Brien''''s'"));
+    EXPECT_EQ(SqlTranslator::likePattern(QStringLiteral("1*")), QStringLiteral("'1%'"));
+    EXPECT_EQ(SqlTranslator::likePattern(QStringLiteral("5%_?!'")), QStringLiteral("'5!%!__!!''' ESCAPE '!'"));
+    EXPECT_EQ(SqlTranslator::literal(FormulaValue::date(QDate(2024, 2, 29))), QStringLiteral("{ts '2024-02-29 00:00:00'}"));
 }

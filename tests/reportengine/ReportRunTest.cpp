@@ -3,6 +3,7 @@
 #include "reportengine/DefinitionReader.h"
 #include "reportengine/ReportError.h"
 #include "reportengine/ReportJob.h"
+#include "reportengine/PreviewWindow.h"
 #include "reportengine/ReportModel.h"
 #include <QLocale>
 #include <QProcess>
@@ -235,4 +236,23 @@ TEST(ReportRun, CancelledPdfIsRemoved)
     job.setProgressHandler([](int done, int total) { return total == 0 || done < 2; });
     EXPECT_TRUE(job.run().cancelled);
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST(ReportRun, PreviewNavigatesPagesMadeOnDemand)
+{
+    DocumentData data(140);
+    auto model = std::make_shared<ReportModel>(definitionWith(QString()));
+    PreviewWindow preview(model, data.database().runner());
+    ASSERT_GT(preview.pageCount(), 2);
+    preview.lastPage();
+    EXPECT_EQ(preview.currentPage(), preview.pageCount());
+    const QImage last = preview.pageImage();
+    preview.nextPage();                                   // past the end stays on the last page
+    EXPECT_EQ(preview.currentPage(), preview.pageCount());
+    preview.firstPage();                                  // going back starts a new pass
+    EXPECT_EQ(preview.currentPage(), 1);
+    EXPECT_NE(preview.pageImage(), last);
+    const QSize normal = preview.pageImage().size();
+    preview.zoomIn();
+    EXPECT_GT(preview.pageImage().width(), normal.width());
 }
