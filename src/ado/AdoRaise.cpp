@@ -1,0 +1,64 @@
+#include "ado/AdoRaise.h"
+
+#include "ado/AdoEnums.h"
+
+#include <vb/Error.h>
+
+#include <QMutex>
+#include <QSet>
+
+namespace ado {
+
+QString adoDescription(int number)
+{
+    switch (number) {
+    case adErrNoCurrentRecord:
+        return QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.");
+    case adErrItemNotFound:
+        return QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+    case adErrNotSupported:
+        return QStringLiteral("Current Recordset does not support updating. This may be a limitation of the provider, or of the selected locktype.");
+    case adErrIllegalOperation:
+        return QStringLiteral("Operation is not allowed in this context.");
+    case adErrObjectClosed:
+        return QStringLiteral("Operation is not allowed when the object is closed.");
+    case adErrObjectOpen:
+        return QStringLiteral("Operation is not allowed when the object is open.");
+    case adErrInvalidConnection:
+        return QStringLiteral("The connection cannot be used to perform this operation. It is either closed or invalid in this context.");
+    default:
+        return QStringLiteral("Unspecified error");
+    }
+}
+
+void raiseAdo(int number)
+{
+    throw vb::Error(number, adoDescription(number), QStringLiteral("ADODB"));
+}
+
+namespace {
+QMutex lostMutex;
+QSet<QString>& lostTexts()
+{
+    static QSet<QString> texts;
+    return texts;
+}
+QString lostKey(int number, const QString& description)
+{
+    return QString::number(number) + u'|' + description;
+}
+} // namespace
+
+void rememberLostConnection(int number, const QString& description)
+{
+    QMutexLocker lock(&lostMutex);
+    lostTexts().insert(lostKey(number, description));
+}
+
+bool wasLostConnection(int number, const QString& description)
+{
+    QMutexLocker lock(&lostMutex);
+    return lostTexts().contains(lostKey(number, description));
+}
+
+} // namespace ado

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <vb/Variant.h>
+
+#include <QString>
+#include <vector>
+
+namespace ado {
+
+// What a recordset knows of one of its columns.
+struct ColumnInfo {
+    QString name;
+    int type = 200;              // ADO DataTypeEnum
+    qint64 definedSize = 0;
+    int precision = 255;
+    int numericScale = 255;
+    QString baseTable;           // "" for computed columns
+    QString baseColumn;
+    bool key = false;            // part of the base table's primary key
+    int tableKeyColumns = 0;     // how many columns that key has
+    bool autoIncrement = false;
+};
+
+// Rows read whole from the engine, row-major.
+struct ResultSet {
+    std::vector<ColumnInfo> columns;
+    std::vector<vb::Variant> values;
+
+    size_t columnCount() const { return columns.size(); }
+    size_t rowCount() const { return columns.empty() ? 0 : values.size() / columns.size(); }
+    const vb::Variant& at(size_t row, size_t column) const { return values[row * columns.size() + column]; }
+    vb::Variant& at(size_t row, size_t column) { return values[row * columns.size() + column]; }
+};
+
+// The outcome of running a statement or batch: the first row set it produced, if any.
+struct ExecuteResult {
+    bool hasRows = false;
+    ResultSet rows;
+    qint64 recordsAffected = -1;
+};
+
+// How a column's values are turned into vb values.
+enum class ValueKind { Text, FixedText, Integer, SmallInt, Byte, BigInt, Boolean, Currency, Decimal, Double, Single, Date };
+
+// Column type rules shared by the engines.
+class ColumnTypes {
+public:
+    static ValueKind valueKind(int adoType);
+    // ADO code, size, precision and scale of a declared SQL Server / SQLite type.
+    static ColumnInfo fromDeclaredType(const QString& declared);
+    static bool isText(int adoType);
+    static qint64 fixedSize(int adoType);
+};
+
+} // namespace ado

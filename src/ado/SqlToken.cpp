@@ -1,0 +1,52 @@
+#include "ado/SqlToken.h"
+
+namespace ado {
+
+SqlToken SqlToken::make(Kind kind, const QString& text)
+{
+    SqlToken t;
+    t.kind = kind;
+    t.text = text;
+    return t;
+}
+
+bool SqlToken::is(const char* symbolOrWord) const
+{
+    if (kind != Symbol && kind != Word)
+        return false;
+    return text.compare(QLatin1String(symbolOrWord), Qt::CaseInsensitive) == 0;
+}
+
+QString SqlToken::render() const
+{
+    QString body = text;
+    if (kind == Quoted)
+        body = u'"' + QString(text).replace(u'"', QLatin1String("\"\"")) + u'"';
+    return prefix + body + suffix;
+}
+
+QString renderTokens(const SqlTokens& tokens)
+{
+    QString out;
+    for (const SqlToken& t : tokens)
+        out += t.render();
+    return out;
+}
+
+} // namespace ado
+
+namespace ado {
+
+QString quoteSqlText(const QString& text)
+{
+    return u'\'' + QString(text).replace(u'\'', QLatin1String("''")) + u'\'';
+}
+
+QString unquoteSqlText(const QString& literal)
+{
+    if (literal.size() < 2)
+        return {};
+    return literal.mid(1, literal.size() - 2).replace(QLatin1String("''"), QLatin1String("'"));
+}
+
+} // namespace ado

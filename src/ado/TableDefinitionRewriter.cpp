@@ -1,0 +1,135 @@
+#include "ado/TableDefinitionRewriter.h"
+
+#include "ado/ColumnKind.h"
+
+#include <QSet>
+
+namespace ado {
+
+namespace {
+bool isTableConstraint(const SqlToken& t)
+{
+    static const QSet<QString> words{QStringLiteral("CONSTRAINT"), QStringLiteral("PRIMARY"),
+        QStringLiteral("UNIQUE"), QStringLiteral("FOREIGN"), QStringLiteral("CHECK"), QStringLiteral("INDEX")};
+    return t.kind == SqlToken::Word && words.contains(t.text.toUpper());
+}
+
+bool isSizedText(const QString& type)
+{
+    const QString t = type.toUpper();
+    return t == QLatin1String("VARCHAR") || t == QLatin1String("CHAR") || t == QLatin1String("NVARCHAR")
+           || t == QLatin1String("NCHAR");
+}
+} // namespace
+
+void TableDefinitionRewriter::run()
+{
+    eraseStorageWords(0, m_view.size());
+    if (m_view.is(0, "CREATE") && m_view.is(1, "TABLE")) {
+        const int open = find(2, m_view.size(), "(");
+        if (open < m_view.size())
+            rewriteCreate(open);
+    } else if (m_view.is(0, "ALTER") && m_view.is(1, "TABLE")) {
+        const int add = find(2, m_view.size(), "ADD");
+        if (add < m_view.size())
+            rewriteAlter(add);
+    }
+}
+
+int TableDefinitionRewriter::find(int from, int to, const char* word) const
+{
+    for (int i = from; i < to; ++i)
+        if (m_view.is(i, word))
+            return i;
+    return to;
+}
+
+void TableDefinitionRewriter::eraseStorageWords(int from, int to)
+{
+    for (int i = from; i < to; ++i) {
+        if (m_view.is(i, "CLUSTERED") || m_view.is(i, "NONCLUSTERED"))
+            m_view.erase(i);
+        else if (m_view.is(i, "ON") && i + 1 < to && m_view[i + 1].text.compare(QLatin1String("PRIMARY"), Qt::CaseInsensitive) == 0
+                 && m_view[i + 1].kind == SqlToken::Quoted)
+            m_view.erase(i, i + 2);
+    }
+}
+
+void TableDefinitionRewriter::rewriteCreate(int open)
+{
+    const int close = m_view.closing(open);
+    const bool hasKey = tableHasPrimaryKey(open, close);
+    int start = open + 1;
+    std::vector<int> commas = m_view.commas(open + 1, close);
+    commas.push_back(close);
+    for (int comma : commas) {
+        if (start < comma && !isTableConstraint(m_view[start]))
+            rewriteColumn(start, comma, hasKey);
+        start = comma + 1;
+    }
+    m_view.erase(close + 1, m_view.size());
+}
+
+void TableDefinitionRewriter::rewriteAlter(int add)
+{
+    if (m_view.is(add + 1, "COLUMN"))
+        ++add;
+    if (add + 1 < m_view.size() && !isTableConstraint(m_view[add + 1]))
+        rewriteColumn(add + 1, m_view.size(), true);
+}
+
+bool TableDefinitionRewriter::tableHasPrimaryKey(int open, int close) const
+{
+    for (int i = open + 1; i < close; ++i)
+        if (m_view.is(i, "PRIMARY") && m_view.is(i + 1, "KEY"))
+            return true;
+    return false;
+}
+
+int TableDefinitionRewriter::typeEnd(int typeAt, int to) const
+{
+    if (typeAt + 1 < to && m_view.is(typeAt + 1, "("))
+        return std::min(m_view.closing(typeAt + 1) + 1, to);
+    return typeAt + 1;
+}
+
+void TableDefinitionRewriter::rewriteColumn(int from, int to, bool tableHasKey)
+{
+    const int typeAt = from + 1;
+    if (typeAt >= to || m_view[typeAt].kind != SqlToken::Word)
+        return;
+    const int end = typeEnd(typeAt, to);
+    const QString column = m_view[from].text;
+    const QString type = m_view[typeAt].text;
+    if (end - typeAt == 4 && m_view.is(typeAt + 2, "MAX"))
+        m_view.erase(typeAt + 1, end);
+    const int identity = find(end, to, "IDENTITY");
+    if (identity < to) {
+        m_view.erase(identity, m_view.is(identity + 1, "(") ? m_view.closing(identity + 1) + 1 : identity + 1);
+        const int key = find(end, to, "KEY");
+        if (key < to) {
+            m_view[typeAt].text = QStringLiteral("INTEGER");
+            m_view.erase(typeAt + 1, end);
+            m_view[key].suffix += QStringLiteral(" AUTOINCREMENT");
+        } else if (!tableHasKey) {
+            m_view[typeAt].text = QStringLiteral("INTEGER");
+            m_view.erase(typeAt + 1, end);
+            m_view[typeAt].suffix += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
+        }
+        return;
+    }
+    if (columnKindOfDeclaredType(type) != ColumnKind::Text)
+        return;
+    const int collate = find(end, to, "COLLATE");
+    if (collate + 1 < to)
+        m_view[collate + 1] = SqlToken::make(SqlToken::Word, QStringLiteral("SRV"));
+    else
+        m_view[end - 1].suffix += QStringLiteral(" COLLATE SRV");
+    if (isSizedText(type) && end - typeAt == 4 && m_view[typeAt + 2].kind == SqlToken::Number) {
+        const QString quoted = u'"' + QString(column).replace(u'"', QLatin1String("\"\"")) + u'"';
+        m_view[end - 1].suffix += QStringLiteral(" CONSTRAINT %1 CHECK (length(rtrim(%2)) <= %3)")
+                                      .arg(QLatin1String(truncationCheckName), quoted, m_view[typeAt + 2].text);
+    }
+}
+
+} // namespace ado

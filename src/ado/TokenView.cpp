@@ -1,0 +1,77 @@
+#include "ado/TokenView.h"
+
+namespace ado {
+
+TokenView::TokenView(SqlTokens& tokens)
+    : m_tokens(tokens)
+{
+    for (size_t i = 0; i < tokens.size(); ++i)
+        if (!tokens[i].isSpace())
+            m_sig.push_back(i);
+    m_match.assign(m_sig.size(), -1);
+    std::vector<int> open;
+    for (int i = 0; i < size(); ++i) {
+        if ((*this)[i].is("(")) {
+            open.push_back(i);
+        } else if ((*this)[i].is(")") && !open.empty()) {
+            m_match[size_t(open.back())] = i;
+            open.pop_back();
+        }
+    }
+}
+
+int TokenView::closing(int open) const
+{
+    const int m = m_match[size_t(open)];
+    return m < 0 ? size() : m;
+}
+
+int TokenView::caseEnd(int caseWord) const
+{
+    int nesting = 0;
+    for (int i = caseWord; i < size(); ++i) {
+        if ((*this)[i].is("CASE"))
+            ++nesting;
+        else if ((*this)[i].is("END") && --nesting == 0)
+            return i;
+    }
+    return size();
+}
+
+void TokenView::erase(int i)
+{
+    SqlToken& t = (*this)[i];
+    t.kind = SqlToken::Space;
+    t.text.clear();
+    t.newline = false;
+}
+
+void TokenView::erase(int from, int to)
+{
+    for (int i = from; i < to; ++i)
+        erase(i);
+}
+
+std::vector<int> TokenView::commas(int from, int to) const
+{
+    std::vector<int> out;
+    for (int i = from; i < to; ++i) {
+        if ((*this)[i].is("("))
+            i = closing(i);
+        else if ((*this)[i].is(","))
+            out.push_back(i);
+    }
+    return out;
+}
+
+QString TokenView::text(int from, int to) const
+{
+    if (from >= to)
+        return {};
+    QString out;
+    for (size_t k = m_sig[size_t(from)]; k <= m_sig[size_t(to - 1)]; ++k)
+        out += m_tokens[k].render();
+    return out.trimmed();
+}
+
+} // namespace ado

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ado/SqlToken.h"
+
+namespace ado {
+
+// The significant tokens of a statement (no blanks), addressed by position, with their
+// bracket pairs. Rewrites edit the tokens in place; erasing keeps a token's place so that
+// positions stay valid while one rewrite runs.
+class TokenView {
+public:
+    explicit TokenView(SqlTokens& tokens);
+
+    int size() const { return int(m_sig.size()); }
+    SqlToken& operator[](int i) { return m_tokens[m_sig[size_t(i)]]; }
+    const SqlToken& operator[](int i) const { return m_tokens[m_sig[size_t(i)]]; }
+    bool is(int i, const char* text) const { return i >= 0 && i < size() && (*this)[i].is(text); }
+    int closing(int open) const;           // the ")" that closes "(" at open, or size()
+    int caseEnd(int caseWord) const;       // the END of CASE at caseWord, or size()
+    void erase(int i);
+    void erase(int from, int to);          // [from, to)
+    std::vector<int> commas(int from, int to) const;  // commas outside brackets within [from, to)
+    QString text(int from, int to) const;  // rendered tokens with the blanks between them
+
+private:
+    SqlTokens& m_tokens;
+    std::vector<size_t> m_sig;
+    std::vector<int> m_match;
+};
+
+} // namespace ado

@@ -1,0 +1,98 @@
+#include "ado/ValueText.h"
+
+#include <QDate>
+
+namespace ado {
+
+namespace {
+int digitsAt(const char* p, int count)
+{
+    int v = 0;
+    for (int i = 0; i < count; ++i) {
+        if (p[i] < '0' || p[i] > '9')
+            return -1;
+        v = v * 10 + (p[i] - '0');
+    }
+    return v;
+}
+
+constexpr qint64 julianDayOfDateZero = 2415019;   // 1899-12-30, day 0 of the original's dates
+} // namespace
+
+bool ValueText::parseCurrency(const char* p, int size, std::int64_t& raw)
+{
+    int i = 0;
+    const bool negative = size > 0 && p[0] == '-';
+    if (negative || (size > 0 && p[0] == '+'))
+        ++i;
+    __int128 value = 0;
+    int decimals = -1;
+    int roundDigit = -1;
+    bool any = false;
+    for (; i < size; ++i) {
+        const char c = p[i];
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else if (c >= '0' && c <= '9') {
+            any = true;
+            if (decimals >= 4) {
+                if (roundDigit < 0)
+                    roundDigit = c - '0';
+                continue;
+            }
+            value = value * 10 + (c - '0');
+            if (decimals >= 0)
+                ++decimals;
+            if (value > (__int128(1) << 100))
+                return false;
+        } else {
+            return false;   // exponent or junk: the caller takes the slow road
+        }
+    }
+    if (!any)
+        return false;
+    for (int d = std::max(decimals, 0); d < 4; ++d)
+        value *= 10;
+    if (roundDigit >= 5)
+        value += 1;
+    if (value > INT64_MAX)
+        return false;
+    raw = negative ? -std::int64_t(value) : std::int64_t(value);
+    return true;
+}
+
+double ValueText::dateSerial(const char* p, int size, bool& ok)
+{
+    ok = false;
+    if (size < 10 || p[4] != '-' || p[7] != '-')
+        return 0;
+    const int y = digitsAt(p, 4), mo = digitsAt(p + 5, 2), d = digitsAt(p + 8, 2);
+    int h = 0, mi = 0, s = 0;
+    if (size >= 16 && (p[10] == ' ' || p[10] == 'T') && p[13] == ':') {
+        h = digitsAt(p + 11, 2);
+        mi = digitsAt(p + 14, 2);
+        s = size >= 19 && p[16] == ':' ? digitsAt(p + 17, 2) : 0;
+    } else if (size != 10) {
+        return 0;
+    }
+    const QDate date(y, mo, d);
+    if (y < 0 || mo < 0 || d < 0 || h < 0 || mi < 0 || s < 0 || !date.isValid())
+        return 0;
+    ok = true;
+    const double day = double(date.toJulianDay() - julianDayOfDateZero);
+    const double time = (h * 3600 + mi * 60 + s) / 86400.0;
+    return day < 0 ? day - time : day + time;
+}
+
+double ValueText::serial(int y, int mo, int d, int h, int mi, int s, bool& ok)
+{
+    const QDate date(y, mo, d);
+    ok = date.isValid() && h >= 0 && h < 24 && mi >= 0 && mi < 60 && s >= 0 && s < 62;
+    if (!ok)
+        return 0;
+    const double day = double(date.toJulianDay() - julianDayOfDateZero);
+    const double time = (h * 3600 + mi * 60 + s) / 86400.0;
+    return day < 0 ? day - time : day + time;
+}
+
+} // namespace ado
