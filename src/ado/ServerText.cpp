@@ -86,10 +86,8 @@ bool ServerText::matchSet(const QString& pattern, qsizetype& at, QChar c)
         first = false;
         const QChar low = pattern[at];
         if (at + 2 < pattern.size() && pattern[at + 1] == u'-' && pattern[at + 2] != u']') {
-            const QChar high = pattern[at + 2];
-            const QChar folded = c.toCaseFolded();
-            found = found || (folded >= low.toCaseFolded() && folded <= high.toCaseFolded())
-                    || (c >= low && c <= high);
+            const int weight = primaryWeight(c);
+            found = found || (weight >= primaryWeight(low) && weight <= primaryWeight(pattern[at + 2]));
             at += 3;
         } else {
             found = found || sameLetter(low, c);

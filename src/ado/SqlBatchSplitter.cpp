@@ -62,10 +62,13 @@ bool SqlBatchSplitter::startsStatement(const SqlTokens& batch, size_t i) const
     const QString word = t.text.toUpper();
     if (!alwaysNewStatement().contains(word))
         return false;
-    static const QSet<QString> joiners{QStringLiteral("ON"), QStringLiteral("FOR"), QStringLiteral("UNION"),
-        QStringLiteral("ALL"), QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT"), QStringLiteral("AS"),
-        QStringLiteral("THEN"), QStringLiteral("ELSE")};
+    static const QSet<QString> joiners{QStringLiteral("UNION"), QStringLiteral("ALL"), QStringLiteral("EXCEPT"),
+        QStringLiteral("INTERSECT"), QStringLiteral("AS"), QStringLiteral("THEN"), QStringLiteral("ELSE")};
     if (joiners.contains(m_previousWord))
+        return false;
+    // ON DELETE / ON UPDATE of a foreign key, FOR UPDATE of a trigger
+    const bool definition = m_firstWord == QLatin1String("CREATE") || m_firstWord == QLatin1String("ALTER");
+    if (definition && (m_previousWord == QLatin1String("ON") || m_previousWord == QLatin1String("FOR")))
         return false;
     if (word == QLatin1String("SELECT"))
         return !((m_firstWord == QLatin1String("INSERT") || m_firstWord == QLatin1String("WITH"))
