@@ -1,0 +1,22 @@
+#pragma once
+// The item sets a bar can load by itself. Entry order is slot and display order.
+
+#include <QString>
+#include <vector>
+
+namespace commandbar {
+
+struct BarItemSpec {
+    QString key;
+    QString caption;
+    QString toolTip;
+};
+
+class BarItemSets {
+public:
+    // The report window's commands; the tab bar captions its share item differently.
+    static std::vector<BarItemSpec> reportItems(const QString& shareCaption = QStringLiteral("Mensaje"));
+    static std::vector<BarItemSpec> tervoSample();
+};
+
+} // namespace commandbar

@@ -1,0 +1,139 @@
+#include "BarFixture.h"
+
+#include "commandbar/ItemSurface.h"
+#include "ui/DialogServiceScope.h"
+#include "ui/ScriptedDialogService.h"
+#include "vb/Error.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+
+using cbartest::BarFixture;
+
+namespace {
+
+void moveOver(QWidget* w)
+{
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+
+} // namespace
+
+class BarInput : public BarFixture {
+protected:
+    void SetUp() override
+    {
+        BarFixture::SetUp();
+        bar->show();
+    }
+    void clickOn(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+};
+
+TEST_F(BarInput, ClickRaisesTheCaptionFromAnyOfTheItemsControls)
+{
+    clickOn(bar->itemBox(0));
+    clickOn(bar->captionLabel(3));
+    EXPECT_EQ(clicks, QStringList({"Pantalla", "Mensaje"}));
+    EXPECT_EQ(bar->ActiveIndex(), 3);
+    EXPECT_TRUE(checks.isEmpty());
+}
+
+TEST_F(BarInput, ClickOnDisabledHiddenOrWithTheBarDisabledDoesNothing)
+{
+    bar->SetActive("PANTALLA");
+    bar->SetItemEnabled("CONSULTAR", false);
+    bar->HandleItemClick(2);
+    bar->SetItemVisible("CERRAR", false);
+    bar->HandleItemClick(4);
+    bar->HandleItemClick(7);
+    bar->setEnabled(false);
+    clickOn(bar->itemBox(1));
+    EXPECT_TRUE(clicks.isEmpty());
+    EXPECT_EQ(bar->ActiveIndex(), 0);
+}
+
+TEST_F(BarInput, CheckableItemTogglesBeforeItsClick)
+{
+    bar->setImpresoraCheckable(true);
+    QStringList order;
+    QObject::connect(bar.get(), &commandbar::TBarRep::CheckClick, [&](bool, const QString&) { order << "check"; });
+    QObject::connect(bar.get(), &commandbar::TBarRep::click, [&](const QString&) { order << "click"; });
+    clickOn(bar->itemBox(1));
+    clickOn(bar->itemBox(1));
+    EXPECT_EQ(checks, QStringList({"True Impresora", "False Impresora"}));
+    EXPECT_EQ(clicks, QStringList({"Impresora", "Impresora"}));
+    EXPECT_EQ(order, QStringList({"check", "click", "check", "click"}));
+    EXPECT_EQ(changed.count("ImpresoraChecked"), 0);   // a click is no design change
+}
+
+TEST_F(BarInput, NotCheckableItemKeepsItsCheckState)
+{
+    clickOn(bar->itemBox(1));
+    EXPECT_TRUE(checks.isEmpty());
+    EXPECT_FALSE(bar->ImpresoraChecked());
+    bar->setCompartirCheckable(true);
+    clickOn(bar->itemBox(3));
+    EXPECT_EQ(checks, QStringList({"True Mensaje"}));
+}
+
+TEST_F(BarInput, PointerHoversUsableItemsOnly)
+{
+    moveOver(bar->itemBox(2));
+    EXPECT_EQ(bar->HoverIndex(), 2);
+    moveOver(bar->captionLabel(4));
+    EXPECT_EQ(bar->HoverIndex(), 4);
+    bar->SetItemEnabled("PANTALLA", false);
+    moveOver(bar->itemBox(0));
+    EXPECT_EQ(bar->HoverIndex(), -1);
+    moveOver(bar->itemBox(1));
+    moveOver(bar.get());
+    EXPECT_EQ(bar->HoverIndex(), -1);
+}
+
+TEST_F(BarInput, DisabledBarNeverHoversButKeysStillWork)
+{
+    bar->SetHoverItem(1);
+    bar->setEnabled(false);
+    EXPECT_EQ(bar->HoverIndex(), -1);
+    moveOver(bar->itemBox(1));
+    EXPECT_EQ(bar->HoverIndex(), -1);
+    bar->KeyAnalisis(116);
+    EXPECT_EQ(clicks, QStringList({"CONSULTAR"}));
+}
+
+TEST_F(BarInput, LosingFocusClearsHoverAndActive)
+{
+    bar->SetActive("CERRAR");
+    bar->SetHoverItem(2);
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(bar.get(), &out);
+    EXPECT_EQ(bar->ActiveIndex(), -1);
+    EXPECT_EQ(bar->HoverIndex(), -1);
+}
+
+TEST_F(BarInput, ErrorOfTheHostsClickHandlerIsReportedNotThrown)
+{
+    QObject::connect(bar.get(), &commandbar::TBarRep::click, [](const QString&) { vb::raise(5, "Llamada no valida", "Host"); });
+    QStringList reported;
+    bar->setErrorHandler([&](const vb::Error& e, const QString& routine) {
+        reported << QString::number(e.number()) + " " + routine;
+    });
+    EXPECT_NO_THROW(clickOn(bar->itemBox(0)));
+    EXPECT_EQ(reported, QStringList({"5 HandleItemClick"}));
+    EXPECT_EQ(bar->ActiveIndex(), 0);
+}
+
+TEST_F(BarInput, UnhandledClickErrorGoesToTheDialogService)
+{
+    ui::ScriptedDialogService dialogs;
+    ui::DialogServiceScope scope(dialogs);
+    QObject::connect(bar.get(), &commandbar::TBarRep::click, [](const QString&) { vb::raise(91, "Sin objeto", "Host"); });
+    bar->HandleItemClick(4);
+    ASSERT_EQ(dialogs.prompts().size(), 1);
+    EXPECT_TRUE(dialogs.last().text.contains("(91) Sin objeto"));
+    EXPECT_EQ(dialogs.last().icon, 16);
+}
