@@ -7,10 +7,16 @@ namespace ado {
 
 ColumnInfo OdbcRowReader::columnInfo(int sqlType, const QString& typeName, qint64 size, int digits)
 {
-    const QString name = typeName.toLower();
+    // Drivers differ in the SQL type they give char, decimal and money columns (SQLite's
+    // calls char VARCHAR and numeric DOUBLE); the type's name says what the column is.
+    const QString name = typeName.section(u'(', 0, 0).trimmed().toLower();
+    auto sized = [&](const char* type) { return ColumnTypes::fromDeclaredType(QStringLiteral("%1(%2)").arg(QLatin1String(type)).arg(size)); };
     if (name.contains(QLatin1String("money")))
         return ColumnTypes::fromDeclaredType(name);
-    auto sized = [&](const char* type) { return ColumnTypes::fromDeclaredType(QStringLiteral("%1(%2)").arg(QLatin1String(type)).arg(size)); };
+    if (name == QLatin1String("char") || name == QLatin1String("nchar"))
+        sqlType = name == QLatin1String("char") ? SQL_CHAR : SQL_WCHAR;
+    if (name == QLatin1String("numeric") || name == QLatin1String("decimal"))
+        sqlType = SQL_DECIMAL;
     switch (sqlType) {
     case SQL_CHAR: return sized("char");
     case SQL_VARCHAR: return size > 0 && size < 8001 ? sized("varchar") : ColumnTypes::fromDeclaredType(QStringLiteral("text"));
