@@ -149,8 +149,8 @@ int Weekday(const Variant& v, int firstDayOfWeek)
 {
     if (firstDayOfWeek < 0 || firstDayOfWeek > 7)
         raise(5);
-    if (firstDayOfWeek == 0)
-        firstDayOfWeek = vbSunday;
+    if (firstDayOfWeek == vbUseSystemDayOfWeek)
+        firstDayOfWeek = Regional::current().firstDayOfWeek;
     int sundayBased = partsOf(v).date.dayOfWeek() % 7 + 1;   // Sunday 1 ... Saturday 7
     return (sundayBased - firstDayOfWeek + 7) % 7 + 1;
 }
@@ -167,8 +167,8 @@ QString WeekdayName(int weekday, bool abbreviate, int firstDayOfWeek)
 {
     if (weekday < 1 || weekday > 7 || firstDayOfWeek < 0 || firstDayOfWeek > 7)
         raise(5);
-    if (firstDayOfWeek == 0)
-        firstDayOfWeek = vbSunday;
+    if (firstDayOfWeek == vbUseSystemDayOfWeek)
+        firstDayOfWeek = Regional::current().firstDayOfWeek;
     int index = (weekday - 1 + firstDayOfWeek - 1) % 7;
     const RegionalSettings& rs = Regional::current();
     return abbreviate ? rs.dayAbbreviations.value(index) : rs.dayNames.value(index);
@@ -216,8 +216,10 @@ qint64 DateDiff(const QString& interval, const Variant& date1, const Variant& da
     const QString iv = interval.toLower();
     Date a = date1.toDate(), b = date2.toDate();
     QDate da = a.date(), db = b.date();
-    if (firstDayOfWeek == 0)
-        firstDayOfWeek = vbSunday;
+    if (firstDayOfWeek < 0 || firstDayOfWeek > 7)
+        raise(5);
+    if (firstDayOfWeek == vbUseSystemDayOfWeek)
+        firstDayOfWeek = Regional::current().firstDayOfWeek;
     // Whole-unit intervals count the boundaries crossed, as the original does.
     if (iv == QLatin1String("yyyy"))
         return db.year() - da.year();
@@ -258,8 +260,8 @@ int DatePart(const QString& interval, const Variant& date, int firstDayOfWeek)
     if (iv == QLatin1String("d")) return p.date.day();
     if (iv == QLatin1String("w")) return Weekday(date, firstDayOfWeek);
     if (iv == QLatin1String("ww")) {
-        if (firstDayOfWeek == 0)
-            firstDayOfWeek = vbSunday;
+        if (firstDayOfWeek == vbUseSystemDayOfWeek)
+            firstDayOfWeek = Regional::current().firstDayOfWeek;
         QDate jan1(p.date.year(), 1, 1);
         int offset = (jan1.dayOfWeek() % 7 + 1 - firstDayOfWeek + 7) % 7;
         return (jan1.daysTo(p.date) + offset) / 7 + 1;

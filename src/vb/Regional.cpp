@@ -24,6 +24,7 @@ RegionalSettings RegionalSettings::unitedStates()
     s.decimalSeparator = u'.';
     s.thousandsSeparator = u',';
     s.dateOrder = DateOrder::MDY;
+    s.firstDayOfWeek = 1;
     s.shortDateFormat = QStringLiteral("m/d/yyyy");
     s.longDateFormat = QStringLiteral("dddd, mmmm d, yyyy");
     s.longTimeFormat = QStringLiteral("h:mm:ss AMPM");

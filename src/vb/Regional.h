@@ -26,6 +26,7 @@ struct RegionalSettings {
     QString currencySymbol = QStringLiteral("$");
     int currencyDigits = 2;
     bool leadingZero = true;                                    // "0,5" rather than ",5"
+    int firstDayOfWeek = 2;                                     // what vbUseSystemDayOfWeek means: 1 Sunday, 2 Monday
     QStringList monthNames;                                     // 12 each
     QStringList monthAbbreviations;
     QStringList dayNames;                                       // Sunday first, 7 each

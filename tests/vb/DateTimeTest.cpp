@@ -1,5 +1,6 @@
 #include "vb/Conversions.h"
 #include "vb/DateTime.h"
+#include "vb/Regional.h"
 #include "vb/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +64,13 @@ TEST(DateTime, Parts)
     EXPECT_EQ(Second(d), 9);
     EXPECT_EQ(Weekday(d), 6);                 // Friday with Sunday first
     EXPECT_EQ(Weekday(d, vbMonday), 5);
+    EXPECT_EQ(Weekday(d, vbUseSystemDayOfWeek), 5);   // the Argentine week starts on Monday
+    {
+        RegionalScope us(RegionalSettings::unitedStates());
+        EXPECT_EQ(Weekday(d, vbUseSystemDayOfWeek), 6);
+    }
+    EXPECT_EQ(Weekday(at(2024, 3, 17)), 1);           // a Sunday
+    EXPECT_EQ(errorOf([&] { Weekday(d, 8); }), 5);
     EXPECT_EQ(Day(Variant("31/12/2023")), 31);
     EXPECT_EQ(errorOf([] { Day(Variant::null()); }), 94);
     EXPECT_EQ(errorOf([] { Day(Variant("x")); }), 13);
@@ -103,5 +111,11 @@ TEST(DateTime, DateDiffCountsBoundaries)
     EXPECT_EQ(DateDiff("s", at(2024, 3, 1, 10, 0, 0), at(2024, 3, 1, 10, 1, 30)), 90);
     EXPECT_EQ(DateDiff("h", at(2024, 3, 1), at(2024, 3, 3)), 48);
     EXPECT_EQ(DateDiff("d", Variant("01/03/2024"), Variant("15/03/2024")), 14);
+    // Fri 15/03 to Sun 17/03: one Sunday crossed, no Monday crossed, no whole week.
+    EXPECT_EQ(DateDiff("ww", at(2024, 3, 15), at(2024, 3, 17)), 1);
+    EXPECT_EQ(DateDiff("ww", at(2024, 3, 15), at(2024, 3, 17), vbMonday), 0);
+    EXPECT_EQ(DateDiff("w", at(2024, 3, 15), at(2024, 3, 17)), 0);
+    EXPECT_EQ(DateDiff("w", at(2024, 3, 1), at(2024, 3, 15)), 2);
+    EXPECT_EQ(DateDiff("q", at(2024, 3, 31), at(2024, 4, 1)), 1);
     EXPECT_EQ(errorOf([] { DateDiff("z", at(2024, 1, 1), at(2024, 1, 2)); }), 5);
 }
