@@ -46,6 +46,10 @@ enum TrapAnswer { Abort = 3, Retry = 4, Ignore = 5 };
 // Retry runs the step again, Ignore goes on with the next step, any other answer leaves the
 // procedure (run() returns false and every later run() does nothing).
 // In skip mode ("resume next") a failing step is passed over without calling the handler.
+// Err holds the caught error while the handler runs; Retry and Ignore clear it (as Resume does);
+// leaving and skip mode keep it set for the code that reads it afterwards. Only vb::Error is
+// caught (std::bad_alloc becomes error 7); EndRequested and other exceptions pass through.
+// Note: with "using namespace vb", call vb::raise(...) - a bare raise(int) is ambiguous with <csignal>.
 class Trap {
 public:
     using Handler = std::function<int(const Error&)>;
