@@ -1,0 +1,21 @@
+#pragma once
+// The connection strings the data access builds, exactly in the suite's forms (note the blank
+// before "=" in "Database =" and "Data Source =").
+
+#include <QString>
+
+namespace data {
+
+class ConnectionStrings {
+public:
+    static QString sqlServer(const QString& provider, const QString& server, const QString& database,
+                             const QString& login, const QString& password, const QString& extended);
+    static QString oracle(const QString& database, const QString& login, const QString& password);
+    static QString jet(const QString& provider, const QString& file, const QString& loginKey, const QString& login,
+                       const QString& passwordKey, const QString& password, const QString& extended);
+    // A "#" anywhere in the server name marks an Oracle target.
+    static bool isOracleServer(const QString& server) { return server.contains(u'#'); }
+    static bool hasTimeout(const QString& text);
+};
+
+} // namespace data

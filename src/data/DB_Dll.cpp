@@ -1,0 +1,806 @@
+#include "data/DB_Dll.h"
+
+#include "data/AdoTypeCodes.h"
+#include "data/ConnectionStrings.h"
+#include "data/ErrorLog.h"
+#include "data/LoginPrompt.h"
+#include "data/ObjectNames.h"
+#include "data/OracleScript.h"
+#include "vb/App.h"
+#include "data/RowLookupSql.h"
+#include "data/SessionValues.h"
+#include "data/SqlLiteral.h"
+#include "kit/DialogoArchivo.h"
+#include "kit/Utilidades.h"
+#include "ui/DialogService.h"
+#include "vb/Conversions.h"
+#include "vb/DateTime.h"
+#include "vb/Strings.h"
+
+namespace data {
+
+namespace {
+
+constexpr int kNoConnection = -2147221503;          // 0x80040001, first user code above the object base
+constexpr int kCommandText = -2147217900;           // 0x80040E14
+constexpr int kObjectNotFound = -2147217865;        // 0x80040E37
+constexpr int kIntegrity = -2147217873;             // 0x80040E2F
+constexpr int kTruncation = 8152;
+const QString kCrLf = QStringLiteral("\r\n");
+
+bool has(const QString& text, const char* part)
+{
+    return text.contains(QLatin1String(part), Qt::CaseInsensitive);
+}
+
+std::shared_ptr<DB_Dll>& sharedSlot()
+{
+    static std::shared_ptr<DB_Dll> instance;
+    return instance;
+}
+
+// A flag column read as text: 1, or the runtime's word for True when the column is a bit.
+// The original compared only the number, which a bit column never gives.
+bool isSetFlag(const QString& text)
+{
+    return vb::Val(text) == 1 || vb::textEquals(vb::Trim(text), vb::CStr(vb::Variant(true)));
+}
+
+// Rowset and recordset variables that a failed step left unset behave as Nothing does.
+void requireObject(const void* object)
+{
+    if (!object)
+        vb::raise(91);
+}
+
+} // namespace
+
+DB_Dll::DB_Dll() = default;
+DB_Dll::~DB_Dll() = default;
+
+DB_Dll& DB_Dll::shared()
+{
+    if (!sharedSlot())
+        sharedSlot() = std::make_shared<DB_Dll>();
+    return *sharedSlot();
+}
+
+void DB_Dll::setShared(std::shared_ptr<DB_Dll> instance) { sharedSlot() = std::move(instance); }
+
+ado::ConnectionPtr DB_Dll::connection()
+{
+    if (!gCnn)
+        gCnn = ado::Connection::create();
+    return gCnn;
+}
+
+kit::Utilidades& DB_Dll::util()
+{
+    if (!m_util)
+        m_util = std::make_unique<kit::Utilidades>();
+    return *m_util;
+}
+
+void DB_Dll::handOver(const QString& sql) const
+{
+    if (m_observer)
+        m_observer(sql);
+}
+
+bool DB_Dll::isOracleConnection() const
+{
+    return gCnn && has(gCnn->ConnectionString(), "ORACLE");
+}
+
+ado::Errors& DB_Dll::sharedErrors() { return *gDB().connection()->Errors(); }
+
+bool DB_Dll::sharedConnectionLost(const vb::Error& error)
+{
+    // Only what the driver reports as a broken link counts; a deterministic error never does.
+    return ado::isConnectionLost(sharedErrors()) || ado::isConnectionLost(error);
+}
+
+// ---------------------------------------------------------------- opening
+
+void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString& ConnString, bool ValidaAdmin,
+                             bool MuestraError)
+{
+    bool reopened = false;
+    vb::Trap trap([&](const vb::Error& e) { return serverOpenFailure(e, MuestraError, reopened); });
+    gOpenFlag = true;
+    if (gProveedor.isEmpty())
+        gProveedor = pSQLOLEDB();
+    if (vb::Trim(ConnString).isEmpty())
+        buildConnectionString();
+    else
+        gConnString = ConnString;
+    if (PideParametrosSQL) {
+        if (!runLoginPrompt())
+            return;
+        buildConnectionString();
+    }
+    trap.run([&] { openServerConnection(lCursor); });
+    trap.run([&] { decideAdministrator(ValidaAdmin, MuestraError); });
+}
+
+bool DB_Dll::runLoginPrompt()
+{
+    std::unique_ptr<LoginPrompt> form = LoginPrompt::create();
+    form->load();
+    form->setTxtDbName(gDBName);
+    form->setTxtServidor(gServidor);
+    form->setTxtUserId(gUsuarioActual);
+    form->setTxtUserPassword(gClaveActual);
+    form->setPlataforma(0);
+    form->showModal();
+    gOpenFlag = form->Aceptar();
+    if (gOpenFlag) {
+        gDBName = form->TxtDbName();
+        gServidor = form->TxtServidor();
+        gUsuario = gDBName;          // the database login and its password are the database name
+        gUserPassWord = gDBName;
+        if (form->plataforma() > 0) {
+            gProveedor = QStringLiteral("OraOLEDB.Oracle.1");
+            if (!gServidor.contains(u'#'))
+                gServidor = u'#' + gServidor;
+        } else {
+            gProveedor = gDB().pSQLOLEDB();
+        }
+    }
+    form->unload();
+    return gOpenFlag;
+}
+
+void DB_Dll::buildConnectionString()
+{
+    if (ConnectionStrings::isOracleServer(gServidor))
+        gConnString = ConnectionStrings::oracle(gDBName, gUsuario, gUserPassWord);
+    else
+        gConnString = ConnectionStrings::sqlServer(pSQLOLEDB(), gServidor, gDBName, gUsuario, gUserPassWord, gExtended);
+}
+
+void DB_Dll::openServerConnection(int cursorLocation)
+{
+    const ado::ConnectionPtr cnn = connection();
+    cnn->setConnectionTimeout(3);
+    cnn->setCursorLocation(cursorLocation);
+    cnn->Open(gConnString, {}, {}, -1);
+}
+
+void DB_Dll::decideAdministrator(bool validaAdmin, bool muestraError)
+{
+    if (!validaAdmin) {
+        gEsAdmin = true;
+        return;
+    }
+    if (vb::Trim(gDBName).isEmpty())
+        return;
+    connection()->setDefaultDatabase(gDBName);
+    if (!gDB().ExisteTablaDB(QStringLiteral("TA_USUARIOS")))
+        return;
+    if (!muestraError) {
+        gEsAdmin = true;
+        return;
+    }
+    vb::Variant textKind = 8;
+    const vb::Variant flag = DatosTabla(QStringLiteral("ta_usuarios"), gUsuarioActual, QStringLiteral("Administrador"),
+                                        QStringLiteral("nombre"), textKind, QString(), true, false);
+    gEsAdmin = isSetFlag(flag.isNull() ? QString() : vb::CStr(flag));
+}
+
+int DB_Dll::serverOpenFailure(const vb::Error& error, bool muestraError, bool& reopened)
+{
+    const ado::ErrorsPtr errors = connection()->Errors();
+    const bool askOperator = muestraError && !errors->empty();
+    if (!askOperator && error.number() == ado::adErrObjectOpen && !reopened) {
+        reopened = true;
+        vb::Trap::skipping().run([&] { gCnn->Close(); });
+        return vb::Retry;
+    }
+    if (!muestraError) {
+        gOpenFlag = false;
+        return vb::Abort;
+    }
+    if (!askOperator) {
+        ui::MsgBox(error.description());
+        // The original kept the flag as it was; a connection that did not open must not pass for open.
+        gOpenFlag = gCnn && gCnn->State() == ado::adStateOpen;
+        return vb::Abort;
+    }
+    const int answer = ui::MsgBox(connectionErrorText(errors->Item(0)), ui::vbYesNo + ui::vbCritical,
+                                  QStringLiteral(" Error de Conexion a Base de Datos"));
+    if (answer != ui::vbYes) {
+        gOpenFlag = false;
+        return vb::Abort;
+    }
+    errors->Clear();
+    if (!runLoginPrompt())
+        return vb::Abort;
+    buildConnectionString();
+    return vb::Retry;
+}
+
+QString DB_Dll::connectionErrorText(const ado::Error& first) const
+{
+    const QString cr = QStringLiteral("\r");
+    return QStringLiteral(" Estado de Sql: ") + first.SQLState() + cr
+         + QStringLiteral("Numero de Error: ") + QString::number(first.Number()) + cr
+         + QStringLiteral("Descripcion: ") + first.Description() + cr
+         + QStringLiteral("Codigo Nativo: ") + QString::number(first.NativeError()) + cr + kCrLf
+         + QStringLiteral("Nombre de Proceso: ") + vb::App::exeName() + cr + kCrLf + kCrLf
+         + QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + kCrLf
+         + QStringLiteral("2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la instancia, "
+                          "por ejemplo : ")
+         + gDB().gServidor + QStringLiteral("\\BRIXKOR") + kCrLf
+         + QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") + gDB().gUsuario
+         + QStringLiteral(" existe") + kCrLf + kCrLf + kCrLf + QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
+}
+
+void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, const QString& CadenaPWD)
+{
+    QString passwordClause;
+    bool passwordTried = false;
+    for (;;) {
+        bool restart = false;
+        vb::Trap trap([&](const vb::Error& e) {
+            const ado::ErrorsPtr errors = connection()->Errors();
+            const QString state = errors->empty() ? QString() : errors->Item(0).SQLState();
+            if (state == QLatin1String("3024") || state == QLatin1String("3051") || state == QLatin1String("3044")) {
+                restart = pickLocalFile();
+                return int(vb::Abort);
+            }
+            // A password that was already refused once is not offered again: that would loop for ever.
+            if (state == QLatin1String("3031") && !passwordTried) {
+                passwordTried = true;
+                if (!gIgnoraPassWord.isNull() && gIgnoraPassWord.toBool())
+                    passwordClause = QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord + u';';
+                else
+                    passwordClause = QStringLiteral(" Jet OLEDB:Database Password=")
+                                   + ui::InputBox(QStringLiteral("ingrese el password:"), QStringLiteral("Password Access"))
+                                   + u';';
+                restart = true;
+                return int(vb::Abort);
+            }
+            ui::MsgBox(QString::number(e.number()) + QStringLiteral("  ") + e.description(), ui::vbCritical);
+            return int(vb::Abort);
+        });
+        if (vb::Trim(gDBName).isEmpty() && !pickLocalFile())
+            return;
+        const QString text = (ConnString.isEmpty() ? ConnectionStrings::jet(gProveedor, gDBName, CadenaID, gUsuario,
+                                                                            CadenaPWD, gUserPassWord, gExtended)
+                                                   : ConnString)
+                           + passwordClause;
+        trap.run([&] {
+            connection()->Open(text, {}, {}, -1);
+            gConnString = text;
+        });
+        if (!restart)
+            return;
+    }
+}
+
+bool DB_Dll::pickLocalFile()
+{
+    if (!CmdDlg)
+        CmdDlg = std::make_shared<kit::DialogoArchivo>();
+    CmdDlg->setTitle(QStringLiteral("Buscar Base de Datos"));
+    CmdDlg->setFilter(QStringLiteral("Base de Datos de Microsoft Access |*.MDB"));
+    CmdDlg->showOpen();
+    gDBName = CmdDlg->fileName();
+    return !CmdDlg->cancelled();
+}
+
+// ---------------------------------------------------------------- error dialog and log
+
+QString DB_Dll::logPath() const
+{
+    return gLogErr.isEmpty() ? ErrorLog::defaultPath(vb::App::path()) : gLogErr;
+}
+
+int DB_Dll::TratamientoErrores(const vb::Error& CodErr, const vb::Variant& Botones, const vb::Variant& Rutina)
+{
+    vb::Trap skip = vb::Trap::skipping();
+    const QString prompt = QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(CodErr.number())
+                         + QStringLiteral(") ") + vb::Trim(CodErr.description());
+    QString routinePart;
+    skip.run([&] {
+        if (!Rutina.isMissing())
+            routinePart = QStringLiteral(" - ") + vb::CStr(Rutina);
+    });
+    const QString title = vb::Err::source() + routinePart + QStringLiteral(" Aviso al operador!!! - 5 ");
+    int style = ui::vbAbortRetryIgnore + ui::vbCritical;
+    skip.run([&] {
+        if (!Botones.isMissing())
+            style = vb::CInt(Botones);
+    });
+    if (CodErr.number() == 0)
+        return 0;
+    const int answer = ui::MsgBox(prompt, style, title);
+    ErrorLog::append(logPath(), ErrorLog::line(vb::Clock::now(), routinePart, prompt, answer));
+    return answer;
+}
+
+void DB_Dll::logSwallowed(const vb::Error& error, const QString& routine)
+{
+    const QString prompt = QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(error.number())
+                         + QStringLiteral(") ") + vb::Trim(error.description());
+    ErrorLog::append(logPath(), ErrorLog::line(vb::Clock::now(), QStringLiteral(" - ") + routine, prompt, 0));
+}
+
+// ---------------------------------------------------------------- statements and recordsets
+
+QString DB_Dll::markerStep(const QString& sql) const
+{
+    if (has(sql, "CREATE") && has(sql, "DROP") && !has(sql, "DELETE") && !has(sql, "@ADMIN_"))
+        return SS_TSinonimos(sql);
+    QString text = sql;
+    return text.remove(QStringLiteral("@Admin_"), Qt::CaseInsensitive);
+}
+
+ado::RecordsetPtr DB_Dll::execute(const QString& sql, qint64* recordsAffected)
+{
+    handOver(sql);
+    return connection()->Execute(sql, recordsAffected, -1);
+}
+
+void DB_Dll::truncationWarningFilter(const QString& sql)
+{
+    ado::Errors& errors = sharedErrors();
+    if (errors.Count() >= 1 && errors.Count() <= 2 && !has(sql, "TRANS")
+        && errors.Item(0).NativeError() == kTruncation)
+        errors.Clear();
+}
+
+void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL)
+{
+    qint64 affected = 0;
+    ado::RecordsetPtr nothing;
+    EjecutaConsultaSQL(SentenciaSQL, affected, nothing);
+}
+
+void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, qint64& RecordsAffected, ado::RecordsetPtr& LRCS)
+{
+    int retries = 0;
+    vb::Trap trap([&](const vb::Error& e) { return statementFailure(e, SentenciaSQL, retries); });
+    trap.run([&] { SentenciaSQL = markerStep(SentenciaSQL); });
+    trap.run([&] {
+        if (isOracleConnection()) {
+            EjecutaLoteSQL(SentenciaSQL, RecordsAffected);
+            return;
+        }
+        ado::RecordsetPtr rs = execute(SentenciaSQL, &RecordsAffected);
+        if (LRCS)
+            LRCS = rs;
+    });
+    trap.run([&] { truncationWarningFilter(SentenciaSQL); });
+}
+
+int DB_Dll::statementFailure(const vb::Error& error, const QString& sql, int& retries)
+{
+    ado::Errors& errors = sharedErrors();
+    if (!errors.empty() && !has(sql, "TRANS")) {
+        if (sharedConnectionLost(error)) {
+            const int answer = lostStatementConnection(retries);
+            if (answer == vb::Retry)
+                return answer;
+        } else if (errors.Item(0).NativeError() == kTruncation) {
+            errors.Clear();
+        }
+    }
+    // Nothing reaches the caller, but the log keeps a trace.
+    logSwallowed(error, QStringLiteral("EjecutaConsultaSQL"));
+    return vb::Abort;
+}
+
+void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, qint64& RecordsAffected, ado::RecordsetPtr& LRCS)
+{
+    vb::Trap trap([&](const vb::Error& e) {
+        ado::Errors& errors = sharedErrors();
+        const bool trans = has(SentenciaSQL, "TRANS");
+        if (!errors.empty() && !trans && errors.Item(0).NativeError() == kTruncation) {
+            errors.Clear();
+        } else {
+            const int n = e.number();
+            const bool quiet = n == ado::adErrUnspecified || n == kCommandText || n == kObjectNotFound
+                            || n == kIntegrity || trans;
+            if (!quiet)
+                ui::MsgBox(e.description(), ui::vbCritical, QStringLiteral("Aviso al operador!!!"));
+        }
+        logSwallowed(e, QStringLiteral("EjecutaConsultaRSQL"));
+        return int(vb::Abort);
+    });
+    trap.run([&] { SentenciaSQL = markerStep(SentenciaSQL); });
+    if (isOracleConnection()) {
+        trap.run([&] { EjecutaLoteSQL(SentenciaSQL, RecordsAffected); });
+    } else {
+        bool connected = false;
+        trap.run([&] { connected = AsegurarConexion(); });
+        if (!trap.left() && !connected) {
+            ui::MsgBox(QStringLiteral("No hay conexión con el servidor. Intentá de nuevo en unos segundos."),
+                       ui::vbExclamation);
+            return;
+        }
+        trap.run([&] {
+            ado::RecordsetPtr rs = execute(SentenciaSQL, &RecordsAffected);
+            if (LRCS)
+                LRCS = rs;
+        });
+    }
+    trap.run([&] { truncationWarningFilter(SentenciaSQL); });
+}
+
+void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::RecordsetPtr& LRCS, const ado::ConnectionPtr& Conexionactiva,
+                            int CursorType, int LockType, int Options, bool ConvOracle)
+{
+    if (!LRCS)
+        LRCS = ado::Recordset::create();
+    vb::Trap trap([&](const vb::Error& e) { return recordsetFailure(e); });
+    trap.run([&] { CierraRecordset(LRCS); });
+    trap.run([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); });
+    trap.run([&] {
+        if (!AsegurarConexion())
+            vb::raise(kNoConnection, QStringLiteral("No hay conexión con la base de datos."));
+    });
+    trap.run([&] {
+        const ado::ConnectionPtr cnn = Conexionactiva ? Conexionactiva : connection();
+        const bool oracle = gCnn && gCnn->ConnectionString().indexOf(QLatin1String("ORACLE"), 0, Qt::CaseInsensitive) > 0;
+        const QString text = oracle && ConvOracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL;
+        handOver(text);
+        LRCS->Open(text, cnn, CursorType, LockType, Options);
+    });
+    trap.run([] { vb::DoEvents(); });
+}
+
+int DB_Dll::recordsetFailure(const vb::Error& error)
+{
+    switch (EvaluaErrorConexion(error.number(), m_abrirRetries, QStringLiteral("AbrirRecordset"))) {
+    case 1: return vb::Retry;
+    case 2: vb::End();
+    default: break;
+    }
+    return util().ReportarError(error, vb::Variant::missing(), QStringLiteral("AbrirRecordset"));
+}
+
+void DB_Dll::CierraRecordset(const ado::RecordsetPtr& LrcsTemp)
+{
+    if (!LrcsTemp)
+        return;
+    vb::Trap trap([&](const vb::Error& e) {
+        if (e.number() != ado::adErrIllegalOperation)
+            return TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("CierraRecordset"));
+        vb::Trap pending = vb::Trap::skipping();
+        pending.run([&] { LrcsTemp->CancelUpdate(); });
+        pending.run([&] {
+            if (LrcsTemp->State() != ado::adStateClosed)
+                LrcsTemp->Close();
+        });
+        return int(vb::Ignore);
+    });
+    trap.run([&] {
+        if (LrcsTemp->State() != ado::adStateClosed)
+            LrcsTemp->Close();
+    });
+}
+
+void DB_Dll::QConsulta(const QString&, const QString&, const QString&, const QString&, const QString&,
+                       const vb::Variant&) const
+{
+}
+
+void DB_Dll::QGridConsulta(const QString&, const QString&, const QString&, const QString&, const QString&) const {}
+
+void DB_Dll::EjecutaLoteSQL(QString& script, qint64& RecordsAffected)
+{
+    script = OracleScript::normalise(script);
+    QString piece;
+    qsizetype start = 0;
+    while (OracleScript::nextPiece(script, start, piece)) {
+        // The caller's text keeps the failing piece and the rest when a piece raises.
+        script = script.mid(start);
+        runScriptPiece(piece.trimmed(), RecordsAffected);
+        script = script.mid(piece.size());
+    }
+    ado::Errors& errors = *connection()->Errors();
+    if (errors.Count() == 1 && errors.Item(0).Number() == 265929)
+        errors.Clear();
+}
+
+void DB_Dll::runScriptPiece(const QString& piece, qint64& RecordsAffected)
+{
+    if (piece.isEmpty())
+        return;
+    if (piece.compare(QLatin1String("SET TRANSACTION"), Qt::CaseInsensitive) == 0) {
+        connection()->BeginTrans();
+    } else if (piece.compare(QLatin1String("COMMIT"), Qt::CaseInsensitive) == 0) {
+        connection()->CommitTrans();
+    } else if (piece.compare(QLatin1String("ROLLBACK"), Qt::CaseInsensitive) == 0) {
+        connection()->RollbackTrans();
+    } else {
+        QString text = ORACLE_Dicc(piece);
+        text = OracleScript::DescartaSentenciaControl(text);
+        if (vb::Trim(text).isEmpty())
+            return;
+        qint64 affected = 0;
+        execute(text, &affected);
+        RecordsAffected += affected;
+    }
+}
+
+// ---------------------------------------------------------------- rewriting
+
+QString DB_Dll::SS_TSinonimos(const QString& sql) const
+{
+    QString text = sql;
+    return text.remove(QStringLiteral("@Admin_"), Qt::CaseInsensitive);
+}
+
+QString DB_Dll::ORACLE_Dicc(const QString& Valor) const { return Valor; }
+
+// ---------------------------------------------------------------- type tests, literals, names
+
+bool DB_Dll::adodate(const vb::Variant& Qtype) const { return AdoTypeCodes::isDate(Qtype); }
+bool DB_Dll::ADOText(const vb::Variant& Qtype) const { return AdoTypeCodes::isText(Qtype); }
+bool DB_Dll::ADONumeric(const vb::Variant& Qtype) const { return AdoTypeCodes::isNumeric(Qtype); }
+bool DB_Dll::ADOCurrency(const vb::Variant& Qtype) const { return AdoTypeCodes::isCurrency(Qtype); }
+bool DB_Dll::ADOBoolean(const vb::Variant& Qtype) const { return AdoTypeCodes::isBoolean(Qtype); }
+QString DB_Dll::ADOComilla(const vb::Variant& Qtype) const { return AdoTypeCodes::delimiter(Qtype); }
+vb::Variant DB_Dll::SQLValue(const vb::Variant& Valor, const QString& Tipo) const
+{
+    return SqlLiteral::value(Valor, Tipo);
+}
+QString DB_Dll::stSTF(QString& rsName, int rnPart) const { return ObjectNames::stSTF(rsName, rnPart); }
+QString DB_Dll::AddBrackets(const QString& rObjName) const { return ObjectNames::AddBrackets(rObjName); }
+QString DB_Dll::StripConnect(const QString& rsTblName) const { return ObjectNames::StripConnect(rsTblName); }
+QString DB_Dll::StripBrackets(const QString& rsObjName) const { return ObjectNames::StripBrackets(rsObjName); }
+QString DB_Dll::StripOwner(QString& rsTblName) const { return ObjectNames::StripOwner(rsTblName); }
+QString DB_Dll::StripFileName(const QString& rsFileName) const { return ObjectNames::StripFileName(rsFileName); }
+
+// ---------------------------------------------------------------- connection upkeep
+
+bool DB_Dll::AsegurarConexion()
+{
+    vb::Trap trap([&](const vb::Error& e) {
+        switch (EvaluaErrorConexion(e.number(), m_asegurarRetries, QStringLiteral("AsegurarConexion"))) {
+        case 1: return int(vb::Retry);
+        case 2: gOpenFlag = false; vb::End();
+        default: break;
+        }
+        return util().ReportarError(e, vb::Variant::missing(), QStringLiteral("AsegurarConexion"));
+    });
+    trap.run([&] {
+        const ado::ConnectionPtr cnn = connection();
+        if (cnn->State() != ado::adStateOpen)
+            cnn->Open(gConnString, {}, {}, -1);
+    });
+    if (trap.left())
+        return false;
+    gOpenFlag = gCnn->State() == ado::adStateOpen;
+    return gOpenFlag;
+}
+
+bool DB_Dll::ReintentaConectar()
+{
+    gOpenFlag = false;
+    const ado::ConnectionPtr cnn = connection();
+    QString text = gConnString;
+    vb::Trap::skipping().run([&] {
+        if (cnn->State() != ado::adStateClosed)
+            cnn->Close();
+    });
+    if (text.isEmpty())
+        text = cnn->ConnectionString();
+    if (text.isEmpty())
+        return false;
+    if (!ConnectionStrings::hasTimeout(text))
+        text += QStringLiteral(";Connect Timeout=5");
+    vb::Trap trap([](const vb::Error&) { return int(vb::Abort); });
+    trap.run([&] {
+        cnn->setConnectionTimeout(5);
+        cnn->setCommandTimeout(10);
+        cnn->Open(text, {}, {}, -1);
+    });
+    gOpenFlag = cnn->State() == ado::adStateOpen;
+    return gOpenFlag;
+}
+
+int DB_Dll::EvaluaErrorConexion(int, int&, const QString&)
+{
+    return 0;
+}
+
+int DB_Dll::lostStatementConnection(int& retries)
+{
+    return recoverLostLink(retries) == vb::Retry ? vb::Retry : vb::Abort;
+}
+
+bool DB_Dll::askReconnect() const
+{
+    const QString crlf3 = kCrLf + kCrLf + kCrLf;
+    const QString text = crlf3 + QStringLiteral("Se perdio la conexion con la base de datos ") + gDB().gDBName + kCrLf
+                       + QStringLiteral(" Servidor ") + gDB().gServidor + kCrLf + kCrLf
+                       + QStringLiteral("Elija SI para reintentar conectarse") + kCrLf
+                       + QStringLiteral("Elija NO para cerrar la aplicacion") + crlf3;
+    return ui::MsgBox(text, ui::vbYesNo + ui::vbCritical, QStringLiteral("AVISO AL OPERADOR")) == ui::vbYes;
+}
+
+int DB_Dll::recoverLostLink(int& retries)
+{
+    // One silent reconnect-and-retry per failed step; after that the step's error is reported.
+    while (!ReintentaConectar()) {
+        if (!askReconnect())
+            vb::End();
+    }
+    return ++retries <= 1 ? int(vb::Retry) : 0;
+}
+
+// ---------------------------------------------------------------- lookups
+
+int DB_Dll::lookupFailure(const vb::Error& error, int& retries)
+{
+    if (!sharedErrors().empty() && sharedConnectionLost(error)) {
+        if (recoverLostLink(retries) == vb::Retry)
+            return vb::Retry;
+    }
+    return ui::MsgBox(error.description(), ui::vbAbortRetryIgnore + ui::vbCritical, QStringLiteral("Aviso al Operador"));
+}
+
+bool DB_Dll::openForLookup(const QString& sql, const ado::ConnectionPtr& cnn, ado::RecordsetPtr* LRCS, bool soloLectura)
+{
+    int retries = 0;
+    bool found = false;
+    vb::Trap trap([&](const vb::Error& e) { return lookupFailure(e, retries); });
+    ado::RecordsetPtr rs = LRCS ? *LRCS : ado::Recordset::create();
+    if (!rs) {
+        rs = ado::Recordset::create();
+        *LRCS = rs;
+    }
+    if (LRCS) {
+        trap.run([&] {
+            if (rs->State() != ado::adStateClosed)
+                rs->Close();
+        });
+    }
+    trap.run([&] {
+        handOver(sql);
+        if (!LRCS || soloLectura)
+            rs->Open(sql, cnn, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified);
+        else
+            rs->Open(sql, cnn, rs->CursorType(), rs->LockType(), ado::adCmdUnspecified);
+    });
+    trap.run([&] { found = !rs->Bof(); });
+    if (!LRCS) {
+        trap.run([&] {
+            if (rs->State() != ado::adStateClosed)
+                rs->Close();
+        });
+    }
+    return found;
+}
+
+bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                             ado::RecordsetPtr* LRCS, const vb::Variant& Tipodato, const QString& Condicion,
+                             bool SoloLectura)
+{
+    const QString sql = RowLookupSql::existeEnTablaST(Tabla, ValorBuscado, Campo, Tipodato, Condicion);
+    return openForLookup(sql, gDB().connection(), LRCS, SoloLectura);
+}
+
+bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                           ado::RecordsetPtr* LRCS, const vb::Variant& Tipodato, const QString& Condicion,
+                           bool SoloLectura)
+{
+    const QString sql = SS_TSinonimos(RowLookupSql::existeEnTabla(Tabla, ValorBuscado, Campo, Tipodato, Condicion));
+    return openForLookup(LRCS ? sql : ORACLE_Dicc(sql), connection(), LRCS, SoloLectura);
+}
+
+void DB_Dll::openRaising(QString sql, ado::RecordsetPtr& rs)
+{
+    sql = SS_TSinonimos(sql);
+    if (isOracleConnection())
+        sql = ORACLE_Dicc(sql);
+    handOver(sql);
+    rs->Open(sql, connection(), ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified);
+}
+
+vb::Variant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado, const QString& CampoDevuelto,
+                               const QString& Campo, vb::Variant& Tipodato, const QString& Condicion, bool UsaTrim,
+                               bool IgnoraError)
+{
+    if (Tipodato.isString() && Tipodato.stringRef() == QLatin1String("'"))
+        Tipodato = 8;
+    QString sql = RowLookupSql::datosTabla(Tabla, ValorBuscado, Campo, Tipodato, Condicion, UsaTrim);
+    vb::Variant result;
+    int retries = 0;
+    bool ignored = false;
+    vb::Trap trap([&](const vb::Error& e) {
+        if (IgnoraError) {
+            ignored = true;
+            return int(vb::Abort);
+        }
+        return lookupFailure(e, retries);
+    });
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    // Ignoring errors must also keep the recordset opening quiet, so it opens here rather
+    // than through AbrirRecordset and its dialogs.
+    if (IgnoraError)
+        trap.run([&] { openRaising(sql, rs); });
+    else
+        AbrirRecordset(sql, rs, connection(), ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified, true);
+    if (!IgnoraError && !gOpenFlag)
+        return {};
+    trap.run([&] {
+        result = rs->Bof() ? QString() : util().ValorTexto(rs->Value(CampoDevuelto));
+    });
+    trap.run([&] {
+        if (rs->State() != ado::adStateClosed)
+            rs->Close();
+    });
+    if (ignored)
+        return QString();
+    return result;
+}
+
+// ---------------------------------------------------------------- schema probes
+
+bool DB_Dll::ExisteTablaDB(const QString& Tabla)
+{
+    bool found = false;
+    ado::RecordsetPtr rs;
+    vb::Trap trap([](const vb::Error& e) {
+        return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("VerificaCampos"));
+    });
+    trap.run([&] { rs = connection()->OpenSchema(ado::adSchemaTables); });
+    trap.run([&] {
+        requireObject(rs.get());
+        for (; !rs->Eof() && !found; rs->MoveNext())
+            found = vb::textEquals(vb::Trim(rs->Value(QStringLiteral("TABLE_NAME")).toString()), vb::Trim(Tabla));
+    });
+    return found;
+}
+
+bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
+{
+    if (has(gDB().gProveedor, "ORACLE"))
+        return true;
+    bool found = false;
+    ado::RecordsetPtr rs;
+    vb::Trap trap([](const vb::Error& e) {
+        return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("VerificaCampos"));
+    });
+    trap.run([&] { rs = connection()->OpenSchema(ado::adSchemaColumns, {gDBName, QString(), Tabla, QString()}); });
+    trap.run([&] {
+        requireObject(rs.get());
+        for (; !rs->Eof() && !found; rs->MoveNext())
+            found = vb::textEquals(vb::Trim(rs->Value(QStringLiteral("COLUMN_NAME")).toString()), vb::Trim(Campo));
+    });
+    return found;
+}
+
+void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
+                      const vb::Variant& ValorDefault)
+{
+    const QString nulls = PermiteNulos ? QStringLiteral(" Null ") : QStringLiteral(" Not Null ");
+    QString defaultClause;
+    if (!ValorDefault.isMissing())
+        defaultClause = QStringLiteral(" CONSTRAINT DF_") + vb::Trim(Tabla) + u'_' + vb::Trim(Campo)
+                      + QStringLiteral(" DEFAULT (") + vb::CStr(ValorDefault) + u')';
+    QString sql = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo + u' ' + Tipo + nulls
+                + defaultClause;
+    vb::Trap trap([](const vb::Error& e) {
+        return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("errAddField"));
+    });
+    // Run so that a refusal reaches this trap: the statement runner would swallow it.
+    trap.run([&] { execute(markerStep(sql), nullptr); });
+}
+
+bool DB_Dll::VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar, const QString& Tipo,
+                        bool PermiteNulos, const vb::Variant& ValorDefault)
+{
+    if (!ExisteTablaDB(Tabla))
+        return true;
+    if (!ExisteCampoDB(Tabla, Campo) && Agregar)
+        AddField(Tabla, Campo, Tipo, PermiteNulos, ValorDefault);
+    return true;
+}
+
+} // namespace data

@@ -1,0 +1,180 @@
+#pragma once
+// The one data-access class: every query, statement, lookup and schema probe of the program
+// reaches the suite database through an instance of it. One shared instance (gDB) serves the
+// whole program; a second one may serve the statistics database.
+//
+// Threads: none. Everything runs on the interface thread; the waits let pending events run.
+
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
+#include "vb/Error.h"
+#include "vb/Variant.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace kit {
+class DialogoArchivo;
+class Utilidades;
+}
+
+namespace data {
+
+class LoginPrompt;
+
+class DB_Dll {
+public:
+    DB_Dll();
+    ~DB_Dll();
+    DB_Dll(const DB_Dll&) = delete;
+    DB_Dll& operator=(const DB_Dll&) = delete;
+
+    // The shared instance, created on first use; tests install their own.
+    static DB_Dll& shared();
+    static void setShared(std::shared_ptr<DB_Dll> instance);
+
+    // Public data, readable and writable from outside.
+    std::shared_ptr<kit::DialogoArchivo> CmdDlg;   // created on first use by OpenLocalADODB
+    bool gOpenFlag = false;
+    vb::Variant gIgnoraPassWord;
+    ado::ConnectionPtr gCnn;                       // created on first use
+    ado::RecordsetPtr glrcs;
+    vb::Variant gCursorLocation;
+    QString gProveedor;
+    QString gDsn;
+    QString gServidor;
+    QString gDBName;
+    QString gUsuario;
+    bool gEsAdmin = false;
+    QString gUserPassWord;
+    QString gConnString;
+    QString gExtended;
+    QString gLogErr;
+    bool ParametrosSQL = false;
+    std::int16_t gKQTimeOut = 0;
+
+    // Connection opening.
+    void OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString& ConnString, bool ValidaAdmin,
+                         bool MuestraError);
+    void OpenLocalADODB(const QString& ConnString, const QString& CadenaID, const QString& CadenaPWD);
+    QString pJETOLEDB40() const { return QStringLiteral("Microsoft.Jet.OLEDB.4.0"); }
+    QString pJETOLEDB35() const { return QStringLiteral("Microsoft.Jet.OLEDB.3.51"); }
+    QString pSQLOLEDB() const { return QStringLiteral("SQLOLEDB"); }
+
+    // Error dialog and log.
+    int TratamientoErrores(const vb::Error& CodErr, const vb::Variant& Botones = vb::Variant::missing(),
+                           const vb::Variant& Rutina = vb::Variant::missing());
+    vb::Variant ArchivoErrores() const { return gLogErr; }
+    void setArchivoErrores(const vb::Variant& vNewValue) { gLogErr = vNewValue.toString(); }
+
+    // Statements and recordsets. An empty LRCS stands for Nothing: no result wanted.
+    void EjecutaConsultaSQL(QString& SentenciaSQL, qint64& RecordsAffected, ado::RecordsetPtr& LRCS);
+    void EjecutaConsultaSQL(QString& SentenciaSQL);
+    void EjecutaConsultaRSQL(QString& SentenciaSQL, qint64& RecordsAffected, ado::RecordsetPtr& LRCS);
+    void AbrirRecordset(QString& SentenciaSQL, ado::RecordsetPtr& LRCS, const ado::ConnectionPtr& Conexionactiva = {},
+                        int CursorType = 0, int LockType = 1, int Options = -1, bool ConvOracle = true);
+    void CierraRecordset(const ado::RecordsetPtr& LrcsTemp);
+    void QConsulta(const QString&, const QString&, const QString&, const QString&, const QString& CmpDisplay,
+                   const vb::Variant& SQLWHERE = vb::Variant::missing()) const;
+    void QGridConsulta(const QString& Sentencia, const QString& CampoDevuelto1, const QString& gCnnString,
+                       const QString& CampoDevuelto2, const QString& CampoDevuelto3) const;
+
+    // Text rewriting.
+    QString SS_TSinonimos(const QString& sql) const;
+    QString ORACLE_Dicc(const QString& Valor) const;
+
+    // Type tests, literals and names.
+    bool adodate(const vb::Variant& Qtype) const;
+    bool ADOText(const vb::Variant& Qtype) const;
+    bool ADONumeric(const vb::Variant& Qtype) const;
+    bool ADOCurrency(const vb::Variant& Qtype) const;
+    bool ADOBoolean(const vb::Variant& Qtype) const;
+    QString ADOComilla(const vb::Variant& Qtype) const;
+    vb::Variant SQLValue(const vb::Variant& Valor, const QString& Tipo) const;
+    vb::Variant SQLValue2(const vb::Variant& Valor, const QString& Tipo) const { return SQLValue(Valor, Tipo); }
+    QString stSTF(QString& rsName, int rnPart) const;
+    QString AddBrackets(const QString& rObjName) const;
+    QString StripConnect(const QString& rsTblName) const;
+    QString StripBrackets(const QString& rsObjName) const;
+    QString StripOwner(QString& rsTblName) const;
+    QString StripFileName(const QString& rsFileName) const;
+
+    // Row lookups. A null LRCS pointer means the argument was left out.
+    bool ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                         ado::RecordsetPtr* LRCS, const vb::Variant& Tipodato, const QString& Condicion,
+                         bool SoloLectura);
+    bool ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                       ado::RecordsetPtr* LRCS, const vb::Variant& Tipodato, const QString& Condicion,
+                       bool SoloLectura);
+    vb::Variant DatosTabla(const QString& Tabla, const QString& ValorBuscado, const QString& CampoDevuelto,
+                           const QString& Campo, vb::Variant& Tipodato, const QString& Condicion, bool UsaTrim,
+                           bool IgnoraError);
+
+    // Schema probes.
+    bool ExisteTablaDB(const QString& Tabla);
+    bool ExisteCampoDB(const QString& Tabla, const QString& Campo);
+    void AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
+                  const vb::Variant& ValorDefault = vb::Variant::missing());
+    bool VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar, const QString& Tipo, bool PermiteNulos,
+                    const vb::Variant& ValorDefault = vb::Variant::missing());
+
+    // Connection upkeep.
+    bool AsegurarConexion();
+    bool ReintentaConectar();
+
+    // Every SQL text handed to the engine, as handed; for diagnostics and tests.
+    using StatementObserver = std::function<void(const QString&)>;
+    void setStatementObserver(StatementObserver observer) { m_observer = std::move(observer); }
+
+private:
+    ado::ConnectionPtr connection();
+    kit::Utilidades& util();
+    QString logPath() const;
+    void logSwallowed(const vb::Error& error, const QString& routine);
+    void handOver(const QString& sql) const;
+    bool isOracleConnection() const;
+    ado::Errors& sharedErrors();
+    bool sharedConnectionLost(const vb::Error& error);
+
+    // Opening.
+    bool runLoginPrompt();
+    void buildConnectionString();
+    void openServerConnection(int cursorLocation);
+    void decideAdministrator(bool validaAdmin, bool muestraError);
+    int serverOpenFailure(const vb::Error& error, bool muestraError, bool& reopened);
+    QString connectionErrorText(const ado::Error& first) const;
+    bool pickLocalFile();
+
+    // Statements.
+    QString markerStep(const QString& sql) const;
+    ado::RecordsetPtr execute(const QString& sql, qint64* recordsAffected);
+    void truncationWarningFilter(const QString& sql);
+    int statementFailure(const vb::Error& error, const QString& sql, int& retries);
+    int recordsetFailure(const vb::Error& error);
+    void EjecutaLoteSQL(QString& script, qint64& RecordsAffected);
+    void runScriptPiece(const QString& piece, qint64& RecordsAffected);
+
+    // Lost connections.
+    int EvaluaErrorConexion(int errorNumber, int& retries, const QString& routine);
+    int lostStatementConnection(int& retries);
+    int recoverLostLink(int& retries);
+    bool askReconnect() const;
+
+    // Lookups.
+    int lookupFailure(const vb::Error& error, int& retries);
+    bool openForLookup(const QString& sql, const ado::ConnectionPtr& connection, ado::RecordsetPtr* LRCS,
+                       bool soloLectura);
+    void openRaising(QString sql, ado::RecordsetPtr& rs);
+
+    std::unique_ptr<kit::Utilidades> m_util;
+    StatementObserver m_observer;
+    int m_asegurarRetries = 0;      // silent-retry counters kept between calls
+    int m_abrirRetries = 0;
+    bool m_asking = false;          // the lost-connection question is on screen
+};
+
+// The shared instance, as the rest of the program names it.
+inline DB_Dll& gDB() { return DB_Dll::shared(); }
+
+} // namespace data

@@ -1,0 +1,24 @@
+#include "data/LoginPrompt.h"
+
+#include "data/BasicLoginPrompt.h"
+
+namespace data {
+
+namespace {
+LoginPrompt::Factory& factory()
+{
+    static LoginPrompt::Factory value;
+    return value;
+}
+} // namespace
+
+void LoginPrompt::setFactory(Factory f) { factory() = std::move(f); }
+
+std::unique_ptr<LoginPrompt> LoginPrompt::create()
+{
+    if (factory())
+        return factory()();
+    return std::make_unique<BasicLoginPrompt>();
+}
+
+} // namespace data

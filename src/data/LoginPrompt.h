@@ -1,0 +1,41 @@
+#pragma once
+// What the data access needs of the login window: the four boxes, the platform list and the
+// operator's choice. The real window registers a factory when it exists; tests install their
+// own, so the connection opening never depends on a concrete window.
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace data {
+
+class LoginPrompt {
+public:
+    virtual ~LoginPrompt() = default;
+
+    virtual void load() = 0;
+    virtual void unload() = 0;
+
+    virtual void setTxtDbName(const QString& text) = 0;
+    virtual QString TxtDbName() const = 0;
+    virtual void setTxtServidor(const QString& text) = 0;
+    virtual QString TxtServidor() const = 0;
+    virtual void setTxtUserId(const QString& text) = 0;
+    virtual QString TxtUserId() const = 0;
+    virtual void setTxtUserPassword(const QString& text) = 0;
+    virtual QString TxtUserPassword() const = 0;
+    // CboPlataformaDB's list position: 0 SQL Server, above 0 Oracle.
+    virtual void setPlataforma(int listIndex) = 0;
+    virtual int plataforma() const = 0;
+
+    // Shown modally through the dialog service; Aceptar tells whether "Conectar" was pressed.
+    virtual void showModal() = 0;
+    virtual void hide() = 0;
+    virtual bool Aceptar() const = 0;
+
+    using Factory = std::function<std::unique_ptr<LoginPrompt>()>;
+    static void setFactory(Factory factory);     // empty restores the built-in stand-in
+    static std::unique_ptr<LoginPrompt> create();
+};
+
+} // namespace data

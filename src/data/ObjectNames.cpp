@@ -1,0 +1,59 @@
+#include "data/ObjectNames.h"
+
+#include "vb/Error.h"
+
+namespace data {
+
+QString ObjectNames::stSTF(QString& name, int part)
+{
+    const qsizetype dots = name.count(u'.');
+    if (dots == 0)
+        return name;
+    if (dots == 1) {
+        const qsizetype at = name.indexOf(u'.');
+        return part == 0 ? name.left(at) : name.mid(at + 1);
+    }
+    return StripOwner(name);
+}
+
+QString ObjectNames::AddBrackets(const QString& name)
+{
+    if (name.contains(u' ') && !name.startsWith(u'['))
+        return u'[' + name + u']';
+    return name;
+}
+
+QString ObjectNames::StripConnect(const QString& name)
+{
+    const qsizetype at = name.indexOf(QLatin1String("->"));
+    if (at < 0)
+        return name;
+    if (at == 0)
+        vb::raise(5);
+    return name.left(at - 1);
+}
+
+QString ObjectNames::StripBrackets(const QString& name)
+{
+    if (!name.startsWith(u'['))
+        return name;
+    if (name.size() < 2)
+        vb::raise(5);
+    return name.mid(1, name.size() - 2);
+}
+
+QString ObjectNames::StripOwner(QString& name)
+{
+    const qsizetype at = name.indexOf(u'.');
+    if (at >= 0)
+        name = name.mid(at + 1);
+    return name;
+}
+
+QString ObjectNames::StripFileName(const QString& path)
+{
+    const qsizetype at = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    return at < 0 ? QString() : path.left(at);
+}
+
+} // namespace data

@@ -1,0 +1,37 @@
+#include "data/SqlLiteral.h"
+
+#include "kit/Utilidades.h"
+#include "vb/Conversions.h"
+
+namespace data {
+
+QString SqlLiteral::escaped(const QString& text)
+{
+    QString s = text;
+    return s.replace(u'\'', QStringLiteral("''"));
+}
+
+QString SqlLiteral::quoted(const QString& text)
+{
+    return u'\'' + escaped(text) + u'\'';
+}
+
+QString SqlLiteral::number(const vb::Variant& value)
+{
+    const kit::Utilidades util;
+    const vb::Currency amount = util.TextoANumero(vb::CStr(value));
+    return util.Reemplazar(vb::CStr(vb::Variant(amount)), QStringLiteral(","), QStringLiteral("."));
+}
+
+vb::Variant SqlLiteral::value(const vb::Variant& value, const QString& kind)
+{
+    if (kind == QLatin1String("@"))
+        return number(value.isNull() ? vb::Variant(0) : value);
+    if (value.isNull())
+        return QStringLiteral("NULL");
+    if (kind == QLatin1String("'"))
+        return quoted(vb::CStr(value));
+    return vb::CStr(value);
+}
+
+} // namespace data

@@ -1,0 +1,215 @@
+#include "DataTestBase.h"
+
+#include "data/LoginPrompt.h"
+#include "data/SessionValues.h"
+
+namespace {
+
+// A login window that answers from fields the test sets and remembers what it was given.
+class ScriptedLogin : public data::LoginPrompt {
+public:
+    struct Script {
+        bool accept = true;
+        QString db, server;
+        int platform = 0;
+        int shown = 0;
+        QString givenDb, givenServer, givenUser, givenPassword;
+        int givenPlatform = -1;
+    };
+    explicit ScriptedLogin(Script& s) : m_s(s) {}
+    void load() override {}
+    void unload() override {}
+    void setTxtDbName(const QString& t) override { m_s.givenDb = t; }
+    QString TxtDbName() const override { return m_s.db; }
+    void setTxtServidor(const QString& t) override { m_s.givenServer = t; }
+    QString TxtServidor() const override { return m_s.server; }
+    void setTxtUserId(const QString& t) override { m_s.givenUser = t; }
+    QString TxtUserId() const override { return m_s.givenUser; }
+    void setTxtUserPassword(const QString& t) override { m_s.givenPassword = t; }
+    QString TxtUserPassword() const override { return m_s.givenPassword; }
+    void setPlataforma(int i) override { m_s.givenPlatform = i; }
+    int plataforma() const override { return m_s.platform; }
+    void showModal() override { ++m_s.shown; }
+    void hide() override {}
+    bool Aceptar() const override { return m_s.accept; }
+
+private:
+    Script& m_s;
+};
+
+class ConnectionOpening : public DataTestBase {
+protected:
+    ~ConnectionOpening() override { data::LoginPrompt::setFactory({}); }
+    void scriptLogin()
+    {
+        data::LoginPrompt::setFactory([this] { return std::make_unique<ScriptedLogin>(login); });
+    }
+    void target(const QString& server, const QString& database, const QString& user, const QString& password)
+    {
+        db->gServidor = server;
+        db->gDBName = database;
+        db->gUsuario = user;
+        db->gUserPassWord = password;
+    }
+    ScriptedLogin::Script login;
+};
+
+TEST_F(ConnectionOpening, BuildsTheSqlServerStringAndOpensTheDemoDatabase)
+{
+    openDemo();
+    const QString folder = demo().folder();
+    EXPECT_EQ(db->gConnString, "PROVIDER=SQLOLEDB;Server=" + folder + ";Database =DEMO;UId=DEMO;Pwd=DEMO;Connect Timeout=5;");
+    EXPECT_EQ(db->gProveedor, "SQLOLEDB");
+    EXPECT_TRUE(db->gEsAdmin);   // no validation asked
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(ConnectionOpening, TimeoutClauseFollowsTheExtendedTextAndThePassword)
+{
+    target("srv", "B", "u", "x;Connect Timeout=9");
+    db->gExtended = "App=rp;";
+    db->OpenServerADODB(false, 3, "   ", false, false);   // blanks count as no string
+    EXPECT_EQ(db->gConnString, "PROVIDER=SQLOLEDB;Server=srv;Database =B;UId=u;Pwd=x;Connect Timeout=9;App=rp;");
+
+    db->gUserPassWord = "p";
+    db->gExtended = "Connect Timeout=30;";
+    db->OpenServerADODB(false, 3, "", false, false);
+    EXPECT_EQ(db->gConnString, "PROVIDER=SQLOLEDB;Server=srv;Database =B;UId=u;Pwd=p;Connect Timeout=5;Connect Timeout=30;");
+}
+
+TEST_F(ConnectionOpening, HashInTheServerBuildsTheOracleStringAndAFailureIsSilentWithoutMessages)
+{
+    target("ORASRV#", "XE", "XE", "XE");
+    db->gExtended = "Ignored=1;";
+    db->OpenServerADODB(false, 3, "", true, false);
+    EXPECT_EQ(db->gConnString, "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=XE;Password=XE;");
+    EXPECT_EQ(db->gServidor, "ORASRV#");
+    EXPECT_FALSE(db->gOpenFlag);
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(ConnectionOpening, AGivenStringIsUsedUntrimmed)
+{
+    const QString given = demo().connectionString() + " ";
+    db->gDBName = "DEMO";
+    db->OpenServerADODB(false, 3, given, false, false);
+    EXPECT_EQ(db->gConnString, given);
+    EXPECT_TRUE(db->gOpenFlag);
+}
+
+TEST_F(ConnectionOpening, OpeningAnOpenObjectClosesAndReopensOnce)
+{
+    openDemo();
+    db->OpenServerADODB(false, 3, QString(), false, true);
+    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_EQ(db->gCnn->State(), 1);
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM TA_USUARIOS").toLong(), 3);
+}
+
+TEST_F(ConnectionOpening, AdministratorFlagComesFromTheUsersRow)
+{
+    struct Case { const char* user; bool admin; };
+    for (const Case& c : {Case{"ADMIN", true}, Case{"compras", false}, Case{"NOBODY", false}, Case{"O'Hara", false}}) {
+        data::gUsuarioActual = c.user;
+        db->gEsAdmin = !c.admin;
+        openDemo(true, true);
+        EXPECT_EQ(db->gEsAdmin, c.admin) << c.user;
+        ASSERT_EQ(handed.size(), 0);
+    }
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(ConnectionOpening, AdministratorFlagWithoutShowingErrorsOrWithoutDatabaseName)
+{
+    data::gUsuarioActual = "COMPRAS";
+    openDemo(true, false);
+    EXPECT_TRUE(db->gEsAdmin);   // the statistics connection: the table exists, no user check
+
+    auto other = std::make_shared<data::DB_Dll>();
+    data::DB_Dll::setShared(other);
+    other->gServidor = demo().folder();
+    other->gDBName = "  ";
+    other->OpenServerADODB(false, 3, demo().connectionString(), true, true);
+    EXPECT_FALSE(other->gEsAdmin);   // left as it was on a fresh object
+}
+
+TEST_F(ConnectionOpening, LoginWindowChoosesOracleAndMarksTheServer)
+{
+    scriptLogin();
+    data::gUsuarioActual = "ADMIN";
+    data::gClaveActual = "secreta";
+    db->gDBName = "OLD";
+    db->gServidor = "OLDSRV";
+    login.db = "XE";
+    login.server = "orahost";
+    login.platform = 1;
+    db->OpenServerADODB(true, 3, "", false, false);
+    EXPECT_EQ(login.shown, 1);
+    EXPECT_EQ(login.givenDb, "OLD");
+    EXPECT_EQ(login.givenServer, "OLDSRV");
+    EXPECT_EQ(login.givenUser, "ADMIN");
+    EXPECT_EQ(login.givenPassword, "secreta");
+    EXPECT_EQ(login.givenPlatform, 0);
+    EXPECT_EQ(db->gServidor, "#orahost");
+    EXPECT_EQ(db->gProveedor, "OraOLEDB.Oracle.1");
+    EXPECT_EQ(db->gUsuario, "XE");
+    EXPECT_EQ(db->gConnString, "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=XE;Password=XE;");
+
+    login.server = "#orahost";
+    db->OpenServerADODB(true, 3, "", false, false);
+    EXPECT_EQ(db->gServidor, "#orahost");
+}
+
+TEST_F(ConnectionOpening, LoginWindowOpensTheChosenDatabaseOrCancelsQuietly)
+{
+    scriptLogin();
+    login.db = "DEMO";
+    login.server = demo().folder();
+    db->OpenServerADODB(true, 3, "", false, true);
+    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_EQ(db->gProveedor, "SQLOLEDB");
+    EXPECT_EQ(db->gCnn->State(), 1);
+
+    auto fresh = std::make_shared<data::DB_Dll>();
+    data::DB_Dll::setShared(fresh);
+    login.accept = false;
+    fresh->OpenServerADODB(true, 3, demo().connectionString(), false, true);
+    EXPECT_FALSE(fresh->gOpenFlag);
+    EXPECT_TRUE(!fresh->gCnn || fresh->gCnn->State() == 0);
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(ConnectionOpening, RefusedConnectionShowsTheDiagnosisAndNoEndsIt)
+{
+    target("no-such-host-rpq", "DEMO", "DEMO", "DEMO");
+    dialogs.pushMsgBoxAnswer(ui::vbNo);
+    db->OpenServerADODB(false, 3, "", true, true);
+    EXPECT_FALSE(db->gOpenFlag);
+    ASSERT_EQ(boxes().size(), 1);
+    const auto box = boxes().first();
+    EXPECT_EQ(box.title, " Error de Conexion a Base de Datos");
+    EXPECT_EQ(box.style, 20);
+    EXPECT_TRUE(box.text.startsWith(" Estado de Sql: ")) << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains("\rCodigo Nativo: "));
+    EXPECT_TRUE(box.text.contains("Nombre de Proceso: rp_quindal\r\r\n\r\n1. Verifique el Usuario"));
+    EXPECT_TRUE(box.text.contains("por ejemplo : no-such-host-rpq\\BRIXKOR\r\n"));
+    EXPECT_TRUE(box.text.endsWith("para el usuario DEMO existe\r\n\r\n\r\n - Desea Intentarlo Nuevamente??? "));
+}
+
+TEST_F(ConnectionOpening, YesToTheDiagnosisAsksForNewParametersAndOpensThem)
+{
+    scriptLogin();
+    login.db = "DEMO";
+    login.server = demo().folder();
+    db->gServidor = "no-such-host-rpq";
+    db->gDBName = "DEMO";
+    dialogs.pushMsgBoxAnswer(ui::vbYes);
+    db->OpenServerADODB(false, 3, "", false, true);
+    EXPECT_EQ(login.shown, 1);
+    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_EQ(db->gCnn->State(), 1);
+    EXPECT_EQ(boxes().size(), 1);
+}
+
+} // namespace
