@@ -1,5 +1,5 @@
 #pragma once
-// One item slot of a command bar. A reset slot is hidden and enabled, with no texts.
+// One item slot of a bar. A reset slot is hidden and enabled, with no texts.
 
 #include <QImage>
 #include <QString>
@@ -20,6 +20,11 @@ struct BarItem {
     long Badge = 0;              // never negative
     bool HasCustomIcon = false;
     QImage FilePicture;          // null when there is none
+    // Only the tab bar reads these: an attention dot and a check state of the item's own.
+    bool Attention = false;
+    long AttentionColor = 220 + 64 * 256L + 64 * 65536L;
+    bool Checkable = false;
+    bool Checked = false;
 
     // Keys are compared upper-cased and trimmed.
     static QString keyOf(const QString& key) { return BarText::upperTrim(key); }

@@ -1,5 +1,9 @@
 #include "commandbar/BarItemStore.h"
 
+#include "vb/Error.h"
+
+#include <algorithm>
+
 namespace commandbar {
 
 BarItemStore::BarItemStore(int slotTotal, int limit)
@@ -54,6 +58,36 @@ void BarItemStore::ensureSlot(int i)
         m_items.resize(size_t(i) + 1);
 }
 
+void BarItemStore::EnsureCapacity(int required)
+{
+    if (required < 0)
+        return;
+    if (required > MaxCapacity)
+        vb::raise(6, QStringLiteral("Desbordamiento: la barra admite hasta %1 items").arg(MaxCapacity + 1),
+                  QStringLiteral("EnsureCapacity"));
+    if (m_items.empty()) {
+        m_items.resize(size_t(std::max(required, 18)) + 1);
+        return;
+    }
+    int bound = capacity();
+    if (bound >= required)
+        return;
+    while (bound < required)
+        bound = bound * 2 + 1;
+    m_items.resize(size_t(bound) + 1);
+}
+
+int BarItemStore::appendSlot()
+{
+    if (m_limit > 0 && m_count >= m_limit)
+        return -1;
+    if (m_limit > 0)
+        ensureSlot(m_count);
+    else
+        EnsureCapacity(m_count);
+    return m_count++;
+}
+
 int BarItemStore::slotForAdd(const QString& tag)
 {
     if (BarText::trim(tag).isEmpty())
@@ -61,11 +95,9 @@ int BarItemStore::slotForAdd(const QString& tag)
     const int found = FindItem(tag);
     if (found >= 0)
         return found;
-    if (m_limit > 0 && m_count >= m_limit)
-        return -1;
-    const int i = m_count++;
-    ensureSlot(i);
-    at(i).Enabled = true;
+    const int i = appendSlot();
+    if (i >= 0)
+        at(i).Enabled = true;
     return i;
 }
 

@@ -10,11 +10,21 @@ namespace commandbar {
 
 class BarItemStore {
 public:
+    // The highest slot index a growing store reaches: one more doubling would pass the
+    // 16-bit range of the original's index.
+    static constexpr int MaxCapacity = 19455;
+
     explicit BarItemStore(int slotTotal = 19, int limit = 19);
 
     int count() const { return m_count; }
     int slotCount() const { return int(m_items.size()); }
     int limit() const { return m_limit; }
+    // Highest slot index; 0 while a growing store has not been allocated.
+    int capacity() const { return m_items.empty() ? 0 : slotCount() - 1; }
+    // Grows the slots so that index required exists: at least 0..18 at first, then the bound
+    // goes to bound * 2 + 1 until it is enough. Past MaxCapacity it raises error 6 and leaves
+    // the store as it was.
+    void EnsureCapacity(int required);
     BarItem& at(int i) { return m_items[size_t(i)]; }
     const BarItem& at(int i) const { return m_items[size_t(i)]; }
     bool inUse(int i) const { return i >= 0 && i < m_count; }
@@ -35,6 +45,8 @@ public:
     // Slot of the key, taking a new slot for a new key: -1 for a blank key or a full bar.
     // A new slot starts enabled; an existing one keeps its flags, badge and place.
     int slotForAdd(const QString& tag);
+    // Takes the next slot into use (growing the store when it has no limit); -1 when full.
+    int appendSlot();
     void setCount(int n) { m_count = n; }
 
     // Each returns true when the flag changed.

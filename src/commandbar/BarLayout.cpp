@@ -49,7 +49,7 @@ BarLayoutResult BarLayout::compute(const BarLayoutInput& in)
     out.separator = separatorBand(in, out.horizontal);
 
     const double top = in.topOffset + HorizontalTopShift;
-    const double step = CaptionReserve + (out.horizontal ? 0 : verticalGap(in, h));
+    const double step = in.reserveCaptionRoom ? CaptionReserve + (out.horizontal ? 0 : verticalGap(in, h)) : 0;
     const QString brk = BarText::upperTrim(in.groupBreakKey);
     double x = FirstLeft;
     double y = in.topOffset + VerticalTopExtra;

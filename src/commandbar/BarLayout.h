@@ -19,6 +19,9 @@ struct BarLayoutInput {
     double groupGap = 0;
     QString groupBreakKey;
     double buttonGap = 0;            // extra spacing the tab bar adds after each item
+    // The command bar keeps room for captions in a vertical layout even when they are hidden;
+    // the tab bar packs its items when its captions are off.
+    bool reserveCaptionRoom = true;
     struct Slot {
         bool shown = false;          // in use and visible
         QString key;

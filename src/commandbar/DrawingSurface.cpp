@@ -78,6 +78,18 @@ void DrawingSurface::polyline(const std::vector<QPointF>& twips, const QColor& c
     painter.drawPolyline(QPolygonF(QList<QPointF>(twips.begin(), twips.end())));
 }
 
+void DrawingSurface::fillCircle(const QPointF& centreTwips, double radiusTwips, const QColor& color)
+{
+    if (m_image.isNull())
+        return;
+    QPainter painter(&m_image);
+    beginTwips(painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, 0));
+    painter.setBrush(color);
+    painter.drawEllipse(centreTwips, radiusTwips, radiusTwips);
+}
+
 void DrawingSurface::drawImage(const QRectF& pixels, const QImage& image)
 {
     if (m_image.isNull() || image.isNull())

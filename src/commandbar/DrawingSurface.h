@@ -30,6 +30,8 @@ public:
     void fillRect(const QRectF& twips, const QColor& color);
     void outlineRect(const QRectF& twips, const QColor& color);
     void polyline(const std::vector<QPointF>& twips, const QColor& color);
+    // A solid circle, outline and fill in one colour.
+    void fillCircle(const QPointF& centreTwips, double radiusTwips, const QColor& color);
     void drawImage(const QRectF& pixels, const QImage& image);
 
     const QImage& image() const { return m_image; }

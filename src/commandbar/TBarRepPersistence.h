@@ -7,6 +7,7 @@ namespace commandbar {
 
 class PropertyBag;
 class TBarRep;
+struct BarPersistenceRules;
 
 class TBarRepPersistence {
 public:
@@ -21,9 +22,7 @@ public:
     static PropertyBag reportWindowSavedSet();
 
 private:
-    static void readLayout(TBarRep& bar, const PropertyBag& store);
-    static void readIcons(TBarRep& bar, const PropertyBag& store);
-    static void readContextAndChecks(TBarRep& bar, const PropertyBag& store);
+    static const BarPersistenceRules& rules();
 };
 
 } // namespace commandbar
