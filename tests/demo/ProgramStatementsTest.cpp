@@ -33,7 +33,9 @@ ado::ColumnKindLookup columnKinds(sqlite3 *db)
         kinds->insert(name, ado::columnKindOfDeclaredType(type));
     }
     sqlite3_finalize(statement);
-    return [kinds](const QString &column) { return kinds->value(column.toUpper(), ado::ColumnKind::Unknown); };
+    return [kinds](const QString &column, const QStringList &) {
+        return kinds->value(column.toUpper(), ado::ColumnKind::Unknown);
+    };
 }
 
 // Runs one statement of the server dialect and undoes whatever it wrote.
