@@ -28,6 +28,21 @@ const TypeRule rules[] = {
 };
 } // namespace
 
+vb::Variant ResultSet::at(size_t row, size_t column) const
+{
+    vb::Variant v = values.get(row * columns.size() + column);
+    const ColumnInfo& info = columns[column];
+    if ((info.type == adChar || info.type == adWChar) && v.isString() && v.stringRef().size() < info.definedSize)
+        return vb::Variant(v.stringRef().leftJustified(qsizetype(info.definedSize), u' '));
+    return v;
+}
+
+void ResultSet::appendRow(const std::vector<vb::Variant>& row)
+{
+    for (const vb::Variant& v : row)
+        values.push_back(v);
+}
+
 bool ColumnTypes::isText(int t)
 {
     return t == adChar || t == adWChar || t == adVarChar || t == adVarWChar || t == adLongVarChar || t == adLongVarWChar

@@ -11,14 +11,14 @@ Fields::Fields(RecordsetStatePtr state)
         m_items.push_back(std::make_shared<Field>(m_state, i));
 }
 
-FieldPtr Fields::Item(int index) const
+const FieldPtr& Fields::Item(int index) const
 {
     if (index < 0 || index >= Count())
         raiseAdo(adErrItemNotFound);
     return m_items[size_t(index)];
 }
 
-FieldPtr Fields::Item(const QString& name) const
+const FieldPtr& Fields::Item(const QString& name) const
 {
     const int index = indexOf(name);
     if (index < 0)

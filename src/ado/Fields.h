@@ -10,10 +10,10 @@ public:
     explicit Fields(RecordsetStatePtr state);
 
     int Count() const { return int(m_items.size()); }
-    FieldPtr Item(int index) const;                 // 3265 when out of range
-    FieldPtr Item(const QString& name) const;       // 3265 when no field has the name
-    FieldPtr operator[](int index) const { return Item(index); }
-    FieldPtr operator[](const QString& name) const { return Item(name); }
+    const FieldPtr& Item(int index) const;          // 3265 when out of range
+    const FieldPtr& Item(const QString& name) const;  // 3265 when no field has the name
+    const FieldPtr& operator[](int index) const { return Item(index); }
+    const FieldPtr& operator[](const QString& name) const { return Item(name); }
     int indexOf(const QString& name) const;         // -1 when absent
 
 private:

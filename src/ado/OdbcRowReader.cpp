@@ -71,7 +71,7 @@ void OdbcRowReader::describe()
     }
 }
 
-vb::Variant OdbcRowReader::readText(SQLUSMALLINT column, qint64 fixedSize)
+vb::Variant OdbcRowReader::readText(SQLUSMALLINT column)
 {
     QString out;
     SQLWCHAR buffer[2048];
@@ -90,18 +90,16 @@ vb::Variant OdbcRowReader::readText(SQLUSMALLINT column, qint64 fixedSize)
         if (rc == SQL_SUCCESS)
             break;
     }
-    if (fixedSize > 0)
-        out = out.leftJustified(fixedSize, u' ');
     return vb::Variant(out);
 }
 
-vb::Variant OdbcRowReader::read(SQLUSMALLINT column, ValueKind reading, qint64 fixedSize)
+vb::Variant OdbcRowReader::read(SQLUSMALLINT column, ValueKind reading)
 {
     SQLLEN indicator = 0;
     switch (reading) {
     case ValueKind::Text:
     case ValueKind::FixedText:
-        return readText(column, fixedSize);
+        return readText(column);
     case ValueKind::Integer: case ValueKind::SmallInt: case ValueKind::Byte: case ValueKind::BigInt: case ValueKind::Boolean: {
         SQLBIGINT v = 0;
         m_stmt.check(SQLGetData(m_stmt.get(), column, SQL_C_SBIGINT, &v, sizeof v, &indicator));
@@ -162,10 +160,8 @@ ResultSet OdbcRowReader::readAll()
         if (rc == SQL_NO_DATA)
             break;
         m_stmt.check(rc);
-        for (size_t c = 0; c < m_columns.size(); ++c) {
-            const bool fixed = m_columns[c].type == adChar || m_columns[c].type == adWChar;
-            out.values.push_back(read(SQLUSMALLINT(c + 1), m_readings[c], fixed ? m_columns[c].definedSize : 0));
-        }
+        for (size_t c = 0; c < m_columns.size(); ++c)
+            out.values.push_back(read(SQLUSMALLINT(c + 1), m_readings[c]));
     }
     out.columns = std::move(m_columns);
     return out;

@@ -15,8 +15,8 @@ public:
 
 private:
     void describe();
-    vb::Variant read(SQLUSMALLINT column, ValueKind reading, qint64 fixedSize);
-    vb::Variant readText(SQLUSMALLINT column, qint64 fixedSize);
+    vb::Variant read(SQLUSMALLINT column, ValueKind reading);
+    vb::Variant readText(SQLUSMALLINT column);
     QString attribute(SQLUSMALLINT column, SQLUSMALLINT field) const;
 
     const OdbcHandle& m_stmt;

@@ -17,7 +17,7 @@ void RecordsetState::requireRow() const
         raiseAdo(adErrNoCurrentRecord);
 }
 
-const vb::Variant& RecordsetState::value(size_t column) const
+vb::Variant RecordsetState::editedValue(size_t column) const
 {
     requireRow();
     if (editMode != adEditNone)
@@ -31,9 +31,9 @@ void RecordsetState::setValue(size_t column, const vb::Variant& v)
     if (lockType == adLockReadOnly)
         raiseAdo(adErrNotSupported);
     if (editMode == adEditNone) {
-        const size_t n = data.columnCount();
-        editBuffer.assign(data.values.begin() + qsizetype(size_t(position) * n),
-                          data.values.begin() + qsizetype(size_t(position) * n + n));
+        editBuffer.clear();
+        for (size_t c = 0; c < data.columnCount(); ++c)
+            editBuffer.push_back(data.at(size_t(position), c));
         editMode = adEditInProgress;
     }
     editBuffer[column] = v;

@@ -23,10 +23,19 @@ struct RecordsetState {
     std::weak_ptr<Connection> connection;
 
     qint64 rowCount() const { return qint64(data.rowCount()); }
-    bool atRow() const { return open && position >= 0 && position < rowCount() && !currentDeleted; }
+    bool atRow() const
+    {
+        return open && position >= 0 && !currentDeleted && (size_t(position) + 1) * data.columnCount() <= data.values.size();
+    }
     void requireOpen() const;
     void requireRow() const;       // 3021 unless on a row (or on the row being added)
-    const vb::Variant& value(size_t column) const;
+    vb::Variant value(size_t column) const
+    {
+        if (editMode == adEditNone && atRow())
+            return data.at(size_t(position), column);
+        return editedValue(column);
+    }
+    vb::Variant editedValue(size_t column) const;
     void setValue(size_t column, const vb::Variant& v);
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ado/RowStore.h"
+
 #include <vb/Variant.h>
 
 #include <QString>
@@ -24,12 +26,15 @@ struct ColumnInfo {
 // Rows read whole from the engine, row-major.
 struct ResultSet {
     std::vector<ColumnInfo> columns;
-    std::vector<vb::Variant> values;
+    RowStore values;
 
     size_t columnCount() const { return columns.size(); }
     size_t rowCount() const { return columns.empty() ? 0 : values.size() / columns.size(); }
-    const vb::Variant& at(size_t row, size_t column) const { return values[row * columns.size() + column]; }
-    vb::Variant& at(size_t row, size_t column) { return values[row * columns.size() + column]; }
+    // char(n) values come padded to n, as the server returns them.
+    vb::Variant at(size_t row, size_t column) const;
+    void set(size_t row, size_t column, const vb::Variant& value) { values.set(row * columns.size() + column, value); }
+    void appendRow(const std::vector<vb::Variant>& row);
+    void eraseRow(size_t row) { values.erase(row * columns.size(), columns.size()); }
 };
 
 // The outcome of running a statement or batch: the first row set it produced, if any.

@@ -68,7 +68,7 @@ QString RowWriter::whereClause(std::vector<vb::Variant>& values) const
     for (size_t i = 0; i < columns.size(); ++i) {
         if (!writable(i) || (byKey && !columns[i].key))
             continue;
-        const vb::Variant& original = m_state.data.at(size_t(m_state.position), i);
+        const vb::Variant original = m_state.data.at(size_t(m_state.position), i);
         const QString name = engine.quoteName(columns[i].baseColumn);
         if (original.isNull()) {
             tests << name + QStringLiteral(" IS NULL");
@@ -104,7 +104,7 @@ void RowWriter::insert()
         if (m_state.editBuffer[i].isEmpty())
             m_state.editBuffer[i] = vb::Variant::null();
     }
-    m_state.data.values.insert(m_state.data.values.end(), m_state.editBuffer.begin(), m_state.editBuffer.end());
+    m_state.data.appendRow(m_state.editBuffer);
     m_state.position = m_state.rowCount() - 1;
 }
 
@@ -126,9 +126,8 @@ void RowWriter::update()
         if (m_connection.runBound(sql, values).recordsAffected == 0)
             rowNotFound();
     }
-    const size_t n = columns.size();
-    std::copy(m_state.editBuffer.begin(), m_state.editBuffer.end(),
-              m_state.data.values.begin() + qsizetype(size_t(m_state.position) * n));
+    for (size_t c = 0; c < columns.size(); ++c)
+        m_state.data.set(size_t(m_state.position), c, m_state.editBuffer[c]);
 }
 
 void RowWriter::remove()
@@ -138,9 +137,7 @@ void RowWriter::remove()
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_connection.engine().quoteName(m_table), where);
     if (m_connection.runBound(sql, values).recordsAffected == 0)
         rowNotFound();
-    const size_t n = m_state.data.columnCount();
-    const auto first = m_state.data.values.begin() + qsizetype(size_t(m_state.position) * n);
-    m_state.data.values.erase(first, first + qsizetype(n));
+    m_state.data.eraseRow(size_t(m_state.position));
 }
 
 void RowWriter::rowNotFound()

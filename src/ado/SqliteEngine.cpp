@@ -48,7 +48,7 @@ void SqliteEngine::openFile()
 {
     if (!QFileInfo(m_file).isFile())
         throw SqliteErrorMap::cannotOpen(m_name);
-    const int rc = sqlite3_open_v2(QFile::encodeName(m_file).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(QFile::encodeName(m_file).constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(m_db);
         m_db = nullptr;

@@ -6,6 +6,8 @@
 #include <QDate>
 #include <sqlite3.h>
 
+#include <cmath>
+
 namespace ado {
 
 SqliteRowReader::SqliteRowReader(sqlite3* db, sqlite3_stmt* stmt, KeyInfo keyInfo)
@@ -55,98 +57,122 @@ void SqliteRowReader::describeColumn(int i)
     m_readings[size_t(i)] = ColumnTypes::valueKind(info.type);
 }
 
-QString SqliteRowReader::text(int i) const
+QString SqliteRowReader::text() const
 {
-    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)), sqlite3_column_bytes(m_stmt, i));
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(m_value)), sqlite3_value_bytes(m_value));
 }
 
-vb::Variant SqliteRowReader::readByStorage(int i)
+void SqliteRowReader::appendByStorage(int i, RowStore& out)
 {
-    switch (sqlite3_column_type(m_stmt, i)) {
-    case SQLITE_INTEGER: return vb::Variant(std::int64_t(sqlite3_column_int64(m_stmt, i)));
-    case SQLITE_FLOAT: return vb::Variant(sqlite3_column_double(m_stmt, i));
-    case SQLITE_NULL: return vb::Variant::null();
-    default: return vb::Variant(text(i));
+    switch (sqlite3_value_type(m_value)) {
+    case SQLITE_INTEGER: return out.appendLong(sqlite3_value_int64(m_value));
+    case SQLITE_FLOAT: return out.appendDouble(sqlite3_value_double(m_value));
+    case SQLITE_NULL: return out.appendNull();
+    default: return appendText(i, out);
     }
 }
 
-vb::Variant SqliteRowReader::read(int i)
+void SqliteRowReader::appendText(int, RowStore& out)
 {
-    const int storage = sqlite3_column_type(m_stmt, i);
+    const char* t = reinterpret_cast<const char*>(sqlite3_value_text(m_value));
+    out.appendText(t, sqlite3_value_bytes(m_value));
+}
+
+void SqliteRowReader::append(int i, RowStore& out)
+{
+    m_value = sqlite3_column_value(m_stmt, i);
+    const int storage = sqlite3_value_type(m_value);
     if (storage == SQLITE_NULL)
-        return vb::Variant::null();
+        return out.appendNull();
+    if (m_computed[size_t(i)])
+        return appendComputed(i, storage, out);
     const bool integer = storage == SQLITE_INTEGER;
     const bool number = integer || storage == SQLITE_FLOAT;
-    if (m_computed[size_t(i)])
-        return readComputed(i);
     switch (m_readings[size_t(i)]) {
     case ValueKind::Text:
-        return vb::Variant(text(i));
     case ValueKind::FixedText:
-        return vb::Variant(text(i).leftJustified(qsizetype(m_columns[size_t(i)].definedSize), u' '));
+        return appendText(i, out);
     case ValueKind::Integer:
-        return integer ? vb::Variant(std::int64_t(sqlite3_column_int64(m_stmt, i))) : readByStorage(i);
+        return integer ? out.appendLong(sqlite3_value_int64(m_value)) : appendByStorage(i, out);
     case ValueKind::SmallInt:
-        return integer ? vb::Variant(std::int16_t(sqlite3_column_int(m_stmt, i))) : readByStorage(i);
+        return integer ? out.appendInteger(std::int16_t(sqlite3_value_int(m_value))) : appendByStorage(i, out);
     case ValueKind::Byte:
-        return integer ? vb::Variant(std::uint8_t(sqlite3_column_int(m_stmt, i))) : readByStorage(i);
+        return integer ? out.appendByte(std::uint8_t(sqlite3_value_int(m_value))) : appendByStorage(i, out);
     case ValueKind::BigInt:
-        return integer ? vb::Variant(vb::Decimal::fromLong(sqlite3_column_int64(m_stmt, i))) : readByStorage(i);
+        return integer ? out.appendBigInt(sqlite3_value_int64(m_value)) : appendByStorage(i, out);
     case ValueKind::Boolean:
-        return number ? vb::Variant(sqlite3_column_int64(m_stmt, i) != 0) : readByStorage(i);
+        return number ? out.appendBoolean(sqlite3_value_int64(m_value) != 0) : appendByStorage(i, out);
     case ValueKind::Double:
-        return number ? vb::Variant(sqlite3_column_double(m_stmt, i)) : readByStorage(i);
+        return number ? out.appendDouble(sqlite3_value_double(m_value)) : appendByStorage(i, out);
     case ValueKind::Single:
-        return number ? vb::Variant(float(sqlite3_column_double(m_stmt, i))) : readByStorage(i);
-    case ValueKind::Currency: {
-        const char* t = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i));
-        std::int64_t raw = 0;
-        if (ValueText::parseCurrency(t, sqlite3_column_bytes(m_stmt, i), raw))
-            return vb::Variant(vb::Currency::fromRaw(raw));
-        vb::Decimal d;
-        return vb::Decimal::parse(text(i), d) ? vb::Variant(vb::Variant(d).toCurrency()) : readByStorage(i);
-    }
+        return number ? out.appendSingle(float(sqlite3_value_double(m_value))) : appendByStorage(i, out);
+    case ValueKind::Currency:
+        return appendCurrency(i, storage, out);
     case ValueKind::Decimal: {
         vb::Decimal d;
-        return vb::Decimal::parse(text(i), d) ? vb::Variant(d) : readByStorage(i);
+        return vb::Decimal::parse(text(), d) ? out.push_back(vb::Variant(d)) : appendByStorage(i, out);
     }
     case ValueKind::Date: {
         bool ok = false;
-        const double serial = ValueText::dateSerial(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)), sqlite3_column_bytes(m_stmt, i), ok);
-        return ok ? vb::Variant(vb::Date{serial}) : readByStorage(i);
+        const double serial = ValueText::dateSerial(reinterpret_cast<const char*>(sqlite3_value_text(m_value)), sqlite3_value_bytes(m_value), ok);
+        return ok ? out.appendDate(serial) : appendByStorage(i, out);
     }
     }
-    return readByStorage(i);
 }
 
-vb::Variant SqliteRowReader::readComputed(int i)
+// Money is stored as REAL: below 10^11 the nearest ten-thousandth of the double is the value
+// that was written (15 significant digits), so it is exact without going through text.
+void SqliteRowReader::appendCurrency(int i, int storage, RowStore& out)
 {
-    const int storage = sqlite3_column_type(m_stmt, i);
+    if (storage == SQLITE_INTEGER) {
+        const std::int64_t v = sqlite3_value_int64(m_value);
+        if (std::abs(v) < INT64_MAX / 10000)
+            return out.appendCurrency(v * 10000);
+    } else if (storage == SQLITE_FLOAT) {
+        const double d = sqlite3_value_double(m_value);
+        if (std::abs(d) < 1e11)
+            return out.appendCurrency(std::llround(d * 10000.0));
+    }
+    const char* t = reinterpret_cast<const char*>(sqlite3_value_text(m_value));
+    std::int64_t raw = 0;
+    if (ValueText::parseCurrency(t, sqlite3_value_bytes(m_value), raw))
+        return out.appendCurrency(raw);
+    vb::Decimal d;
+    return vb::Decimal::parse(text(), d) ? out.appendCurrency(vb::Variant(d).toCurrency().raw) : appendByStorage(i, out);
+}
+
+void SqliteRowReader::decideComputed(int i, int storage)
+{
     ColumnInfo& info = m_columns[size_t(i)];
+    m_decided[size_t(i)] = true;
+    QString type = QStringLiteral("float");
     if (storage == SQLITE_TEXT) {
-        const char* t = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i));
+        bool date = false;
+        ValueText::dateSerial(reinterpret_cast<const char*>(sqlite3_value_text(m_value)), sqlite3_value_bytes(m_value), date);
+        type = date ? QStringLiteral("datetime") : QStringLiteral("varchar(1)");
+    } else if (storage == SQLITE_INTEGER) {
+        const std::int64_t v = sqlite3_value_int64(m_value);
+        type = v > INT32_MAX || v < INT32_MIN ? QStringLiteral("bigint") : QStringLiteral("int");
+    }
+    const QString name = info.name;
+    info = ColumnTypes::fromDeclaredType(type);
+    info.name = name;
+}
+
+void SqliteRowReader::appendComputed(int i, int storage, RowStore& out)
+{
+    if (!m_decided[size_t(i)])
+        decideComputed(i, storage);
+    const int type = m_columns[size_t(i)].type;
+    if (storage == SQLITE_TEXT && type == adDBTimeStamp) {
         bool ok = false;
-        const double serial = ValueText::dateSerial(t, sqlite3_column_bytes(m_stmt, i), ok);
-        if (!m_decided[size_t(i)]) {
-            m_decided[size_t(i)] = true;
-            info = ColumnTypes::fromDeclaredType(ok ? QStringLiteral("datetime") : QStringLiteral("varchar(1)"));
-            info.name = QString::fromUtf8(sqlite3_column_name(m_stmt, i));
-        }
-        if (ok && info.type == adDBTimeStamp)
-            return vb::Variant(vb::Date{serial});
-        return vb::Variant(text(i));
+        const double serial = ValueText::dateSerial(reinterpret_cast<const char*>(sqlite3_value_text(m_value)), sqlite3_value_bytes(m_value), ok);
+        if (ok)
+            return out.appendDate(serial);
     }
-    if (!m_decided[size_t(i)] && storage != SQLITE_NULL) {
-        m_decided[size_t(i)] = true;
-        const bool wide = storage == SQLITE_INTEGER && (sqlite3_column_int64(m_stmt, i) > INT32_MAX || sqlite3_column_int64(m_stmt, i) < INT32_MIN);
-        const QString type = storage == SQLITE_INTEGER ? (wide ? QStringLiteral("bigint") : QStringLiteral("int")) : QStringLiteral("float");
-        const QString name = info.name;
-        info = ColumnTypes::fromDeclaredType(type);
-        info.name = name;
-    }
-    if (storage == SQLITE_INTEGER && info.type == adBigInt)
-        return vb::Variant(vb::Decimal::fromLong(sqlite3_column_int64(m_stmt, i)));
-    return readByStorage(i);
+    if (storage == SQLITE_INTEGER && type == adBigInt)
+        return out.appendBigInt(sqlite3_value_int64(m_value));
+    appendByStorage(i, out);
 }
 
 void SqliteRowReader::finishComputed(ResultSet& out) const
@@ -156,8 +182,8 @@ void SqliteRowReader::finishComputed(ResultSet& out) const
             continue;
         qint64 longest = 1;
         for (size_t r = 0; r < out.rowCount(); ++r)
-            if (out.at(r, c).isString())
-                longest = std::max<qint64>(longest, out.at(r, c).stringRef().size());
+            if (const vb::Variant v = out.at(r, c); v.isString())
+                longest = std::max<qint64>(longest, v.stringRef().size());
         out.columns[c].definedSize = longest;
     }
 }
@@ -170,7 +196,7 @@ ResultSet SqliteRowReader::readAll()
     int rc;
     while ((rc = sqlite3_step(m_stmt)) == SQLITE_ROW) {
         for (int i = 0; i < n; ++i)
-            out.values.push_back(read(i));
+            append(i, out.values);
     }
     if (rc != SQLITE_DONE)
         throw rc;

@@ -6,6 +6,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+struct sqlite3_value;
 
 namespace ado {
 
@@ -22,14 +23,18 @@ public:
 private:
     void describe();
     void describeColumn(int i);
-    vb::Variant read(int i);
-    vb::Variant readComputed(int i);
-    vb::Variant readByStorage(int i);
-    QString text(int i) const;
+    void append(int i, RowStore& out);
+    void appendComputed(int i, int storage, RowStore& out);
+    void decideComputed(int i, int storage);
+    void appendCurrency(int i, int storage, RowStore& out);
+    void appendByStorage(int i, RowStore& out);
+    void appendText(int i, RowStore& out);
+    QString text() const;
     void finishComputed(ResultSet& out) const;
 
     sqlite3* m_db;
     sqlite3_stmt* m_stmt;
+    sqlite3_value* m_value = nullptr;   // the column being read
     KeyInfo m_keyInfo;
     std::vector<ColumnInfo> m_columns;
     std::vector<ValueKind> m_readings;

@@ -1,6 +1,6 @@
 #include "ado/ValueText.h"
 
-#include <QDate>
+#include <QtGlobal>
 
 namespace ado {
 
@@ -16,7 +16,6 @@ int digitsAt(const char* p, int count)
     return v;
 }
 
-constexpr qint64 julianDayOfDateZero = 2415019;   // 1899-12-30, day 0 of the original's dates
 } // namespace
 
 bool ValueText::parseCurrency(const char* p, int size, std::int64_t& raw)
@@ -75,22 +74,42 @@ double ValueText::dateSerial(const char* p, int size, bool& ok)
     } else if (size != 10) {
         return 0;
     }
-    const QDate date(y, mo, d);
-    if (y < 0 || mo < 0 || d < 0 || h < 0 || mi < 0 || s < 0 || !date.isValid())
-        return 0;
-    ok = true;
-    const double day = double(date.toJulianDay() - julianDayOfDateZero);
-    const double time = (h * 3600 + mi * 60 + s) / 86400.0;
-    return day < 0 ? day - time : day + time;
+    return serial(y, mo, d, h, mi, s, ok);
 }
+
+namespace {
+bool leapYear(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int daysInMonth(int y, int m)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && leapYear(y) ? 29 : days[m - 1];
+}
+
+// Days from 1970-01-01 of a proleptic Gregorian date (the civil-from-days inverse).
+qint64 daysFromCivil(int y, int m, int d)
+{
+    y -= m <= 2 ? 1 : 0;
+    const qint64 era = (y >= 0 ? y : y - 399) / 400;
+    const qint64 yoe = y - era * 400;
+    const qint64 doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const qint64 doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+constexpr qint64 daysFrom1899To1970 = 25569;
+} // namespace
 
 double ValueText::serial(int y, int mo, int d, int h, int mi, int s, bool& ok)
 {
-    const QDate date(y, mo, d);
-    ok = date.isValid() && h >= 0 && h < 24 && mi >= 0 && mi < 60 && s >= 0 && s < 62;
+    ok = y >= 1 && mo >= 1 && mo <= 12 && d >= 1 && d <= daysInMonth(y, mo) && h >= 0 && h < 24 && mi >= 0 && mi < 60
+         && s >= 0 && s < 60;
     if (!ok)
         return 0;
-    const double day = double(date.toJulianDay() - julianDayOfDateZero);
+    const double day = double(daysFromCivil(y, mo, d) + daysFrom1899To1970);
     const double time = (h * 3600 + mi * 60 + s) / 86400.0;
     return day < 0 ? day - time : day + time;
 }

@@ -1,5 +1,7 @@
 #include "EmbeddedDatabase.h"
 
+#include <vb/Error.h>
+
 #include <QFile>
 
 EmbeddedDatabase::EmbeddedDatabase(const QString& name)
@@ -62,4 +64,14 @@ QString EmbeddedDatabase::single(const QString& sql) const
 {
     const QStringList all = rows(sql);
     return all.isEmpty() ? QStringLiteral("<no row>") : all.front();
+}
+
+int errorNumberOf(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const vb::Error& e) {
+        return e.number();
+    }
+    return 0;
 }

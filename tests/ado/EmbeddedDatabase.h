@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
+
 // A fresh embedded database in a temporary folder, opened with the connection string the
 // program builds for SQL Server.
 class EmbeddedDatabase {
@@ -24,3 +26,6 @@ private:
     QString m_name;
     ado::ConnectionPtr m_connection;
 };
+
+// The number of the vb::Error a step raises, 0 when it raises none.
+int errorNumberOf(const std::function<void()>& step);

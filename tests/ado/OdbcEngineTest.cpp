@@ -26,16 +26,6 @@ protected:
         cn->Execute(QStringLiteral("INSERT INTO Articulos (Id, Nombre) VALUES (2, 'Ñandú')"));
     }
 
-    static int errorOf(const std::function<void()>& step)
-    {
-        try {
-            step();
-        } catch (const vb::Error& e) {
-            return e.number();
-        }
-        return 0;
-    }
-
     QTemporaryDir dir;
     ado::ConnectionPtr cn;
 };
@@ -98,7 +88,7 @@ TEST_F(OdbcEngineTest, SchemaRowsetsListTablesAndColumns)
 
 TEST_F(OdbcEngineTest, DriverErrorsFillErrors)
 {
-    EXPECT_NE(errorOf([&] { cn->Execute(QStringLiteral("SELECT * FROM NoExiste")); }), 0);
+    EXPECT_NE(errorNumberOf([&] { cn->Execute(QStringLiteral("SELECT * FROM NoExiste")); }), 0);
     ASSERT_GE(cn->Errors()->Count(), 1);
     EXPECT_FALSE(cn->Errors()->Item(0).SQLState().isEmpty());
     EXPECT_TRUE(cn->Errors()->Item(0).Description().contains(QLatin1String("NoExiste")));

@@ -1,0 +1,129 @@
+#include "ado/RowStore.h"
+
+#include <cstring>
+
+namespace ado {
+
+RowStore::Cell& RowStore::next()
+{
+    if ((m_size & (blockCells - 1)) == 0 && (m_size >> blockBits) == m_cells.size())
+        m_cells.push_back(std::make_unique<Cell[]>(blockCells));
+    return cell(m_size++);
+}
+
+void RowStore::append(Kind kind, std::int64_t v)
+{
+    Cell& c = next();
+    c.integer = v;
+    c.size = 0;
+    c.kind = kind;
+}
+
+void RowStore::appendDouble(double v)
+{
+    Cell& c = next();
+    c.real = v;
+    c.size = 0;
+    c.kind = Kind::Double;
+}
+
+void RowStore::appendSingle(float v)
+{
+    appendDouble(v);
+    cell(m_size - 1).kind = Kind::Single;
+}
+
+void RowStore::appendDate(double serial)
+{
+    appendDouble(serial);
+    cell(m_size - 1).kind = Kind::Date;
+}
+
+// A text never spans blocks: block number in the high bits, offset in the low 40.
+std::int64_t RowStore::storeText(const char* utf8, size_t size)
+{
+    if (m_textUsed + size > textBlock || m_texts.empty()) {
+        m_texts.push_back(std::make_unique<char[]>(std::max(size, textBlock)));
+        m_textUsed = 0;
+    }
+    std::memcpy(m_texts.back().get() + m_textUsed, utf8, size);
+    const std::int64_t where = (std::int64_t(m_texts.size() - 1) << 40) | std::int64_t(m_textUsed);
+    m_textUsed += size;
+    if (size > textBlock)
+        m_textUsed = textBlock;   // an oversized text fills its own block
+    return where;
+}
+
+const char* RowStore::textAt(std::int64_t where) const
+{
+    return m_texts[size_t(where >> 40)].get() + (where & ((std::int64_t(1) << 40) - 1));
+}
+
+void RowStore::appendText(const char* utf8, int size)
+{
+    const std::int64_t where = storeText(utf8, size_t(size));
+    append(Kind::Text, where);
+    cell(m_size - 1).size = std::uint32_t(size);
+}
+
+vb::Variant RowStore::get(size_t index) const
+{
+    const Cell& c = cell(index);
+    switch (c.kind) {
+    case Kind::Null: return vb::Variant::null();
+    case Kind::Long: return vb::Variant(c.integer);
+    case Kind::Integer: return vb::Variant(std::int16_t(c.integer));
+    case Kind::Byte: return vb::Variant(std::uint8_t(c.integer));
+    case Kind::BigInt: return vb::Variant(vb::Decimal::fromLong(c.integer));
+    case Kind::Boolean: return vb::Variant(c.integer != 0);
+    case Kind::Double: return vb::Variant(c.real);
+    case Kind::Single: return vb::Variant(float(c.real));
+    case Kind::Currency: return vb::Variant(vb::Currency::fromRaw(c.integer));
+    case Kind::Date: return vb::Variant(vb::Date{c.real});
+    case Kind::Text: return vb::Variant(QString::fromUtf8(textAt(c.integer), qsizetype(c.size)));
+    case Kind::Boxed: return m_boxes[size_t(c.integer)];
+    }
+    return {};
+}
+
+RowStore::Cell RowStore::cellFor(const vb::Variant& value)
+{
+    Cell c;
+    c.integer = 0;
+    c.size = 0;
+    switch (value.type()) {
+    case vb::VarType::Null: c.kind = Kind::Null; return c;
+    case vb::VarType::Long: c.kind = Kind::Long; c.integer = value.toLong(); return c;
+    case vb::VarType::Integer: c.kind = Kind::Integer; c.integer = value.toInteger(); return c;
+    case vb::VarType::Byte: c.kind = Kind::Byte; c.integer = value.toByte(); return c;
+    case vb::VarType::Boolean: c.kind = Kind::Boolean; c.integer = value.toBool() ? 1 : 0; return c;
+    case vb::VarType::Double: c.kind = Kind::Double; c.real = value.toDouble(); return c;
+    case vb::VarType::Currency: c.kind = Kind::Currency; c.integer = value.toCurrency().raw; return c;
+    case vb::VarType::Date: c.kind = Kind::Date; c.real = value.toDate().serial; return c;
+    default:
+        c.kind = Kind::Boxed;
+        c.integer = std::int64_t(m_boxes.size());
+        m_boxes.push_back(value);
+        return c;
+    }
+}
+
+void RowStore::push_back(const vb::Variant& value)
+{
+    const Cell c = cellFor(value);
+    next() = c;
+}
+
+void RowStore::set(size_t index, const vb::Variant& value)
+{
+    cell(index) = cellFor(value);
+}
+
+void RowStore::erase(size_t from, size_t count)
+{
+    for (size_t i = from; i + count < m_size; ++i)
+        cell(i) = cell(i + count);
+    m_size -= std::min(count, m_size - from);
+}
+
+} // namespace ado

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <vb/Variant.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace ado {
+
+// The values of a row set in a compact form: 16 bytes a value, texts as UTF-8 in one
+// arena. vb::Variants are built when a value is read, which keeps reading a large result
+// close to the engine's own speed. Values are addressed row-major by one index.
+class RowStore {
+public:
+    size_t size() const { return m_size; }
+
+    vb::Variant get(size_t index) const;
+    void set(size_t index, const vb::Variant& value);
+    void push_back(const vb::Variant& value);
+    void erase(size_t from, size_t count);
+
+    void appendNull() { append(Kind::Null, 0); }
+    void appendLong(std::int64_t v) { append(Kind::Long, v); }
+    void appendInteger(std::int16_t v) { append(Kind::Integer, v); }
+    void appendByte(std::uint8_t v) { append(Kind::Byte, v); }
+    void appendBigInt(std::int64_t v) { append(Kind::BigInt, v); }
+    void appendBoolean(bool v) { append(Kind::Boolean, v ? 1 : 0); }
+    void appendDouble(double v);
+    void appendSingle(float v);
+    void appendCurrency(std::int64_t raw) { append(Kind::Currency, raw); }
+    void appendDate(double serial);
+    void appendText(const char* utf8, int size);
+
+private:
+    enum class Kind : std::uint8_t { Null, Long, Integer, Byte, BigInt, Boolean, Double, Single, Currency, Date, Text, Boxed };
+    struct Cell {
+        union {
+            std::int64_t integer;
+            double real;
+        };
+        std::uint32_t size;
+        Kind kind;
+    };
+    static_assert(sizeof(Cell) == 16);
+
+    // Cells and texts live in fixed blocks that never move, so growing costs no copies.
+    static constexpr size_t blockBits = 16;
+    static constexpr size_t blockCells = size_t(1) << blockBits;
+    static constexpr size_t textBlock = size_t(1) << 20;
+
+    Cell& cell(size_t index) { return m_cells[index >> blockBits][index & (blockCells - 1)]; }
+    const Cell& cell(size_t index) const { return m_cells[index >> blockBits][index & (blockCells - 1)]; }
+    Cell& next();
+    void append(Kind kind, std::int64_t v);
+    Cell cellFor(const vb::Variant& value);
+    std::int64_t storeText(const char* utf8, size_t size);
+    const char* textAt(std::int64_t where) const;
+
+    std::vector<std::unique_ptr<Cell[]>> m_cells;
+    size_t m_size = 0;
+    std::vector<std::unique_ptr<char[]>> m_texts;
+    size_t m_textUsed = textBlock;   // of the last text block
+    std::vector<vb::Variant> m_boxes;
+};
+
+} // namespace ado
