@@ -3,7 +3,8 @@
 #include "ReportError.h"
 #include "ReportPrinter.h"
 #include "ui/DialogService.h"
-#include <QFileDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -52,7 +53,7 @@ void PreviewWindow::buildUi()
     bar->addWidget(addButton(QStringLiteral("+"), &PreviewWindow::zoomIn));
     bar->addWidget(addButton(QStringLiteral("-"), &PreviewWindow::zoomOut));
     bar->addWidget(addButton(QStringLiteral("Imprimir"), &PreviewWindow::printReport));
-    bar->addWidget(addButton(QStringLiteral("Guardar PDF"), &PreviewWindow::saveAsPdf));
+    bar->addWidget(addButton(QStringLiteral("Guardar PDF"), &PreviewWindow::askAndSavePdf));
     m_view = new QLabel;
     m_scroll = new QScrollArea(this);
     m_scroll->setWidget(m_view);
@@ -125,23 +126,43 @@ void PreviewWindow::printReport()
     QPrintDialog dialog(&printer, this);
     if (ui::DialogService::instance().showModal(&dialog) != QDialog::Accepted)
         return;
-    ReportPrinter out(*m_model, m_runner);
-    out.setPrintDate(m_printDate);
-    out.print(printer);
+    try {
+        ReportPrinter out(*m_model, m_runner);
+        out.setPrintDate(m_printDate);
+        out.print(printer);
+    } catch (const ReportError& e) {
+        ui::MsgBox(QStringLiteral("No se pudo imprimir el informe: %1").arg(e.message()), ui::vbExclamation);
+    }
 }
 
-void PreviewWindow::saveAsPdf()
+bool PreviewWindow::saveAsPdf()
 {
-    QFileDialog dialog(this, QStringLiteral("Guardar como PDF"), QString(), QStringLiteral("PDF (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (ui::DialogService::instance().showModal(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    QPdfWriter writer(dialog.selectedFiles().first());
-    writer.setResolution(300);
-    ReportPrinter out(*m_model, m_runner);
-    out.setPrintDate(m_printDate);
-    out.print(writer);
+    QString path = ui::DialogService::instance().saveFileName(QStringLiteral("Guardar como PDF"), QStringLiteral("PDF|*.pdf"), QString());
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    return saveAsPdf(path);
+}
+
+bool PreviewWindow::saveAsPdf(const QString& path)
+{
+    ReportPrinter::Outcome out;
+    try {
+        QPdfWriter writer(path);
+        writer.setResolution(300);
+        writer.setTitle(m_model->definition().title);
+        ReportPrinter printer(*m_model, m_runner);
+        printer.setPrintDate(m_printDate);
+        out = printer.print(writer);
+    } catch (const ReportError& e) {
+        // Raised from a button's slot, it would reach the event loop.
+        ui::MsgBox(QStringLiteral("No se pudo guardar el archivo %1: %2").arg(path, e.message()), ui::vbExclamation);
+        return false;
+    }
+    if (out.cancelled)
+        QFile::remove(path);
+    return !out.cancelled;
 }
 
 } // namespace rpt

@@ -38,10 +38,13 @@ public slots:
     void zoomOut() { setZoom(m_zoom / 1.25); }
     void setZoom(double zoom);
     void printReport();
-    void saveAsPdf();
+    // Asks for the file through the dialog service; false when cancelled or not written.
+    bool saveAsPdf();
+    bool saveAsPdf(const QString& path);
 
 private:
     void buildUi();
+    void askAndSavePdf() { saveAsPdf(); }
     QToolButton* addButton(const QString& text, void (PreviewWindow::*slot)());
     const Page& pageAt(int number);
     void render();

@@ -1,9 +1,12 @@
 #include "ReportJob.h"
+#include "AdoRowSource.h"
 #include "DefinitionReader.h"
 #include "PreviewWindow.h"
 #include "ReportError.h"
 #include "ReportModel.h"
+#include "ado/Connection.h"
 #include "ui/DialogService.h"
+#include <vb/Error.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QPdfWriter>
@@ -16,6 +19,34 @@ namespace rpt {
 void ReportJob::load(const QString& path)
 {
     m_def = DefinitionReader::readFile(path);
+}
+
+void ReportJob::setConnection(std::shared_ptr<ado::Connection> connection)
+{
+    m_connectionString.clear();
+    m_runner = connection ? AdoRowSource::runner(std::move(connection)) : QueryRunner();
+}
+
+void ReportJob::setConnectionString(const QString& text)
+{
+    m_runner = {};
+    m_connectionString = text;
+}
+
+void ReportJob::openConnection()
+{
+    if (m_runner)
+        return;
+    if (m_connectionString.trimmed().isEmpty())
+        throw ReportError(QStringLiteral("the report has no database connection"));
+    auto connection = ado::Connection::create();
+    try {
+        connection->Open(m_connectionString);
+    } catch (const vb::Error& e) {
+        throw ReportError(QStringLiteral("the database could not be opened: %1").arg(e.description()));
+    }
+    // Kept, so that a job run again (or its preview) does not log on anew.
+    m_runner = AdoRowSource::runner(std::move(connection));
 }
 
 bool ReportJob::setFormula(const QString& assignment)
@@ -90,6 +121,7 @@ ReportPrinter::Outcome ReportJob::run()
 {
     if (m_def.tables.empty())
         throw ReportError(QStringLiteral("no report loaded"));
+    openConnection();
     if (m_destination == Destination::Screen)
         return toScreen();
     const ReportModel model(m_def);

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QWidget;
+namespace ado { class Connection; }
 
 namespace rpt {
 
@@ -16,7 +17,15 @@ class ReportJob {
 public:
     enum class Destination { Screen, Printer, PdfFile };
 
+    ReportJob() = default;
     explicit ReportJob(QueryRunner runner) : m_runner(std::move(runner)) {}
+    explicit ReportJob(std::shared_ptr<ado::Connection> connection) { setConnection(std::move(connection)); }
+
+    // Where the rows come from: an open connection, or a connection text (a DSN logon such as
+    // "DSN=name; UID=user; PWD=password", or any text the database layer accepts) that is opened
+    // when the report runs. Either replaces the other.
+    void setConnection(std::shared_ptr<ado::Connection> connection);
+    void setConnectionString(const QString& text);
 
     void load(const QString& path);                            // raises ReportError
     void setDefinition(const ReportDefinition& def) { m_def = def; }
@@ -42,8 +51,10 @@ private:
     ReportPrinter::Outcome toPdf(const class ReportModel& model);
     ReportPrinter::Outcome toPrinter(const class ReportModel& model);
     ReportPrinter::Outcome toScreen();
+    void openConnection();
 
     QueryRunner m_runner;
+    QString m_connectionString;
     ReportDefinition m_def;
     Destination m_destination = Destination::Screen;
     QString m_target;

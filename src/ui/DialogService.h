@@ -28,6 +28,10 @@ public:
     virtual QString inputBox(const QString& prompt, const QString& title = {}, const QString& defaultText = {}) = 0;
     // File-open dialog: the chosen path, "" on cancel. filter uses the original's "Text|*.ext|..." form.
     virtual QString openFileName(const QString& title, const QString& filter, const QString& initialFolder) = 0;
+    // File-save dialog: the chosen path, "" on cancel. initialPath is a folder or a proposed file.
+    // A name typed without an extension gets the first pattern's extension ("*.pdf" gives .pdf);
+    // the Qt dialog asks before replacing an existing file.
+    virtual QString saveFileName(const QString& title, const QString& filter, const QString& initialPath) = 0;
     // Modal window: runs it to its end and returns its result code (QDialog::exec() in the Qt service).
     virtual int showModal(QDialog* dialog) = 0;
     // Modeless window: shown, the caller goes on.

@@ -6,8 +6,24 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace ui {
+
+namespace {
+
+// "pdf" for "PDF|*.pdf;*.PDF": the extension a typed name without one receives.
+QString firstExtension(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*\\*\\.([A-Za-z0-9_]+)"));
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return {};
+    const QRegularExpressionMatch match = pattern.match(parts.at(1));
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+} // namespace
 
 int QtDialogService::msgBox(const QString& prompt, int style, const QString& title)
 {
@@ -26,6 +42,16 @@ QString QtDialogService::openFileName(const QString& title, const QString& filte
 {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), DialogService::effectiveTitle(title),
                                         initialFolder, FileFilter::toQt(filter));
+}
+
+QString QtDialogService::saveFileName(const QString& title, const QString& filter, const QString& initialPath)
+{
+    QFileDialog dialog(QApplication::activeWindow(), DialogService::effectiveTitle(title), initialPath, FileFilter::toQt(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(firstExtension(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }
 
 int QtDialogService::showModal(QDialog* dialog)

@@ -10,6 +10,7 @@ public:
     int msgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {}) override;
     QString inputBox(const QString& prompt, const QString& title = {}, const QString& defaultText = {}) override;
     QString openFileName(const QString& title, const QString& filter, const QString& initialFolder) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& initialPath) override;
     int showModal(QDialog* dialog) override;
     void showModeless(QWidget* window) override;
 };

@@ -68,14 +68,24 @@ QString ScriptedDialogService::inputBox(const QString& prompt, const QString& ti
     return p.answerText;
 }
 
-QString ScriptedDialogService::openFileName(const QString& title, const QString& filter, const QString& initialFolder)
+QString ScriptedDialogService::fileDialog(Kind kind, const QString& title, const QString& filter, const QString& folder)
 {
-    Prompt& p = record(Kind::OpenFile, QString(), DialogService::effectiveTitle(title));
+    Prompt& p = record(kind, QString(), DialogService::effectiveTitle(title));
     p.filter = filter;
-    p.folder = initialFolder;
+    p.folder = folder;
     p.ranDry = m_fileNames.isEmpty();
     p.answerText = p.ranDry ? QString() : m_fileNames.dequeue();
     return p.answerText;
+}
+
+QString ScriptedDialogService::openFileName(const QString& title, const QString& filter, const QString& initialFolder)
+{
+    return fileDialog(Kind::OpenFile, title, filter, initialFolder);
+}
+
+QString ScriptedDialogService::saveFileName(const QString& title, const QString& filter, const QString& initialPath)
+{
+    return fileDialog(Kind::SaveFile, title, filter, initialPath);
 }
 
 ScriptedDialogService::ModalHandler ScriptedDialogService::takeModalHandler(const QString& objectName)

@@ -5,7 +5,7 @@
 // script covered every dialog:
 //   message box  the default button's answer (what Enter does on the real box)
 //   input box    "" (cancel)
-//   file dialog  "" (cancel)
+//   file dialog  "" (cancel), open and save alike
 //   modal window QDialog::Rejected (what Escape does)
 
 #include "DialogService.h"
@@ -21,7 +21,7 @@ namespace ui {
 
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { MsgBox, InputBox, OpenFile, Modal, Modeless };
+    enum class Kind { MsgBox, InputBox, OpenFile, SaveFile, Modal, Modeless };
 
     struct Prompt {
         Kind kind = Kind::MsgBox;
@@ -46,7 +46,7 @@ public:
     // The script: each queue is consumed in order by prompts of its kind.
     void pushMsgBoxAnswer(int answer);
     void pushInputText(const QString& text);
-    void pushFileName(const QString& path);
+    void pushFileName(const QString& path);        // answers open and save dialogs, in order
     void pushModalHandler(ModalHandler handler);
     void pushModalResult(int result);
     // A handler for every modal window with this objectName; it is not consumed and comes
@@ -56,6 +56,7 @@ public:
     int msgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {}) override;
     QString inputBox(const QString& prompt, const QString& title = {}, const QString& defaultText = {}) override;
     QString openFileName(const QString& title, const QString& filter, const QString& initialFolder) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& initialPath) override;
     // Shows the window (so show-time loading runs), hands it to the handler, and closes it
     // with done() when the handler left it open, as exec() would end; a delete-on-close
     // window is deleted afterwards, as exec() does. The handler's return is the result.
@@ -73,6 +74,7 @@ public:
 
 private:
     Prompt& record(Kind kind, const QString& text, const QString& title);
+    QString fileDialog(Kind kind, const QString& title, const QString& filter, const QString& folder);
     ModalHandler takeModalHandler(const QString& objectName);
     static int runModal(QDialog* dialog, const ModalHandler& handler);
 

@@ -218,3 +218,25 @@ TEST(QtDialogService, ModalWindowRunsToItsResult)
     service.showModeless(&window);
     EXPECT_TRUE(window.isVisible());
 }
+
+TEST(QtDialogService, SaveFileAddsTheFilterExtensionToATypedName)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QtDialogService service;
+    const auto type = [&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{"PDF (*.pdf)"}));
+        EXPECT_EQ(dialog->windowTitle(), "Guardar como PDF");
+        dialog->selectFile(folder.filePath("informe"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+    const QString chosen = withModal(type, [&] { return service.saveFileName("Guardar como PDF", "PDF|*.pdf", folder.path()); });
+    EXPECT_EQ(QFileInfo(chosen).fileName(), "informe.pdf");
+    EXPECT_EQ(QFileInfo(chosen).absoluteDir().canonicalPath(), QDir(folder.path()).canonicalPath());
+
+    const auto cancel = [](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); };
+    EXPECT_EQ(withModal(cancel, [&] { return service.saveFileName("Guardar", "Todos|*.*", folder.path()); }), "");
+}

@@ -178,3 +178,22 @@ TEST(DialogServiceScope, InstallsForTheScopeAndRestoresThePrevious)
     ASSERT_EQ(outer.prompts().size(), 1);
     EXPECT_EQ(outer.last().text, "fuera");
 }
+
+TEST(ScriptedDialogService, SaveDialogsShareTheFileScriptAndAreRecordedApart)
+{
+    ScriptedDialogService dialogs;
+    dialogs.pushFileName("/tmp/a.rpt");
+    dialogs.pushFileName("/tmp/informe.pdf");
+    EXPECT_EQ(dialogs.openFileName("Abrir", "Informes|*.rpt", "/tmp"), "/tmp/a.rpt");
+    EXPECT_EQ(dialogs.saveFileName("Guardar como PDF", "PDF|*.pdf", "/tmp/propuesto.pdf"), "/tmp/informe.pdf");
+    EXPECT_EQ(dialogs.saveFileName("Otra vez", {}, {}), "");
+
+    const auto saves = dialogs.prompts(Kind::SaveFile);
+    ASSERT_EQ(saves.size(), 2);
+    EXPECT_EQ(saves[0].title, "Guardar como PDF");
+    EXPECT_EQ(saves[0].filter, "PDF|*.pdf");
+    EXPECT_EQ(saves[0].folder, "/tmp/propuesto.pdf");
+    EXPECT_FALSE(saves[0].ranDry);
+    EXPECT_TRUE(saves[1].ranDry);
+    EXPECT_EQ(dialogs.prompts(Kind::OpenFile).size(), 1);
+}
