@@ -1,0 +1,40 @@
+#pragma once
+// The login window as the data access asks for it. install() makes every connection dialog of
+// the program use frmAcceso; the program calls it once at start-up.
+
+#include "data/LoginPrompt.h"
+
+#include <QPointer>
+
+namespace data {
+
+class frmAcceso;
+
+class FrmAccesoPrompt : public LoginPrompt {
+public:
+    ~FrmAccesoPrompt() override;
+    static void install();
+
+    void load() override;
+    void unload() override;
+    void setTxtDbName(const QString& text) override;
+    QString TxtDbName() const override;
+    void setTxtServidor(const QString& text) override;
+    QString TxtServidor() const override;
+    void setTxtUserId(const QString& text) override;
+    QString TxtUserId() const override;
+    void setTxtUserPassword(const QString& text) override;
+    QString TxtUserPassword() const override;
+    void setPlataforma(int listIndex) override;
+    int plataforma() const override;
+    void showModal() override;
+    void hide() override;
+    bool Aceptar() const override;
+
+    frmAcceso* window() const { return m_window; }
+
+private:
+    QPointer<frmAcceso> m_window;
+};
+
+} // namespace data
