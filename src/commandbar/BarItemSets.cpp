@@ -1,4 +1,7 @@
 #include "commandbar/BarItemSets.h"
+#include "commandbar/BarText.h"
+
+#include <QStringList>
 
 namespace commandbar {
 
@@ -23,6 +26,39 @@ std::vector<BarItemSpec> BarItemSets::tervoSample()
         {QStringLiteral("EXT"), QStringLiteral("Ext"), QStringLiteral("Extensiones")},
         {QStringLiteral("AI"), QStringLiteral("AI"), QStringLiteral("Asistente")},
     };
+}
+
+std::vector<BarItemSpec> BarItemSets::tabBarItems()
+{
+    return {
+        {QStringLiteral("NUEVO"), QStringLiteral("Nuevo"), QStringLiteral("Crear nuevo")},
+        {QStringLiteral("BORRAR"), QStringLiteral("Borrar"), QStringLiteral("Borrar actual")},
+        {QStringLiteral("REPORTE"), QStringLiteral("Reporte"), QStringLiteral("Abrir reportes / impresiones")},
+        {QStringLiteral("CONSULTAR"), QStringLiteral("Consultar"), QStringLiteral("Consultar")},
+        {QStringLiteral("PLANILLA"), QStringLiteral("Planilla"), QStringLiteral("Abrir planilla")},
+        {QStringLiteral("CANCELAR"), QStringLiteral("Cancelar"), QStringLiteral("Cancelar edicion en curso")},
+        {QStringLiteral("GRABAR"), QStringLiteral("Grabar"), QStringLiteral("Grabar cambios")},
+        {QStringLiteral("CERRAR"), QStringLiteral("Cerrar"), QStringLiteral("Cerrar formulario")},
+        {QStringLiteral("CLIENTE"), QStringLiteral("Cliente"), QStringLiteral("Seleccionar cliente")},
+        {QStringLiteral("PEDIDO"), QStringLiteral("Pedido"), QStringLiteral("Facturar desde pedido")},
+        {QStringLiteral("REMITO"), QStringLiteral("Remito"), QStringLiteral("Facturar desde remito")},
+        {QStringLiteral("CAJERO"), QStringLiteral("Caja"), QStringLiteral("Opciones de caja")},
+        {QStringLiteral("UNIDADNEGOCIO"), QStringLiteral("Unidad de Negocio"), QStringLiteral("Unidad de negocio")},
+        {QStringLiteral("IMPORTAR"), QStringLiteral("Importar"), QStringLiteral("Importar datos")},
+        {QStringLiteral("PROCESARIA"), QStringLiteral("Procesar con I.A."), QStringLiteral("Procesar con inteligencia artificial")},
+        {QStringLiteral("PANTALLA"), QStringLiteral("Pantalla"), QStringLiteral("Enviar a pantalla")},
+        {QStringLiteral("IMPRESORA"), QStringLiteral("Impresora"), QStringLiteral("Imprimir")},
+        {QStringLiteral("COMPARTIR"), QStringLiteral("Compartir"), QStringLiteral("Compartir")},
+        {QStringLiteral("AJUSTES"), QStringLiteral("Ajustes"), QStringLiteral("Ajustes")},
+    };
+}
+
+bool BarItemSets::isStandardKey(const QString& key)
+{
+    static const QStringList standard{QStringLiteral("NUEVO"), QStringLiteral("BORRAR"), QStringLiteral("REPORTE"),
+                                      QStringLiteral("CONSULTAR"), QStringLiteral("CANCELAR"), QStringLiteral("GRABAR"),
+                                      QStringLiteral("CERRAR")};
+    return standard.contains(BarText::upperTrim(key));
 }
 
 } // namespace commandbar

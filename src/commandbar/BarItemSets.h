@@ -17,6 +17,9 @@ public:
     // The report window's commands; the tab bar captions its share item differently.
     static std::vector<BarItemSpec> reportItems(const QString& shareCaption = QStringLiteral("Mensaje"));
     static std::vector<BarItemSpec> tervoSample();
+    // The tab bar's full set; only its standard keys start visible.
+    static std::vector<BarItemSpec> tabBarItems();
+    static bool isStandardKey(const QString& key);
 };
 
 } // namespace commandbar

@@ -34,6 +34,18 @@ const std::vector<ButtonStem>& ButtonFlags::commandBarStems()
     return stems;
 }
 
+const std::vector<ButtonStem>& ButtonFlags::tabBarStems()
+{
+    static const std::vector<ButtonStem> stems = [] {
+        std::vector<ButtonStem> all;
+        for (const ButtonStem& s : commandBarStems())
+            if (s.stem != QLatin1String("Consulta"))
+                all.push_back(s);
+        return all;
+    }();
+    return stems;
+}
+
 const ButtonStem* ButtonFlags::stemOf(const QString& propertyName, const std::vector<ButtonStem>& stems, bool* enabledFlag)
 {
     for (const ButtonStem& s : stems) {

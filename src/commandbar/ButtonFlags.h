@@ -29,6 +29,8 @@ class ButtonFlags {
 public:
     // The command bar's 24 stems in member order.
     static const std::vector<ButtonStem>& commandBarStems();
+    // The 23 stems the tab bar stores: no "Consulta" alias.
+    static const std::vector<ButtonStem>& tabBarStems();
     // The stem and flag ("Enabled" / "Visible") of a property name, matched without regard to
     // case; nullptr when the name is no per-button property.
     static const ButtonStem* stemOf(const QString& propertyName, const std::vector<ButtonStem>& stems, bool* enabledFlag);

@@ -1,10 +1,11 @@
 #pragma once
-// A newly placed command bar in a scratch program folder, with the signals it raised.
+// A newly placed bar in a scratch program folder, with the signals it raised.
 
 #include "FakeEnvironment.h"
 
 #include "commandbar/ItemSurface.h"
 #include "commandbar/TBarRep.h"
+#include "commandbar/UtilKor.h"
 
 #include <QLabel>
 
@@ -14,28 +15,37 @@
 
 namespace cbartest {
 
-class BarFixture : public ::testing::Test {
+template <class Bar>
+class BarFixtureOf : public ::testing::Test {
 protected:
     // Twips: 15 to a pixel.
     void makeBar(int widthTwips = 9000, int heightTwips = 1500)
     {
-        bar = std::make_unique<commandbar::TBarRep>();
+        bar = std::make_unique<Bar>();
         bar->resize(widthTwips / 15, heightTwips / 15);
         bar->InitProperties();
-        QObject::connect(bar.get(), &commandbar::TBarRep::click, [this](const QString& text) { clicks << text; });
-        QObject::connect(bar.get(), &commandbar::TBarRep::CheckClick, [this](bool checked, const QString& text) {
+        watch();
+    }
+
+    void watch()
+    {
+        QObject::connect(bar.get(), &Bar::click, [this](const QString& text) { clicks << text; });
+        QObject::connect(bar.get(), &Bar::CheckClick, [this](bool checked, const QString& text) {
             checks << (checked ? QStringLiteral("True ") : QStringLiteral("False ")) + text;
         });
-        QObject::connect(bar.get(), &commandbar::TBarRep::propertyChanged, [this](const QString& name) { changed << name; });
+        QObject::connect(bar.get(), &Bar::propertyChanged, [this](const QString& name) { changed << name; });
     }
 
     void SetUp() override { makeBar(); }
 
     FakeEnvironment env;
-    std::unique_ptr<commandbar::TBarRep> bar;
+    std::unique_ptr<Bar> bar;
     QStringList clicks;
     QStringList checks;
     QStringList changed;
 };
+
+using BarFixture = BarFixtureOf<commandbar::TBarRep>;
+using TabBarFixture = BarFixtureOf<commandbar::UtilKor>;
 
 } // namespace cbartest
