@@ -276,6 +276,48 @@ TEST_F(LoginWindow, EnterWalksTheBoxesWithoutClosingTheWindow)
     EXPECT_FALSE(w.Aceptar);
 }
 
+TEST_F(LoginWindow, WriteFailureIsReportedAndTheListStillReloads)
+{
+    putBases("VENTAS / SRV1,Ventas,Ventas," + coded("Ventas") + ",srv1\r\n");
+    vb::App::setTitle(QStringLiteral("Informes"));
+    data::LBM_Common::RutaArchivoBases = m_programDir.path() + QStringLiteral("/no-such-folder/BASES.TXT");
+    data::frmAcceso w;
+    type(w, demo().folder(), QStringLiteral("demo"));
+    w.lstBases()->addItem(QStringLiteral("stale entry"));
+    click(w, "CmdRegistrar");
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].text, "SQL Server start failed.  \rSQL-DMO error:   75 " + vb::Error::standardDescription(75));
+    EXPECT_EQ(boxes()[0].title, "Informes");
+    EXPECT_EQ(boxes()[0].icon, 0);
+    EXPECT_EQ(listed(w), QStringList({"VENTAS / SRV1"}));
+}
+
+TEST_F(LoginWindow, ClosingTheWindowCountsAsCancel)
+{
+    putBases("");
+    data::frmAcceso w;
+    w.Aceptar = true;
+    w.show();
+    w.close();
+    EXPECT_FALSE(w.Aceptar);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(LoginWindow, CommandRunIsAwaitedAndAFailedStartIsReported)
+{
+    putBases("");
+    data::frmAcceso w;
+    const QString mark = m_programDir.path() + QStringLiteral("/ran");
+    QString command = QStringLiteral("sh -c \"sleep 0.2; touch '") + mark + QStringLiteral("'\"");
+    QString error;
+    EXPECT_TRUE(w.EjecutarCmdRegDB(command, error));
+    EXPECT_TRUE(QFile::exists(mark));   // finished before the call returned
+    EXPECT_TRUE(error.isEmpty());
+    QString missing = m_programDir.path() + QStringLiteral("/no-such-program");
+    EXPECT_FALSE(w.EjecutarCmdRegDB(missing, error));
+    EXPECT_EQ(error, "Error al ejecutar el comando");
+}
+
 TEST_F(LoginWindow, CancelThroughTheDataAccessOpensNothing)
 {
     data::FrmAccesoPrompt::install();
