@@ -3,12 +3,12 @@
 // the program use frmAcceso; the program calls it once at start-up.
 
 #include "data/LoginPrompt.h"
+#include "data/frmAcceso.h"
 
 #include <QPointer>
 
 namespace data {
 
-class frmAcceso;
 
 class FrmAccesoPrompt : public LoginPrompt {
 public:
