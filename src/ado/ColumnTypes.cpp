@@ -30,9 +30,11 @@ const TypeRule rules[] = {
 
 vb::Variant ResultSet::at(size_t row, size_t column) const
 {
-    vb::Variant v = values.get(row * columns.size() + column);
     const ColumnInfo& info = columns[column];
-    if ((info.type == adChar || info.type == adWChar) && v.isString() && v.stringRef().size() < info.definedSize)
+    if (info.type != adChar && info.type != adWChar)
+        return values.get(row * columns.size() + column);
+    const vb::Variant v = values.get(row * columns.size() + column);
+    if (v.isString() && v.stringRef().size() < info.definedSize)
         return vb::Variant(v.stringRef().leftJustified(qsizetype(info.definedSize), u' '));
     return v;
 }
@@ -41,6 +43,7 @@ void ResultSet::appendRow(const std::vector<vb::Variant>& row)
 {
     for (const vb::Variant& v : row)
         values.push_back(v);
+    ++rows;
 }
 
 bool ColumnTypes::isText(int t)

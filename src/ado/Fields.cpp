@@ -11,11 +11,9 @@ Fields::Fields(RecordsetStatePtr state)
         m_items.push_back(std::make_shared<Field>(m_state, i));
 }
 
-const FieldPtr& Fields::Item(int index) const
+const FieldPtr& Fields::missing()
 {
-    if (index < 0 || index >= Count())
-        raiseAdo(adErrItemNotFound);
-    return m_items[size_t(index)];
+    raiseAdo(adErrItemNotFound);
 }
 
 const FieldPtr& Fields::Item(const QString& name) const

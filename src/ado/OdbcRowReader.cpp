@@ -164,6 +164,7 @@ ResultSet OdbcRowReader::readAll()
             out.values.push_back(read(SQLUSMALLINT(c + 1), m_readings[c]));
     }
     out.columns = std::move(m_columns);
+    out.countRows();
     return out;
 }
 

@@ -25,7 +25,7 @@ struct RecordsetState {
     qint64 rowCount() const { return qint64(data.rowCount()); }
     bool atRow() const
     {
-        return open && position >= 0 && !currentDeleted && (size_t(position) + 1) * data.columnCount() <= data.values.size();
+        return open && position >= 0 && !currentDeleted && size_t(position) < data.rows;
     }
     void requireOpen() const;
     void requireRow() const;       // 3021 unless on a row (or on the row being added)

@@ -29,12 +29,19 @@ struct ResultSet {
     RowStore values;
 
     size_t columnCount() const { return columns.size(); }
-    size_t rowCount() const { return columns.empty() ? 0 : values.size() / columns.size(); }
+    size_t rowCount() const { return rows; }
+    void countRows() { rows = columns.empty() ? 0 : values.size() / columns.size(); }   // after filling values
     // char(n) values come padded to n, as the server returns them.
     vb::Variant at(size_t row, size_t column) const;
     void set(size_t row, size_t column, const vb::Variant& value) { values.set(row * columns.size() + column, value); }
     void appendRow(const std::vector<vb::Variant>& row);
-    void eraseRow(size_t row) { values.erase(row * columns.size(), columns.size()); }
+    void eraseRow(size_t row)
+    {
+        values.erase(row * columns.size(), columns.size());
+        --rows;
+    }
+
+    size_t rows = 0;
 };
 
 // The outcome of running a statement or batch: the first row set it produced, if any.

@@ -1,13 +1,33 @@
 #include "ado/RowStore.h"
 
+#include <sys/mman.h>
+
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace ado {
+
+void RowStore::FreeBlock::operator()(void* p) const
+{
+    std::free(p);
+}
+
+RowStore::Block RowStore::allocate(size_t bytes, bool hugePages)
+{
+    const size_t rounded = (bytes + blockBytes - 1) / blockBytes * blockBytes;
+    void* p = std::aligned_alloc(blockBytes, rounded);
+    if (!p)
+        throw std::bad_alloc();
+    if (hugePages)
+        madvise(p, rounded, MADV_HUGEPAGE);
+    return Block(static_cast<char*>(p));
+}
 
 RowStore::Cell& RowStore::next()
 {
     if ((m_size & (blockCells - 1)) == 0 && (m_size >> blockBits) == m_cells.size())
-        m_cells.push_back(std::make_unique<Cell[]>(blockCells));
+        m_cells.push_back(allocate(blockBytes, !m_cells.empty()));
     return cell(m_size++);
 }
 
@@ -43,7 +63,7 @@ void RowStore::appendDate(double serial)
 std::int64_t RowStore::storeText(const char* utf8, size_t size)
 {
     if (m_textUsed + size > textBlock || m_texts.empty()) {
-        m_texts.push_back(std::make_unique<char[]>(std::max(size, textBlock)));
+        m_texts.push_back(allocate(std::max(size, textBlock), !m_texts.empty()));
         m_textUsed = 0;
     }
     std::memcpy(m_texts.back().get() + m_textUsed, utf8, size);

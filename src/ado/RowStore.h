@@ -44,22 +44,33 @@ private:
     };
     static_assert(sizeof(Cell) == 16);
 
-    // Cells and texts live in fixed blocks that never move, so growing costs no copies.
-    static constexpr size_t blockBits = 16;
+    // Cells and texts live in fixed 2 MB blocks that never move, so growing costs no copies;
+    // blocks after the first ask for huge pages, which makes filling a large result cheaper.
+    static constexpr size_t blockBytes = size_t(2) << 20;
+    static constexpr size_t blockBits = 17;
     static constexpr size_t blockCells = size_t(1) << blockBits;
-    static constexpr size_t textBlock = size_t(1) << 20;
+    static constexpr size_t textBlock = blockBytes;
+    struct FreeBlock {
+        void operator()(void* p) const;
+    };
+    using Block = std::unique_ptr<char[], FreeBlock>;
+    static Block allocate(size_t bytes, bool hugePages);
+    static_assert(blockCells * 16 == blockBytes);
 
-    Cell& cell(size_t index) { return m_cells[index >> blockBits][index & (blockCells - 1)]; }
-    const Cell& cell(size_t index) const { return m_cells[index >> blockBits][index & (blockCells - 1)]; }
+    Cell& cell(size_t index) { return reinterpret_cast<Cell*>(m_cells[index >> blockBits].get())[index & (blockCells - 1)]; }
+    const Cell& cell(size_t index) const
+    {
+        return reinterpret_cast<const Cell*>(m_cells[index >> blockBits].get())[index & (blockCells - 1)];
+    }
     Cell& next();
     void append(Kind kind, std::int64_t v);
     Cell cellFor(const vb::Variant& value);
     std::int64_t storeText(const char* utf8, size_t size);
     const char* textAt(std::int64_t where) const;
 
-    std::vector<std::unique_ptr<Cell[]>> m_cells;
+    std::vector<Block> m_cells;
     size_t m_size = 0;
-    std::vector<std::unique_ptr<char[]>> m_texts;
+    std::vector<Block> m_texts;
     size_t m_textUsed = textBlock;   // of the last text block
     std::vector<vb::Variant> m_boxes;
 };

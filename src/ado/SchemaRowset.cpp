@@ -57,6 +57,7 @@ ResultSet SchemaRowset::tables(const std::vector<Table>& rows, const Restriction
         for (const QString& v : {t.catalog, t.schema, t.name, t.type, QString()})
             out.values.push_back(textOrNull(v));
     }
+    out.countRows();
     return out;
 }
 
@@ -96,6 +97,7 @@ ResultSet SchemaRowset::columns(const std::vector<Column>& rows, const Restricti
         out.values.push_back(i.type == adNumeric || i.type == adDecimal ? vb::Variant(i.numericScale) : vb::Variant::null());
         out.values.push_back(i.type == adDBTimeStamp ? vb::Variant(i.numericScale) : vb::Variant::null());
     }
+    out.countRows();
     return out;
 }
 

@@ -201,6 +201,7 @@ ResultSet SqliteRowReader::readAll()
     if (rc != SQLITE_DONE)
         throw rc;
     out.columns = m_columns;
+    out.countRows();
     finishComputed(out);
     return out;
 }
