@@ -1,4 +1,5 @@
 #include "BarFixture.h"
+#include "PaintProbe.h"
 
 #include "commandbar/ColorStyle.h"
 #include "commandbar/ItemSurface.h"
@@ -10,24 +11,8 @@ using commandbar::ColorStyle;
 
 using BarPainting = BarFixture;
 
-namespace {
-
-QColor captionColor(const QLabel* label)
-{
-    return label->palette().color(QPalette::WindowText);
-}
-
-// Pixels of one colour in the check-mark corner of an item box.
-int countInCorner(const commandbar::DrawingSurface& s, const QColor& color)
-{
-    int n = 0;
-    for (int y = 0; y < 17; ++y)
-        for (int x = s.size().width() - 17; x < s.size().width(); ++x)
-            n += s.pixel(x, y) == color ? 1 : 0;
-    return n;
-}
-
-} // namespace
+using cbartest::captionColor;
+using cbartest::countInCorner;
 
 TEST_F(BarPainting, HorizontalBoxesAndCaptionsInTwips)
 {

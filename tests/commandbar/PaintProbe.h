@@ -1,0 +1,31 @@
+#pragma once
+// Reading back what a bar painted: label colours and pixels of an item's check-mark corner.
+
+#include "commandbar/DrawingSurface.h"
+
+#include <QColor>
+#include <QLabel>
+
+namespace cbartest {
+
+inline QColor captionColor(const QLabel* label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+
+inline QColor labelBackColor(const QLabel* label)
+{
+    return label->palette().color(QPalette::Window);
+}
+
+// Pixels of one colour in the check-mark corner of an item box.
+inline int countInCorner(const commandbar::DrawingSurface& s, const QColor& color)
+{
+    int n = 0;
+    for (int y = 0; y < 17; ++y)
+        for (int x = s.size().width() - 17; x < s.size().width(); ++x)
+            n += s.pixel(x, y) == color ? 1 : 0;
+    return n;
+}
+
+} // namespace cbartest
