@@ -32,6 +32,7 @@ FormulaValue FormulaEvaluator::evaluate(const FormulaNode& node, const FormulaCo
         case Type::Binary: return binary(node, context);
         case Type::Call: return call(node, context);
         case Type::List: throw FormulaError(QStringLiteral("A list [ ] can only follow IN"));
+        case Type::Range: throw FormulaError(QStringLiteral("A range ... TO ... can only follow IN"));
         }
     } catch (const FormulaError& e) {
         throw at(node, e);
@@ -108,6 +109,14 @@ FormulaValue FormulaEvaluator::contains(const FormulaNode& node, const FormulaCo
 {
     const FormulaValue needle = evaluate(node.child(0), context);
     const FormulaNode& haystack = node.child(1);
+    if (haystack.type() == Type::Range) {
+        // Both bounds belong to the range, as BETWEEN has them.
+        const auto low = FormulaValue::compare(needle, evaluate(haystack.child(0), context));
+        const auto high = FormulaValue::compare(needle, evaluate(haystack.child(1), context));
+        if (!low || !high)
+            return {};
+        return FormulaValue::boolean(*low >= 0 && *high <= 0);
+    }
     if (haystack.type() != Type::List) {
         const FormulaValue text = evaluate(haystack, context);
         if (needle.isNull() || text.isNull())

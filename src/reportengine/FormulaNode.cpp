@@ -51,6 +51,14 @@ FormulaNode::Ptr FormulaNode::list(std::vector<Ptr> items, int position)
     return n;
 }
 
+FormulaNode::Ptr FormulaNode::range(Ptr low, Ptr high, int position)
+{
+    auto n = std::make_unique<FormulaNode>(Type::Range, position);
+    n->adopt(std::move(low));
+    n->adopt(std::move(high));
+    return n;
+}
+
 void FormulaNode::adopt(Ptr child)
 {
     m_height = std::max(m_height, child->height() + 1);

@@ -12,7 +12,7 @@ namespace rpt {
 
 class FormulaNode {
 public:
-    enum class Type { Literal, Field, FormulaRef, Parameter, Special, Not, Negate, Binary, Call, List };
+    enum class Type { Literal, Field, FormulaRef, Parameter, Special, Not, Negate, Binary, Call, List, Range };
     enum class Op { None, And, Or, Eq, Ne, Lt, Gt, Le, Ge, Like, In, Add, Sub, Mul, Div, Concat };
     using Ptr = std::unique_ptr<FormulaNode>;
 
@@ -36,6 +36,7 @@ public:
     static Ptr binary(Op op, Ptr left, Ptr right, int position);
     static Ptr call(const QString& name, std::vector<Ptr> args, int position);
     static Ptr list(std::vector<Ptr> items, int position);
+    static Ptr range(Ptr low, Ptr high, int position);   // "low TO high", only after IN
 
     // Every node below and including this one, depth first.
     void visit(const std::function<void(const FormulaNode&)>& f) const;

@@ -105,7 +105,12 @@ FormulaNode::Ptr FormulaParser::comparison()
     auto left = additive();
     for (Op op = comparisonOp(peek()); op != Op::None; op = comparisonOp(peek())) {
         const int pos = take().position;
-        left = binary(op, std::move(left), additive(), pos);
+        auto right = additive();
+        if (op == Op::In && atKeyword("TO")) {
+            const int to = take().position;
+            right = FormulaNode::range(std::move(right), additive(), to);
+        }
+        left = binary(op, std::move(left), std::move(right), pos);
     }
     return left;
 }

@@ -171,6 +171,8 @@ std::optional<QString> SqlTranslator::comparison(const FormulaNode& node)
 std::optional<QString> SqlTranslator::membership(const FormulaNode& node)
 {
     const FormulaNode& list = node.child(1);
+    if (list.type() == Type::Range)
+        return range(node);
     if (list.type() != Type::List || list.children().empty())
         return std::nullopt;
     const auto left = value(node.child(0));
@@ -184,6 +186,16 @@ std::optional<QString> SqlTranslator::membership(const FormulaNode& node)
         items << *v;
     }
     return QStringLiteral("%1 IN (%2)").arg(*left, items.join(QStringLiteral(", ")));
+}
+
+std::optional<QString> SqlTranslator::range(const FormulaNode& node)
+{
+    const auto left = value(node.child(0));
+    const auto low = left ? value(node.child(1).child(0)) : std::nullopt;
+    const auto high = low ? value(node.child(1).child(1)) : std::nullopt;
+    if (!high)
+        return std::nullopt;
+    return QStringLiteral("(%1 >= %2 AND %1 <= %3)").arg(*left, *low, *high);
 }
 
 // A value that does not depend on the row: literals, parameters and functions of them.

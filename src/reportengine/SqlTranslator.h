@@ -28,6 +28,7 @@ private:
     std::optional<QString> predicate(const FormulaNode& node);
     std::optional<QString> comparison(const FormulaNode& node);
     std::optional<QString> membership(const FormulaNode& node);
+    std::optional<QString> range(const FormulaNode& node);
     std::optional<QString> value(const FormulaNode& node);
     std::optional<QString> function(const FormulaNode& node);
     std::optional<FormulaValue> constant(const FormulaNode& node);

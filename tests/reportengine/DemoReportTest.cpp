@@ -132,6 +132,7 @@ TEST(DemoReport, PushdownSelectsTheSameRowsAsTheEvaluator)
         QStringLiteral("Left({C_MV_CPTE.IdComprobante}, 4) = '0001' AND Right({C_MV_CPTE.IdComprobante}, 1) = 'R'"),
         QStringLiteral("{MA_CUENTAS.Nombre} LIKE '*a*' AND Len({C_MV_CPTE.Usuario}) > 5"),
         QStringLiteral("NOT ({MA_CUENTAS.Nombre} = 'x') AND {C_MV_CPTE.Importe} >= 1000 AND {C_MV_CPTE.Importe} < 500000"),
+        QStringLiteral("{C_MV_CPTE.FechaEntrega} IN Date(2023,02,01) TO Date(2023,08,31) OR {C_MV_CPTE.Cuenta} IN '21100003' TO '21100006'"),
     };
     const QueryRunner runner = demoRunner();
     const int all = int(DemoDatabase::shared().column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE")).first().toInt());
@@ -188,7 +189,9 @@ TEST(DemoReport, WindowSelectionFormulasSelectTheRightRows)
     const QString oc = QStringLiteral(
         " {C_MV_CPTE.TC} = 'OC' AND  (TrimLeft(TrimRight({C_MV_CPTE.IdMotivoCpraVta})) LIKE '*' ) and {C_MV_CPTE.sucursal} <>'9990'"
         " AND {C_MV_CPTE.IdComprobante} >= '000100000005X'  AND {C_MV_CPTE.IdComprobante} <= '000100000040X' ");
+    const QString range = QStringLiteral("{C_MV_CPTE.Cuenta} IN '%1' TO '%2' AND {C_MV_CPTE.TC} = 'RMC'").arg(from, to);
     const std::pair<QString, QString> cases[] = {
+        {range, QStringLiteral("Cuenta >= '%1' AND Cuenta <= '%2' AND TC = 'RMC'").arg(from, to)},
         {rmc, QStringLiteral("TC = 'RMC' AND Cuenta >= '%1' AND Cuenta <= '%2' AND Fecha >= '2023-02-01' AND Fecha <= '2024-11-30'"
                              " AND (UNEGOCIO = '%3' OR UNEGOCIO = '%4') AND Usuario LIKE '%5%' AND FINALIZADO = 0 AND Anulada = 0")
                   .arg(from, to, otherUnit, unit, prefix)},

@@ -157,6 +157,23 @@ TEST(FormulaLanguage, LikeAndIn)
     });
 }
 
+// "x IN a TO b" holds both bounds; a Null anywhere leaves it unknown.
+TEST(FormulaLanguage, InRangeIncludesItsBounds)
+{
+    runCases({
+        {"{C_MV_CPTE.Cuenta} IN '1020' TO '1050'", T()},
+        {"{C_MV_CPTE.Cuenta} IN '1000' TO '1020'", T()},
+        {"{C_MV_CPTE.Cuenta} IN '1021' TO '1050'", F()},
+        {"{C_MV_CPTE.Importe} IN 1000 + 250 TO 2000", T()},
+        {"{C_MV_CPTE.Fecha} IN Date(2024,03,15) TO Date(2024,03,31) AND {C_MV_CPTE.TC} = 'RMC'", T()},
+        {"{C_MV_CPTE.FechaEntrega} IN Date(2024,03,01) TO Date(2024,03,20)", F()},
+        {"{C_MV_CPTE.Nota} IN 'a' TO 'z'", FormulaValue()},
+        {"NOT ({C_MV_CPTE.Nota} IN 'a' TO 'z')", FormulaValue()},
+    });
+    EXPECT_THROW(eval(QStringLiteral("'a' TO 'b'")), FormulaError);
+    EXPECT_THROW(eval(QStringLiteral("{C_MV_CPTE.Cuenta} IN '1' TO")), FormulaError);
+}
+
 TEST(FormulaLanguage, Functions)
 {
     runCases({
