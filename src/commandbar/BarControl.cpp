@@ -56,7 +56,7 @@ BarControl::~BarControl() = default;
 
 void BarControl::initialize()
 {
-    createControls(std::max(DesignSlots - 1, m_items.capacity()));
+    createControls(std::max(DesignSlots - 1, loadedControlsBound()));
     CaptureBasePictures();
     ApplyIniFont();
     LayoutItems();

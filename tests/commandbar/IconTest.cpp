@@ -1,4 +1,5 @@
 #include "BarFixture.h"
+#include "PaintProbe.h"
 
 #include "commandbar/IconLocator.h"
 #include "commandbar/IconPainter.h"
@@ -12,20 +13,7 @@ using cbartest::BarFixture;
 using commandbar::IconLocator;
 using commandbar::IconPainter;
 
-namespace {
-
-QByteArray png(int w, int h, const QColor& color = Qt::red)
-{
-    QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-} // namespace
+using cbartest::png;
 
 class BarIcons : public BarFixture {
 protected:

@@ -1,9 +1,13 @@
 #pragma once
-// Reading back what a bar painted: label colours and pixels of an item's check-mark corner.
+// Reading back what a bar painted (label colours, pixels of an item's check-mark corner) and
+// icon files to paint.
 
 #include "commandbar/DrawingSurface.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
+#include <QImage>
 #include <QLabel>
 
 namespace cbartest {
@@ -26,6 +30,18 @@ inline int countInCorner(const commandbar::DrawingSurface& s, const QColor& colo
         for (int x = s.size().width() - 17; x < s.size().width(); ++x)
             n += s.pixel(x, y) == color ? 1 : 0;
     return n;
+}
+
+// The bytes of a PNG file of one colour.
+inline QByteArray png(int w, int h, const QColor& color = Qt::red)
+{
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 } // namespace cbartest

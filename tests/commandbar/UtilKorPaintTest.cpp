@@ -162,3 +162,32 @@ TEST_F(TabBarPainting, HoverStaysWithinItemsInUse)
     bar->SetHoverItem(19);
     EXPECT_EQ(bar->HoverIndex(), 19);
 }
+
+TEST_F(TabBarPainting, ItemsBeyondTheDesignSlotsGetTheirIconsAndDots)
+{
+    env.writeFile("img_menu/EXTRA.png", cbartest::png(20, 20, Qt::blue));
+    for (int k = 19; k < 40; ++k)
+        bar->AddItem(k == 39 ? QStringLiteral("EXTRA") : QStringLiteral("K%1").arg(k), "x");
+    ASSERT_EQ(bar->items().at(39).Key, "EXTRA");
+    EXPECT_TRUE(bar->items().at(39).HasCustomIcon);
+    EXPECT_EQ(bar->shownIconFile(39), env.path("img_menu") + "/EXTRA.png");
+    const commandbar::DrawingSurface& icon = bar->iconBox(39)->surface();
+    EXPECT_EQ(icon.pixel(icon.size().width() / 2, icon.size().height() / 2), QColor(Qt::blue));
+
+    // With an icon file the dot goes on the icon surface.
+    bar->SetItemAttention("EXTRA", true, ColorStyle::rgb(0, 128, 0));
+    EXPECT_EQ(icon.pixel(49, 6), QColor(0, 128, 0));
+    EXPECT_EQ(bar->itemBox(39)->surface().pixel(49, 6), bar->itemBox(39)->surface().backColor());
+}
+
+TEST_F(TabBarPainting, RebuildingTheControlsKeepsGrownItemsInView)
+{
+    for (int k = 19; k < 30; ++k)
+        bar->AddItem(QStringLiteral("K%1").arg(k), "x");
+    const int bound = bar->loadedControlsBound();
+    bar->ActualizarBotones();
+    EXPECT_EQ(bar->loadedControlsBound(), bound);
+    EXPECT_TRUE(bar->itemBox(29)->isVisibleTo(bar.get()));
+    // Seven standard items are in view before K19 .. K29.
+    EXPECT_EQ(bar->itemRect(29).left(), 120 + (7 + 10) * 960);
+}
