@@ -346,8 +346,8 @@ void BarControl::KeyAnalisis(int KeyCode)
 void BarControl::LoadTervoSample()
 {
     ClearItems();
-    for (const BarItemSpec& spec : BarItemSets::tervoSample())
-        addItem(spec.key, spec.caption, spec.toolTip);
+    for (const BarItemDefinition& definition : BarItemSets::tervoSample())
+        addItem(definition.key, definition.caption, definition.toolTip);
 }
 
 void BarControl::LoadIconsFromFolder(const QString& zFolder)

@@ -5,7 +5,7 @@
 
 namespace commandbar {
 
-std::vector<BarItemSpec> BarItemSets::reportItems(const QString& shareCaption)
+std::vector<BarItemDefinition> BarItemSets::reportItems(const QString& shareCaption)
 {
     return {
         {QStringLiteral("PANTALLA"), QStringLiteral("Pantalla"), QStringLiteral("Enviar a pantalla")},
@@ -16,7 +16,7 @@ std::vector<BarItemSpec> BarItemSets::reportItems(const QString& shareCaption)
     };
 }
 
-std::vector<BarItemSpec> BarItemSets::tervoSample()
+std::vector<BarItemDefinition> BarItemSets::tervoSample()
 {
     return {
         {QStringLiteral("FILES"), QStringLiteral("Files"), QStringLiteral("Explorador")},
@@ -28,7 +28,7 @@ std::vector<BarItemSpec> BarItemSets::tervoSample()
     };
 }
 
-std::vector<BarItemSpec> BarItemSets::tabBarItems()
+std::vector<BarItemDefinition> BarItemSets::tabBarItems()
 {
     return {
         {QStringLiteral("NUEVO"), QStringLiteral("Nuevo"), QStringLiteral("Crear nuevo")},

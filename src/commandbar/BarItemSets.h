@@ -6,7 +6,7 @@
 
 namespace commandbar {
 
-struct BarItemSpec {
+struct BarItemDefinition {
     QString key;
     QString caption;
     QString toolTip;
@@ -15,10 +15,10 @@ struct BarItemSpec {
 class BarItemSets {
 public:
     // The report window's commands; the tab bar captions its share item differently.
-    static std::vector<BarItemSpec> reportItems(const QString& shareCaption = QStringLiteral("Mensaje"));
-    static std::vector<BarItemSpec> tervoSample();
+    static std::vector<BarItemDefinition> reportItems(const QString& shareCaption = QStringLiteral("Mensaje"));
+    static std::vector<BarItemDefinition> tervoSample();
     // The tab bar's full set; only its standard keys start visible.
-    static std::vector<BarItemSpec> tabBarItems();
+    static std::vector<BarItemDefinition> tabBarItems();
     static bool isStandardKey(const QString& key);
 };
 

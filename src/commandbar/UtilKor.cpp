@@ -168,8 +168,8 @@ void UtilKor::AppendItemFromTag(const QString& key, const QString& defaultCaptio
 void UtilKor::LoadDefaultItems()
 {
     ClearItems();
-    for (const BarItemSpec& spec : BarItemSets::tabBarItems())
-        AppendItemFromTag(spec.key, spec.caption, spec.toolTip);
+    for (const BarItemDefinition& definition : BarItemSets::tabBarItems())
+        AppendItemFromTag(definition.key, definition.caption, definition.toolTip);
     m_items.setActiveIndex(-1);
     LayoutItems();
 }
