@@ -58,16 +58,43 @@ void TableDefinitionRewriter::eraseStorageWords(int from, int to)
 void TableDefinitionRewriter::rewriteCreate(int open)
 {
     const int close = m_view.closing(open);
-    const bool hasKey = tableHasPrimaryKey(open, close);
+    std::vector<std::pair<int, int>> definitions;
     int start = open + 1;
     std::vector<int> commas = m_view.commas(open + 1, close);
     commas.push_back(close);
     for (int comma : commas) {
-        if (start < comma && !isTableConstraint(m_view[start]))
-            rewriteColumn(start, comma, hasKey);
+        if (start < comma)
+            definitions.emplace_back(start, comma);
         start = comma + 1;
     }
+    const bool hasKey = tableHasPrimaryKey(open, close) && !moveKeyToIdentity(definitions);
+    for (const auto& [from, to] : definitions)
+        if (!isTableConstraint(m_view[from]))
+            rewriteColumn(from, to, hasKey);
     m_view.erase(close + 1, m_view.size());
+}
+
+// "Id int IDENTITY ..., CONSTRAINT PK PRIMARY KEY (Id)": SQLite numbers rows only for an
+// INTEGER PRIMARY KEY column, so the key moves onto the column and the constraint goes.
+bool TableDefinitionRewriter::moveKeyToIdentity(const std::vector<std::pair<int, int>>& definitions)
+{
+    QString identity;
+    for (const auto& [from, to] : definitions)
+        if (!isTableConstraint(m_view[from]) && find(from, to, "IDENTITY") < to)
+            identity = m_view[from].text;
+    for (const auto& [from, to] : definitions) {
+        const int primary = find(from, to, "PRIMARY");
+        if (identity.isEmpty() || !isTableConstraint(m_view[from]) || primary >= to)
+            continue;
+        const int open = find(primary, to, "(");
+        const int after = m_view.is(open + 2, "ASC") || m_view.is(open + 2, "DESC") ? open + 3 : open + 2;
+        const bool single = after < to && m_view.is(after, ")");
+        if (!single || m_view[open + 1].text.compare(identity, Qt::CaseInsensitive) != 0)
+            return false;
+        m_view.erase(from - 1, to);   // with the comma before it
+        return true;
+    }
+    return false;
 }
 
 void TableDefinitionRewriter::rewriteAlter(int add)
@@ -96,8 +123,9 @@ int TableDefinitionRewriter::typeEnd(int typeAt, int to) const
 void TableDefinitionRewriter::rewriteColumn(int from, int to, bool tableHasKey)
 {
     const int typeAt = from + 1;
-    if (typeAt >= to || m_view[typeAt].kind != SqlToken::Word)
+    if (typeAt >= to || !m_view[typeAt].isName())
         return;
+    m_view[typeAt].kind = SqlToken::Word;   // [varchar]: the declared type must read as a type
     const int end = typeEnd(typeAt, to);
     const QString column = m_view[from].text;
     const QString type = m_view[typeAt].text;

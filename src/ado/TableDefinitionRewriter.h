@@ -19,6 +19,7 @@ public:
 private:
     void rewriteCreate(int open);
     void rewriteAlter(int add);
+    bool moveKeyToIdentity(const std::vector<std::pair<int, int>>& definitions);
     void rewriteColumn(int from, int to, bool tableHasKey);
     int typeEnd(int typeAt, int to) const;
     bool tableHasPrimaryKey(int open, int close) const;

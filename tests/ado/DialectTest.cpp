@@ -59,6 +59,14 @@ TEST_F(DialectTest, NationalLiteralsOwnersAndBracketedNames)
     EXPECT_EQ(db.rows(QStringLiteral("SELECT [Nro Nota], [Texto]] raro] FROM [Notas Largas]")), QStringList({"1|ok"}));
 }
 
+TEST_F(DialectTest, IdentityColumnsNumberTheRowsWhereverTheKeyIsDeclared)
+{
+    db.run(QStringLiteral("CREATE TABLE [dbo].[MV_NOTAS] ([Id] [int] IDENTITY(1,1) NOT NULL, [Texto] [varchar](10) NULL,\n"
+                          " CONSTRAINT [PK_MV_NOTAS] PRIMARY KEY CLUSTERED ([Id] ASC)) ON [PRIMARY]\n"
+                          "INSERT INTO MV_NOTAS (Texto) VALUES ('a')\nINSERT INTO MV_NOTAS (Texto) VALUES ('b')"));
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT Id, Texto FROM MV_NOTAS ORDER BY Id")), QStringList({"1|a", "2|b"}));
+}
+
 TEST_F(DialectTest, DeleteWithoutFrom)
 {
     qint64 affected = 0;

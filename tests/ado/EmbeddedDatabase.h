@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtPrinting.h"
+
 #include <ado/Connection.h>
 
 #include <QTemporaryDir>
