@@ -5,17 +5,27 @@
 #include "data/ErrorLog.h"
 #include "data/LoginPrompt.h"
 #include "data/ObjectNames.h"
+#include "data/OracleDialect.h"
 #include "data/OracleScript.h"
 #include "vb/App.h"
+#include "data/RestrictedViews.h"
 #include "data/RowLookupSql.h"
 #include "data/SessionValues.h"
 #include "data/SqlLiteral.h"
+#include "data/frmReconectar.h"
 #include "kit/DialogoArchivo.h"
 #include "kit/Utilidades.h"
 #include "ui/DialogService.h"
 #include "vb/Conversions.h"
 #include "vb/DateTime.h"
 #include "vb/Strings.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
 
 namespace data {
 
@@ -32,6 +42,8 @@ bool has(const QString& text, const char* part)
 {
     return text.contains(QLatin1String(part), Qt::CaseInsensitive);
 }
+
+int reconnectPause = 500;
 
 std::shared_ptr<DB_Dll>& sharedSlot()
 {
@@ -434,6 +446,7 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::RecordsetPtr& LRCS, cons
 {
     if (!LRCS)
         LRCS = ado::Recordset::create();
+    m_abrirRetries = 0;
     vb::Trap trap([&](const vb::Error& e) { return recordsetFailure(e); });
     trap.run([&] { CierraRecordset(LRCS); });
     trap.run([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); });
@@ -453,7 +466,7 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::RecordsetPtr& LRCS, cons
 
 int DB_Dll::recordsetFailure(const vb::Error& error)
 {
-    switch (EvaluaErrorConexion(error.number(), m_abrirRetries, QStringLiteral("AbrirRecordset"))) {
+    switch (EvaluaErrorConexion(error, m_abrirRetries, QStringLiteral("AbrirRecordset"))) {
     case 1: return vb::Retry;
     case 2: vb::End();
     default: break;
@@ -530,11 +543,87 @@ void DB_Dll::runScriptPiece(const QString& piece, qint64& RecordsAffected)
 
 QString DB_Dll::SS_TSinonimos(const QString& sql) const
 {
-    QString text = sql;
-    return text.remove(QStringLiteral("@Admin_"), Qt::CaseInsensitive);
+    return RestrictedViews::rewrite(sql, {gEsAdmin, gConfidencialidad, vb::App::exeName()});
 }
 
-QString DB_Dll::ORACLE_Dicc(const QString& Valor) const { return Valor; }
+QString DB_Dll::ORACLE_Dicc(const QString& Valor) const
+{
+    if (!has(gConnString, "ORACLE"))
+        return Valor;
+    if (kit::Utilidades().ContarPalabras(Valor) <= 1)
+        return Valor.compare(QLatin1String("LEN"), Qt::CaseInsensitive) == 0 ? QStringLiteral("LENGTH") : Valor;
+    return OracleDialect::translate(Valor);
+}
+
+// ---------------------------------------------------------------- column extremes
+
+vb::Variant DB_Dll::extreme(const QString& sql, const QString& column)
+{
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    handOver(sql);
+    rs->Open(sql, connection(), ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified);
+    const vb::Variant value = rs->Eof() ? vb::Variant() : rs->Value(column);
+    const bool empty = rs->Eof();
+    rs->Close();
+    if (empty)
+        return {};
+    return value.isNull() ? vb::Variant(QString()) : value;
+}
+
+vb::Variant DB_Dll::numberOf(const vb::Variant& value) const
+{
+    if (value.isEmpty())
+        return value;
+    // A numeric column keeps its decimals; its regional text form would lose them to the comma.
+    if (value.isNumeric() && !value.isString())
+        return value.toDouble();
+    return vb::Val(kit::Utilidades().ValorTexto(value));
+}
+
+vb::Variant DB_Dll::BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const vb::Variant& Tipo,
+                                QString* Condicion)
+{
+    const bool asDate = !Tipo.isMissing() && Tipo.isNumeric() && int(Tipo.toDouble()) == int(ado::adDate);
+    const auto statement = [&] {
+        QString sql = QStringLiteral("SELECT MAX(") + QueCampo + QStringLiteral(") AS MAYOR FROM ") + QueTabla;
+        if (Condicion && !vb::Trim(*Condicion).isEmpty())
+            sql += QStringLiteral(" WHERE ") + vb::Trim(*Condicion);
+        return sql;
+    };
+    vb::Variant result = extreme(statement(), QStringLiteral("MAYOR"));
+    const bool articles = QueTabla.compare(QLatin1String("V_MA_ARTICULOS"), Qt::CaseInsensitive) == 0;
+    if (articles && vb::Trim(util().ValorTexto(result)).startsWith(u'0')) {
+        // Codes that begin with zero do not count; the rule applies once, so it cannot loop.
+        static const QString rule = QStringLiteral("substring(ltrim(idarticulo),1,1)<>'0'");
+        QString local;
+        QString& condition = Condicion ? *Condicion : local;
+        condition = condition.isEmpty() ? u' ' + rule : condition + QStringLiteral(" and ") + rule;
+        Condicion = &condition;
+        result = extreme(statement(), QStringLiteral("MAYOR"));
+    }
+    if (asDate)
+        return result.isEmpty() ? result : vb::Variant(util().ValorTexto(result));
+    return numberOf(result);
+}
+
+vb::Variant DB_Dll::BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const vb::Variant&,
+                                const QString* Condicion)
+{
+    QString sql = QStringLiteral("SELECT MIN(") + QueCampo + QStringLiteral(") AS MENOR FROM ") + QueTabla
+                + QStringLiteral("  with(nolock) ");
+    if (Condicion && !vb::Trim(*Condicion).isEmpty())
+        sql += QStringLiteral(" WHERE ") + vb::Trim(*Condicion);
+    return numberOf(extreme(sql, QStringLiteral("MENOR")));
+}
+
+vb::Variant DB_Dll::BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const vb::Variant&,
+                                      const QString& Condicion)
+{
+    QString sql = QStringLiteral("SELECT MAX(") + QueCampo + QStringLiteral(") AS MAYOR FROM ") + QueTabla;
+    if (!vb::Trim(Condicion).isEmpty())
+        sql += QStringLiteral(" WHERE ") + Condicion;
+    return numberOf(extreme(sql, QStringLiteral("MAYOR")));
+}
 
 // ---------------------------------------------------------------- type tests, literals, names
 
@@ -559,8 +648,9 @@ QString DB_Dll::StripFileName(const QString& rsFileName) const { return ObjectNa
 
 bool DB_Dll::AsegurarConexion()
 {
+    m_asegurarRetries = 0;
     vb::Trap trap([&](const vb::Error& e) {
-        switch (EvaluaErrorConexion(e.number(), m_asegurarRetries, QStringLiteral("AsegurarConexion"))) {
+        switch (EvaluaErrorConexion(e, m_asegurarRetries, QStringLiteral("AsegurarConexion"))) {
         case 1: return int(vb::Retry);
         case 2: gOpenFlag = false; vb::End();
         default: break;
@@ -603,9 +693,89 @@ bool DB_Dll::ReintentaConectar()
     return gOpenFlag;
 }
 
-int DB_Dll::EvaluaErrorConexion(int, int&, const QString&)
+void DB_Dll::setReconnectPause(int milliseconds) { reconnectPause = milliseconds; }
+
+bool DB_Dll::isLostConnection(const vb::Error& error)
 {
-    return 0;
+    // What the driver reports as a broken link, or a closed-connection error on a connection
+    // that is indeed not open. The original also took every unspecified provider failure
+    // (0x80004005) for a lost link, which made deterministic errors reconnect.
+    if (sharedConnectionLost(error))
+        return true;
+    const int n = error.number();
+    return (n == ado::adErrObjectClosed || n == ado::adErrInvalidConnection)
+        && (!gCnn || gCnn->State() != ado::adStateOpen);
+}
+
+int DB_Dll::EvaluaErrorConexion(const vb::Error& error, int& retries, const QString& routine)
+{
+    if (!isLostConnection(error))
+        return 0;
+    if (retries < 1) {
+        // One silent attempt per failed step; the caller's counter starts at 0 on each call.
+        ++retries;
+        if (ReintentaConectar())
+            return 1;
+    }
+    if (m_asking)
+        return 0;
+    m_asking = true;
+    const QString text = QStringLiteral("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (") + gDB().gServidor
+                       + QStringLiteral(") ") + kCrLf + kCrLf + QStringLiteral("¿Querés que intentemos reconectar (Sí) ")
+                       + kCrLf + QStringLiteral("o cerrar la aplicación (No)?");
+    const int answer = ui::MsgBox(text, ui::vbYesNo + ui::vbCritical, QStringLiteral("Conexión a la base de datos"));
+    m_asking = false;
+    if (answer != ui::vbYes || !BucleReconexion(10, routine))
+        return 2;
+    retries = 0;
+    return 1;
+}
+
+bool DB_Dll::BucleReconexion(int intentos, const QString& routine)
+{
+    bool reconnected = false;
+    vb::Trap skip = vb::Trap::skipping();
+    auto* window = new frmReconectar;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    const QPointer<frmReconectar> frm(window);
+    const auto pause = [] {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            vb::DoEvents();
+            if (reconnectPause > 0)
+                QThread::msleep(std::min<qint64>(10, reconnectPause));
+        } while (clock.elapsed() < reconnectPause);
+    };
+    for (int series = intentos;; series = 10) {
+        skip.run([&] {
+            frm->Cancelar = false;
+            frm->Reintentar = false;
+            frm->lblMensaje()->setText(QStringLiteral("Intentando reconectar con el servidor...") + kCrLf + routine);
+            frm->prgIntentos()->setValue(0);
+            frm->CmdReintentar()->setEnabled(false);   // it stayed on from the last attempt before
+            ui::DialogService::instance().showModeless(frm);
+            vb::DoEvents();
+        });
+        for (int i = 1; i <= series && frm; ++i) {
+            if (frm->Cancelar || frm->Reintentar)
+                break;
+            frm->prgIntentos()->setValue(int(std::lround(i * 100.0 / series)));
+            frm->CmdReintentar()->setEnabled(i == series);
+            vb::DoEvents();
+            if (ReintentaConectar()) {
+                reconnected = true;
+                break;
+            }
+            pause();
+        }
+        // A window closed by other means counts as giving up rather than spinning unseen.
+        if (!frm || frm->Cancelar || gOpenFlag) {
+            if (frm)
+                frm->close();
+            return reconnected;
+        }
+    }
 }
 
 int DB_Dll::lostStatementConnection(int& retries)

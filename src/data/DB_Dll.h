@@ -54,6 +54,14 @@ public:
     bool ParametrosSQL = false;
     std::int16_t gKQTimeOut = 0;
 
+    // Column extremes, read straight from the connection.
+    vb::Variant BuscaMaximo(const QString& QueTabla, const QString& QueCampo,
+                            const vb::Variant& Tipo = vb::Variant::missing(), QString* Condicion = nullptr);
+    vb::Variant BuscaMinimo(const QString& QueTabla, const QString& QueCampo,
+                            const vb::Variant& Tipo = vb::Variant::missing(), const QString* Condicion = nullptr);
+    vb::Variant BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const vb::Variant& Tipo,
+                                  const QString& Condicion);
+
     // Connection opening.
     void OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString& ConnString, bool ValidaAdmin,
                          bool MuestraError);
@@ -123,6 +131,9 @@ public:
     bool AsegurarConexion();
     bool ReintentaConectar();
 
+    // Pause between two attempts of the reconnection window (tests shorten it).
+    static void setReconnectPause(int milliseconds);
+
     // Every SQL text handed to the engine, as handed; for diagnostics and tests.
     using StatementObserver = std::function<void(const QString&)>;
     void setStatementObserver(StatementObserver observer) { m_observer = std::move(observer); }
@@ -156,7 +167,11 @@ private:
     void runScriptPiece(const QString& piece, qint64& RecordsAffected);
 
     // Lost connections.
-    int EvaluaErrorConexion(int errorNumber, int& retries, const QString& routine);
+    int EvaluaErrorConexion(const vb::Error& error, int& retries, const QString& routine);
+    bool BucleReconexion(int intentos, const QString& routine);
+    bool isLostConnection(const vb::Error& error);
+    vb::Variant extreme(const QString& sql, const QString& column);
+    vb::Variant numberOf(const vb::Variant& value) const;
     int lostStatementConnection(int& retries);
     int recoverLostLink(int& retries);
     bool askReconnect() const;

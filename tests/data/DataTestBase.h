@@ -9,6 +9,8 @@
 #include "ui/DialogServiceScope.h"
 #include "ui/ScriptedDialogService.h"
 
+#include "QStringPrinting.h"
+
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,5 +1,7 @@
 #include "data/DB_Dll.h"
 
+#include "QStringPrinting.h"
+
 #include <gtest/gtest.h>
 
 namespace {

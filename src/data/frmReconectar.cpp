@@ -1,0 +1,54 @@
+#include "data/frmReconectar.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace data {
+
+frmReconectar::frmReconectar(QWidget* parent) : QWidget(parent, Qt::Dialog)
+{
+    setObjectName(QStringLiteral("frmReconectar"));
+    const QString caption = QStringLiteral("Intentando reconectar con el servidor") + QChar(0x2026);
+    setWindowTitle(caption);
+    m_mensaje = new QLabel(caption, this);
+    m_mensaje->setObjectName(QStringLiteral("lblMensaje"));
+    m_mensaje->setFont(QFont(QStringLiteral("Segoe UI")));
+    m_intentos = new QProgressBar(this);
+    m_intentos->setObjectName(QStringLiteral("prgIntentos"));
+    m_intentos->setRange(0, 100);
+    m_intentos->setValue(0);
+    m_reintentar = new QPushButton(QStringLiteral("Reintentar"), this);
+    m_reintentar->setObjectName(QStringLiteral("CmdReintentar"));
+    m_reintentar->setEnabled(false);
+    m_cancelar = new QPushButton(QStringLiteral("Cerrar Sistema"), this);
+    m_cancelar->setObjectName(QStringLiteral("cmdCancelar"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_reintentar);
+    buttons->addWidget(m_cancelar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_mensaje);
+    layout->addWidget(m_intentos);
+    layout->addLayout(buttons);
+
+    connect(m_cancelar, &QPushButton::clicked, this, [this] { Cancelar = true; });
+    connect(m_reintentar, &QPushButton::clicked, this, [this] { Reintentar = true; });
+    resize(420, 140);
+    centreOnScreen();
+}
+
+void frmReconectar::centreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    }
+}
+
+} // namespace data

@@ -1,0 +1,35 @@
+#pragma once
+// Modeless progress window of the reconnection loop: the attempts of a series, a button that
+// starts a fresh series and one that gives up and closes the program.
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace data {
+
+class frmReconectar : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmReconectar(QWidget* parent = nullptr);
+
+    bool Cancelar = false;       // "Cerrar Sistema" was pressed
+    bool Reintentar = false;     // "Reintentar" was pressed
+
+    QLabel* lblMensaje() const { return m_mensaje; }
+    QProgressBar* prgIntentos() const { return m_intentos; }
+    QPushButton* CmdReintentar() const { return m_reintentar; }
+    QPushButton* cmdCancelar() const { return m_cancelar; }
+
+private:
+    void centreOnScreen();
+
+    QLabel* m_mensaje;
+    QProgressBar* m_intentos;
+    QPushButton* m_reintentar;
+    QPushButton* m_cancelar;
+};
+
+} // namespace data

@@ -1,0 +1,186 @@
+#include "DataTestBase.h"
+
+#include "ado/TestHooks.h"
+#include "data/frmReconectar.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+using Kind = ui::ScriptedDialogService::Kind;
+
+class Reconnection : public DataTestBase {
+protected:
+    void SetUp() override
+    {
+        data::DB_Dll::setReconnectPause(1);
+        openDemo();
+    }
+    ~Reconnection() override { data::DB_Dll::setReconnectPause(500); }
+
+    bool readAdmin()
+    {
+        ado::RecordsetPtr rs;
+        QString sql = "SELECT Nombre FROM TA_USUARIOS WHERE Nombre = 'ADMIN'";
+        db->AbrirRecordset(sql, rs);
+        return rs->State() == 1 && !rs->Eof() && rs->Value("Nombre").toString() == "ADMIN";
+    }
+    static data::frmReconectar* window()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<data::frmReconectar*>(w); f && f->isVisible())
+                return f;
+        return nullptr;
+    }
+    // Presses buttons of the reconnection window, one per tick, from inside its loop of attempts.
+    using Button = std::function<QPushButton*(data::frmReconectar*)>;
+    void pressDuringLoop(QList<Button> buttons)
+    {
+        auto* timer = new QTimer(qApp);
+        timer->setInterval(2);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, buttons, pressed = 0]() mutable {
+            if (data::frmReconectar* f = window()) {
+                QPushButton* button = buttons[pressed](f);
+                button->setEnabled(true);
+                button->click();
+                if (++pressed == buttons.size())
+                    timer->stop();
+            }
+        });
+        timer->start();
+        m_timers << timer;
+    }
+    QList<QPointer<QTimer>> m_timers;
+    void TearDown() override
+    {
+        for (const auto& t : m_timers)
+            delete t.data();
+    }
+};
+
+TEST_F(Reconnection, AShortOutageIsBridgedSilently)
+{
+    ado::TestHooks::failNextOperations(1);
+    EXPECT_TRUE(readAdmin());
+    EXPECT_TRUE(dialogs.prompts().isEmpty());
+    EXPECT_TRUE(db->gOpenFlag);
+}
+
+TEST_F(Reconnection, ALongOutageAsksAndYesRunsTheWindowUntilTheServerAnswers)
+{
+    db->gServidor = "SRV1";
+    ado::TestHooks::failNextOperations(5);   // the read, the silent attempt, three attempts of the window
+    dialogs.pushMsgBoxAnswer(ui::vbYes);
+    EXPECT_TRUE(readAdmin());
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].title, QString::fromUtf8("Conexión a la base de datos"));
+    EXPECT_EQ(boxes()[0].style, 20);
+    EXPECT_EQ(boxes()[0].text, QString::fromUtf8("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (SRV1) \r\n\r\n"
+                                                 "¿Querés que intentemos reconectar (Sí) \r\no cerrar la aplicación (No)?"));
+    const auto shown = dialogs.prompts(Kind::Modeless);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].text, "frmReconectar");
+    EXPECT_EQ(window(), nullptr);   // unloaded once the link was back
+    EXPECT_TRUE(db->gOpenFlag);
+}
+
+TEST_F(Reconnection, TheWindowShowsItsProgressAndRoutine)
+{
+    ado::TestHooks::failNextOperations(2 + 10 + 3);
+    dialogs.pushMsgBoxAnswer(ui::vbYes);
+    QStringList labels;
+    QList<int> progress;
+    bool retryEnabledBeforeLast = false;
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [&] {
+        if (data::frmReconectar* f = window()) {
+            labels << f->lblMensaje()->text();
+            progress << f->prgIntentos()->value();
+            retryEnabledBeforeLast |= f->CmdReintentar()->isEnabled() && f->prgIntentos()->value() < 100;
+        }
+    });
+    timer->start();
+    EXPECT_TRUE(readAdmin());
+    delete timer;
+    ASSERT_FALSE(labels.isEmpty());
+    EXPECT_EQ(labels.first(), "Intentando reconectar con el servidor...\r\nAbrirRecordset");
+    EXPECT_TRUE(progress.contains(100));   // the first series of ten ran to its end
+    EXPECT_FALSE(retryEnabledBeforeLast);
+    EXPECT_EQ(dialogs.prompts(Kind::Modeless).size(), 2);   // a second series brought the link back
+}
+
+TEST_F(Reconnection, NoEndsTheProgram)
+{
+    ado::TestHooks::failNextOperations(1000);
+    dialogs.pushMsgBoxAnswer(ui::vbNo);
+    EXPECT_THROW(readAdmin(), vb::EndRequested);
+    EXPECT_TRUE(dialogs.prompts(Kind::Modeless).isEmpty());
+}
+
+TEST_F(Reconnection, CerrarSistemaEndsTheProgram)
+{
+    ado::TestHooks::failNextOperations(1000);
+    dialogs.pushMsgBoxAnswer(ui::vbYes);
+    pressDuringLoop({[](data::frmReconectar* f) { return f->cmdCancelar(); }});
+    EXPECT_THROW(readAdmin(), vb::EndRequested);
+    EXPECT_EQ(window(), nullptr);
+}
+
+TEST_F(Reconnection, ReintentarStartsAFreshSeries)
+{
+    ado::TestHooks::failNextOperations(1000);
+    dialogs.pushMsgBoxAnswer(ui::vbYes);
+    pressDuringLoop({[](data::frmReconectar* f) { return f->CmdReintentar(); },
+                     [](data::frmReconectar* f) { return f->cmdCancelar(); }});
+    EXPECT_THROW(readAdmin(), vb::EndRequested);
+    EXPECT_GE(dialogs.prompts(Kind::Modeless).size(), 2);
+}
+
+TEST_F(Reconnection, DeterministicErrorsAreReportedWithoutReconnecting)
+{
+    dialogs.pushMsgBoxAnswer(ui::vbAbort);
+    ado::RecordsetPtr rs;
+    QString sql = "SELECT * FROM NO_SUCH_TABLE";
+    db->AbrirRecordset(sql, rs);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes()[0].text.contains("NO_SUCH_TABLE"));
+    EXPECT_EQ(handed.size(), 1);
+    EXPECT_TRUE(dialogs.prompts(Kind::Modeless).isEmpty());
+}
+
+TEST_F(Reconnection, AsegurarConexionReopensAClosedConnection)
+{
+    db->gCnn->Close();
+    EXPECT_TRUE(db->AsegurarConexion());
+    EXPECT_EQ(db->gCnn->State(), 1);
+    db->gCnn->Close();
+    ado::TestHooks::failNextOperations(1);
+    EXPECT_TRUE(db->AsegurarConexion());
+    EXPECT_TRUE(dialogs.prompts().isEmpty());
+}
+
+TEST_F(Reconnection, ReintentaConectarNeedsAStringAndAddsOneTimeout)
+{
+    const QString lower = db->gConnString.replace("Connect Timeout=5;", "connect timeout=7;");
+    EXPECT_TRUE(db->ReintentaConectar());
+    EXPECT_EQ(db->gCnn->ConnectionString(), lower);
+
+    QString plain = lower;
+    plain.replace("connect timeout=7;", "");
+    db->gConnString = plain;
+    EXPECT_TRUE(db->ReintentaConectar());
+    EXPECT_EQ(db->gCnn->ConnectionString(), plain + ";Connect Timeout=5");
+    EXPECT_EQ(db->gConnString, plain);
+
+    auto fresh = std::make_shared<data::DB_Dll>();
+    fresh->gOpenFlag = true;
+    EXPECT_FALSE(fresh->ReintentaConectar());
+    EXPECT_FALSE(fresh->gOpenFlag);
+}
+
+} // namespace
