@@ -240,12 +240,12 @@ TEST_F(FilesTest, DirKillCopyName)
 TEST(App, PathNameTitleCommand)
 {
     EXPECT_FALSE(App::path().isEmpty());
-    EXPECT_EQ(App::exeName(), "test_vb");
+    EXPECT_EQ(App::exeName(), "tests_vb");
     App::setPath("/opt/quindal/");
     EXPECT_EQ(App::path(), "/opt/quindal");
     App::setPath("C:\\Quindal");
     EXPECT_EQ(App::path(), "C:/Quindal");
-    EXPECT_EQ(App::title(), "test_vb");
+    EXPECT_EQ(App::title(), "tests_vb");
     App::setTitle("Reportes");
     EXPECT_EQ(App::title(), "Reportes");
     char prog[] = "rp_quindal", a1[] = "@Server=datos", a2[] = "@User=juan";
