@@ -237,14 +237,40 @@ QVariant ServerFunctions::convert(const QString& rawType, const QVariant& value,
         return convertToDate(type, value, style);
     if (type.contains(QLatin1String("int")) || type == QLatin1String("bit"))
         return convertToInteger(value);
+    const QString text = value.typeId() == QMetaType::Double ? QString::number(value.toDouble(), 'g', 15) : value.toString().trimmed();
     bool ok = false;
-    const double d = value.toString().trimmed().toDouble(&ok);
+    const double d = text.toDouble(&ok);
     if (!ok)
         throw ServerError(QStringLiteral("[8114] Error converting data type varchar to numeric.").toStdString());
-    const int scale = rawType.section(u',', 1, 1).remove(u')').trimmed().toInt();
-    if (scale > 0 || rawType.contains(u'('))
-        return QVariant(std::round(d * std::pow(10.0, scale)) / std::pow(10.0, scale));
-    return QVariant(d);
+    if (!rawType.contains(u'('))
+        return QVariant(d);
+    return QVariant(roundedText(text, rawType.section(u',', 1, 1).remove(u')').trimmed().toInt()).toDouble());
+}
+
+// Rounds the decimal text itself, half away from zero, as the server does: 1.005 to two
+// places is 1.01, which rounding the nearest double (1.00499...) would miss.
+QString ServerFunctions::roundedText(const QString& text, int scale)
+{
+    static const QRegularExpression decimalText(QStringLiteral("^-?\\d+(\\.\\d*)?$"));
+    QString plain = decimalText.match(text).hasMatch() ? text : QString::number(text.toDouble(), 'f', 15);
+    if (!plain.contains(u'.'))
+        plain += u'.';
+    const bool negative = plain.startsWith(u'-');
+    const QString digits = negative ? plain.mid(1) : plain;
+    const qsizetype point = digits.indexOf(u'.');
+    QString kept = digits.left(point) + digits.mid(point + 1, scale);
+    const bool up = point + 1 + scale < digits.size() && digits[point + 1 + scale] >= u'5';
+    for (qsizetype i = kept.size() - 1; up && i >= 0; --i) {
+        if (kept[i] != u'9') {
+            kept[i] = QChar(kept[i].unicode() + 1);
+            break;
+        }
+        kept[i] = u'0';
+        if (i == 0)
+            kept.prepend(u'1');
+    }
+    const qsizetype whole = kept.size() - scale;
+    return (negative ? QStringLiteral("-") : QString()) + kept.left(whole) + (scale > 0 ? u'.' + kept.mid(whole) : QString());
 }
 
 QVariant ServerFunctions::convertToText(const QString& rawType, const QVariant& value, int style)

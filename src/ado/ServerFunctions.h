@@ -24,6 +24,7 @@ private:
     static QVariant convertToDate(const QString& type, const QVariant& value, int style);
     static QVariant convertToInteger(const QVariant& value);
     static QString canonicalUnit(const QString& unit);
+    static QString roundedText(const QString& text, int scale);
 };
 
 } // namespace ado

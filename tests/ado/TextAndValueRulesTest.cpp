@@ -1,0 +1,157 @@
+#include "QtPrinting.h"
+
+#include <ado/Command.h>
+#include <ado/ConnectionString.h>
+#include <ado/DateText.h>
+#include <ado/ServerFunctions.h>
+#include <ado/ServerText.h>
+#include <ado/StoredProcedureText.h>
+#include <ado/ValueText.h>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+TEST(ServerTextTest, ComparesAsTheServersCollation)
+{
+    EXPECT_EQ(ado::ServerText::compare(QStringLiteral("ÑANDÚ"), QStringLiteral("ñandú   ")), 0);
+    EXPECT_LT(ado::ServerText::compare(QStringLiteral("nube"), QStringLiteral("ñandú")), 0);   // ñ after n ...
+    EXPECT_LT(ado::ServerText::compare(QStringLiteral("ñu"), QStringLiteral("oso")), 0);        // ... and before o
+    EXPECT_NE(ado::ServerText::compare(QStringLiteral("árbol"), QStringLiteral("arbol")), 0);  // accents count
+    EXPECT_LT(ado::ServerText::compare(QStringLiteral("árbol"), QStringLiteral("arco")), 0);   // but sort with their letter
+    EXPECT_LT(ado::ServerText::compare(QStringLiteral("ab"), QStringLiteral("abc")), 0);
+    const QByteArray a = QStringLiteral("Peña ").toUtf8();
+    const QByteArray b = QStringLiteral("PEÑA").toUtf8();
+    EXPECT_EQ(ado::ServerText::compareUtf8(a.constData(), int(a.size()), b.constData(), int(b.size())), 0);
+    EXPECT_GT(ado::ServerText::compareUtf8("b", 1, "A  ", 3), 0);
+}
+
+TEST(ServerTextTest, LikePatterns)
+{
+    using ado::ServerText;
+    EXPECT_TRUE(ServerText::like(QStringLiteral("Tornillo"), QStringLiteral("t%LLO")));
+    EXPECT_TRUE(ServerText::like(QStringLiteral("abc  "), QStringLiteral("abc")));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("abc"), QStringLiteral("abc ")));
+    EXPECT_TRUE(ServerText::like(QStringLiteral("x1z"), QStringLiteral("x[0-9]z")));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("xaz"), QStringLiteral("x[^a-c]z")));
+    EXPECT_TRUE(ServerText::like(QStringLiteral("]"), QStringLiteral("[]]")));
+    EXPECT_TRUE(ServerText::like(QStringLiteral("50%"), QStringLiteral("50!%"), u'!'));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("500"), QStringLiteral("50!%"), u'!'));
+    EXPECT_TRUE(ServerText::like(QStringLiteral("a[b"), QStringLiteral("a[b")));   // an open set is a letter
+    EXPECT_TRUE(ServerText::like(QStringLiteral("aXbXc"), QStringLiteral("%x%x%")));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("ab"), QStringLiteral("a_b")));
+    EXPECT_TRUE(ServerText::like(QString(), QStringLiteral("%")));
+}
+
+TEST(ServerFunctionsTest, ConvertFollowsTheServer)
+{
+    using ado::ServerFunctions;
+    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("char(5)"), QVariant(QStringLiteral("ab")), 0).toString(), QStringLiteral("ab   "));
+    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("varchar"), QVariant(QString(40, u'x')), 0).toString().size(), 30);
+    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("varchar(8)"), QVariant(QStringLiteral("2024-03-05 06:07:08")), 112).toString(),
+              QStringLiteral("20240305"));
+    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("varchar(8)"), QVariant(QStringLiteral("2024-03-05 06:07:08")), 108).toString(),
+              QStringLiteral("06:07:08"));
+    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("datetime"), QVariant(QStringLiteral("03/05/2024")), 101).toString(),
+              QStringLiteral("2024-03-05 00:00:00"));
+    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("date"), QVariant(QStringLiteral("2024-03-05 06:07:08")), 0).toString(),
+              QStringLiteral("2024-03-05 00:00:00"));
+    EXPECT_DOUBLE_EQ(ServerFunctions::convert(QStringLiteral("decimal(10,2)"), QVariant(QStringLiteral("1.005")), 0).toDouble(), 1.01);
+    EXPECT_DOUBLE_EQ(ServerFunctions::convert(QStringLiteral("numeric(5,1)"), QVariant(-2.25), 0).toDouble(), -2.3);
+    EXPECT_DOUBLE_EQ(ServerFunctions::convert(QStringLiteral("numeric(18,2)"), QVariant(QStringLiteral("123456789012.005")), 0).toDouble(),
+                     123456789012.01);
+    EXPECT_DOUBLE_EQ(ServerFunctions::convert(QStringLiteral("numeric(5,0)"), QVariant(QStringLiteral("99.5")), 0).toDouble(), 100.0);
+    EXPECT_DOUBLE_EQ(ServerFunctions::convert(QStringLiteral("decimal(18,0)"), QVariant(qint64(12)), 0).toDouble(), 12.0);
+    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("int"), QVariant(-7.9), 0).toLongLong(), -7);
+    EXPECT_FALSE(ServerFunctions::convert(QStringLiteral("int"), QVariant(), 0).isValid());
+    EXPECT_THROW(ServerFunctions::convert(QStringLiteral("datetime"), QVariant(QStringLiteral("31/02/2024")), 103), std::exception);
+    EXPECT_THROW(ServerFunctions::convert(QStringLiteral("money"), QVariant(QStringLiteral("12,5")), 0), std::exception);
+}
+
+TEST(ServerFunctionsTest, DateArithmeticCountsBoundaries)
+{
+    using ado::ServerFunctions;
+    const QDateTime jan31(QDate(2024, 1, 31), QTime(23, 0));
+    EXPECT_EQ(ServerFunctions::dateAdd(QStringLiteral("month"), 1, jan31), QDateTime(QDate(2024, 2, 29), QTime(23, 0)));
+    EXPECT_EQ(ServerFunctions::dateAdd(QStringLiteral("yy"), -1, jan31).date(), QDate(2023, 1, 31));
+    EXPECT_EQ(ServerFunctions::dateAdd(QStringLiteral("hh"), 2, jan31), QDateTime(QDate(2024, 2, 1), QTime(1, 0)));
+    const QDateTime feb1(QDate(2024, 2, 1), QTime(0, 30));
+    EXPECT_EQ(ServerFunctions::dateDiff(QStringLiteral("day"), jan31, feb1), 1);
+    EXPECT_EQ(ServerFunctions::dateDiff(QStringLiteral("hour"), jan31, feb1), 1);
+    EXPECT_EQ(ServerFunctions::dateDiff(QStringLiteral("year"), QDateTime(QDate(2023, 12, 31), QTime()), feb1), 1);
+    EXPECT_EQ(ServerFunctions::dateDiff(QStringLiteral("mm"), feb1, jan31), -1);
+    EXPECT_THROW(ServerFunctions::dateDiff(QStringLiteral("fortnight"), jan31, feb1), std::exception);
+}
+
+TEST(ConnectionStringTest, KeysAsTheProgramWritesThem)
+{
+    const ado::ConnectionString cs(QStringLiteral(
+        "PROVIDER=SQLOLEDB;Server=srv;Database =Gestion;UId=u;Pwd={a;b}};c};Extended Properties=\"x;y\";Connect Timeout=5;;junk;"));
+    EXPECT_EQ(cs.value(QStringLiteral("database")), QStringLiteral("Gestion"));
+    EXPECT_EQ(cs.value(QStringLiteral("PROVIDER")), QStringLiteral("SQLOLEDB"));
+    EXPECT_EQ(cs.value(QStringLiteral("pwd")), QStringLiteral("a;b};c"));
+    EXPECT_EQ(cs.value(QStringLiteral("Extended Properties")), QStringLiteral("x;y"));
+    EXPECT_EQ(cs.value(QStringLiteral("Connect Timeout")), QStringLiteral("5"));
+    EXPECT_EQ(cs.value({QStringLiteral("Initial Catalog"), QStringLiteral("Database")}), QStringLiteral("Gestion"));
+    EXPECT_FALSE(cs.contains(QStringLiteral("junk")));
+    EXPECT_EQ(ado::ConnectionString(QStringLiteral("Data Source = C:\\x.mdb ")).value(QStringLiteral("Data Source")),
+              QStringLiteral("C:\\x.mdb"));
+    EXPECT_EQ(ado::ConnectionString(QStringLiteral("Pwd={never closed")).value(QStringLiteral("Pwd")), QStringLiteral("never closed"));
+}
+
+TEST(ValueTextTest, CurrencyTextIsReadExactly)
+{
+    std::int64_t raw = 0;
+    ASSERT_TRUE(ado::ValueText::parseCurrency("-1234.5678", 10, raw));
+    EXPECT_EQ(raw, -12345678);
+    ASSERT_TRUE(ado::ValueText::parseCurrency("0.1", 3, raw));
+    EXPECT_EQ(raw, 1000);
+    ASSERT_TRUE(ado::ValueText::parseCurrency("2.00005", 7, raw));
+    EXPECT_EQ(raw, 20001);
+    ASSERT_TRUE(ado::ValueText::parseCurrency("7", 1, raw));
+    EXPECT_EQ(raw, 70000);
+    EXPECT_FALSE(ado::ValueText::parseCurrency("1e-05", 5, raw));
+    EXPECT_FALSE(ado::ValueText::parseCurrency("", 0, raw));
+    EXPECT_FALSE(ado::ValueText::parseCurrency("12a", 3, raw));
+}
+
+TEST(ValueTextTest, DateSerialsMatchTheOriginalsDates)
+{
+    bool ok = false;
+    EXPECT_DOUBLE_EQ(ado::ValueText::dateSerial("1899-12-30", 10, ok), 0.0);
+    EXPECT_TRUE(ok);
+    EXPECT_DOUBLE_EQ(ado::ValueText::dateSerial("2024-01-01 12:00:00", 19, ok), 45292.5);
+    EXPECT_DOUBLE_EQ(ado::ValueText::dateSerial("1899-12-29 06:00", 16, ok), -1.25);
+    ado::ValueText::dateSerial("2023-02-29", 10, ok);
+    EXPECT_FALSE(ok);
+    ado::ValueText::dateSerial("2024-02-29 24:00:00", 19, ok);
+    EXPECT_FALSE(ok);
+    ado::ValueText::dateSerial("24-02-29", 8, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(ado::DateText::parseLiteral(QStringLiteral(" 5/3/2024 7:05 ")), QDateTime(QDate(2024, 3, 5), QTime(7, 5)));
+    EXPECT_EQ(ado::DateText::parseStored(QStringLiteral("2024-03-05T07:05:09.123")), QDateTime(QDate(2024, 3, 5), QTime(7, 5, 9)));
+    EXPECT_FALSE(ado::DateText::parseLiteral(QStringLiteral("2024/03/05")).has_value());
+}
+
+TEST(StoredProcedureTextTest, ParametersInOrderOfFirstUseAndBoundAsLiterals)
+{
+    const QString body = QStringLiteral("SELECT * FROM T WHERE b = @Beta AND a = @alfa OR b2 = @BETA AND n = @@ROWCOUNT AND s = '@Beta'");
+    EXPECT_EQ(ado::StoredProcedureText::parameters(body), QStringList({"Beta", "alfa"}));
+    EXPECT_EQ(ado::StoredProcedureText::bind(body, {{QStringLiteral("beta"), QStringLiteral("'x''y'")}}),
+              QStringLiteral("SELECT * FROM T WHERE b = 'x''y' AND a = NULL OR b2 = 'x''y' AND n = @@ROWCOUNT AND s = '@Beta'"));
+}
+
+TEST(CommandTest, QuestionMarksOutsideLiteralsTakeTheParameters)
+{
+    ado::Command command;
+    command.setCommandText(QStringLiteral("SELECT '?' FROM T WHERE a = ? AND b = ? AND c = ? AND d = ?"));
+    command.Parameters()->Append(command.CreateParameter(QStringLiteral("a"), ado::adVarChar, ado::adParamInput, 10, QStringLiteral("O'Hara")));
+    command.Parameters()->Append(command.CreateParameter(QStringLiteral("b"), ado::adInteger, ado::adParamInput, 0, 42));
+    command.Parameters()->Append(command.CreateParameter(QStringLiteral("c"), ado::adBoolean, ado::adParamInput, 0, true));
+    EXPECT_EQ(command.boundText(), QStringLiteral("SELECT '?' FROM T WHERE a = 'O''Hara' AND b = 42 AND c = 1 AND d = ?"));
+    EXPECT_EQ(command.Parameters()->Item(QStringLiteral("@B"))->Value().toLong(), 42);
+}
+
+} // namespace
