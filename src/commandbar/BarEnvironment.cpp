@@ -1,6 +1,6 @@
 #include "commandbar/BarEnvironment.h"
 
-#include "kit/ProgramFolder.h"
+#include "vb/App.h"
 #include "kit/Sistema.h"
 
 #include <QCoreApplication>
@@ -24,7 +24,7 @@ QString BarEnvironment::commandLine() const
 
 QString BarEnvironment::programFolder() const
 {
-    return kit::ProgramFolder::path();
+    return vb::App::path();
 }
 
 QString BarEnvironment::systemUserName() const

@@ -4,7 +4,7 @@
 #include "commandbar/BarText.h"
 #include "commandbar/ModUtilKorBar.h"
 
-#include "kit/CaseInsensitivePath.h"
+#include "vb/Files.h"
 
 #include <QFileInfo>
 
@@ -18,12 +18,12 @@ QString IconLocator::WithTrailingBackslash(const QString& path)
 bool IconLocator::FolderExists(const QString& path)
 {
     const QString f = WithTrailingBackslash(path);
-    return !f.isEmpty() && QFileInfo(kit::CaseInsensitivePath::resolve(f)).isDir();
+    return !f.isEmpty() && QFileInfo(vb::resolvePath(f)).isDir();
 }
 
 bool IconLocator::FileExists(const QString& path)
 {
-    return !path.isEmpty() && QFileInfo(kit::CaseInsensitivePath::resolve(path)).isFile();
+    return !path.isEmpty() && QFileInfo(vb::resolvePath(path)).isFile();
 }
 
 // Subfolders first, then the folder itself; empty when none exists.

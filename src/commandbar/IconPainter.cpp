@@ -2,7 +2,7 @@
 #include "commandbar/BarText.h"
 #include "commandbar/DrawingSurface.h"
 
-#include "kit/CaseInsensitivePath.h"
+#include "vb/Files.h"
 
 #include <QImageReader>
 #include <cmath>
@@ -18,7 +18,7 @@ QImage IconPainter::LoadPictureFile(const QString& path)
 {
     if (BarText::trim(path).isEmpty())
         return {};
-    QImageReader reader(kit::CaseInsensitivePath::resolve(path));
+    QImageReader reader(vb::resolvePath(path));
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     return image.isNull() ? LoadPngPicture(path) : image;
@@ -28,7 +28,7 @@ QImage IconPainter::LoadPngPicture(const QString& path)
 {
     if (!isPngName(path))
         return {};
-    QImageReader reader(kit::CaseInsensitivePath::resolve(path), "png");
+    QImageReader reader(vb::resolvePath(path), "png");
     return reader.read();
 }
 

@@ -4,7 +4,7 @@
 #include "commandbar/ColorStyle.h"
 
 #include "kit/ArchivoIni.h"
-#include "kit/CaseInsensitivePath.h"
+#include "vb/Files.h"
 #include "kit/IniFile.h"
 #include "vb/Files.h"
 #include "vb/Conversions.h"
@@ -114,7 +114,7 @@ QString ModUtilKorBar::ReadIni(const QString& file, const QString& section, cons
     const QString path = IniFilePath(file);
     if (path.isEmpty())
         return defaultValue;
-    const auto value = kit::IniFile(kit::CaseInsensitivePath::resolve(path)).value(section, key);
+    const auto value = kit::IniFile(vb::resolvePath(path)).value(section, key);
     return value && !value->isEmpty() ? *value : defaultValue;
 }
 
@@ -139,7 +139,7 @@ QString ModUtilKorBar::ScanStylesSection(const QString& file)
     const QString path = IniFilePath(file);
     if (path.isEmpty())
         return {};
-    QFile in(kit::CaseInsensitivePath::resolve(path));
+    QFile in(vb::resolvePath(path));
     if (!in.open(QIODevice::ReadOnly))
         return {};
     const QString text = vb::Windows1252::decode(in.readAll());

@@ -1,6 +1,6 @@
 #include "data/BasesFile.h"
 
-#include "kit/CaseInsensitivePath.h"
+#include "vb/Files.h"
 #include "vb/App.h"
 #include "vb/Error.h"
 #include "vb/Files.h"
@@ -14,7 +14,7 @@ namespace data {
 
 QString BasesFile::defaultPath()
 {
-    return kit::CaseInsensitivePath::resolve(vb::App::path() + QStringLiteral("/BASES.TXT"));
+    return vb::resolvePath(vb::App::path() + QStringLiteral("/BASES.TXT"));
 }
 
 bool BasesFile::exists(const QString& path)

@@ -5,7 +5,7 @@
 #include "data/DesktopShortcut.h"
 #include "data/LBM_Common.h"
 #include "data/SessionValues.h"
-#include "kit/CaseInsensitivePath.h"
+#include "vb/Files.h"
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
 #include "ui/Control.h"
@@ -464,7 +464,7 @@ bool frmAcceso::ExisteBaseDeDatos(const QString& Servidor, const QString& Dbname
 void frmAcceso::startRegistrar(const QString& server, const QString& database)
 {
     const QString folder = vb::App::path();
-    const QString program = kit::CaseInsensitivePath::resolve(folder + QStringLiteral("/ODBC.exe"));
+    const QString program = vb::resolvePath(folder + QStringLiteral("/ODBC.exe"));
     if (!QFileInfo(program).isFile())
         return;
     // The database typed here, not whatever the shared object last held.

@@ -1,7 +1,7 @@
 #include "kit/ArchivoIni.h"
-#include "kit/CaseInsensitivePath.h"
+#include "vb/Files.h"
 #include "kit/IniFile.h"
-#include "kit/ProgramFolder.h"
+#include "vb/App.h"
 
 #include <QDir>
 
@@ -9,13 +9,13 @@ namespace kit {
 
 QString ArchivoIni::filePath(const QString& file) const
 {
-    const QString name = CaseInsensitivePath::withSlashes(file.trimmed());
+    const QString name = vb::normalizeSeparators(file.trimmed());
     if (name.isEmpty())
         return {};
     if (name.contains(u'/'))
-        return CaseInsensitivePath::resolve(name);
-    const QString folder = m_folder.isEmpty() ? ProgramFolder::path() : m_folder;
-    return CaseInsensitivePath::resolve(QDir(folder).filePath(name));
+        return vb::resolvePath(name);
+    const QString folder = m_folder.isEmpty() ? vb::App::path() : m_folder;
+    return vb::resolvePath(QDir(folder).filePath(name));
 }
 
 QString ArchivoIni::LeerValor(const QString& file, const QString& section, const QString& key,

@@ -1,5 +1,5 @@
 #include "kit/Sistema.h"
-#include "kit/CaseInsensitivePath.h"
+#include "vb/Files.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -62,7 +62,7 @@ int Sistema::openWithDesktop(const QString& address)
 
 int Sistema::startProgram(const QString& program, const QStringList& arguments, const QString& folder)
 {
-    const QString workDir = folder.isEmpty() ? QString() : CaseInsensitivePath::resolve(folder);
+    const QString workDir = folder.isEmpty() ? QString() : vb::resolvePath(folder);
     return QProcess::startDetached(program, arguments, workDir) ? Started : FileNotFound;
 }
 
@@ -82,13 +82,13 @@ int Sistema::Ejecutar(long window, const QString& verb, const QString& file, con
         return openWithDesktop(QStringLiteral("http://") + target);
 
     QStringList arguments = QProcess::splitCommand(parameters);
-    QString path = CaseInsensitivePath::resolve(target);
+    QString path = vb::resolvePath(target);
     if (!QFileInfo::exists(path)) {
         // "program arguments" in one text, as the original's callers sometimes passed it.
-        QStringList words = QProcess::splitCommand(CaseInsensitivePath::withSlashes(file));
+        QStringList words = QProcess::splitCommand(vb::normalizeSeparators(file));
         if (words.isEmpty())
             return FileNotFound;
-        path = CaseInsensitivePath::resolve(words.takeFirst());
+        path = vb::resolvePath(words.takeFirst());
         if (!QFileInfo::exists(path))
             return FileNotFound;
         arguments = words + arguments;

@@ -201,6 +201,10 @@ TEST_F(FilesTest, CaseInsensitiveLookupAndPaths)
     EXPECT_EQ(findFileNoCase(at("Datos/Sub"), "otro.txt"), "");
     EXPECT_EQ(resolvePath(tmp.path() + "\\datos\\SUB\\Bases.txt"), at("Datos/Sub/BASES.TXT"));
     EXPECT_EQ(resolvePath(tmp.path() + "/DATOS/sub/nuevo.txt"), at("Datos/Sub/nuevo.txt"));
+    // What does not exist keeps its spelling after the last existing folder.
+    EXPECT_EQ(resolvePath(tmp.path() + "/datos/Nuevo/a.ini"), at("Datos/Nuevo/a.ini"));
+    EXPECT_EQ(resolvePath(tmp.path() + "/DATOS/"), at("Datos/"));
+    EXPECT_EQ(resolvePath(""), "");
     EXPECT_TRUE(FileExists(tmp.path() + "/datos/sub/bases.txt"));
     EXPECT_FALSE(FileExists(tmp.path() + "/datos/sub"));
     EXPECT_TRUE(FolderExists(tmp.path() + "/datos/sub"));
