@@ -109,7 +109,10 @@ ado::Errors& DB_Dll::sharedErrors() { return *gDB().connection()->Errors(); }
 bool DB_Dll::sharedConnectionLost(const vb::Error& error)
 {
     // Only what the driver reports as a broken link counts; a deterministic error never does.
-    return ado::isConnectionLost(sharedErrors()) || ado::isConnectionLost(error);
+    // The connection's records are read only when they belong to this error, not to an older one.
+    const ado::Errors& errors = sharedErrors();
+    const bool ownRecords = !errors.empty() && errors.Item(0).Number() == error.number();
+    return ado::isConnectionLost(error) || (ownRecords && ado::isConnectionLost(errors));
 }
 
 // ---------------------------------------------------------------- opening

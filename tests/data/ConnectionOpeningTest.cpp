@@ -3,6 +3,8 @@
 #include "data/LoginPrompt.h"
 #include "data/SessionValues.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 // A login window that answers from fields the test sets and remembers what it was given.
@@ -210,6 +212,53 @@ TEST_F(ConnectionOpening, YesToTheDiagnosisAsksForNewParametersAndOpensThem)
     EXPECT_TRUE(db->gOpenFlag);
     EXPECT_EQ(db->gCnn->State(), 1);
     EXPECT_EQ(boxes().size(), 1);
+}
+
+} // namespace
+
+namespace {
+
+class LocalFile : public DataTestBase {};
+
+TEST_F(LocalFile, OpensAFileDatabaseWithTheJetString)
+{
+    db->gProveedor = db->pJETOLEDB40();
+    db->gDBName = demo().databasePath();
+    db->gUsuario = "Admin";
+    db->gExtended = "Mode=Share;";
+    db->OpenLocalADODB("", "User ID", "Jet OLEDB:Database Password");
+    EXPECT_EQ(db->gConnString, "PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =" + demo().databasePath()
+                                   + ";User ID=Admin;Jet OLEDB:Database Password=;Mode=Share;");
+    ASSERT_TRUE(db->gCnn);
+    EXPECT_EQ(db->gCnn->State(), 1);
+    EXPECT_TRUE(dialogs.prompts().isEmpty());
+}
+
+TEST_F(LocalFile, WithoutAFileNameTheOperatorPicksOneOrCancels)
+{
+    db->gProveedor = db->pJETOLEDB35();
+    dialogs.pushFileName("");
+    db->OpenLocalADODB("", "UID", "PWD");
+    EXPECT_TRUE(!db->gCnn || db->gCnn->State() == 0);
+    auto files = dialogs.prompts(ui::ScriptedDialogService::Kind::OpenFile);
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(files[0].title, "Buscar Base de Datos");
+    EXPECT_EQ(files[0].filter, "Base de Datos de Microsoft Access |*.MDB");
+
+    dialogs.pushFileName(demo().databasePath());
+    db->OpenLocalADODB("", "UID", "PWD");
+    EXPECT_EQ(db->gDBName, demo().databasePath());
+    EXPECT_EQ(db->gCnn->State(), 1);
+}
+
+TEST_F(LocalFile, OtherFailuresShowNumberAndDescription)
+{
+    db->gDBName = "x";
+    db->OpenLocalADODB("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =" + m_programDir.path() + "/nada/x.mdb;", "", "");
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].style, 16);
+    EXPECT_TRUE(boxes()[0].text.contains(QRegularExpression("^-?\\d+  \\S")));
+    EXPECT_TRUE(db->gConnString.isEmpty());
 }
 
 } // namespace

@@ -184,3 +184,66 @@ TEST_F(Reconnection, ReintentaConectarNeedsAStringAndAddsOneTimeout)
 }
 
 } // namespace
+
+namespace {
+
+// Runs a second lookup while the lost-connection question is on screen, as a timer or a click
+// on another window would during the wait.
+class NestedAsking : public ui::ScriptedDialogService {
+public:
+    std::function<void()> whileAsking;
+    int msgBox(const QString& prompt, int style, const QString& title) override
+    {
+        if (whileAsking && title == QString::fromUtf8("Conexión a la base de datos")) {
+            auto nested = std::move(whileAsking);
+            nested();
+        }
+        return ScriptedDialogService::msgBox(prompt, style, title);
+    }
+};
+
+TEST_F(Reconnection, ANestedCallDoesNotAskTwice)
+{
+    NestedAsking service;
+    ui::DialogServiceScope scope(service);
+    ado::TestHooks::failNextOperations(1000);
+    service.whileAsking = [this] { readAdmin(); };
+    // The nested call finds the connection closed and cannot open it: its errors are reported
+    // as ordinary ones (the connection check's, then the recordset's), and only then the
+    // operator answers the one question.
+    service.pushMsgBoxAnswer(ui::vbAbort);
+    service.pushMsgBoxAnswer(ui::vbAbort);
+    service.pushMsgBoxAnswer(ui::vbNo);
+    EXPECT_THROW(readAdmin(), vb::EndRequested);
+    const auto shown = service.prompts(Kind::MsgBox);
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_TRUE(shown[0].text.contains("AsegurarConexion")) << shown[0].text.toStdString();
+    EXPECT_TRUE(shown[1].text.contains(QString::fromUtf8("No hay conexión con la base de datos.")));
+    EXPECT_EQ(shown[2].title, QString::fromUtf8("Conexión a la base de datos"));
+    EXPECT_FALSE(service.ranDry());
+}
+
+TEST_F(Reconnection, TheRecordsetStatementRunnerGivesUpWithAMessageWithoutConnection)
+{
+    ado::TestHooks::failNextOperations(1000);
+    db->gCnn->Close();
+    dialogs.pushMsgBoxAnswer(ui::vbNo);
+    QString sql = "DELETE FROM TA_USUARIOS";
+    qint64 affected = 0;
+    ado::RecordsetPtr none;
+    EXPECT_THROW(db->EjecutaConsultaRSQL(sql, affected, none), vb::EndRequested);
+    ado::TestHooks::failNextOperations(0);
+
+    // A connection that cannot open for an ordinary reason: reported, then the plain notice.
+    db->gConnString = "Driver={No Such Driver Rpq};Database=X;";
+    dialogs.pushMsgBoxAnswer(ui::vbAbort);
+    const int before = boxes().size();
+    db->EjecutaConsultaRSQL(sql, affected, none);
+    ASSERT_EQ(boxes().size(), before + 2);
+    EXPECT_TRUE(boxes()[before].text.contains("AsegurarConexion"));
+    EXPECT_EQ(boxes().last().text, QString::fromUtf8("No hay conexión con el servidor. Intentá de nuevo en unos segundos."));
+    EXPECT_EQ(boxes().last().style, 48);
+    EXPECT_EQ(affected, 0);
+}
+
+} // namespace
