@@ -7,7 +7,6 @@
 // and reports the connection it made.
 
 #include "data/DB_Dll.h"
-#include "data/FrmAccesoPrompt.h"
 #include "data/SessionValues.h"
 #include "ui/DialogService.h"
 #include "vb/App.h"
@@ -74,7 +73,6 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     vb::App::init(argc, argv);
     QApplication::setApplicationName(vb::App::title());
-    data::FrmAccesoPrompt::install();
     try {
         return connectAndReport();
     } catch (const vb::Error& error) {

@@ -10,11 +10,6 @@ namespace data {
 
 FrmAccesoPrompt::~FrmAccesoPrompt() { unload(); }
 
-void FrmAccesoPrompt::install()
-{
-    LoginPrompt::setFactory([] { return std::make_unique<FrmAccesoPrompt>(); });
-}
-
 void FrmAccesoPrompt::load()
 {
     if (!m_window)

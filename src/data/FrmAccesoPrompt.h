@@ -1,6 +1,6 @@
 #pragma once
-// The login window as the data access asks for it. install() makes every connection dialog of
-// the program use frmAcceso; the program calls it once at start-up.
+// The login window as the data access asks for it: every connection dialog of the program
+// shows frmAcceso through this adapter.
 
 #include "data/LoginPrompt.h"
 #include "data/frmAcceso.h"
@@ -13,7 +13,6 @@ namespace data {
 class FrmAccesoPrompt : public LoginPrompt {
 public:
     ~FrmAccesoPrompt() override;
-    static void install();
 
     void load() override;
     void unload() override;

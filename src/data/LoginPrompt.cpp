@@ -1,6 +1,6 @@
 #include "data/LoginPrompt.h"
 
-#include "data/BasicLoginPrompt.h"
+#include "data/FrmAccesoPrompt.h"
 
 namespace data {
 
@@ -18,7 +18,7 @@ std::unique_ptr<LoginPrompt> LoginPrompt::create()
 {
     if (factory())
         return factory()();
-    return std::make_unique<BasicLoginPrompt>();
+    return std::make_unique<FrmAccesoPrompt>();
 }
 
 } // namespace data

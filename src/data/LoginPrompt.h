@@ -1,7 +1,6 @@
 #pragma once
 // What the data access needs of the login window: the four boxes, the platform list and the
-// operator's choice. The real window registers a factory when it exists; tests install their
-// own, so the connection opening never depends on a concrete window.
+// operator's choice. The login window frmAcceso serves unless a test installs its own factory.
 
 #include <QString>
 #include <functional>
@@ -34,7 +33,7 @@ public:
     virtual bool Aceptar() const = 0;
 
     using Factory = std::function<std::unique_ptr<LoginPrompt>()>;
-    static void setFactory(Factory factory);     // empty restores the built-in stand-in
+    static void setFactory(Factory factory);     // empty restores frmAcceso
     static std::unique_ptr<LoginPrompt> create();
 };
 

@@ -320,7 +320,7 @@ TEST_F(LoginWindow, CommandRunIsAwaitedAndAFailedStartIsReported)
 
 TEST_F(LoginWindow, CancelThroughTheDataAccessOpensNothing)
 {
-    data::FrmAccesoPrompt::install();
+    data::LoginPrompt::setFactory({});   // the real window, whatever an earlier test installed
     QString shownServer;
     dialogs.setModalHandler(QStringLiteral("frmAcceso"), [&](QDialog* d) {
         auto* w = static_cast<data::frmAcceso*>(d);
@@ -339,7 +339,7 @@ TEST_F(LoginWindow, CancelThroughTheDataAccessOpensNothing)
 TEST_F(LoginWindow, ConnectThroughTheDataAccessOpensTheTypedDatabase)
 {
     putBases("");
-    data::FrmAccesoPrompt::install();
+    data::LoginPrompt::setFactory({});   // the real window, whatever an earlier test installed
     dialogs.setModalHandler(QStringLiteral("frmAcceso"), [&](QDialog* d) {
         auto* w = static_cast<data::frmAcceso*>(d);
         type(*w, demo().folder(), QStringLiteral("DEMO"));
