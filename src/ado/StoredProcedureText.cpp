@@ -5,19 +5,50 @@
 namespace ado {
 
 namespace {
-bool isParameter(const SqlToken& t)
+const SqlToken* neighbour(const SqlTokens& tokens, size_t at, int step)
 {
-    return t.kind == SqlToken::Variable && !t.text.startsWith(QLatin1String("@@")) && t.text.size() > 1;
+    for (qsizetype i = qsizetype(at) + step; i >= 0 && i < qsizetype(tokens.size()); i += step)
+        if (!tokens[size_t(i)].isSpace())
+            return &tokens[size_t(i)];
+    return nullptr;
+}
+
+// "EXEC other @Name = ..." inside a body names the other procedure's parameter: not a use.
+bool namesCalledParameter(const SqlTokens& tokens, size_t at)
+{
+    const SqlToken* next = neighbour(tokens, at, 1);
+    const SqlToken* previous = neighbour(tokens, at, -1);
+    if (!next || !next->is("=") || !previous)
+        return false;
+    if (previous->is(","))
+        return true;
+    for (qsizetype i = qsizetype(at) - 1; i >= 0; --i) {
+        const SqlToken& t = tokens[size_t(i)];
+        if (t.is("EXEC") || t.is("EXECUTE"))
+            return true;
+        if (t.isSpace() || t.isName() || t.is("."))
+            continue;
+        return false;
+    }
+    return false;
+}
+
+bool isParameter(const SqlTokens& tokens, size_t at)
+{
+    const SqlToken& t = tokens[at];
+    return t.kind == SqlToken::Variable && !t.text.startsWith(QLatin1String("@@")) && t.text.size() > 1
+           && !namesCalledParameter(tokens, at);
 }
 } // namespace
 
 QStringList StoredProcedureText::parameters(const QString& body)
 {
     QStringList out;
-    for (const SqlToken& t : SqlLexer::tokenize(body)) {
-        if (!isParameter(t))
+    const SqlTokens tokens = SqlLexer::tokenize(body);
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (!isParameter(tokens, i))
             continue;
-        const QString name = t.text.mid(1);
+        const QString name = tokens[i].text.mid(1);
         if (!out.contains(name, Qt::CaseInsensitive))
             out << name;
     }
@@ -27,9 +58,10 @@ QStringList StoredProcedureText::parameters(const QString& body)
 QString StoredProcedureText::bind(const QString& body, const QHash<QString, QString>& literals)
 {
     SqlTokens tokens = SqlLexer::tokenize(body);
-    for (SqlToken& t : tokens) {
-        if (!isParameter(t))
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (!isParameter(tokens, i))
             continue;
+        SqlToken& t = tokens[i];
         const QString name = t.text.mid(1).toLower();
         t.kind = SqlToken::Word;
         t.text = literals.value(name, QStringLiteral("NULL"));

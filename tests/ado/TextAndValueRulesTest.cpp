@@ -139,6 +139,7 @@ TEST(StoredProcedureTextTest, ParametersInOrderOfFirstUseAndBoundAsLiterals)
 {
     const QString body = QStringLiteral("SELECT * FROM T WHERE b = @Beta AND a = @alfa OR b2 = @BETA AND n = @@ROWCOUNT AND s = '@Beta'");
     EXPECT_EQ(ado::StoredProcedureText::parameters(body), QStringList({"Beta", "alfa"}));
+    EXPECT_EQ(ado::StoredProcedureText::parameters(QStringLiteral("EXEC dbo.otro @A = @x, @B = 1")), QStringList({"x"}));
     EXPECT_EQ(ado::StoredProcedureText::bind(body, {{QStringLiteral("beta"), QStringLiteral("'x''y'")}}),
               QStringLiteral("SELECT * FROM T WHERE b = 'x''y' AND a = NULL OR b2 = 'x''y' AND n = @@ROWCOUNT AND s = '@Beta'"));
 }

@@ -1,0 +1,162 @@
+#include "EmbeddedDatabase.h"
+
+#include <ado/Command.h>
+#include <ado/SqliteErrorMap.h>
+#include <ado/TestHooks.h>
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+
+class EngineBehaviourTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        db.run(QStringLiteral(
+            "CREATE TABLE rpq_procedures (name TEXT PRIMARY KEY COLLATE SRV, body TEXT NOT NULL)\n"
+            "CREATE TABLE TA_CONFIGURACION (Campo varchar(50) NOT NULL PRIMARY KEY, Valor varchar(100) NULL, ValorAux varchar(100) NULL)\n"
+            "CREATE TABLE TA_LIBRE (Nombre varchar(10) NULL, Cantidad int NULL)\n"
+            "INSERT INTO TA_CONFIGURACION VALUES ('Mensaje_Respuesta', '', 'Gracias')\n"
+            "INSERT INTO TA_CONFIGURACION VALUES ('DeshabilitaBusquedaCodigo', 'N', NULL)\n"
+            "INSERT INTO TA_LIBRE VALUES ('a', 1)\nINSERT INTO TA_LIBRE VALUES ('a', 1)\nINSERT INTO TA_LIBRE VALUES ('b', 2)"));
+        db.run(QStringLiteral("INSERT INTO rpq_procedures VALUES ('sp1_getCfg', 'SELECT Valor, ValorAux FROM TA_CONFIGURACION WHERE Campo = @Campo')"));
+    }
+
+    EmbeddedDatabase db;
+};
+
+TEST_F(EngineBehaviourTest, ConfigurationProcedureThroughACommandWithACharParameter)
+{
+    auto command = ado::Command::create();
+    command->setActiveConnection(db.connection());
+    command->setCommandType(ado::adCmdStoredProc);
+    command->setCommandText(QStringLiteral("sp1_getCfg"));
+    auto parameter = command->CreateParameter(QStringLiteral("@Campo"), ado::adChar, ado::adParamInput, 50);
+    command->Parameters()->Append(parameter);
+    parameter->setValue(QStringLiteral("mensaje_respuesta"));
+    auto rs = command->Execute();
+    ASSERT_FALSE(rs->Eof());
+    EXPECT_EQ(rs->Value(QStringLiteral("ValorAux")).toString(), QStringLiteral("Gracias"));
+    parameter->setValue(QStringLiteral("Nada"));
+    EXPECT_TRUE(command->Execute()->Eof());
+}
+
+TEST_F(EngineBehaviourTest, ProceduresCallProceduresAndMissingOnesFailAsTheServerSays)
+{
+    db.run(QStringLiteral("INSERT INTO rpq_procedures VALUES ('sp_Externo', 'EXEC sp1_getCfg @Campo = @Clave')"));
+    EXPECT_EQ(db.rows(QStringLiteral("EXEC sp_Externo 'DeshabilitaBusquedaCodigo'")), QStringList({"N|NULL"}));
+    EXPECT_EQ(errorNumberOf([&] { db.run(QStringLiteral("EXEC sp_NoExiste")); }), ado::adErrCommandText);
+    EXPECT_EQ(db.connection()->Errors()->Item(0).NativeError(), 2812);
+    db.run(QStringLiteral("INSERT INTO rpq_procedures VALUES ('sp_Eterno', 'EXEC sp_Eterno')"));
+    EXPECT_NE(errorNumberOf([&] { db.run(QStringLiteral("EXEC sp_Eterno")); }), 0);
+    EXPECT_EQ(db.connection()->Errors()->Item(0).NativeError(), 217);
+}
+
+TEST_F(EngineBehaviourTest, RowsWithoutAKeyAreFoundByAllTheirValues)
+{
+    auto rs = ado::Recordset::create();
+    rs->Open(QStringLiteral("SELECT Nombre, Cantidad FROM TA_LIBRE WHERE Nombre = 'b'"), db.connection(), ado::adOpenKeyset, ado::adLockOptimistic);
+    rs->Field(QStringLiteral("Cantidad"))->setValue(20);
+    rs->Update();
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT Nombre, Cantidad FROM TA_LIBRE ORDER BY Nombre, Cantidad")), QStringList({"a|1", "a|1", "b|20"}));
+
+    db.run(QStringLiteral("UPDATE TA_LIBRE SET Cantidad = 99 WHERE Nombre = 'b'"));   // someone else changed it
+    rs->Field(QStringLiteral("Cantidad"))->setValue(21);
+    EXPECT_EQ(errorNumberOf([&] { rs->Update(); }), -2147217864);
+    rs->CancelUpdate();
+    EXPECT_EQ(errorNumberOf([&] { rs->Delete(); }), -2147217864);
+    EXPECT_EQ(db.single(QStringLiteral("SELECT Cantidad FROM TA_LIBRE WHERE Nombre = 'b'")), QStringLiteral("99"));
+}
+
+TEST_F(EngineBehaviourTest, CancelledAdditionsLeaveNothingBehind)
+{
+    auto rs = ado::Recordset::create();
+    rs->Open(QStringLiteral("TA_LIBRE"), db.connection(), ado::adOpenStatic, ado::adLockOptimistic, ado::adCmdTable);
+    EXPECT_EQ(rs->RecordCount(), 3);
+    rs->AddNew();
+    rs->Field(QStringLiteral("Nombre"))->setValue(QStringLiteral("nuevo"));
+    EXPECT_TRUE(rs->Field(QStringLiteral("Cantidad"))->OriginalValue().isEmpty());
+    rs->MoveFirst();   // moving away drops the new row
+    EXPECT_EQ(rs->EditMode(), ado::adEditNone);
+    EXPECT_EQ(rs->RecordCount(), 3);
+    EXPECT_EQ(rs->AbsolutePosition(), 1);
+    rs->Update();      // nothing pending: nothing happens
+    EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE")), QStringLiteral("3"));
+}
+
+TEST_F(EngineBehaviourTest, LongQueriesStopAtTheCommandTimeout)
+{
+    db.connection()->setCommandTimeout(1);
+    const int number = errorNumberOf([&] {
+        db.run(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT COUNT(*) FROM n"));
+    });
+    EXPECT_NE(number, 0);
+    EXPECT_EQ(db.connection()->Errors()->Item(0).SQLState(), QStringLiteral("HYT00"));
+    EXPECT_FALSE(ado::isConnectionLost(*db.connection()->Errors()));
+}
+
+TEST_F(EngineBehaviourTest, TextsEndingInBlanksFitTheirColumn)
+{
+    db.run(QStringLiteral("INSERT INTO TA_LIBRE (Nombre) VALUES ('abcdefghij     ')"));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE WHERE Nombre = 'ABCDEFGHIJ'")), QStringLiteral("1"));
+}
+
+TEST_F(EngineBehaviourTest, ReopeningAfterTheFileCameBack)
+{
+    const QString saved = db.file() + QStringLiteral(".saved");
+    ASSERT_TRUE(QFile::rename(db.file(), saved));
+    EXPECT_NE(errorNumberOf([&] { db.run(QStringLiteral("SELECT 1")); }), 0);
+    EXPECT_TRUE(ado::isConnectionLost(*db.connection()->Errors()));
+    ASSERT_TRUE(QFile::rename(saved, db.file()));
+    db.connection()->Close();
+    db.connection()->Open();
+    EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE")), QStringLiteral("3"));
+}
+
+TEST_F(EngineBehaviourTest, DefaultDatabaseMovesToAnotherFileOfTheFolder)
+{
+    QFile other(QDir(db.folder()).filePath(QStringLiteral("Stats.db")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+    db.connection()->setDefaultDatabase(QStringLiteral("Stats"));
+    EXPECT_EQ(db.connection()->DefaultDatabase(), QStringLiteral("Stats"));
+    EXPECT_EQ(errorNumberOf([&] { db.run(QStringLiteral("SELECT * FROM TA_LIBRE")); }), ado::adErrCommandText);
+}
+
+TEST_F(EngineBehaviourTest, ObjectRulesOfTheConnection)
+{
+    auto cn = db.connection();
+    EXPECT_EQ(errorNumberOf([&] { cn->Open(); }), ado::adErrObjectOpen);
+    EXPECT_EQ(errorNumberOf([&] { cn->setConnectionString(QStringLiteral("x")); }), ado::adErrObjectOpen);
+    EXPECT_EQ(errorNumberOf([&] { cn->OpenSchema(12); }), ado::adErrNotSupported);
+    EXPECT_EQ(cn->Execute(QStringLiteral("SELECT 1"), nullptr, ado::adExecuteNoRecords), nullptr);
+    EXPECT_EQ(errorNumberOf([&] { cn->Errors()->Item(0); }), ado::adErrItemNotFound);
+    auto tables = cn->OpenSchema(ado::adSchemaTables, {QString(), QString(), QStringLiteral("rpq_procedures")});
+    ASSERT_FALSE(tables->Eof());
+    EXPECT_EQ(tables->Value(QStringLiteral("TABLE_TYPE")).toString(), QStringLiteral("SYSTEM TABLE"));
+    auto views = cn->OpenSchema(ado::adSchemaTables, {QString(), QString(), QString(), QStringLiteral("VIEW")});
+    EXPECT_TRUE(views->Eof());
+}
+
+TEST(SqliteErrorMapTest, MessagesBecomeTheServersErrors)
+{
+    auto native = [](int code, const char* message) {
+        const ado::DatabaseFailure f = ado::SqliteErrorMap::failure(code, QString::fromLatin1(message), QStringLiteral("DELETE FROM T"));
+        return QStringLiteral("%1 %2 %3").arg(f.records().front().NativeError()).arg(f.records().front().SQLState(), f.records().front().Description());
+    };
+    EXPECT_EQ(native(SQLITE_ERROR, "no such function: FOO"), QStringLiteral("195 42000 'FOO' is not a recognized built-in function name."));
+    EXPECT_EQ(native(SQLITE_ERROR, "table \"T\" already exists"), QStringLiteral("2714 42S01 There is already an object named 'T' in the database."));
+    EXPECT_EQ(native(SQLITE_ERROR, "no such column: a.b"), QStringLiteral("4104 42000 The multi-part identifier \"a.b\" could not be bound."));
+    EXPECT_EQ(native(SQLITE_ERROR, "no such table: main.T"), QStringLiteral("208 42S02 Invalid object name 'T'."));
+    EXPECT_EQ(native(SQLITE_ERROR, "[245] Conversion failed"), QStringLiteral("245 22018 Conversion failed"));
+    EXPECT_EQ(native(SQLITE_CONSTRAINT_FOREIGNKEY, "FOREIGN KEY constraint failed"),
+              QStringLiteral("547 23000 The DELETE statement conflicted with the REFERENCE constraint."));
+    EXPECT_EQ(native(SQLITE_BUSY, "database is locked"), QStringLiteral("1222 HYT00 Lock request time out period exceeded."));
+    EXPECT_EQ(native(SQLITE_IOERR_READ, "disk I/O error").left(8), QStringLiteral("11 08S01"));
+    EXPECT_EQ(native(SQLITE_ERROR, "something new"), QStringLiteral("0 HY000 something new"));
+}
+
+} // namespace
