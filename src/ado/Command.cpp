@@ -26,6 +26,13 @@ RecordsetPtr Command::Execute(qint64* recordsAffected)
 {
     if (!m_connection || m_connection->State() != adStateOpen)
         raiseAdo(adErrInvalidConnection);
+    // The command's own time-out holds for this run only.
+    struct TimeoutScope {
+        Connection& connection;
+        int saved;
+        ~TimeoutScope() { connection.setCommandTimeout(saved); }
+    } scope{*m_connection, m_connection->CommandTimeout()};
+    m_connection->setCommandTimeout(m_timeout);
     ExecuteResult result;
     if (m_type == adCmdStoredProc) {
         std::vector<std::pair<QString, vb::Variant>> values;

@@ -1,7 +1,7 @@
 #include "ado/EngineSettings.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include <vb/App.h>
+
 #include <QMutex>
 
 namespace ado {
@@ -9,7 +9,6 @@ namespace ado {
 namespace {
 struct Values {
     QMutex mutex;
-    QString programFolder;
     QString sqlServerDriver = QStringLiteral("FreeTDS");
     QString oracleDriver = QStringLiteral("Oracle");
 };
@@ -35,13 +34,9 @@ void write(QString Values::*member, const QString& value)
 
 QString EngineSettings::programFolder()
 {
-    const QString folder = read(&Values::programFolder);
-    if (!folder.isEmpty())
-        return folder;
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    return vb::App::path();
 }
 
-void EngineSettings::setProgramFolder(const QString& folder) { write(&Values::programFolder, folder); }
 QString EngineSettings::sqlServerDriver() { return read(&Values::sqlServerDriver); }
 void EngineSettings::setSqlServerDriver(const QString& name) { write(&Values::sqlServerDriver, name); }
 QString EngineSettings::oracleDriver() { return read(&Values::oracleDriver); }

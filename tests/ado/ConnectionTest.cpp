@@ -3,6 +3,7 @@
 #include <ado/EngineSettings.h>
 #include <ado/EngineTarget.h>
 #include <ado/TestHooks.h>
+#include <vb/App.h>
 #include <vb/Error.h>
 
 #include <QDir>
@@ -167,7 +168,8 @@ TEST(EngineTargetTest, FoldersAndJetFilesGoToTheEmbeddedEngine)
 {
     QTemporaryDir program;
     QDir(program.path()).mkdir(QStringLiteral("datos"));
-    ado::EngineSettings::setProgramFolder(program.path());
+    const QString previous = vb::App::path();
+    vb::App::setPath(program.path());
     const auto relative = ado::EngineTarget::choose(ado::ConnectionString(
         QStringLiteral("PROVIDER=SQLOLEDB;Server=datos;Database =Gestion;UId=Gestion;Pwd=Gestion;Connect Timeout=5;")));
     EXPECT_EQ(relative.kind, ado::EngineTarget::Sqlite);
@@ -176,7 +178,7 @@ TEST(EngineTargetTest, FoldersAndJetFilesGoToTheEmbeddedEngine)
         QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.3.51;Data Source =/tmp/x/base.mdb;User Id=a;Password=b;")));
     EXPECT_EQ(jet.kind, ado::EngineTarget::Sqlite);
     EXPECT_EQ(jet.databaseFile, QStringLiteral("/tmp/x/base.mdb"));
-    ado::EngineSettings::setProgramFolder(QString());
+    vb::App::setPath(previous);
 }
 
 TEST(EngineTargetTest, ServersGetAnOdbcStringForTheirDriver)

@@ -98,6 +98,16 @@ TEST_F(EngineBehaviourTest, LongQueriesStopAtTheCommandTimeout)
     EXPECT_FALSE(ado::isConnectionLost(*db.connection()->Errors()));
 }
 
+TEST_F(EngineBehaviourTest, ACommandsTimeoutHoldsForItsOwnRun)
+{
+    auto command = ado::Command::create();
+    command->setActiveConnection(db.connection());
+    command->setCommandText(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT COUNT(*) FROM n"));
+    command->setCommandTimeout(1);
+    EXPECT_NE(errorNumberOf([&] { command->Execute(); }), 0);
+    EXPECT_EQ(db.connection()->CommandTimeout(), 30);
+}
+
 TEST_F(EngineBehaviourTest, TextsEndingInBlanksFitTheirColumn)
 {
     db.run(QStringLiteral("INSERT INTO TA_LIBRE (Nombre) VALUES ('abcdefghij     ')"));
