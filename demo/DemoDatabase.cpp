@@ -1,7 +1,5 @@
 #include "DemoDatabase.h"
 
-#include "SchemaScript.h"
-
 #include <QFile>
 
 #include <sqlite3.h>
@@ -12,11 +10,10 @@
 
 DemoDatabase::DemoDatabase(const QString &path)
 {
-    QFile::remove(path);
-    if (sqlite3_open(path.toUtf8().constData(), &m_db) != SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         const std::string message = m_db ? sqlite3_errmsg(m_db) : "out of memory";
         sqlite3_close(m_db);
-        throw std::runtime_error("cannot create " + path.toStdString() + ": " + message);
+        throw std::runtime_error("cannot open " + path.toStdString() + ": " + message);
     }
     prepareConnection(m_db);
     // A demo file is rebuilt rather than recovered, so durability buys nothing here.
@@ -27,12 +24,6 @@ DemoDatabase::DemoDatabase(const QString &path)
 DemoDatabase::~DemoDatabase()
 {
     sqlite3_close(m_db);
-}
-
-void DemoDatabase::runScript(const QString &script)
-{
-    for (const QString &statement : SchemaScript::statements(script))
-        execute(SchemaScript::toSqlite(statement).toStdString());
 }
 
 void DemoDatabase::execute(const std::string &sql)

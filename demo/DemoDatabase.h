@@ -6,20 +6,19 @@
 
 struct sqlite3;
 
-// One demo database file on the embedded engine, written with the raw API.
+// One demo database file of the embedded engine, its schema already in place, filled with the
+// raw API: the bulk rows go in far faster than through the database layer.
 // Single-threaded: the handle belongs to the thread that opened it.
 class DemoDatabase
 {
 public:
-    // Creates the file anew (an existing one is replaced).
+    // Opens an existing file.
     explicit DemoDatabase(const QString &path);
     ~DemoDatabase();
     DemoDatabase(const DemoDatabase &) = delete;
     DemoDatabase &operator=(const DemoDatabase &) = delete;
 
     sqlite3 *handle() const { return m_db; }
-    // Runs a script in the server dialect (statements separated by GO lines).
-    void runScript(const QString &script);
     void execute(const std::string &sql);
     void begin();
     void commit();

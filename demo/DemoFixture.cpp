@@ -28,7 +28,5 @@ QString DemoFixture::statisticsPath() const
 
 QString DemoFixture::connectionString() const
 {
-    // The suite's own SQL Server form; the database login is the database name.
-    const QString name = databaseName();
-    return QStringLiteral("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=%2;Pwd=%2;Connect Timeout=5;").arg(folder(), name);
+    return DemoGenerator::connectionString(folder(), databaseName());
 }

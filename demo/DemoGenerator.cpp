@@ -5,6 +5,8 @@
 #include "DocumentWriter.h"
 #include "MasterDataWriter.h"
 
+#include "ado/Connection.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -32,10 +34,32 @@ void DemoGenerator::run()
     writeStatisticsDatabase();
 }
 
+QString DemoGenerator::connectionString(const QString &folder, const QString &database)
+{
+    // The suite's own SQL Server form; the database login is the database name.
+    return QStringLiteral("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=%2;Pwd=%2;Connect Timeout=5;").arg(folder, database);
+}
+
+void DemoGenerator::createDatabase(const QString &database, const QString &script)
+{
+    // The embedded engine opens only an existing file; an empty one is an empty database.
+    const QString path = databasePath(m_options.folder, database);
+    QFile::remove(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot create " + path.toStdString());
+    file.close();
+    // The schema is written in the server's dialect; the database layer translates it.
+    const auto connection = ado::Connection::create();
+    connection->Open(connectionString(m_options.folder, database));
+    connection->Execute(resourceText(script));
+    connection->Close();
+}
+
 void DemoGenerator::writeSuiteDatabase()
 {
+    createDatabase(m_options.database, QStringLiteral(":/demo/schema.sql"));
     DemoDatabase db(databasePath(m_options.folder, m_options.database));
-    db.runScript(resourceText(QStringLiteral(":/demo/schema.sql")));
     DemoRandom random(m_options.seed);
     db.begin();
     const DemoMasters masters = MasterDataWriter(db, random, m_options.size).write();
@@ -45,8 +69,8 @@ void DemoGenerator::writeSuiteDatabase()
 
 void DemoGenerator::writeStatisticsDatabase()
 {
+    createDatabase(statisticsDatabase(), QStringLiteral(":/demo/schema_estadisticas.sql"));
     DemoDatabase db(databasePath(m_options.folder, statisticsDatabase()));
-    db.runScript(resourceText(QStringLiteral(":/demo/schema_estadisticas.sql")));
     db.execute("INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('BaseDeDatos', 'TimeOut', '60')");
 }
 

@@ -23,8 +23,11 @@ public:
 
     static QString statisticsDatabase() { return QStringLiteral("KQ_ESTADISTICAS"); }
     static QString databasePath(const QString &folder, const QString &database);
+    // Opens <folder>/<database>.db through the database layer's embedded engine.
+    static QString connectionString(const QString &folder, const QString &database);
 
 private:
+    void createDatabase(const QString &database, const QString &script);
     void writeSuiteDatabase();
     void writeStatisticsDatabase();
     static QString resourceText(const QString &name);

@@ -1,71 +1,77 @@
-// Every SQL text the program sends must find its tables and columns in the demo database.
+// Every SQL text the program sends must find its tables and columns in the demo database,
+// sent the way the program sends it: through the database layer.
 #include "DemoFixture.h"
-#include "TableDigest.h"
+#include "DemoGenerator.h"
 
-#include "ado/ColumnKind.h"
-#include "ado/SqlTranslator.h"
+#include "ado/Connection.h"
+#include "vb/Error.h"
 
 #include <QFile>
-#include <QHash>
 
 #include <gtest/gtest.h>
 
-#include <sqlite3.h>
+#include <iostream>
 
 namespace {
 
+// The server's numbers for an object or column that does not exist.
+constexpr int invalidObjectName = 208;
+constexpr int invalidColumnName = 207;
+
 struct Outcome
 {
-    bool ran = false;
-    QString error;
+    bool failed = false;
+    bool unknownName = false;
+    QString message;
     int rows = 0;
 };
 
-ado::ColumnKindLookup columnKinds(sqlite3 *db)
+bool returnsRows(const QString &sql)
 {
-    auto kinds = std::make_shared<QHash<QString, ado::ColumnKind>>();
-    sqlite3_stmt *statement = nullptr;
-    sqlite3_prepare_v2(db, "SELECT p.name, p.type FROM sqlite_master m, pragma_table_info(m.name) p WHERE m.type = 'table'",
-                       -1, &statement, nullptr);
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-        const QString name = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0))).toUpper();
-        const QString type = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 1)));
-        kinds->insert(name, ado::columnKindOfDeclaredType(type));
-    }
-    sqlite3_finalize(statement);
-    return [kinds](const QString &column, const QStringList &) {
-        return kinds->value(column.toUpper(), ado::ColumnKind::Unknown);
-    };
+    const QString first = sql.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
+    return first == QLatin1String("SELECT") || first == QLatin1String("EXEC");
 }
 
-// Runs one statement of the server dialect and undoes whatever it wrote.
-Outcome run(sqlite3 *db, const QString &serverSql)
+Outcome outcomeOf(const vb::Error &error, const ado::Errors &records)
 {
     Outcome outcome;
-    sqlite3_exec(db, "SAVEPOINT probe", nullptr, nullptr, nullptr);
-    for (const ado::TranslatedStatement &statement : ado::SqlTranslator(columnKinds(db)).translate(serverSql)) {
-        if (statement.kind != ado::TranslatedStatement::Query)
-            continue;
-        sqlite3_stmt *prepared = nullptr;
-        if (sqlite3_prepare_v2(db, statement.sql.toUtf8().constData(), -1, &prepared, nullptr) != SQLITE_OK) {
-            outcome.error = QString::fromUtf8(sqlite3_errmsg(db)) + QStringLiteral(" in: ") + statement.sql;
-            break;
-        }
-        int rc;
-        while ((rc = sqlite3_step(prepared)) == SQLITE_ROW)
-            ++outcome.rows;
-        if (rc != SQLITE_DONE)
-            outcome.error = QString::fromUtf8(sqlite3_errmsg(db)) + QStringLiteral(" in: ") + statement.sql;
-        sqlite3_finalize(prepared);
-        outcome.ran = true;
+    outcome.failed = true;
+    outcome.message = error.description();
+    for (const ado::Error &record : records) {
+        const int native = record.NativeError();
+        if (native == invalidObjectName || native == invalidColumnName)
+            outcome.unknownName = true;
+        outcome.message += QStringLiteral(" [%1] %2").arg(native).arg(record.Description());
     }
-    sqlite3_exec(db, "ROLLBACK TO probe; RELEASE probe", nullptr, nullptr, nullptr);
     return outcome;
 }
 
-bool namesUnknownObject(const QString &error)
+int rowCount(const ado::RecordsetPtr &rows)
 {
-    return error.contains(QLatin1String("no such table")) || error.contains(QLatin1String("no such column"));
+    int count = 0;
+    for (; !rows->Eof(); rows->MoveNext())
+        ++count;
+    return count;
+}
+
+// Runs one statement of the server dialect inside a transaction that is then rolled back.
+Outcome run(const ado::ConnectionPtr &connection, const QString &sql)
+{
+    Outcome outcome;
+    connection->BeginTrans();
+    try {
+        if (returnsRows(sql)) {
+            const auto rows = ado::Recordset::create();
+            rows->Open(sql, connection);
+            outcome.rows = rowCount(rows);
+        } else {
+            connection->Execute(sql);
+        }
+    } catch (const vb::Error &error) {
+        outcome = outcomeOf(error, *connection->Errors());
+    }
+    connection->RollbackTrans();
+    return outcome;
 }
 
 QStringList programStatements()
@@ -83,16 +89,40 @@ QStringList programStatements()
 class ProgramStatements : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { s_fixture = new DemoFixture(200, 3); }
+    static void SetUpTestSuite()
+    {
+        s_fixture = new DemoFixture(200, 3);
+        s_suite = open(s_fixture->databaseName());
+        s_statistics = open(DemoGenerator::statisticsDatabase());
+    }
     static void TearDownTestSuite()
     {
+        s_suite.reset();
+        s_statistics.reset();
         delete s_fixture;
         s_fixture = nullptr;
     }
+    static ado::ConnectionPtr open(const QString &database)
+    {
+        auto connection = ado::Connection::create();
+        connection->Open(DemoGenerator::connectionString(s_fixture->folder(), database));
+        return connection;
+    }
+    static QString firstValue(const QString &sql)
+    {
+        const auto rows = ado::Recordset::create();
+        rows->Open(sql, s_suite);
+        return rows->Eof() ? QString() : rows->Fields()->Item(0)->Value().toString();
+    }
+
     static DemoFixture *s_fixture;
+    static ado::ConnectionPtr s_suite;
+    static ado::ConnectionPtr s_statistics;
 };
 
 DemoFixture *ProgramStatements::s_fixture = nullptr;
+ado::ConnectionPtr ProgramStatements::s_suite;
+ado::ConnectionPtr ProgramStatements::s_statistics;
 
 } // namespace
 
@@ -100,19 +130,16 @@ TEST_F(ProgramStatements, EveryTextFindsItsTablesAndColumns)
 {
     const QStringList statements = programStatements();
     ASSERT_GT(statements.size(), 100);
-    TableDigest suite(s_fixture->databasePath());
-    TableDigest statistics(s_fixture->statisticsPath());
     int unknown = 0;
     for (const QString &line : statements) {
         const bool onStatistics = line.startsWith(QLatin1String("KQ:"));
         const QString sql = onStatistics ? line.mid(3) : line;
-        const Outcome outcome = run(onStatistics ? statistics.handle() : suite.handle(), sql);
-        EXPECT_TRUE(outcome.ran) << sql.toStdString();
-        if (namesUnknownObject(outcome.error)) {
+        const Outcome outcome = run(onStatistics ? s_statistics : s_suite, sql);
+        if (outcome.unknownName) {
             ++unknown;
-            ADD_FAILURE() << outcome.error.toStdString();
-        } else if (!outcome.error.isEmpty()) {
-            std::cout << "[ note ] not an unknown object: " << outcome.error.toStdString() << '\n';
+            ADD_FAILURE() << sql.toStdString() << "\n  " << outcome.message.toStdString();
+        } else if (outcome.failed) {
+            std::cout << "[ note ] not an unknown name: " << outcome.message.toStdString() << '\n';
         }
     }
     EXPECT_EQ(unknown, 0);
@@ -120,29 +147,35 @@ TEST_F(ProgramStatements, EveryTextFindsItsTablesAndColumns)
 
 TEST_F(ProgramStatements, TheCheckNoticesAMissingColumnOrTable)
 {
-    TableDigest suite(s_fixture->databasePath());
-    EXPECT_TRUE(namesUnknownObject(run(suite.handle(), QStringLiteral("SELECT Inexistente FROM TA_USUARIOS with(nolock)")).error));
-    EXPECT_TRUE(namesUnknownObject(run(suite.handle(), QStringLiteral("SELECT TOP 1 * FROM TA_NO_EXISTE")).error));
+    const Outcome column = run(s_suite, QStringLiteral("SELECT Inexistente FROM TA_USUARIOS with(nolock)"));
+    EXPECT_TRUE(column.unknownName) << column.message.toStdString();
+    const Outcome table = run(s_suite, QStringLiteral("SELECT TOP 1 * FROM TA_NO_EXISTE"));
+    EXPECT_TRUE(table.unknownName) << table.message.toStdString();
+    const Outcome write = run(s_suite, QStringLiteral("UPDATE TA_USUARIOS SET Inexistente = 1"));
+    EXPECT_TRUE(write.unknownName) << write.message.toStdString();
+    // Other failures are told apart: a duplicate key is not an unknown name.
+    const Outcome duplicate = run(s_suite, QStringLiteral(
+        "INSERT INTO TA_REPORTES (NOMBRE, Archivo) VALUES ('mv_prC', 'mv_prC')"));
+    EXPECT_TRUE(duplicate.failed);
+    EXPECT_FALSE(duplicate.unknownName) << duplicate.message.toStdString();
 }
 
 TEST_F(ProgramStatements, WritesAreUndoneAfterEachProbe)
 {
-    TableDigest suite(s_fixture->databasePath());
-    const Outcome insert = run(suite.handle(), QStringLiteral(
+    const Outcome insert = run(s_suite, QStringLiteral(
         "INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) values('08/12/2025 10:15:00','X','Y','ADMIN')"));
-    EXPECT_TRUE(insert.error.isEmpty()) << insert.error.toStdString();
-    EXPECT_EQ(suite.column(QStringLiteral("SELECT COUNT(*) FROM V_MV_FALTANTES")), QStringList({"0"}));
+    EXPECT_FALSE(insert.failed) << insert.message.toStdString();
+    EXPECT_EQ(firstValue(QStringLiteral("SELECT COUNT(*) FROM V_MV_FALTANTES")), QStringLiteral("0"));
+    const Outcome erase = run(s_suite, QStringLiteral("DELETE TA_USUARIOS WHERE Nombre = 'ADMIN'"));
+    EXPECT_FALSE(erase.failed) << erase.message.toStdString();
+    EXPECT_EQ(firstValue(QStringLiteral("SELECT COUNT(*) FROM TA_USUARIOS WHERE Nombre = 'ADMIN'")), QStringLiteral("1"));
 }
 
 TEST_F(ProgramStatements, ConfigurationProcedureAnswersAPaddedKey)
 {
     // The code-entry box passes its key as char(50), so the body must match despite the padding.
-    TableDigest suite(s_fixture->databasePath());
-    const QStringList bodies = suite.column(QStringLiteral("SELECT body FROM rpq_procedures WHERE name = 'SP1_GETCFG'"));
-    ASSERT_EQ(bodies.size(), 1);
-    QString body = bodies.front();
-    body.replace(QStringLiteral("@Campo"), QStringLiteral("'%1'").arg(QStringLiteral("DeshabilitaBusquedaCodigo").leftJustified(50)));
-    const Outcome outcome = run(suite.handle(), body);
-    EXPECT_TRUE(outcome.error.isEmpty()) << outcome.error.toStdString();
+    const QString key = QStringLiteral("DeshabilitaBusquedaCodigo").leftJustified(50);
+    const Outcome outcome = run(s_suite, QStringLiteral("EXEC sp1_getCfg @Campo = '%1'").arg(key));
+    EXPECT_FALSE(outcome.failed) << outcome.message.toStdString();
     EXPECT_EQ(outcome.rows, 1);
 }
