@@ -77,16 +77,24 @@ void SqliteEngine::checkAlive() const
         throw SqliteErrorMap::lostConnection(m_file);
 }
 
-void SqliteEngine::setDeadline(int timeoutSeconds)
+// The time-out covers one call: the deadline is cleared when the call ends, however it ends,
+// so that a later statement without one is never cut short.
+SqliteEngine::Deadline::Deadline(qint64& deadline, int timeoutSeconds)
+    : m_deadline(deadline)
 {
     m_deadline = timeoutSeconds > 0 ? QDateTime::currentMSecsSinceEpoch() + qint64(timeoutSeconds) * 1000 : 0;
+}
+
+SqliteEngine::Deadline::~Deadline()
+{
+    m_deadline = 0;
 }
 
 ExecuteResult SqliteEngine::execute(const QString& sql, int timeoutSeconds)
 {
     checkAlive();
     refreshKinds();
-    setDeadline(timeoutSeconds);
+    const Deadline deadline(m_deadline, timeoutSeconds);
     ExecuteResult result;
     runBatch(sql, result, 0);
     return result;
@@ -232,7 +240,7 @@ ExecuteResult SqliteEngine::callProcedure(const QString& name, const std::vector
 {
     checkAlive();
     refreshKinds();
-    setDeadline(timeoutSeconds);
+    const Deadline deadline(m_deadline, timeoutSeconds);
     QHash<QString, QString> literals;
     QStringList positional;
     for (const auto& [parameterName, value] : parameters) {

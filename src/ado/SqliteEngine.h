@@ -52,7 +52,13 @@ private:
     int keyColumns(const QString& table);
     std::vector<std::pair<QString, QString>> tableList();
     void plain(const char* sql);
-    void setDeadline(int timeoutSeconds);
+    class Deadline {
+    public:
+        Deadline(qint64& deadline, int timeoutSeconds);
+        ~Deadline();
+    private:
+        qint64& m_deadline;
+    };
 
     sqlite3* m_db = nullptr;
     QString m_file;

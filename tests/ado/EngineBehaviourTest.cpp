@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -96,6 +97,19 @@ TEST_F(EngineBehaviourTest, LongQueriesStopAtTheCommandTimeout)
     EXPECT_NE(number, 0);
     EXPECT_EQ(db.connection()->Errors()->Item(0).SQLState(), QStringLiteral("HYT00"));
     EXPECT_FALSE(ado::isConnectionLost(*db.connection()->Errors()));
+
+    // A finished statement's time-out does not reach a row write made after it (one that
+    // scans enough rows for the engine to look at the clock).
+    db.connection()->setCommandTimeout(30);
+    db.run(QStringLiteral("INSERT INTO TA_LIBRE (Nombre, Cantidad) "
+                          "SELECT 'x', i FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) SELECT i FROM n)"));
+    db.connection()->setCommandTimeout(1);
+    db.run(QStringLiteral("SELECT 1"));
+    auto rs = ado::Recordset::create();
+    rs->Open(QStringLiteral("SELECT Nombre FROM TA_LIBRE WHERE Nombre = 'b'"), db.connection(), ado::adOpenStatic, ado::adLockOptimistic);
+    QThread::msleep(1100);
+    rs->Field(QStringLiteral("Nombre"))->setValue(QStringLiteral("c"));
+    EXPECT_EQ(errorNumberOf([&] { rs->Update(); }), 0);
 }
 
 TEST_F(EngineBehaviourTest, ACommandsTimeoutHoldsForItsOwnRun)
