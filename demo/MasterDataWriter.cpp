@@ -6,6 +6,8 @@
 #include "DemoRandom.h"
 #include "SqliteStatement.h"
 
+#include "kit/PasswordCodec.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -65,9 +67,8 @@ DemoMasters MasterDataWriter::write()
 
 std::string MasterDataWriter::storedPassword(const std::string &plain)
 {
-    // The utility library's encoding is not settled yet; until it is, the demo stores the
-    // text its decoder must give back.
-    return plain;
+    // The program compares the decoded column with the typed password.
+    return kit::PasswordCodec::encode(QString::fromStdString(plain)).toStdString();
 }
 
 void MasterDataWriter::insertAll(const std::string &table, const Row &columns, const std::vector<Row> &rows)

@@ -18,7 +18,7 @@ public:
 
     DemoMasters write();
 
-    // Plain and stored form of the demo users' passwords, for the run script and tests.
+    // A demo user's password as TA_USUARIOS.PassWord holds it (the utility library's encoding).
     static std::string storedPassword(const std::string &plain);
 
 private:

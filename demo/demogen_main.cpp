@@ -1,5 +1,8 @@
 // rpq_demogen <folder> <database> <seed> <size>: writes the demo databases and reports the time taken.
+// rpq_demogen --encode <text>: prints the text in the stored password form, for the settings file.
 #include "DemoGenerator.h"
+
+#include "kit/PasswordCodec.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,8 +14,13 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--encode")) {
+        std::printf("%s\n", qPrintable(kit::PasswordCodec::encode(args[2])));
+        return 0;
+    }
     if (args.size() != 5) {
-        std::fprintf(stderr, "usage: rpq_demogen <folder> <database> <seed> <size>\n");
+        std::fprintf(stderr, "usage: rpq_demogen <folder> <database> <seed> <size>\n"
+                             "       rpq_demogen --encode <text>\n");
         return 2;
     }
     bool seedOk = false;

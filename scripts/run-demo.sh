@@ -8,6 +8,8 @@ build=${RPQ_BUILD_DIR:-build}
 program_dir=$build/src/program
 generator=$build/demo/rpq_demogen
 kind=${RPQ_DEMO_KIND:-RMC}
+user=ADMIN
+password=admin
 
 if [ ! -x "$generator" ]; then
   echo "The demo generator is not built yet: run scripts/build.sh first." >&2
@@ -20,10 +22,14 @@ fi
 if [ ! -f "$program_dir/vu000va.ini" ]; then
   host=$(hostname | tr '[:lower:]' '[:upper:]')
   login=$(id -un | tr '[:lower:]' '[:upper:]')
-  sed -e "s/@HOST@/$host/g" -e "s/@LOGIN@/$login/g" demo/vu000va.ini.in | sed 's/$/\r/' > "$program_dir/vu000va.ini"
+  # The stored password form never holds "|", so it can stand in a sed replacement.
+  stored_user=$("$generator" --encode "$user")
+  stored_password=$("$generator" --encode "$password")
+  sed -e "s|@HOST@|$host|g" -e "s|@LOGIN@|$login|g" -e "s|@USER@|$stored_user|g" \
+      -e "s|@PASSWORD@|$stored_password|g" demo/vu000va.ini.in | sed 's/$/\r/' > "$program_dir/vu000va.ini"
 fi
 if [ ! -x "$program_dir/rp_quindal" ]; then
   echo "The demo database is ready in $program_dir/datos; the program rp_quindal is not built yet."
   exit 0
 fi
-exec "$program_dir/rp_quindal" "@ParametroAdicional=$kind;@Menu=C0105;@Server=datos;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;@Caja=1;"
+exec "$program_dir/rp_quindal" "@ParametroAdicional=$kind;@Menu=C0105;@Server=datos;@DbName=DEMO;@Usuario=$user;@Password=$password;@Caja=1;"
