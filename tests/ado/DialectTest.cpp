@@ -222,4 +222,30 @@ TEST_F(DialectTest, LikeIgnoresCaseAndKnowsSets)
     EXPECT_EQ(codes(QStringLiteral("WHERE Descripcion LIKE 'ñ%'")), QStringList({"B1"}));
 }
 
+TEST_F(DialectTest, StatementsAsTheProgramBuildsThem)
+{
+    db.run(QStringLiteral("CREATE TABLE V_TA_FAMILIAS (IdFamilia varchar(6) NOT NULL PRIMARY KEY, Descripcion varchar(30))\r\n"
+                          "INSERT INTO V_TA_FAMILIAS VALUES ('1', 'Ferreteria')\r\nINSERT INTO V_TA_FAMILIAS VALUES ('11', 'Tornillos')\r\n"
+                          "INSERT INTO V_TA_FAMILIAS VALUES ('111', 'Chicos')\r\nINSERT INTO V_TA_FAMILIAS VALUES ('2', 'Pintura')\r\n"
+                          "INSERT INTO V_TA_FAMILIAS VALUES ('', 'sin codigo')"));
+    const QString tree = QStringLiteral(
+        "SELECT     TOP 100 PERCENT IdFamilia, Descripcion, (SELECT     TOP 1 idfamilia FROM v_ta_familias a   Where a.IdFamilia < b.IdFamilia "
+        "And (Len(LTrim(RTrim(a.IdFamilia))) < Len(LTrim(RTrim(b.IdFamilia))))  ORDER BY idfamilia DESC) AS [relative] "
+        "FROM dbo.V_TA_FAMILIAS b Where IdFamilia<>'' ORDER BY IdFamilia");
+    EXPECT_EQ(db.rows(tree), QStringList({"1|Ferreteria|", "11|Tornillos|1", "111|Chicos|11", "2|Pintura|"}));
+
+    db.run(QStringLiteral("CREATE TABLE C_MV_Cpte (TC varchar(4), IdComprobante varchar(13), Fecha datetime)\r\n"
+                          "INSERT INTO C_MV_Cpte VALUES ('RMC', '000100000001A', '2024-01-02')\r\n"
+                          "INSERT INTO C_MV_Cpte VALUES ('RMC', '000100000002A', '2024-01-03')\r\n"
+                          "INSERT INTO C_MV_Cpte VALUES ('OC', '000200000001B', '2024-01-03')"));
+    const QString groups = QStringLiteral(
+        "SELECT TC, SUBSTRING(IDCOMPROBANTE, 1, 4) AS sucursal, SUBSTRING(IDCOMPROBANTE, 13, 1) As Letra From C_MV_Cpte "
+        "GROUP BY TC, SUBSTRING(IDCOMPROBANTE, 1, 4), SUBSTRING(IDCOMPROBANTE, 13, 1) HAVING (TC = N'rmc')");
+    EXPECT_EQ(db.rows(groups), QStringList({"RMC|0001|A"}));
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT  Tc + IdComprobante + Tc AS Id From C_MV_Cpte WHERE IdComprobante LIKE '%1_' ORDER BY Id")),
+              QStringList({"OC000200000001BOC", "RMC000100000001ARMC"}));
+    db.run(QStringLiteral("DELETE C_MV_Cpte WHERE TC = 'OC'"));
+    EXPECT_EQ(db.single(QStringLiteral("select  getDate() as fecha")).left(2), QStringLiteral("20"));
+}
+
 } // namespace
