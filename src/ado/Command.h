@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ado/Connection.h"
-#include "ado/Parameter.h"
+#include "ado/Parameters.h"
 
 namespace ado {
 

@@ -1,6 +1,7 @@
 #include "ado/OdbcRowReader.h"
 
 #include "ado/AdoEnums.h"
+#include "ado/ColumnTypes.h"
 #include "ado/ValueText.h"
 
 namespace ado {

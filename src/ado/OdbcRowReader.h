@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ado/OdbcHandle.h"
-#include "ado/ResultSet.h"
+#include "ado/ColumnTypes.h"
 
 namespace ado {
 

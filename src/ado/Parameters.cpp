@@ -1,4 +1,4 @@
-#include "ado/Parameter.h"
+#include "ado/Parameters.h"
 
 #include "ado/AdoRaise.h"
 

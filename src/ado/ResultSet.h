@@ -51,17 +51,4 @@ struct ExecuteResult {
     qint64 recordsAffected = -1;
 };
 
-// How a column's values are turned into vb values.
-enum class ValueKind { Text, FixedText, Integer, SmallInt, Byte, BigInt, Boolean, Currency, Decimal, Double, Single, Date };
-
-// Column type rules shared by the engines.
-class ColumnTypes {
-public:
-    static ValueKind valueKind(int adoType);
-    // ADO code, size, precision and scale of a declared SQL Server / SQLite type.
-    static ColumnInfo fromDeclaredType(const QString& declared);
-    static bool isText(int adoType);
-    static qint64 fixedSize(int adoType);
-};
-
 } // namespace ado

@@ -1,6 +1,7 @@
 #include "ado/SchemaRowset.h"
 
 #include "ado/AdoEnums.h"
+#include "ado/ColumnTypes.h"
 
 namespace ado {
 

@@ -1,6 +1,7 @@
 #include "ado/SqliteEngine.h"
 
 #include "ado/AdoEnums.h"
+#include "ado/ColumnTypes.h"
 #include "ado/DateText.h"
 #include "ado/SchemaRowset.h"
 #include "ado/SqlLiteral.h"

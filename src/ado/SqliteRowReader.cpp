@@ -1,6 +1,7 @@
 #include "ado/SqliteRowReader.h"
 
 #include "ado/AdoEnums.h"
+#include "ado/ColumnTypes.h"
 #include "ado/ValueText.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ado/ResultSet.h"
+#include "ado/ColumnTypes.h"
 
 #include <functional>
 

@@ -1,5 +1,6 @@
 #include "EmbeddedDatabase.h"
 
+#include <ado/ColumnTypes.h>
 #include <ado/EngineTarget.h>
 #include <ado/SchemaRowset.h>
 #include <vb/App.h>
