@@ -72,6 +72,27 @@ void TableDefinitionRewriter::rewriteCreate(int open)
         if (!isTableConstraint(m_view[from]))
             rewriteColumn(from, to, hasKey);
     m_view.erase(close + 1, m_view.size());
+    if (!m_padded.empty() && open > 2)
+        m_view[close].suffix += paddingTriggers(m_view[open - 1].text);
+}
+
+// The server keeps char(n) values blank-padded to n, which shows in concatenations and
+// lengths; SQLite keeps what it is given, so triggers pad on the way in.
+QString TableDefinitionRewriter::paddingTriggers(const QString& table) const
+{
+    auto quote = [](const QString& name) { return u'"' + QString(name).replace(u'"', QLatin1String("\"\"")) + u'"'; };
+    QString out;
+    for (const auto& [column, width] : m_padded) {
+        const QString pad = QStringLiteral("UPDATE %1 SET %2 = NEW.%2 || substr('%3', 1, %4 - length(NEW.%2)) WHERE rowid = NEW.rowid")
+                                .arg(quote(table), quote(column), QString(width, u' ')).arg(width);
+        for (const char* event : {"INSERT", "UPDATE"}) {
+            const QString name = quote(QStringLiteral("rpq_pad_%1_%2_%3").arg(table, column, QLatin1String(event)));
+            out += QStringLiteral(";\nCREATE TRIGGER %1 AFTER %2%3 ON %4 WHEN length(NEW.%5) < %6 BEGIN %7; END")
+                       .arg(name, QLatin1String(event), QLatin1String(event) == QLatin1String("UPDATE") ? QStringLiteral(" OF ") + quote(column) : QString(),
+                            quote(table), quote(column)).arg(width).arg(pad);
+        }
+    }
+    return out;
 }
 
 // "Id int IDENTITY ..., CONSTRAINT PK PRIMARY KEY (Id)": SQLite numbers rows only for an
@@ -153,6 +174,9 @@ void TableDefinitionRewriter::rewriteColumn(int from, int to, bool tableHasKey)
         m_view[collate + 1] = SqlToken::make(SqlToken::Word, QStringLiteral("SRV"));
     else
         m_view[end - 1].suffix += QStringLiteral(" COLLATE SRV");
+    const bool fixed = type.compare(QLatin1String("char"), Qt::CaseInsensitive) == 0 || type.compare(QLatin1String("nchar"), Qt::CaseInsensitive) == 0;
+    if (fixed && end - typeAt == 4 && m_view[typeAt + 2].kind == SqlToken::Number && m_view[typeAt + 2].text.toInt() <= 8000)
+        m_padded.emplace_back(column, m_view[typeAt + 2].text.toInt());
     if (isSizedText(type) && end - typeAt == 4 && m_view[typeAt + 2].kind == SqlToken::Number) {
         const QString quoted = u'"' + QString(column).replace(u'"', QLatin1String("\"\"")) + u'"';
         m_view[end - 1].suffix += QStringLiteral(" CONSTRAINT %1 CHECK (length(rtrim(%2)) <= %3)")

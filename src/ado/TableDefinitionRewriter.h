@@ -8,7 +8,8 @@ namespace ado {
 // server's behaviour: text columns compare as the server's collation (COLLATE SRV), sized
 // text columns refuse longer values as the server does (a named CHECK that the engine
 // reports as truncation), IDENTITY becomes an autoincrementing key, and storage clauses
-// (CLUSTERED, ON [PRIMARY], (max)) go away.
+// (CLUSTERED, ON [PRIMARY], (max)) go away;
+// char(n) columns are kept blank-padded to n by triggers.
 class TableDefinitionRewriter {
 public:
     explicit TableDefinitionRewriter(SqlTokens& tokens) : m_view(tokens) {}
@@ -25,8 +26,10 @@ private:
     bool tableHasPrimaryKey(int open, int close) const;
     void eraseStorageWords(int from, int to);
     int find(int from, int to, const char* word) const;
+    QString paddingTriggers(const QString& table) const;
 
     TokenView m_view;
+    std::vector<std::pair<QString, int>> m_padded;   // char(n) columns and their n
 };
 
 } // namespace ado

@@ -133,6 +133,10 @@ TEST_F(DialectTest, PlusJoinsTextsAndStillAddsNumbers)
               QStringLiteral("150|3.25"));
     EXPECT_EQ(db.single(QStringLiteral("SELECT 'Stock: ' + CONVERT(varchar(10), Stock * 2) + Codigo FROM MA_ARTICULOS WHERE Codigo = 'A1'")),
               QStringLiteral("Stock: 200A1"));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT Tipo + '|', LEN(Tipo), Tipo FROM MA_ARTICULOS WHERE Codigo = 'A1' AND Tipo = 'X'")),
+              QStringLiteral("X  ||1|X  "));   // char(n) is kept padded, as on the server
+    db.run(QStringLiteral("UPDATE MA_ARTICULOS SET Tipo = 'Z' WHERE Codigo = 'A1'"));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT '[' + Tipo + ']' FROM MA_ARTICULOS WHERE Codigo = 'A1'")), QStringLiteral("[Z  ]"));
     EXPECT_EQ(db.single(QStringLiteral("SELECT Codigo + Descripcion FROM MA_ARTICULOS WHERE Codigo = 'B2' AND Tipo + 'x' IS NULL")),
               QStringLiteral("B2arandela  "));
     EXPECT_EQ(db.single(QStringLiteral("SELECT LEFT(Descripcion, 3) + (Codigo + '!') FROM MA_ARTICULOS WHERE Codigo = 'A1'")),

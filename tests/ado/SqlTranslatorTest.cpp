@@ -131,12 +131,14 @@ TEST_F(SqlTranslatorTest, FunctionsSQLiteCannotParseAreRenamed)
 
 TEST_F(SqlTranslatorTest, TableDefinitionsGetTheServersTextRules)
 {
-    EXPECT_EQ(one(QStringLiteral("CREATE TABLE [dbo].[TA_X] ([Id] [int] IDENTITY(1,1) NOT NULL, [Nombre] [varchar](20) NULL,"
+    const QString created = one(QStringLiteral("CREATE TABLE [dbo].[TA_X] ([Id] [int] IDENTITY(1,1) NOT NULL, [Nombre] [varchar](20) NULL,"
                                  " Nota varchar(max), Clave char(3) COLLATE Modern_Spanish_CI_AS NOT NULL,"
-                                 " CONSTRAINT PK_TA_X PRIMARY KEY CLUSTERED (Id)) ON [PRIMARY]")),
-              QStringLiteral("CREATE TABLE \"TA_X\" (\"Id\" INTEGER PRIMARY KEY AUTOINCREMENT  NOT NULL, \"Nombre\" varchar(20) COLLATE SRV CONSTRAINT "
+                                 " CONSTRAINT PK_TA_X PRIMARY KEY CLUSTERED (Id)) ON [PRIMARY]"));
+    EXPECT_TRUE(created.startsWith(QStringLiteral("CREATE TABLE \"TA_X\" (\"Id\" INTEGER PRIMARY KEY AUTOINCREMENT  NOT NULL, \"Nombre\" varchar(20) COLLATE SRV CONSTRAINT "
                              "rpq_truncation CHECK (length(rtrim(\"Nombre\")) <= 20) NULL, Nota varchar COLLATE SRV, Clave char(3) "
-                             "CONSTRAINT rpq_truncation CHECK (length(rtrim(\"Clave\")) <= 3) COLLATE SRV NOT NULL      )"));
+                             "CONSTRAINT rpq_truncation CHECK (length(rtrim(\"Clave\")) <= 3) COLLATE SRV NOT NULL      )"))) << created.toStdString();
+    EXPECT_TRUE(created.contains(QStringLiteral("CREATE TRIGGER \"rpq_pad_TA_X_Clave_UPDATE\" AFTER UPDATE OF \"Clave\" ON \"TA_X\"")));
+    EXPECT_FALSE(created.contains(QStringLiteral("rpq_pad_TA_X_Nombre")));
     EXPECT_EQ(one(QStringLiteral("CREATE TABLE T (Id int IDENTITY(1,1) PRIMARY KEY, N int)")),
               QStringLiteral("CREATE TABLE T (Id INTEGER  PRIMARY KEY AUTOINCREMENT, N int)"));
     EXPECT_EQ(one(QStringLiteral("CREATE TABLE T (Nro int IDENTITY, N int)")),
