@@ -83,4 +83,20 @@ const std::vector<std::string> &articleSizes()
     return list;
 }
 
+const std::vector<std::string> &services()
+{
+    static const std::vector<std::string> list{
+        "Flete a planta", "Mano de obra de mantenimiento", "Calibración de balanza", "Reparación de motor eléctrico",
+        "Alquiler de autoelevador", "Análisis de aceite"};
+    return list;
+}
+
+const std::vector<std::string> &remarks()
+{
+    static const std::vector<std::string> list{
+        "Entregar en depósito central", "Urgente: parada de planta", "El proveedor confirma entrega parcial",
+        "Adjuntar certificado de calidad", "Material en garantía, sin cargo", "Coordinar descarga con portería"};
+    return list;
+}
+
 } // namespace DemoNames

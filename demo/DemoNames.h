@@ -14,4 +14,7 @@ const std::vector<std::string> &towns();
 const std::vector<std::string> &articleNouns();
 const std::vector<std::string> &articleQualifiers();
 const std::vector<std::string> &articleSizes();
+const std::vector<std::string> &services();
+// Free-text remarks of purchase documents.
+const std::vector<std::string> &remarks();
 } // namespace DemoNames

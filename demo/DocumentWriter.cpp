@@ -1,6 +1,7 @@
 #include "DocumentWriter.h"
 
 #include "DemoDatabase.h"
+#include "DemoNames.h"
 #include "DemoRandom.h"
 #include "SqliteStatement.h"
 
@@ -141,8 +142,15 @@ void DocumentWriter::writeHeader(const Header &header, const Series &series, lon
         .bind(10, header.buyer).bind(11, header.state).bind(12, finished).bind(13, flag("Anulada"))
         .bind(14, flag("Bloqueada")).bind(15, flag("Cerrada")).bind(16, flag("Recepcionada"))
         .bind(17, static_cast<int>(m_random.chance(40))).bind(18, std::string(m_random.chance(100) ? "2" : "1"))
-        .bind(19, static_cast<double>(totalCents) / 100).bind(20, series.pointOfSale == "9990" ? std::string("Orden modelo") : std::string());
+        .bind(19, static_cast<double>(totalCents) / 100).bind(20, remark(series));
     m_header->execute();
+}
+
+std::string DocumentWriter::remark(const Series &series)
+{
+    if (series.pointOfSale == "9990")
+        return "Orden modelo";
+    return m_random.chance(150) ? m_random.pick(DemoNames::remarks()) : std::string();
 }
 
 void DocumentWriter::writeReceipt(const Header &order, int lineCount)

@@ -48,6 +48,7 @@ private:
     void writeDocument(const Series &series, int dayOffset);
     long writeLines(const Header &header, bool received);
     void writeHeader(const Header &header, const Series &series, long totalCents);
+    std::string remark(const Series &series);
     void writeReceipt(const Header &order, int lineCount);
 
     DemoDatabase &m_db;

@@ -204,6 +204,8 @@ void MasterDataWriter::writeFamilies()
         for (std::size_t i = 0; i < 5; ++i)
             rows.push_back({groupCode + padded(static_cast<long>(i + 1), 2), nouns[(group * 5 + i) % nouns.size()], group == 3 ? "1" : "0"});
     }
+    rows.push_back({"05", "Servicios", "0"});
+    rows.push_back({"0501", "Servicios de terceros", "0"});
     insertAll("V_TA_FAMILIAS", {"IdFamilia", "Descripcion", "Confidencial"}, rows);
 }
 
@@ -293,6 +295,19 @@ void MasterDataWriter::writeLedgerAccounts()
                {"2", "2024-01-31 00:00:00", "11100002", "Sueldos de enero", "0", "2400000.00", "1"}});
 }
 
+void MasterDataWriter::appendServices(std::vector<Row> &articles)
+{
+    // Services bought with the goods (type 3): they print apart on a detailed document.
+    long number = 0;
+    for (const std::string &service : DemoNames::services()) {
+        const std::string id = "05-" + padded(++number, 5);
+        const long cost = static_cast<long>(m_random.between(2000000, 9000000));
+        articles.push_back({id, service, "0501", "   3", money(cost), money(cost * 135 / 100), money(cost * 125 / 100),
+                            money(cost * 150 / 100), "0"});
+        m_masters.articles.push_back({id, service, cost});
+    }
+}
+
 void MasterDataWriter::writeArticles()
 {
     const int count = std::clamp(m_size / 10, 80, 5000);
@@ -305,7 +320,7 @@ void MasterDataWriter::writeArticles()
             + m_random.pick(DemoNames::articleQualifiers()) + " " + m_random.pick(DemoNames::articleSizes());
         const long cost = static_cast<long>(m_random.between(150, 950000));
         const std::string family = id.substr(0, 2) + padded(static_cast<long>(m_random.between(1, 5)), 2);
-        articles.push_back({id, description, family, money(cost), money(cost * 135 / 100), money(cost * 125 / 100),
+        articles.push_back({id, description, family, "   1", money(cost), money(cost * 135 / 100), money(cost * 125 / 100),
                             money(cost * 150 / 100), m_random.chance(30) ? "1" : "0"});
         for (const char *list : {"   1", "   2"})
             prices.push_back({id, list, money(cost * (list[3] == '1' ? 135 : 125) / 100), "1"});
@@ -313,7 +328,8 @@ void MasterDataWriter::writeArticles()
             stock.push_back({id, deposit, std::to_string(m_random.between(0, 400)), std::to_string(m_random.between(5, 40))});
         m_masters.articles.push_back({id, description, cost});
     }
-    insertAll("MA_ARTICULOS", {"IdArticulo", "Descripcion", "IdFamilia", "Costo", "Precio", "Precio1", "Precio2", "SUSPENDIDO"}, articles);
+    appendServices(articles);
+    insertAll("MA_ARTICULOS", {"IdArticulo", "Descripcion", "IdFamilia", "IdTipo", "Costo", "Precio", "Precio1", "Precio2", "SUSPENDIDO"}, articles);
     insertAll("V_MA_PRECIOS", {"IdArticulo", "IdLista", "Precio", "Moneda"}, prices);
     insertAll("MV_STOCKDEPOSITO", {"IdArticulo", "IdDeposito", "Stock", "PuntoPedido"}, stock);
     insertAll("V_ta_PoliticaPrecios", {"codigo", "Descripcion"}, {{"   1", "Lista general"}, {"   2", "Lista mayorista"}});

@@ -35,6 +35,7 @@ private:
     void writeClients();
     void writeLedgerAccounts();
     void writeArticles();
+    void appendServices(std::vector<Row> &articles);
     void writeMotives();
     void writeCodeTables();
     void writeCostCentresAndPositions();

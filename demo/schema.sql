@@ -354,6 +354,9 @@ CREATE TABLE AUX_MAYORES (
   AP_LETRA char(1) NULL
 )
 GO
+-- The same counts under names the report engine can read (it takes plain identifiers only).
+CREATE VIEW AUX_MAYORES_CANTIDADES AS SELECT Id, [Importe-Debe] AS Presentes, [Importe-Haber] AS Faltantes FROM AUX_MAYORES
+GO
 -- Missing-article notices raised from the lookup list.
 CREATE TABLE V_MV_FALTANTES (
   Id int IDENTITY(1,1) PRIMARY KEY,
