@@ -104,14 +104,14 @@ ExecuteResult OdbcEngine::executeBound(const QString& sql, const std::vector<vb:
     QByteArray text = utf8(sql);
     stmt->check(SQLPrepare(stmt->get(), chars(text), SQLINTEGER(text.size())));
     std::vector<std::u16string> buffers(values.size());
-    std::vector<SQLLEN> lengths(values.size());
+    std::vector<SQLLEN> indicators(values.size());
     for (size_t k = 0; k < values.size(); ++k) {
         const bool null = values[k].isNull() || values[k].isEmpty();
-        const QString value = null ? QString() : boundText(values[k]);
-        buffers[k] = value.toStdU16String();
-        lengths[k] = null ? SQL_NULL_DATA : SQLLEN(buffers[k].size() * sizeof(char16_t));
+        buffers[k] = null ? std::u16string(1, u'\0') : boundText(values[k]).toStdU16String();
+        const SQLLEN bytes = SQLLEN(buffers[k].size() * sizeof(char16_t));
+        indicators[k] = null ? SQL_NULL_DATA : bytes;
         stmt->check(SQLBindParameter(stmt->get(), SQLUSMALLINT(k + 1), SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR,
-                                     std::max<SQLULEN>(buffers[k].size(), 1), 0, buffers[k].data(), lengths[k], &lengths[k]));
+                                     std::max<SQLULEN>(buffers[k].size(), 1), 0, buffers[k].data(), bytes, &indicators[k]));
     }
     stmt->check(SQLExecute(stmt->get()), true);
     return collect(*stmt);

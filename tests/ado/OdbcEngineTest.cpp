@@ -3,6 +3,7 @@
 #include <ado/Command.h>
 #include <vb/Error.h>
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -122,6 +123,32 @@ TEST_F(OdbcEngineTest, RecordsetWritesBackThroughTheDriver)
     for (; !check->Eof(); check->MoveNext())
         names << check->Value(QStringLiteral("Nombre")).toString();
     EXPECT_EQ(names, QStringList({"Tornillo 2", "Ñandú", "Nuevo"}));
+}
+
+TEST_F(OdbcEngineTest, NullsDatesAndDeletesGoThroughTheDriver)
+{
+    auto rs = ado::Recordset::create();
+    rs->Open(QStringLiteral("SELECT Id, Nombre, Precio, Alta, Activo FROM Articulos ORDER BY Id"), cn, ado::adOpenStatic, ado::adLockOptimistic);
+    rs->Field(QStringLiteral("Precio"))->setValue(vb::Variant::null());
+    rs->Field(QStringLiteral("Alta"))->setValue(vb::Date::fromDateTime(QDateTime(QDate(2025, 6, 7), QTime(8, 9, 10))));
+    rs->Field(QStringLiteral("Activo"))->setValue(false);
+    rs->Update();
+    rs->MoveLast();
+    rs->Delete();
+    auto check = cn->Execute(QStringLiteral("SELECT Id, Precio, Alta, Activo FROM Articulos"));
+    ASSERT_EQ(check->RecordCount(), 1);
+    EXPECT_TRUE(check->Value(QStringLiteral("Precio")).isNull());
+    EXPECT_EQ(EmbeddedDatabase::renderValue(check->Value(QStringLiteral("Alta"))), QStringLiteral("2025-06-07 08:09:10"));
+    EXPECT_FALSE(check->Value(QStringLiteral("Activo")).toBool());
+}
+
+TEST_F(OdbcEngineTest, AClosedConnectionRefusesWork)
+{
+    cn->Close();
+    EXPECT_EQ(cn->State(), ado::adStateClosed);
+    EXPECT_EQ(errorNumberOf([&] { cn->Execute(QStringLiteral("SELECT 1")); }), ado::adErrObjectClosed);
+    auto rs = ado::Recordset::create();
+    EXPECT_EQ(errorNumberOf([&] { rs->Open(QStringLiteral("SELECT 1"), cn); }), ado::adErrInvalidConnection);
 }
 
 } // namespace
