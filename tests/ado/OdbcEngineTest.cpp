@@ -142,6 +142,21 @@ TEST_F(OdbcEngineTest, NullsDatesAndDeletesGoThroughTheDriver)
     EXPECT_FALSE(check->Value(QStringLiteral("Activo")).toBool());
 }
 
+TEST_F(OdbcEngineTest, LongTextsComeBackWhole)
+{
+    cn->Execute(QStringLiteral("CREATE TABLE Notas (Texto text)"));
+    auto command = ado::Command::create();
+    command->setActiveConnection(cn);
+    command->setCommandText(QStringLiteral("INSERT INTO Notas VALUES (?)"));
+    QString text;
+    for (int i = 0; i < 700; ++i)
+        text += QStringLiteral("línea %1;").arg(i, 3, 10, QChar(u'0'));
+    command->Parameters()->Append(command->CreateParameter(QStringLiteral("t"), ado::adLongVarChar, ado::adParamInput, text.size(), text));
+    command->Execute();
+    auto rs = cn->Execute(QStringLiteral("SELECT Texto FROM Notas"));
+    EXPECT_EQ(rs->Value(QStringLiteral("Texto")).toString(), text);
+}
+
 TEST_F(OdbcEngineTest, AClosedConnectionRefusesWork)
 {
     cn->Close();
