@@ -30,14 +30,23 @@ void DemoGenerator::run()
 {
     if (!QDir().mkpath(m_options.folder))
         throw std::runtime_error("cannot create folder " + m_options.folder.toStdString());
-    writeSuiteDatabase();
-    writeStatisticsDatabase();
+    try {
+        writeSuiteDatabase();
+        writeStatisticsDatabase();
+    } catch (...) {
+        // A half-written database would pass for a finished one on the next run.
+        QFile::remove(databasePath(m_options.folder, m_options.database));
+        QFile::remove(databasePath(m_options.folder, statisticsDatabase()));
+        throw;
+    }
 }
 
 QString DemoGenerator::connectionString(const QString &folder, const QString &database)
 {
-    // The suite's own SQL Server form; the database login is the database name.
-    return QStringLiteral("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=%2;Pwd=%2;Connect Timeout=5;").arg(folder, database);
+    // The suite's own SQL Server form; the database login is the database name. A relative
+    // folder would be taken from the program folder, so the folder is made absolute.
+    return QStringLiteral("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=%2;Pwd=%2;Connect Timeout=5;")
+        .arg(QDir(folder).absolutePath(), database);
 }
 
 void DemoGenerator::createDatabase(const QString &database, const QString &script)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the program on the demo database. On first use it builds the demo databases in
-# datos/ beside the program and writes vu000va.ini with this machine's host and login names.
+# Starts the program on the demo database. On first use, and after the generator or the settings
+# template changed, it builds the demo databases in datos/ beside the program and writes
+# vu000va.ini with this machine's host and login names.
 # RPQ_DEMO_KIND picks the report kind (RMC or OC, RMC by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,10 +17,11 @@ if [ ! -x "$generator" ]; then
   exit 1
 fi
 mkdir -p "$program_dir/datos" "$program_dir/img_menu"
-if [ ! -f "$program_dir/datos/DEMO.db" ]; then
+# A generator newer than the database (stored forms or report rows changed) rebuilds it.
+if [ ! -f "$program_dir/datos/DEMO.db" ] || [ "$generator" -nt "$program_dir/datos/DEMO.db" ]; then
   "$generator" "$program_dir/datos" DEMO 20240101 2000
 fi
-if [ ! -f "$program_dir/vu000va.ini" ]; then
+if [ ! -f "$program_dir/vu000va.ini" ] || [ demo/vu000va.ini.in -nt "$program_dir/vu000va.ini" ]; then
   host=$(hostname | tr '[:lower:]' '[:upper:]')
   login=$(id -un | tr '[:lower:]' '[:upper:]')
   # The stored password form never holds "|", so it can stand in a sed replacement.

@@ -3,6 +3,9 @@
 #include "DemoGenerator.h"
 #include "TableDigest.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -67,6 +70,20 @@ TEST(DemoGeneration, RejectsAnEmptySizeAndReplacesAnOldFile)
     DemoGenerator(options).run();
     TableDigest db(DemoGenerator::databasePath(folder.path(), options.database));
     EXPECT_EQ(db.column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE")).value(0), QStringLiteral("80"));
+}
+
+TEST(DemoGeneration, GeneratorTakesAFolderRelativeToWhereItRuns)
+{
+    // The run script names the folder relative to the source tree, not to the generator.
+    QTemporaryDir base;
+    QProcess generator;
+    generator.setWorkingDirectory(base.path());
+    generator.start(QStringLiteral(RPQ_DEMOGEN), {QStringLiteral("datos"), QStringLiteral("DEMO"), QStringLiteral("4"), QStringLiteral("30")});
+    ASSERT_TRUE(generator.waitForFinished(60000));
+    EXPECT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+    const QString path = DemoGenerator::databasePath(QDir(base.path()).filePath(QStringLiteral("datos")), QStringLiteral("DEMO"));
+    ASSERT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(TableDigest(path).column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE")).value(0), QStringLiteral("30"));
 }
 
 TEST_F(DemoData, DocumentIdsArePointOfSaleNumberAndLetter)
