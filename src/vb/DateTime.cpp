@@ -181,6 +181,10 @@ Date DateAdd(const QString& interval, double number, const Variant& date)
     QDate day = d.date();
     QTime t = d.time();
     int secs = t.hour() * 3600 + t.minute() * 60 + t.second();
+    // No interval of 10^12 units stays inside 100..9999; refusing early also keeps the
+    // conversion to a whole number defined.
+    if (!std::isfinite(number) || std::fabs(number) > 1e12)
+        raise(5);
     auto n = qint64(std::trunc(number));   // the original drops the fraction of the number
     auto addMonths = [&](qint64 months) {
         qint64 total = qint64(day.year()) * 12 + (day.month() - 1) + months;

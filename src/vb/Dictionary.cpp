@@ -110,6 +110,25 @@ void Dictionary::removeAll()
     m_index.clear();
 }
 
+// A bad subscript must reach the caller's trap as the original's error, not as std::out_of_range.
+void Dictionary::checkPosition(int index) const
+{
+    if (index < 0 || index >= count())
+        raise(9);
+}
+
+const Variant& Dictionary::keyAt(int index) const
+{
+    checkPosition(index);
+    return m_keys[size_t(index)];
+}
+
+const Variant& Dictionary::itemAt(int index) const
+{
+    checkPosition(index);
+    return m_items[size_t(index)];
+}
+
 QList<Variant> Dictionary::keys() const { return QList<Variant>(m_keys.begin(), m_keys.end()); }
 QList<Variant> Dictionary::items() const { return QList<Variant>(m_items.begin(), m_items.end()); }
 

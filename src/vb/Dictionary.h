@@ -35,12 +35,13 @@ public:
     QList<Variant> keys() const;
     QList<Variant> items() const;
 
-    const Variant& keyAt(int index) const { return m_keys.at(size_t(index)); }    // 0-based, as Keys()(i)
-    const Variant& itemAt(int index) const { return m_items.at(size_t(index)); }
+    const Variant& keyAt(int index) const;     // 0-based, as Keys()(i); error 9 outside 0..Count-1
+    const Variant& itemAt(int index) const;    // 0-based, as Items()(i); error 9 likewise
 
 private:
     QString hashKey(const Variant& key) const;
     int find(const Variant& key) const;   // 0-based or -1
+    void checkPosition(int index) const;
     void rebuild();
 
     CompareMethod m_mode = CompareMethod::Binary;

@@ -394,13 +394,13 @@ QString Variant::toString() const
     case iDecimal: return std::get<Decimal>(m_value).toString(rs.decimalSeparator);
     case iDate: {
         const Date d = std::get<Date>(m_value);
-        double whole = std::trunc(d.serial);
-        bool hasTime = d.time() != QTime(0, 0);
-        bool hasDate = whole != 0 || !hasTime;
+        // Day 0 (30/12/1899) is "no date": the original shows only the time, midnight included.
+        const bool hasTime = d.time() != QTime(0, 0);
+        const bool hasDate = d.date() != QDate(1899, 12, 30);
         QString out;
         if (hasDate)
             out = Format(*this, rs.shortDateFormat);
-        if (hasTime) {
+        if (hasTime || !hasDate) {
             if (!out.isEmpty())
                 out += u' ';
             out += Format(*this, rs.longTimeFormat);

@@ -131,6 +131,23 @@ TEST(Dictionary, OrderItemsKeysRemove)
     EXPECT_EQ(d->count(), 0);
 }
 
+TEST(Dictionary, PositionsOutsideTheKeysRaiseNineThroughTraps)
+{
+    auto d = Dictionary::create();
+    d->add(Variant("a"), Variant(1));
+    d->add(Variant("b"), Variant(2));
+    EXPECT_EQ(d->keyAt(1).toString(), "b");
+    EXPECT_EQ(d->itemAt(0).toLong(), 1);
+    EXPECT_EQ(errorOf([&] { d->keyAt(2); }), 9);
+    EXPECT_EQ(errorOf([&] { d->keyAt(-1); }), 9);
+    EXPECT_EQ(errorOf([&] { d->itemAt(2); }), 9);
+    // A caller's trap sees the bad subscript as an ordinary error it can ignore.
+    int answered = 0;
+    Trap trap([&](const Error& e) { answered = e.number(); return int(Ignore); });
+    EXPECT_TRUE(trap.run([&] { d->itemAt(5); }));
+    EXPECT_EQ(answered, 9);
+}
+
 TEST(Dictionary, NestedTrees)
 {
     auto root = Dictionary::create();

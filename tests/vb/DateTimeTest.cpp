@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace vb;
 using vbtest::errorOf;
 
@@ -97,6 +99,20 @@ TEST(DateTime, DateAdd)
     EXPECT_EQ(dt(DateAdd("M", 2, at(2024, 3, 15, 8, 30))), QDateTime(QDate(2024, 5, 15), QTime(8, 30)));
     EXPECT_EQ(errorOf([] { DateAdd("x", 1, at(2024, 1, 1)); }), 5);
     EXPECT_EQ(errorOf([] { DateAdd("yyyy", 8000, at(2024, 1, 1)); }), 5);
+}
+
+TEST(DateTime, DateAddOfHugeCountsIsAnError)
+{
+    // Counts far beyond the calendar end as error 5, never as a wrapped-around date.
+    for (const char* interval : {"yyyy", "q", "m", "d", "ww", "h", "n", "s"}) {
+        SCOPED_TRACE(interval);
+        EXPECT_EQ(errorOf([&] { DateAdd(interval, 1e300, at(2024, 1, 1)); }), 5);
+        EXPECT_EQ(errorOf([&] { DateAdd(interval, -1e19, at(2024, 1, 1)); }), 5);
+        EXPECT_EQ(errorOf([&] { DateAdd(interval, std::nan(""), at(2024, 1, 1)); }), 5);
+        EXPECT_EQ(errorOf([&] { DateAdd(interval, HUGE_VAL, at(2024, 1, 1)); }), 5);
+    }
+    // The longest count that still fits: seconds across most of the calendar.
+    EXPECT_EQ(dt(DateAdd("s", 200000000000.0, at(2024, 1, 1))).date().year(), 8361);
 }
 
 TEST(DateTime, DateDiffCountsBoundaries)

@@ -23,6 +23,26 @@ QString randomText(std::mt19937& rng, int maxLen)
     return s;
 }
 
+// A well-formed date or number with one character changed, inserted or removed: texts close to
+// the edge between valid and invalid, where the tests and the conversions could disagree.
+QString nearMiss(std::mt19937& rng)
+{
+    static const QStringList seeds = {QStringLiteral("15/03/2024"), QStringLiteral("15/03/2024 10:30:45"),
+                                      QStringLiteral("2024-03-15T08:05"), QStringLiteral("5 de marzo de 2024"),
+                                      QStringLiteral("10:30 p.m."), QStringLiteral("1.234,56"),
+                                      QStringLiteral("(12,5)"), QStringLiteral("$ -3,25E+2")};
+    static const QString alphabet = QStringLiteral("0123456789/-.,: aApPE$()");
+    QString s = seeds[std::uniform_int_distribution<int>(0, int(seeds.size()) - 1)(rng)];
+    const int at = std::uniform_int_distribution<int>(0, int(s.size()) - 1)(rng);
+    const QChar c = alphabet[std::uniform_int_distribution<int>(0, int(alphabet.size()) - 1)(rng)];
+    switch (std::uniform_int_distribution<int>(0, 2)(rng)) {
+    case 0: s[at] = c; break;
+    case 1: s.insert(at, c); break;
+    default: s.remove(at, 1); break;
+    }
+    return s;
+}
+
 template <class F>
 void survive(F&& f)
 {
@@ -33,19 +53,31 @@ void survive(F&& f)
 }
 } // namespace
 
-TEST(Robustness, ConversionsEndOnAnyText)
+TEST(Robustness, ConversionsEndOnAnyTextAndAgreeWithTheirTests)
 {
     std::mt19937 rng(12345);
+    int dates = 0, numbers = 0;
     for (int i = 0; i < 20000; ++i) {
-        QString t = randomText(rng, 24);
-        survive([&] { IsDate(Variant(t)); });
-        survive([&] { IsNumeric(Variant(t)); });
-        survive([&] { CDate(Variant(t)); });
+        QString t = i % 2 ? randomText(rng, 24) : nearMiss(rng);
+        SCOPED_TRACE(t.toStdString());
+        // The code guards conversions with IsDate/IsNumeric: a text that passes the test converts,
+        // and one that fails it raises 13, never anything else.
+        const bool isDate = IsDate(Variant(t));
+        const int dateError = vbtest::errorOf([&] { CDate(Variant(t)); });
+        EXPECT_EQ(dateError, isDate ? 0 : 13);
+        const bool isNumber = IsNumeric(Variant(t));
+        const int numberError = vbtest::errorOf([&] { CDbl(Variant(t)); });
+        EXPECT_EQ(numberError, isNumber ? 0 : 13);
+        dates += isDate;
+        numbers += isNumber;
         survive([&] { CCur(Variant(t)); });
         survive([&] { CDec(Variant(t)); });
         survive([&] { Val(t); });
         survive([&] { CBool(Variant(t)); });
     }
+    // Both kinds of text come up often enough for the agreement to mean something.
+    EXPECT_GT(dates, 1000);
+    EXPECT_GT(numbers, 1000);
 }
 
 TEST(Robustness, FormatEndsOnAnyPattern)

@@ -310,3 +310,16 @@ TEST(Variant, DateSerials)
     EXPECT_EQ(CStr(Variant(Date{0.75})), "18:00:00");
     EXPECT_EQ(errorOf([] { CDate(Variant(1e10)); }), 6);
 }
+
+TEST(Variant, DayZeroShowsAsATimeOnly)
+{
+    // 30/12/1899 is the original's "no date": the text of such a value is its time, even at midnight,
+    // which is what an Empty date (CDate of "") and a bare time read from a database show.
+    EXPECT_EQ(CStr(Variant(Date{0})), "00:00:00");
+    EXPECT_EQ(CStr(Variant(CDate(Variant()))), "00:00:00");
+    EXPECT_EQ(CStr(Variant(Date{-0.5})), "12:00:00");          // noon of day 0 written from below
+    EXPECT_EQ(Format(Variant(Date{0}), "c"), "00:00:00");
+    EXPECT_EQ(CStr(Variant(Date{1})), "31/12/1899");            // the next day is a date again
+    EXPECT_EQ(CStr(Variant(Date{-1})), "29/12/1899");
+    EXPECT_EQ(Format(Variant(Date{0}), "dd/mm/yyyy"), "30/12/1899"); // an explicit pattern still shows it
+}
