@@ -15,6 +15,8 @@ public:
     static ColumnInfo fromDeclaredType(const QString& declared);
     static bool isText(int adoType);
     static qint64 fixedSize(int adoType);
+    // char(n) values come padded to n, as the server returns them.
+    static vb::Variant padded(const ColumnInfo& column, vb::Variant value);
 };
 
 } // namespace ado

@@ -25,7 +25,18 @@ Connection::Connection()
 {
 }
 
-Connection::~Connection() = default;
+Connection::~Connection()
+{
+    releaseCursors();
+}
+
+void Connection::releaseCursors()
+{
+    for (const std::weak_ptr<Cursor>& weak : m_cursors)
+        if (const CursorPtr cursor = weak.lock())
+            cursor->release();
+    m_cursors.clear();
+}
 
 template <class F>
 auto Connection::guarded(F&& operation) -> decltype(operation())
@@ -93,6 +104,7 @@ void Connection::Open(const QString& connectionString, const QString& userId, co
 void Connection::Close()
 {
     requireOpen();
+    releaseCursors();
     m_engine->close();
     m_engine.reset();
     m_transactionLevel = 0;
@@ -106,6 +118,8 @@ QString Connection::DefaultDatabase() const
 void Connection::setDefaultDatabase(const QString& name)
 {
     requireOpen();
+    if (name.trimmed().compare(m_engine->defaultDatabase(), Qt::CaseInsensitive) != 0)
+        releaseCursors();
     guarded([&] { m_engine->setDefaultDatabase(name.trimmed()); });
 }
 
@@ -150,6 +164,22 @@ ExecuteResult Connection::runProcedure(const QString& name, const std::vector<st
 {
     requireOpen();
     return guarded([&] { return m_engine->callProcedure(name, parameters, m_commandTimeout); });
+}
+
+ForwardReaderPtr Connection::openReader(const QString& sql)
+{
+    if (!m_engine)
+        raiseAdo(adErrInvalidConnection);
+    CursorPtr cursor = guarded([&] { return m_engine->openCursor(sql, m_commandTimeout); });
+    std::erase_if(m_cursors, [](const std::weak_ptr<Cursor>& weak) { return weak.expired(); });
+    m_cursors.push_back(cursor);
+    return std::make_unique<ForwardReader>(*this, std::move(cursor));
+}
+
+bool Connection::fetch(Cursor& cursor, std::vector<vb::Variant>& row)
+{
+    requireOpen();
+    return guarded([&] { return cursor.fetch(row); });
 }
 
 vb::Variant Connection::lastInsertedKey()

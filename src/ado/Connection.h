@@ -3,6 +3,7 @@
 #include "ado/AdoEnums.h"
 #include "ado/Engine.h"
 #include "ado/Errors.h"
+#include "ado/ForwardReader.h"
 #include "ado/Recordset.h"
 
 #include <functional>
@@ -43,6 +44,8 @@ public:
     void CommitTrans();
     void RollbackTrans();
     RecordsetPtr OpenSchema(int schema, const std::vector<QString>& restrictions = {});
+    // The rows of a query read forward once, without holding them (see ForwardReader).
+    ForwardReaderPtr openReader(const QString& sql);
 
     // For Recordset, Command and RowWriter.
     ExecuteResult runQuery(const QString& sql);
@@ -50,11 +53,14 @@ public:
     ExecuteResult runProcedure(const QString& name, const std::vector<std::pair<QString, vb::Variant>>& parameters);
     vb::Variant lastInsertedKey();
     Engine& engine();
+    // For ForwardReader.
+    bool fetch(Cursor& cursor, std::vector<vb::Variant>& row);
 
 private:
     template <class F> auto guarded(F&& operation) -> decltype(operation());
     RecordsetPtr recordsetFor(ExecuteResult result, const QString& source);
     void requireOpen() const;
+    void releaseCursors();
 
     QString m_connectionString;
     int m_connectionTimeout = 15;
@@ -64,6 +70,7 @@ private:
     int m_transactionLevel = 0;
     ErrorsPtr m_errors;
     EnginePtr m_engine;
+    std::vector<std::weak_ptr<Cursor>> m_cursors;   // of live readers, released before the engine closes
 };
 
 using ConnectionPtr = std::shared_ptr<Connection>;

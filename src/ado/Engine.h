@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ado/Cursor.h"
 #include "ado/ResultSet.h"
 
 #include <QString>
@@ -20,6 +21,8 @@ public:
 
     virtual void close() = 0;
     virtual ExecuteResult execute(const QString& sql, int timeoutSeconds) = 0;
+    // The first row set of sql as a cursor; its values and types are those execute would give.
+    virtual CursorPtr openCursor(const QString& sql, int timeoutSeconds) = 0;
     // Runs SQL of this engine's own dialect with values bound to its "?" marks.
     virtual ExecuteResult executeBound(const QString& sql, const std::vector<vb::Variant>& values) = 0;
     virtual ExecuteResult callProcedure(const QString& name, const std::vector<std::pair<QString, vb::Variant>>& parameters,

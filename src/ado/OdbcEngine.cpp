@@ -2,7 +2,9 @@
 
 #include "ado/AdoEnums.h"
 #include "ado/DateText.h"
+#include "ado/OdbcCursor.h"
 #include "ado/OdbcRowReader.h"
+#include "ado/ResultSetCursor.h"
 #include "ado/SchemaRowset.h"
 
 namespace ado {
@@ -58,8 +60,17 @@ void OdbcEngine::close()
     m_transactionLevel = 0;
 }
 
+// A live cursor's pending rows are read into memory before the connection is used for
+// anything else (see OdbcCursor).
+void OdbcEngine::settleCursor() const
+{
+    if (const std::shared_ptr<OdbcCursor> cursor = m_streaming.lock(); cursor && cursor->pending())
+        cursor->bufferRest();
+}
+
 std::unique_ptr<OdbcHandle> OdbcEngine::statement(int timeoutSeconds) const
 {
+    settleCursor();
     auto stmt = std::make_unique<OdbcHandle>(SQL_HANDLE_STMT, m_dbc->get());
     if (timeoutSeconds > 0)
         SQLSetStmtAttr(stmt->get(), SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(timeoutSeconds)), 0);
@@ -76,7 +87,7 @@ ExecuteResult OdbcEngine::collect(const OdbcHandle& stmt)
         if (columns > 0 && !result.hasRows) {
             result.rows = OdbcRowReader(stmt).readAll();
             result.hasRows = true;
-            markKeys(result.rows);
+            markKeys(result.rows.columns);
         } else if (columns == 0) {
             SQLLEN count = -1;
             if (SQL_SUCCEEDED(SQLRowCount(stmt.get(), &count)) && count >= 0)
@@ -96,6 +107,29 @@ ExecuteResult OdbcEngine::execute(const QString& sql, int timeoutSeconds)
     QByteArray text = utf8(sql);
     stmt->check(SQLExecDirect(stmt->get(), chars(text), SQLINTEGER(text.size())), true);
     return collect(*stmt);
+}
+
+// Results without rows before the first row set are passed over, as collect does.
+CursorPtr OdbcEngine::openCursor(const QString& sql, int timeoutSeconds)
+{
+    auto stmt = statement(timeoutSeconds);
+    QByteArray text = utf8(sql);
+    stmt->check(SQLExecDirect(stmt->get(), chars(text), SQLINTEGER(text.size())), true);
+    for (;;) {
+        SQLSMALLINT columns = 0;
+        stmt->check(SQLNumResultCols(stmt->get(), &columns));
+        if (columns > 0)
+            break;
+        const SQLRETURN more = SQLMoreResults(stmt->get());
+        if (more == SQL_NO_DATA)
+            return std::make_shared<ResultSetCursor>(ExecuteResult());
+        stmt->check(more);
+    }
+    auto cursor = std::make_shared<OdbcCursor>(std::move(stmt));
+    cursor->start();
+    markKeys(cursor->describedColumns());
+    m_streaming = cursor;
+    return cursor;
 }
 
 ExecuteResult OdbcEngine::executeBound(const QString& sql, const std::vector<vb::Variant>& values)
@@ -132,6 +166,7 @@ ExecuteResult OdbcEngine::callProcedure(const QString& name, const std::vector<s
 
 void OdbcEngine::beginTransaction()
 {
+    settleCursor();
     if (m_transactionLevel == 0)
         m_dbc->check(SQLSetConnectAttr(m_dbc->get(), SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0));
     ++m_transactionLevel;
@@ -139,6 +174,7 @@ void OdbcEngine::beginTransaction()
 
 void OdbcEngine::endTransaction(SQLSMALLINT completion)
 {
+    settleCursor();
     m_dbc->check(SQLEndTran(SQL_HANDLE_DBC, m_dbc->get(), completion));
     m_dbc->check(SQLSetConnectAttr(m_dbc->get(), SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0));
 }
@@ -223,6 +259,7 @@ QString OdbcEngine::defaultDatabase() const
 // on is then no error.
 void OdbcEngine::setDefaultDatabase(const QString& name)
 {
+    settleCursor();
     QByteArray bytes = utf8(name);
     const SQLRETURN rc = SQLSetConnectAttr(m_dbc->get(), SQL_ATTR_CURRENT_CATALOG, chars(bytes), SQLINTEGER(bytes.size()));
     if (SQL_SUCCEEDED(rc))
@@ -269,17 +306,17 @@ int OdbcEngine::primaryKey(const QString& table, QStringList& columns) const
     return int(columns.size());
 }
 
-void OdbcEngine::markKeys(ResultSet& rows)
+void OdbcEngine::markKeys(std::vector<ColumnInfo>& columns) const
 {
     QString table;
-    for (const ColumnInfo& c : rows.columns)
+    for (const ColumnInfo& c : columns)
         if (!c.baseTable.isEmpty())
             table = c.baseTable;
     if (table.isEmpty())
         return;
     QStringList keys;
     const int count = primaryKey(table, keys);
-    for (ColumnInfo& c : rows.columns) {
+    for (ColumnInfo& c : columns) {
         c.key = c.baseTable == table && keys.contains(c.baseColumn, Qt::CaseInsensitive);
         c.tableKeyColumns = c.key ? count : 0;
         c.autoIncrement = c.key && count == 1 && (c.type == adInteger || c.type == adBigInt);

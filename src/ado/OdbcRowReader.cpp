@@ -152,18 +152,26 @@ vb::Variant OdbcRowReader::read(SQLUSMALLINT column, ValueKind reading)
     return vb::Variant::null();
 }
 
+bool OdbcRowReader::fetchRow(std::vector<vb::Variant>& row)
+{
+    const SQLRETURN rc = SQLFetch(m_stmt.get());
+    if (rc == SQL_NO_DATA)
+        return false;
+    m_stmt.check(rc);
+    row.resize(m_columns.size());
+    for (size_t c = 0; c < m_columns.size(); ++c)
+        row[c] = read(SQLUSMALLINT(c + 1), m_readings[c]);
+    return true;
+}
+
 ResultSet OdbcRowReader::readAll()
 {
     describe();
     ResultSet out;
-    for (;;) {
-        const SQLRETURN rc = SQLFetch(m_stmt.get());
-        if (rc == SQL_NO_DATA)
-            break;
-        m_stmt.check(rc);
-        for (size_t c = 0; c < m_columns.size(); ++c)
-            out.values.push_back(read(SQLUSMALLINT(c + 1), m_readings[c]));
-    }
+    std::vector<vb::Variant> row;
+    while (fetchRow(row))
+        for (const vb::Variant& v : row)
+            out.values.push_back(v);
     out.columns = std::move(m_columns);
     out.countRows();
     return out;

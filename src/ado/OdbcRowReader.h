@@ -5,16 +5,21 @@
 
 namespace ado {
 
-// Reads every row of an executed ODBC statement, typed as ADO would report them.
+// Reads the rows of an executed ODBC statement, typed as ADO would report them.
 class OdbcRowReader {
 public:
     explicit OdbcRowReader(const OdbcHandle& statement) : m_stmt(statement) {}
     ResultSet readAll();
 
+    // Row by row: describe() once, then fetchRow() until it returns false.
+    void describe();
+    bool fetchRow(std::vector<vb::Variant>& row);
+    std::vector<ColumnInfo>& columns() { return m_columns; }
+    const std::vector<ColumnInfo>& columns() const { return m_columns; }
+
     static ColumnInfo columnInfo(int sqlType, const QString& typeName, qint64 size, int digits);
 
 private:
-    void describe();
     vb::Variant read(SQLUSMALLINT column, ValueKind reading);
     vb::Variant readText(SQLUSMALLINT column);
     QString attribute(SQLUSMALLINT column, SQLUSMALLINT field) const;

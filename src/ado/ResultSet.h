@@ -31,7 +31,6 @@ struct ResultSet {
     size_t columnCount() const { return columns.size(); }
     size_t rowCount() const { return rows; }
     void countRows() { rows = columns.empty() ? 0 : values.size() / columns.size(); }   // after filling values
-    // char(n) values come padded to n, as the server returns them.
     vb::Variant at(size_t row, size_t column) const;
     void set(size_t row, size_t column, const vb::Variant& value) { values.set(row * columns.size() + column, value); }
     void appendRow(const std::vector<vb::Variant>& row);

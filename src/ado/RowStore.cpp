@@ -146,4 +146,15 @@ void RowStore::erase(size_t from, size_t count)
     m_size -= std::min(count, m_size - from);
 }
 
+void RowStore::clear()
+{
+    m_size = 0;
+    m_boxes.clear();
+    if (m_cells.size() > 1)
+        m_cells.resize(1);
+    if (m_texts.size() > 1)
+        m_texts.resize(1);
+    m_textUsed = m_texts.empty() ? textBlock : 0;
+}
+
 } // namespace ado

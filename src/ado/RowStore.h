@@ -19,6 +19,8 @@ public:
     void set(size_t index, const vb::Variant& value);
     void push_back(const vb::Variant& value);
     void erase(size_t from, size_t count);
+    // Empties the store but keeps its first blocks, so a store refilled row by row stays small.
+    void clear();
 
     void appendNull() { append(Kind::Null, 0); }
     void appendLong(std::int64_t v) { append(Kind::Long, v); }

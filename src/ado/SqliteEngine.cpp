@@ -3,7 +3,9 @@
 #include "ado/AdoEnums.h"
 #include "ado/ColumnTypes.h"
 #include "ado/DateText.h"
+#include "ado/ResultSetCursor.h"
 #include "ado/SchemaRowset.h"
+#include "ado/SqliteCursor.h"
 #include "ado/SqlLiteral.h"
 #include "ado/SqliteErrorMap.h"
 #include "ado/SqliteRowReader.h"
@@ -101,11 +103,51 @@ ExecuteResult SqliteEngine::execute(const QString& sql, int timeoutSeconds)
     return result;
 }
 
-void SqliteEngine::runBatch(const QString& sql, ExecuteResult& result, int depth)
+std::vector<TranslatedStatement> SqliteEngine::translate(const QString& sql)
 {
     const SqlTranslator translator([this](const QString& column, const QStringList& tables) { return columnKind(column, tables); });
-    for (const TranslatedStatement& statement : translator.translate(sql))
+    return translator.translate(sql);
+}
+
+void SqliteEngine::runBatch(const QString& sql, ExecuteResult& result, int depth)
+{
+    for (const TranslatedStatement& statement : translate(sql))
         runStatement(statement, result, depth);
+}
+
+// Only a lone query is stepped as it is read; a batch or a procedure runs whole, as execute
+// runs it, and its first row set is handed out from memory.
+CursorPtr SqliteEngine::openCursor(const QString& sql, int timeoutSeconds)
+{
+    checkAlive();
+    refreshKinds();
+    const Deadline deadline(m_deadline, timeoutSeconds);
+    const std::vector<TranslatedStatement> statements = translate(sql);
+    if (statements.size() == 1 && statements.front().kind == TranslatedStatement::Query)
+        if (CursorPtr cursor = streamingCursor(statements.front().sql))
+            return cursor;
+    ExecuteResult result;
+    for (const TranslatedStatement& statement : statements)
+        runStatement(statement, result, 0);
+    return std::make_shared<ResultSetCursor>(std::move(result));
+}
+
+CursorPtr SqliteEngine::streamingCursor(const QString& sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    const char* tail = nullptr;
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &stmt, &tail);
+    if (rc != SQLITE_OK)
+        throw SqliteErrorMap::failure(m_db, rc, sql);
+    const bool lone = tail && QByteArray(tail).replace(';', ' ').trimmed().isEmpty();
+    if (!stmt || !lone || sqlite3_column_count(stmt) == 0) {
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    auto cursor = std::make_shared<SqliteCursor>(m_db, stmt, sql, [this](const QString& table) { return keyColumns(table); });
+    cursor->start();
+    return cursor;
 }
 
 void SqliteEngine::runStatement(const TranslatedStatement& statement, ExecuteResult& result, int depth)

@@ -22,6 +22,7 @@ public:
 
     void close() override;
     ExecuteResult execute(const QString& sql, int timeoutSeconds) override;
+    CursorPtr openCursor(const QString& sql, int timeoutSeconds) override;
     ExecuteResult executeBound(const QString& sql, const std::vector<vb::Variant>& values) override;
     ExecuteResult callProcedure(const QString& name, const std::vector<std::pair<QString, vb::Variant>>& parameters,
                                 int timeoutSeconds) override;
@@ -39,7 +40,9 @@ public:
 private:
     void openFile();
     void checkAlive() const;
+    std::vector<TranslatedStatement> translate(const QString& sql);
     void runBatch(const QString& sql, ExecuteResult& result, int depth);
+    CursorPtr streamingCursor(const QString& sql);
     void runStatement(const TranslatedStatement& statement, ExecuteResult& result, int depth);
     void runSql(const QString& sql, const std::vector<vb::Variant>* values, ExecuteResult& result);
     void runStep(sqlite3_stmt* stmt, const QString& sql, ExecuteResult& result);

@@ -52,7 +52,7 @@ void SqliteRowReader::describeColumn(int i)
     if (!declared) {
         m_decided[size_t(i)] = false;
         info.type = adVarChar;
-        info.definedSize = 0;
+        info.definedSize = 1;
     }
     m_columns[size_t(i)] = info;
     m_readings[size_t(i)] = ColumnTypes::valueKind(info.type);
@@ -176,34 +176,37 @@ void SqliteRowReader::appendComputed(int i, int storage, RowStore& out)
     appendByStorage(i, out);
 }
 
-void SqliteRowReader::finishComputed(ResultSet& out) const
+void SqliteRowReader::measureComputed(const RowStore& out, size_t first)
 {
-    for (size_t c = 0; c < out.columns.size(); ++c) {
-        if (!m_computed[c] || out.columns[c].type != adVarChar)
+    for (size_t c = 0; c < m_columns.size(); ++c) {
+        ColumnInfo& info = m_columns[c];
+        if (!m_computed[c] || info.type != adVarChar)
             continue;
-        qint64 longest = 1;
-        for (size_t r = 0; r < out.rowCount(); ++r)
-            if (const vb::Variant v = out.at(r, c); v.isString())
-                longest = std::max<qint64>(longest, v.stringRef().size());
-        out.columns[c].definedSize = longest;
+        if (const vb::Variant v = out.get(first + c); v.isString())
+            info.definedSize = std::max<qint64>(info.definedSize, v.stringRef().size());
     }
+}
+
+bool SqliteRowReader::readRow(RowStore& out)
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_DONE)
+        return false;
+    if (rc != SQLITE_ROW)
+        throw rc;
+    for (int i = 0; i < int(m_columns.size()); ++i)
+        append(i, out);
+    return true;
 }
 
 ResultSet SqliteRowReader::readAll()
 {
     describe();
     ResultSet out;
-    const int n = int(m_columns.size());
-    int rc;
-    while ((rc = sqlite3_step(m_stmt)) == SQLITE_ROW) {
-        for (int i = 0; i < n; ++i)
-            append(i, out.values);
-    }
-    if (rc != SQLITE_DONE)
-        throw rc;
+    while (readRow(out.values))
+        measureComputed(out.values, out.values.size() - m_columns.size());
     out.columns = m_columns;
     out.countRows();
-    finishComputed(out);
     return out;
 }
 

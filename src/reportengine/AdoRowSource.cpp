@@ -6,29 +6,35 @@
 namespace rpt {
 
 AdoRowSource::AdoRowSource(const std::shared_ptr<ado::Connection>& connection, const QString& sql, std::size_t columnCount)
-    : m_rows(ado::Recordset::create()), m_columnCount(columnCount)
+    : m_columnCount(columnCount), m_sql(sql)
 {
     try {
-        m_rows->Open(sql, connection, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdText);
+        m_reader = connection->openReader(sql);
     } catch (const vb::Error& e) {
-        throw ReportError(QStringLiteral("the report query failed: %1 (%2)").arg(e.description(), sql), sql);
+        fail(e.description());
     }
-    const ado::FieldsPtr fields = m_rows->Fields();
-    if (std::size_t(fields->Count()) < columnCount)
+    if (std::size_t(m_reader->columnCount()) < columnCount)
         throw ReportError(QStringLiteral("the report query returned %1 columns instead of %2 (%3)")
-                              .arg(fields->Count()).arg(columnCount).arg(sql), sql);
-    for (std::size_t i = 0; i < columnCount; ++i)
-        m_fields.push_back(fields->Item(int(i)));
+                              .arg(m_reader->columnCount()).arg(columnCount).arg(sql), sql);
 }
 
+void AdoRowSource::fail(const QString& message) const
+{
+    throw ReportError(QStringLiteral("the report query failed: %1 (%2)").arg(message, m_sql), m_sql);
+}
+
+// Rows now come from the database as the report goes, so a failure can arrive mid-pass.
 bool AdoRowSource::next(std::vector<FormulaValue>& row)
 {
-    if (m_rows->Eof())
-        return false;
+    try {
+        if (!m_reader->next())
+            return false;
+    } catch (const vb::Error& e) {
+        fail(e.description());
+    }
     row.resize(m_columnCount);
     for (std::size_t i = 0; i < m_columnCount; ++i)
-        row[i] = value(m_fields[i]->Value());
-    m_rows->MoveNext();
+        row[i] = value(m_reader->value(int(i)));
     return true;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-// Report rows read through the database layer. The recordset is read whole when it opens (the
-// layer has no forward-only reader yet), so a pass holds its query's rows until it ends; the
-// values are turned into formula values one row at a time.
+// Report rows read through the database layer's forward-only reader: a pass holds only the row
+// it is on, whatever the size of the report. The values are turned into formula values one row
+// at a time.
 
 #include "RowSource.h"
-#include "ado/Recordset.h"
+#include "ado/ForwardReader.h"
 
 namespace ado { class Connection; }
 
@@ -12,7 +12,8 @@ namespace rpt {
 
 class AdoRowSource : public RowSource {
 public:
-    // Raises ReportError when the query fails, with the database's message and the SQL.
+    // Raises ReportError when the query fails, with the database's message and the SQL. The
+    // connection must outlive the source.
     AdoRowSource(const std::shared_ptr<ado::Connection>& connection, const QString& sql, std::size_t columnCount);
     bool next(std::vector<FormulaValue>& row) override;
 
@@ -21,9 +22,11 @@ public:
     static QueryRunner runner(std::shared_ptr<ado::Connection> connection);
 
 private:
-    ado::RecordsetPtr m_rows;
-    std::vector<ado::FieldPtr> m_fields;
+    [[noreturn]] void fail(const QString& message) const;
+
+    ado::ForwardReaderPtr m_reader;
     std::size_t m_columnCount;
+    QString m_sql;
 };
 
 } // namespace rpt

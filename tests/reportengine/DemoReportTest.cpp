@@ -6,6 +6,7 @@
 #include "reportengine/DefinitionReader.h"
 #include "reportengine/ReportError.h"
 #include "reportengine/ReportJob.h"
+#include <ado/TestHooks.h>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -319,4 +320,36 @@ TEST(DemoReport, LeftLinksKeepRowsWithoutAMatch)
     const ReportModel pushed(def), evaluated(def, {}, false);
     EXPECT_EQ(detailIds(pushed, runner), detailIds(evaluated, runner));
     EXPECT_EQ(qint64(detailIds(pushed, runner).size()), documents - 1);
+}
+
+// Rows come from the database while the report runs: a fetch that fails, or a connection
+// closed under the running pass, ends it with a report error naming the query.
+TEST(DemoReport, FailureInTheMiddleOfAPassRaisesAReportError)
+{
+    DemoFixture fixture(20, 3);
+    auto connection = ado::Connection::create();
+    connection->Open(fixture.connectionString());
+    const ReportModel model(demoDefinition());
+    const QueryRunner runner = AdoRowSource::runner(connection);
+    const auto failsMidway = [&](const std::function<void()>& breakIt) {
+        BandStream stream(model, runner);
+        Band b;
+        int details = 0;
+        while (details == 0 && stream.next(b))
+            details += b.kind == Band::Kind::Detail ? 1 : 0;
+        EXPECT_EQ(details, 1);
+        breakIt();
+        try {
+            while (stream.next(b)) {
+            }
+        } catch (const ReportError& e) {
+            return e.message();
+        }
+        return QStringLiteral("no error");
+    };
+    const QString lost = failsMidway([] { ado::TestHooks::failNextOperations(1); });
+    EXPECT_TRUE(lost.contains(QStringLiteral("General network error")) && lost.contains(QStringLiteral("C_MV_CPTE")))
+        << lost.toStdString();
+    const QString closed = failsMidway([&] { connection->Close(); });
+    EXPECT_TRUE(closed.contains(QStringLiteral("closed")) && closed.contains(QStringLiteral("C_MV_CPTE"))) << closed.toStdString();
 }
