@@ -36,6 +36,10 @@ constexpr int kCommandText = -2147217900;           // 0x80040E14
 constexpr int kObjectNotFound = -2147217865;        // 0x80040E37
 constexpr int kIntegrity = -2147217873;             // 0x80040E2F
 constexpr int kTruncation = 8152;
+// Reconnection attempts made before the lost-link question: statements and DatosTabla try
+// three more after the first, the row-existence tests one more.
+constexpr int kStatementQuietAttempts = 4;
+constexpr int kRowQuietAttempts = 2;
 const QString kCrLf = QStringLiteral("\r\n");
 
 bool has(const QString& text, const char* part)
@@ -235,6 +239,8 @@ int DB_Dll::serverOpenFailure(const vb::Error& error, bool muestraError, bool& r
     return vb::Retry;
 }
 
+// Server and user are those of the object being opened: a trial open on a throwaway object
+// must name what was typed, not the connection already in use.
 QString DB_Dll::connectionErrorText(const ado::Error& first) const
 {
     const QString cr = QStringLiteral("\r");
@@ -246,8 +252,8 @@ QString DB_Dll::connectionErrorText(const ado::Error& first) const
          + QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + kCrLf
          + QStringLiteral("2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la instancia, "
                           "por ejemplo : ")
-         + gDB().gServidor + QStringLiteral("\\BRIXKOR") + kCrLf
-         + QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") + gDB().gUsuario
+         + gServidor + QStringLiteral("\\BRIXKOR") + kCrLf
+         + QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") + gUsuario
          + QStringLiteral(" existe") + kCrLf + kCrLf + kCrLf + QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
 }
 
@@ -772,10 +778,11 @@ bool DB_Dll::BucleReconexion(int intentos, const QString& routine)
             }
             pause();
         }
-        // A window closed by other means counts as giving up rather than spinning unseen.
+        // The window refuses other ways of closing; should it be gone all the same, the loop
+        // gives up rather than spin unseen.
         if (!frm || frm->Cancelar || gOpenFlag) {
             if (frm)
-                frm->close();
+                frm->unload();
             return reconnected;
         }
     }
@@ -783,7 +790,7 @@ bool DB_Dll::BucleReconexion(int intentos, const QString& routine)
 
 int DB_Dll::lostStatementConnection(int& retries)
 {
-    return recoverLostLink(retries) == vb::Retry ? vb::Retry : vb::Abort;
+    return recoverLostLink(retries, kStatementQuietAttempts) == vb::Retry ? vb::Retry : vb::Abort;
 }
 
 bool DB_Dll::askReconnect() const
@@ -796,11 +803,12 @@ bool DB_Dll::askReconnect() const
     return ui::MsgBox(text, ui::vbYesNo + ui::vbCritical, QStringLiteral("AVISO AL OPERADOR")) == ui::vbYes;
 }
 
-int DB_Dll::recoverLostLink(int& retries)
+int DB_Dll::recoverLostLink(int& retries, int quietAttempts)
 {
-    // One silent reconnect-and-retry per failed step; after that the step's error is reported.
-    while (!ReintentaConectar()) {
-        if (!askReconnect())
+    // A link that stays down is tried a few times before the operator is asked, and then after
+    // every failed attempt. One silent retry of the step per failure; after that its error is reported.
+    for (int failed = 0; !ReintentaConectar();) {
+        if (++failed >= quietAttempts && !askReconnect())
             vb::End();
     }
     return ++retries <= 1 ? int(vb::Retry) : 0;
@@ -808,10 +816,10 @@ int DB_Dll::recoverLostLink(int& retries)
 
 // ---------------------------------------------------------------- lookups
 
-int DB_Dll::lookupFailure(const vb::Error& error, int& retries)
+int DB_Dll::lookupFailure(const vb::Error& error, int& retries, int quietAttempts)
 {
     if (!sharedErrors().empty() && sharedConnectionLost(error)) {
-        if (recoverLostLink(retries) == vb::Retry)
+        if (recoverLostLink(retries, quietAttempts) == vb::Retry)
             return vb::Retry;
     }
     return ui::MsgBox(error.description(), ui::vbAbortRetryIgnore + ui::vbCritical, QStringLiteral("Aviso al Operador"));
@@ -821,7 +829,7 @@ bool DB_Dll::openForLookup(const QString& sql, const ado::ConnectionPtr& cnn, ad
 {
     int retries = 0;
     bool found = false;
-    vb::Trap trap([&](const vb::Error& e) { return lookupFailure(e, retries); });
+    vb::Trap trap([&](const vb::Error& e) { return lookupFailure(e, retries, kRowQuietAttempts); });
     ado::RecordsetPtr rs = LRCS ? *LRCS : ado::Recordset::create();
     if (!rs) {
         rs = ado::Recordset::create();
@@ -890,7 +898,7 @@ vb::Variant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado
             ignored = true;
             return int(vb::Abort);
         }
-        return lookupFailure(e, retries);
+        return lookupFailure(e, retries, kStatementQuietAttempts);
     });
     ado::RecordsetPtr rs = ado::Recordset::create();
     // Ignoring errors must also keep the recordset opening quiet, so it opens here rather

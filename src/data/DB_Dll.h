@@ -173,11 +173,11 @@ private:
     vb::Variant extreme(const QString& sql, const QString& column);
     vb::Variant numberOf(const vb::Variant& value) const;
     int lostStatementConnection(int& retries);
-    int recoverLostLink(int& retries);
+    int recoverLostLink(int& retries, int quietAttempts);
     bool askReconnect() const;
 
     // Lookups.
-    int lookupFailure(const vb::Error& error, int& retries);
+    int lookupFailure(const vb::Error& error, int& retries, int quietAttempts);
     bool openForLookup(const QString& sql, const ado::ConnectionPtr& connection, ado::RecordsetPtr* LRCS,
                        bool soloLectura);
     void openRaising(QString sql, ado::RecordsetPtr& rs);

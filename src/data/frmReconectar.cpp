@@ -1,5 +1,6 @@
 #include "data/frmReconectar.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,6 +42,20 @@ frmReconectar::frmReconectar(QWidget* parent) : QWidget(parent, Qt::Dialog)
     connect(m_reintentar, &QPushButton::clicked, this, [this] { Reintentar = true; });
     resize(420, 140);
     centreOnScreen();
+}
+
+void frmReconectar::unload()
+{
+    m_unloading = true;
+    close();
+}
+
+void frmReconectar::closeEvent(QCloseEvent* event)
+{
+    if (m_unloading)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void frmReconectar::centreOnScreen()

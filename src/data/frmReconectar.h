@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QCloseEvent;
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -23,8 +25,18 @@ public:
     QPushButton* CmdReintentar() const { return m_reintentar; }
     QPushButton* cmdCancelar() const { return m_cancelar; }
 
+    // Closes the window for good; only the loop of attempts does that.
+    void unload();
+
+protected:
+    // The title bar's close button does nothing: only a reconnection or "Cerrar Sistema" ends
+    // the loop, and the loop must stay in sight while it runs.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void centreOnScreen();
+
+    bool m_unloading = false;
 
     QLabel* m_mensaje;
     QProgressBar* m_intentos;

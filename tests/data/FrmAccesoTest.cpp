@@ -189,6 +189,25 @@ TEST_F(LoginWindow, FailedProofShowsItsMessageAndWritesNothing)
     EXPECT_TRUE(db->gServidor.isEmpty());
 }
 
+TEST_F(LoginWindow, TheSecondProofsDiagnosisNamesTheTypedServerAndUser)
+{
+    db->gServidor = QStringLiteral("ANTERIOR");
+    db->gUsuario = QStringLiteral("viejo");
+    data::frmAcceso w;
+    const QString server = demo().folder() + QStringLiteral(":1433");
+    type(w, server, QStringLiteral("NADA"));
+    w.TxtUserId()->setText(QStringLiteral("ana"));
+    dialogs.pushMsgBoxAnswer(ui::vbNo);
+    click(w, "CmdRegistrar");
+
+    ASSERT_EQ(boxes().size(), 2);
+    const auto diagnosis = boxes().first();
+    EXPECT_EQ(diagnosis.title, " Error de Conexion a Base de Datos");
+    EXPECT_TRUE(diagnosis.text.contains("por ejemplo : " + server + "\\BRIXKOR\r\n")) << diagnosis.text.toStdString();
+    EXPECT_TRUE(diagnosis.text.contains("para el usuario ana existe\r\n")) << diagnosis.text.toStdString();
+    EXPECT_EQ(db->gServidor, "ANTERIOR");
+}
+
 TEST_F(LoginWindow, SecondProofWithTheTypedUserRegistersTheDatabaseLogin)
 {
     // The database name as login fails when the file is named in other letter case than the

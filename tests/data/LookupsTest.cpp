@@ -135,9 +135,15 @@ TEST_F(Lookups, ADroppedLinkIsReconnectedSilentlyOnce)
     EXPECT_TRUE(boxes().isEmpty());
     EXPECT_EQ(handed.size(), 2);
 
-    // When the silent reconnect fails too, the operator is asked; Yes tries again.
+    // A first failed reconnect is followed by a second quiet one.
     handed.clear();
     ado::TestHooks::failNextOperations(2);
+    EXPECT_TRUE(db->ExisteEnTabla("TA_USUARIOS", "ADMIN", "Nombre", nullptr, text, "", true));
+    EXPECT_TRUE(boxes().isEmpty());
+
+    // When that fails too, the operator is asked; Yes tries again.
+    handed.clear();
+    ado::TestHooks::failNextOperations(3);
     dialogs.pushMsgBoxAnswer(ui::vbYes);
     EXPECT_TRUE(db->ExisteEnTabla("TA_USUARIOS", "ADMIN", "Nombre", nullptr, text, "", true));
     ASSERT_EQ(boxes().size(), 1);

@@ -131,6 +131,31 @@ TEST_F(Reconnection, CerrarSistemaEndsTheProgram)
     EXPECT_EQ(window(), nullptr);
 }
 
+TEST_F(Reconnection, ClosingTheWindowByTheTitleBarNeitherEndsNorHidesTheLoop)
+{
+    ado::TestHooks::failNextOperations(2 + 6);   // the read, the silent attempt, six attempts of the window
+    dialogs.pushMsgBoxAnswer(ui::vbYes);
+    bool closeTried = false;
+    bool visibleAfterClose = false;
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [&] {
+        data::frmReconectar* f = window();
+        if (f && !closeTried) {
+            closeTried = true;
+            f->close();
+            visibleAfterClose = f->isVisible();
+        }
+    });
+    timer->start();
+    EXPECT_TRUE(readAdmin());
+    delete timer;
+    EXPECT_TRUE(closeTried);
+    EXPECT_TRUE(visibleAfterClose);
+    EXPECT_EQ(window(), nullptr);   // the loop itself unloads it once the link is back
+    EXPECT_TRUE(db->gOpenFlag);
+}
+
 TEST_F(Reconnection, ReintentarStartsAFreshSeries)
 {
     ado::TestHooks::failNextOperations(1000);

@@ -103,10 +103,19 @@ TEST_F(Statements, AServerThatStaysAwayBringsTheQuestionAndNoEndsTheProgram)
                                    + "\r\n\r\nElija SI para reintentar conectarse\r\nElija NO para cerrar la aplicacion\r\n\r\n\r\n");
 }
 
+TEST_F(Statements, FourReconnectionAttemptsAreMadeBeforeTheQuestion)
+{
+    openDemo();
+    ado::TestHooks::failNextOperations(1 + 3);   // the statement and three quiet reconnects
+    run("INSERT INTO TA_USUARIOS (Nombre) VALUES ('quiet')");
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(count("Nombre = 'quiet'"), 1);
+}
+
 TEST_F(Statements, YesToTheQuestionReconnectsOnceTheServerAnswers)
 {
     openDemo();
-    ado::TestHooks::failNextOperations(3);   // the statement, the silent reconnect, one asked reconnect
+    ado::TestHooks::failNextOperations(1 + 4 + 1);   // the statement, four quiet reconnects, one asked
     dialogs.pushMsgBoxAnswer(ui::vbYes);
     dialogs.pushMsgBoxAnswer(ui::vbYes);
     run("INSERT INTO TA_USUARIOS (Nombre) VALUES ('back')");
