@@ -94,8 +94,8 @@ vb::ObjectPtr JsonReader::read()
 }
 
 // Blanks, line ends, parentheses and comments. A lone "/" or "*" outside a comment counts as a
-// blank; "/*" (or "**") opens a block comment that "*/" closes; "//" (or "*/" outside a
-// block) opens a line comment, which nothing but the line end closes.
+// blank; "/*" (or "**") opens a block comment that the first "*/" inside it closes; "//" (or
+// "*/" outside a block) opens a line comment, which nothing but the line end closes.
 void JsonReader::SkipJsonBlanks()
 {
     bool comment = false;
@@ -104,32 +104,28 @@ void JsonReader::SkipJsonBlanks()
     for (; !atEnd(); ++m_pos) {
         const QChar c = current();
         const bool lineEnd = c == u'\r' || c == u'\n';
-        if (comment && !block) {
+        if (block) {
+            // Only an asterisk right before the slash closes: "/* 2 * 3 */" and "/** x **/"
+            // must not run on to the end of the text.
+            if (c == u'/' && pending)
+                block = comment = false;
+            pending = c == u'*';
+        } else if (comment) {
             if (lineEnd)
                 comment = pending = false;
         } else if (lineEnd) {
-            if (!block)
-                pending = false;
+            pending = false;
         } else if (c == u'\t' || c == u' ' || c == u'(' || c == u')') {
             continue;
-        } else if (c == u'/') {
-            if (block) {
-                if (pending)
-                    block = comment = pending = false;
-            } else if (pending) {
-                comment = true;
-                pending = false;
-            } else {
-                pending = true;
-            }
-        } else if (c == u'*') {
+        } else if (c == u'/' || c == u'*') {
             if (pending) {
-                comment = block = true;
+                comment = true;
+                block = c == u'*';
                 pending = false;
             } else {
                 pending = true;
             }
-        } else if (!comment) {
+        } else {
             return;
         }
     }

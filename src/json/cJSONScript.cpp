@@ -224,7 +224,9 @@ QString cJSONScript::switchCase(const vb::Variant& argument)
     for (const vb::Variant& item : *items) {
         if (!asDictionary(item))
             vb::raise(ErrObjectRequired);
-        if (plainText(parameter(item, QStringLiteral("case"))).toLower() == wanted)
+        // A null case equals nothing, not even an empty case value.
+        const vb::Variant itemCase = parameter(item, QStringLiteral("case"));
+        if (!itemCase.isNull() && plainText(itemCase).toLower() == wanted)
             return exec(item, QStringLiteral("return"));
     }
     return defaultOutput;

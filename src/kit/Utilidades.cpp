@@ -18,6 +18,7 @@ namespace kit {
 namespace {
 
 constexpr int kTypeMismatch = 13;
+constexpr int kUnitCodeFormat = 4;
 
 QString twoDigits(int n)
 {
@@ -97,12 +98,21 @@ QString Utilidades::CortarTexto(const QString& text, int length) const
     return text.left(length).leftJustified(length, u' ');
 }
 
+bool Utilidades::isNumberedCode(const QString& code)
+{
+    static const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));
+    return digitsOnly.match(code).hasMatch();
+}
+
 QString Utilidades::FormatearValor(const vb::Variant& value, int formatCode) const
 {
     const QString text = ValorTexto(value);
     if (formatCode <= 0)
         return text;
-    return text.trimmed().rightJustified(formatCode, u' ');
+    const QString code = text.trimmed();
+    if (formatCode == kUnitCodeFormat && isNumberedCode(code))
+        return code.rightJustified(kUnitCodeFormat, u' ');
+    return code;
 }
 
 bool Utilidades::EsElementoDeArreglo(const QObject* control) const

@@ -2,10 +2,12 @@
 // Text, number, date, path, password and window utilities of the maker's library.
 //
 // Stored forms fixed here:
-//   FormatearValor(value, n), n > 0: the trimmed text right-aligned in n columns with blanks
-//     ("1" with code 4 is "   1"), the form in which the suite keeps unit codes, voucher types
-//     (code 4) and article codes (code 25); a longer text is not cut. Without a code (or 0):
-//     the value's ordinary text, as ValorTexto gives it.
+//   FormatearValor(value, code): the trimmed text of a code in the form the suite stores it.
+//     Code 4: numbered codes (units, deposits, types) are kept right-aligned in four columns,
+//     so "1" is "   1"; lettered codes such as the voucher types "RMC" or "OC" are kept as
+//     they are typed. Any other code (25 for articles): the trimmed text, as the lists show it.
+//     A longer text is never cut. Without a code (or 0): the value's ordinary text, as
+//     ValorTexto gives it.
 //   Codificar / Decodificar: see PasswordCodec.h.
 //   FechaFormula: Date(yyyy,mm,dd) of our report formula language.
 //   FechaSQL: the ODBC escape {ts 'yyyy-mm-dd hh:mm:ss'}, read alike by SQL Server and the
@@ -71,6 +73,7 @@ public:
                       const QString& routine = {}, int* answer = nullptr) const;
 
 private:
+    static bool isNumberedCode(const QString& code);
     static vb::Date dateOf(const vb::Variant& value);
     static QString errorPrompt(const vb::Error& error, const QString& routine);
 };

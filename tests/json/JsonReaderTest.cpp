@@ -158,6 +158,17 @@ TEST(JsonReader, ParenthesesAndCommentsAreBlanks)
     EXPECT_EQ(JsonParserErrors(), QString());
 }
 
+TEST(JsonReader, BlockCommentsEndAtTheFirstClosingMark)
+{
+    const QStringList expected{"1", "2"};
+    for (const QString& text : {QStringLiteral("[1, /* 2 * 3 */ 2]"), QStringLiteral("[1, /** note **/ 2]"),
+                                QStringLiteral("[1, /* a * / b */ 2]"), QStringLiteral("[1, /*/ 9 */ 2]"),
+                                QStringLiteral("[1, /* x *\n/ 9 */ 2]")}) {
+        EXPECT_EQ(textsOf(*parseList(text)), expected) << text.toStdString();
+        EXPECT_EQ(JsonParserErrors(), QString()) << text.toStdString();
+    }
+}
+
 TEST(JsonReader, DuplicateKeyStopsTheObject)
 {
     auto object = parseObject(QStringLiteral("{a: 1, a: 2, b: 3}"));

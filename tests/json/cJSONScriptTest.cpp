@@ -171,6 +171,9 @@ TEST_F(ScriptTest, SwitchTakesTheFirstMatchingCase)
     // The item's case is not executed: an object there never matches.
     EXPECT_EQ(eval(QStringLiteral(R"([{"switch": {"case": "x", "default": "d", "items": [{"case": {"return": "x"}, "return": "no"}]}}])")),
               QStringLiteral("d"));
+    // A null case never matches, even when the switch has no case of its own; a missing one does.
+    EXPECT_EQ(eval(QStringLiteral(R"([{"switch": {"default": "d", "items": [{"case": null, "return": "no"}, {"return": "yes"}]}}])")),
+              QStringLiteral("yes"));
 }
 
 TEST_F(ScriptTest, OtherCommandsGiveMarkers)

@@ -78,17 +78,24 @@ TEST(UtilidadesText, cortarTextoGivesExactlyTheWidth)
     EXPECT_EQ(util.CortarTexto("abc", -2), "");
 }
 
-TEST(UtilidadesText, formatearValorRightAlignsToTheCodeWidth)
+TEST(UtilidadesText, formatearValorGivesCodesAsTheSuiteStoresThem)
 {
+    // Numbered unit, deposit and type codes are kept right-aligned in four columns.
     EXPECT_EQ(util.FormatearValor(QString("1"), 4), "   1");
     EXPECT_EQ(util.FormatearValor(QString("  12 "), 4), "  12");
-    EXPECT_EQ(util.FormatearValor(QString("FC"), 4), "  FC");
-    EXPECT_EQ(util.FormatearValor(QString("ABCDE"), 4), "ABCDE");
-    EXPECT_EQ(util.FormatearValor(QString("A-100"), 25).size(), 25);
-    EXPECT_TRUE(util.FormatearValor(QString("A-100"), 25).endsWith(" A-100"));
-    EXPECT_EQ(util.FormatearValor(vb::Variant::null(), 4), "    ");
+    EXPECT_EQ(util.FormatearValor(vb::Variant(3), 4), "   3");
+    EXPECT_EQ(util.FormatearValor(QString("12345"), 4), "12345");
+    // Voucher types are stored as typed: "RMC" in the audit rows must equal C_MV_CPTE.TC.
+    EXPECT_EQ(util.FormatearValor(QString(" RMC"), 4), "RMC");
+    EXPECT_EQ(util.FormatearValor(QString("OC"), 4), "OC");
+    EXPECT_EQ(util.FormatearValor(QString("1A"), 4), "1A");
+    EXPECT_EQ(util.FormatearValor(vb::Variant::null(), 4), "");
+    // Article codes go into filters and rows as the list shows them, never blank-padded.
+    EXPECT_EQ(util.FormatearValor(QString("01-00023"), 25), "01-00023");
+    EXPECT_EQ(util.FormatearValor(QString(" 123 "), 25), "123");
     // No code: the value's own text, untouched.
     EXPECT_EQ(util.FormatearValor(QString(" x "), 0), " x ");
+    EXPECT_EQ(util.FormatearValor(12.5), "12,5");
 }
 
 TEST(UtilidadesText, valorTextoUsesTheRegionalTextOfAValue)
