@@ -18,6 +18,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace commandbar {
 
@@ -723,9 +724,16 @@ bool BarControl::eventFilter(QObject* watched, QEvent* event)
     const int i = slotOf(watched);
     if (i < 0)
         return QWidget::eventFilter(watched, event);
+    // The second press of a double click comes as a double-click event: its release is no
+    // click, or one double click would run a report twice.
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        m_releaseEndsDoubleClick = true;
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint()))
+        const bool second = std::exchange(m_releaseEndsDoubleClick, false);
+        if (!second && static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint()))
             HandleItemClick(i);
         return true;
     }
@@ -754,13 +762,14 @@ void BarControl::HandleItemClick(int i)
 {
     if (!m_settings.enabled || !m_items.inUse(i) || !m_items.at(i).Visible || !m_items.at(i).Enabled)
         return;
-    const QString caption = m_items.at(i).Caption;
     bool checkable = false;
     bool checked = false;
     if (checkState(i, &checkable, &checked) && checkable) {
         storeChecked(i, !checked);
-        emit CheckClick(!checked, caption);
+        emit CheckClick(!checked, m_items.at(i).Caption);
     }
+    // Read after CheckClick: its handler may have renamed the item.
+    const QString caption = m_items.at(i).Caption;
     const int old = m_items.activeIndex();
     m_items.setActiveIndex(i);
     if (old != i)

@@ -260,6 +260,7 @@ private:
     int m_updateLock = 0;
     bool m_refreshPending = false;
     long m_backColor = 0;
+    bool m_releaseEndsDoubleClick = false;
     std::vector<ItemSurface*> m_picItem;
     std::vector<ItemSurface*> m_imgIcon;
     std::vector<QLabel*> m_lblText;

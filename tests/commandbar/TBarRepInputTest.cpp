@@ -21,6 +21,23 @@ void moveOver(QWidget* w)
     QApplication::sendEvent(w, &move);
 }
 
+void sendMouse(QWidget* w, QEvent::Type type)
+{
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+// What the window system delivers for a double click.
+void doubleClick(QWidget* w)
+{
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        sendMouse(w, type);
+}
+
 } // namespace
 
 class BarInput : public BarFixture {
@@ -136,4 +153,30 @@ TEST_F(BarInput, UnhandledClickErrorGoesToTheDialogService)
     ASSERT_EQ(dialogs.prompts().size(), 1);
     EXPECT_TRUE(dialogs.last().text.contains("(91) Sin objeto"));
     EXPECT_EQ(dialogs.last().icon, 16);
+}
+
+TEST_F(BarInput, DoubleClickIsOneClick)
+{
+    doubleClick(bar->itemBox(0));
+    EXPECT_EQ(clicks, QStringList({"Pantalla"}));
+    bar->setImpresoraCheckable(true);
+    doubleClick(bar->captionLabel(1));
+    EXPECT_EQ(checks, QStringList({"True Impresora"}));
+    EXPECT_TRUE(bar->ImpresoraChecked());
+    // The click after a double click counts again.
+    clickOn(bar->itemBox(1));
+    EXPECT_EQ(clicks, QStringList({"Pantalla", "Impresora", "Impresora"}));
+    EXPECT_FALSE(bar->ImpresoraChecked());
+}
+
+TEST_F(BarInput, ClickCarriesTheCaptionAsTheCheckHandlerLeftIt)
+{
+    bar->setCompartirCheckable(true);
+    QObject::connect(bar.get(), &commandbar::TBarRep::CheckClick, [this](bool checked, const QString&) {
+        bar->AddItem("COMPARTIR", checked ? "Compartido" : "Mensaje", "");
+    });
+    clickOn(bar->itemBox(3));
+    clickOn(bar->itemBox(3));
+    EXPECT_EQ(checks, QStringList({"True Mensaje", "False Compartido"}));
+    EXPECT_EQ(clicks, QStringList({"Compartido", "Mensaje"}));
 }
