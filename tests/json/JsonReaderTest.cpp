@@ -104,6 +104,10 @@ TEST(JsonReader, NumbersUseThePointWhateverTheRegionalSettings)
     EXPECT_EQ(textsOf(*parseList(QStringLiteral("[1.5, 1,5, 2e3, -0.25E+1, 12345678901234567890.5]"))),
               (QStringList{"1.5", "1", "5", "2000", "-2.5", "12345678901234567890.5"}));
     EXPECT_EQ(JsonParserErrors(), QString());
+    // Past 28 significant digits the value is rounded, as a decimal conversion does.
+    EXPECT_EQ(textsOf(*parseList(QStringLiteral("[0.12345678901234567890123456789012]"))),
+              QStringList{"0.1234567890123456789012345679"});
+    EXPECT_EQ(JsonParserErrors(), QString());
 }
 
 TEST(JsonReader, MalformedNumbersEndTheList)
@@ -129,6 +133,9 @@ TEST(JsonReader, QuotesAndUnquotedKeys)
     EXPECT_EQ(member(*bare, "name"), QStringLiteral("Ana"));
     auto blanks = parseObject(QStringLiteral("{\"first name\": 1, \"a:b\": 2}"));
     EXPECT_EQ(keysOf(*blanks), (QStringList{"firstname", "a:b"}));
+    EXPECT_EQ(JsonParserErrors(), QString());
+    // Keys differing only in letter case are two keys, not a duplicate.
+    EXPECT_EQ(keysOf(*parseObject(QStringLiteral("{\"id\": 1, \"ID\": 2}"))), (QStringList{"id", "ID"}));
     EXPECT_EQ(JsonParserErrors(), QString());
 }
 
