@@ -57,7 +57,7 @@ BarControl::~BarControl() = default;
 
 void BarControl::initialize()
 {
-    createControls(std::max(DesignSlots - 1, loadedControlsBound()));
+    CreateItemControls(std::max(DesignSlots - 1, loadedControlsBound()));
     CaptureBasePictures();
     ApplyIniFont();
     LayoutItems();
@@ -94,7 +94,7 @@ void BarControl::applyCreationDefaults(float itemHeight, float itemGap, bool imp
 
 // Controls are created once; a second call only prepares them again. New captions take the
 // font of the first one, as loaded control-array elements copy element 0.
-void BarControl::createControls(int upper)
+void BarControl::CreateItemControls(int upper)
 {
     const int first = int(m_picItem.size());
     for (int i = first; i <= upper; ++i)
@@ -194,7 +194,7 @@ void BarControl::ApplyIniFont()
 
 void BarControl::ApplyColorStyle(int nStyle)
 {
-    m_settings.style = ColorStyle::clamp(nStyle);
+    m_settings.style = ColorStyle::ClampStyle(nStyle);
     m_settings.colors = ColorStyle::preset(m_settings.style);
     setOwnBackColor(m_settings.colors.normalBack);
     LayoutItems();
@@ -214,7 +214,7 @@ void BarControl::applyTervo(bool MostrarTitulos, float heightWithCaptions)
 
 int BarControl::ContextTheme() const
 {
-    return ColorStyle::clamp(ModUtilKorBar::ResolveBarStyle(m_settings.contextUserName, m_settings.contextDbName));
+    return ColorStyle::ClampStyle(ModUtilKorBar::ResolveBarStyle(m_settings.contextUserName, m_settings.contextDbName));
 }
 
 void BarControl::setOwnBackColor(long color)
@@ -262,7 +262,7 @@ int BarControl::addItem(const QString& BTag, const QString& BCaption, const QStr
     const int i = m_items.slotForAdd(BTag);
     if (i < 0)
         return -1;
-    createControls(std::max(i, loadedControlsBound()));
+    CreateItemControls(std::max(i, loadedControlsBound()));
     BarItem& item = m_items.at(i);
     item.Key = BarText::trim(BTag);
     SetBasePicture(i, item.Key);
@@ -514,7 +514,7 @@ void BarControl::LayoutItems()
     m_layout = BarLayout::compute(in);
 
     if (!m_layout.separator.isEmpty())
-        m_surface.fillRect(m_layout.separator, ColorStyle::toQColor(ColorStyle::separatorColor(normal)));
+        m_surface.fillRect(m_layout.separator, ColorStyle::toQColor(ColorStyle::SeparatorColor(normal)));
 
     for (int i = 0; i <= loadedControlsBound(); ++i) {
         if (!m_items.shown(i)) {
@@ -561,9 +561,9 @@ void BarControl::PaintItem(int i)
     const long normal = m_settings.colors.normalBack;
     long back = normal;
     if (m_settings.style == 5 && active)
-        back = ColorStyle::shiftColor(normal, -20);
+        back = ColorStyle::ShiftColor(normal, -20);
     if (!usable)
-        back = ColorStyle::shiftColor(normal, -6);
+        back = ColorStyle::ShiftColor(normal, -6);
     const QColor backColor = ColorStyle::toQColor(back);
 
     ItemSurface* box = m_picItem[size_t(i)];
@@ -633,7 +633,7 @@ void BarControl::PlaceItem(int i)
     m_rects[size_t(i)].caption = caption;
     ui::Twips::place(text, caption.left(), caption.top(), caption.width(), caption.height());
     text->setWordWrap(false);
-    text->setText(CaptionFitter::unbreakable(fitter.fit(m_items.at(i).Caption, caption.width() - 20)));
+    text->setText(CaptionFitter::unbreakable(FitCaption(i, m_items.at(i).Caption, caption.width() - 20)));
     text->setVisible(m_settings.showCaptions);
 
     const QRectF bar = BarLayout::accentBarRect(r, caption.bottom());
@@ -658,6 +658,11 @@ void BarControl::PlaceItem(int i)
     m_lblBar[size_t(i)]->raise();
 }
 
+QString BarControl::FitCaption(int i, const QString& text, double maxWidth) const
+{
+    return CaptionFitter(m_lblText[size_t(i)]->font()).fit(text, maxWidth);
+}
+
 void BarControl::DrawCheckMark(int i, long backColor)
 {
     bool checkable = false;
@@ -676,11 +681,11 @@ void BarControl::DrawCheckMark(int i, long backColor)
             return std::vector<QPointF>{{x + 45 + dx, y + 127 + dy}, {x + 85 + dx, y + 167 + dy}, {x + 179 + dx, y + 61 + dy}};
         };
         if (checked) {
-            s.polyline(tick(0, 0), ColorStyle::toQColor(ColorStyle::shiftColor(backColor, -55)));
+            s.polyline(tick(0, 0), ColorStyle::toQColor(ColorStyle::ShiftColor(backColor, -55)));
             s.polyline(tick(-1, -1), Qt::white);
             s.polyline(tick(1, 1), Qt::white);
         } else {
-            s.polyline(tick(-1, -1), ColorStyle::toQColor(ColorStyle::shiftColor(backColor, 34)));
+            s.polyline(tick(-1, -1), ColorStyle::toQColor(ColorStyle::ShiftColor(backColor, 34)));
         }
     }
     target->refresh();
@@ -920,7 +925,7 @@ void BarControl::setTopBotones(float value)
 void BarControl::setIconPixels42()
 {
     m_settings.iconPx = 42;
-    m_settings.iconSize = float(ui::Twips::fromPixels(42));
+    m_settings.iconSize = PixelsToTwips(42);
 }
 
 void BarControl::setImageFolder(const QString& value)
@@ -966,7 +971,7 @@ void BarControl::setEstiloTervo(bool value)
 
 void BarControl::setEstilo(int value)
 {
-    ApplyColorStyle(ColorStyle::clamp(value));
+    ApplyColorStyle(ColorStyle::ClampStyle(value));
     notify(QStringLiteral("Estilo"));
 }
 

@@ -14,6 +14,7 @@
 #include "commandbar/ButtonFlags.h"
 #include "commandbar/DrawingSurface.h"
 
+#include "ui/Twips.h"
 #include "vb/Variant.h"
 
 #include <QImage>
@@ -152,6 +153,11 @@ public:
     QLabel* captionLabel(int i) const { return m_lblText[size_t(i)]; }
     QLabel* badgeLabel(int i) const { return m_lblBadge[size_t(i)]; }
     int UpdateLock() const { return m_updateLock; }
+    int VisibleItemCount() const { return m_items.VisibleItemCount(); }
+
+    // Twips and screen pixels, 15 to a pixel; pixels round halves to even.
+    static float PixelsToTwips(int px) { return float(ui::Twips::fromPixels(px)); }
+    static int TwipsToPixels(float tw) { return ui::Twips::toPixels(tw); }
 
     // Where the bar reports an error that the host's click handler raised; the default shows
     // it through the dialog service.
@@ -186,7 +192,7 @@ protected:
     int addItem(const QString& BTag, const QString& BCaption, const QString& BToolTip);
     void applyTervo(bool MostrarTitulos, float heightWithCaptions);
     // Creates the item controls up to that index; existing ones are prepared again.
-    void createControls(int upper);
+    void CreateItemControls(int upper);
 
     // The rules in which the bars differ.
     // Whether item i takes part in check marks at all, with its state.
@@ -208,6 +214,8 @@ protected:
     void ApplyIniFont();
     void PaintItem(int i);
     void PlaceItem(int i);
+    // The caption as it fits in maxWidth twips, in the caption's font.
+    QString FitCaption(int i, const QString& text, double maxWidth) const;
     void DrawCheckMark(int i, long backColor);
     void PaintItemIcon(int i);
     void ResetItemIcon(int i);

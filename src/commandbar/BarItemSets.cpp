@@ -53,7 +53,7 @@ std::vector<BarItemDefinition> BarItemSets::tabBarItems()
     };
 }
 
-bool BarItemSets::isStandardKey(const QString& key)
+bool BarItemSets::IsStandardKey(const QString& key)
 {
     static const QStringList standard{QStringLiteral("NUEVO"), QStringLiteral("BORRAR"), QStringLiteral("REPORTE"),
                                       QStringLiteral("CONSULTAR"), QStringLiteral("CANCELAR"), QStringLiteral("GRABAR"),

@@ -19,7 +19,7 @@ public:
     static std::vector<BarItemDefinition> tervoSample();
     // The tab bar's full set; only its standard keys start visible.
     static std::vector<BarItemDefinition> tabBarItems();
-    static bool isStandardKey(const QString& key);
+    static bool IsStandardKey(const QString& key);
 };
 
 } // namespace commandbar

@@ -12,7 +12,7 @@ BarItemStore::BarItemStore(int slotTotal, int limit)
 {
 }
 
-int BarItemStore::visibleCount() const
+int BarItemStore::VisibleItemCount() const
 {
     int n = 0;
     for (int i = 0; i < m_count; ++i)

@@ -29,7 +29,7 @@ public:
     const BarItem& at(int i) const { return m_items[size_t(i)]; }
     bool inUse(int i) const { return i >= 0 && i < m_count; }
     bool shown(int i) const { return inUse(i) && at(i).Visible; }
-    int visibleCount() const;
+    int VisibleItemCount() const;
 
     int activeIndex() const { return m_active; }
     int hoverIndex() const { return m_hover; }

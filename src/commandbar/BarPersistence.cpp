@@ -45,7 +45,7 @@ void BarPersistence::readLayout(BarSettings& s, const PropertyBag& store, const 
 void BarPersistence::readIcons(BarSettings& s, const PropertyBag& store)
 {
     s.iconSize = store.readSingle(QStringLiteral("IconSize"), 480);
-    s.iconPx = store.readInteger(QStringLiteral("IconPx"), std::int16_t(ui::Twips::toPixels(s.iconSize)));
+    s.iconPx = store.readInteger(QStringLiteral("IconPx"), std::int16_t(BarControl::TwipsToPixels(s.iconSize)));
     s.iconPx = store.readInteger(QStringLiteral("TamanoIcono"), std::int16_t(s.iconPx));
 }
 

@@ -21,14 +21,14 @@ public:
     static long fromQColor(const QColor& color) { return rgb(color.red(), color.green(), color.blue()); }
 
     // 1 to 5 as given, anything else is style 2.
-    static int clamp(int style);
+    static int ClampStyle(int style);
     static BarColors preset(int style);
     // The compact dark look.
     static BarColors tervo();
 
-    static int clampByte(long n);
-    static long shiftColor(long color, int delta);
-    static long separatorColor(long normalBack) { return shiftColor(normalBack, 28); }
+    static int ClampByte(long n);
+    static long ShiftColor(long color, int delta);
+    static long SeparatorColor(long normalBack) { return ShiftColor(normalBack, 28); }
 
     // A skin number of the INI file (0 to 99) as a style: n + 1 for 0 to 4, else 2.
     static int fromSkinNumber(int skin);

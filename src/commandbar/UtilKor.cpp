@@ -154,12 +154,12 @@ bool UtilKor::ItemHasIcon(int i) const
 void UtilKor::AppendItemFromTag(const QString& key, const QString& defaultCaption, const QString& toolTip)
 {
     const int i = m_items.appendSlot();
-    createControls(std::max(i, loadedControlsBound()));
+    CreateItemControls(std::max(i, loadedControlsBound()));
     BarItem& item = m_items.at(i);
     item.Key = key;
     item.Caption = defaultCaption;
     item.ToolTip = toolTip;
-    item.Visible = BarItemSets::isStandardKey(key);
+    item.Visible = BarItemSets::IsStandardKey(key);
     item.Enabled = true;
     item.Badge = 0;
     ui::Control::setTag(itemBox(i), defaultCaption);
@@ -313,7 +313,7 @@ void UtilKor::DrawAttentionDot(int i, long back)
     DrawingSurface& s = target->surface();
     const double x = std::max(70.0, s.scaleWidth() - 70 - 28);
     const double y = 98;
-    s.fillCircle(QPointF(x + 10, y + 10), 70, ColorStyle::toQColor(ColorStyle::shiftColor(back, -45)));
+    s.fillCircle(QPointF(x + 10, y + 10), 70, ColorStyle::toQColor(ColorStyle::ShiftColor(back, -45)));
     s.fillCircle(QPointF(x, y), 70, ColorStyle::toQColor(m_items.at(i).AttentionColor));
     target->refresh();
 }
@@ -336,7 +336,7 @@ void UtilKor::setSeparacionBotones(float value)
 void UtilKor::setIconPixels(int pixels)
 {
     m_settings.iconPx = pixels < 1 ? 42 : pixels;
-    m_settings.iconSize = float(ui::Twips::fromPixels(m_settings.iconPx));
+    m_settings.iconSize = PixelsToTwips(m_settings.iconPx);
 }
 
 void UtilKor::setIconSize(float value)
@@ -344,7 +344,7 @@ void UtilKor::setIconSize(float value)
     if (value <= 0)
         return;
     m_settings.iconSize = value;
-    const int pixels = ui::Twips::toPixels(value);
+    const int pixels = TwipsToPixels(value);
     m_settings.iconPx = pixels < 1 ? 42 : pixels;
     LayoutItems();
     notify(QStringLiteral("IconSize"));

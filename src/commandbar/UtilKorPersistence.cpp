@@ -36,7 +36,7 @@ const BarPersistenceRules& UtilKorPersistence::rules()
             BarSettings& s = static_cast<UtilKor&>(bar).m_settings;
             if (s.iconPx < 1)
                 s.iconPx = 42;
-            s.iconSize = float(ui::Twips::fromPixels(s.iconPx));
+            s.iconSize = BarControl::PixelsToTwips(s.iconPx);
         },
         true,
         {{QStringLiteral("ItemGap"), 0.0f}, {QStringLiteral("ButtonGap"), 0.0f}, {QStringLiteral("SeparacionBotones"), 0.0f}},

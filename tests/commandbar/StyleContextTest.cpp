@@ -131,3 +131,13 @@ TEST_F(StyleContext, NewBarTakesTheContextStyle)
     EXPECT_EQ(bar.Estilo(), 3);
     EXPECT_EQ(bar.NormalBackColor(), commandbar::ColorStyle::rgb(160, 155, 135));
 }
+
+TEST(TwipConversions, FifteenTwipsAPixelHalvesToEven)
+{
+    using commandbar::BarControl;
+    EXPECT_EQ(BarControl::TwipsToPixels(225), 15);
+    EXPECT_EQ(BarControl::PixelsToTwips(42), 630);
+    EXPECT_EQ(BarControl::TwipsToPixels(337.5f), 22);   // 22.5 pixels
+    EXPECT_EQ(BarControl::TwipsToPixels(352.5f), 24);   // 23.5 pixels
+    EXPECT_EQ(BarControl::TwipsToPixels(7), 0);
+}

@@ -140,6 +140,7 @@ TEST_F(BarItems, HidingOrDisablingClearsActiveAndHover)
     bar->SetActive("CERRAR");
     bar->SetItemVisible("CERRAR", false);
     EXPECT_EQ(bar->ActiveIndex(), -1);
+    EXPECT_EQ(bar->VisibleItemCount(), 4);          // the disabled item is still in view
 }
 
 TEST_F(BarItems, UpdateLockDefersTheLayoutToItsEnd)

@@ -44,7 +44,7 @@ TEST_F(BarPainting, ResizingLaysTheBarOutAgain)
 TEST_F(BarPainting, SeparatorBandIsPaintedOnTheBarSurface)
 {
     makeBar(3000, 990);
-    const QColor band = ColorStyle::toQColor(ColorStyle::separatorColor(bar->NormalBackColor()));
+    const QColor band = ColorStyle::toQColor(ColorStyle::SeparatorColor(bar->NormalBackColor()));
     const QColor normal = ColorStyle::toQColor(bar->NormalBackColor());
     EXPECT_EQ(bar->barSurface().pixel(190, 65), band);
     EXPECT_EQ(bar->barSurface().pixel(190, 63), normal);
@@ -73,7 +73,7 @@ TEST_F(BarPainting, CaptionsFollowShowCaptions)
 TEST_F(BarPainting, DisabledBarGreysEveryItem)
 {
     bar->setEnabled(false);
-    const QColor dim = ColorStyle::toQColor(ColorStyle::shiftColor(bar->NormalBackColor(), -6));
+    const QColor dim = ColorStyle::toQColor(ColorStyle::ShiftColor(bar->NormalBackColor(), -6));
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(captionColor(bar->captionLabel(i)), QColor(138, 138, 138));
         EXPECT_EQ(bar->itemBox(i)->surface().backColor(), dim);
@@ -101,7 +101,7 @@ TEST_F(BarPainting, CheckMarkFollowsCheckableAndChecked)
 
     bar->setImpresoraCheckable(true);
     EXPECT_GT(countInCorner(s, QColor(238, 238, 238)), 0);
-    EXPECT_GT(countInCorner(s, ColorStyle::toQColor(ColorStyle::shiftColor(backRgb, 34))), 0);
+    EXPECT_GT(countInCorner(s, ColorStyle::toQColor(ColorStyle::ShiftColor(backRgb, 34))), 0);
     EXPECT_EQ(countInCorner(s, Qt::white), 0);
 
     bar->setImpresoraChecked(true);
@@ -126,14 +126,14 @@ TEST_F(BarPainting, CheckItemNeverShowsAsActive)
 
 TEST(ColorStyles, PresetsClampAndShift)
 {
-    EXPECT_EQ(ColorStyle::clamp(0), 2);
-    EXPECT_EQ(ColorStyle::clamp(6), 2);
+    EXPECT_EQ(ColorStyle::ClampStyle(0), 2);
+    EXPECT_EQ(ColorStyle::ClampStyle(6), 2);
     EXPECT_EQ(ColorStyle::preset(0).normalBack, ColorStyle::rgb(42, 42, 42));
     EXPECT_EQ(ColorStyle::preset(6).activeBack, ColorStyle::rgb(59, 59, 59));
     EXPECT_EQ(ColorStyle::preset(1).activeBar, ColorStyle::rgb(170, 205, 245));
     EXPECT_EQ(ColorStyle::preset(4).normalBack, ColorStyle::rgb(135, 133, 150));
-    EXPECT_EQ(ColorStyle::shiftColor(ColorStyle::rgb(250, 10, 128), 20), ColorStyle::rgb(255, 30, 148));
-    EXPECT_EQ(ColorStyle::shiftColor(ColorStyle::rgb(250, 10, 128), -20), ColorStyle::rgb(230, 0, 108));
+    EXPECT_EQ(ColorStyle::ShiftColor(ColorStyle::rgb(250, 10, 128), 20), ColorStyle::rgb(255, 30, 148));
+    EXPECT_EQ(ColorStyle::ShiftColor(ColorStyle::rgb(250, 10, 128), -20), ColorStyle::rgb(230, 0, 108));
     EXPECT_EQ(ColorStyle::toQColor(ColorStyle::rgb(1, 2, 3)), QColor(1, 2, 3));
 }
 
