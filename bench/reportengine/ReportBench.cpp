@@ -1,7 +1,9 @@
 // Renders a long grouped report of the demo database to PDF through the database layer and prints
 // its speed, its memory and the time of the bare query over the same rows.
-// Usage: bench_reportengine [documents] [font size in points] [output.pdf]
+// Usage: bench_reportengine [documents] [font size in points] [output.pdf] [recordset]
 // A larger font gives more pages from the same rows (the memory goal is stated in pages).
+// "recordset" reads each pass through a Recordset (all rows held) instead of the forward-only
+// reader, for comparison.
 #include "ado/Connection.h"
 #include "demo/DemoFixture.h"
 #include "reportengine/AdoRowSource.h"
@@ -35,6 +37,53 @@ long residentKilobytes()
     }
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
+
+// Peak resident memory since resetPeak(), in KB (Linux: VmHWM, reset through clear_refs), so
+// that building the demo database does not count.
+long peakSinceReset()
+{
+    long kb = 0;
+    if (FILE* f = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, f))
+            if (std::sscanf(line, "VmHWM: %ld", &kb) == 1)
+                break;
+        std::fclose(f);
+    }
+    return kb;
+}
+
+void resetPeak()
+{
+    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", f);
+        std::fclose(f);
+    }
+}
+
+// The way passes were read before the forward-only reader: every row held from the open.
+class RecordsetSource : public rpt::RowSource {
+public:
+    RecordsetSource(const ado::ConnectionPtr& connection, const QString& sql, std::size_t columns)
+        : m_rows(ado::Recordset::create()), m_columns(columns)
+    {
+        m_rows->Open(sql, connection, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdText);
+    }
+    bool next(std::vector<rpt::FormulaValue>& row) override
+    {
+        if (m_rows->Eof())
+            return false;
+        row.resize(m_columns);
+        for (std::size_t i = 0; i < m_columns; ++i)
+            row[i] = rpt::AdoRowSource::value(m_rows->Fields()->Item(int(i))->Value());
+        m_rows->MoveNext();
+        return true;
+    }
+
+private:
+    ado::RecordsetPtr m_rows;
+    std::size_t m_columns;
+};
 
 QByteArray definition(double fontSize)
 {
@@ -81,7 +130,7 @@ int main(int argc, char** argv)
     const int documents = argc > 1 ? std::atoi(argv[1]) : 100000;
     const double fontSize = argc > 2 ? std::atof(argv[2]) : 7.0;
     QTemporaryDir dir;
-    const QString pdf = argc > 3 ? QString::fromLocal8Bit(argv[3]) : dir.filePath(QStringLiteral("bench.pdf"));
+    const QString pdf = argc > 3 && argv[3][0] ? QString::fromLocal8Bit(argv[3]) : dir.filePath(QStringLiteral("bench.pdf"));
 
     QElapsedTimer timer;
     timer.start();
@@ -89,10 +138,15 @@ int main(int argc, char** argv)
     std::printf("demo database    %d documents in %.2f s\n", documents, timer.nsecsElapsed() / 1e9);
     auto connection = ado::Connection::create();
     connection->Open(demo.connectionString());
-    const rpt::QueryRunner runner = rpt::AdoRowSource::runner(connection);
+    const bool recordset = argc > 4 && QByteArray(argv[4]) == "recordset";
+    const rpt::QueryRunner runner = recordset
+        ? rpt::QueryRunner([connection](const QString& sql, std::size_t columns) -> std::unique_ptr<rpt::RowSource> {
+              return std::make_unique<RecordsetSource>(connection, sql, columns);
+          })
+        : rpt::AdoRowSource::runner(connection);
     const long residentBefore = residentKilobytes();
 
-    rpt::ReportJob job(connection);
+    rpt::ReportJob job(runner);
     job.setDefinition(rpt::DefinitionReader::readText(definition(fontSize)));
     job.setDestination(rpt::ReportJob::Destination::PdfFile, pdf);
     // Resident memory while painting, at the page counts the memory goal names.
@@ -103,9 +157,11 @@ int main(int argc, char** argv)
         return true;
     });
 
+    resetPeak();
     timer.restart();
     const rpt::ReportPrinter::Outcome out = job.run();
     const double seconds = timer.nsecsElapsed() / 1e9;
+    const long reportPeak = peakSinceReset();
 
     long long queryRows = 0;
     const double query = bareQuerySeconds(rpt::ReportModel(job.definition()), runner, queryRows);
@@ -115,7 +171,9 @@ int main(int argc, char** argv)
     std::printf("rows per second  %.0f\n", out.rows / seconds);
     std::printf("pages per second %.1f (goal >= 100)\n", out.pages / seconds);
     std::printf("bare query       %.3f s for %lld rows\n", query, queryRows);
-    std::printf("peak memory      %ld KB\n", peakKilobytes());
+    std::printf("rows read by     %s\n", recordset ? "Recordset" : "forward-only reader");
+    std::printf("peak memory      %ld KB (whole process)\n", peakKilobytes());
+    std::printf("report peak      %ld KB (+%ld KB over the resident memory before it)\n", reportPeak, reportPeak - residentBefore);
     std::printf("resident memory  %ld KB before the report\n", residentBefore);
     for (const auto& [page, kb] : residentAt)
         std::printf("  at page %-6d %ld KB\n", page, kb);
