@@ -105,18 +105,15 @@ void BarControl::CreateItemControls(int upper)
         controlsCreated(upper);
 }
 
+// The item controls carry their slot index but no control name: they are the bar's own, and
+// a walk over the host window's controls (saved states, skin fonts) must see the bar alone.
 void BarControl::createSlotControls(int i)
 {
     auto* box = new ItemSurface(this);
-    ui::Control::declare(box, QStringLiteral("PicItem"), i);
     auto* icon = new ItemSurface(this);
-    ui::Control::declare(icon, QStringLiteral("ImgIcon"), i);
     auto* text = new QLabel(this);
-    ui::Control::declare(text, QStringLiteral("LblText"), i);
     auto* badge = new QLabel(this);
-    ui::Control::declare(badge, QStringLiteral("LblBadge"), i);
     auto* bar = new QLabel(this);
-    ui::Control::declare(bar, QStringLiteral("LblBar"), i);
     box->resize(ui::Twips::toPixels(840), ui::Twips::toPixels(720));
     if (!m_lblText.empty())
         text->setFont(m_lblText[0]->font());
@@ -128,6 +125,7 @@ void BarControl::createSlotControls(int i)
     m_rects.emplace_back();
     m_shownIcon.emplace_back();
     for (QWidget* w : std::initializer_list<QWidget*>{box, icon, text, badge, bar}) {
+        ui::Control::setIndex(w, i);
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }

@@ -1,6 +1,7 @@
 #include "BarFixture.h"
 
 #include "commandbar/BarKeys.h"
+#include "ui/Control.h"
 #include "vb/Error.h"
 
 using cbartest::BarFixture;
@@ -192,4 +193,18 @@ TEST_F(BarItems, SampleSetReplacesTheItems)
     bar->LoadDefaultItems();
     EXPECT_EQ(bar->items().at(3).Caption, "Mensaje");
     EXPECT_EQ(bar->ItemCount(), 5);
+}
+
+TEST(BarOnAWindow, TheWindowsControlWalkSeesTheBarNotItsItemControls)
+{
+    cbartest::FakeEnvironment env;
+    QWidget window;
+    auto* title = new QLabel(&window);
+    ui::Control::declare(title, "LblTitulo");
+    auto* bar = new commandbar::TBarRep(&window);
+    ui::Control::declare(bar, "TBarRep1");
+    bar->InitProperties();
+    EXPECT_EQ(ui::Control::controls(&window), QList<QObject*>({title, bar}));
+    EXPECT_EQ(ui::Control::typeName(bar), "TBarRep");
+    EXPECT_EQ(ui::Control::index(bar->captionLabel(4)), 4);   // slots still know their index
 }
