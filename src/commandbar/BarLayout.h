@@ -52,7 +52,7 @@ public:
     static bool isHorizontal(const BarLayoutInput& in);
     static BarLayoutResult compute(const BarLayoutInput& in);
 
-    // Pieces of one item around its box r.
+    // The controls of one item around its box r.
     static constexpr double CaptionExtra = 45;
     static constexpr double CaptionMinimum = 400;
     static constexpr double CaptionOverlap = 12;

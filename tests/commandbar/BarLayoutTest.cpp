@@ -92,7 +92,7 @@ TEST(BarLayout, GroupGapOpensAfterTheBreakItemWhateverItsCase)
     EXPECT_EQ(BarLayout::compute(in).items[2].left(), 2040);
 }
 
-TEST(BarLayout, ItemPiecesAroundTheBox)
+TEST(BarLayout, ItemControlsAroundTheBox)
 {
     const QRectF r(120, -50, 840, 720);
     EXPECT_EQ(BarLayout::captionHeight(200), 400);
