@@ -4,6 +4,8 @@
 // work on the machine disturbs the figure less.
 // Usage: bench_ado [rows] (1,000,000 by default).
 
+#include "ProcessMemory.h"
+
 #include <ado/Connection.h>
 #include <ado/SqliteSupport.h>
 
@@ -11,7 +13,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -105,45 +106,12 @@ double readerRate(const ado::ConnectionPtr& cn, long long& check)
     return rows / seconds;
 }
 
-long residentKilobytes()
-{
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(f);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-// Peak resident memory since the last reset, in KB (Linux: VmHWM, reset through clear_refs).
-long peakSinceReset()
-{
-    long kb = 0;
-    if (FILE* f = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, f))
-            if (std::sscanf(line, "VmHWM: %ld", &kb) == 1)
-                break;
-        std::fclose(f);
-    }
-    return kb;
-}
-
-void resetPeak()
-{
-    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
-}
-
 long peakGrowthOf(const std::function<void()>& read)
 {
-    const long before = residentKilobytes();
-    resetPeak();
+    const long before = ProcessMemory::resident();
+    ProcessMemory::resetPeak();
     read();
-    return peakSinceReset() - before;
+    return ProcessMemory::peak() - before;
 }
 
 } // namespace

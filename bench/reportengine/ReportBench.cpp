@@ -4,6 +4,7 @@
 // A larger font gives more pages from the same rows (the memory goal is stated in pages).
 // "recordset" reads each pass through a Recordset (all rows held) instead of the forward-only
 // reader, for comparison.
+#include "ProcessMemory.h"
 #include "ado/Connection.h"
 #include "demo/DemoFixture.h"
 #include "reportengine/AdoRowSource.h"
@@ -15,51 +16,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <map>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
-
-long peakKilobytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-long residentKilobytes()
-{
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(f);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-// Peak resident memory since resetPeak(), in KB (Linux: VmHWM, reset through clear_refs), so
-// that building the demo database does not count.
-long peakSinceReset()
-{
-    long kb = 0;
-    if (FILE* f = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, f))
-            if (std::sscanf(line, "VmHWM: %ld", &kb) == 1)
-                break;
-        std::fclose(f);
-    }
-    return kb;
-}
-
-void resetPeak()
-{
-    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
-}
 
 // The way passes were read before the forward-only reader: every row held from the open.
 class RecordsetSource : public rpt::RowSource {
@@ -144,7 +102,7 @@ int main(int argc, char** argv)
               return std::make_unique<RecordsetSource>(connection, sql, columns);
           })
         : rpt::AdoRowSource::runner(connection);
-    const long residentBefore = residentKilobytes();
+    const long residentBefore = ProcessMemory::resident();
 
     rpt::ReportJob job(runner);
     job.setDefinition(rpt::DefinitionReader::readText(definition(fontSize)));
@@ -153,15 +111,15 @@ int main(int argc, char** argv)
     std::map<int, long> residentAt;
     job.setProgressHandler([&](int done, int total) {
         if (total > 0 && (done == 1 || done == 1000 || done == 10000 || done == total))
-            residentAt[done] = residentKilobytes();
+            residentAt[done] = ProcessMemory::resident();
         return true;
     });
 
-    resetPeak();
+    ProcessMemory::resetPeak();
     timer.restart();
     const rpt::ReportPrinter::Outcome out = job.run();
     const double seconds = timer.nsecsElapsed() / 1e9;
-    const long reportPeak = peakSinceReset();
+    const long reportPeak = ProcessMemory::peak();
 
     long long queryRows = 0;
     const double query = bareQuerySeconds(rpt::ReportModel(job.definition()), runner, queryRows);
@@ -172,7 +130,6 @@ int main(int argc, char** argv)
     std::printf("pages per second %.1f (goal >= 100)\n", out.pages / seconds);
     std::printf("bare query       %.3f s for %lld rows\n", query, queryRows);
     std::printf("rows read by     %s\n", recordset ? "Recordset" : "forward-only reader");
-    std::printf("peak memory      %ld KB (whole process)\n", peakKilobytes());
     std::printf("report peak      %ld KB (+%ld KB over the resident memory before it)\n", reportPeak, reportPeak - residentBefore);
     std::printf("resident memory  %ld KB before the report\n", residentBefore);
     for (const auto& [page, kb] : residentAt)
