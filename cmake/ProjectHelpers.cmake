@@ -6,21 +6,14 @@ function(rpq_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
 endfunction()
 
-# rpq_test(name SOURCES ... DEPENDS ... [OWN_MAIN]): one GoogleTest executable, registered with
-# CTest. Unless OWN_MAIN is given it links the shared main of tests/support: headless Qt, the
-# Argentine regional settings, and an End hook that throws.
+# rpq_test(name SOURCES ... DEPENDS ...): one GoogleTest executable, registered with CTest, on
+# the shared main of tests/support: headless Qt, the Argentine regional settings, and an End
+# hook that throws.
 function(rpq_test name)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock)
-  list(FILTER ARG_SOURCES INCLUDE REGEX "(^|/)(main|TestMain)\\.cpp$")
-  if(ARG_SOURCES)
-    set(ARG_OWN_MAIN TRUE)
-  endif()
-  if(NOT ARG_OWN_MAIN)
-    target_link_libraries(${name} PRIVATE rpq_testmain)
-  endif()
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} rpq_testmain GTest::gtest GTest::gmock)
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
     DISCOVERY_TIMEOUT 60

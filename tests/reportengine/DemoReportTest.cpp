@@ -1,5 +1,5 @@
 // Reports run over the demo suite database through the database layer.
-#include "DemoDatabase.h"
+#include "SharedDemoDatabase.h"
 #include "PdfText.h"
 #include "reportengine/AdoRowSource.h"
 #include "reportengine/BandStream.h"
@@ -67,7 +67,7 @@ QString money(double v)
 
 QueryRunner demoRunner()
 {
-    return AdoRowSource::runner(DemoDatabase::shared().connection());
+    return AdoRowSource::runner(SharedDemoDatabase::shared().connection());
 }
 
 } // namespace
@@ -75,7 +75,7 @@ QueryRunner demoRunner()
 // Group footers and the closing total of the PDF, read back as text, against sums the database makes.
 TEST(DemoReport, PdfGroupTotalsMatchTheDatabaseSums)
 {
-    const DemoDatabase& db = DemoDatabase::shared();
+    const SharedDemoDatabase& db = SharedDemoDatabase::shared();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("remitos.pdf"));
     ReportJob job(db.connection());
@@ -136,7 +136,7 @@ TEST(DemoReport, PushdownSelectsTheSameRowsAsTheEvaluator)
         QStringLiteral("{C_MV_CPTE.FechaEntrega} IN Date(2023,02,01) TO Date(2023,08,31) OR {C_MV_CPTE.Cuenta} IN '21100003' TO '21100006'"),
     };
     const QueryRunner runner = demoRunner();
-    const int all = int(DemoDatabase::shared().column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE")).first().toInt());
+    const int all = int(SharedDemoDatabase::shared().column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE")).first().toInt());
     bool someFilter = false;
     for (const QString& s : selections) {
         const ReportModel pushed(demoDefinition(s));
@@ -157,12 +157,12 @@ namespace {
 // The database's own answer to a hand-written WHERE, in the report's order.
 QStringList idsWhere(const QString& where)
 {
-    return DemoDatabase::shared().column(QStringLiteral("SELECT IdComprobante FROM C_MV_CPTE WHERE %1 ORDER BY Cuenta, IdComprobante").arg(where));
+    return SharedDemoDatabase::shared().column(QStringLiteral("SELECT IdComprobante FROM C_MV_CPTE WHERE %1 ORDER BY Cuenta, IdComprobante").arg(where));
 }
 
 QStringList distinctValues(const QString& column, const QString& where)
 {
-    return DemoDatabase::shared().column(QStringLiteral("SELECT DISTINCT %1 FROM C_MV_CPTE WHERE %2 ORDER BY %1").arg(column, where));
+    return SharedDemoDatabase::shared().column(QStringLiteral("SELECT DISTINCT %1 FROM C_MV_CPTE WHERE %2 ORDER BY %1").arg(column, where));
 }
 
 } // namespace
@@ -172,7 +172,7 @@ QStringList distinctValues(const QString& column, const QString& where)
 TEST(DemoReport, WindowSelectionFormulasSelectTheRightRows)
 {
     // The bounds come from one row that the selection must keep.
-    const auto sample = DemoDatabase::shared().rows(QStringLiteral(
+    const auto sample = SharedDemoDatabase::shared().rows(QStringLiteral(
         "SELECT TOP 1 Cuenta, UNEGOCIO, Usuario FROM C_MV_CPTE WHERE TC = 'RMC' AND FINALIZADO = 0 AND Anulada = 0"
         " AND UNEGOCIO IS NOT NULL AND Usuario IS NOT NULL AND Fecha >= '2023-02-01' AND Fecha <= '2024-11-30' ORDER BY IdComprobante"));
     const QStringList units = distinctValues(QStringLiteral("UNEGOCIO"), QStringLiteral("UNEGOCIO IS NOT NULL"));
@@ -217,8 +217,8 @@ TEST(DemoReport, JobOpensItsConnectionTextAndReportsDatabaseFaults)
     job.setDestination(ReportJob::Destination::PdfFile, dir.filePath(QStringLiteral("a.pdf")));
     EXPECT_THROW(job.run(), ReportError);                       // no connection given
 
-    job.setConnectionString(DemoDatabase::shared().connectionString());
-    const long long documents = DemoDatabase::shared().column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE WHERE TC = 'OC'")).first().toLongLong();
+    job.setConnectionString(SharedDemoDatabase::shared().connectionString());
+    const long long documents = SharedDemoDatabase::shared().column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE WHERE TC = 'OC'")).first().toLongLong();
     EXPECT_EQ(job.run().rows, documents);
     EXPECT_EQ(job.run().rows, documents);                      // the same connection serves a second run
 
@@ -228,7 +228,7 @@ TEST(DemoReport, JobOpensItsConnectionTextAndReportsDatabaseFaults)
     ReportDefinition wrong = demoDefinition();
     wrong.tables[0].fields << QStringLiteral("NoSuchColumn");
     wrong.columns[2].value = QStringLiteral("{C_MV_CPTE.NoSuchColumn}");
-    ReportJob broken(DemoDatabase::shared().connection());
+    ReportJob broken(SharedDemoDatabase::shared().connection());
     broken.setDefinition(wrong);
     broken.setDestination(ReportJob::Destination::PdfFile, dir.filePath(QStringLiteral("b.pdf")));
     try {
@@ -268,7 +268,7 @@ TEST(DemoReport, SubreportLinesFollowTheirDocument)
             seen << document + u':' + b.cells[1] + u':' + b.cells[0];
     }
     QStringList expected;
-    for (const auto& row : DemoDatabase::shared().rows(QStringLiteral(
+    for (const auto& row : SharedDemoDatabase::shared().rows(QStringLiteral(
              "SELECT i.IdComprobante, i.Item, i.IdArticulo FROM C_MV_CPTEINSUMOS i WHERE i.TC = 'OC' AND i.Cantidad > 2"
              " ORDER BY i.IdComprobante, i.Item")))
         expected << row[0].toString() + u':' + row[1].toString() + u':' + row[2].toString();

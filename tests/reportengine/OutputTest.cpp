@@ -1,5 +1,5 @@
 // The printer path, the preview's navigation and its save-as-PDF, over the demo database.
-#include "DemoDatabase.h"
+#include "SharedDemoDatabase.h"
 #include "PdfText.h"
 #include "reportengine/AdoRowSource.h"
 #include "reportengine/DefinitionReader.h"
@@ -33,12 +33,12 @@ std::shared_ptr<ReportModel> documentList()
 
 QueryRunner demoRunner()
 {
-    return AdoRowSource::runner(DemoDatabase::shared().connection());
+    return AdoRowSource::runner(SharedDemoDatabase::shared().connection());
 }
 
 QString firstId()
 {
-    return DemoDatabase::shared().column(QStringLiteral("SELECT TOP 1 IdComprobante FROM C_MV_CPTE ORDER BY TC, IdComprobante")).first();
+    return SharedDemoDatabase::shared().column(QStringLiteral("SELECT TOP 1 IdComprobante FROM C_MV_CPTE ORDER BY TC, IdComprobante")).first();
 }
 
 } // namespace
@@ -62,13 +62,13 @@ TEST(ReportOutput, PrinterPathWritesEveryPageToItsOutputFile)
     ASSERT_EQ(pages.size(), done.pages);
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Hoja 2/%1").arg(done.pages)));
     EXPECT_TRUE(pages[0].contains(firstId()));
-    const long long documents = DemoDatabase::shared().column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE")).first().toLongLong();
+    const long long documents = SharedDemoDatabase::shared().column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE")).first().toLongLong();
     EXPECT_EQ(done.rows, documents);
 }
 
 TEST(ReportOutput, UnknownPrinterIsAnError)
 {
-    ReportJob job(DemoDatabase::shared().connection());
+    ReportJob job(SharedDemoDatabase::shared().connection());
     job.setDefinition(documentList()->definition());
     job.setDestination(ReportJob::Destination::Printer, QStringLiteral("No existe esta impresora"));
     EXPECT_THROW(job.run(), ReportError);

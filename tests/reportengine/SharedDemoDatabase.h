@@ -7,9 +7,9 @@
 #include <QStringList>
 #include <vector>
 
-class DemoDatabase {
+class SharedDemoDatabase {
 public:
-    static DemoDatabase& shared();     // built on first use, 300 documents
+    static SharedDemoDatabase& shared();     // built on first use, 300 documents
 
     const ado::ConnectionPtr& connection() const { return m_connection; }
     QString connectionString() const { return m_fixture.connectionString(); }
@@ -19,7 +19,7 @@ public:
     void execute(const QString& sql) const;
 
 private:
-    DemoDatabase();
+    SharedDemoDatabase();
     DemoFixture m_fixture;
     ado::ConnectionPtr m_connection;
 };

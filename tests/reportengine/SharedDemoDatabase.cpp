@@ -1,17 +1,17 @@
-#include "DemoDatabase.h"
+#include "SharedDemoDatabase.h"
 
-DemoDatabase& DemoDatabase::shared()
+SharedDemoDatabase& SharedDemoDatabase::shared()
 {
-    static DemoDatabase db;
+    static SharedDemoDatabase db;
     return db;
 }
 
-DemoDatabase::DemoDatabase() : m_fixture(300, 11), m_connection(ado::Connection::create())
+SharedDemoDatabase::SharedDemoDatabase() : m_fixture(300, 11), m_connection(ado::Connection::create())
 {
     m_connection->Open(m_fixture.connectionString());
 }
 
-std::vector<std::vector<vb::Variant>> DemoDatabase::rows(const QString& sql) const
+std::vector<std::vector<vb::Variant>> SharedDemoDatabase::rows(const QString& sql) const
 {
     auto rs = ado::Recordset::create();
     rs->Open(sql, m_connection);
@@ -25,7 +25,7 @@ std::vector<std::vector<vb::Variant>> DemoDatabase::rows(const QString& sql) con
     return out;
 }
 
-QStringList DemoDatabase::column(const QString& sql) const
+QStringList SharedDemoDatabase::column(const QString& sql) const
 {
     QStringList out;
     for (const auto& row : rows(sql))
@@ -33,7 +33,7 @@ QStringList DemoDatabase::column(const QString& sql) const
     return out;
 }
 
-void DemoDatabase::execute(const QString& sql) const
+void SharedDemoDatabase::execute(const QString& sql) const
 {
     m_connection->Execute(sql);
 }
