@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
+namespace demo {
+
 std::optional<int> Cuit::checkDigit(const std::string &tenDigits)
 {
     static constexpr std::array<int, 10> weights{5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
@@ -50,3 +52,5 @@ std::string Cuit::format(int prefix, long number)
     std::snprintf(text, sizeof text, "%02d-%08ld-%d", prefix % 100, number % 100000000L, *digit);
     return text;
 }
+
+} // namespace demo

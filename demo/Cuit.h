@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace demo {
+
 // Argentine tax id (CUIT/CUIL): prefix, 8-digit number and a modulo-11 check digit.
 class Cuit
 {
@@ -15,3 +17,5 @@ public:
     // "20-12345678-6" from prefix, number and a valid check digit; empty when there is none.
     static std::string format(int prefix, long number);
 };
+
+} // namespace demo

@@ -8,6 +8,8 @@
 
 #include "ado/SqliteSupport.h"
 
+namespace demo {
+
 DemoDatabase::DemoDatabase(const QString &path)
 {
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
@@ -50,3 +52,5 @@ void DemoDatabase::prepareConnection(sqlite3 *db)
 {
     ado::prepareSqliteConnection(db);
 }
+
+} // namespace demo

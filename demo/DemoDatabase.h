@@ -6,6 +6,8 @@
 
 struct sqlite3;
 
+namespace demo {
+
 // One demo database file of the embedded engine, its schema already in place, filled with the
 // raw API: the bulk rows go in far faster than through the database layer.
 // Single-threaded: the handle belongs to the thread that opened it.
@@ -29,3 +31,5 @@ public:
 private:
     sqlite3 *m_db = nullptr;
 };
+
+} // namespace demo

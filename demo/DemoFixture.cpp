@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace demo {
+
 DemoFixture::DemoFixture(int size, std::uint64_t seed)
 {
     if (!m_folder.isValid())
@@ -30,3 +32,5 @@ QString DemoFixture::connectionString() const
 {
     return DemoGenerator::connectionString(folder(), databaseName());
 }
+
+} // namespace demo

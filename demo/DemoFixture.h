@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace demo {
+
 // A fresh small demo database in a temporary folder for one test; the folder goes with
 // the fixture. Open it through connectionString() (the embedded engine picks the folder).
 class DemoFixture
@@ -21,3 +23,5 @@ public:
 private:
     QTemporaryDir m_folder;
 };
+
+} // namespace demo

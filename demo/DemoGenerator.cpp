@@ -12,6 +12,8 @@
 
 #include <stdexcept>
 
+namespace demo {
+
 DemoGenerator::DemoGenerator(Options options)
     : m_options(std::move(options))
 {
@@ -93,3 +95,5 @@ QString DemoGenerator::resourceText(const QString &name)
         throw std::runtime_error("missing resource " + name.toStdString());
     return QString::fromUtf8(file.readAll());
 }
+
+} // namespace demo

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace demo {
+
 // Builds the demo suite database <folder>/<database>.db and the statistics database
 // <folder>/KQ_ESTADISTICAS.db. The same seed and size give the same rows.
 class DemoGenerator
@@ -34,3 +36,5 @@ private:
 
     Options m_options;
 };
+
+} // namespace demo

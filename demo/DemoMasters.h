@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace demo {
+
 // What the documents refer to, as written by the master-data step.
 struct DemoArticle
 {
@@ -20,3 +22,5 @@ struct DemoMasters
     std::vector<std::string> deposits;
     std::vector<std::string> buyers;
 };
+
+} // namespace demo

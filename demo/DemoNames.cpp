@@ -1,5 +1,7 @@
 #include "DemoNames.h"
 
+namespace demo {
+
 namespace DemoNames {
 
 const std::vector<std::string> &surnames()
@@ -100,3 +102,5 @@ const std::vector<std::string> &remarks()
 }
 
 } // namespace DemoNames
+
+} // namespace demo

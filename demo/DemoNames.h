@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace demo {
+
 // Word lists the demo composes names and descriptions from.
 namespace DemoNames {
 const std::vector<std::string> &surnames();
@@ -18,3 +20,5 @@ const std::vector<std::string> &services();
 // Free-text remarks of purchase documents.
 const std::vector<std::string> &remarks();
 } // namespace DemoNames
+
+} // namespace demo

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+namespace demo {
+
 DemoRandom::DemoRandom(std::uint64_t seed)
     : m_state(seed)
 {
@@ -36,3 +38,5 @@ const std::string &DemoRandom::pick(const std::vector<std::string> &items)
         throw std::invalid_argument("DemoRandom::pick: no items");
     return items[static_cast<std::size_t>(between(0, static_cast<std::int64_t>(items.size()) - 1))];
 }
+
+} // namespace demo

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace demo {
+
 // Our own generator (splitmix64) so that one seed gives the same demo database on every
 // compiler and standard library; std distributions are not portable in their output.
 class DemoRandom
@@ -21,3 +23,5 @@ public:
 private:
     std::uint64_t m_state;
 };
+
+} // namespace demo

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace demo {
+
 namespace {
 
 const QDate firstDay(2023, 1, 2);
@@ -165,3 +167,5 @@ void DocumentWriter::writeReceipt(const Header &order, int lineCount)
         m_stock->execute();
     }
 }
+
+} // namespace demo

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+namespace demo {
+
 class DemoDatabase;
 class DemoRandom;
 class SqliteStatement;
@@ -66,3 +68,5 @@ private:
     };
     std::vector<LineMemo> m_lastLines;
 };
+
+} // namespace demo

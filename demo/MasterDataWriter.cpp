@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace demo {
+
 namespace {
 
 std::string padded(long number, int width, char fill = '0')
@@ -389,3 +391,5 @@ void MasterDataWriter::writeCostCentresAndPositions()
     insertAll("MA_POSICIONES", {"IDPOSICION", "Descripcion"},
               {{"1", "Dirección"}, {"11", "Gerencia de compras"}, {"111", "Comprador"}, {"12", "Gerencia de logística"}});
 }
+
+} // namespace demo

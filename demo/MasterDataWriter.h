@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace demo {
+
 class DemoDatabase;
 class DemoRandom;
 
@@ -50,3 +52,5 @@ private:
     DemoMasters m_masters;
     std::vector<std::string> m_usedCuits;
 };
+
+} // namespace demo

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace demo {
+
 SqliteStatement::SqliteStatement(sqlite3 *db, const std::string &sql)
     : m_db(db)
 {
@@ -79,3 +81,5 @@ void SqliteStatement::check(int rc, const char *what) const
     if (rc != SQLITE_OK)
         throw std::runtime_error(std::string(what) + ": " + sqlite3_errmsg(m_db));
 }
+
+} // namespace demo

@@ -6,6 +6,8 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+namespace demo {
+
 // One prepared statement on a raw handle; bind by position (from 1), step, reset for reuse.
 class SqliteStatement
 {
@@ -33,3 +35,5 @@ private:
     sqlite3 *m_db;
     sqlite3_stmt *m_statement = nullptr;
 };
+
+} // namespace demo

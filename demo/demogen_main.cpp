@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     }
     bool seedOk = false;
     bool sizeOk = false;
-    DemoGenerator::Options options;
+    demo::DemoGenerator::Options options;
     options.folder = args[1];
     options.database = args[2];
     options.seed = args[3].toULongLong(&seedOk);
@@ -37,9 +37,9 @@ int main(int argc, char *argv[])
     try {
         QElapsedTimer timer;
         timer.start();
-        DemoGenerator(options).run();
+        demo::DemoGenerator(options).run();
         std::printf("%s: %d documents in %.2f s\n",
-                    qPrintable(DemoGenerator::databasePath(options.folder, options.database)),
+                    qPrintable(demo::DemoGenerator::databasePath(options.folder, options.database)),
                     options.size, static_cast<double>(timer.elapsed()) / 1000.0);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "rpq_demogen: %s\n", error.what());

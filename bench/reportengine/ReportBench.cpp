@@ -92,7 +92,7 @@ int main(int argc, char** argv)
 
     QElapsedTimer timer;
     timer.start();
-    const DemoFixture demo(documents, 5);
+    const demo::DemoFixture demo(documents, 5);
     std::printf("demo database    %d documents in %.2f s\n", documents, timer.nsecsElapsed() / 1e9);
     auto connection = ado::Connection::create();
     connection->Open(demo.connectionString());

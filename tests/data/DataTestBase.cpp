@@ -28,22 +28,22 @@ DataTestBase::~DataTestBase()
     vb::setEndHook({});
 }
 
-DemoFixture& DataTestBase::demo()
+demo::DemoFixture& DataTestBase::demo()
 {
-    static DemoFixture fixture(60, 11);
+    static demo::DemoFixture fixture(60, 11);
     return fixture;
 }
 
-DemoFixture& DataTestBase::writableDemo()
+demo::DemoFixture& DataTestBase::writableDemo()
 {
     if (!m_ownDemo)
-        m_ownDemo = std::make_unique<DemoFixture>(60, 13);
+        m_ownDemo = std::make_unique<demo::DemoFixture>(60, 13);
     return *m_ownDemo;
 }
 
 void DataTestBase::openDemo(bool validaAdmin, bool muestraError)
 {
-    DemoFixture& fixture = m_current ? *m_current : demo();
+    demo::DemoFixture& fixture = m_current ? *m_current : demo();
     db->gServidor = fixture.folder();
     db->gDBName = fixture.databaseName();
     db->gUsuario = fixture.databaseName();

@@ -32,15 +32,15 @@ protected:
         return dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox);
     }
 
-    static DemoFixture& demo();                      // shared, for tests that only read
-    std::unique_ptr<DemoFixture> m_ownDemo;          // for tests that write
-    DemoFixture& writableDemo();
+    static demo::DemoFixture& demo();                      // shared, for tests that only read
+    std::unique_ptr<demo::DemoFixture> m_ownDemo;          // for tests that write
+    demo::DemoFixture& writableDemo();
 
     ui::ScriptedDialogService dialogs;
     ui::DialogServiceScope dialogScope{dialogs};
     QTemporaryDir m_programDir;
     std::shared_ptr<data::DB_Dll> db;
     QStringList handed;                              // SQL texts handed to the engine
-    DemoFixture* m_current = nullptr;
+    demo::DemoFixture* m_current = nullptr;
     QString m_savedPath, m_savedExe;
 };

@@ -27,7 +27,7 @@ std::map<QString, QByteArray> digestsOf(const QString &path)
 class DemoData : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { s_fixture = new DemoFixture(1500, 11); }
+    static void SetUpTestSuite() { s_fixture = new demo::DemoFixture(1500, 11); }
     static void TearDownTestSuite()
     {
         delete s_fixture;
@@ -36,18 +36,18 @@ protected:
     static QStringList values(const QString &sql) { return TableDigest(s_fixture->databasePath()).column(sql); }
     static int count(const QString &sql) { return values(sql).value(0).toInt(); }
 
-    static DemoFixture *s_fixture;
+    static demo::DemoFixture *s_fixture;
 };
 
-DemoFixture *DemoData::s_fixture = nullptr;
+demo::DemoFixture *DemoData::s_fixture = nullptr;
 
 } // namespace
 
 TEST(DemoGeneration, SameSeedGivesTheSameRowsAndAnotherSeedDoesNot)
 {
-    const DemoFixture first(400, 99);
-    const DemoFixture again(400, 99);
-    const DemoFixture other(400, 100);
+    const demo::DemoFixture first(400, 99);
+    const demo::DemoFixture again(400, 99);
+    const demo::DemoFixture other(400, 100);
     const auto a = digestsOf(first.databasePath());
     const auto b = digestsOf(again.databasePath());
     const auto c = digestsOf(other.databasePath());
@@ -60,15 +60,15 @@ TEST(DemoGeneration, SameSeedGivesTheSameRowsAndAnotherSeedDoesNot)
 TEST(DemoGeneration, RejectsAnEmptySizeAndReplacesAnOldFile)
 {
     QTemporaryDir folder;
-    DemoGenerator::Options options;
+    demo::DemoGenerator::Options options;
     options.folder = folder.path();
     options.size = 0;
-    EXPECT_THROW(DemoGenerator{options}, std::invalid_argument);
+    EXPECT_THROW(demo::DemoGenerator{options}, std::invalid_argument);
     options.size = 50;
-    DemoGenerator(options).run();
+    demo::DemoGenerator(options).run();
     options.size = 80;
-    DemoGenerator(options).run();
-    TableDigest db(DemoGenerator::databasePath(folder.path(), options.database));
+    demo::DemoGenerator(options).run();
+    TableDigest db(demo::DemoGenerator::databasePath(folder.path(), options.database));
     EXPECT_EQ(db.column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE")).value(0), QStringLiteral("80"));
 }
 
@@ -81,7 +81,7 @@ TEST(DemoGeneration, GeneratorTakesAFolderRelativeToWhereItRuns)
     generator.start(QStringLiteral(RPQ_DEMOGEN), {QStringLiteral("datos"), QStringLiteral("DEMO"), QStringLiteral("4"), QStringLiteral("30")});
     ASSERT_TRUE(generator.waitForFinished(60000));
     EXPECT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
-    const QString path = DemoGenerator::databasePath(QDir(base.path()).filePath(QStringLiteral("datos")), QStringLiteral("DEMO"));
+    const QString path = demo::DemoGenerator::databasePath(QDir(base.path()).filePath(QStringLiteral("datos")), QStringLiteral("DEMO"));
     ASSERT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(TableDigest(path).column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE")).value(0), QStringLiteral("30"));
 }
@@ -141,7 +141,7 @@ TEST_F(DemoData, SuppliersCarryValidCuitNumbers)
     const QStringList cuits = values(QStringLiteral("SELECT Cuit FROM MA_CUENTAS WHERE Tipo IN ('P', 'C')"));
     ASSERT_FALSE(cuits.isEmpty());
     for (const QString &cuit : cuits)
-        EXPECT_TRUE(Cuit::isValid(cuit.toStdString())) << cuit.toStdString();
+        EXPECT_TRUE(demo::Cuit::isValid(cuit.toStdString())) << cuit.toStdString();
     EXPECT_EQ(cuits.size(), QSet<QString>(cuits.begin(), cuits.end()).size());
 }
 

@@ -94,7 +94,7 @@ class DemoReports : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        s_fixture = new DemoFixture(150, 21);
+        s_fixture = new demo::DemoFixture(150, 21);
         s_connection = ado::Connection::create();
         s_connection->Open(s_fixture->connectionString());
     }
@@ -128,13 +128,13 @@ protected:
         return pdfText(pdf);
     }
 
-    static DemoFixture *s_fixture;
+    static demo::DemoFixture *s_fixture;
     static ado::ConnectionPtr s_connection;
     static QTemporaryDir s_output;
 };
 
 
-DemoFixture *DemoReports::s_fixture = nullptr;
+demo::DemoFixture *DemoReports::s_fixture = nullptr;
 ado::ConnectionPtr DemoReports::s_connection;
 QTemporaryDir DemoReports::s_output;
 

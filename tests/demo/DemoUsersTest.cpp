@@ -15,7 +15,7 @@ namespace {
 class DemoUsers : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { s_fixture = new DemoFixture(40, 5); }
+    static void SetUpTestSuite() { s_fixture = new demo::DemoFixture(40, 5); }
     static void TearDownTestSuite()
     {
         delete s_fixture;
@@ -33,10 +33,10 @@ protected:
         return kit::Utilidades().Decodificar(storedPassword(user)).compare(typed, Qt::CaseInsensitive) == 0;
     }
 
-    static DemoFixture *s_fixture;
+    static demo::DemoFixture *s_fixture;
 };
 
-DemoFixture *DemoUsers::s_fixture = nullptr;
+demo::DemoFixture *DemoUsers::s_fixture = nullptr;
 
 // A shell variable assignment at the start of a line of the run script.
 QString scriptValue(const QString &name)

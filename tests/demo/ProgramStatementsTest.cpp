@@ -91,9 +91,9 @@ class ProgramStatements : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        s_fixture = new DemoFixture(200, 3);
+        s_fixture = new demo::DemoFixture(200, 3);
         s_suite = open(s_fixture->databaseName());
-        s_statistics = open(DemoGenerator::statisticsDatabase());
+        s_statistics = open(demo::DemoGenerator::statisticsDatabase());
     }
     static void TearDownTestSuite()
     {
@@ -105,7 +105,7 @@ protected:
     static ado::ConnectionPtr open(const QString &database)
     {
         auto connection = ado::Connection::create();
-        connection->Open(DemoGenerator::connectionString(s_fixture->folder(), database));
+        connection->Open(demo::DemoGenerator::connectionString(s_fixture->folder(), database));
         return connection;
     }
     static QString firstValue(const QString &sql)
@@ -115,12 +115,12 @@ protected:
         return rows->Eof() ? QString() : rows->Fields()->Item(0)->Value().toString();
     }
 
-    static DemoFixture *s_fixture;
+    static demo::DemoFixture *s_fixture;
     static ado::ConnectionPtr s_suite;
     static ado::ConnectionPtr s_statistics;
 };
 
-DemoFixture *ProgramStatements::s_fixture = nullptr;
+demo::DemoFixture *ProgramStatements::s_fixture = nullptr;
 ado::ConnectionPtr ProgramStatements::s_suite;
 ado::ConnectionPtr ProgramStatements::s_statistics;
 

@@ -12,7 +12,7 @@ TableDigest::TableDigest(const QString &path)
 {
     if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
         throw std::runtime_error("cannot open " + path.toStdString());
-    DemoDatabase::prepareConnection(m_db);
+    demo::DemoDatabase::prepareConnection(m_db);
 }
 
 TableDigest::~TableDigest()

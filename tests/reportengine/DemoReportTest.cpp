@@ -280,7 +280,7 @@ TEST(DemoReport, SubreportLinesFollowTheirDocument)
 // inner one, and unknown (so left out, both ways alike) to a selection on the missing name.
 TEST(DemoReport, LeftLinksKeepRowsWithoutAMatch)
 {
-    DemoFixture fixture(20, 3);
+    demo::DemoFixture fixture(20, 3);
     auto connection = ado::Connection::create();
     connection->Open(fixture.connectionString());
     connection->Execute(QStringLiteral(
@@ -326,7 +326,7 @@ TEST(DemoReport, LeftLinksKeepRowsWithoutAMatch)
 // closed under the running pass, ends it with a report error naming the query.
 TEST(DemoReport, FailureInTheMiddleOfAPassRaisesAReportError)
 {
-    DemoFixture fixture(20, 3);
+    demo::DemoFixture fixture(20, 3);
     auto connection = ado::Connection::create();
     connection->Open(fixture.connectionString());
     const ReportModel model(demoDefinition());

@@ -20,6 +20,6 @@ public:
 
 private:
     SharedDemoDatabase();
-    DemoFixture m_fixture;
+    demo::DemoFixture m_fixture;
     ado::ConnectionPtr m_connection;
 };
