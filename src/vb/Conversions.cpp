@@ -4,10 +4,12 @@
 #include "vb/Regional.h"
 
 #include <QDate>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace vb {
 
@@ -43,127 +45,191 @@ struct NumberParts {
     quint64 radixValue = 0;
 };
 
-bool splitNumber(const QString& text, NumberParts& out)
-{
-    const RegionalSettings& rs = Regional::current();
-    const QString& cur = rs.currencySymbol;
-    int i = 0, n = int(text.size());
-    auto skipBlanks = [&] { while (i < n && isBlank(text[i])) ++i; };
-    auto takeCurrency = [&]() -> bool {
-        if (!cur.isEmpty() && text.mid(i, cur.size()) == cur) {
-            i += int(cur.size());
+// Reads a number text in steps, each moving m_i along the text:
+// decorations, digits or a radix number, exponent, decorations.
+class NumberTextReader {
+public:
+    NumberTextReader(const QString& text, NumberParts& out) : m_text(text), m_n(int(text.size())), m_out(out) {}
+
+    bool read()
+    {
+        skipBlanks();
+        takeLeadingDecorations();
+        if (atRadixPrefix())
+            return readRadix();
+        if (!readDigits() || !readExponent())
+            return false;
+        skipBlanks();
+        takeTrailingDecorations();
+        return !m_paren && m_i == m_n;
+    }
+
+private:
+    const RegionalSettings& m_rs = Regional::current();
+    const QString& m_text;
+    int m_i = 0;
+    int m_n;
+    NumberParts& m_out;
+    bool m_paren = false, m_sign = false, m_currency = false;
+
+    QChar current() const { return m_text[m_i]; }
+
+    void skipBlanks()
+    {
+        while (m_i < m_n && isBlank(m_text[m_i]))
+            ++m_i;
+    }
+
+    bool takeCurrency()
+    {
+        const QString& symbol = m_rs.currencySymbol;
+        if (m_currency || symbol.isEmpty() || m_text.mid(m_i, symbol.size()) != symbol)
+            return false;
+        m_i += int(symbol.size());
+        m_currency = true;
+        return true;
+    }
+
+    bool takeSign()
+    {
+        if (m_sign || (current() != u'+' && current() != u'-'))
+            return false;
+        m_sign = true;
+        m_out.negative = current() == u'-';
+        ++m_i;
+        return true;
+    }
+
+    bool takeLeadingDecoration()
+    {
+        if (!m_paren && !m_sign && current() == u'(') {
+            m_paren = true;
+            ++m_i;
             return true;
         }
-        return false;
-    };
-    skipBlanks();
-    bool paren = false, sign = false, currency = false;
-    // Leading decorations in any order: "(", sign, currency symbol.
-    for (int k = 0; k < 3 && i < n; ++k) {
-        if (!paren && !sign && text[i] == u'(') {
-            paren = true;
-            ++i;
-        } else if (!sign && (text[i] == u'+' || text[i] == u'-')) {
-            sign = true;
-            out.negative = text[i] == u'-';
-            ++i;
-        } else if (!currency && takeCurrency()) {
-            currency = true;
-        } else {
-            break;
-        }
-        skipBlanks();
+        return takeSign() || takeCurrency();
     }
-    if (i + 1 < n && text[i] == u'&' && (text[i + 1] == u'H' || text[i + 1] == u'h' || text[i + 1] == u'O' || text[i + 1] == u'o')) {
-        int base = (text[i + 1] == u'H' || text[i + 1] == u'h') ? 16 : 8;
-        i += 2;
+
+    bool takeTrailingDecoration()
+    {
+        if (takeSign() || takeCurrency())
+            return true;
+        if (!m_paren || current() != u')')
+            return false;
+        m_paren = false;
+        m_out.negative = true;
+        m_sign = true;
+        ++m_i;
+        return true;
+    }
+
+    // "(", sign and currency symbol in any order, each at most once.
+    void takeLeadingDecorations()
+    {
+        for (int k = 0; k < 3 && m_i < m_n && takeLeadingDecoration(); ++k)
+            skipBlanks();
+    }
+
+    // Sign, currency symbol and the ")" that closes a leading "(".
+    void takeTrailingDecorations()
+    {
+        for (int k = 0; k < 3 && m_i < m_n && takeTrailingDecoration(); ++k)
+            skipBlanks();
+    }
+
+    bool atRadixPrefix() const
+    {
+        if (m_i + 1 >= m_n || current() != u'&')
+            return false;
+        const QChar kind = m_text[m_i + 1];
+        return kind == u'H' || kind == u'h' || kind == u'O' || kind == u'o';
+    }
+
+    static int radixDigit(QChar c, int base)
+    {
+        int d = -1;
+        if (isAsciiDigit(c))
+            d = c.unicode() - '0';
+        else if (base == 16 && c.toUpper().unicode() >= 'A' && c.toUpper().unicode() <= 'F')
+            d = c.toUpper().unicode() - 'A' + 10;
+        return d < base ? d : -1;
+    }
+
+    // &H / &O: the rest of the text must be digits of that base.
+    bool readRadix()
+    {
+        const int base = (m_text[m_i + 1] == u'H' || m_text[m_i + 1] == u'h') ? 16 : 8;
+        m_i += 2;
         quint64 v = 0;
         int count = 0;
-        for (; i < n; ++i) {
-            int d = -1;
-            QChar c = text[i];
-            if (isAsciiDigit(c))
-                d = c.unicode() - '0';
-            else if (base == 16 && c.toUpper().unicode() >= 'A' && c.toUpper().unicode() <= 'F')
-                d = c.toUpper().unicode() - 'A' + 10;
-            if (d < 0 || d >= base)
+        for (; m_i < m_n; ++m_i) {
+            const int d = radixDigit(current(), base);
+            if (d < 0)
                 break;
             v = v * quint64(base) + quint64(d);
             if (++count > 22)
                 return false;
         }
         skipBlanks();
-        if (count == 0 || i != n || paren)
+        if (count == 0 || m_i != m_n || m_paren)
             return false;
-        out.isRadix = true;
-        out.radixValue = v;
+        m_out.isRadix = true;
+        m_out.radixValue = v;
         return true;
     }
-    bool anyDigit = false, afterPoint = false;
-    int exponentShift = 0;
-    for (; i < n; ++i) {
-        QChar c = text[i];
-        if (isAsciiDigit(c)) {
-            anyDigit = true;
-            // Leading zeros are dropped; after the point they only move the exponent.
-            if (!(out.digits.isEmpty() && c == u'0'))
-                out.digits += c;
-            if (afterPoint)
-                --exponentShift;
-        } else if (c == rs.decimalSeparator && !afterPoint) {
-            afterPoint = true;
-        } else if (c == rs.thousandsSeparator && !afterPoint && anyDigit) {
-            // The original is lax about where group separators stand.
-        } else {
-            break;
+
+    bool readDigits()
+    {
+        bool anyDigit = false, afterPoint = false;
+        for (; m_i < m_n; ++m_i) {
+            const QChar c = current();
+            if (isAsciiDigit(c)) {
+                anyDigit = true;
+                // Leading zeros are dropped; after the point they only move the exponent.
+                if (!(m_out.digits.isEmpty() && c == u'0'))
+                    m_out.digits += c;
+                if (afterPoint)
+                    --m_out.exponent;
+            } else if (c == m_rs.decimalSeparator && !afterPoint) {
+                afterPoint = true;
+            } else if (c == m_rs.thousandsSeparator && !afterPoint && anyDigit) {
+                // The original is lax about where group separators stand.
+            } else {
+                break;
+            }
         }
+        return anyDigit;
     }
-    if (!anyDigit)
-        return false;
-    if (i < n && (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
-        int j = i + 1;
-        bool expNeg = false;
-        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
-            expNeg = text[j] == u'-';
+
+    // E, e, D or d, an optional sign and at least one digit; nothing at all is fine too.
+    bool readExponent()
+    {
+        if (m_i >= m_n || !QStringLiteral("EeDd").contains(current()))
+            return true;
+        int j = m_i + 1;
+        bool negative = false;
+        if (j < m_n && (m_text[j] == u'+' || m_text[j] == u'-')) {
+            negative = m_text[j] == u'-';
             ++j;
         }
         int e = 0;
-        bool expDigit = false;
-        for (; j < n && isAsciiDigit(text[j]); ++j) {
-            expDigit = true;
+        bool anyDigit = false;
+        for (; j < m_n && isAsciiDigit(m_text[j]); ++j) {
+            anyDigit = true;
             if (e < 100000)
-                e = e * 10 + (text[j].unicode() - '0');
+                e = e * 10 + (m_text[j].unicode() - '0');
         }
-        if (!expDigit)
+        if (!anyDigit)
             return false;
-        exponentShift += expNeg ? -e : e;
-        i = j;
+        m_out.exponent += negative ? -e : e;
+        m_i = j;
+        return true;
     }
-    out.exponent = exponentShift;
-    skipBlanks();
-    // Trailing decorations: sign, currency symbol, ")".
-    for (int k = 0; k < 3 && i < n; ++k) {
-        if (!sign && (text[i] == u'+' || text[i] == u'-')) {
-            sign = true;
-            out.negative = text[i] == u'-';
-            ++i;
-        } else if (!currency && takeCurrency()) {
-            currency = true;
-        } else if (paren && text[i] == u')') {
-            paren = false;
-            out.negative = true;
-            sign = true;
-            ++i;
-        } else {
-            break;
-        }
-        skipBlanks();
-    }
-    if (paren || i != n)
-        return false;
-    if (out.negative && paren)
-        return false;
-    return true;
+};
+
+bool splitNumber(const QString& text, NumberParts& out)
+{
+    return NumberTextReader(text, out).read();
 }
 
 } // namespace
@@ -302,6 +368,299 @@ bool validDay(int y, int m, int d)
     return y >= 100 && y <= 9999 && m >= 1 && m <= 12 && d >= 1 && d <= QDate(y, m, 1).daysInMonth();
 }
 
+// A date text read in steps: tokens, then the time out of them, then the date from what is left.
+class DateTextReader {
+public:
+    bool read(const QString& text, Date& value)
+    {
+        if (!tokenize(text) || !takeTime() || !collectDateParts() || !resolveDate())
+            return false;
+        value = result();
+        return true;
+    }
+
+private:
+    const RegionalSettings& m_rs = Regional::current();
+    QList<Token> m_tokens;
+    QList<Token> m_rest;            // the tokens that are not part of the time
+    int m_hour = -1, m_minute = 0, m_second = 0;
+    QList<QString> m_numbers;       // an empty entry marks where a month name stood
+    int m_wordMonth = 0;
+    QString m_separators;
+    int m_year = 1899, m_month = 12, m_day = 30;
+
+    // ---- tokens: numbers, words, separators ----
+
+    bool isSeparator(QChar c) const
+    {
+        return isBlank(c) || c == u'/' || c == u'-' || c == u'.' || c == u',' || c == u':' || c == m_rs.dateSeparator
+            || c == m_rs.timeSeparator;
+    }
+
+    int numberEnd(const QString& text, int i) const
+    {
+        while (i < text.size() && isAsciiDigit(text[i]))
+            ++i;
+        return i;
+    }
+
+    int wordEnd(const QString& text, int start) const
+    {
+        int j = start;
+        while (j < text.size() && (text[j].isLetter() || (text[j] == u'.' && j + 1 < text.size() && text[j + 1].isLetter())))
+            ++j;
+        // "a.m." / "p.m." keep their closing point
+        if (j < text.size() && text[j] == u'.' && ampmOf(text.mid(start, j - start + 1)))
+            ++j;
+        return j;
+    }
+
+    bool tokenize(const QString& text)
+    {
+        for (int i = 0; i < text.size();) {
+            const QChar c = text[i];
+            if (isAsciiDigit(c)) {
+                const int j = numberEnd(text, i);
+                m_tokens.append({Token::Number, text.mid(i, j - i)});
+                i = j;
+            } else if (c.isLetter()) {
+                const int j = wordEnd(text, i);
+                m_tokens.append({Token::Word, text.mid(i, j - i)});
+                i = j;
+            } else if (isSeparator(c)) {
+                m_tokens.append({Token::Sep, QString(c)});
+                ++i;
+            } else {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // ---- the time: h:m[:s[.fff]] [am/pm], or h am/pm ----
+
+    bool isNumber(int k) const { return m_tokens[k].kind == Token::Number; }
+
+    // A separator `sep` at k + 1 and a number at k + 2.
+    bool separatorThenNumber(int k, const QString& sep) const
+    {
+        return k + 2 < m_tokens.size() && m_tokens[k + 1].kind == Token::Sep && m_tokens[k + 1].text == sep
+            && m_tokens[k + 2].kind == Token::Number;
+    }
+
+    // Where an am/pm word stands from k on, past blanks; -1 when there is none.
+    int markerFrom(int k) const
+    {
+        while (k < m_tokens.size() && m_tokens[k].kind == Token::Sep && m_tokens[k].text == QLatin1String(" "))
+            ++k;
+        if (k < m_tokens.size() && m_tokens[k].kind == Token::Word && ampmOf(m_tokens[k].text))
+            return k;
+        return -1;
+    }
+
+    static int withMarker(int hour, const QString& marker) { return (hour % 12) + (ampmOf(marker) == 2 ? 12 : 0); }
+
+    bool takeTime()
+    {
+        for (int k = 0; k < m_tokens.size(); ++k) {
+            const bool timeStart = isNumber(k) && m_hour < 0 && separatorThenNumber(k, QString(m_rs.timeSeparator));
+            if (timeStart) {
+                if (!readClock(k))
+                    return false;
+                continue;
+            }
+            const int marker = isNumber(k) && m_hour < 0 ? markerFrom(k + 1) : -1;
+            if (marker < 0) {
+                m_rest.append(m_tokens[k]);
+                continue;
+            }
+            if (!readHourWithMarker(k, marker))
+                return false;
+            k = marker;
+        }
+        return true;
+    }
+
+    // "3 PM"
+    bool readHourWithMarker(int k, int marker)
+    {
+        const QString& digits = m_tokens[k].text;
+        const int h = digits.toInt();
+        if (h < 1 || h > 12 || digits.size() > 2)
+            return false;
+        m_hour = withMarker(h, m_tokens[marker].text);
+        return true;
+    }
+
+    // "10:30", "10:30:45", "10:30:45.123", each with an optional am/pm; k ends on the last token used.
+    bool readClock(int& k)
+    {
+        if (m_tokens[k].text.size() > 2 || m_tokens[k + 2].text.size() > 2)
+            return false;
+        m_hour = m_tokens[k].text.toInt();
+        m_minute = m_tokens[k + 2].text.toInt();
+        k += 2;
+        if (separatorThenNumber(k, QString(m_rs.timeSeparator))) {
+            if (m_tokens[k + 2].text.size() > 2)
+                return false;
+            m_second = m_tokens[k + 2].text.toInt();
+            k += 2;
+            // Fractions of a second (ODBC texts) are dropped.
+            if (separatorThenNumber(k, QStringLiteral(".")))
+                k += 2;
+        }
+        const int marker = markerFrom(k + 1);
+        if (marker >= 0) {
+            if (m_hour < 1 || m_hour > 12)
+                return false;
+            m_hour = withMarker(m_hour, m_tokens[marker].text);
+            k = marker;
+        }
+        return m_hour <= 23 && m_minute <= 59 && m_second <= 59;
+    }
+
+    // ---- the date: numbers and at most one month name; day names, "de" and "T" are skipped ----
+
+    static bool isSkippedWord(const QString& word)
+    {
+        return isDayName(word) || word.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0 || word == QLatin1String("T");
+    }
+
+    bool collectDateParts()
+    {
+        for (const Token& t : std::as_const(m_rest)) {
+            if (t.kind == Token::Number) {
+                m_numbers.append(t.text);
+            } else if (t.kind == Token::Word) {
+                const int m = monthFromWord(t.text);
+                if (m && !m_wordMonth) {
+                    m_wordMonth = m;
+                    m_numbers.append(QString());
+                } else if (!isSkippedWord(t.text)) {
+                    return false;
+                }
+            } else if (t.text != QLatin1String(" ")) {
+                m_separators += t.text;
+            }
+        }
+        return true;
+    }
+
+    bool resolveDate()
+    {
+        if (m_wordMonth)
+            return resolveWithMonthName();
+        if (m_numbers.size() == 3)
+            return resolveThreeNumbers();
+        if (m_numbers.size() == 2)
+            return resolveTwoNumbers();
+        if (m_numbers.isEmpty())
+            return m_hour >= 0 && m_separators.isEmpty();
+        return false;
+    }
+
+    // A number of more than two digits or above 31 cannot be a day: it is the year.
+    static bool isYear(const QString& digits) { return digits.size() > 2 || digits.toInt() > 31; }
+
+    bool resolveWithMonthName()
+    {
+        QList<QString> others;
+        for (const QString& s : std::as_const(m_numbers))
+            if (!s.isEmpty())
+                others.append(s);
+        m_month = m_wordMonth;
+        if (others.size() == 2) {
+            const bool yearFirst = isYear(others[0]);
+            const QString& y = yearFirst ? others[0] : others[1];
+            m_year = fullYear(y, y.toInt());
+            m_day = (yearFirst ? others[1] : others[0]).toInt();
+        } else if (others.size() == 1) {
+            if (isYear(others[0])) {
+                m_year = fullYear(others[0], others[0].toInt());
+                m_day = 1;
+            } else {
+                m_day = others[0].toInt();
+                m_year = Now().date().year();
+            }
+        } else {
+            return false;
+        }
+        return validDay(m_year, m_month, m_day);
+    }
+
+    struct Candidate { int y, m, d; };
+
+    // The readings of three short numbers in the order the regional settings prefer.
+    QList<Candidate> candidates() const
+    {
+        const int a = m_numbers[0].toInt(), b = m_numbers[1].toInt(), c = m_numbers[2].toInt();
+        if (isYear(m_numbers[0]))
+            return {{fullYear(m_numbers[0], a), b, c}};
+        const Candidate dmy{fullYear(m_numbers[2], c), b, a};
+        const Candidate mdy{fullYear(m_numbers[2], c), a, b};
+        const Candidate ymd{fullYear(m_numbers[0], a), b, c};
+        QList<Candidate> out;
+        switch (m_rs.dateOrder) {
+        case RegionalSettings::DateOrder::DMY: out = {dmy, mdy, ymd}; break;
+        case RegionalSettings::DateOrder::MDY: out = {mdy, dmy, ymd}; break;
+        case RegionalSettings::DateOrder::YMD: out = {ymd, mdy, dmy}; break;
+        }
+        if (m_numbers[2].size() > 2)
+            out.removeLast();   // a four-digit last number is the year
+        return out;
+    }
+
+    bool resolveThreeNumbers()
+    {
+        if (m_separators.contains(u',') || m_separators.contains(u':'))
+            return false;
+        for (const Candidate& t : candidates()) {
+            if (validDay(t.y, t.m, t.d)) {
+                m_year = t.y;
+                m_month = t.m;
+                m_day = t.d;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Two numbers only with "/" or "-": day and month of this year, or month and year.
+    bool resolveTwoNumbers()
+    {
+        if (m_separators.isEmpty() || m_separators.contains(u'.') || m_separators.contains(u','))
+            return false;
+        const int a = m_numbers[0].toInt(), b = m_numbers[1].toInt();
+        if (isYear(m_numbers[1]) || isYear(m_numbers[0])) {
+            const bool yearLast = isYear(m_numbers[1]);
+            m_year = yearLast ? fullYear(m_numbers[1], b) : fullYear(m_numbers[0], a);
+            m_month = yearLast ? a : b;
+            m_day = 1;
+        } else {
+            resolveDayAndMonth(a, b);
+        }
+        return validDay(m_year, m_month, m_day);
+    }
+
+    void resolveDayAndMonth(int a, int b)
+    {
+        m_year = Now().date().year();
+        const bool monthFirst = m_rs.dateOrder == RegionalSettings::DateOrder::MDY;
+        m_month = monthFirst ? a : b;
+        m_day = monthFirst ? b : a;
+        if (!validDay(m_year, m_month, m_day))
+            std::swap(m_month, m_day);
+    }
+
+    Date result() const
+    {
+        const int hour = std::max(m_hour, 0);
+        const double serial = double(serialOfDay(m_year, m_month, m_day));
+        const double frac = (hour * 3600 + m_minute * 60 + m_second) / 86400.0;
+        return Date{serial < 0 ? serial - frac : serial + frac};
+    }
+};
+
 } // namespace
 
 bool parseDate(const QString& input, Date& value)
@@ -309,213 +668,7 @@ bool parseDate(const QString& input, Date& value)
     const QString text = input.trimmed();
     if (text.isEmpty() || text.size() > 100)
         return false;
-    const RegionalSettings& rs = Regional::current();
-    // Tokens: numbers, words, separators. "T" between a date and a time (ISO) is a blank.
-    QList<Token> tokens;
-    for (int i = 0; i < text.size();) {
-        QChar c = text[i];
-        if (isAsciiDigit(c)) {
-            int j = i;
-            while (j < text.size() && isAsciiDigit(text[j]))
-                ++j;
-            tokens.append({Token::Number, text.mid(i, j - i)});
-            i = j;
-        } else if (c.isLetter()) {
-            int j = i;
-            while (j < text.size() && (text[j].isLetter() || (text[j] == u'.' && j + 1 < text.size() && text[j + 1].isLetter())))
-                ++j;
-            // "a.m." / "p.m." keep their closing point
-            if (j < text.size() && text[j] == u'.' && ampmOf(text.mid(i, j - i + 1)))
-                ++j;
-            tokens.append({Token::Word, text.mid(i, j - i)});
-            i = j;
-        } else if (isBlank(c) || c == u'/' || c == u'-' || c == u'.' || c == u',' || c == u':' || c == rs.dateSeparator
-                   || c == rs.timeSeparator) {
-            tokens.append({Token::Sep, QString(c)});
-            ++i;
-        } else {
-            return false;
-        }
-    }
-    // The time: h:m[:s[.fff]] [am/pm], or h am/pm.
-    int hour = -1, minute = 0, second = 0;
-    QList<Token> rest;
-    for (int k = 0; k < tokens.size(); ++k) {
-        const Token& t = tokens[k];
-        bool isTimeStart = t.kind == Token::Number && hour < 0 && k + 2 < tokens.size() && tokens[k + 1].kind == Token::Sep
-            && tokens[k + 1].text == QString(rs.timeSeparator) && tokens[k + 2].kind == Token::Number;
-        if (!isTimeStart && t.kind == Token::Number && hour < 0) {
-            // "3 PM"
-            int w = k + 1;
-            while (w < tokens.size() && tokens[w].kind == Token::Sep && tokens[w].text == QLatin1String(" "))
-                ++w;
-            if (w < tokens.size() && tokens[w].kind == Token::Word && ampmOf(tokens[w].text)) {
-                int h = t.text.toInt();
-                if (h < 1 || h > 12 || t.text.size() > 2)
-                    return false;
-                int ap = ampmOf(tokens[w].text);
-                hour = (h % 12) + (ap == 2 ? 12 : 0);
-                k = w;
-                continue;
-            }
-        }
-        if (!isTimeStart) {
-            rest.append(t);
-            continue;
-        }
-        if (t.text.size() > 2 || tokens[k + 2].text.size() > 2)
-            return false;
-        hour = t.text.toInt();
-        minute = tokens[k + 2].text.toInt();
-        k += 2;
-        if (k + 2 < tokens.size() && tokens[k + 1].kind == Token::Sep && tokens[k + 1].text == QString(rs.timeSeparator)
-            && tokens[k + 2].kind == Token::Number) {
-            if (tokens[k + 2].text.size() > 2)
-                return false;
-            second = tokens[k + 2].text.toInt();
-            k += 2;
-            // Fractions of a second (ODBC texts) are dropped.
-            if (k + 2 < tokens.size() && tokens[k + 1].kind == Token::Sep && tokens[k + 1].text == QLatin1String(".")
-                && tokens[k + 2].kind == Token::Number)
-                k += 2;
-        }
-        int w = k + 1;
-        while (w < tokens.size() && tokens[w].kind == Token::Sep && tokens[w].text == QLatin1String(" "))
-            ++w;
-        if (w < tokens.size() && tokens[w].kind == Token::Word && ampmOf(tokens[w].text)) {
-            if (hour < 1 || hour > 12)
-                return false;
-            hour = (hour % 12) + (ampmOf(tokens[w].text) == 2 ? 12 : 0);
-            k = w;
-        }
-        if (hour > 23 || minute > 59 || second > 59)
-            return false;
-    }
-    // The date: numbers and at most one month name; day names, "de" and "T" are skipped.
-    QList<QString> numbers;
-    int wordMonth = 0;
-    QString separators;
-    for (const Token& t : rest) {
-        if (t.kind == Token::Number) {
-            numbers.append(t.text);
-        } else if (t.kind == Token::Word) {
-            int m = monthFromWord(t.text);
-            if (m && !wordMonth) {
-                wordMonth = m;
-                numbers.append(QString());   // marks where the month stood
-            } else if (isDayName(t.text) || t.text.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0
-                       || t.text == QLatin1String("T")) {
-                continue;
-            } else {
-                return false;
-            }
-        } else if (t.text != QLatin1String(" ")) {
-            separators += t.text;
-        }
-    }
-    int year = 1899, month = 12, day = 30;
-    const bool hasTime = hour >= 0;
-    if (hour < 0)
-        hour = 0;
-    auto num = [&](int k) { return numbers[k].toInt(); };
-    if (wordMonth) {
-        QList<QString> others;
-        for (const QString& s : numbers)
-            if (!s.isEmpty())
-                others.append(s);
-        month = wordMonth;
-        if (others.size() == 2) {
-            int a = others[0].toInt(), b = others[1].toInt();
-            if (others[0].size() > 2 || a > 31) {
-                year = fullYear(others[0], a);
-                day = b;
-            } else {
-                day = a;
-                year = fullYear(others[1], b);
-            }
-        } else if (others.size() == 1) {
-            int a = others[0].toInt();
-            if (others[0].size() > 2 || a > 31) {
-                year = fullYear(others[0], a);
-                day = 1;
-            } else {
-                day = a;
-                year = Now().date().year();
-            }
-        } else {
-            return false;
-        }
-        if (!validDay(year, month, day))
-            return false;
-    } else if (numbers.size() == 3) {
-        if (separators.contains(u',') || separators.contains(u':'))
-            return false;
-        const int a = num(0), b = num(1), c = num(2);
-        struct Try { int y, m, d; };
-        QList<Try> tries;
-        if (numbers[0].size() > 2 || a > 31) {
-            tries.append({fullYear(numbers[0], a), b, c});
-        } else {
-            const Try dmy{fullYear(numbers[2], c), b, a};
-            const Try mdy{fullYear(numbers[2], c), a, b};
-            const Try ymd{fullYear(numbers[0], a), b, c};
-            switch (rs.dateOrder) {
-            case RegionalSettings::DateOrder::DMY: tries = {dmy, mdy, ymd}; break;
-            case RegionalSettings::DateOrder::MDY: tries = {mdy, dmy, ymd}; break;
-            case RegionalSettings::DateOrder::YMD: tries = {ymd, mdy, dmy}; break;
-            }
-            if (numbers[2].size() > 2)
-                tries.removeLast();   // a four-digit last number is the year
-        }
-        bool ok = false;
-        for (const Try& t : tries) {
-            if (validDay(t.y, t.m, t.d)) {
-                year = t.y;
-                month = t.m;
-                day = t.d;
-                ok = true;
-                break;
-            }
-        }
-        if (!ok)
-            return false;
-    } else if (numbers.size() == 2) {
-        // Two numbers only with "/" or "-": day and month of this year, or month and year.
-        if (separators.isEmpty() || separators.contains(u'.') || separators.contains(u','))
-            return false;
-        const int a = num(0), b = num(1);
-        if (numbers[1].size() > 2 || b > 31) {
-            year = fullYear(numbers[1], b);
-            month = a;
-            day = 1;
-        } else if (numbers[0].size() > 2 || a > 31) {
-            year = fullYear(numbers[0], a);
-            month = b;
-            day = 1;
-        } else {
-            year = Now().date().year();
-            if (rs.dateOrder == RegionalSettings::DateOrder::MDY) {
-                month = a;
-                day = b;
-            } else {
-                day = a;
-                month = b;
-            }
-            if (!validDay(year, month, day))
-                std::swap(month, day);
-        }
-        if (!validDay(year, month, day))
-            return false;
-    } else if (numbers.isEmpty()) {
-        if (!hasTime || !separators.isEmpty())
-            return false;
-    } else {
-        return false;
-    }
-    double serial = double(serialOfDay(year, month, day));
-    double frac = (hour * 3600 + minute * 60 + second) / 86400.0;
-    value = Date{serial < 0 ? serial - frac : serial + frac};
-    return true;
+    return DateTextReader().read(text, value);
 }
 
 } // namespace detail
