@@ -250,79 +250,122 @@ Decimal Decimal::fromDouble(double d)
     return out;
 }
 
-bool Decimal::parse(const QString& text, Decimal& out, QChar decimalSep)
-{
-    QString t = text.trimmed();
-    int i = 0, n = int(t.size());
-    bool negative = false;
-    if (i < n && (t[i] == u'+' || t[i] == u'-')) {
-        negative = t[i] == u'-';
-        ++i;
+namespace {
+
+// Decimal::parse in steps: sign, digits, exponent, then the value.
+class DecimalTextReader {
+public:
+    DecimalTextReader(const QString& text, QChar decimalSep) : m_text(text.trimmed()), m_n(int(m_text.size())), m_sep(decimalSep) {}
+
+    bool read(Decimal& out)
+    {
+        takeSign();
+        if (!readDigits() || !readExponent() || m_i != m_n)
+            return false;
+        return toDecimal(out);
     }
-    U256 mag;
-    int scale = 0;
-    bool anyDigit = false, afterSep = false, sticky = false;
-    int significant = 0;
-    for (; i < n; ++i) {
-        QChar c = t[i];
-        if (c.isDigit() && c.unicode() < 128) {
-            anyDigit = true;
-            int digit = c.unicode() - '0';
-            if (significant < 40) {
-                mag.mulSmall(10);
-                mag.addSmall(std::uint32_t(digit));
-                if (significant || digit)
-                    ++significant;
-                if (afterSep)
-                    ++scale;
-            } else {
-                if (digit)
-                    sticky = true;
-                if (!afterSep)
-                    --scale;   // integer digits beyond what we keep still count
-            }
-        } else if (c == decimalSep && !afterSep) {
-            afterSep = true;
-        } else {
-            break;
+
+private:
+    // Digits beyond these cannot change a 28-digit result but for the rounding (see m_sticky).
+    static constexpr int kKeptDigits = 40;
+
+    const QString m_text;
+    int m_i = 0;
+    const int m_n;
+    const QChar m_sep;
+    bool m_negative = false;
+    U256 m_mag;
+    int m_scale = 0;
+    bool m_sticky = false;   // a non-zero digit was dropped
+    int m_significant = 0;
+
+    static bool isDigit(QChar c) { return c.isDigit() && c.unicode() < 128; }
+
+    void takeSign()
+    {
+        if (m_i < m_n && (m_text[m_i] == u'+' || m_text[m_i] == u'-')) {
+            m_negative = m_text[m_i] == u'-';
+            ++m_i;
         }
     }
-    if (!anyDigit)
-        return false;
-    if (i < n && (t[i] == u'E' || t[i] == u'e' || t[i] == u'D' || t[i] == u'd')) {
-        ++i;
-        bool expNeg = false;
-        if (i < n && (t[i] == u'+' || t[i] == u'-')) {
-            expNeg = t[i] == u'-';
-            ++i;
+
+    void addDigit(int digit, bool afterSep)
+    {
+        if (m_significant < kKeptDigits) {
+            m_mag.mulSmall(10);
+            m_mag.addSmall(std::uint32_t(digit));
+            if (m_significant || digit)
+                ++m_significant;
+            if (afterSep)
+                ++m_scale;
+            return;
+        }
+        if (digit)
+            m_sticky = true;
+        if (!afterSep)
+            --m_scale;   // integer digits beyond what we keep still count
+    }
+
+    bool readDigits()
+    {
+        bool anyDigit = false, afterSep = false;
+        for (; m_i < m_n; ++m_i) {
+            const QChar c = m_text[m_i];
+            if (isDigit(c)) {
+                anyDigit = true;
+                addDigit(c.unicode() - '0', afterSep);
+            } else if (c == m_sep && !afterSep) {
+                afterSep = true;
+            } else {
+                break;
+            }
+        }
+        return anyDigit;
+    }
+
+    // E, e, D or d, an optional sign and at least one digit; nothing at all is fine too.
+    bool readExponent()
+    {
+        if (m_i >= m_n || !QStringLiteral("EeDd").contains(m_text[m_i]))
+            return true;
+        ++m_i;
+        bool negative = false;
+        if (m_i < m_n && (m_text[m_i] == u'+' || m_text[m_i] == u'-')) {
+            negative = m_text[m_i] == u'-';
+            ++m_i;
         }
         int exp = 0;
-        bool expDigit = false;
-        for (; i < n && t[i].isDigit() && t[i].unicode() < 128; ++i) {
-            expDigit = true;
+        bool anyDigit = false;
+        for (; m_i < m_n && isDigit(m_text[m_i]); ++m_i) {
+            anyDigit = true;
             if (exp < 10000)
-                exp = exp * 10 + (t[i].unicode() - '0');
+                exp = exp * 10 + (m_text[m_i].unicode() - '0');
         }
-        if (!expDigit)
+        m_scale += negative ? exp : -exp;
+        return anyDigit;
+    }
+
+    bool toDecimal(Decimal& out) const
+    {
+        // Zero, or far below the smallest Decimal, which rounds to zero.
+        if (m_mag.isZero() || m_scale > 28 + 60) {
+            out = Decimal(0, 0);
+            return true;
+        }
+        try {
+            out = normalize(m_negative, m_mag, m_scale, m_sticky);
+        } catch (const Error&) {
             return false;
-        scale += expNeg ? exp : -exp;
-    }
-    if (i != n)
-        return false;
-    if (mag.isZero()) {
-        out = Decimal(0, 0);
+        }
         return true;
     }
-    if (scale > 28 + 60) {   // far below the smallest Decimal: rounds to zero
-        out = Decimal(0, 0);
-        return true;
-    }
-    try {
-        out = normalize(negative, mag, scale, sticky);
-    } catch (const Error&) {
-        return false;
-    }
-    return true;
+};
+
+} // namespace
+
+bool Decimal::parse(const QString& text, Decimal& out, QChar decimalSep)
+{
+    return DecimalTextReader(text, decimalSep).read(out);
 }
 
 double Decimal::toDouble() const

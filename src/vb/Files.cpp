@@ -318,73 +318,86 @@ QString TextFileReader::readLine()
     return line;
 }
 
-Variant TextFileReader::readField()
+namespace {
+
+bool isFieldBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+
+// Moves pos to the comma or the line end that closes the field.
+void passToDelimiter(const QString& text, qsizetype& pos)
 {
-    auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
-    auto isEol = [](QChar c) { return c == u'\r' || c == u'\n'; };
-    // Blank lines and blanks before a field are skipped.
-    while (m_pos < m_text.size() && (isBlank(m_text[m_pos]) || isEol(m_text[m_pos])))
-        ++m_pos;
-    if (atEnd())
-        raise(62);
-    auto endField = [&] {
-        // Up to and past the comma or the line end that closes the field.
-        while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
-            ++m_pos;
-        if (m_pos < m_text.size() && m_text[m_pos] == u',') {
-            ++m_pos;
-            return;
-        }
-        if (m_pos < m_text.size() && m_text[m_pos] == u'\r')
-            ++m_pos;
-        if (m_pos < m_text.size() && m_text[m_pos] == u'\n')
-            ++m_pos;
-    };
-    QChar c = m_text[m_pos];
-    if (c == u'"') {
-        qsizetype close = m_text.indexOf(u'"', m_pos + 1);
-        if (close < 0)
-            close = m_text.size();
-        QString s = m_text.mid(m_pos + 1, close - m_pos - 1);
-        m_pos = std::min(close + 1, m_text.size());
-        // Anything between the closing quote and the delimiter is dropped.
-        while (m_pos < m_text.size() && m_text[m_pos] != u',' && !isEol(m_text[m_pos]))
-            ++m_pos;
-        endField();
-        return Variant(s);
+    while (pos < text.size() && text[pos] != u',' && !isLineEnd(text[pos]))
+        ++pos;
+}
+
+// Up to and past the comma or the line end that closes the field.
+void passFieldEnd(const QString& text, qsizetype& pos)
+{
+    while (pos < text.size() && isFieldBlank(text[pos]))
+        ++pos;
+    if (pos < text.size() && text[pos] == u',') {
+        ++pos;
+        return;
     }
-    if (c == u',') {
-        ++m_pos;
-        return Variant();
-    }
-    qsizetype start = m_pos;
-    while (m_pos < m_text.size() && m_text[m_pos] != u',' && !isEol(m_text[m_pos]))
-        ++m_pos;
-    QString raw = m_text.mid(start, m_pos - start);
+    if (pos < text.size() && text[pos] == u'\r')
+        ++pos;
+    if (pos < text.size() && text[pos] == u'\n')
+        ++pos;
+}
+
+// pos stands on the opening quote; a missing closing quote ends the text at the end of the file.
+QString quotedField(const QString& text, qsizetype& pos)
+{
+    qsizetype close = text.indexOf(u'"', pos + 1);
+    if (close < 0)
+        close = text.size();
+    QString s = text.mid(pos + 1, close - pos - 1);
+    pos = std::min(close + 1, text.size());
+    // Anything between the closing quote and the delimiter is dropped.
+    passToDelimiter(text, pos);
+    passFieldEnd(text, pos);
+    return s;
+}
+
+QString unquotedField(const QString& text, qsizetype& pos)
+{
+    const qsizetype start = pos;
+    passToDelimiter(text, pos);
+    QString raw = text.mid(start, pos - start);
     while (raw.endsWith(u' ') || raw.endsWith(u'\t'))
         raw.chop(1);
-    endField();
-    if (raw.size() >= 2 && raw.startsWith(u'#') && raw.endsWith(u'#')) {
-        QString inner = raw.mid(1, raw.size() - 2).trimmed();
-        if (inner.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0)
-            return Variant(true);
-        if (inner.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0)
-            return Variant(false);
-        if (inner.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)
-            return Variant::null();
-        if (inner.startsWith(QLatin1String("ERROR"), Qt::CaseInsensitive))
-            return Variant::errorValue(inner.mid(5).trimmed().toInt());
-        QDateTime dt = QDateTime::fromString(inner, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        if (dt.isValid())
-            return Variant(Date::fromDateTime(dt));
-        QDate d = QDate::fromString(inner, QStringLiteral("yyyy-MM-dd"));
-        if (d.isValid())
-            return Variant(Date::fromDate(d));
-        QTime t = QTime::fromString(inner, QStringLiteral("HH:mm:ss"));
-        if (t.isValid())
-            return Variant(Date{(t.hour() * 3600 + t.minute() * 60 + t.second()) / 86400.0});
-        return Variant(raw);
-    }
+    passFieldEnd(text, pos);
+    return raw;
+}
+
+// #TRUE#, #FALSE#, #NULL#, #ERROR n#, #yyyy-mm-dd hh:mm:ss#, #yyyy-mm-dd#, #hh:mm:ss#; anything else stays text.
+Variant hashDelimitedValue(const QString& raw)
+{
+    const QString inner = raw.mid(1, raw.size() - 2).trimmed();
+    if (inner.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0)
+        return Variant(true);
+    if (inner.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0)
+        return Variant(false);
+    if (inner.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)
+        return Variant::null();
+    if (inner.startsWith(QLatin1String("ERROR"), Qt::CaseInsensitive))
+        return Variant::errorValue(inner.mid(5).trimmed().toInt());
+    const QDateTime dt = QDateTime::fromString(inner, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (dt.isValid())
+        return Variant(Date::fromDateTime(dt));
+    const QDate d = QDate::fromString(inner, QStringLiteral("yyyy-MM-dd"));
+    if (d.isValid())
+        return Variant(Date::fromDate(d));
+    const QTime t = QTime::fromString(inner, QStringLiteral("HH:mm:ss"));
+    if (t.isValid())
+        return Variant(Date{(t.hour() * 3600 + t.minute() * 60 + t.second()) / 86400.0});
+    return Variant(raw);
+}
+
+Variant unquotedValue(const QString& raw)
+{
+    if (raw.size() >= 2 && raw.startsWith(u'#') && raw.endsWith(u'#'))
+        return hashDelimitedValue(raw);
     // Unquoted numbers use "." whatever the regional settings say.
     static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?$"));
     if (number.match(raw).hasMatch())
@@ -392,6 +405,24 @@ Variant TextFileReader::readField()
     if (raw.isEmpty())
         return Variant();
     return Variant(raw);
+}
+
+} // namespace
+
+Variant TextFileReader::readField()
+{
+    // Blank lines and blanks before a field are skipped.
+    while (m_pos < m_text.size() && (isFieldBlank(m_text[m_pos]) || isLineEnd(m_text[m_pos])))
+        ++m_pos;
+    if (atEnd())
+        raise(62);
+    if (m_text[m_pos] == u'"')
+        return Variant(quotedField(m_text, m_pos));
+    if (m_text[m_pos] == u',') {
+        ++m_pos;
+        return Variant();
+    }
+    return unquotedValue(unquotedField(m_text, m_pos));
 }
 
 QList<Variant> TextFileReader::readFields(int count)
