@@ -189,108 +189,159 @@ struct NumberSection {
     int expDigits = 0;
 };
 
+// Tokens of a number section: placeholder ('0' '#'), point, comma, E+/E-, literal text.
+struct SectionToken {
+    enum Kind { Digit, Point, Comma, Exp, Lit } kind;
+    QString text;
+};
+
+// The token that starts at s[i]; i ends on its last character.
+SectionToken sectionToken(const QString& s, int& i)
+{
+    const QChar c = s[i];
+    if (c == u'"') {
+        int j = int(s.indexOf(u'"', i + 1));
+        if (j < 0)
+            j = int(s.size());
+        const QString quoted = s.mid(i + 1, j - i - 1);
+        i = j;
+        return {SectionToken::Lit, quoted};
+    }
+    if (c == u'\\' && i + 1 < s.size())
+        return {SectionToken::Lit, QString(s[++i])};
+    if (c == u'0' || c == u'#')
+        return {SectionToken::Digit, QString(c)};
+    if (c == u'.')
+        return {SectionToken::Point, QString(c)};
+    if (c == u',')
+        return {SectionToken::Comma, QString(c)};
+    if ((c == u'E' || c == u'e') && i + 1 < s.size() && (s[i + 1] == u'+' || s[i + 1] == u'-')) {
+        ++i;
+        return {SectionToken::Exp, s.mid(i - 1, 2)};
+    }
+    return {SectionToken::Lit, QString(c)};
+}
+
+QList<SectionToken> sectionTokens(const QString& s)
+{
+    QList<SectionToken> toks;
+    for (int i = 0; i < s.size(); ++i)
+        toks.append(sectionToken(s, i));
+    return toks;
+}
+
+// Splits the tokens of one section into prefix, integer part, fraction, exponent and suffix.
+class NumberSectionParser {
+public:
+    explicit NumberSectionParser(const QString& s) : m_toks(sectionTokens(s)) {}
+
+    NumberSection parse()
+    {
+        locateParts();
+        if (m_firstDigit < 0) {
+            m_ns.prefix = textOf(0, int(m_toks.size()));
+            return m_ns;
+        }
+        m_ns.hasPoint = m_point >= 0;
+        int after = readInteger();
+        if (m_point >= 0)
+            after = readFraction();
+        if (m_exp >= 0)
+            after = readExponent();
+        m_ns.suffix = textOf(after, int(m_toks.size()));
+        return m_ns;
+    }
+
+private:
+    const QList<SectionToken> m_toks;
+    NumberSection m_ns;
+    int m_firstDigit = -1, m_lastDigit = -1, m_point = -1, m_exp = -1;
+
+    bool is(int i, SectionToken::Kind kind) const { return m_toks[i].kind == kind; }
+
+    QString textOf(int from, int to) const
+    {
+        QString out;
+        for (int i = from; i < to; ++i)
+            out += m_toks[i].text;
+        return out;
+    }
+
+    // Placeholders after an exponent are its digits, not the number's.
+    void locateParts()
+    {
+        for (int i = 0; i < m_toks.size(); ++i) {
+            if (is(i, SectionToken::Digit) && m_exp < 0) {
+                if (m_firstDigit < 0)
+                    m_firstDigit = i;
+                m_lastDigit = i;
+            }
+            if (is(i, SectionToken::Point) && m_point < 0 && m_exp < 0)
+                m_point = i;
+            if (is(i, SectionToken::Exp) && m_exp < 0)
+                m_exp = i;
+            if (is(i, SectionToken::Lit) && m_toks[i].text == QLatin1String("%"))
+                m_ns.percent = true;
+        }
+    }
+
+    // The prefix and the integer placeholders; returns where the next part starts.
+    int readInteger()
+    {
+        int intEnd = m_point >= 0 ? m_point : m_lastDigit + 1;
+        // Commas right after the last integer placeholder divide by 1000 each;
+        // commas between integer placeholders turn grouping on.
+        int intLast = intEnd - 1;
+        while (intLast > m_firstDigit && !is(intLast, SectionToken::Digit))
+            --intLast;
+        int afterInt = intLast + 1;
+        while (afterInt < m_toks.size() && is(afterInt, SectionToken::Comma)) {
+            ++m_ns.scaleCommas;
+            ++afterInt;
+        }
+        if (m_point < 0)
+            intEnd = afterInt;
+        m_ns.prefix = textOf(0, m_firstDigit);
+        for (int i = m_firstDigit; i <= intLast; ++i) {
+            if (is(i, SectionToken::Comma))
+                m_ns.grouping = true;
+            else
+                m_ns.intPattern += is(i, SectionToken::Digit) ? m_toks[i].text : QStringLiteral("\x01") + m_toks[i].text;
+        }
+        return intEnd;
+    }
+
+    // Placeholders and literals after the point, commas dropped; returns where the next part starts.
+    int readFraction()
+    {
+        int end = m_exp >= 0 ? m_exp : m_lastDigit + 1;
+        if (m_lastDigit < m_point)
+            end = m_point + 1;
+        for (int i = m_point + 1; i < end; ++i) {
+            if (is(i, SectionToken::Digit))
+                m_ns.fracPattern += m_toks[i].text;
+            else if (!is(i, SectionToken::Comma))
+                m_ns.fracPattern += QStringLiteral("\x01") + m_toks[i].text;
+        }
+        return end;
+    }
+
+    // Only '0' placeholders set the least number of exponent digits; returns where the suffix starts.
+    int readExponent()
+    {
+        m_ns.scientific = true;
+        m_ns.expSignAlways = m_toks[m_exp].text.endsWith(u'+');
+        int i = m_exp + 1;
+        for (; i < m_toks.size() && is(i, SectionToken::Digit); ++i)
+            if (m_toks[i].text == QLatin1String("0"))
+                ++m_ns.expDigits;
+        return i;
+    }
+};
+
 NumberSection parseNumberSection(const QString& s)
 {
-    // Tokens: placeholder ('0' '#'), point, comma, E+/E-, literal text.
-    struct Tok {
-        enum K { Digit, Point, Comma, Exp, Lit } k;
-        QString text;
-    };
-    QList<Tok> toks;
-    for (int i = 0; i < s.size(); ++i) {
-        QChar c = s[i];
-        if (c == u'"') {
-            int j = int(s.indexOf(u'"', i + 1));
-            if (j < 0)
-                j = int(s.size());
-            toks.append({Tok::Lit, s.mid(i + 1, j - i - 1)});
-            i = j;
-        } else if (c == u'\\' && i + 1 < s.size()) {
-            toks.append({Tok::Lit, QString(s[++i])});
-        } else if (c == u'0' || c == u'#') {
-            toks.append({Tok::Digit, QString(c)});
-        } else if (c == u'.') {
-            toks.append({Tok::Point, QString(c)});
-        } else if (c == u',') {
-            toks.append({Tok::Comma, QString(c)});
-        } else if ((c == u'E' || c == u'e') && i + 1 < s.size() && (s[i + 1] == u'+' || s[i + 1] == u'-')) {
-            toks.append({Tok::Exp, s.mid(i, 2)});
-            ++i;
-        } else if (c == u'%') {
-            toks.append({Tok::Lit, QStringLiteral("%")});
-        } else {
-            toks.append({Tok::Lit, QString(c)});
-        }
-    }
-    NumberSection ns;
-    int firstDigit = -1, lastDigit = -1, point = -1, exp = -1;
-    for (int i = 0; i < toks.size(); ++i) {
-        if (toks[i].k == Tok::Digit && exp < 0) {
-            if (firstDigit < 0)
-                firstDigit = i;
-            lastDigit = i;
-        }
-        if (toks[i].k == Tok::Point && point < 0 && exp < 0)
-            point = i;
-        if (toks[i].k == Tok::Exp && exp < 0)
-            exp = i;
-        if (toks[i].k == Tok::Lit && toks[i].text == QLatin1String("%"))
-            ns.percent = true;
-    }
-    if (firstDigit < 0) {
-        for (const Tok& t : toks)
-            ns.prefix += t.text;
-        return ns;
-    }
-    ns.hasPoint = point >= 0;
-    int intEnd = point >= 0 ? point : lastDigit + 1;
-    // Commas right after the last integer placeholder divide by 1000 each;
-    // commas between integer placeholders turn grouping on.
-    int intLast = intEnd - 1;
-    while (intLast > firstDigit && toks[intLast].k != Tok::Digit)
-        --intLast;
-    int afterInt = intLast + 1;
-    while (afterInt < toks.size() && toks[afterInt].k == Tok::Comma) {
-        ++ns.scaleCommas;
-        ++afterInt;
-    }
-    if (point < 0)
-        intEnd = afterInt;
-    for (int i = 0; i < firstDigit; ++i)
-        ns.prefix += toks[i].text;
-    for (int i = firstDigit; i <= intLast; ++i) {
-        if (toks[i].k == Tok::Comma)
-            ns.grouping = true;
-        else
-            ns.intPattern += toks[i].k == Tok::Digit ? toks[i].text : QStringLiteral("\x01") + toks[i].text;
-    }
-    int after = intEnd;
-    if (point >= 0) {
-        int end = exp >= 0 ? exp : lastDigit + 1;
-        if (lastDigit < point)
-            end = point + 1;
-        for (int i = point + 1; i < end; ++i) {
-            if (toks[i].k == Tok::Digit)
-                ns.fracPattern += toks[i].text;
-            else if (toks[i].k == Tok::Comma)
-                continue;
-            else
-                ns.fracPattern += QStringLiteral("\x01") + toks[i].text;
-        }
-        after = end;
-    }
-    if (exp >= 0) {
-        ns.scientific = true;
-        ns.expSignAlways = toks[exp].text.endsWith(u'+');
-        int i = exp + 1;
-        for (; i < toks.size() && toks[i].k == Tok::Digit; ++i)
-            if (toks[i].text == QLatin1String("0"))
-                ++ns.expDigits;
-        after = i;
-    }
-    for (int i = after; i < toks.size(); ++i)
-        ns.suffix += toks[i].text;
-    return ns;
+    return NumberSectionParser(s).parse();
 }
 
 // Lays digits into the integer placeholders right to left; the leftmost takes the rest.
@@ -485,156 +536,196 @@ QString formatNumber(const Variant& v, const QStringList& sections)
 
 QString pad2(int n) { return n < 10 ? QStringLiteral("0") + QString::number(n) : QString::number(n); }
 
+QString formatDate(const Date& date, const QString& pattern);
+
+// Writes a date through a pattern token by token; each take* member consumes one kind of token.
+class DateFormatter {
+public:
+    DateFormatter(const Date& date, const QString& pattern)
+        : m_date(date), m_day(date.date()), m_time(date.time()), m_pattern(pattern), m_lower(pattern.toLower())
+    {
+        // A 12-hour pattern is one with a marker anywhere.
+        const bool twelve = m_lower.contains(QLatin1String("am/pm")) || m_lower.contains(QLatin1String("a/p"))
+            || m_lower.contains(QLatin1String("ampm"));
+        const int hour12 = m_time.hour() % 12 == 0 ? 12 : m_time.hour() % 12;
+        m_hourShown = twelve ? hour12 : m_time.hour();
+    }
+
+    QString format()
+    {
+        while (m_i < m_pattern.size()) {
+            if (!takeQuoted() && !takeEscaped() && !takeMarker() && !takeToken())
+                m_out += m_pattern[m_i++];
+        }
+        return m_out;
+    }
+
+private:
+    const RegionalSettings& m_rs = Regional::current();
+    const Date m_date;
+    const QDate m_day;
+    const QTime m_time;
+    const QString& m_pattern;
+    const QString m_lower;
+    int m_hourShown = 0;
+    QString m_out;
+    int m_i = 0;
+    bool m_lastWasHour = false;   // "m" right after an hour is minutes
+
+    bool isPm() const { return m_time.hour() >= 12; }
+    static QString number(int value, int width) { return width == 1 ? QString::number(value) : pad2(value); }
+
+    // Consumes the run of `ch` (any case) that starts here and says how long it was.
+    int takeRun(QChar ch)
+    {
+        const int start = m_i;
+        while (m_i < m_pattern.size() && m_pattern[m_i].toLower() == ch)
+            ++m_i;
+        return m_i - start;
+    }
+
+    bool takeQuoted()
+    {
+        if (m_pattern[m_i] != u'"')
+            return false;
+        int j = int(m_pattern.indexOf(u'"', m_i + 1));
+        if (j < 0)
+            j = int(m_pattern.size());
+        m_out += m_pattern.mid(m_i + 1, j - m_i - 1);
+        m_i = j + 1;
+        return true;
+    }
+
+    bool takeEscaped()
+    {
+        if (m_pattern[m_i] != u'\\' || m_i + 1 >= m_pattern.size())
+            return false;
+        m_out += m_pattern[m_i + 1];
+        m_i += 2;
+        return true;
+    }
+
+    // AM/PM and A/P keep the pattern's own letters; AMPM writes the regional designators.
+    bool takeMarker()
+    {
+        if (m_lower.mid(m_i, 5) == QLatin1String("am/pm")) {
+            const QString t = m_pattern.mid(m_i, 5);
+            m_out += isPm() ? t.mid(3, 2) : t.left(2);
+            m_i += 5;
+        } else if (m_lower.mid(m_i, 3) == QLatin1String("a/p")) {
+            const QString t = m_pattern.mid(m_i, 3);
+            m_out += isPm() ? t[2] : t[0];
+            m_i += 3;
+        } else if (m_lower.mid(m_i, 4) == QLatin1String("ampm")) {
+            m_out += isPm() ? m_rs.pmDesignator : m_rs.amDesignator;
+            m_i += 4;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    bool takeToken()
+    {
+        switch (m_pattern[m_i].toLower().unicode()) {
+        case 'd': takeDay(); break;
+        case 'm': takeMonthOrMinutes(); break;
+        case 'y': takeYear(); break;
+        case 'h': takeHour(); break;
+        case 'n': takeTimePart(u'n', m_time.minute()); break;
+        case 's': takeTimePart(u's', m_time.second()); break;
+        case 'w': takeWeek(); break;
+        case 'q': takeQuarter(); break;
+        case 't': return takeLongTime();
+        case 'c': takeGeneral(); break;
+        case '/': takeSeparator(m_rs.dateSeparator); break;
+        case ':': takeSeparator(m_rs.timeSeparator); break;
+        default: return false;
+        }
+        return true;
+    }
+
+    void takeDay()
+    {
+        const int n = takeRun(u'd');
+        if (n <= 2) m_out += number(m_day.day(), n);
+        else if (n == 3) m_out += m_rs.dayAbbreviations.value(m_day.dayOfWeek() % 7);
+        else if (n == 4) m_out += m_rs.dayNames.value(m_day.dayOfWeek() % 7);
+        else if (n == 5) m_out += formatDate(m_date, m_rs.shortDateFormat);
+        else m_out += formatDate(m_date, m_rs.longDateFormat);
+        m_lastWasHour = false;
+    }
+
+    void takeMonthOrMinutes()
+    {
+        const int n = takeRun(u'm');
+        if (m_lastWasHour && n <= 2) m_out += number(m_time.minute(), n);
+        else if (n <= 2) m_out += number(m_day.month(), n);
+        else if (n == 3) m_out += m_rs.monthAbbreviations.value(m_day.month() - 1);
+        else m_out += m_rs.monthNames.value(m_day.month() - 1);
+        m_lastWasHour = false;
+    }
+
+    void takeYear()
+    {
+        const int n = takeRun(u'y');
+        if (n == 1) m_out += QString::number(m_day.dayOfYear());
+        else if (n <= 3) m_out += pad2(m_day.year() % 100);
+        else m_out += QString::number(m_day.year()).rightJustified(4, u'0');
+        m_lastWasHour = false;
+    }
+
+    void takeHour()
+    {
+        m_out += number(m_hourShown, takeRun(u'h'));
+        m_lastWasHour = true;
+    }
+
+    void takeTimePart(QChar ch, int value)
+    {
+        m_out += number(value, takeRun(ch));
+        m_lastWasHour = false;
+    }
+
+    void takeWeek()
+    {
+        const int n = takeRun(u'w');
+        m_out += QString::number(n == 1 ? Weekday(Variant(m_date)) : DatePart(QStringLiteral("ww"), Variant(m_date)));
+        m_lastWasHour = false;
+    }
+
+    void takeQuarter()
+    {
+        m_out += QString::number((m_day.month() - 1) / 3 + 1);
+        ++m_i;
+    }
+
+    // Only "ttttt" is a token; a shorter run of t is literal text.
+    bool takeLongTime()
+    {
+        if (m_lower.mid(m_i, 5) != QLatin1String("ttttt"))
+            return false;
+        m_out += formatDate(m_date, m_rs.longTimeFormat);
+        m_i += 5;
+        return true;
+    }
+
+    void takeGeneral()
+    {
+        m_out += Variant(m_date).toString();
+        ++m_i;
+    }
+
+    void takeSeparator(QChar regional)
+    {
+        m_out += regional;
+        ++m_i;
+    }
+};
+
 QString formatDate(const Date& date, const QString& pattern)
 {
-    const RegionalSettings& rs = Regional::current();
-    const QDate day = date.date();
-    const QTime time = date.time();
-    // Is it a 12-hour pattern?
-    const QString lower = pattern.toLower();
-    const bool twelve = lower.contains(QLatin1String("am/pm")) || lower.contains(QLatin1String("a/p"))
-        || lower.contains(QLatin1String("ampm"));
-    int hour12 = time.hour() % 12;
-    if (hour12 == 0)
-        hour12 = 12;
-    const int hourShown = twelve ? hour12 : time.hour();
-    QString out;
-    bool lastWasHour = false;
-    for (int i = 0; i < pattern.size();) {
-        QChar c = pattern[i];
-        QChar l = c.toLower();
-        auto run = [&](QChar ch) {
-            int j = i;
-            while (j < pattern.size() && pattern[j].toLower() == ch)
-                ++j;
-            return j - i;
-        };
-        if (c == u'"') {
-            int j = int(pattern.indexOf(u'"', i + 1));
-            if (j < 0)
-                j = int(pattern.size());
-            out += pattern.mid(i + 1, j - i - 1);
-            i = j + 1;
-            continue;
-        }
-        if (c == u'\\' && i + 1 < pattern.size()) {
-            out += pattern[i + 1];
-            i += 2;
-            continue;
-        }
-        if (lower.mid(i, 5) == QLatin1String("am/pm")) {
-            QString t = pattern.mid(i, 5);
-            bool pm = time.hour() >= 12;
-            out += pm ? t.mid(3, 2) : t.left(2);
-            i += 5;
-            continue;
-        }
-        if (lower.mid(i, 3) == QLatin1String("a/p")) {
-            QString t = pattern.mid(i, 3);
-            out += time.hour() >= 12 ? t[2] : t[0];
-            i += 3;
-            continue;
-        }
-        if (lower.mid(i, 4) == QLatin1String("ampm")) {
-            out += time.hour() >= 12 ? rs.pmDesignator : rs.amDesignator;
-            i += 4;
-            continue;
-        }
-        if (l == u'd') {
-            int n = run(u'd');
-            if (n == 1) out += QString::number(day.day());
-            else if (n == 2) out += pad2(day.day());
-            else if (n == 3) out += rs.dayAbbreviations.value(day.dayOfWeek() % 7);
-            else if (n == 4) out += rs.dayNames.value(day.dayOfWeek() % 7);
-            else if (n == 5) out += formatDate(date, rs.shortDateFormat);
-            else out += formatDate(date, rs.longDateFormat);
-            i += n;
-            lastWasHour = false;
-            continue;
-        }
-        if (l == u'm') {
-            int n = run(u'm');
-            if (lastWasHour && n <= 2) {
-                out += n == 1 ? QString::number(time.minute()) : pad2(time.minute());
-            } else if (n == 1) {
-                out += QString::number(day.month());
-            } else if (n == 2) {
-                out += pad2(day.month());
-            } else if (n == 3) {
-                out += rs.monthAbbreviations.value(day.month() - 1);
-            } else {
-                out += rs.monthNames.value(day.month() - 1);
-            }
-            i += n;
-            lastWasHour = false;
-            continue;
-        }
-        if (l == u'y') {
-            int n = run(u'y');
-            if (n == 1) out += QString::number(day.dayOfYear());
-            else if (n <= 3) out += pad2(day.year() % 100);
-            else out += QString::number(day.year()).rightJustified(4, u'0');
-            i += n;
-            lastWasHour = false;
-            continue;
-        }
-        if (l == u'h') {
-            int n = run(u'h');
-            out += n == 1 ? QString::number(hourShown) : pad2(hourShown);
-            i += n;
-            lastWasHour = true;
-            continue;
-        }
-        if (l == u'n') {
-            int n = run(u'n');
-            out += n == 1 ? QString::number(time.minute()) : pad2(time.minute());
-            i += n;
-            lastWasHour = false;
-            continue;
-        }
-        if (l == u's') {
-            int n = run(u's');
-            out += n == 1 ? QString::number(time.second()) : pad2(time.second());
-            i += n;
-            lastWasHour = false;
-            continue;
-        }
-        if (l == u'w') {
-            int n = run(u'w');
-            out += QString::number(n == 1 ? Weekday(Variant(date)) : DatePart(QStringLiteral("ww"), Variant(date)));
-            i += n;
-            lastWasHour = false;
-            continue;
-        }
-        if (l == u'q') {
-            out += QString::number((day.month() - 1) / 3 + 1);
-            ++i;
-            continue;
-        }
-        if (l == u't' && lower.mid(i, 5) == QLatin1String("ttttt")) {
-            out += formatDate(date, rs.longTimeFormat);
-            i += 5;
-            continue;
-        }
-        if (l == u'c') {
-            out += Variant(date).toString();
-            ++i;
-            continue;
-        }
-        if (c == u'/') {
-            out += rs.dateSeparator;
-            ++i;
-            continue;
-        }
-        if (c == u':') {
-            out += rs.timeSeparator;
-            ++i;
-            continue;
-        }
-        out += c;
-        ++i;
-    }
-    return out;
+    return DateFormatter(date, pattern).format();
 }
 
 // ---- text ----
