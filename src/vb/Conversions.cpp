@@ -605,8 +605,9 @@ private:
         case RegionalSettings::DateOrder::MDY: out = {mdy, dmy, ymd}; break;
         case RegionalSettings::DateOrder::YMD: out = {ymd, mdy, dmy}; break;
         }
+        // A four-digit last number is the year: drop the reading that takes it for the day.
         if (m_numbers[2].size() > 2)
-            out.removeLast();   // a four-digit last number is the year
+            out.removeAt(m_rs.dateOrder == RegionalSettings::DateOrder::YMD ? 0 : 2);
         return out;
     }
 

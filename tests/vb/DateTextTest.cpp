@@ -75,6 +75,8 @@ TEST(DateText, OrderFollowsTheRegionalSettings)
         EXPECT_EQ(read("24/03/15"), at(2024, 3, 15));
         EXPECT_EQ(read("05/31/24"), at(2024, 5, 31));          // then m/d/y
         EXPECT_EQ(read("24/04/31"), at(1931, 4, 24));          // then d/m/y
+        EXPECT_EQ(read("15/03/2024"), at(2024, 3, 15));        // a four-digit last number is the year here too
+        EXPECT_EQ(read("31/04/2024"), std::nullopt);
     }
 }
 

@@ -116,6 +116,7 @@ TEST(NumberText, HexadecimalAndOctal)
     EXPECT_EQ(number("&H"), std::nullopt);
     EXPECT_EQ(number("&H1AG"), std::nullopt);
     EXPECT_EQ(number("(&H1A)"), std::nullopt);
+    EXPECT_EQ(number("(&H1A"), std::nullopt);
     EXPECT_EQ(number("&H" + QString(22, u'0')), 0);
     EXPECT_EQ(number("&H" + QString(23, u'0')), std::nullopt);   // too many digits
     EXPECT_EQ(exact("&H10"), "16");
