@@ -17,7 +17,8 @@
 //
 // Rates come from the thread's CPU time, which other processes on a shared machine disturb
 // far less than the wall clock; the wall-clock medians are printed next to them.
-// Usage: bench_ado [rows] [runs]   (1,000,000 rows and 7 runs by default).
+// Usage: bench_ado [rows] [runs] [bare|Recordset|reader]   (1,000,000 rows and 7 runs by
+// default); naming one path runs only that one, as often as asked, for a profiler.
 
 #include "ProcessMemory.h"
 #include "Samples.h"
@@ -205,6 +206,20 @@ void report(const Path& p, const Path& bare)
                 p.wallRates.median() / bare.wallRates.median());
 }
 
+int profileOne(Path (&paths)[3], const char* name, int rows, int runs)
+{
+    for (Path& p : paths) {
+        if (QLatin1String(p.name).startsWith(QLatin1String(name), Qt::CaseInsensitive)) {
+            for (int run = 0; run < runs; ++run)
+                runOnce(p, rows, true);
+            report(p, p);
+            return 0;
+        }
+    }
+    std::printf("no path named %s\n", name);
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -224,6 +239,8 @@ int main(int argc, char** argv)
     Path paths[] = {{"bare sqlite3", [&] { return readBare(file); }, {}, {}},
                     {"Recordset", [&] { return readRecordset(cn); }, {}, {}},
                     {"reader", [&] { return readReader(cn); }, {}, {}}};
+    if (argc > 3)
+        return profileOne(paths, argv[3], rows, runs);
     for (int round = 0; round <= runs; ++round)
         for (int k = 0; k < 3; ++k)
             runOnce(paths[(round + k) % 3], rows, round > 0);   // round 0 warms up

@@ -101,11 +101,11 @@ ColumnInfo ColumnTypes::fromDeclaredType(const QString& declared)
     return info;
 }
 
-vb::Variant ColumnTypes::padded(const ColumnInfo& column, vb::Variant value)
+void ColumnTypes::padText(qint64 size, vb::Variant& value)
 {
-    if ((column.type == adChar || column.type == adWChar) && value.isString() && value.stringRef().size() < column.definedSize)
-        return vb::Variant(value.stringRef().leftJustified(qsizetype(column.definedSize), u' '));
-    return value;
+    static_assert(fixedChar == adChar && fixedWideChar == adWChar);
+    if (value.isString() && value.stringRef().size() < size)
+        value = vb::Variant(value.stringRef().leftJustified(qsizetype(size), u' '));
 }
 
 } // namespace ado

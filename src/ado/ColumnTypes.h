@@ -16,7 +16,16 @@ public:
     static bool isText(int adoType);
     static qint64 fixedSize(int adoType);
     // char(n) values come padded to n, as the server returns them.
-    static vb::Variant padded(const ColumnInfo& column, vb::Variant value);
+    static void pad(const ColumnInfo& column, vb::Variant& value)
+    {
+        if (column.type == fixedChar || column.type == fixedWideChar)
+            padText(column.definedSize, value);
+    }
+
+private:
+    static constexpr int fixedChar = 129;       // adChar
+    static constexpr int fixedWideChar = 130;   // adWChar
+    static void padText(qint64 size, vb::Variant& value);
 };
 
 } // namespace ado

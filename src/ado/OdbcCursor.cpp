@@ -33,7 +33,7 @@ bool OdbcCursor::fetchFromServer(std::vector<vb::Variant>& row)
     try {
         if (m_reader.fetchRow(row)) {
             for (size_t c = 0; c < row.size(); ++c)
-                row[c] = ColumnTypes::padded(columns()[c], std::move(row[c]));
+                ColumnTypes::pad(columns()[c], row[c]);
             return true;
         }
         finishResults();

@@ -6,7 +6,9 @@ namespace ado {
 
 vb::Variant ResultSet::at(size_t row, size_t column) const
 {
-    return ColumnTypes::padded(columns[column], values.get(row * columns.size() + column));
+    vb::Variant value = values.get(row * columns.size() + column);
+    ColumnTypes::pad(columns[column], value);
+    return value;
 }
 
 void ResultSet::appendRow(const std::vector<vb::Variant>& row)

@@ -24,39 +24,10 @@ RowStore::Block RowStore::allocate(size_t bytes, bool hugePages)
     return Block(static_cast<char*>(p));
 }
 
-RowStore::Cell& RowStore::next()
+void RowStore::addBlockIfFull()
 {
-    if ((m_size & (blockCells - 1)) == 0 && (m_size >> blockBits) == m_cells.size())
+    if ((m_size >> blockBits) == m_cells.size())
         m_cells.push_back(allocate(blockBytes, !m_cells.empty()));
-    return cell(m_size++);
-}
-
-void RowStore::append(Kind kind, std::int64_t v)
-{
-    Cell& c = next();
-    c.integer = v;
-    c.size = 0;
-    c.kind = kind;
-}
-
-void RowStore::appendDouble(double v)
-{
-    Cell& c = next();
-    c.real = v;
-    c.size = 0;
-    c.kind = Kind::Double;
-}
-
-void RowStore::appendSingle(float v)
-{
-    appendDouble(v);
-    cell(m_size - 1).kind = Kind::Single;
-}
-
-void RowStore::appendDate(double serial)
-{
-    appendDouble(serial);
-    cell(m_size - 1).kind = Kind::Date;
 }
 
 // A text never spans blocks: block number in the high bits, offset in the low 40.
@@ -82,8 +53,10 @@ const char* RowStore::textAt(std::int64_t where) const
 void RowStore::appendText(const char* utf8, int size)
 {
     const std::int64_t where = storeText(utf8, size_t(size));
-    append(Kind::Text, where);
-    cell(m_size - 1).size = std::uint32_t(size);
+    Cell& c = next();
+    c.integer = where;
+    c.size = std::uint32_t(size);
+    c.kind = Kind::Text;
 }
 
 vb::Variant RowStore::get(size_t index) const

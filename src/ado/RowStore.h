@@ -28,10 +28,10 @@ public:
     void appendByte(std::uint8_t v) { append(Kind::Byte, v); }
     void appendBigInt(std::int64_t v) { append(Kind::BigInt, v); }
     void appendBoolean(bool v) { append(Kind::Boolean, v ? 1 : 0); }
-    void appendDouble(double v);
-    void appendSingle(float v);
+    void appendDouble(double v) { appendReal(Kind::Double, v); }
+    void appendSingle(float v) { appendReal(Kind::Single, v); }
     void appendCurrency(std::int64_t raw) { append(Kind::Currency, raw); }
-    void appendDate(double serial);
+    void appendDate(double serial) { appendReal(Kind::Date, serial); }
     void appendText(const char* utf8, int size);
 
 private:
@@ -64,8 +64,28 @@ private:
     {
         return reinterpret_cast<const Cell*>(m_cells[index >> blockBits].get())[index & (blockCells - 1)];
     }
-    Cell& next();
-    void append(Kind kind, std::int64_t v);
+    // The appends run once per value read, so they stay inline; only a new block is not.
+    Cell& next()
+    {
+        if ((m_size & (blockCells - 1)) == 0)
+            addBlockIfFull();
+        return cell(m_size++);
+    }
+    void addBlockIfFull();
+    void append(Kind kind, std::int64_t v)
+    {
+        Cell& c = next();
+        c.integer = v;
+        c.size = 0;
+        c.kind = kind;
+    }
+    void appendReal(Kind kind, double v)
+    {
+        Cell& c = next();
+        c.real = v;
+        c.size = 0;
+        c.kind = kind;
+    }
     Cell cellFor(const vb::Variant& value);
     std::int64_t storeText(const char* utf8, size_t size);
     const char* textAt(std::int64_t where) const;

@@ -34,9 +34,10 @@ bool SqliteCursor::step()
 {
     if (!m_stmt)
         return false;
-    m_row.clear();
+    m_row.resize(m_reader.columns().size());
+    VariantRow row(m_row);
     try {
-        if (!m_reader.readRow(m_row)) {
+        if (!m_reader.readRow(row)) {
             freeStatement();
             return false;
         }
@@ -45,20 +46,22 @@ bool SqliteCursor::step()
         freeStatement();
         throw failure;
     }
-    m_reader.measureComputed(m_row, 0);
+    m_reader.measureComputed(row, 0);
+    const std::vector<ColumnInfo>& columns = m_reader.columns();
+    for (size_t c = 0; c < columns.size(); ++c)
+        ColumnTypes::pad(columns[c], m_row[c]);
     return true;
 }
 
+// Swapping hands the row over without copying a value; the caller's previous row becomes the
+// buffer the next step overwrites.
 bool SqliteCursor::fetch(std::vector<vb::Variant>& row)
 {
     if (m_ahead)
         m_ahead = false;
     else if (!step())
         return false;
-    const std::vector<ColumnInfo>& columns = m_reader.columns();
-    row.resize(columns.size());
-    for (size_t c = 0; c < columns.size(); ++c)
-        row[c] = ColumnTypes::padded(columns[c], m_row.get(c));
+    row.swap(m_row);
     return true;
 }
 

@@ -30,7 +30,7 @@ private:
     sqlite3_stmt* m_stmt;
     QString m_sql;
     SqliteRowReader m_reader;
-    RowStore m_row;
+    std::vector<vb::Variant> m_row;   // the row read last, handed over by swapping
     bool m_ahead = false;   // the first row is read and not yet handed out
 };
 

@@ -20,9 +20,8 @@ void SqliteRowReader::describe()
 {
     const int n = sqlite3_column_count(m_stmt);
     m_columns.resize(size_t(n));
-    m_readings.resize(size_t(n));
-    m_decided.assign(size_t(n), true);
-    m_computed.assign(size_t(n), false);
+    m_readings.assign(size_t(n), Reading{});
+    m_anyComputed = false;
     for (int i = 0; i < n; ++i)
         describeColumn(i);
 }
@@ -48,14 +47,16 @@ void SqliteRowReader::describeColumn(int i)
             info.autoIncrement = autoIncrement != 0 || rowid;
         }
     }
-    m_computed[size_t(i)] = declared == nullptr;
+    Reading& reading = m_readings[size_t(i)];
     if (!declared) {
-        m_decided[size_t(i)] = false;
+        reading.computed = true;
+        reading.decided = false;
+        m_anyComputed = true;
         info.type = adVarChar;
         info.definedSize = 1;
     }
     m_columns[size_t(i)] = info;
-    m_readings[size_t(i)] = ColumnTypes::valueKind(info.type);
+    reading.kind = ColumnTypes::valueKind(info.type);
 }
 
 QString SqliteRowReader::text() const
@@ -63,67 +64,68 @@ QString SqliteRowReader::text() const
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(m_value)), sqlite3_value_bytes(m_value));
 }
 
-void SqliteRowReader::appendByStorage(int i, RowStore& out)
+template <class Row> void SqliteRowReader::appendByStorage(Row& out)
 {
     switch (sqlite3_value_type(m_value)) {
     case SQLITE_INTEGER: return out.appendLong(sqlite3_value_int64(m_value));
     case SQLITE_FLOAT: return out.appendDouble(sqlite3_value_double(m_value));
     case SQLITE_NULL: return out.appendNull();
-    default: return appendText(i, out);
+    default: return appendText(out);
     }
 }
 
-void SqliteRowReader::appendText(int, RowStore& out)
+template <class Row> void SqliteRowReader::appendText(Row& out)
 {
     const char* t = reinterpret_cast<const char*>(sqlite3_value_text(m_value));
     out.appendText(t, sqlite3_value_bytes(m_value));
 }
 
-void SqliteRowReader::append(int i, RowStore& out)
+template <class Row> void SqliteRowReader::append(int i, Row& out)
 {
     m_value = sqlite3_column_value(m_stmt, i);
     const int storage = sqlite3_value_type(m_value);
     if (storage == SQLITE_NULL)
         return out.appendNull();
-    if (m_computed[size_t(i)])
+    const Reading& reading = m_readings[size_t(i)];
+    if (reading.computed)
         return appendComputed(i, storage, out);
     const bool integer = storage == SQLITE_INTEGER;
     const bool number = integer || storage == SQLITE_FLOAT;
-    switch (m_readings[size_t(i)]) {
+    switch (reading.kind) {
     case ValueKind::Text:
     case ValueKind::FixedText:
-        return appendText(i, out);
+        return appendText(out);
     case ValueKind::Integer:
-        return integer ? out.appendLong(sqlite3_value_int64(m_value)) : appendByStorage(i, out);
+        return integer ? out.appendLong(sqlite3_value_int64(m_value)) : appendByStorage(out);
     case ValueKind::SmallInt:
-        return integer ? out.appendInteger(std::int16_t(sqlite3_value_int(m_value))) : appendByStorage(i, out);
+        return integer ? out.appendInteger(std::int16_t(sqlite3_value_int(m_value))) : appendByStorage(out);
     case ValueKind::Byte:
-        return integer ? out.appendByte(std::uint8_t(sqlite3_value_int(m_value))) : appendByStorage(i, out);
+        return integer ? out.appendByte(std::uint8_t(sqlite3_value_int(m_value))) : appendByStorage(out);
     case ValueKind::BigInt:
-        return integer ? out.appendBigInt(sqlite3_value_int64(m_value)) : appendByStorage(i, out);
+        return integer ? out.appendBigInt(sqlite3_value_int64(m_value)) : appendByStorage(out);
     case ValueKind::Boolean:
-        return number ? out.appendBoolean(sqlite3_value_int64(m_value) != 0) : appendByStorage(i, out);
+        return number ? out.appendBoolean(sqlite3_value_int64(m_value) != 0) : appendByStorage(out);
     case ValueKind::Double:
-        return number ? out.appendDouble(sqlite3_value_double(m_value)) : appendByStorage(i, out);
+        return number ? out.appendDouble(sqlite3_value_double(m_value)) : appendByStorage(out);
     case ValueKind::Single:
-        return number ? out.appendSingle(float(sqlite3_value_double(m_value))) : appendByStorage(i, out);
+        return number ? out.appendSingle(float(sqlite3_value_double(m_value))) : appendByStorage(out);
     case ValueKind::Currency:
-        return appendCurrency(i, storage, out);
+        return appendCurrency(storage, out);
     case ValueKind::Decimal: {
         vb::Decimal d;
-        return vb::Decimal::parse(text(), d) ? out.push_back(vb::Variant(d)) : appendByStorage(i, out);
+        return vb::Decimal::parse(text(), d) ? out.push_back(vb::Variant(d)) : appendByStorage(out);
     }
     case ValueKind::Date: {
         bool ok = false;
         const double serial = ValueText::dateSerial(reinterpret_cast<const char*>(sqlite3_value_text(m_value)), sqlite3_value_bytes(m_value), ok);
-        return ok ? out.appendDate(serial) : appendByStorage(i, out);
+        return ok ? out.appendDate(serial) : appendByStorage(out);
     }
     }
 }
 
 // Money is stored as REAL: below 10^11 the nearest ten-thousandth of the double is the value
 // that was written (15 significant digits), so it is exact without going through text.
-void SqliteRowReader::appendCurrency(int i, int storage, RowStore& out)
+template <class Row> void SqliteRowReader::appendCurrency(int storage, Row& out)
 {
     if (storage == SQLITE_INTEGER) {
         const std::int64_t v = sqlite3_value_int64(m_value);
@@ -139,13 +141,13 @@ void SqliteRowReader::appendCurrency(int i, int storage, RowStore& out)
     if (ValueText::parseCurrency(t, sqlite3_value_bytes(m_value), raw))
         return out.appendCurrency(raw);
     vb::Decimal d;
-    return vb::Decimal::parse(text(), d) ? out.appendCurrency(vb::Variant(d).toCurrency().raw) : appendByStorage(i, out);
+    return vb::Decimal::parse(text(), d) ? out.appendCurrency(vb::Variant(d).toCurrency().raw) : appendByStorage(out);
 }
 
 void SqliteRowReader::decideComputed(int i, int storage)
 {
     ColumnInfo& info = m_columns[size_t(i)];
-    m_decided[size_t(i)] = true;
+    m_readings[size_t(i)].decided = true;
     QString type = QStringLiteral("float");
     if (storage == SQLITE_TEXT) {
         bool date = false;
@@ -160,9 +162,9 @@ void SqliteRowReader::decideComputed(int i, int storage)
     info.name = name;
 }
 
-void SqliteRowReader::appendComputed(int i, int storage, RowStore& out)
+template <class Row> void SqliteRowReader::appendComputed(int i, int storage, Row& out)
 {
-    if (!m_decided[size_t(i)])
+    if (!m_readings[size_t(i)].decided)
         decideComputed(i, storage);
     const int type = m_columns[size_t(i)].type;
     if (storage == SQLITE_TEXT && type == adDBTimeStamp) {
@@ -173,21 +175,23 @@ void SqliteRowReader::appendComputed(int i, int storage, RowStore& out)
     }
     if (storage == SQLITE_INTEGER && type == adBigInt)
         return out.appendBigInt(sqlite3_value_int64(m_value));
-    appendByStorage(i, out);
+    appendByStorage(out);
 }
 
-void SqliteRowReader::measureComputed(const RowStore& out, size_t first)
+template <class Row> void SqliteRowReader::measureComputed(const Row& out, size_t first)
 {
+    if (!m_anyComputed)
+        return;
     for (size_t c = 0; c < m_columns.size(); ++c) {
         ColumnInfo& info = m_columns[c];
-        if (!m_computed[c] || info.type != adVarChar)
+        if (!m_readings[c].computed || info.type != adVarChar)
             continue;
-        if (const vb::Variant v = out.get(first + c); v.isString())
+        if (const vb::Variant& v = out.get(first + c); v.isString())
             info.definedSize = std::max<qint64>(info.definedSize, v.stringRef().size());
     }
 }
 
-bool SqliteRowReader::readRow(RowStore& out)
+template <class Row> bool SqliteRowReader::readRow(Row& out)
 {
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_DONE)
@@ -209,5 +213,10 @@ ResultSet SqliteRowReader::readAll()
     out.countRows();
     return out;
 }
+
+template bool SqliteRowReader::readRow(RowStore&);
+template bool SqliteRowReader::readRow(VariantRow&);
+template void SqliteRowReader::measureComputed(const RowStore&, size_t);
+template void SqliteRowReader::measureComputed(const VariantRow&, size_t);
 
 } // namespace ado

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ado/ColumnTypes.h"
+#include "ado/VariantRow.h"
 
 #include <functional>
 
@@ -21,30 +22,36 @@ public:
     ResultSet readAll();   // throws the step's result code as int on failure
 
     // Row by row: describe() once, then readRow() until it returns false (throws as readAll).
+    // Rows go into a RowStore (kept) or a VariantRow (handed out); both get the same values.
     void describe();
-    bool readRow(RowStore& out);
+    template <class Row> bool readRow(Row& out);
     const std::vector<ColumnInfo>& columns() const { return m_columns; }
     // Widens computed text columns to the values of the row just read (from `first` in out).
-    void measureComputed(const RowStore& out, size_t first);
+    template <class Row> void measureComputed(const Row& out, size_t first);
 
 private:
     void describeColumn(int i);
-    void append(int i, RowStore& out);
-    void appendComputed(int i, int storage, RowStore& out);
+    template <class Row> void append(int i, Row& out);
+    template <class Row> void appendComputed(int i, int storage, Row& out);
     void decideComputed(int i, int storage);
-    void appendCurrency(int i, int storage, RowStore& out);
-    void appendByStorage(int i, RowStore& out);
-    void appendText(int i, RowStore& out);
+    template <class Row> void appendCurrency(int storage, Row& out);
+    template <class Row> void appendByStorage(Row& out);
+    template <class Row> void appendText(Row& out);
     QString text() const;
 
     sqlite3* m_db;
     sqlite3_stmt* m_stmt;
     sqlite3_value* m_value = nullptr;   // the column being read
     KeyInfo m_keyInfo;
+    // How each column is read, settled once by describe() so the row loop only switches on it.
+    struct Reading {
+        ValueKind kind = ValueKind::Text;
+        bool computed = false;   // no declared type: settled by its first value
+        bool decided = true;
+    };
     std::vector<ColumnInfo> m_columns;
-    std::vector<ValueKind> m_readings;
-    std::vector<bool> m_computed;
-    std::vector<bool> m_decided;
+    std::vector<Reading> m_readings;
+    bool m_anyComputed = false;
 };
 
 } // namespace ado

@@ -124,6 +124,29 @@ TEST_F(ForwardReaderTest, GivesTheRecordsetsColumnsTypesAndValues)
     EXPECT_EQ(rows[2], QStringLiteral("3:3|8:Ñandú|1:NULL|1:NULL|1:NULL|1:NULL|1:NULL|1:NULL|1:NULL"));
 }
 
+// Each kind of column, and values whose storage does not match the declared type (the
+// engine keeps what it is given), read alike through both paths.
+TEST_F(ForwardReaderTest, EveryKindAndMismatchedStorageGiveTheRecordsetsValues)
+{
+    db.run(QStringLiteral("CREATE TABLE MV_TIPOS (Id int NOT NULL PRIMARY KEY, Diminuto tinyint, Grande bigint, Simple real,"
+                          " Texto varchar(5), Fijo char(4), Monto money, Cuando datetime, Tasa decimal(10,2), Marca bit)"));
+    db.run(QStringLiteral("INSERT INTO MV_TIPOS VALUES (1, 200, 9000000000, 1.5, 'ab', 'xy', 12.34, '2024-02-29', 1.25, 1)"));
+    db.run(QStringLiteral("INSERT INTO MV_TIPOS VALUES (2, 'abc', 'no', 'x', 12345, 'abcd', 'caro', 'no es fecha', 'nada', 'si')"));
+    db.run(QStringLiteral("INSERT INTO MV_TIPOS VALUES (3, 2.5, 1.0e19, NULL, NULL, NULL, 123456789012.5, '2024-13-01', NULL, 0)"));
+    const QStringList rows = expectSameAsRecordset(db.connection(), QStringLiteral("SELECT * FROM MV_TIPOS ORDER BY Id"));
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0], QStringLiteral("3:1|17:200|14:9000000000|4:1.5|8:ab|8:xy  |6:12.34|7:2024-02-29 00:00:00|14:1.25|11:True"));
+    const QStringList odd = rows[1].split(u'|');
+    EXPECT_EQ(odd[1], QStringLiteral("8:abc"));
+    EXPECT_EQ(odd[2], QStringLiteral("8:no"));
+    EXPECT_EQ(odd[6], QStringLiteral("8:caro"));
+    EXPECT_EQ(odd[7], QStringLiteral("8:no es fecha"));
+    const QStringList large = rows[2].split(u'|');
+    EXPECT_EQ(large[1], QStringLiteral("5:2.5"));
+    EXPECT_EQ(large[6], QStringLiteral("6:123456789012.5"));
+    EXPECT_EQ(large[7], QStringLiteral("8:2024-13-01"));
+}
+
 TEST_F(ForwardReaderTest, TranslatesTheDialectAndTypesComputedColumnsAsTheRecordsetDoes)
 {
     const ado::ConnectionPtr cn = db.connection();
