@@ -193,6 +193,7 @@ struct NumberSection {
 struct SectionToken {
     enum Kind { Digit, Point, Comma, Exp, Lit } kind;
     QString text;
+    bool quoted = false;       // written in quotes or after a backslash: never a format character
 };
 
 // The token that starts at s[i]; i ends on its last character.
@@ -205,10 +206,10 @@ SectionToken sectionToken(const QString& s, int& i)
             j = int(s.size());
         const QString quoted = s.mid(i + 1, j - i - 1);
         i = j;
-        return {SectionToken::Lit, quoted};
+        return {SectionToken::Lit, quoted, true};
     }
     if (c == u'\\' && i + 1 < s.size())
-        return {SectionToken::Lit, QString(s[++i])};
+        return {SectionToken::Lit, QString(s[++i]), true};
     if (c == u'0' || c == u'#')
         return {SectionToken::Digit, QString(c)};
     if (c == u'.')
@@ -280,7 +281,7 @@ private:
                 m_point = i;
             if (is(i, SectionToken::Exp) && m_exp < 0)
                 m_exp = i;
-            if (is(i, SectionToken::Lit) && m_toks[i].text == QLatin1String("%"))
+            if (is(i, SectionToken::Lit) && !m_toks[i].quoted && m_toks[i].text == QLatin1String("%"))
                 m_ns.percent = true;
         }
     }

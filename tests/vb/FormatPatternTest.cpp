@@ -102,6 +102,9 @@ TEST(FormatNumberSection, IntegerLiteralsAndCommas)
     EXPECT_EQ(Format(Variant(1234567890), "#,##0,,"), "1.235");
     EXPECT_EQ(Format(Variant(1234567), "0,.00"), "1234,57");
     EXPECT_EQ(Format(Variant(0.5), "0%"), "50%");
+    // A quoted or escaped percent sign is text: it does not scale the value.
+    EXPECT_EQ(Format(Variant(5), "0\"%\""), "5%");
+    EXPECT_EQ(Format(Variant(5), "0\\%"), "5%");
 }
 
 TEST(FormatNumberSection, FractionParts)
