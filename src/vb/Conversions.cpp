@@ -463,8 +463,10 @@ private:
     bool takeTime()
     {
         for (int k = 0; k < m_tokens.size(); ++k) {
-            const bool timeStart = isNumber(k) && m_hour < 0 && separatorThenNumber(k, QString(m_rs.timeSeparator));
-            if (timeStart) {
+            const bool clockShape = isNumber(k) && separatorThenNumber(k, QString(m_rs.timeSeparator));
+            if (clockShape && m_hour >= 0)
+                return false;       // a second time of day: no date reads that way
+            if (clockShape) {
                 if (!readClock(k))
                     return false;
                 continue;

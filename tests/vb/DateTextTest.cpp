@@ -149,6 +149,8 @@ TEST(DateText, Times)
     EXPECT_EQ(read("23:60"), std::nullopt);
     EXPECT_EQ(read("10:30:60"), std::nullopt);
     EXPECT_EQ(read("10:30 /"), std::nullopt);                  // a time with stray separators
+    EXPECT_EQ(read("10:30 11:45"), std::nullopt);              // two times are no date
+    EXPECT_EQ(read("15/03/2024 10:30 11:45"), std::nullopt);
 }
 
 TEST(DateText, SerialsOfTimesAndEarlyDays)
