@@ -52,6 +52,7 @@ Variant::Variant(Currency v) : m_value(v) {}
 Variant::Variant(const Decimal& v) : m_value(v) {}
 Variant::Variant(Date v) : m_value(v) {}
 Variant::Variant(const QString& v) : m_value(v) {}
+Variant::Variant(QString&& v) : m_value(std::move(v)) {}
 Variant::Variant(const char* utf8) : m_value(QString::fromUtf8(utf8)) {}
 Variant::Variant(ObjectPtr v) : m_value(std::move(v)) {}
 

@@ -92,6 +92,7 @@ public:
     Variant(const Decimal& v);
     Variant(Date v);
     Variant(const QString& v);
+    Variant(QString&& v);
     Variant(const char* utf8);
     Variant(ObjectPtr v);                           // Nothing when null
 
