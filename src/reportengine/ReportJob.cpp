@@ -1,14 +1,19 @@
 #include "ReportJob.h"
 #include "AdoRowSource.h"
 #include "DefinitionReader.h"
+#include "FormulaError.h"
+#include "FormulaParser.h"
 #include "PreviewWindow.h"
 #include "ReportError.h"
 #include "ReportModel.h"
 #include "ado/Connection.h"
+#include "ado/ConnectionString.h"
 #include "ui/DialogService.h"
 #include <vb/Error.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -29,8 +34,26 @@ void ReportJob::setConnection(std::shared_ptr<ado::Connection> connection)
 
 void ReportJob::setConnectionString(const QString& text)
 {
+    if (text.trimmed().isEmpty())
+        return;
     m_runner = {};
     m_connectionString = text;
+}
+
+QString ReportJob::resolvedConnectionString(const QString& text) const
+{
+    const ado::ConnectionString logon(text);
+    const QString dsn = logon.value(QStringLiteral("DSN"));
+    if (dsn.isEmpty() || logon.contains(QStringLiteral("Driver")) || m_dataSourceFolder.isEmpty())
+        return text;
+    // File names are matched without regard to letter case, as on the suite's Windows machines.
+    const QDir folder(m_dataSourceFolder);
+    for (const QString& file : folder.entryList({QStringLiteral("*.db")}, QDir::Files))
+        if (file.compare(dsn + QStringLiteral(".db"), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Server=%1;Database=%2;UID=%3;PWD=%4")
+                .arg(folder.absolutePath(), QFileInfo(file).completeBaseName(), logon.value(QStringLiteral("UID")),
+                     logon.value(QStringLiteral("PWD")));
+    return text;
 }
 
 void ReportJob::openConnection()
@@ -41,7 +64,7 @@ void ReportJob::openConnection()
         throw ReportError(QStringLiteral("the report has no database connection"));
     auto connection = ado::Connection::create();
     try {
-        connection->Open(m_connectionString);
+        connection->Open(resolvedConnectionString(m_connectionString));
     } catch (const vb::Error& e) {
         throw ReportError(QStringLiteral("the database could not be opened: %1").arg(e.description()));
     }
@@ -57,11 +80,26 @@ bool ReportJob::setFormula(const QString& assignment)
     return setFormula(assignment.left(eq).trimmed(), assignment.mid(eq + 1).trimmed());
 }
 
+// 'O'Brien SA' does not parse; the caller meant the text between the outer quotes.
+static QString readableFormula(const QString& formula)
+{
+    const QString v = formula.trimmed();
+    if (v.size() < 2 || v.front() != u'\'' || v.back() != u'\'')
+        return formula;
+    try {
+        FormulaParser::parse(v);
+        return formula;
+    } catch (const FormulaError&) {
+        QString inner = v.mid(1, v.size() - 2);
+        return u'\'' + inner.replace(u'\'', QStringLiteral("''")) + u'\'';
+    }
+}
+
 bool ReportJob::setFormula(const QString& name, const QString& formula)
 {
     for (NamedText& f : m_def.formulas)
         if (f.name.compare(name, Qt::CaseInsensitive) == 0) {
-            f.text = formula;
+            f.text = readableFormula(formula);
             return true;
         }
     // A parameter takes the value of the text: 'abc' gives abc.
@@ -154,6 +192,7 @@ ReportPrinter::Outcome ReportJob::toPrinter(const ReportModel& model)
         device.setPrinterName(m_target);
     }
     device.setFullPage(true);
+    device.setCopyCount(m_copies);
     device.setDocName(m_def.title);
     ReportPrinter printer(model, m_runner);
     printer.setPrintDate(m_printDate);

@@ -72,14 +72,24 @@ QString SqlTranslator::literal(const FormulaValue& v)
     case FormulaValue::Kind::Boolean: return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
     case FormulaValue::Kind::Number: return QString::number(v.toNumber(), 'g', 17);
     case FormulaValue::Kind::Text: {
+        // Comparisons ignore trailing blanks; the embedded engine only does so for columns, not
+        // for expressions such as LTRIM(RTRIM(col)), so the literal goes without them.
         QString s = v.toText();
-        return u'\'' + s.replace(u'\'', QStringLiteral("''")) + u'\'';
+        qsizetype n = s.size();
+        while (n > 0 && s.at(n - 1) == u' ')
+            --n;
+        return quotedText(s.left(n));
     }
     case FormulaValue::Kind::Date:
     case FormulaValue::Kind::DateTime:
         return QStringLiteral("{ts '%1'}").arg(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     }
     return QStringLiteral("NULL");
+}
+
+QString SqlTranslator::quotedText(QString text)
+{
+    return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
 }
 
 QString SqlTranslator::likePattern(const QString& pattern)
@@ -99,7 +109,7 @@ QString SqlTranslator::likePattern(const QString& pattern)
             out += c;
         }
     }
-    const QString quoted = literal(FormulaValue::text(out));
+    const QString quoted = quotedText(out);
     return escaped ? quoted + QStringLiteral(" ESCAPE '!'") : quoted;
 }
 

@@ -13,6 +13,7 @@ public:
 
     const ado::ConnectionPtr& connection() const { return m_connection; }
     QString connectionString() const { return m_fixture.connectionString(); }
+    QString folder() const { return m_fixture.folder(); }     // holds DEMO.db
     // The first column of every row of a query, as text, in the query's order.
     QStringList column(const QString& sql) const;
     std::vector<std::vector<vb::Variant>> rows(const QString& sql) const;
