@@ -222,7 +222,7 @@ ResultSet OdbcEngine::tables(const Restrictions& restrictions)
 ResultSet OdbcEngine::columns(const Restrictions& restrictions)
 {
     auto stmt = statement(0);
-    QByteArray table = utf8(restrictions.size() > 2 ? restrictions[2] : QString());
+    QByteArray table = utf8(restrictions.size() > 2 ? SchemaRowset::withoutTrailingBlanks(restrictions[2]) : QString());
     stmt->check(SQLColumns(stmt->get(), nullptr, 0, nullptr, 0, table.isEmpty() ? nullptr : chars(table),
                            table.isEmpty() ? 0 : SQL_NTS, nullptr, 0));
     std::vector<SchemaRowset::Column> rows;

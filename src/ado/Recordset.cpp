@@ -86,6 +86,8 @@ void Recordset::moveTo(qint64 position)
 void Recordset::MoveFirst()
 {
     leaveRow();
+    if (m_state->rowCount() == 0)
+        raiseAdo(adErrNoCurrentRecord);
     moveTo(0);
 }
 
@@ -108,7 +110,7 @@ void Recordset::MoveNext()
 void Recordset::MovePrevious()
 {
     leaveRow();
-    if (m_state->position < 0)
+    if (m_state->position < 0 || m_state->rowCount() == 0)
         raiseAdo(adErrNoCurrentRecord);
     moveTo(m_state->position - 1);
 }

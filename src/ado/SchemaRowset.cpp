@@ -28,12 +28,23 @@ vb::Variant SchemaRowset::textOrNull(const QString& text)
     return text.isEmpty() ? vb::Variant::null() : vb::Variant(text);
 }
 
-// A row the driver leaves without a catalog or schema is not filtered out by one.
+QString SchemaRowset::withoutTrailingBlanks(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == u' ')
+        --end;
+    return text.left(end);
+}
+
+// A row the driver leaves without a catalog or schema is not filtered out by one. Names
+// compare as the server compares them: without regard to case or to trailing blanks.
 bool SchemaRowset::passes(const Restrictions& restrictions, const std::vector<QString>& values)
 {
-    for (size_t i = 0; i < restrictions.size() && i < values.size(); ++i)
-        if (!restrictions[i].isEmpty() && !values[i].isEmpty() && restrictions[i].compare(values[i], Qt::CaseInsensitive) != 0)
+    for (size_t i = 0; i < restrictions.size() && i < values.size(); ++i) {
+        const QString wanted = withoutTrailingBlanks(restrictions[i]);
+        if (!wanted.isEmpty() && !values[i].isEmpty() && wanted.compare(values[i], Qt::CaseInsensitive) != 0)
             return false;
+    }
     return true;
 }
 

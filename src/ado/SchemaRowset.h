@@ -24,6 +24,7 @@ public:
 
     // The rowset's DATA_TYPE: the OLE DB type, where every text is 129 (or 130 for Unicode).
     static int rowsetDataType(int adoType);
+    static QString withoutTrailingBlanks(const QString& text);
 
 private:
     static bool passes(const Restrictions& restrictions, const std::vector<QString>& values);

@@ -335,6 +335,16 @@ void SqlTranslator::normaliseInsertedDates(SqlTokens& tokens, const ColumnKindOf
     }
 }
 
+// On the server a text function's result keeps the database collation, so comparing it
+// ignores case and trailing blanks like the column itself; SQLite would compare it binary.
+bool SqlTranslator::keepsServerCollation(const QString& upperName)
+{
+    static const QSet<QString> names{QStringLiteral("LTRIM"), QStringLiteral("RTRIM"), QStringLiteral("LEFT"),
+        QStringLiteral("RIGHT"), QStringLiteral("SUBSTRING"), QStringLiteral("UPPER"), QStringLiteral("LOWER"),
+        QStringLiteral("REPLACE"), QStringLiteral("ISNULL"), QStringLiteral("COALESCE")};
+    return names.contains(upperName);
+}
+
 void SqlTranslator::rewriteFunctions(SqlTokens& tokens)
 {
     static const QSet<QString> unitFunctions{QStringLiteral("DATEADD"), QStringLiteral("DATEDIFF"),
@@ -346,6 +356,8 @@ void SqlTranslator::rewriteFunctions(SqlTokens& tokens)
         SqlToken& name = v[i];
         const QString upper = name.text.toUpper();
         const int close = v.closing(i + 1);
+        if (keepsServerCollation(upper) && close < v.size())
+            v[close].suffix += QStringLiteral(" COLLATE SRV");
         if (upper == QLatin1String("LEFT") || upper == QLatin1String("RIGHT")) {
             name.text = QStringLiteral("SRV_") + upper;
         } else if (upper == QLatin1String("ISNULL")) {

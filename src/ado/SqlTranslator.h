@@ -30,6 +30,7 @@ private:
     static void normaliseDates(SqlTokens& tokens, const ColumnKindOf& kinds);
     static void normaliseInsertedDates(SqlTokens& tokens, const ColumnKindOf& kinds);
     static void rewriteFunctions(SqlTokens& tokens);
+    static bool keepsServerCollation(const QString& upperName);
 
     ColumnKindLookup m_kinds;
 };

@@ -390,7 +390,7 @@ ResultSet SqliteEngine::columns(const Restrictions& restrictions)
 {
     checkAlive();
     std::vector<SchemaRowset::Column> rows;
-    const QString wantedTable = restrictions.size() > 2 ? restrictions[2] : QString();
+    const QString wantedTable = restrictions.size() > 2 ? SchemaRowset::withoutTrailingBlanks(restrictions[2]) : QString();
     for (const auto& entry : tableList()) {
         const QString& table = entry.first;
         if (!wantedTable.isEmpty() && wantedTable.compare(table, Qt::CaseInsensitive) != 0)

@@ -215,6 +215,17 @@ TEST_F(DialectTest, TextComparisonIgnoresCaseAndTrailingBlanks)
               QStringList({"B2", "B1", "A1", "A2"}));
 }
 
+TEST_F(DialectTest, TextFunctionResultsCompareAsTheirColumns)
+{
+    EXPECT_EQ(codes(QStringLiteral("WHERE ltrim(rtrim(Descripcion)) = 'ARANDELA'")), QStringList({"B2"}));
+    EXPECT_EQ(codes(QStringLiteral("WHERE LEFT(Descripcion, 1) = 't'")), QStringList({"A1", "A2"}));
+    EXPECT_EQ(codes(QStringLiteral("WHERE SUBSTRING(Codigo, 1, 1) = 'b'")), QStringList({"B1", "B2"}));
+    EXPECT_EQ(codes(QStringLiteral("WHERE ISNULL(Tipo, '') = 'x'")), QStringList({"A1", "B1"}));
+    EXPECT_EQ(codes(QStringLiteral("WHERE UPPER(Descripcion) = 'Tuerca'")), QStringList({"A2"}));
+    EXPECT_EQ(codes(QStringLiteral("WHERE RIGHT(Codigo, 1) = '1' AND REPLACE(Descripcion, 'o', '0') = 'T0RNILL0'")), QStringList({"A1"}));
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT LOWER(Tipo) FROM MA_ARTICULOS WHERE Tipo IS NOT NULL GROUP BY LOWER(Tipo)")).size(), 2);
+}
+
 TEST_F(DialectTest, LikeIgnoresCaseAndKnowsSets)
 {
     EXPECT_EQ(codes(QStringLiteral("WHERE Descripcion LIKE 'tor%'")), QStringList({"A1"}));

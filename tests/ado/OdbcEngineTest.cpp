@@ -85,6 +85,10 @@ TEST_F(OdbcEngineTest, SchemaRowsetsListTablesAndColumns)
     for (; !columns->Eof(); columns->MoveNext())
         names << columns->Value(QStringLiteral("COLUMN_NAME")).toString() + u':' + columns->Value(QStringLiteral("DATA_TYPE")).toString();
     EXPECT_EQ(names.mid(0, 3), QStringList({"Id:3", "Nombre:129", "Sigla:129"}));
+    // A table name with trailing blanks, as the column probe passes it untrimmed, names the table.
+    auto padded = cn->OpenSchema(ado::adSchemaColumns, {QString(), QString(), QStringLiteral("Articulos  "), QString()});
+    ASSERT_FALSE(padded->Eof());
+    EXPECT_EQ(padded->Value(QStringLiteral("COLUMN_NAME")).toString(), QStringLiteral("Id"));
 }
 
 TEST_F(OdbcEngineTest, DriverErrorsFillErrors)

@@ -99,7 +99,7 @@ TEST_F(SqlTranslatorTest, PlusBecomesConcatenationFromTheFirstText)
     EXPECT_EQ(one(QStringLiteral("SELECT Importe * 2 + 'x' FROM TA_A")), QStringLiteral("SELECT (Importe * 2) || 'x' FROM TA_A"));
     EXPECT_EQ(one(QStringLiteral("SELECT 1 + 2 + 'x'")), QStringLiteral("SELECT (1 + 2) || 'x'"));
     EXPECT_EQ(one(QStringLiteral("SELECT 'a' + b.Codigo FROM TA_B b")), QStringLiteral("SELECT 'a' || b.Codigo FROM TA_B b"));
-    EXPECT_EQ(one(QStringLiteral("SELECT ISNULL(Nombre, '') + '!' FROM TA_A")), QStringLiteral("SELECT IFNULL(Nombre, '') || '!' FROM TA_A"));
+    EXPECT_EQ(one(QStringLiteral("SELECT ISNULL(Nombre, '') + '!' FROM TA_A")), QStringLiteral("SELECT IFNULL(Nombre, '') COLLATE SRV || '!' FROM TA_A"));
     EXPECT_EQ(one(QStringLiteral("SELECT CAST(Importe AS varchar(10)) + '$' FROM TA_A")),
               QStringLiteral("SELECT SRV_CONVERT('varchar(10)', Importe  ) || '$' FROM TA_A"));
     EXPECT_EQ(one(QStringLiteral("SELECT (Codigo + 'x') + Importe FROM TA_A")), QStringLiteral("SELECT (Codigo || 'x') || Importe FROM TA_A"));
@@ -124,7 +124,7 @@ TEST_F(SqlTranslatorTest, DateLiteralsBesideDateColumnsOnly)
 TEST_F(SqlTranslatorTest, FunctionsSQLiteCannotParseAreRenamed)
 {
     EXPECT_EQ(one(QStringLiteral("SELECT LEFT(Nombre, 2), right(Nombre, 1), ISNULL(Nombre, 'x') FROM TA_A LEFT JOIN TA_B ON 1 = 1")),
-              QStringLiteral("SELECT SRV_LEFT(Nombre, 2), SRV_RIGHT(Nombre, 1), IFNULL(Nombre, 'x') FROM TA_A LEFT JOIN TA_B ON 1 = 1"));
+              QStringLiteral("SELECT SRV_LEFT(Nombre, 2) COLLATE SRV, SRV_RIGHT(Nombre, 1) COLLATE SRV, IFNULL(Nombre, 'x') COLLATE SRV FROM TA_A LEFT JOIN TA_B ON 1 = 1"));
     EXPECT_EQ(one(QStringLiteral("SELECT CONVERT(varchar(10), Fecha, 103), DATEADD(dd, 1, Fecha), DATEDIFF(month, Fecha, GETDATE()) FROM TA_A")),
               QStringLiteral("SELECT SRV_CONVERT('varchar(10)', Fecha, 103), SRV_DATEADD('dd', 1, Fecha), SRV_DATEDIFF('month', Fecha, GETDATE()) FROM TA_A"));
 }
