@@ -31,9 +31,22 @@ QString adoDescription(int number)
     }
 }
 
-void raiseAdo(int number)
+QString adoSource(AdoObject object)
 {
-    throw vb::Error(number, adoDescription(number), QStringLiteral("ADODB"));
+    switch (object) {
+    case AdoObject::Connection: return QStringLiteral("ADODB.Connection");
+    case AdoObject::Command: return QStringLiteral("ADODB.Command");
+    case AdoObject::Field: return QStringLiteral("ADODB.Field");
+    case AdoObject::Errors: return QStringLiteral("ADODB.Errors");
+    case AdoObject::Parameters: return QStringLiteral("ADODB.Parameters");
+    case AdoObject::Recordset: break;
+    }
+    return QStringLiteral("ADODB.Recordset");
+}
+
+void raiseAdo(int number, AdoObject raisedBy)
+{
+    throw vb::Error(number, adoDescription(number), adoSource(raisedBy));
 }
 
 namespace {

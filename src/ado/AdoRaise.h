@@ -4,8 +4,12 @@
 
 namespace ado {
 
-// Raises the vb::Error ADO raises itself (3021, 3265, 3704 ...), with ADO's text.
-[[noreturn]] void raiseAdo(int number);
+// The object that raises an error names its source, as "ADODB.Recordset" does.
+enum class AdoObject { Connection, Command, Recordset, Field, Errors, Parameters };
+
+// Raises the vb::Error ADO raises itself (3021, 3265, 3704 ...), with ADO's text and source.
+[[noreturn]] void raiseAdo(int number, AdoObject raisedBy = AdoObject::Recordset);
+QString adoSource(AdoObject object);
 QString adoDescription(int number);
 
 // Lost-connection errors are remembered by number and text, so that the vb::Error alone

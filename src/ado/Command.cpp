@@ -25,7 +25,7 @@ QString Command::boundText() const
 RecordsetPtr Command::Execute(qint64* recordsAffected)
 {
     if (!m_connection || m_connection->State() != adStateOpen)
-        raiseAdo(adErrInvalidConnection);
+        raiseAdo(adErrInvalidConnection, AdoObject::Command);
     // The command's own time-out holds for this run only.
     struct TimeoutScope {
         Connection& connection;

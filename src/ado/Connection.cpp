@@ -58,7 +58,7 @@ auto Connection::guarded(F&& operation) -> decltype(operation())
 void Connection::requireOpen() const
 {
     if (!m_engine)
-        raiseAdo(adErrObjectClosed);
+        raiseAdo(adErrObjectClosed, AdoObject::Connection);
 }
 
 Engine& Connection::engine()
@@ -70,7 +70,7 @@ Engine& Connection::engine()
 void Connection::setConnectionString(const QString& text)
 {
     if (m_engine)
-        raiseAdo(adErrObjectOpen);
+        raiseAdo(adErrObjectOpen, AdoObject::Connection);
     m_connectionString = text;
 }
 
@@ -83,7 +83,7 @@ QString Connection::Provider() const
 void Connection::Open(const QString& connectionString, const QString& userId, const QString& password, int)
 {
     if (m_engine)
-        raiseAdo(adErrObjectOpen);
+        raiseAdo(adErrObjectOpen, AdoObject::Connection);
     if (!connectionString.isEmpty())
         m_connectionString = connectionString;
     QString text = m_connectionString;
@@ -169,7 +169,7 @@ ExecuteResult Connection::runProcedure(const QString& name, const std::vector<st
 ForwardReaderPtr Connection::openReader(const QString& sql)
 {
     if (!m_engine)
-        raiseAdo(adErrInvalidConnection);
+        raiseAdo(adErrInvalidConnection, AdoObject::Connection);
     CursorPtr cursor = guarded([&] { return m_engine->openCursor(sql, m_commandTimeout); });
     std::erase_if(m_cursors, [](const std::weak_ptr<Cursor>& weak) { return weak.expired(); });
     m_cursors.push_back(cursor);
@@ -213,7 +213,7 @@ RecordsetPtr Connection::OpenSchema(int schema, const std::vector<QString>& rest
 {
     requireOpen();
     if (schema != adSchemaTables && schema != adSchemaColumns)
-        raiseAdo(adErrNotSupported);
+        raiseAdo(adErrNotSupported, AdoObject::Connection);
     ExecuteResult result;
     result.hasRows = true;
     result.rows = guarded([&] {

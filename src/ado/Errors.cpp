@@ -10,7 +10,7 @@ namespace ado {
 const Error& Errors::Item(int index) const
 {
     if (index < 0 || index >= Count())
-        raiseAdo(adErrItemNotFound);
+        raiseAdo(adErrItemNotFound, AdoObject::Errors);
     return m_items[size_t(index)];
 }
 

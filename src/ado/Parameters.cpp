@@ -14,7 +14,7 @@ QString bare(const QString& name)
 ParameterPtr Parameters::Item(int index) const
 {
     if (index < 0 || index >= Count())
-        raiseAdo(adErrItemNotFound);
+        raiseAdo(adErrItemNotFound, AdoObject::Parameters);
     return m_items[size_t(index)];
 }
 
@@ -23,7 +23,7 @@ ParameterPtr Parameters::Item(const QString& name) const
     for (const ParameterPtr& p : m_items)
         if (bare(p->Name()).compare(bare(name), Qt::CaseInsensitive) == 0)
             return p;
-    raiseAdo(adErrItemNotFound);
+    raiseAdo(adErrItemNotFound, AdoObject::Parameters);
 }
 
 void Parameters::Delete(int index)

@@ -14,7 +14,7 @@ void RecordsetState::requireRow() const
 {
     requireOpen();
     if (editMode != adEditAdd && !atRow())
-        raiseAdo(adErrNoCurrentRecord);
+        raiseAdo(adErrNoCurrentRecord, AdoObject::Field);
 }
 
 vb::Variant RecordsetState::editedValue(size_t column) const
@@ -29,7 +29,7 @@ void RecordsetState::setValue(size_t column, const vb::Variant& v)
 {
     requireRow();
     if (lockType == adLockReadOnly)
-        raiseAdo(adErrNotSupported);
+        raiseAdo(adErrNotSupported, AdoObject::Field);
     if (editMode == adEditNone) {
         editBuffer.clear();
         for (size_t c = 0; c < data.columnCount(); ++c)

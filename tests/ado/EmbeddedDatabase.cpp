@@ -66,12 +66,17 @@ QString EmbeddedDatabase::single(const QString& sql) const
     return all.isEmpty() ? QStringLiteral("<no row>") : all.front();
 }
 
-int errorNumberOf(const std::function<void()>& step)
+vb::Error errorRaisedBy(const std::function<void()>& step)
 {
     try {
         step();
     } catch (const vb::Error& e) {
-        return e.number();
+        return e;
     }
-    return 0;
+    return {};
+}
+
+int errorNumberOf(const std::function<void()>& step)
+{
+    return errorRaisedBy(step).number();
 }

@@ -3,6 +3,7 @@
 #include "QtPrinting.h"
 
 #include <ado/Connection.h>
+#include <vb/Error.h>
 
 #include <QTemporaryDir>
 
@@ -29,5 +30,6 @@ private:
     ado::ConnectionPtr m_connection;
 };
 
-// The number of the vb::Error a step raises, 0 when it raises none.
+// The vb::Error a step raises (number 0 when it raises none), and its number alone.
+vb::Error errorRaisedBy(const std::function<void()>& step);
 int errorNumberOf(const std::function<void()>& step);

@@ -61,6 +61,29 @@ TEST_F(ProgramUseTest, MovesOnAnEmptyResultFailAsAdoDoes)
     EXPECT_EQ(errorNumberOf([&] { rs->Fields()->Item(QStringLiteral("NoHay")); }), ado::adErrItemNotFound);
 }
 
+TEST_F(ProgramUseTest, AdosOwnErrorsNameTheObjectThatRaisedThem)
+{
+    auto rs = open(QStringLiteral("SELECT Nombre FROM TA_USUARIOS WHERE Nombre = 'NADIE'"));
+    const vb::Error field = errorRaisedBy([&] { rs->Fields()->Item(0)->Value(); });
+    EXPECT_EQ(field.number(), ado::adErrNoCurrentRecord);
+    EXPECT_EQ(field.source(), QStringLiteral("ADODB.Field"));
+    EXPECT_EQ(field.description(), QStringLiteral(
+        "Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record."));
+    EXPECT_EQ(errorRaisedBy([&] { rs->MoveNext(); }).source(), QStringLiteral("ADODB.Recordset"));
+    EXPECT_EQ(errorRaisedBy([&] { rs->Fields()->Item(QStringLiteral("NoHay")); }).source(), QStringLiteral("ADODB.Recordset"));
+    auto closed = ado::Connection::create();
+    const vb::Error onClosed = errorRaisedBy([&] { closed->Execute(QStringLiteral("SELECT 1")); });
+    EXPECT_EQ(onClosed.number(), ado::adErrObjectClosed);
+    EXPECT_EQ(onClosed.source(), QStringLiteral("ADODB.Connection"));
+    EXPECT_EQ(onClosed.description(), QStringLiteral("Operation is not allowed when the object is closed."));
+    const vb::Error unusable = errorRaisedBy([&] { rs->Close(); rs->Open(QStringLiteral("SELECT 1"), closed); });
+    EXPECT_EQ(unusable.number(), ado::adErrInvalidConnection);
+    EXPECT_EQ(unusable.source(), QStringLiteral("ADODB.Recordset"));
+    auto command = ado::Command::create();
+    command->setCommandText(QStringLiteral("SELECT 1"));
+    EXPECT_EQ(errorRaisedBy([&] { command->Execute(); }).source(), QStringLiteral("ADODB.Command"));
+}
+
 TEST_F(ProgramUseTest, TreeWindowReadsEveryRowAtOnce)
 {
     auto rs = open(QStringLiteral(
@@ -188,6 +211,23 @@ TEST_F(ProgramUseTest, LookupProbeWalksTheFieldsInTableOrder)
     auto all = open(QStringLiteral("SELECT TOP 500  *  FROM V_TA_DEPOSITO   ORDER BY ") + names.last());
     EXPECT_EQ(all->Fields()->Count(), names.size());
     EXPECT_EQ(QString::number(all->RecordCount()), first(QStringLiteral("SELECT COUNT(*) FROM V_TA_DEPOSITO")));
+}
+
+
+TEST_F(ProgramUseTest, TypedApostropheIsASyntaxErrorAndTheConnectionGoesOn)
+{
+    auto command = ado::Command::create();
+    command->setActiveConnection(s_connection);
+    command->setCommandText(QStringLiteral(
+        "select top 100 Razon_Social,Codigo from VT_CLIENTES where (Razon_Social like '%O'Brien%' or Codigo like '%O'Brien%' )  and Dada_De_Baja = 0 order by Razon_Social"));
+    EXPECT_EQ(errorNumberOf([&] { command->Execute(); }), ado::adErrCommandText);
+    ASSERT_GE(s_connection->Errors()->Count(), 1);
+    EXPECT_FALSE(ado::isConnectionLost(*s_connection->Errors()));
+    command->setCommandText(QStringLiteral("SELECT TOP 500 Descripcion,Tipo,CodigoEstado FROM V_TA_STATUS  ORDER BY CodigoEstado"));
+    EXPECT_EQ(errorNumberOf([&] { command->Execute(); }), ado::adErrCommandText);
+    EXPECT_EQ(s_connection->Errors()->Item(0).NativeError(), 207);
+    EXPECT_EQ(s_connection->State(), ado::adStateOpen);
+    EXPECT_NE(first(QStringLiteral("select  getDate() as fecha")), QStringLiteral("<none>"));
 }
 
 } // namespace
