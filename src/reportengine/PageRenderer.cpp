@@ -104,17 +104,43 @@ void PageRenderer::paintBand(QPainter& p, const Band& band, double top)
         p.drawLine(mm(left, top + h, width, 0).topLeft(), mm(left, top + h, width, 0).topRight());
         return;
     case Band::Kind::GroupFooter:
-    case Band::Kind::ReportFooter:
+    case Band::Kind::ReportFooter: {
         p.drawLine(mm(left, top, width, 0).topLeft(), mm(left, top, width, 0).topRight());
         p.setFont(m_bold);
-        text(p, mm(left, top, width, h), Qt::AlignLeft, band.label);
-        paintCells(p, band, top, h);
+        const Band shown = withCoveredCellsInLabel(p, band);
+        text(p, mm(left, top, width, h), Qt::AlignLeft, shown.label);
+        paintCells(p, shown, top, h);
         return;
+    }
     case Band::Kind::Detail:
         p.setFont(m_font);
         paintCells(p, band, top, h);
         return;
     }
+}
+
+// A footer's label runs from the left edge over the first columns; a summary whose column
+// starts under the label would be painted over it, so it joins the label instead.
+Band PageRenderer::withCoveredCellsInLabel(const QPainter& p, const Band& band) const
+{
+    Band shown = band;
+    if (shown.label.isEmpty())
+        return shown;
+    const QFontMetricsF metrics(p.font(), p.device());
+    const auto& columns = band.model->definition().columns;
+    double columnStart = 0;
+    for (std::size_t c = 0; c < columns.size() && c < std::size_t(shown.cells.size()); ++c) {
+        const double labelEnd = metrics.horizontalAdvance(shown.label) / m_dots;
+        if (columnStart >= labelEnd)
+            break;
+        QString& cell = shown.cells[qsizetype(c)];
+        if (!cell.isEmpty()) {
+            shown.label += QStringLiteral("  ") + cell;
+            cell.clear();
+        }
+        columnStart += columns[c].width;
+    }
+    return shown;
 }
 
 void PageRenderer::paintCells(QPainter& p, const Band& band, double top, double height)

@@ -25,6 +25,7 @@ private:
     void paintFooter(QPainter& p, int page, int pageCount);
     void paintBand(QPainter& p, const Band& band, double top);
     void paintCells(QPainter& p, const Band& band, double top, double height);
+    Band withCoveredCellsInLabel(const QPainter& p, const Band& band) const;
     void paintTexts(QPainter& p, const std::vector<PageText>& texts, bool header, double top, int page, int pageCount);
     QRectF mm(double x, double y, double w, double h) const;
     void text(QPainter& p, const QRectF& r, Qt::Alignment align, const QString& s);

@@ -7,6 +7,7 @@
 #include "reportengine/ReportModel.h"
 #include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -223,6 +224,34 @@ TEST(ReportRun, PdfHasEveryPageAndTheFirstPageTexts)
     EXPECT_FALSE(first.contains(QStringLiteral("000100000001A")));   // an OC document
     EXPECT_TRUE(pages.last().contains(QStringLiteral("Página %1 de %1").arg(out.pages)));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Número")));        // titles repeat on every page
+}
+
+// A count in the first column would be painted over the footer's label; it is read after it.
+TEST(ReportRun, FooterLabelAndASummaryUnderItStayReadable)
+{
+    DocumentData data(60);
+    const QString groups = QString::fromUtf8(R"json(,
+  "groups": [{"field": "{C_MV_CPTE.Cuenta}", "footer": "'Total cuenta ' & {C_MV_CPTE.Cuenta}"}],
+  "summaries": [{"column": 0, "function": "count"}, {"column": 4, "function": "sum"}])json");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("totales.pdf"));
+    ReportJob job(data.database().runner());
+    job.setDefinition(DefinitionReader::readText(DocumentData::definitionJson(groups)));
+    job.setDestination(ReportJob::Destination::PdfFile, pdf);
+    job.run();
+
+    std::map<QString, int> expected;
+    for (const Document& d : data.documents())
+        ++expected[d.account];
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    for (const auto& [account, count] : expected) {
+        const QRegularExpression line(QStringLiteral("\\bTotal cuenta %1 +%2\\b").arg(account).arg(count));
+        EXPECT_TRUE(text.contains(line)) << line.pattern().toStdString();
+    }
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\bTotal +%1\\b").arg(data.documents().size()))));
 }
 
 TEST(ReportRun, CancelledPdfIsRemoved)
