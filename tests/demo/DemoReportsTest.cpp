@@ -9,11 +9,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -158,6 +161,25 @@ TEST_F(DemoReports, EveryFileOfTheReportTableLoads)
     }
 }
 
+// Two summaries on one column are drawn into the same cell and cut each other off.
+TEST_F(DemoReports, NoLayoutPutsTwoSummariesInOneColumn)
+{
+    const QStringList files = column(QStringLiteral("SELECT Archivo FROM TA_REPORTES"));
+    ASSERT_FALSE(files.isEmpty());
+    std::vector<std::pair<QString, rpt::ReportDefinition>> layouts;
+    for (const QString &file : files) {
+        const rpt::ReportDefinition definition = rpt::DefinitionReader::readFile(programFile(file.trimmed()));
+        layouts.emplace_back(file.trimmed(), definition);
+        for (const rpt::SubreportDef &sub : definition.subreports)
+            layouts.emplace_back(file.trimmed() + QLatin1Char('/') + sub.name, *sub.report);
+    }
+    for (const auto &[name, definition] : layouts) {
+        std::set<int> used;
+        for (const rpt::SummaryDef &summary : definition.summaries)
+            EXPECT_TRUE(used.insert(summary.column).second) << name.toStdString() << " column " << summary.column;
+    }
+}
+
 TEST_F(DemoReports, EveryLayoutTakesTheWindowsFormulasSelectionAndSort)
 {
     for (const Emission &emission : everyLayout()) {
@@ -232,4 +254,38 @@ TEST_F(DemoReports, NumberingGapReportCountsPresentAndMissingNumbers)
     const qsizetype last = text.indexOf(QStringLiteral("000400000007R-000400000008R"));
     EXPECT_TRUE(first >= 0 && first < gap && gap < last) << text.toStdString();
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Total letra R\\s+5\\s+3\\b")))) << text.toStdString();
+}
+
+// The consolidated article/supplier layout totals each article over all its suppliers once,
+// the count being that of the article's lines the selection keeps.
+TEST_F(DemoReports, ArticleSupplierConsolidationTotalsEachArticleOnce)
+{
+    const QString lines = QStringLiteral(
+        "FROM C_MV_CPTEINSUMOS i INNER JOIN C_MV_CPTE c ON c.IdComprobante = i.IdComprobante "
+        "WHERE c.TC = 'RMC' AND c.Anulada = 0 AND c.UNEGOCIO = '   1' AND i.IdArticulo >= '01' AND i.IdArticulo <= '06' "
+        "AND CHARINDEX(RTRIM(c.Estado), 'Pendiente,Finalizada,Facturado') > 0 ");
+    const QString article = column(QStringLiteral("SELECT TOP 1 i.IdArticulo ") + lines +
+                                   QStringLiteral("GROUP BY i.IdArticulo HAVING COUNT(DISTINCT c.Cuenta) > 1 ORDER BY i.IdArticulo")).value(0);
+    ASSERT_FALSE(article.isEmpty()) << "the demo data has no article bought from two suppliers";
+    const QString filter = QStringLiteral("AND i.IdArticulo = '%1'").arg(article);
+    const QString count = column(QStringLiteral("SELECT COUNT(*) ") + lines + filter).value(0);
+    const double quantity = column(QStringLiteral("SELECT SUM(i.Cantidad) ") + lines + filter).value(0).toDouble();
+    const QString shown = QLocale(QLocale::Spanish, QLocale::Argentina).toString(quantity, 'f', 2);
+
+    const Emission consolidated = everyLayout().at(8);
+    ASSERT_EQ(consolidated.report, QStringLiteral("mv_prConsCP"));
+    int pages = 0;
+    const QString text = render(consolidated, pages);
+    const QRegularExpression total(QStringLiteral("Total artículo %1 - renglones:\\s+(\\d+)\\s+(\\S+)")
+                                       .arg(QRegularExpression::escape(article)));
+    QStringList totals;
+    for (auto it = total.globalMatch(text); it.hasNext();) {
+        const auto match = it.next();
+        totals << match.captured(1) + QLatin1Char(' ') + match.captured(2);
+    }
+    EXPECT_EQ(totals.join(QStringLiteral(" | ")).toStdString(), (count + QLatin1Char(' ') + shown).toStdString());
+    const qsizetype header = text.indexOf(QRegularExpression(QStringLiteral("^\\s*") + QRegularExpression::escape(article) + QLatin1Char(' '),
+                                                             QRegularExpression::MultilineOption));
+    const qsizetype supplier = text.indexOf(QStringLiteral("Proveedor "), header);
+    EXPECT_TRUE(header >= 0 && supplier > header) << "suppliers are not listed inside the article " << article.toStdString();
 }
