@@ -17,6 +17,7 @@ struct Band {
     const ReportModel* model = nullptr;  // whose columns the cells follow
     QString label;
     QStringList cells;
+    bool repeated = false;               // a heading printed again on a page that continues it
 };
 
 } // namespace rpt

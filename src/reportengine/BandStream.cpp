@@ -124,7 +124,17 @@ void BandStream::onEnd()
     else
         m_pending.push_back({Band::Kind::ColumnTitles, 0, m_depth, &m_model, {}, {}});
     const int grand = int(m_model.definition().groups.size());
-    m_pending.push_back(footerBand(Band::Kind::ReportFooter, grand, m_depth == 0 ? QStringLiteral("Total") : QString()));
+    m_pending.push_back(footerBand(Band::Kind::ReportFooter, grand, totalLabel()));
+}
+
+// Read against the last printed row, as group footers are; with no rows its fields are Null.
+QString BandStream::totalLabel()
+{
+    const FormulaNode* label = m_model.totalLabel();
+    if (!label)
+        return m_depth == 0 ? QStringLiteral("Total") : QString();
+    m_context.setRow(m_rowsRead > 0 ? &m_previous : nullptr);
+    return evaluateText(label);
 }
 
 void BandStream::footers(int downToLevel)
@@ -173,7 +183,7 @@ QString BandStream::evaluateText(const FormulaNode* node) const
     try {
         return FormulaEvaluator::evaluate(*node, m_context).toText();
     } catch (const FormulaError& e) {
-        throw ReportError(QStringLiteral("group text: %1").arg(QString::fromUtf8(e.what())));
+        throw ReportError(QStringLiteral("header or footer text: %1").arg(QString::fromUtf8(e.what())));
     }
 }
 

@@ -27,6 +27,7 @@ private:
     void onEnd();
     int changedLevel() const;
     void footers(int downToLevel);
+    QString totalLabel();
     void headers(int fromLevel);
     Band footerBand(Band::Kind kind, int level, const QString& label) const;
     QString evaluateText(const FormulaNode* node) const;

@@ -52,6 +52,7 @@ ReportDefinition DefinitionReader::report(const QJsonObject& o)
     groups(o, def);
     columns(o, def);
     summaries(o, def);
+    def.totalLabel = text(o, "totalLabel");
     def.pageHeader = pageTexts(o, "pageHeader");
     def.pageFooter = pageTexts(o, "pageFooter");
     if (o.contains(QLatin1String("page")))

@@ -1,11 +1,14 @@
 #pragma once
-// Fills pages with bands as they come, carrying a band that does not fit to the next page and
-// repeating the main report's column titles at the top of every page.
+// Fills pages with bands as they come. A heading (column titles, a group header) goes to the next
+// page when the first band it heads would not follow it on this one; every page after the first
+// opens with the headings still open at its start (column titles, then group headers outermost
+// first, then those of a sub-report under way). Counting and painting both page through here,
+// so they agree. Holds one page, the open headings and the few bands of one heading run.
 
 #include "BandStream.h"
 #include "Page.h"
 #include "PageLayout.h"
-#include <optional>
+#include <deque>
 
 namespace rpt {
 
@@ -15,13 +18,20 @@ public:
     bool nextPage(Page& page);     // false when the report has no more pages
     int pagesMade() const { return m_pages; }
 
+    static bool isHeading(const Band& band);
+
 private:
-    bool takeBand(Band& band);
+    bool peek();
+    double neededHeight();
+    void repeatHeadings(Page& page, double& used) const;
+    void track(const Band& band);
+    void closeDeeperThan(int depth);
+    void closeGroupsFrom(int depth, int level);
 
     BandStream& m_stream;
     const PageLayout& m_layout;
-    std::optional<Band> m_carry;
-    std::optional<Band> m_titles;
+    std::deque<Band> m_ahead;      // read from the stream, not yet placed
+    std::vector<Band> m_open;      // headings in force, in the order they repeat
     int m_pages = 0;
     bool m_done = false;
 };

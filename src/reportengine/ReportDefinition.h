@@ -87,6 +87,7 @@ struct ReportDefinition {
     std::vector<GroupDef> groups;
     std::vector<ColumnDef> columns;
     std::vector<SummaryDef> summaries;
+    QString totalLabel;      // formula for the closing total line; blank keeps the usual label
     std::vector<PageText> pageHeader;
     std::vector<PageText> pageFooter;
     PageSetup page;

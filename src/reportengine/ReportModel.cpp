@@ -109,6 +109,7 @@ void ReportModel::parseLayout()
         if (!m_columns.back())
             throw ReportError(QStringLiteral("column \"%1\" has no value").arg(c.title), c.title);
     }
+    m_totalLabel = parse(m_def.totalLabel, QStringLiteral("total label"));
     for (const PageText& t : m_def.pageHeader)
         m_pageHeader.push_back(parse(t.text, QStringLiteral("page header")));
     for (const PageText& t : m_def.pageFooter)

@@ -34,6 +34,7 @@ public:
     const FormulaNode* groupFooter(std::size_t i) const { return m_groupFooters.at(i).get(); }
     const FormulaNode* pageHeader(std::size_t i) const { return m_pageHeader.at(i).get(); }
     const FormulaNode* pageFooter(std::size_t i) const { return m_pageFooter.at(i).get(); }
+    const FormulaNode* totalLabel() const { return m_totalLabel.get(); }
     const FormulaNode& subreportField(std::size_t i) const { return *m_subFields.at(i); }
     const std::vector<const ReportModel*>& subModels() const { return m_subModelViews; }
     const QString& linkColumn() const { return m_linkColumn; }
@@ -69,7 +70,7 @@ private:
     QHash<QString, QString> m_parameters;          // lower-case name -> value
     std::vector<FormulaNode::Ptr> m_columns, m_groupFields, m_groupHeaders, m_groupFooters;
     std::vector<FormulaNode::Ptr> m_pageHeader, m_pageFooter, m_linkFields, m_sortFields, m_subFields;
-    FormulaNode::Ptr m_selection;
+    FormulaNode::Ptr m_selection, m_totalLabel;
     SqlTranslator::Translation m_translation;
     std::vector<BoundField> m_fields;
     std::vector<std::unique_ptr<ReportModel>> m_subModels;
