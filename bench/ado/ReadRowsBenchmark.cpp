@@ -26,6 +26,7 @@
 #include <ado/Connection.h>
 #include <ado/SqliteSupport.h>
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -225,8 +226,13 @@ int profileOne(Path (&paths)[3], const char* name, int rows, int runs)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int rows = argc > 1 ? std::atoi(argv[1]) : 1000000;
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
+    bool rowsOk = true, runsOk = true;
+    const int rows = argc > 1 ? QByteArray(argv[1]).toInt(&rowsOk) : 1000000;
+    const int runs = argc > 2 ? QByteArray(argv[2]).toInt(&runsOk) : 7;
+    if (!rowsOk || !runsOk || rows < 1 || runs < 1) {
+        std::fprintf(stderr, "usage: bench_ado [rows >= 1] [runs >= 1] [bare|Recordset|reader]\n");
+        return 2;
+    }
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Bench.db"));
     QFile(file).open(QIODevice::WriteOnly);

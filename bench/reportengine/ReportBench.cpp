@@ -82,9 +82,21 @@ double bareQuerySeconds(const rpt::ReportModel& model, const rpt::QueryRunner& r
 
 } // namespace
 
+int run(int argc, char** argv);
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_reportengine: %s\n", e.what());
+        return 2;
+    }
+}
+
+int run(int argc, char** argv)
+{
     const int documents = argc > 1 ? std::atoi(argv[1]) : 100000;
     const double fontSize = argc > 2 ? std::atof(argv[2]) : 7.0;
     QTemporaryDir dir;
