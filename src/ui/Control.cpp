@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -167,6 +168,7 @@ QString Control::qtTypeName(const QObject* control)
     if (qobject_cast<const QTableWidget*>(control)) return QStringLiteral("ListView");
     if (qobject_cast<const QLabel*>(control)) return QStringLiteral("Label");
     if (qobject_cast<const QGroupBox*>(control)) return QStringLiteral("Frame");
+    if (qobject_cast<const QTabWidget*>(control)) return QStringLiteral("SSTab");
     if (auto bar = qobject_cast<const QScrollBar*>(control)) return scrollBarTypeName(bar);
     if (qobject_cast<const QProgressBar*>(control)) return QStringLiteral("ProgressBar");
     if (qobject_cast<const QTimer*>(control)) return QStringLiteral("Timer");

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -131,8 +132,10 @@ TEST(Control, TypeNamesFollowTheQtClassUnlessSetExplicitly)
     QTableWidget table;
     QScrollBar bar(Qt::Horizontal);
     QWidget plain;
+    QTabWidget tabs;
     commandbar::TBarRep bandBar;
     EXPECT_EQ(Control::typeName(&label), "Label");
+    EXPECT_EQ(Control::typeName(&tabs), "SSTab");
     EXPECT_EQ(Control::typeName(&table), "ListView");
     EXPECT_EQ(Control::typeName(&bar), "HScrollBar");
     EXPECT_EQ(Control::typeName(&plain), "PictureBox");

@@ -1,0 +1,127 @@
+#include "ConfigForm.h"
+
+#include "ConfigFormSql.h"
+#include "ControlState.h"
+#include "FormPlacement.h"
+#include "StandIns.h"
+
+#include "data/DB_Dll.h"
+#include "data/SessionValues.h"
+#include "kit/Utilidades.h"
+#include "ui/Control.h"
+#include "vb/Error.h"
+
+#include <QWidget>
+
+namespace app {
+
+namespace {
+
+constexpr int noSuchProperty = 438;
+
+struct FormKey {
+    QString form;
+    QString user;
+};
+
+// Templates (a suffix with "@") belong to every user.
+FormKey formKeyOf(const QWidget* form, const QString& suffix)
+{
+    const bool shared = suffix.contains(u'@');
+    return {ui::Control::name(form) + suffix, shared ? QString() : data::gUsuarioActual};
+}
+
+bool sameText(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool rowWanted(const StoredProperty& row, const QString& controlName)
+{
+    return controlName.isEmpty() || sameText(controlName, row.typeName) || sameText(controlName, row.name);
+}
+
+void run(QString sql)
+{
+    data::gDB().EjecutaConsultaSQL(sql);
+}
+
+QStringList storedValues(const FormKey& key, const StoredProperty& property, bool firstOnly)
+{
+    QString sql = ConfigFormSql::lookup(key.form, key.user, property);
+    ado::RecordsetPtr rs;
+    data::DB_Dll& db = data::gDB();
+    db.AbrirRecordset(sql, rs, {}, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    QStringList values;
+    if (rs && rs->State() == ado::adStateOpen) {
+        for (; !rs->Eof(); rs->MoveNext()) {
+            values.append(standin::util().ValorTexto(rs->Value(QStringLiteral("VALOR"))));
+            if (firstOnly)
+                break;
+        }
+    }
+    db.CierraRecordset(rs);
+    return values;
+}
+
+StoredValues tableValues(const FormKey& key)
+{
+    return {[key](const StoredProperty& property) -> std::optional<QString> {
+                const QStringList values = storedValues(key, property, true);
+                return values.isEmpty() ? std::nullopt : std::optional<QString>(values.first());
+            },
+            [key](const StoredProperty& property) { return storedValues(key, property, false); }};
+}
+
+} // namespace
+
+void GuardarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& NombreControl, bool IncluirListas)
+{
+    if (!Frm)
+        return;
+    const FormKey key = formKeyOf(Frm, Sufijo);
+    bool written = false;
+    // Once part of the state is stored, the rest is stored as far as it can be.
+    vb::Trap trap([&](const vb::Error& error) {
+        standin::logPassedOver(error, QStringLiteral("GuardarConfigForm"));
+        return error.number() == noSuchProperty || written ? vb::Ignore : vb::Abort;
+    });
+    const auto write = [&](const QList<StoredProperty>& rows) {
+        for (const StoredProperty& row : rows) {
+            if (!rowWanted(row, NombreControl))
+                continue;
+            run(ConfigFormSql::insertRow(key.form, key.user, row));
+            written = true;
+        }
+    };
+
+    trap.run([&] { run(ConfigFormSql::deleteRows(key.form, key.user, NombreControl)); });
+    const QList<QObject*> controls = ui::Control::controls(Frm);
+    for (const QObject* control : controls)
+        trap.run([&] { write(ControlState::rowsOf(control, IncluirListas)); });
+    if (Sufijo.isEmpty())
+        trap.run([&] { write(FormPlacement::rowsOf(Frm, ControlState::formRowsDataField(controls))); });
+}
+
+void CargarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& NombreControl)
+{
+    if (!Frm)
+        return;
+    const StoredValues values = tableValues(formKeyOf(Frm, Sufijo));
+    const QList<QObject*> controls = ui::Control::controls(Frm);
+    // A control whose stored value cannot be put back is left as it is.
+    vb::Trap perControl = vb::Trap::skipping();
+    for (QObject* control : controls) {
+        if (ControlState::kindOf(control) == SavedKind::Other)
+            continue;
+        if (!NombreControl.isEmpty() && !sameText(NombreControl, ui::Control::name(control)))
+            continue;
+        perControl.run([&] { ControlState::restore(control, values); });
+    }
+    if (Sufijo.isEmpty()) {
+        vb::Trap placement = vb::Trap::skipping();
+        placement.run([&] { FormPlacement::restore(Frm, ControlState::formRowsDataField(controls), values); });
+    }
+}
+
+} // namespace app
