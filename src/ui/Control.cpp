@@ -85,6 +85,19 @@ bool setComboText(QComboBox* combo, const QString& text)
     return true;
 }
 
+// The original's option button could be cleared from code even when it was the one chosen;
+// Qt keeps the chosen button of an exclusive set, so exclusivity steps aside for the change.
+void setOptionValue(QRadioButton* option, bool checked)
+{
+    if (checked || !option->isChecked() || !option->autoExclusive()) {
+        option->setChecked(checked);
+        return;
+    }
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
 QString listWidgetText(const QListWidget* list)
 {
     const QListWidgetItem* item = list->currentItem();
@@ -202,7 +215,7 @@ bool Control::setValue(QObject* control, const QVariant& value)
     if (auto edit = qobject_cast<QPlainTextEdit*>(control)) { edit->setPlainText(value.toString()); return true; }
     if (auto combo = qobject_cast<QComboBox*>(control)) return setComboText(combo, value.toString());
     if (auto box = qobject_cast<QCheckBox*>(control)) return setCheckValue(box, value);
-    if (auto option = qobject_cast<QRadioButton*>(control)) { option->setChecked(value.toBool()); return true; }
+    if (auto option = qobject_cast<QRadioButton*>(control)) { setOptionValue(option, value.toBool()); return true; }
     if (auto list = qobject_cast<QListWidget*>(control)) {
         const QList<QListWidgetItem*> items = list->findItems(value.toString(), Qt::MatchFixedString);
         if (items.isEmpty())
