@@ -3,7 +3,8 @@
 #include "ConfigFormSql.h"
 #include "ControlState.h"
 #include "FormPlacement.h"
-#include "StandIns.h"
+#include "SharedObjects.h"
+#include "TratamientoErrores.h"
 
 #include "data/DB_Dll.h"
 #include "data/SessionValues.h"
@@ -55,7 +56,7 @@ QStringList storedValues(const FormKey& key, const StoredProperty& property, boo
     QStringList values;
     if (rs && rs->State() == ado::adStateOpen) {
         for (; !rs->Eof(); rs->MoveNext()) {
-            values.append(standin::util().ValorTexto(rs->Value(QStringLiteral("VALOR"))));
+            values.append(gUtil().ValorTexto(rs->Value(QStringLiteral("VALOR"))));
             if (firstOnly)
                 break;
         }
@@ -83,7 +84,7 @@ void GuardarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& Nombr
     bool written = false;
     // Once part of the state is stored, the rest is stored as far as it can be.
     vb::Trap trap([&](const vb::Error& error) {
-        standin::logPassedOver(error, QStringLiteral("GuardarConfigForm"));
+        logError(error, QStringLiteral("GuardarConfigForm"));
         return error.number() == noSuchProperty || written ? vb::Ignore : vb::Abort;
     });
     const auto write = [&](const QList<StoredProperty>& rows) {

@@ -1,6 +1,6 @@
 #include "ConfigFormSql.h"
 
-#include "StandIns.h"
+#include "SharedObjects.h"
 
 #include "data/SqlLiteral.h"
 #include "kit/Utilidades.h"
@@ -9,7 +9,7 @@ namespace app {
 
 QString ConfigFormSql::keyText(const QString& text, int length)
 {
-    return data::SqlLiteral::escaped(standin::util().CortarTexto(text, length));
+    return data::SqlLiteral::escaped(gUtil().CortarTexto(text, length));
 }
 
 QString ConfigFormSql::valueText(const QString& text)

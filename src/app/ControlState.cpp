@@ -1,7 +1,7 @@
 #include "ControlState.h"
 
 #include "DataGridAccess.h"
-#include "StandIns.h"
+#include "SharedObjects.h"
 
 #include "kit/Utilidades.h"
 #include "ui/Control.h"
@@ -62,7 +62,7 @@ bool ControlState::isExcludedTextBox(const QObject* control)
 {
     if (!sameText(ui::Control::name(control), QStringLiteral("Txtfields")) || ui::Control::index(control) != 0)
         return false;
-    const kit::Utilidades& util = standin::util();
+    const kit::Utilidades& util = gUtil();
     const QString field = ui::Control::dataField(control);
     return util.EstaEnLista(field, {QStringLiteral("Codigo"), QStringLiteral("Cuenta")})
         || util.EstaEnLista(field.left(2), {QStringLiteral("ID")});
@@ -75,7 +75,7 @@ StoredProperty ControlState::keyOf(const QObject* control, const QString& dataFi
 
 QString ControlState::indexOrElse(const QObject* control, const QString& otherwise)
 {
-    return standin::util().EsElementoDeArreglo(control) ? QString::number(ui::Control::index(control)) : otherwise;
+    return gUtil().EsElementoDeArreglo(control) ? QString::number(ui::Control::index(control)) : otherwise;
 }
 
 void ControlState::appendRead(QList<StoredProperty>& rows, StoredProperty key, const std::function<QString()>& read)

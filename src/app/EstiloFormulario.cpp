@@ -1,6 +1,6 @@
 #include "EstiloFormulario.h"
 
-#include "StandIns.h"
+#include "SharedObjects.h"
 
 #include "data/DB_Dll.h"
 #include "kit/ArchivoIni.h"
@@ -36,7 +36,7 @@ bool sameText(const QString& a, const QString& b)
 
 QString iniValue(const QString& sectionPrefix, const QString& key, const QString& fallback)
 {
-    return standin::ini().LeerValor(iniFile, sectionPrefix + key, key, fallback);
+    return gIni().LeerValor(iniFile, sectionPrefix + key, key, fallback);
 }
 
 QObject* skinControl(const QWidget* form)
@@ -52,7 +52,7 @@ void applySkin(QWidget* form, const ArchivoSkin& skin)
     QObject* control = skinControl(form);
     if (!control)
         return;
-    const QString file = standin::util().CarpetaConBarra(vb::App::path()) + skin.file;
+    const QString file = gUtil().CarpetaConBarra(vb::App::path()) + skin.file;
     QMetaObject::invokeMethod(control, "LoadSkin", Q_ARG(QString, file), Q_ARG(QString, skin.iniName));
     control->setProperty("ApplyOptions", control->property("ApplyOptions").toInt() | 1);
     QMetaObject::invokeMethod(control, "ApplyWindow", Q_ARG(QWidget*, form));
@@ -147,7 +147,7 @@ void themeTabBars(const QWidget* form, int theme)
 
 EstiloUsuario LeerEstiloUsuario()
 {
-    const QString prefix = vb::UCase(standin::sistema().NombreUsuarioSistema()) + u'_'
+    const QString prefix = vb::UCase(gSistema().NombreUsuarioSistema()) + u'_'
                          + vb::UCase(data::gDB().gDBName);
     EstiloUsuario estilo;
     estilo.font = vb::Trim(iniValue(prefix, QStringLiteral("Font"), QStringLiteral("Segoe UI")));

@@ -2,7 +2,8 @@
 
 #include "ConfigForm.h"
 #include "ConfigFormSql.h"
-#include "StandIns.h"
+#include "SharedObjects.h"
+#include "TratamientoErrores.h"
 
 #include "data/DB_Dll.h"
 #include "kit/Utilidades.h"
@@ -49,7 +50,7 @@ void showName(const QWidget* form, const QString& name)
 vb::Trap writeTrap(const QString& routine)
 {
     return vb::Trap([routine](const vb::Error& error) {
-        standin::logPassedOver(error, routine);
+        logError(error, routine);
         return int(vb::Ignore);
     });
 }
@@ -64,7 +65,7 @@ QStringList storedNames(const QString& key)
     const QString marker = u'@' + key + u'@';
     if (rs && rs->State() == ado::adStateOpen) {
         for (; !rs->Eof(); rs->MoveNext()) {
-            const QString form = vb::Trim(standin::util().ValorTexto(rs->Value(QStringLiteral("formulario"))));
+            const QString form = vb::Trim(gUtil().ValorTexto(rs->Value(QStringLiteral("formulario"))));
             const int at = vb::InStr(form, marker, vb::CompareMethod::Text);
             if (at > 0)
                 names.append(form.mid(at - 1 + marker.size()));

@@ -267,7 +267,7 @@ TEST_F(ConfigFormTest, AGridLackingAPropertyKeepsTheRestOfItsState)
     EXPECT_EQ(rowCount(QStringLiteral("NOMBRE = 'GrdDatos' AND PROPIEDAD = 'PageSize'")), 0);
     EXPECT_EQ(rowCount(QStringLiteral("NOMBRE = 'GrdDatos' AND PROPIEDAD = 'ColWidth'")), 4);
     EXPECT_EQ(rowCount(QStringLiteral("NOMBRE = 'CboPlantilla'")), 1);
-    EXPECT_TRUE(errorLogText().isEmpty());
+    EXPECT_TRUE(moduleLog().isEmpty());
 }
 
 TEST_F(ConfigFormTest, AFormKeyLongerThanTheColumnIsReplacedNotPiledUp)

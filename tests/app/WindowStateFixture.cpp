@@ -1,11 +1,8 @@
 #include "WindowStateFixture.h"
 
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
 #include "data/SessionValues.h"
-#include "vb/App.h"
-#include "vb/Error.h"
-#include "vb/Files.h"
-
-#include <QFile>
 
 namespace apptest {
 
@@ -16,48 +13,17 @@ void PrintTo(const ConfigRow& row, std::ostream* out)
                 .toStdString();
 }
 
-demo::DemoFixture& WindowStateFixture::demo()
-{
-    static demo::DemoFixture fixture(40, 21);
-    return fixture;
-}
-
 WindowStateFixture::WindowStateFixture()
 {
-    m_savedPath = vb::App::path();
-    m_savedTemp = qgetenv("TEMP");
     m_savedLogname = qgetenv("LOGNAME");
-    vb::App::setPath(m_programDir.path());
-    qputenv("TEMP", m_tempDir.path().toLocal8Bit());
     qputenv("LOGNAME", "ana");
-    vb::setEndHook([] { throw vb::EndRequested(); });
-
-    db = std::make_shared<data::DB_Dll>();
-    data::DB_Dll::setShared(db);
-    db->gServidor = demo().folder();
-    db->gDBName = demo().databaseName();
-    db->gUsuario = demo().databaseName();
-    db->gUserPassWord = demo().databaseName();
-    db->OpenServerADODB(false, 3, QString(), false, false);
-    EXPECT_TRUE(db->gOpenFlag);
-    execute(QStringLiteral("DELETE FROM TA_CONFIG_FORM"));
-    db->setStatementObserver([this](const QString& sql) { handed << sql; });
+    openDemo();
     data::gUsuarioActual = QStringLiteral("ANA");
 }
 
 WindowStateFixture::~WindowStateFixture()
 {
-    data::DB_Dll::setShared(nullptr);
-    data::gUsuarioActual.clear();
-    vb::App::setPath(m_savedPath);
-    qputenv("TEMP", m_savedTemp);
     qputenv("LOGNAME", m_savedLogname);
-    vb::setEndHook({});
-}
-
-void WindowStateFixture::execute(const QString& sql)
-{
-    db->gCnn->Execute(sql);
 }
 
 QList<ConfigRow> WindowStateFixture::rows(const QString& condition)
@@ -82,14 +48,6 @@ QList<ConfigRow> WindowStateFixture::rows(const QString& condition)
 int WindowStateFixture::rowCount(const QString& condition)
 {
     return int(rows(condition).size());
-}
-
-QString WindowStateFixture::errorLogText() const
-{
-    QFile file(m_tempDir.filePath(QStringLiteral("KQERR.LOG")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return vb::Windows1252::decode(file.readAll());
 }
 
 } // namespace apptest
