@@ -4,6 +4,7 @@
 #include "app/EstiloFormulario.h"
 #include "commandbar/TBarRep.h"
 #include "commandbar/UtilKor.h"
+#include "data/frmAcceso.h"
 #include "ui/SkinFramework.h"
 
 #include <QCheckBox>
@@ -237,6 +238,23 @@ TEST_F(EstiloTest, AFontTheMachineLacksKeepsItsNameAndStillDrawsText)
         for (int x = 0; x < image.width(); ++x)
             dark += qGray(image.pixel(x, y)) < 128;
     EXPECT_GT(dark, 10) << "the caption is drawn in a substitute face";
+}
+
+TEST_F(EstiloTest, TheLoginWindowTakesSkinFontsAndFlatLookAsItLoads)
+{
+    writeIni(QStringLiteral("DejaVu Serif"), QStringLiteral("10"), QStringLiteral("2"));
+    data::frmAcceso::setStyleHook(app::AplicarEstiloFormulario);
+    data::frmAcceso login;
+    data::frmAcceso::setStyleHook({});
+    EXPECT_EQ(login.style()->name().toLower(), "windows");
+    EXPECT_EQ(login.palette().color(QPalette::Window),
+              ui::SkinFramework::skinPalette("WinXP.Luna").color(QPalette::Window));
+    auto* user = login.findChild<QLineEdit*>(QStringLiteral("TxtUserId"));
+    ASSERT_NE(user, nullptr);
+    EXPECT_EQ(user->font().family(), "DejaVu Serif");
+    EXPECT_EQ(user->property("Appearance"), QVariant(0));
+    if (const QString folder = qEnvironmentVariable("RPQ_SCREENSHOT_DIR"); !folder.isEmpty())
+        login.grab().save(QDir(folder).filePath(QStringLiteral("login_skinned.png")));
 }
 
 // The window as the operator sees it, under each skin: the skin's colours on the window and
