@@ -90,22 +90,43 @@ void ControlState::appendRead(QList<StoredProperty>& rows, StoredProperty key, c
     rows.append(std::move(key));
 }
 
+// The data field that tells the rows of one control name apart; for a list view, that of its
+// last column (each column has its own).
+QString ControlState::keyDataField(const QObject* control, SavedKind kind)
+{
+    switch (kind) {
+    case SavedKind::CheckBox:
+        return indexOrElse(control, ui::Control::dataField(control));
+    case SavedKind::OptionButton:
+        return indexOrElse(control, ui::Control::name(control));
+    case SavedKind::ListView: {
+        const int count = ui::Control::columnCount(control);
+        return count > 0 ? ui::Control::columnText(control, count - 1) : QString();
+    }
+    case SavedKind::DataGrid:
+        return {};
+    default:
+        return ui::Control::dataField(control);
+    }
+}
+
 QList<StoredProperty> ControlState::rowsOf(const QObject* control, bool includeLists)
 {
     QList<StoredProperty> rows;
-    const QString dataField = ui::Control::dataField(control);
-    switch (kindOf(control)) {
+    const SavedKind kind = kindOf(control);
+    const QString dataField = keyDataField(control, kind);
+    switch (kind) {
     case SavedKind::TextBox:
         if (!isExcludedTextBox(control))
             appendRead(rows, keyOf(control, dataField, textProperty),
                        [control] { return ui::Control::value(control).toString(); });
         break;
     case SavedKind::CheckBox:
-        appendRead(rows, keyOf(control, indexOrElse(control, dataField), valueProperty),
+        appendRead(rows, keyOf(control, dataField, valueProperty),
                    [control] { return QString::number(ui::Control::value(control).toInt()); });
         break;
     case SavedKind::OptionButton:
-        appendRead(rows, keyOf(control, indexOrElse(control, ui::Control::name(control)), valueProperty),
+        appendRead(rows, keyOf(control, dataField, valueProperty),
                    [control] { return boolText(ui::Control::value(control).toBool()); });
         break;
     case SavedKind::ComboBox:
@@ -169,46 +190,29 @@ QString ControlState::formRowsDataField(const QList<QObject*>& controls)
 {
     QString slot;
     for (const QObject* control : controls) {
-        switch (kindOf(control)) {
-        case SavedKind::TextBox:
-        case SavedKind::ComboBox:
-        case SavedKind::ListBox:
-            slot = ui::Control::dataField(control);
-            break;
-        case SavedKind::CheckBox:
-            slot = indexOrElse(control, ui::Control::dataField(control));
-            break;
-        case SavedKind::OptionButton:
-            slot = indexOrElse(control, ui::Control::name(control));
-            break;
-        case SavedKind::ListView:
-            if (const int count = ui::Control::columnCount(control); count > 0)
-                slot = ui::Control::columnText(control, count - 1);
-            break;
-        case SavedKind::DataGrid:
-            slot.clear();
-            break;
-        case SavedKind::Other:
-            break;
-        }
+        const SavedKind kind = kindOf(control);
+        if (kind == SavedKind::Other || (kind == SavedKind::ListView && ui::Control::columnCount(control) == 0))
+            continue;
+        slot = keyDataField(control, kind);
     }
     return slot;
 }
 
 void ControlState::restore(QObject* control, const StoredValues& values)
 {
-    const QString dataField = ui::Control::dataField(control);
-    switch (kindOf(control)) {
+    const SavedKind kind = kindOf(control);
+    const QString dataField = keyDataField(control, kind);
+    switch (kind) {
     case SavedKind::TextBox:
         if (const auto text = values.first(keyOf(control, dataField, textProperty)))
             ui::Control::setValue(control, vb::Trim(*text));
         break;
     case SavedKind::CheckBox:
-        if (const auto text = values.first(keyOf(control, indexOrElse(control, dataField), valueProperty)))
+        if (const auto text = values.first(keyOf(control, dataField, valueProperty)))
             ui::Control::setValue(control, wholeNumber(*text));
         break;
     case SavedKind::OptionButton:
-        if (const auto text = values.first(keyOf(control, indexOrElse(control, ui::Control::name(control)), valueProperty)))
+        if (const auto text = values.first(keyOf(control, dataField, valueProperty)))
             ui::Control::setValue(control, vb::CBool(vb::Variant(vb::Trim(*text))));
         break;
     case SavedKind::ComboBox:

@@ -53,6 +53,7 @@ public:
     static void restore(QObject* control, const StoredValues& values);
 
 private:
+    static QString keyDataField(const QObject* control, SavedKind kind);
     static StoredProperty keyOf(const QObject* control, const QString& dataField, const QString& property);
     static QString indexOrElse(const QObject* control, const QString& otherwise);
     static void appendRead(QList<StoredProperty>& rows, StoredProperty key, const std::function<QString()>& read);

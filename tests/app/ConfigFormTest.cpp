@@ -3,6 +3,7 @@
 
 #include "app/ConfigForm.h"
 #include "app/ConfigFormSql.h"
+#include "app/ControlState.h"
 #include "app/FormPlacement.h"
 #include "data/SessionValues.h"
 #include "ui/Control.h"
@@ -11,6 +12,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -40,6 +43,12 @@ ConfigRow row(const QString& tipo, const QString& nombre, const QString& datafie
 int onPixels(int twips)
 {
     return ui::Twips::fromPixels(ui::Twips::toPixels(twips));
+}
+
+template <typename... Control>
+QList<QObject*> objects(Control*... controls)
+{
+    return {static_cast<QObject*>(controls)...};
 }
 
 QStringList visualOrder(const QTreeWidget* view)
@@ -324,6 +333,35 @@ TEST_F(FormPlaceTest, TheWindowComesBackWhereItWasSaved)
     ui::Twips::placeWindow(&w, 0, 0, 6000, 4500);
     app::CargarConfigForm(&w);
     EXPECT_EQ(ui::Twips::windowGeometry(&w), QRect(1500, 900, 9000, 6000));
+}
+
+// The window's rows carry the data field of the last remembered control; the restore must look
+// them up under the same one.
+TEST_F(FormPlaceTest, TheWindowsRowsAreFoundUnderTheDataFieldOfTheLastControl)
+{
+    auto* last = new QCheckBox(&w);
+    ui::Control::declare(last, QStringLiteral("chkestado"), 7);
+    ui::Twips::placeWindow(&w, 1200, 600, 9000, 6000);
+    app::GuardarConfigForm(&w);
+    const QList<ConfigRow> place = formRows();
+    ASSERT_EQ(place.size(), 4);
+    for (const ConfigRow& row : place)
+        EXPECT_EQ(row.datafield, "7");
+    ui::Twips::placeWindow(&w, 0, 0, 6000, 4500);
+    app::CargarConfigForm(&w);
+    EXPECT_EQ(ui::Twips::windowGeometry(&w), QRect(1200, 600, 9000, 6000));
+}
+
+TEST(ControlState, TheWindowsRowsTakeTheDataFieldOfTheLastRememberedControl)
+{
+    TestWindow w;
+    using app::ControlState;
+    EXPECT_EQ(ControlState::formRowsDataField(objects(w.descripcion, w.estado[1], w.columnas)), "Saldo");
+    EXPECT_EQ(ControlState::formRowsDataField(objects(w.columnas, w.estado[1], w.etiqueta)), "1");
+    EXPECT_EQ(ControlState::formRowsDataField(objects(w.tipo[0], w.solo, w.aceptar)), "OptSolo");
+    EXPECT_EQ(ControlState::formRowsDataField(objects(w.moneda, w.grilla)), "");
+    EXPECT_EQ(ControlState::formRowsDataField(objects(w.moneda, w.sucursales)), "Sucursales");
+    EXPECT_EQ(ControlState::formRowsDataField(objects(w.nota)), "Nota");
 }
 
 TEST_F(FormPlaceTest, WithoutSavedRowsTheWindowIsOnlyKeptOnScreenAndAtLeast3500Twips)
