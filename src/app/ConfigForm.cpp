@@ -65,6 +65,38 @@ QStringList storedValues(const FormKey& key, const StoredProperty& property, boo
     return values;
 }
 
+// The rows of one save reach the database in one transaction: on the embedded engine each
+// statement on its own costs a commit to disk, which made saving a window the size of the
+// report window take half a second or more (bench_app). A save that stops half-way still
+// keeps the rows it wrote.
+class OneCommit {
+public:
+    OneCommit()
+    {
+        vb::Trap::skipping().run([this] {
+            m_connection = data::gDB().gCnn;
+            if (m_connection && m_connection->State() == ado::adStateOpen) {
+                m_connection->BeginTrans();
+                m_open = true;
+            }
+        });
+    }
+    ~OneCommit()
+    {
+        if (m_open)
+            vb::Trap([](const vb::Error& error) {
+                logError(error, QStringLiteral("GuardarConfigForm"));
+                return int(vb::Ignore);
+            }).run([this] { m_connection->CommitTrans(); });
+    }
+    OneCommit(const OneCommit&) = delete;
+    OneCommit& operator=(const OneCommit&) = delete;
+
+private:
+    ado::ConnectionPtr m_connection;
+    bool m_open = false;
+};
+
 StoredValues tableValues(const FormKey& key)
 {
     return {[key](const StoredProperty& property) -> std::optional<QString> {
@@ -81,6 +113,7 @@ void GuardarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& Nombr
     if (!Frm)
         return;
     const FormKey key = formKeyOf(Frm, Sufijo);
+    const OneCommit unit;
     bool written = false;
     // Once part of the state is stored, the rest is stored as far as it can be.
     vb::Trap trap([&](const vb::Error& error) {

@@ -107,6 +107,8 @@ TEST_F(ConfigFormTest, SaveWritesOneRowPerRememberedPropertyInTheWalkOrder)
         row("FrmPrueba", "FrmPrueba", "", "Height", QString::number(box.height())),
     };
     EXPECT_EQ(rows(), expected);
+    // Committed: another connection sees them all.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIG_FORM")).toLong(), expected.size());
 }
 
 TEST_F(ConfigFormTest, ListBoxesAreSavedOnlyWhenAskedForAndSavingAgainReplacesTheRows)
