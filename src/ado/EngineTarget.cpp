@@ -1,7 +1,6 @@
 #include "ado/EngineTarget.h"
 
 #include "ado/EngineSettings.h"
-#include "ado/Errors.h"
 #include "vb/Files.h"
 
 #include <QDir>
@@ -20,6 +19,19 @@ QString absolutePath(const QString& path)
 {
     const QFileInfo info(path);
     return info.isAbsolute() ? path : QDir(EngineSettings::programFolder()).filePath(path);
+}
+
+// A refused login or database comes from a server that was reached. Anything else (no such
+// host, no answer, a driver that could not start) means no server was found under that name:
+// drivers report it as a general error as often as with a connection state.
+bool serverAnswered(const std::vector<Error>& records)
+{
+    for (const Error& record : records) {
+        const QString& state = record.SQLState();
+        if (state.startsWith(QLatin1String("28")) || state.startsWith(QLatin1String("42")) || state.startsWith(QLatin1String("3D")))
+            return true;
+    }
+    return false;
 }
 
 // Relative to the program folder; each existing part is found without regard to case.
@@ -75,7 +87,7 @@ EngineTarget EngineTarget::choose(const ConnectionString& cs)
 DatabaseFailure EngineTarget::explained(const DatabaseFailure& failure) const
 {
     std::vector<Error> records = failure.records();
-    if (dataFolder.isEmpty() || records.empty() || !isConnectionLostState(records.front().SQLState()))
+    if (dataFolder.isEmpty() || records.empty() || serverAnswered(records))
         return failure;
     const Error& first = records.front();
     const QString text = QStringLiteral("No existe la carpeta de datos \"%1\" y no se pudo conectar con el servidor \"%2\": %3")

@@ -21,9 +21,10 @@ struct EngineTarget {
     // names are found without regard to case, as the server finds its databases.
     static EngineTarget choose(const ConnectionString& cs);
 
-    // A server that could not be reached, when its name could also have been a data folder:
-    // the first record names both the folder looked for and the server tried, then the
-    // driver's own text. Any other failure comes back unchanged.
+    // A server that could not be reached (the failure holds no refused login or database),
+    // when its name could also have been a data folder: the first record names both the
+    // folder looked for and the server tried, then the driver's own text. Any other failure
+    // comes back unchanged.
     DatabaseFailure explained(const DatabaseFailure& failure) const;
 
     static QString sqlServerOdbcString(const ConnectionString& cs);

@@ -230,12 +230,17 @@ TEST(EngineTargetTest, UnreachableServerThatIsNoFolderNamesBoth)
     EXPECT_TRUE(r.lost);
 
     // A server that answered, or a string that names its own driver, keeps the driver's text.
-    const ado::DatabaseFailure refused(ado::adErrUnspecified,
-        {ado::Error(ado::adErrUnspecified, QStringLiteral("Login failed for user 'G'."), QStringLiteral("x"), QStringLiteral("28000"), 18456)});
     const auto server = ado::EngineTarget::choose(ado::ConnectionString(QStringLiteral("PROVIDER=SQLOLEDB;Server=srv;Database =G;")));
-    EXPECT_EQ(server.explained(refused).records().front().Description(), QStringLiteral("Login failed for user 'G'."));
+    for (const char* state : {"28000", "42000"}) {
+        const ado::DatabaseFailure refused(ado::adErrUnspecified,
+            {ado::Error(ado::adErrUnspecified, QStringLiteral("Unable to connect"), QStringLiteral("x"), QStringLiteral("HY000"), 0),
+             ado::Error(ado::adErrUnspecified, QStringLiteral("Refused."), QStringLiteral("x"), QString::fromLatin1(state), 18456)});
+        EXPECT_EQ(server.explained(refused).records().front().Description(), QStringLiteral("Unable to connect")) << state;
+    }
+    // An unknown host: a general error first, the connection state (if any) later.
     const ado::DatabaseFailure unreachable(ado::adErrUnspecified,
-        {ado::Error(ado::adErrUnspecified, QStringLiteral("Unable to connect"), QStringLiteral("x"), QStringLiteral("08001"), 0)});
+        {ado::Error(ado::adErrUnspecified, QStringLiteral("Unable to connect"), QStringLiteral("x"), QStringLiteral("HY000"), 0),
+         ado::Error(ado::adErrUnspecified, QStringLiteral("Unknown host machine name."), QStringLiteral("x"), QStringLiteral("01000"), 0)});
     const auto dsn = ado::EngineTarget::choose(ado::ConnectionString(QStringLiteral("DSN=Gestion;UID=a")));
     EXPECT_EQ(dsn.explained(unreachable).records().front().Description(), QStringLiteral("Unable to connect"));
     EXPECT_TRUE(server.explained(unreachable).records().front().Description().endsWith(QStringLiteral("\"srv\": Unable to connect")));
