@@ -1,5 +1,7 @@
 #include "lookup/LookupWindows.h"
 
+#include "lookup/Lib_FrmCons3Tree.h"
+
 #include <QLoggingCategory>
 
 namespace lookup {
@@ -15,12 +17,6 @@ LookupWindows::ListRunner& listRunner()
 }
 
 LookupWindows::TreeRunner& treeRunner()
-{
-    static LookupWindows::TreeRunner runner;
-    return runner;
-}
-
-LookupWindows::TreeRunner& defaultTreeRunner()
 {
     static LookupWindows::TreeRunner runner;
     return runner;
@@ -45,10 +41,7 @@ LookupAnswer LookupWindows::showTree(const TreeLookupRequest& request)
 {
     if (treeRunner())
         return treeRunner()(request);
-    if (defaultTreeRunner())
-        return defaultTreeRunner()(request);
-    qCWarning(lcWindows) << "no tree lookup window; not shown:" << request.sql;
-    return {};
+    return Lib_FrmCons3Tree::run(request);
 }
 
 void LookupWindows::setListRunner(ListRunner runner)
@@ -59,11 +52,6 @@ void LookupWindows::setListRunner(ListRunner runner)
 void LookupWindows::setTreeRunner(TreeRunner runner)
 {
     treeRunner() = std::move(runner);
-}
-
-void LookupWindows::setDefaultTreeRunner(TreeRunner runner)
-{
-    defaultTreeRunner() = std::move(runner);
 }
 
 } // namespace lookup
