@@ -6,6 +6,7 @@
 #include "RecordingPrintEngine.h"
 #include "TempFolder.h"
 #include "data/QStringPrinting.h"
+#include "reportengine/PdfText.h"
 
 #include "ado/Connection.h"
 #include "ado/Recordset.h"
@@ -14,7 +15,6 @@
 #include "ui/ScriptedDialogService.h"
 #include "vb/Error.h"
 
-#include <QProcess>
 #include <QWidget>
 #include <QRegularExpression>
 #include <QSet>
@@ -56,10 +56,7 @@ QStringList column(const QString& sql, int index = 0)
 
 QString pdfText(const QString& path)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return pdfPages(path).join(u'\n');
 }
 
 // The "#TC-Id" cells of the report, in the order printed.
