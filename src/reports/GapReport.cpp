@@ -1,0 +1,189 @@
+#include "reports/GapReport.h"
+
+#include "data/DB_Dll.h"
+#include "data/SqlLiteral.h"
+#include "kit/Utilidades.h"
+#include "vb/Error.h"
+#include "vb/Strings.h"
+
+#include <QList>
+
+namespace reports {
+
+namespace {
+
+using data::SqlLiteral;
+
+kit::Utilidades& util()
+{
+    static kit::Utilidades instance;
+    return instance;
+}
+
+QString text(const ado::RecordsetPtr& rs, const QString& field)
+{
+    return util().ValorTexto(rs->Value(field));
+}
+
+QString dateLiteral(const vb::Variant& value)
+{
+    return value.isNull() || value.isEmpty() ? QStringLiteral("NULL") : util().FechaSQL(value);
+}
+
+QString countText(double count)
+{
+    return vb::Variant(count).toString();
+}
+
+} // namespace
+
+void GapReport::build(const QString& tipo, const QString& fechaDesde, const QString& fechaHasta)
+{
+    m_rows = 0;
+    const QString condition = dateCondition(fechaDesde, fechaHasta);
+    m_db.AsegurarConexion();
+    const ado::ConnectionPtr connection = m_db.gCnn;
+    connection->BeginTrans();
+    try {
+        rebuild(tipo, condition);
+    } catch (...) {
+        connection->RollbackTrans();
+        throw;
+    }
+    connection->CommitTrans();
+}
+
+QString GapReport::dateCondition(const QString& desde, const QString& hasta) const
+{
+    QString condition;
+    if (vb::Trim(desde).isEmpty())
+        return condition;
+    condition = QStringLiteral(" AND (FECHA >= ") + util().FechaSQL(vb::Trim(desde)) + u')';
+    if (!vb::Trim(hasta).isEmpty())
+        condition += QStringLiteral(" and  (FECHA <= ") + util().FechaSQL(vb::Trim(hasta)) + u')';
+    return condition;
+}
+
+void GapReport::rebuild(const QString& tipo, const QString& condition)
+{
+    execute(QStringLiteral("Delete aux_mayores where usuario = '") + SqlLiteral::escaped(m_key) + u'\'');
+    for (const Group& group : groups(tipo))
+        walk(tipo, group, condition);
+}
+
+QList<GapReport::Group> GapReport::groups(const QString& tipo)
+{
+    QString sql = QStringLiteral("SELECT TC, SUBSTRING(IDCOMPROBANTE, 1, 4) AS sucursal, ")
+                  + QStringLiteral("SUBSTRING(IDCOMPROBANTE, 13, 1) As Letra ") + QStringLiteral("From C_MV_Cpte ")
+                  + QStringLiteral("GROUP BY TC, SUBSTRING(IDCOMPROBANTE, 1, 4), ")
+                  + QStringLiteral("SUBSTRING(IDCOMPROBANTE, 13, 1) HAVING (TC = N'") + SqlLiteral::escaped(tipo)
+                  + QStringLiteral("')");
+    ado::RecordsetPtr rs;
+    m_db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
+    QList<Group> out;
+    for (; !rs->Eof(); rs->MoveNext())
+        out << Group{text(rs, QStringLiteral("Sucursal")), text(rs, QStringLiteral("Letra"))};
+    m_db.CierraRecordset(rs);
+    return out;
+}
+
+void GapReport::walk(const QString& tipo, const Group& group, const QString& condition)
+{
+    QString sql = QStringLiteral("Select * from C_mv_cpte where tc = '") + SqlLiteral::escaped(tipo)
+                  + QStringLiteral("' and substring(idcomprobante,1,4) = '") + SqlLiteral::escaped(group.sucursal)
+                  + QStringLiteral("' and substring(idcomprobante,13,1) = '") + SqlLiteral::escaped(group.letra) + QStringLiteral("' ")
+                  + condition + QStringLiteral(" order by idcomprobante");
+    ado::RecordsetPtr rs;
+    m_db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
+    const ado::FieldPtr idField = rs->Field(QStringLiteral("IdComprobante"));
+    const ado::FieldPtr dateField = rs->Field(QStringLiteral("fecha"));
+    Run run;
+    while (!rs->Eof()) {
+        vb::DoEvents();
+        const QString id = util().ValorTexto(idField->Value());
+        const double n = numberOf(id);
+        if (!run.open()) {
+            run.firstId = id;
+            run.firstDate = dateLiteral(dateField->Value());
+        }
+        run.lastId = id;
+        run.lastDate = dateLiteral(dateField->Value());
+        rs->MoveNext();
+        if (rs->Eof())
+            break;
+        const QString next = util().ValorTexto(idField->Value());
+        if (n + 1 < numberOf(next)) {
+            writePresent(group, run);
+            // Without a date range the next row is the next document of the group; with one,
+            // the group's next document may lie outside the range, and it ends the gap.
+            writeGap(group, run.lastId, condition.isEmpty() ? next : nextInGroup(tipo, group, run.lastId, next));
+            run = Run();
+        }
+    }
+    if (run.open())
+        writePresent(group, run);
+    m_db.CierraRecordset(rs);
+}
+
+QString GapReport::nextInGroup(const QString& tipo, const Group& group, const QString& lastId, const QString& walkedNext)
+{
+    QString sql = QStringLiteral("Select top 1 * from C_mv_cpte where tc = '") + SqlLiteral::escaped(tipo)
+                  + QStringLiteral("' and substring(idcomprobante,1,4) = '") + SqlLiteral::escaped(group.sucursal)
+                  + QStringLiteral("' and substring(idcomprobante,13,1) = '") + SqlLiteral::escaped(group.letra)
+                  + QStringLiteral("' and idcomprobante > '") + SqlLiteral::escaped(lastId)
+                  + QStringLiteral("' order by idcomprobante");
+    ado::RecordsetPtr rs;
+    m_db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
+    // The walked row is in the group and after lastId: only a document deleted meanwhile leaves none.
+    const QString next = rs->Eof() ? walkedNext : text(rs, QStringLiteral("IdComprobante"));
+    m_db.CierraRecordset(rs);
+    return next;
+}
+
+void GapReport::writeGap(const Group& group, const QString& lastId, const QString& nextId)
+{
+    const double hi = numberOf(nextId) - 1;
+    const double lo = numberOf(lastId) + 1;
+    if (hi < lo)
+        return;
+    writeMissing(group, missingId(lastId, lo) + u'-' + missingId(nextId, hi) + QStringLiteral(" ***"), hi - lo + 1);
+}
+
+void GapReport::writePresent(const Group& group, const Run& run)
+{
+    const double count = numberOf(run.lastId) - numberOf(run.firstId) + 1;
+    execute(QStringLiteral("Insert into aux_mayores (Usuario,NroComprobanteBancario,fecha,vencimiento,[Importe-Debe],AP_SUCURSAL,AP_LETRA) values ('")
+            + SqlLiteral::escaped(m_key) + QStringLiteral("','") + SqlLiteral::escaped(run.firstId + u'-' + run.lastId)
+            + QStringLiteral("',") + run.firstDate + u',' + run.lastDate + u',' + countText(count) + QStringLiteral(",'")
+            + SqlLiteral::escaped(group.sucursal) + QStringLiteral("','") + SqlLiteral::escaped(group.letra) + QStringLiteral("')"));
+}
+
+void GapReport::writeMissing(const Group& group, const QString& range, double count)
+{
+    execute(QStringLiteral("Insert into aux_mayores (Usuario,NroComprobanteBancario,[Importe-Haber],AP_SUCURSAL,AP_LETRA) values ('")
+            + SqlLiteral::escaped(m_key) + QStringLiteral("','") + SqlLiteral::escaped(range) + QStringLiteral("',")
+            + countText(count) + QStringLiteral(",'") + SqlLiteral::escaped(group.sucursal) + QStringLiteral("','")
+            + SqlLiteral::escaped(group.letra) + QStringLiteral("')"));
+}
+
+void GapReport::execute(QString sql)
+{
+    const bool insert = sql.startsWith(QLatin1String("Insert"));
+    qint64 affected = 0;
+    ado::RecordsetPtr none;
+    m_db.EjecutaConsultaSQL(sql, affected, none);
+    if (insert)
+        ++m_rows;
+}
+
+double GapReport::numberOf(const QString& id) const
+{
+    return util().TextoANumero(vb::Mid(id, 5, 8)).toDouble();
+}
+
+QString GapReport::missingId(const QString& neighbour, double number)
+{
+    return vb::Left(neighbour, 4) + QStringLiteral("%1").arg(qint64(number), 8, 10, QChar(u'0')) + vb::Mid(neighbour, 13, 1);
+}
+
+} // namespace reports
