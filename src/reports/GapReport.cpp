@@ -98,16 +98,18 @@ void GapReport::walk(const QString& tipo, const Group& group, const QString& con
     const ado::FieldPtr idField = rs->Field(QStringLiteral("IdComprobante"));
     const ado::FieldPtr dateField = rs->Field(QStringLiteral("fecha"));
     Run run;
+    m_groupIdsRead = false;
+    m_groupIds.clear();
     while (!rs->Eof()) {
-        vb::DoEvents();
+        yieldToWindow();
         const QString id = util().ValorTexto(idField->Value());
         const double n = numberOf(id);
         if (!run.open()) {
             run.firstId = id;
-            run.firstDate = dateLiteral(dateField->Value());
+            run.firstDate = dateField->Value();
         }
         run.lastId = id;
-        run.lastDate = dateLiteral(dateField->Value());
+        run.lastDate = dateField->Value();
         rs->MoveNext();
         if (rs->Eof())
             break;
@@ -125,19 +127,36 @@ void GapReport::walk(const QString& tipo, const Group& group, const QString& con
     m_db.CierraRecordset(rs);
 }
 
+// The group's documents of every date are read once, at its first gap: a gap ends at the group's
+// next document even when that one lies outside the date range.
 QString GapReport::nextInGroup(const QString& tipo, const Group& group, const QString& lastId, const QString& walkedNext)
 {
-    QString sql = QStringLiteral("Select top 1 * from C_mv_cpte where tc = '") + SqlLiteral::escaped(tipo)
+    if (!m_groupIdsRead) {
+        m_groupIds = groupIds(tipo, group);
+        m_groupIdsRead = true;
+        m_groupCursor = 0;
+    }
+    // Gaps come in rising order, so the cursor only moves forward.
+    while (m_groupCursor < m_groupIds.size() && m_groupIds.at(m_groupCursor).compare(lastId, Qt::CaseInsensitive) <= 0)
+        ++m_groupCursor;
+    // The walked row is in the group and after lastId: only a document added meanwhile is missing.
+    return m_groupCursor < m_groupIds.size() ? m_groupIds.at(m_groupCursor) : walkedNext;
+}
+
+QStringList GapReport::groupIds(const QString& tipo, const Group& group)
+{
+    QString sql = QStringLiteral("Select idcomprobante from C_mv_cpte where tc = '") + SqlLiteral::escaped(tipo)
                   + QStringLiteral("' and substring(idcomprobante,1,4) = '") + SqlLiteral::escaped(group.sucursal)
                   + QStringLiteral("' and substring(idcomprobante,13,1) = '") + SqlLiteral::escaped(group.letra)
-                  + QStringLiteral("' and idcomprobante > '") + SqlLiteral::escaped(lastId)
                   + QStringLiteral("' order by idcomprobante");
     ado::RecordsetPtr rs;
     m_db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
-    // The walked row is in the group and after lastId: only a document deleted meanwhile leaves none.
-    const QString next = rs->Eof() ? walkedNext : text(rs, QStringLiteral("IdComprobante"));
+    QStringList ids;
+    const ado::FieldPtr id = rs->Field(QStringLiteral("IdComprobante"));
+    for (; !rs->Eof(); rs->MoveNext())
+        ids << util().ValorTexto(id->Value());
     m_db.CierraRecordset(rs);
-    return next;
+    return ids;
 }
 
 void GapReport::writeGap(const Group& group, const QString& lastId, const QString& nextId)
@@ -154,7 +173,7 @@ void GapReport::writePresent(const Group& group, const Run& run)
     const double count = numberOf(run.lastId) - numberOf(run.firstId) + 1;
     execute(QStringLiteral("Insert into aux_mayores (Usuario,NroComprobanteBancario,fecha,vencimiento,[Importe-Debe],AP_SUCURSAL,AP_LETRA) values ('")
             + SqlLiteral::escaped(m_key) + QStringLiteral("','") + SqlLiteral::escaped(run.firstId + u'-' + run.lastId)
-            + QStringLiteral("',") + run.firstDate + u',' + run.lastDate + u',' + countText(count) + QStringLiteral(",'")
+            + QStringLiteral("',") + dateLiteral(run.firstDate) + u',' + dateLiteral(run.lastDate) + u',' + countText(count) + QStringLiteral(",'")
             + SqlLiteral::escaped(group.sucursal) + QStringLiteral("','") + SqlLiteral::escaped(group.letra) + QStringLiteral("')"));
 }
 
@@ -174,6 +193,17 @@ void GapReport::execute(QString sql)
     m_db.EjecutaConsultaSQL(sql, affected, none);
     if (insert)
         ++m_rows;
+}
+
+// Yielding for every document would cost more than the walk itself; a repaint every few
+// milliseconds keeps the window as alive.
+void GapReport::yieldToWindow()
+{
+    constexpr qint64 kMilliseconds = 20;
+    if (m_sinceYield.isValid() && m_sinceYield.elapsed() < kMilliseconds)
+        return;
+    vb::DoEvents();
+    m_sinceYield.start();
 }
 
 double GapReport::numberOf(const QString& id) const

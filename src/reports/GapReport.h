@@ -8,10 +8,15 @@
 // previous rows instead of half of the new ones. A gap's upper end is the next document of the
 // same point of sale and letter, whatever its date, so a date range shows the numbers missing
 // up to the first document outside it. Dates are written as locale-free literals; every text
-// placed in a literal has its apostrophes doubled.
+// placed in a literal has its apostrophes doubled. The walk lets the window repaint every few
+// milliseconds.
 
+#include "vb/Variant.h"
+
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace data {
@@ -35,7 +40,7 @@ private:
     };
     struct Run {
         QString firstId, lastId;
-        QString firstDate, lastDate;   // SQL literals
+        vb::Variant firstDate, lastDate;
         bool open() const { return !firstId.isEmpty(); }
     };
 
@@ -44,16 +49,22 @@ private:
     QList<Group> groups(const QString& tipo);
     void walk(const QString& tipo, const Group& group, const QString& condition);
     QString nextInGroup(const QString& tipo, const Group& group, const QString& lastId, const QString& walkedNext);
+    QStringList groupIds(const QString& tipo, const Group& group);
     void writeGap(const Group& group, const QString& lastId, const QString& nextId);
     void writePresent(const Group& group, const Run& run);
     void writeMissing(const Group& group, const QString& range, double count);
     void execute(QString sql);
+    void yieldToWindow();
     double numberOf(const QString& id) const;
     static QString missingId(const QString& neighbour, double number);
 
     data::DB_Dll& m_db;
     QString m_key;
     qint64 m_rows = 0;
+    QElapsedTimer m_sinceYield;
+    QStringList m_groupIds;            // the walked group's documents of every date, in order
+    bool m_groupIdsRead = false;
+    qsizetype m_groupCursor = 0;
 };
 
 } // namespace reports
