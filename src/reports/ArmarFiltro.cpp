@@ -1,5 +1,6 @@
 #include "reports/ArmarFiltro.h"
 
+#include "app/SharedObjects.h"
 #include "kit/Utilidades.h"
 #include "vb/Conversions.h"
 #include "vb/Strings.h"
@@ -26,12 +27,6 @@ Kind kindOf(std::int16_t tipo)
     }
 }
 
-kit::Utilidades& util()
-{
-    static kit::Utilidades instance;
-    return instance;
-}
-
 bool given(const QString& bound)
 {
     return !vb::Trim(bound).isEmpty();
@@ -51,7 +46,7 @@ QString literal(const QString& value)
 // A date bound without the NULs a fixed-length field may carry, trimmed.
 QString dateBound(const QString& bound)
 {
-    return vb::Trim(util().QuitarCaracteres(bound, QString(QChar(0))));
+    return vb::Trim(app::gUtil().QuitarCaracteres(bound, QString(QChar(0))));
 }
 
 // The connector that joins a row's clause to the ones before it, written between blanks.
@@ -146,8 +141,8 @@ QString rangeClause(const QString& field, const QString& from, const QString& to
 QString dateClause(const RangoFiltro& row)
 {
     const QString d = dateBound(row.Desde), h = dateBound(row.Hasta);
-    return rangeClause(row.Campo, d.isEmpty() ? QString() : util().FechaFormula(d),
-                       h.isEmpty() ? QString() : util().FechaFormula(h), !d.isEmpty(), !h.isEmpty());
+    return rangeClause(row.Campo, d.isEmpty() ? QString() : app::gUtil().FechaFormula(d),
+                       h.isEmpty() ? QString() : app::gUtil().FechaFormula(h), !d.isEmpty(), !h.isEmpty());
 }
 
 QString toNumberClause(const RangoFiltro& row)

@@ -2,6 +2,9 @@
 
 #include "data/DB_Dll.h"
 #include "data/SqlLiteral.h"
+#include "app/AppModule.h"
+#include "app/SharedObjects.h"
+#include "reports/ReportWindowFields.h"
 #include "kit/Utilidades.h"
 #include "vb/Error.h"
 #include "vb/Strings.h"
@@ -14,20 +17,14 @@ namespace {
 
 using data::SqlLiteral;
 
-kit::Utilidades& util()
-{
-    static kit::Utilidades instance;
-    return instance;
-}
-
 QString text(const ado::RecordsetPtr& rs, const QString& field)
 {
-    return util().ValorTexto(rs->Value(field));
+    return app::gUtil().ValorTexto(rs->Value(field));
 }
 
 QString dateLiteral(const vb::Variant& value)
 {
-    return value.isNull() || value.isEmpty() ? QStringLiteral("NULL") : util().FechaSQL(value);
+    return value.isNull() || value.isEmpty() ? QStringLiteral("NULL") : app::gUtil().FechaSQL(value);
 }
 
 QString countText(double count)
@@ -36,6 +33,12 @@ QString countText(double count)
 }
 
 } // namespace
+
+void GeneraAuxiliarMvCpte(const ReportWindowFields& window)
+{
+    GapReport report(app::gDB(), app::gSeccionIni);
+    report.build(window.TcoReporte(), window.fieldText(QStringLiteral("Fecha_Desde")), window.fieldText(QStringLiteral("Fecha_Hasta")));
+}
 
 void GapReport::build(const QString& tipo, const QString& fechaDesde, const QString& fechaHasta)
 {
@@ -58,9 +61,9 @@ QString GapReport::dateCondition(const QString& desde, const QString& hasta) con
     QString condition;
     if (vb::Trim(desde).isEmpty())
         return condition;
-    condition = QStringLiteral(" AND (FECHA >= ") + util().FechaSQL(vb::Trim(desde)) + u')';
+    condition = QStringLiteral(" AND (FECHA >= ") + app::gUtil().FechaSQL(vb::Trim(desde)) + u')';
     if (!vb::Trim(hasta).isEmpty())
-        condition += QStringLiteral(" and  (FECHA <= ") + util().FechaSQL(vb::Trim(hasta)) + u')';
+        condition += QStringLiteral(" and  (FECHA <= ") + app::gUtil().FechaSQL(vb::Trim(hasta)) + u')';
     return condition;
 }
 
@@ -102,7 +105,7 @@ void GapReport::walk(const QString& tipo, const Group& group, const QString& con
     m_groupIds.clear();
     while (!rs->Eof()) {
         yieldToWindow();
-        const QString id = util().ValorTexto(idField->Value());
+        const QString id = app::gUtil().ValorTexto(idField->Value());
         const double n = numberOf(id);
         if (!run.open()) {
             run.firstId = id;
@@ -113,7 +116,7 @@ void GapReport::walk(const QString& tipo, const Group& group, const QString& con
         rs->MoveNext();
         if (rs->Eof())
             break;
-        const QString next = util().ValorTexto(idField->Value());
+        const QString next = app::gUtil().ValorTexto(idField->Value());
         if (n + 1 < numberOf(next)) {
             writePresent(group, run);
             // Without a date range the next row is the next document of the group; with one,
@@ -154,7 +157,7 @@ QStringList GapReport::groupIds(const QString& tipo, const Group& group)
     QStringList ids;
     const ado::FieldPtr id = rs->Field(QStringLiteral("IdComprobante"));
     for (; !rs->Eof(); rs->MoveNext())
-        ids << util().ValorTexto(id->Value());
+        ids << app::gUtil().ValorTexto(id->Value());
     m_db.CierraRecordset(rs);
     return ids;
 }
@@ -208,7 +211,7 @@ void GapReport::yieldToWindow()
 
 double GapReport::numberOf(const QString& id) const
 {
-    return util().TextoANumero(vb::Mid(id, 5, 8)).toDouble();
+    return app::gUtil().TextoANumero(vb::Mid(id, 5, 8)).toDouble();
 }
 
 QString GapReport::missingId(const QString& neighbour, double number)

@@ -25,6 +25,13 @@ class DB_Dll;
 
 namespace reports {
 
+class ReportWindowFields;
+
+// The report window's procedure: the gap rows of the window's report kind for this workstation
+// (gSeccionIni), from its date boxes "Fecha_Desde" and "Fecha_Hasta", through the shared data
+// access object. Errors reach the caller.
+void GeneraAuxiliarMvCpte(const ReportWindowFields& window);
+
 class GapReport {
 public:
     GapReport(data::DB_Dll& db, const QString& workstationKey) : m_db(db), m_key(workstationKey) {}

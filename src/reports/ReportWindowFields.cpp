@@ -1,5 +1,6 @@
 #include "reports/ReportWindowFields.h"
 
+#include "app/SharedObjects.h"
 #include "kit/ControlesForm.h"
 #include "ui/Control.h"
 
@@ -10,7 +11,7 @@ namespace reports {
 QString ReportWindowFields::fieldText(const QString& dataField) const
 {
     const QList<QObject*> boxes = txtFields();
-    const int index = kit::ControlesForm().IndicePorDataField(dataField, boxes);
+    const int index = app::gControles().IndicePorDataField(dataField, boxes);
     if (index < 0)
         return {};
     for (qsizetype i = 0; i < boxes.size(); ++i) {

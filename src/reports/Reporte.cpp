@@ -1,5 +1,6 @@
 #include "reports/Reporte.h"
 
+#include "app/SharedObjects.h"
 #include "kit/LogonMask.h"
 #include "kit/Utilidades.h"
 #include "ui/DialogService.h"
@@ -72,7 +73,7 @@ void Reporte(ReportControl& CrystalReport1, const QString& NombreRep, const QStr
     bool noFolder = false;
 
     trap.run([&] { report.WindowState = 2; });
-    trap.run([&] { folder = kit::Utilidades().CarpetaConBarra(vb::App::path()); });
+    trap.run([&] { folder = app::gUtil().CarpetaConBarra(vb::App::path()); });
     trap.run([&] {
         if (vb::Trim(folder).isEmpty()) {
             ui::MsgBox(QStringLiteral("Se debe informar la Variable pPathSistema$ del Control DLL_Print"), ui::vbCritical + ui::vbOKOnly, boxTitle);

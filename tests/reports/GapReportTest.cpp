@@ -3,17 +3,19 @@
 // the key, dates whatever the regional settings, and a failed run that keeps the previous rows.
 #include "reports/GapReport.h"
 
-#include "data/DB_Dll.h"
-#include "data/QStringPrinting.h"
-#include "demo/DemoFixture.h"
-#include "ui/DialogServiceScope.h"
-#include "ui/ScriptedDialogService.h"
-#include "vb/App.h"
+#include "reports/ReportWindowFields.h"
+#include "app/AppTestBase.h"
+
+#include "ado/Recordset.h"
+#include "app/AppModule.h"
+#include "app/SharedObjects.h"
+#include "ui/Control.h"
 #include "vb/Error.h"
 #include "vb/Regional.h"
 
 #include <QDate>
-#include <QTemporaryDir>
+#include <QLineEdit>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using reports::GapReport;
@@ -25,27 +27,38 @@ struct Doc {
     const char* date;    // yyyy-mm-dd
 };
 
-class GapRows : public ::testing::Test {
-protected:
-    GapRows() : m_savedPath(vb::App::path())
+// The report window's kind and range boxes, as the procedures read them.
+class FakeWindow : public reports::ReportWindowFields {
+public:
+    FakeWindow(const QString& kind, const QString& from, const QString& to) : m_kind(kind)
     {
-        vb::App::setPath(program.path());
-        db = std::make_shared<data::DB_Dll>();
-        db->gServidor = demo.folder();
-        db->gDBName = demo.databaseName();
-        db->gUsuario = demo.databaseName();
-        db->gUserPassWord = demo.databaseName();
-        db->OpenServerADODB(false, 3, QString(), false, false);
+        const QStringList names{QStringLiteral("Sucursal_Desde"), QStringLiteral("Fecha_Desde"), QStringLiteral("FECHA_HASTA")};
+        const QStringList texts{QStringLiteral("0001"), from, to};
+        for (int i = 0; i < names.size(); ++i) {
+            auto* box = new QLineEdit(texts.at(i), &m_form);
+            ui::Control::declare(box, QStringLiteral("txtFields"), i + 3);   // indexes need not start at 0
+            ui::Control::setDataField(box, names.at(i));
+        }
     }
-    ~GapRows() override { vb::App::setPath(m_savedPath); }
+    QString TcoReporte() const override { return m_kind; }
+    QList<QObject*> txtFields() const override { return ui::Control::array(&m_form, QStringLiteral("txtFields")); }
+
+private:
+    QString m_kind;
+    QWidget m_form;
+};
+
+class GapRows : public AppTestBase {
+protected:
+    GapRows() { openDemo(); }
 
     void add(const QString& kind, const std::vector<Doc>& docs)
     {
         for (const Doc& d : docs) {
             const QString id = QString::fromLatin1(d.id);
-            db->gCnn->Execute(QStringLiteral("INSERT INTO C_MV_CPTE (TC, IdComprobante, Sucursal, Letra, Fecha, Cuenta) "
-                                             "VALUES ('%1', '%2', '%3', '%4', {ts '%5 00:00:00'}, '1')")
-                                  .arg(kind, id, id.left(4), id.right(1), QLatin1String(d.date)));
+            execute(QStringLiteral("INSERT INTO C_MV_CPTE (TC, IdComprobante, Sucursal, Letra, Fecha, Cuenta) "
+                                   "VALUES ('%1', '%2', '%3', '%4', {ts '%5 00:00:00'}, '1')")
+                        .arg(kind, id, id.left(4), id.right(1), QLatin1String(d.date)));
         }
     }
 
@@ -77,15 +90,7 @@ protected:
         report.build(kind, from, to);
     }
 
-    demo::DemoFixture demo{20, 3};
-    QTemporaryDir program;
-    ui::ScriptedDialogService dialogs;
-    ui::DialogServiceScope dialogScope{dialogs};
-    std::shared_ptr<data::DB_Dll> db;
     const QString key = QStringLiteral("PUESTO1|ANA");
-
-private:
-    QString m_savedPath;
 };
 
 // Numbers 1, 2, 3, 7, 8 of 0001-A with a B document numbered 5 and another point of sale.
@@ -101,7 +106,7 @@ TEST_F(GapRows, RunsGapsAndSingleDocumentsPerPointOfSaleAndLetter)
 {
     add(QStringLiteral("TST"), mixed);
     add(QStringLiteral("TS2"), {{"000100000004A", "2024-01-14"}});   // another kind fills no gap
-    GapReport report(*db, key);
+    GapReport report(app::gDB(), key);
     report.build(QStringLiteral("TST"), {}, {});
     const QStringList expected{
         "000100000001A-000100000003A|2024-01-10|2024-01-12|3|-|0001|A",
@@ -178,6 +183,19 @@ TEST_F(GapRows, QuotesInTheKeyAndForeignDateSettingsChangeNothing)
     EXPECT_TRUE(dialogs.prompts().isEmpty());
 }
 
+TEST_F(GapRows, TheWindowsProcedureUsesItsKindDatesAndWorkstation)
+{
+    add(QStringLiteral("TST"), {{"000100000001A", "2024-01-05"}, {"000100000004A", "2024-01-20"}, {"000100000006A", "2024-03-01"}});
+    app::gSeccionIni = QStringLiteral("CAJA2|MARTA");
+    reports::GeneraAuxiliarMvCpte(FakeWindow(QStringLiteral("TST"), QStringLiteral(" 01/01/2024"), QStringLiteral("31/01/2024")));
+    EXPECT_EQ(rows(QStringLiteral("CAJA2|MARTA")), (QStringList{
+                                                       "000100000001A-000100000001A|2024-01-05|2024-01-05|1|-|0001|A",
+                                                       "000100000002A-000100000003A ***|-|-|-|2|0001|A",
+                                                       "000100000004A-000100000004A|2024-01-20|2024-01-20|1|-|0001|A",
+                                                   }));
+    EXPECT_TRUE(rows(key).isEmpty());
+}
+
 TEST_F(GapRows, AFailedRunKeepsThePreviousRows)
 {
     add(QStringLiteral("TST"), mixed);
@@ -192,7 +210,7 @@ TEST_F(GapRows, AFailedRunKeepsThePreviousRows)
     });
     dialogs.pushMsgBoxAnswer(ui::vbAbort);
     EXPECT_THROW(build(QStringLiteral("TST")), vb::Error);
-    db->setStatementObserver({});
+    db->setStatementObserver([this](const QString& sql) { handed << sql; });
     EXPECT_EQ(rows(key), before);
     EXPECT_EQ(dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox).size(), 1);
     // The connection is usable again afterwards, outside any transaction.
