@@ -2,8 +2,6 @@
 
 #include "kit/LogonMask.h"
 #include "kit/PrintEngine.h"
-#include "reportengine/FormulaError.h"
-#include "reportengine/ReportError.h"
 #include "vb/Error.h"
 #include "vb/Files.h"
 
@@ -16,6 +14,7 @@ namespace kit {
 
 namespace {
 
+static_assert(DLL_Print::ErrorReporte == PrintEngine::ErrorReporte);
 constexpr int kInvalidPropertyValue = 380;
 constexpr int kFileNotFound = 53;
 const QString source = QStringLiteral("DLL_Print");
@@ -76,11 +75,7 @@ void DLL_Print::Imprimir(const QString& file, const QStringList& sort, const QSt
 {
     DropOnExit drop{m_extraFormulas};
     try {
-        run(reportPath(file), sort, selection, logon, {f1, f2, f3, f4, f5}, {sr1, sr2, sr3});
-    } catch (const rpt::ReportError& e) {
-        vb::raise(ErrorReporte, LogonMask::hide(QStringLiteral("No se pudo emitir el reporte %1: %2").arg(file.trimmed(), e.message()), logon), source);
-    } catch (const rpt::FormulaError& e) {
-        vb::raise(ErrorReporte, LogonMask::hide(QStringLiteral("No se pudo emitir el reporte %1: %2").arg(file.trimmed(), e.message()), logon), source);
+        PrintEngine::guarded(file, logon, [&] { run(reportPath(file), sort, selection, logon, {f1, f2, f3, f4, f5}, {sr1, sr2, sr3}); });
     } catch (const vb::Error& e) {
         throw vb::Error(e.number(), LogonMask::hide(e.description(), logon), e.source());
     }

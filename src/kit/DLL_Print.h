@@ -28,7 +28,7 @@ public:
     static constexpr int DestinoPantalla = 0;
     static constexpr int DestinoImpresora = 1;
     static constexpr int PdfDestination = 2;
-    static constexpr int ErrorReporte = 20500;
+    static constexpr int ErrorReporte = 20500;   // the print engine's number for a report that cannot run
 
     QString pPathSistema;
     bool OpcionA = false;

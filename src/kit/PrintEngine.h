@@ -31,6 +31,11 @@ public:
     virtual void setDestination(Destination destination, const QString& target) = 0;
     virtual int run() = 0;                                        // pages produced
 
+    // Runs body; a report or formula fault it raises becomes vb::Error ErrorReporte, "No se pudo
+    // emitir el reporte <file>: <fault>", with the logon's password kept out of the text.
+    static constexpr int ErrorReporte = 20500;
+    static void guarded(const QString& file, const QString& logon, const std::function<void()>& body);
+
     // A new engine from the factory in force: the report engine unless a test set another.
     static std::unique_ptr<PrintEngine> create();
     // Returns the factory it replaces; an empty one restores the report engine.

@@ -1,4 +1,8 @@
 #include "kit/ReportJobEngine.h"
+#include "kit/LogonMask.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/ReportError.h"
+#include "vb/Error.h"
 
 #include <utility>
 
@@ -24,6 +28,21 @@ std::unique_ptr<PrintEngine> PrintEngine::create()
 PrintEngine::Factory PrintEngine::setFactory(Factory factory)
 {
     return std::exchange(factoryInForce(), std::move(factory));
+}
+
+void PrintEngine::guarded(const QString& file, const QString& logon, const std::function<void()>& body)
+{
+    QString fault;
+    try {
+        body();
+        return;
+    } catch (const rpt::ReportError& e) {
+        fault = e.message();
+    } catch (const rpt::FormulaError& e) {
+        fault = e.message();
+    }
+    vb::raise(ErrorReporte, LogonMask::hide(QStringLiteral("No se pudo emitir el reporte %1: %2").arg(file.trimmed(), fault), logon),
+              QStringLiteral("DLL_Print"));
 }
 
 bool ReportJobEngine::hasSubreport(const QString& name) const

@@ -1,8 +1,5 @@
 #include "reports/ReportControl.h"
 
-#include "kit/LogonMask.h"
-#include "reportengine/FormulaError.h"
-#include "reportengine/ReportError.h"
 #include "vb/Error.h"
 #include "vb/Files.h"
 
@@ -70,13 +67,7 @@ void ReportControl::setAction(int action)
 {
     if (action != 1)
         return;
-    try {
-        run();
-    } catch (const rpt::ReportError& e) {
-        vb::raise(ErrorReporte, kit::LogonMask::hide(QStringLiteral("No se pudo emitir el reporte %1: %2").arg(ReportFileName, e.message()), logon()), source);
-    } catch (const rpt::FormulaError& e) {
-        vb::raise(ErrorReporte, kit::LogonMask::hide(QStringLiteral("No se pudo emitir el reporte %1: %2").arg(ReportFileName, e.message()), logon()), source);
-    }
+    kit::PrintEngine::guarded(ReportFileName, logon(), [&] { run(); });
 }
 
 QString ReportControl::logon() const

@@ -19,7 +19,7 @@ namespace reports {
 
 class ReportControl {
 public:
-    static constexpr int ErrorReporte = 20500;
+    static constexpr int ErrorReporte = kit::PrintEngine::ErrorReporte;
 
     int WindowState = 0;
     QString ReportFileName;
