@@ -1,5 +1,8 @@
 #include "reports/ReportControl.h"
 
+#include "ado/EngineTarget.h"
+#include "app/SharedObjects.h"
+
 #include "vb/Error.h"
 #include "vb/Files.h"
 
@@ -88,8 +91,11 @@ void ReportControl::run()
 
 void ReportControl::apply(kit::PrintEngine& engine)
 {
-    if (!m_dataSourceFolder.isEmpty())
-        engine.setDataSourceFolder(m_dataSourceFolder);
+    // Without a folder of its own the control reaches the suite database where the shared
+    // connection does, as the print object does.
+    const QString folder = m_dataSourceFolder.isEmpty() ? ado::EngineTarget::serverFolder(app::gDB().gServidor) : m_dataSourceFolder;
+    if (!folder.isEmpty())
+        engine.setDataSourceFolder(folder);
     engine.setConnectionString(logon());
     for (const QString& assignment : m_formulas)
         if (!assignment.trimmed().isEmpty())

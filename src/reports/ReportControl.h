@@ -43,7 +43,8 @@ public:
 
     // Where a run goes, as set in the window's design: the preview unless told otherwise.
     void setDestination(kit::PrintEngine::Destination destination, const QString& target = {});
-    // A DSN logon names the embedded database "<name>.db" of this folder when it holds one.
+    // A DSN logon names the embedded database "<name>.db" of this folder when it holds one;
+    // without one, the folder of the shared connection's server (an embedded suite database).
     void setDataSourceFolder(const QString& folder) { m_dataSourceFolder = folder; }
 
     // 1 runs the report; any other value does nothing. Raises vb::Error when the report cannot run.

@@ -5,6 +5,7 @@
 #include "ReportsDemo.h"
 #include "kit/RecordingPrintEngine.h"
 
+#include "data/DB_Dll.h"
 #include "data/QStringPrinting.h"
 #include "reportengine/PdfText.h"
 #include "ui/DialogServiceScope.h"
@@ -174,8 +175,11 @@ TEST(DirectPrintingRun, PrintsTheDemoLayoutWithItsSubreportSelection)
         ASSERT_TRUE(QFile::copy(QStringLiteral(RPQ_DEMO_REPORTS "/") + QLatin1String(name), QDir(program.path()).filePath(QString::fromLatin1(name).toLower())));
     const QString savedPath = vb::App::path();
     vb::App::setPath(program.path());
+    // The control finds the embedded database where the shared connection's server points.
+    auto shared = std::make_shared<data::DB_Dll>();
+    shared->gServidor = demo.folder();
+    data::DB_Dll::setShared(shared);
     ReportControl control;
-    control.setDataSourceFolder(demo.folder());
     const QString pdf = QDir(program.path()).filePath(QStringLiteral("out.pdf"));
     control.setDestination(kit::PrintEngine::Destination::PdfFile, pdf);
     const QString last = demo.column(QStringLiteral("SELECT IdComprobante FROM C_MV_CPTE WHERE TC = 'OC' ORDER BY IdComprobante")).at(3);
@@ -185,6 +189,7 @@ TEST(DirectPrintingRun, PrintsTheDemoLayoutWithItsSubreportSelection)
             QStringLiteral("TituloParametro = 'Ordenes de Compra'"), omitted, omitted, omitted, QString(), QString(),
             QStringLiteral("Rp_CpteObs"), QString(), QString(), QStringLiteral("{C_MV_CPTE.Observaciones} = 'ninguna'"));
     vb::App::setPath(savedPath);
+    data::DB_Dll::setShared(nullptr);
     const QString text = pdfPages(pdf).join(u'\n');
     EXPECT_TRUE(text.contains(QStringLiteral("Quindal S.A."))) << text.left(500).toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Ordenes de Compra")));
