@@ -1,7 +1,11 @@
 #include "codebox/BusquedaCodigo.h"
 
 #include "codebox/BoxImage.h"
+#include "codebox/CalendarFrame.h"
 #include "codebox/CodeText.h"
+#include "codebox/DateMask.h"
+#include "codebox/DirectAddition.h"
+#include "codebox/MonthCalendar.h"
 #include "codebox/SearchStatement.h"
 #include "codebox/SearchTextBox.h"
 #include "codebox/TableBinding.h"
@@ -12,9 +16,10 @@
 #include "ui/DialogService.h"
 #include "ui/Twips.h"
 #include "vb/Conversions.h"
+#include "vb/DateTime.h"
 #include "vb/Strings.h"
 
-#include <QFrame>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
 
@@ -54,6 +59,13 @@ void passOver(F&& step)
         vb::Err::set(e);
     } catch (const std::exception&) {
     }
+}
+
+// Each statement on its own: one that fails is passed over and the next one runs.
+void passOverEach(std::initializer_list<std::function<void()>> steps)
+{
+    for (const auto& step : steps)
+        passOver(step);
 }
 
 int keyCodeOf(const QKeyEvent* key)
@@ -125,13 +137,17 @@ void BusquedaCodigo::buildControls()
         ui::Twips::place(image, 0, kImageTop, kImageSide, kImageSide);
     m_imgMas->hide();   // shown by a binding that allows the addition
 
-    m_calendar = new QFrame(this);
-    ui::Control::declare(m_calendar, QStringLiteral("Calendar"));
+    m_calendar = new CalendarFrame(this);
+    m_calendar->lower();   // under the text line it overlaps
     m_calendar->hide();
 
     // Key preview: the box sees every key of its controls before they do.
-    m_txt->installEventFilter(this);
-    m_lst->installEventFilter(this);
+    QList<QWidget*> previewed{m_txt, m_lst, m_calendar->CmbMes(), m_calendar->CmbAnio(), m_calendar->CmbMes()->lineEdit(),
+                              m_calendar->CmbAnio()->lineEdit()};
+    for (int i = 0; i < CalendarFrame::Days; ++i)
+        previewed << m_calendar->OptDia(i);
+    for (QWidget* w : previewed)
+        w->installEventFilter(this);
 
     connect(m_txt, &QLineEdit::textChanged, this, [this] { TxtBusqueda_Change(); });
     connect(m_txt, &SearchTextBox::focusEntered, this, [this] { TxtBusqueda_GotFocus(); });
@@ -140,6 +156,11 @@ void BusquedaCodigo::buildControls()
     connect(m_lst, &QListWidget::itemDoubleClicked, this, [this] { LstBusqueda_DblClick(); });
     connect(m_imgX, &BoxImage::clicked, this, [this] { ImgX_Click(); });
     connect(m_imgOk, &BoxImage::clicked, this, [this] { IMGOK_Click(); });
+    connect(m_imgMas, &BoxImage::clicked, this, [this] { imgMas_Click(); });
+    connect(m_calendar, &CalendarFrame::monthChosen, this, [this] { CmbMes_Click(); });
+    connect(m_calendar, &CalendarFrame::yearChosen, this, [this] { CmbAño_Click(); });
+    connect(m_calendar, &CalendarFrame::dayClicked, this, [this](int i) { OptDia_Click(i); });
+    connect(m_calendar, &CalendarFrame::dayDoubleClicked, this, [this](int i) { OptDia_DblClick(i); });
 }
 
 // ---------------------------------------------------------------- look and layout
@@ -234,11 +255,11 @@ void BusquedaCodigo::AbrirConexion()
     });
 }
 
-ado::RecordsetPtr BusquedaCodigo::query(const QString& sql)
+ado::RecordsetPtr BusquedaCodigo::query(const QString& sql, qint64* affected)
 {
     if (m_observer)
         m_observer(sql);
-    return connection()->Execute(sql);
+    return connection()->Execute(sql, affected);
 }
 
 QString BusquedaCodigo::sp_Cfg(const QString& Campo, QString& ValorAux)
@@ -351,6 +372,10 @@ void BusquedaCodigo::applyBinding(QString& tabla, bool& result)
         m_extraFilter += salesmanFilter();
     m_imgMas->setVisible(additionOffered());
     m_txt->setMaxLength(50);
+    // After the limit of 50: a date box keeps the calendar's 10, so the mask never writes
+    // past the date.
+    if (setup.dateMode)
+        CargarCalendario();
     if (!m_tabla.isEmpty() && !Buscar.isEmpty())
         m_txt->setText(vb::Trim(Buscar));
 }
@@ -389,6 +414,18 @@ bool BusquedaCodigo::calendarShown() const
 void BusquedaCodigo::Busqueda()
 {
     passOver([this] {
+        if (calendarShown()) {
+            // Date mode: the calendar follows the text.
+            if (!vb::Trim(m_txt->text()).isEmpty()) {
+                TextoIngresado = m_txt->text();
+                Buscar = TextoIngresado;
+            } else {
+                TextoIngresado = Buscar;
+            }
+            CargarCalendario();
+            m_txt->setFocus();
+            return;
+        }
         if (m_clickEnLista) {
             // The text a list click wrote: the list keeps its lines.
             m_clickEnLista = false;
@@ -498,6 +535,8 @@ bool BusquedaCodigo::eventFilter(QObject* watched, QEvent* event)
             consumed = TxtBusqueda_KeyDown(keyCodeOf(key)) || TxtBusqueda_KeyPress(keyAsciiOf(key));
         } else if (watched == m_lst) {
             consumed = LstBusqueda_KeyPress(keyAsciiOf(key));
+        } else if (const int day = ui::Control::index(watched); day >= 0 && watched == m_calendar->OptDia(day)) {
+            consumed = OptDia_KeyPress(day, keyAsciiOf(key));
         }
     });
     return consumed;
@@ -532,7 +571,12 @@ bool BusquedaCodigo::TxtBusqueda_KeyPress(int keyAscii)
         answerEnter();
         return true;
     }
-    return false;
+    if (keyAscii == 0 || keyAscii == 127)   // keys that type no character
+        return false;
+    // A mask that fails lets the key through as typed.
+    int key = keyAscii;
+    passOver([&] { ClsDatosOk(m_txt, key); });
+    return key == 0;
 }
 
 void BusquedaCodigo::answerEnter()
@@ -542,8 +586,193 @@ void BusquedaCodigo::answerEnter()
         return;
     }
     const int answer = ui::MsgBox(CodeText::additionQuestion(m_tabla), ui::vbYesNo, QStringLiteral("Aviso al operador"));
-    if (answer != ui::vbYes)
+    if (answer == ui::vbYes)
+        imgMas_Click();
+    else
         ObtieneCodigo(true);
+}
+
+void BusquedaCodigo::ClsDatosOk(QLineEdit* Textos, int& KeyAscii)
+{
+    DateMask::apply(Textos, KeyAscii);
+}
+
+// ---------------------------------------------------------------- direct addition
+
+void BusquedaCodigo::imgMas_Click()
+{
+    passOver([this] {
+        DirectAddition addition(connection(), [this](const QString& sql, qint64* affected) { return query(sql, affected); });
+        const AdditionRequest request{m_tabla, m_codeColumn, m_descriptionColumn, m_codeWidth, m_txt->text(), Cuenta};
+        const DirectAddition::Outcome outcome = addition.add(request, vb::Today().date());
+        if (!outcome.added) {
+            if (!outcome.message.isEmpty())
+                ui::MsgBox(outcome.message);
+            return;
+        }
+        m_txt->setText(outcome.code);
+        ObtieneCodigo(true);
+    });
+}
+
+// ---------------------------------------------------------------- calendar
+
+QString BusquedaCodigo::NombreMes(int Nromes) const
+{
+    return MonthCalendar::NombreMes(Nromes);
+}
+
+int BusquedaCodigo::Nromes(const QString& NombreMes) const
+{
+    return MonthCalendar::Nromes(NombreMes);
+}
+
+int BusquedaCodigo::CantidadDeDiasDelmes(const vb::Variant& Mes, const vb::Variant& año) const
+{
+    return MonthCalendar::CantidadDeDiasDelmes(vb::CInt(Mes), vb::CInt(año));
+}
+
+void BusquedaCodigo::CargarCalendario()
+{
+    passOverEach({
+        [this] {
+            m_calendar->show();
+            m_lst->hide();
+            m_txt->setMaxLength(10);
+        },
+        [this] { m_txt->setText(Buscar); },
+        [this] {
+            const int end = int(m_txt->text().size());
+            m_txt->setCursorPosition(end >= m_selStartInicial ? m_selStartInicial : end);
+        },
+        [this] {
+            if (m_calendar->CmbMes()->count() < 2) {
+                CargarMesAño();
+                showCalendarDate(vb::Today().date());
+            }
+        },
+        [this] {
+            const vb::Variant typed(Buscar);
+            if (vb::IsDate(typed) && vb::Trim(Buscar).size() == 10) {
+                const QDate date = vb::CDate(typed).date();
+                m_txt->setText(date.toString(QStringLiteral("dd/MM/yyyy")));
+                showCalendarDate(date);
+            }
+        },
+        [this] { m_txt->setFocus(); },
+    });
+}
+
+// The grid of the date's month with its day chosen, and the combos at its month and year.
+void BusquedaCodigo::showCalendarDate(const QDate& date)
+{
+    ArmarAlmanaque(date.month(), date.year());
+    Seleccionar(IndCaption(date.day()), false);
+    m_calendar->CmbMes()->setEditText(NombreMes(date.month()));
+    m_calendar->CmbAnio()->setEditText(QString::number(date.year()));
+}
+
+void BusquedaCodigo::CargarMesAño()
+{
+    const QDate today = vb::Today().date();
+    for (int month = 1; month <= 12; ++month)
+        m_calendar->CmbMes()->addItem(NombreMes(month));
+    m_calendar->CmbMes()->setEditText(NombreMes(today.month()));
+    for (int year = 1930; year <= 2049; ++year)
+        m_calendar->CmbAnio()->addItem(QString::number(year));
+    m_calendar->CmbAnio()->setEditText(QString::number(today.year()));
+}
+
+void BusquedaCodigo::ArmarAlmanaque(const vb::Variant& Mes, const vb::Variant& año)
+{
+    // A month or year that is no number gives a grid of dots, as each failing step left it.
+    int month = 0;
+    int year = 0;
+    passOver([&] {
+        month = vb::CInt(Mes);
+        year = vb::CInt(año);
+    });
+    const MonthCalendar::Grid grid = MonthCalendar::grid(month, year);
+    m_calendarioListo = false;
+    for (int i = 0; i < CalendarFrame::Days; ++i) {
+        const MonthCalendar::Cell& cell = grid[std::size_t(i)];
+        m_calendar->setCaption(i, cell.caption);
+        m_calendar->OptDia(i)->setEnabled(cell.enabled);
+        m_calendar->setColour(i, cell.colour);
+    }
+    m_calendar->releaseAll();
+    m_calendarioListo = true;
+}
+
+void BusquedaCodigo::Seleccionar(const vb::Variant& DIA, bool Asignar)
+{
+    for (int i = 0; i < CalendarFrame::Days; ++i)
+        if (m_calendar->caption(i) == QLatin1String("."))
+            m_calendar->setColour(i, MonthCalendar::outsideColour());
+    const int day = vb::CInt(DIA);
+    if (day < 0 || day >= CalendarFrame::Days)
+        vb::raise(9);
+    if (Asignar) {
+        const QColor colour = m_calendar->colour(day);
+        if (colour == MonthCalendar::weekendColour())
+            m_calendar->setColour(day, MonthCalendar::weekdayColour());
+        else if (colour == MonthCalendar::weekdayColour())
+            m_calendar->setColour(day, MonthCalendar::weekendColour());
+    }
+    m_calendarioListo = false;
+    m_calendar->choose(day);
+    m_calendarioListo = true;
+}
+
+int BusquedaCodigo::IndCaption(const vb::Variant& Caption) const
+{
+    const QString wanted = vb::CStr(Caption);
+    for (int i = 0; i < CalendarFrame::Days; ++i)
+        if (m_calendar->caption(i).compare(wanted, Qt::CaseInsensitive) == 0)
+            return i;
+    return 0;
+}
+
+void BusquedaCodigo::CmbMes_Click()
+{
+    ArmarAlmanaque(Nromes(m_calendar->CmbMes()->currentText()), m_calendar->CmbAnio()->currentText());
+}
+
+void BusquedaCodigo::CmbAño_Click()
+{
+    CmbMes_Click();
+}
+
+QString BusquedaCodigo::dayText(int index) const
+{
+    const int day = vb::Trim(m_calendar->caption(index)).toInt();
+    const int month = Nromes(m_calendar->CmbMes()->currentText());
+    return QStringLiteral("%1/%2/").arg(day, 2, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0'))
+        + vb::Trim(m_calendar->CmbAnio()->currentText());
+}
+
+void BusquedaCodigo::OptDia_Click(int index)
+{
+    if (!m_calendarioListo)
+        return;
+    passOver([&] {
+        m_txt->setText(dayText(index));
+        Seleccionar(IndCaption(m_calendar->caption(index)), false);
+    });
+}
+
+void BusquedaCodigo::OptDia_DblClick(int index)
+{
+    passOver([&] { m_txt->setText(dayText(index)); });
+    ObtieneCodigo(false);
+}
+
+bool BusquedaCodigo::OptDia_KeyPress(int, int keyAscii)
+{
+    if (keyAscii != kEnter)
+        return false;
+    ObtieneCodigo(false);
+    return true;
 }
 
 void BusquedaCodigo::TxtBusqueda_Change()

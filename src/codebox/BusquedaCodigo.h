@@ -3,7 +3,9 @@
 // own. The operator types a code or part of a description; each keystroke searches the table
 // and lists up to 100 matches; Enter, a double click or the accept image hands the chosen
 // code to the host through CodigoObtenido, which also tells the host when the entry was
-// cleared. The host gives the connection string, the user and the table:
+// cleared. A user with the right may add a row from the typed text ("+" image). Bound to
+// "FECHA" the box is a date field with a month calendar in place of the list. The host gives
+// the connection string, the user and the table:
 //
 //     box->setgConnString(connection);  box->Usuario = user;
 //     QString table = "V_TA_Rubros";    box->BusquedaDisponible(table);
@@ -23,13 +25,14 @@
 
 #include <functional>
 
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
-class QFrame;
 
 namespace codebox {
 
 class BoxImage;
+class CalendarFrame;
 class SearchTextBox;
 
 class BusquedaCodigo : public QWidget {
@@ -85,6 +88,18 @@ public:
     QString FmtLeerCodigo(const QString& codigo, const vb::Variant& Largo = vb::Variant::missing()) const;
     vb::Variant FieldVal(const vb::Variant& recFieldVal) const;
     QString sp_Cfg(const QString& Campo, QString& ValorAux);
+    // The day/month/year mask for any text box tagged "FECHA" (KeyAscii 0: key swallowed).
+    void ClsDatosOk(QLineEdit* Textos, int& KeyAscii);
+
+    // The month calendar of date mode.
+    void CargarCalendario();
+    void CargarMesAño();
+    void ArmarAlmanaque(const vb::Variant& Mes, const vb::Variant& año);
+    void Seleccionar(const vb::Variant& DIA, bool Asignar);
+    int IndCaption(const vb::Variant& Caption) const;
+    QString NombreMes(int Nromes) const;
+    int Nromes(const QString& NombreMes) const;
+    int CantidadDeDiasDelmes(const vb::Variant& Mes, const vb::Variant& año) const;
 
     // Constituent controls (their objectNames are the original's).
     SearchTextBox* TxtBusqueda() const { return m_txt; }
@@ -92,7 +107,7 @@ public:
     BoxImage* IMGOK() const { return m_imgOk; }
     BoxImage* imgMas() const { return m_imgMas; }
     BoxImage* ImgX() const { return m_imgX; }
-    QFrame* Calendar() const { return m_calendar; }
+    CalendarFrame* Calendar() const { return m_calendar; }
 
     // The binding's private state, read-only, for the host's diagnostics and for tests.
     QString descriptionColumn() const { return m_descriptionColumn; }
@@ -130,7 +145,15 @@ private:
     void LstBusqueda_KeyUp(int keyCode);
     void ImgX_Click();
     void IMGOK_Click();
+    void imgMas_Click();
     void answerEnter();
+    void CmbMes_Click();
+    void CmbAño_Click();
+    void OptDia_Click(int index);
+    void OptDia_DblClick(int index);
+    bool OptDia_KeyPress(int index, int keyAscii);
+    QString dayText(int index) const;
+    void showCalendarDate(const QDate& date);
 
     void applyBinding(QString& tabla, bool& result);
     QString salesmanFilter();
@@ -138,7 +161,7 @@ private:
     bool calendarShown() const;
     void searchList();
     QList<QListWidgetItem*> searchLines(const QString& sql);
-    ado::RecordsetPtr query(const QString& sql);
+    ado::RecordsetPtr query(const QString& sql, qint64* affected = nullptr);
     QString lineCode(const QListWidgetItem* item) const;
     QString lineDescription(const QListWidgetItem* item) const;
 
@@ -147,7 +170,7 @@ private:
     BoxImage* m_imgOk = nullptr;
     BoxImage* m_imgMas = nullptr;
     BoxImage* m_imgX = nullptr;
-    QFrame* m_calendar = nullptr;
+    CalendarFrame* m_calendar = nullptr;
 
     QString m_connString;
     QString m_tabla;
@@ -160,6 +183,7 @@ private:
     kit::Utilidades m_util;
     bool m_clickEnLista = false;
     bool m_searchFailed = false;
+    bool m_calendarioListo = false;   // false while the grid is rebuilt or a day is chosen from code
     std::function<void(const QString&)> m_observer;
 };
 
