@@ -86,14 +86,6 @@ bool runsMatch(View value, const std::vector<Run>& runs, bool anchoredStart, boo
     return true;
 }
 
-bool isAscii(const char* text, int size)
-{
-    for (int i = 0; i < size; ++i)
-        if (static_cast<unsigned char>(text[i]) >= 0x80)
-            return false;
-    return true;
-}
-
 } // namespace
 
 LikePattern::LikePattern(const QString& pattern, QChar escape) : m_escape(escape)
@@ -210,18 +202,25 @@ bool LikePattern::tokenMatches(const Token& token, char16_t folded) const
 }
 
 // The runs of an all-ASCII pattern in an all-ASCII value: the same rule on bytes, lowered
-// in place of folded (the two agree on ASCII).
-bool LikePattern::matchAsciiRuns(const char* text, int size) const
+// in place of folded (the two agree on ASCII). False in `ascii` when the value is not ASCII
+// and must be read the long way.
+bool LikePattern::matchAsciiRuns(const char* text, int size, bool& ascii) const
 {
     thread_local std::string lowered;
     lowered.resize(std::size_t(size));
+    unsigned char any = 0;
     for (int i = 0; i < size; ++i) {
-        const char c = text[i];
-        lowered[std::size_t(i)] = c >= 'A' && c <= 'Z' ? char(c + 32) : c;
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        any |= c;
+        lowered[std::size_t(i)] = char(c >= 'A' && c <= 'Z' ? c + 32 : c);
     }
-    while (!lowered.empty() && lowered.back() == ' ')
-        lowered.pop_back();
-    return runsMatch(std::string_view(lowered), m_asciiRuns, m_anchoredStart, m_anchoredEnd);
+    ascii = any < 0x80;
+    if (!ascii)
+        return false;
+    std::size_t n = lowered.size();
+    while (n > 0 && lowered[n - 1] == ' ')
+        --n;
+    return runsMatch(std::string_view(lowered.data(), n), m_asciiRuns, m_anchoredStart, m_anchoredEnd);
 }
 
 bool LikePattern::matchRuns(const char16_t* data, int size) const
@@ -272,8 +271,12 @@ bool LikePattern::matches(QStringView value) const
 
 bool LikePattern::matchesUtf8(const char* text, int size) const
 {
-    if (!m_asciiRuns.empty() && isAscii(text, size))
-        return matchAsciiRuns(text, size);
+    if (!m_asciiRuns.empty()) {
+        bool ascii = false;
+        const bool matched = matchAsciiRuns(text, size, ascii);
+        if (ascii)
+            return matched;
+    }
     thread_local std::vector<char16_t> folded;
     if (folded.size() < std::size_t(size) + 1)
         folded.resize(std::size_t(size) + 1);

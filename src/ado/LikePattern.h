@@ -38,7 +38,7 @@ private:
     void compile(const QString& pattern);
     void findLiteralRuns();
     bool matchRuns(const char16_t* value, int size) const;
-    bool matchAsciiRuns(const char* value, int size) const;
+    bool matchAsciiRuns(const char* value, int size, bool& ascii) const;
     int compileSet(const QString& pattern, int at);
     bool tokenMatches(const Token& token, char16_t folded) const;
     bool matchFolded(const char16_t* value, int size) const;

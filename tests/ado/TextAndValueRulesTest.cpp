@@ -67,6 +67,9 @@ TEST(LikePatternTest, TextAndUtf8ReadingsAgree)
         {u"Cano de PVC", u"%año%", false},        // accents count
         {u"Llave TÉRMICA", u"%tér%", true},
         {u"Bulón 8 mm", u"bul_n%", true},
+        {u"Bulón 8 mm", u"%8 MM", true},           // a letters-only pattern on a value that is not ASCII
+        {u"Bulón 8 mm", u"%lon%", false},
+        {u"\u212A", u"k", true},                   // the Kelvin sign folds to k
         {u"x1z", u"x[0-9]z", true},
         {u"Perfil [U]", u"%[[]u]", true},
         {u"", u"%", true},
