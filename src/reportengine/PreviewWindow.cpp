@@ -104,6 +104,13 @@ bool PreviewWindow::tellProgress()
     return m_progress(done, m_pages->complete() ? done : 0);
 }
 
+// The layout ends before the last page: a progress dialog waiting for it closes.
+void PreviewWindow::endProgress()
+{
+    if (m_progress)
+        m_progress(m_pages->count(), m_pages->count());
+}
+
 // Until the deadline has passed and the page wanted is laid out, or the report ends. The progress
 // handler may process events, and so ask for a page or call this again: m_wanted carries the
 // request to the loop already running.
@@ -140,6 +147,7 @@ void PreviewWindow::layOut(int wanted, const QDeadlineTimer& deadline)
         failure = report ? report->message() : QString::fromUtf8(e.what());
         m_pages->stop();
         m_stopped = true;
+        endProgress();
     }
     m_layingOut = false;
     m_wanted = 0;
@@ -160,6 +168,17 @@ void PreviewWindow::afterLayout(bool completedNow)
     } else {
         refreshStatus();
     }
+}
+
+void PreviewWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_pages->stopped()) {
+        m_pages->stop();
+        m_stopped = true;
+        m_layoutTimer->stop();
+        endProgress();
+    }
+    QWidget::closeEvent(event);
 }
 
 void PreviewWindow::layOutInBackground()

@@ -57,6 +57,9 @@ public slots:
     bool saveAsPdf();
     bool saveAsPdf(const QString& path);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;   // a closed preview lays out no more
+
 private slots:
     void layOutInBackground();
 
@@ -67,6 +70,7 @@ private:
     void layOut(int wanted, const QDeadlineTimer& deadline);
     bool layOutPages(const QDeadlineTimer& deadline);
     bool tellProgress();
+    void endProgress();
     void afterLayout(bool completedNow);
     void showRequested();
     void render();

@@ -227,3 +227,24 @@ TEST_F(PreviewNavigation, FailureDuringTheLayoutIsTold)
     preview.firstPage();
     EXPECT_FALSE(preview.pageImage().isNull());
 }
+
+// A preview closed while it lays out reads no further, and a progress dialog waiting on it is
+// told the layout is over.
+TEST_F(PreviewNavigation, ClosingStopsTheLayout)
+{
+    const auto preview = slowPreview();
+    std::vector<std::pair<int, int>> told;
+    preview->setProgressHandler([&](int done, int total) {
+        told.emplace_back(done, total);
+        return true;
+    });
+    preview->showPage(preview->pageCount() + 1);
+    const int laidOut = preview->pageCount();
+    preview->close();
+    EXPECT_TRUE(preview->layoutStopped());
+    EXPECT_FALSE(preview->finishLayout());
+    EXPECT_EQ(preview->pageCount(), laidOut);
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back(), std::make_pair(laidOut, laidOut));
+    EXPECT_LT(laidOut, int(m_expected.size()));
+}
