@@ -4,10 +4,12 @@
 #include "reportengine/DefinitionReader.h"
 #include "reportengine/ReportError.h"
 #include "reportengine/PreviewWindow.h"
+#include "reportengine/ReportJob.h"
 #include "ui/DialogServiceScope.h"
 #include "ui/ScriptedDialogService.h"
 #include "PdfText.h"
 #include <QRandomGenerator>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -247,4 +249,35 @@ TEST_F(PreviewNavigation, ClosingStopsTheLayout)
     ASSERT_FALSE(told.empty());
     EXPECT_EQ(told.back(), std::make_pair(laidOut, laidOut));
     EXPECT_LT(laidOut, int(m_expected.size()));
+}
+
+// A job for the screen opens the preview with the pages laid out so far and returns; the
+// preview lays out the rest while the program's events run, telling the job's progress handler.
+TEST_F(PreviewNavigation, ScreenJobReturnsWhileThePreviewGoesOn)
+{
+    ui::ScriptedDialogService dialogs;
+    ui::DialogServiceScope scope(dialogs);
+    ReportJob job(slow(m_data.database().runner()));
+    job.setDefinition(m_model->definition());
+    job.setPrintDate(PrintDate);
+    std::vector<std::pair<int, int>> told;
+    job.setProgressHandler([&](int done, int total) {
+        told.emplace_back(done, total);
+        return true;
+    });
+    const ReportPrinter::Outcome out = job.run();
+    const auto shown = dialogs.prompts(ui::ScriptedDialogService::Kind::Modeless);
+    ASSERT_EQ(shown.size(), 1);
+    auto* preview = qobject_cast<PreviewWindow*>(shown[0].window.data());
+    ASSERT_NE(preview, nullptr);
+    EXPECT_GE(out.pages, 1);
+    EXPECT_LT(out.pages, int(m_expected.size()));
+    EXPECT_EQ(preview->currentPage(), 1);
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->pageCountKnown(); }, 20000));
+    EXPECT_EQ(preview->pageCount(), int(m_expected.size()));
+    EXPECT_EQ(preview->pageImage(), m_expected.front());
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back(), std::make_pair(preview->pageCount(), preview->pageCount()));
+    preview->close();   // deleted on close
 }
