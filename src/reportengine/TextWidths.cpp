@@ -5,7 +5,7 @@ namespace rpt {
 
 namespace {
 const QString PlainCharacters = QStringLiteral("0123456789.,-/: ");
-constexpr qsizetype MaxKnown = 20000;     // a bound on what is remembered
+constexpr qsizetype MaxKnown = 4096;      // a bound on what is remembered
 constexpr qreal KerningRoom = 0.9;        // a text this much of its cell fits whatever the kerning
 }
 
