@@ -3,6 +3,7 @@
 #include "data/AdoTypeCodes.h"
 #include "data/ConnectionStrings.h"
 #include "data/ErrorLog.h"
+#include "data/ErrorReport.h"
 #include "data/LoginPrompt.h"
 #include "data/ObjectNames.h"
 #include "data/OracleDialect.h"
@@ -320,32 +321,17 @@ QString DB_Dll::logPath() const
 
 int DB_Dll::TratamientoErrores(const vb::Error& CodErr, const vb::Variant& Botones, const vb::Variant& Rutina)
 {
-    vb::Trap skip = vb::Trap::skipping();
-    const QString prompt = QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(CodErr.number())
-                         + QStringLiteral(") ") + vb::Trim(CodErr.description());
-    QString routinePart;
-    skip.run([&] {
-        if (!Rutina.isMissing())
-            routinePart = QStringLiteral(" - ") + vb::CStr(Rutina);
-    });
-    const QString title = vb::Err::source() + routinePart + QStringLiteral(" Aviso al operador!!! - 5 ");
-    int style = ui::vbAbortRetryIgnore + ui::vbCritical;
-    skip.run([&] {
-        if (!Botones.isMissing())
-            style = vb::CInt(Botones);
-    });
-    if (CodErr.number() == 0)
-        return 0;
-    const int answer = ui::MsgBox(prompt, style, title);
-    ErrorLog::append(logPath(), ErrorLog::line(vb::Clock::now(), routinePart, prompt, answer));
-    return answer;
+    return errorReport().handle(CodErr, Botones, Rutina);
 }
 
 void DB_Dll::logSwallowed(const vb::Error& error, const QString& routine)
 {
-    const QString prompt = QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(error.number())
-                         + QStringLiteral(") ") + vb::Trim(error.description());
-    ErrorLog::append(logPath(), ErrorLog::line(vb::Clock::now(), QStringLiteral(" - ") + routine, prompt, 0));
+    errorReport().record(error, routine);
+}
+
+ErrorReport DB_Dll::errorReport() const
+{
+    return ErrorReport(logPath(), QStringLiteral(" Aviso al operador!!! - 5 "));
 }
 
 // ---------------------------------------------------------------- statements and recordsets

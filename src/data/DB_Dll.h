@@ -21,6 +21,7 @@ class Utilidades;
 
 namespace data {
 
+class ErrorReport;
 class LoginPrompt;
 
 class DB_Dll {
@@ -142,6 +143,7 @@ private:
     ado::ConnectionPtr connection();
     kit::Utilidades& util();
     QString logPath() const;
+    ErrorReport errorReport() const;
     void logSwallowed(const vb::Error& error, const QString& routine);
     void handOver(const QString& sql) const;
     bool isOracleConnection() const;

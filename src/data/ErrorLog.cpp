@@ -36,10 +36,18 @@ QString ErrorLog::line(const QDateTime& at, const QString& routinePart, const QS
 bool ErrorLog::append(const QString& path, const QString& line)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
+    return open(file) && write(file, line);
+}
+
+bool ErrorLog::open(QFile& file)
+{
+    return file.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
+bool ErrorLog::write(QFile& file, const QString& line)
+{
     const QByteArray bytes = vb::Windows1252::encode(line + QStringLiteral("\r\n"));
-    return file.write(bytes) == bytes.size();
+    return file.write(bytes) == bytes.size() && file.flush();
 }
 
 } // namespace data

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QString>
 
+class QFile;
+
 namespace data {
 
 class ErrorLog {
@@ -15,6 +17,9 @@ public:
     static QString line(const QDateTime& at, const QString& routinePart, const QString& prompt, int answer);
     // False when the file cannot be opened or written: the caller loses the line, nothing else.
     static bool append(const QString& path, const QString& line);
+    // The same in two steps, for a handler that opens its log before it shows anything.
+    static bool open(QFile& file);
+    static bool write(QFile& file, const QString& line);
 };
 
 } // namespace data

@@ -1,0 +1,34 @@
+#pragma once
+// Objects the program's module shares for the whole run, each created on first use: the
+// utility library's objects and the two data access objects. The login window, the data access
+// class and the code-entry box keep Utilidades objects of their own.
+
+#include "data/DB_Dll.h"
+
+#include <memory>
+
+namespace kit {
+class ArchivoIni;
+class ControlesForm;
+class DLL_Print;
+class Sistema;
+class Utilidades;
+}
+
+namespace app {
+
+kit::Utilidades& gUtil();
+kit::ArchivoIni& gIni();
+kit::Sistema& gSistema();
+kit::ControlesForm& gControles();
+kit::DLL_Print& gImpresion();          // the print object; start-up gives it the program folder
+
+// The suite database: the one shared data access object of the whole program.
+using data::gDB;
+
+// The statistics and settings database KQ_ESTADISTICAS (see StatisticsConnection.h).
+data::DB_Dll& gDBEstadisticas();
+// Tests install their own; nullptr drops it, and the next use creates a fresh one.
+void setStatisticsDatabase(std::shared_ptr<data::DB_Dll> instance);
+
+} // namespace app

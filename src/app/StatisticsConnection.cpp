@@ -1,0 +1,54 @@
+#include "app/StatisticsConnection.h"
+
+#include "app/AppModule.h"
+#include "app/ConfigTable.h"
+#include "app/SharedObjects.h"
+#include "data/DB_Dll.h"
+#include "vb/Conversions.h"
+
+namespace app {
+
+namespace {
+
+constexpr std::int16_t kDefaultTimeOut = 45;
+const QString kStatisticsDatabase = QStringLiteral("KQ_ESTADISTICAS");
+
+void openStatistics(data::DB_Dll& stats, vb::Trap& skip)
+{
+    skip.run([&] {
+        if (stats.gOpenFlag && stats.gCnn)
+            stats.gCnn->Close();
+    });
+    skip.run([&] { stats.gProveedor = stats.pSQLOLEDB(); });
+    skip.run([&] { stats.gServidor = gDB().gServidor; });
+    stats.gDBName = kStatisticsDatabase;
+    stats.gUsuario = kStatisticsDatabase;
+    stats.gUserPassWord = QStringLiteral("KQ_RESOLUCIONES");
+    skip.run([&] { stats.OpenServerADODB(false, 3, QString(), true, false); });
+}
+
+} // namespace
+
+void ConectarEstadisticas()
+{
+    vb::Trap skip = vb::Trap::skipping();
+    gTimeOut = kDefaultTimeOut;
+    data::DB_Dll& stats = gDBEstadisticas();
+    openStatistics(stats, skip);
+    if (!stats.gOpenFlag)
+        return;
+    skip.run([&] { stats.gCnn->setDefaultDatabase(kStatisticsDatabase); });
+    // A value out of the Integer range fails here and leaves the default.
+    skip.run([&] { gTimeOut = vb::CInt(vb::Val(CfgKQ(QStringLiteral("TimeOut")))); });
+    if (gTimeOut == 0) {
+        skip.run([&] {
+            GrabaCfgKQ(QStringLiteral("TimeOut"), vb::Variant(gTimeOut), QString(), false,
+                       QStringLiteral("BaseDeDatos"), true);
+        });
+    }
+    // No time-out at all, or a negative one, would leave commands without limit or failing.
+    if (gTimeOut <= 0)
+        gTimeOut = kDefaultTimeOut;
+}
+
+} // namespace app

@@ -1,0 +1,136 @@
+#include "AppTestBase.h"
+
+#include "DemoFixture.h"
+#include "DemoGenerator.h"
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
+#include "ado/TestHooks.h"
+#include "app/AppModule.h"
+#include "app/SharedObjects.h"
+#include "data/SessionValues.h"
+#include "vb/App.h"
+#include "vb/Files.h"
+
+#include <QFile>
+
+namespace {
+
+// Generated once; every test works on its own copy of the two files.
+const demo::DemoFixture& pristineDemo()
+{
+    static const demo::DemoFixture fixture(60, 17);
+    return fixture;
+}
+
+} // namespace
+
+AppTestBase::AppTestBase()
+{
+    m_savedPath = vb::App::path();
+    m_savedExe = vb::App::exeName();
+    vb::App::setPath(m_programDir.path());
+    vb::App::setExeName(QStringLiteral("rp_quindal"));
+    m_hadTemp = qEnvironmentVariableIsSet("TEMP");
+    m_savedTemp = qgetenv("TEMP");
+    qputenv("TEMP", QFile::encodeName(m_tempDir.path()));
+    vb::setEndHook([] { throw vb::EndRequested(); });
+
+    const demo::DemoFixture& demo = pristineDemo();
+    QFile::copy(demo.databasePath(), demo::DemoGenerator::databasePath(serverFolder(), demo.databaseName()));
+    QFile::copy(demo.statisticsPath(),
+                demo::DemoGenerator::databasePath(serverFolder(), demo::DemoGenerator::statisticsDatabase()));
+
+    db = std::make_shared<data::DB_Dll>();
+    data::DB_Dll::setShared(db);
+    db->setStatementObserver([this](const QString& sql) { handed << sql; });
+    stats = std::make_shared<data::DB_Dll>();
+    app::setStatisticsDatabase(stats);
+    stats->setStatementObserver([this](const QString& sql) { handedStatistics << sql; });
+
+    data::gUsuarioActual.clear();
+    data::gClaveActual.clear();
+    data::gConfidencialidad = false;
+    app::resetModuleValues();
+}
+
+AppTestBase::~AppTestBase()
+{
+    ado::TestHooks::failNextOperations(0);
+    app::setStatisticsDatabase(nullptr);
+    data::DB_Dll::setShared(nullptr);
+    vb::App::setPath(m_savedPath);
+    vb::App::setExeName(m_savedExe);
+    if (m_hadTemp)
+        qputenv("TEMP", m_savedTemp);
+    else
+        qunsetenv("TEMP");
+    vb::setEndHook({});
+}
+
+void AppTestBase::openDemo()
+{
+    db->gServidor = serverFolder();
+    db->gDBName = QStringLiteral("DEMO");
+    db->gUsuario = db->gDBName;
+    db->gUserPassWord = db->gDBName;
+    db->OpenServerADODB(false, 3, QString(), false, false);
+    ASSERT_TRUE(db->gOpenFlag);
+    handed.clear();
+}
+
+void AppTestBase::executeOn(const QString& database, const QString& sql)
+{
+    const ado::ConnectionPtr cnn = ado::Connection::create();
+    cnn->Open(demo::DemoGenerator::connectionString(serverFolder(), database));
+    cnn->Execute(sql);
+    cnn->Close();
+}
+
+vb::Variant AppTestBase::scalarOn(const QString& database, const QString& sql)
+{
+    const ado::ConnectionPtr cnn = ado::Connection::create();
+    cnn->Open(demo::DemoGenerator::connectionString(serverFolder(), database));
+    const ado::RecordsetPtr rs = ado::Recordset::create();
+    rs->Open(sql, cnn);
+    const vb::Variant value = rs->Eof() ? vb::Variant() : rs->Fields()->Item(0)->Value();
+    rs->Close();
+    cnn->Close();
+    return value;
+}
+
+void AppTestBase::execute(const QString& sql) { executeOn(QStringLiteral("DEMO"), sql); }
+void AppTestBase::executeStatistics(const QString& sql)
+{
+    executeOn(demo::DemoGenerator::statisticsDatabase(), sql);
+}
+vb::Variant AppTestBase::scalar(const QString& sql) { return scalarOn(QStringLiteral("DEMO"), sql); }
+vb::Variant AppTestBase::scalarStatistics(const QString& sql)
+{
+    return scalarOn(demo::DemoGenerator::statisticsDatabase(), sql);
+}
+
+void AppTestBase::removeConfig(const QString& key)
+{
+    execute(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE Clave = '%1'").arg(QString(key).replace(u'\'', QStringLiteral("''"))));
+}
+
+void AppTestBase::setConfig(const QString& key, const QString& value)
+{
+    removeConfig(key);
+    const auto quoted = [](QString text) { return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\''; };
+    execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('DATOS', %1, %2)")
+                .arg(quoted(key), quoted(value)));
+}
+
+int AppTestBase::configRows(const QString& key)
+{
+    return scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION WHERE Clave = '%1'").arg(key)).toLong();
+}
+
+QString AppTestBase::moduleLog() const
+{
+    QFile file(moduleLogPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return vb::Windows1252::decode(file.readAll());
+}

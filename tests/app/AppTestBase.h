@@ -1,0 +1,63 @@
+#pragma once
+// Common ground of the module tests: this test's own copy of the demo suite database and of its
+// statistics database, a scripted dialog service, the program folder and the TEMP folder (the
+// module's error log) in temporary places, an End hook that throws, fresh module values, and
+// both data access objects installed with every SQL text they hand over recorded.
+
+#include "data/DB_Dll.h"
+#include "ui/DialogServiceScope.h"
+#include "ui/ScriptedDialogService.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+class AppTestBase : public ::testing::Test {
+protected:
+    AppTestBase();
+    ~AppTestBase() override;
+
+    // gDB on this test's copy of the demo database, as start-up opens it.
+    void openDemo();
+    QString serverFolder() const { return m_serverDir.path(); }
+
+    // Straight to a database, past the data access objects (nothing is recorded).
+    void execute(const QString& sql);
+    void executeStatistics(const QString& sql);
+    vb::Variant scalar(const QString& sql);
+    vb::Variant scalarStatistics(const QString& sql);
+    // TA_CONFIGURACION rows of the suite database, group DATOS.
+    void setConfig(const QString& key, const QString& value);
+    void removeConfig(const QString& key);
+    int configRows(const QString& key);
+
+    QString moduleLogPath() const { return m_tempDir.path() + QStringLiteral("/KQERR.LOG"); }
+    QString moduleLog() const;     // decoded from Windows-1252
+    QList<ui::ScriptedDialogService::Prompt> boxes() const
+    {
+        return dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox);
+    }
+
+    ui::ScriptedDialogService dialogs;
+    ui::DialogServiceScope dialogScope{dialogs};
+    QTemporaryDir m_programDir;
+    QTemporaryDir m_tempDir;
+    QTemporaryDir m_serverDir;
+    std::shared_ptr<data::DB_Dll> db;
+    std::shared_ptr<data::DB_Dll> stats;
+    QStringList handed;            // SQL texts handed over by gDB
+    QStringList handedStatistics;  // and by gDBEstadisticas
+
+private:
+    vb::Variant scalarOn(const QString& database, const QString& sql);
+    void executeOn(const QString& database, const QString& sql);
+    QString m_savedPath, m_savedExe;
+    QByteArray m_savedTemp;
+    bool m_hadTemp = false;
+};

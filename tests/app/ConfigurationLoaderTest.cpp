@@ -1,0 +1,288 @@
+#include "AppTestBase.h"
+
+#include "app/AppModule.h"
+#include "app/ConfigurationLoader.h"
+#include "vb/App.h"
+
+namespace {
+
+QString read(const QString& key)
+{
+    return "SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = '" + key + "'";
+}
+
+QStringList reads(std::initializer_list<const char*> keys)
+{
+    QStringList list;
+    for (const char* key : keys)
+        list << read(QLatin1String(key));
+    return list;
+}
+
+class ConfigurationLoader : public AppTestBase {
+protected:
+    void SetUp() override
+    {
+        openDemo();
+        app::gUsuarioActual = "ADMIN";
+    }
+    void load() { app::CargarConfiguracion(m_programDir.path() + "/"); }
+    QString stored(const QString& key)
+    {
+        return scalar(QStringLiteral("SELECT Valor FROM TA_CONFIGURACION WHERE Clave = '%1'").arg(key)).toString();
+    }
+};
+
+TEST_F(ConfigurationLoader, ReadsEveryKeyInItsOrderOnTheDemoDatabase)
+{
+    load();
+    QStringList expected = reads({"MostrarStockenConsultas", "TituloClientes", "TituloProveedores",
+                                  "EXIGECLAVECONSULTALIKEARTICULOS", "UsaConsultaLike", "CantidadDecimales",
+                                  "SS_CONFIDENCIALIDAD", "CantidadDecimalesVentas", "UsaMultilesMonedas",
+                                  "UsaFacturaProforma", "USACCOSTO", "USA_STK_STOCK_UDKG"});
+    expected << "Select * from ta_usuarios  with(nolock)  where Nombre = 'ADMIN'";
+    expected << reads({"UNIDADDEMEDIDA_M3", "UNIDADDEMEDIDA_BL", "UNIDADDEMEDIDA_KG", "PERIODO", "RazonSocialPorUneg",
+                       "VALIDACODIGOBARRA", "VALIDACODIGOBARRA", "CFondo", "CLetra", "ModuloOrdenDeTrabajo",
+                       "V_ModificaCPrecio", "V_ModificaCPrecio", "C_ModificaCPrecio", "C_ModificaCPrecio",
+                       "MADERERA", "MADERERA", "MAD_TIRAS", "MAD_P2", "MAD_ML", "MAD_M2", "MAD_HOJAS",
+                       "MAD_ML_P2", "MAD_M2_P2", "MAD_ML_M2", "CuentaCtroDist", "MaxDto", "MaxDtoProforma",
+                       "PideClave_StockNeg", "PideClave_StockNeg", "PideClave_MarkUpBase", "PideClave_MarkUpBase",
+                       "PideClave_LimiteCredito", "PideClave_LimiteCredito", "SS_BloqueoActivo",
+                       "UTILIZARFECHADIA", "AsignacionAutomaticaDeLoteING", "AsignacionAutomaticaDeLoteINGOP",
+                       "CONDIVAEMPRESA"});
+    expected << "SELECT TOP 1  * FROM v_ta_unidadNegocio with(nolock)  WHERE LTRIM(RTRIM(codigo)) ='1'";
+    expected << reads({"INICIO_ACTIVIDADES_UN_1", "INGRESOS_BRUTOS_UN_1", "CONDICIONIVA_UN_1", "DOMICILIO_UN_1",
+                       "Top_Default"});
+    EXPECT_EQ(handed, expected);
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(ConfigurationLoader, TheDemoSettingsBecomeTheModuleValues)
+{
+    load();
+    EXPECT_EQ(app::gTablaConfiguracion, "ta_configuracion");
+    EXPECT_TRUE(app::gMostrarStock);
+    EXPECT_EQ(app::gTituloClientes, "Clientes");
+    EXPECT_EQ(app::gTituloProveedores, "Proveedores");
+    EXPECT_EQ(app::gRutaTareas, m_programDir.path() + "/KQDOCTareas.qzt");
+    EXPECT_FALSE(app::gExigeClaveConsultaLike);
+    EXPECT_TRUE(app::gUsaConsultaLike);   // the key is read without regard to case
+    EXPECT_EQ(app::gCantidadDecimales, "2");
+    EXPECT_TRUE(app::gConfidencialidad);
+    EXPECT_TRUE(app::gUsaMultiplesMonedas);
+    EXPECT_FALSE(app::gUsaFacturaProforma);
+    EXPECT_TRUE(app::gUsaCCosto);
+    EXPECT_EQ(app::gUNegocioUsuario, "   1");
+    EXPECT_EQ(app::gClasesPrecioUsuario, "123");
+    EXPECT_EQ(app::gUnidadMedidaKG, "KG");
+    EXPECT_EQ(app::gPeriodo, 2024);
+    EXPECT_EQ(app::gColorFondo, 16577510);
+    EXPECT_EQ(app::gColorLetra, 0);
+    EXPECT_FALSE(app::gModuloOrdenDeTrabajo);
+    EXPECT_FALSE(app::gVentasModificaPrecio);
+    EXPECT_TRUE(app::gComprasModificaPrecio);
+    EXPECT_EQ(app::gMaxDto.toDouble(), 15);
+    EXPECT_EQ(app::gMaxDtoProforma.toDouble(), 10);
+    EXPECT_FALSE(app::gUtilizarFechaDia);
+    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);
+    EXPECT_EQ(app::gCondicionIvaTexto, "1");
+    EXPECT_EQ(app::gTopDefault, "1000");
+}
+
+TEST_F(ConfigurationLoader, AnEmptyTableGivesTheDefaultsAndStoresTheColoursOnce)
+{
+    execute("DELETE FROM TA_CONFIGURACION");
+    load();
+    EXPECT_FALSE(app::gMostrarStock);
+    EXPECT_FALSE(app::gConfidencialidad);
+    EXPECT_FALSE(app::gVentasModificaPrecio);
+    EXPECT_FALSE(app::gValidaCodigoBarra);
+    EXPECT_TRUE(app::gModuloOrdenDeTrabajo);
+    EXPECT_EQ(app::gTituloClientes, "");
+    EXPECT_EQ(app::gMadM2P2, "");
+    EXPECT_EQ(app::gCantidadDecimales, " ");
+    EXPECT_EQ(app::gPeriodo, 0);
+    EXPECT_EQ(app::gMaxDto.toDouble(), 0);
+    EXPECT_EQ(app::gTopDefault, "1000");
+    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);
+    EXPECT_EQ(app::gColorFondo, app::RGB(230, 243, 255));
+    EXPECT_EQ(app::gColorLetra, 0);
+    EXPECT_EQ(stored("CFondo"), "16774118");
+    EXPECT_EQ(stored("CLetra"), "0");
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM TA_CONFIGURACION").toLong(), 2);
+    EXPECT_EQ(handed.count("SELECT * FROM ta_configuracion with(nolock)  WHERE CLAVE = 'CFondo'"), 1);
+
+    handed.clear();
+    load();
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM TA_CONFIGURACION").toLong(), 2);
+    EXPECT_FALSE(handed.join('\n').contains("SELECT * FROM"));
+    EXPECT_EQ(app::gColorFondo, app::RGB(230, 243, 255));
+}
+
+TEST_F(ConfigurationLoader, ColourRules)
+{
+    struct Case { const char* fondo; const char* letra; std::int32_t background; std::int32_t text; bool reset; };
+    const Case cases[] = {
+        {"255", "255", app::RGB(230, 243, 255), 255, true},          // unreadable pair: reset, text kept
+        {"16776960", "0", app::RGB(230, 243, 255), 0, false},        // cyan
+        {nullptr, "8", app::RGB(255, 252, 229), 8, false},           // no background
+        {"1.234,4", "7", 1234, 7, false},                            // regional number, rounded
+        {"12.345.678.901", "7", app::RGB(255, 252, 229), 7, false},  // past Long: skipped, then the zero rule
+    };
+    for (const Case& c : cases) {
+        if (c.fondo)
+            setConfig("CFondo", c.fondo);
+        else
+            removeConfig("CFondo");
+        setConfig("CLetra", c.letra);
+        app::gColorFondo = 0;
+        load();
+        EXPECT_EQ(app::gColorFondo, c.background) << c.fondo;
+        EXPECT_EQ(app::gColorLetra, c.text) << c.fondo;
+        EXPECT_EQ(stored("CLetra"), c.reset ? "0" : c.letra) << c.fondo;
+        EXPECT_EQ(configRows("CFondo"), c.fondo || c.reset ? 1 : 0) << c.fondo;
+    }
+}
+
+TEST_F(ConfigurationLoader, SwitchRules)
+{
+    const auto switchOf = [&](const char* key, const char* value, bool& target) {
+        if (value)
+            setConfig(key, value);
+        else
+            removeConfig(key);
+        load();
+        return target;
+    };
+    EXPECT_FALSE(switchOf("V_ModificaCPrecio", "no", app::gVentasModificaPrecio));
+    EXPECT_TRUE(switchOf("V_ModificaCPrecio", "si", app::gVentasModificaPrecio));
+    EXPECT_TRUE(switchOf("V_ModificaCPrecio", "x", app::gVentasModificaPrecio));
+    EXPECT_FALSE(switchOf("V_ModificaCPrecio", nullptr, app::gVentasModificaPrecio));
+    EXPECT_TRUE(switchOf("V_ModificaCPrecio", " NO", app::gVentasModificaPrecio));   // compared untrimmed
+    EXPECT_TRUE(switchOf("ModuloOrdenDeTrabajo", nullptr, app::gModuloOrdenDeTrabajo));
+    EXPECT_FALSE(switchOf("ModuloOrdenDeTrabajo", " NO ", app::gModuloOrdenDeTrabajo));
+    EXPECT_FALSE(switchOf("MostrarStockenConsultas", " SI", app::gMostrarStock));
+    EXPECT_TRUE(switchOf("MostrarStockenConsultas", "si", app::gMostrarStock));
+    EXPECT_TRUE(switchOf("RazonSocialPorUneg", " SI ", app::gRazonSocialPorUneg));
+    EXPECT_FALSE(switchOf("VALIDACODIGOBARRA", "  ", app::gValidaCodigoBarra));
+    EXPECT_TRUE(switchOf("VALIDACODIGOBARRA", " si ", app::gValidaCodigoBarra));
+    EXPECT_TRUE(switchOf("PideClave_LimiteCredito", "S", app::gPideClaveLimiteCredito));
+    EXPECT_TRUE(switchOf("AsignacionAutomaticaDeLoteINGOP", "SI", app::gAsignaLoteIngresoOP));
+}
+
+TEST_F(ConfigurationLoader, NumberAndTextRules)
+{
+    const auto periodOf = [&](const char* text) {
+        setConfig("PERIODO", text);
+        load();
+        return app::gPeriodo;
+    };
+    EXPECT_EQ(periodOf("12.5"), 12);
+    EXPECT_EQ(periodOf("13.5"), 14);
+    EXPECT_EQ(periodOf("7abc"), 7);
+    EXPECT_EQ(periodOf("abc"), 0);
+    EXPECT_EQ(periodOf("99999"), 0);        // past the Integer range: the earlier value stays
+    app::gPeriodo = 3;
+    load();
+    EXPECT_EQ(app::gPeriodo, 3);
+
+    setConfig("MaxDto", " 12,5 ");
+    setConfig("Top_Default", "  ");
+    setConfig("TituloClientes", "  Socios  ");
+    setConfig("CantidadDecimales", " 3 ");
+    load();
+    EXPECT_EQ(app::gMaxDto.toDouble(), 12.5);
+    EXPECT_EQ(app::gTopDefault, "1000");
+    EXPECT_EQ(app::gTituloClientes, "Socios");
+    EXPECT_EQ(app::gCantidadDecimales, " 3 ");
+    setConfig("Top_Default", "50");
+    load();
+    EXPECT_EQ(app::gTopDefault, "50");
+}
+
+TEST_F(ConfigurationLoader, SalesProgramsTakeTheirOwnDecimals)
+{
+    setConfig("CantidadDecimalesVentas", "3");
+    load();
+    EXPECT_EQ(app::gCantidadDecimales, "2");
+    vb::App::setExeName("facturacion");
+    load();
+    EXPECT_EQ(app::gCantidadDecimales, "3");
+    setConfig("CantidadDecimalesVentas", "0");
+    load();
+    EXPECT_EQ(app::gCantidadDecimales, "2");
+    EXPECT_EQ(app::ConfigurationLoader::salesPrograms().size(), 10);
+    EXPECT_FALSE(app::ConfigurationLoader::salesPrograms().contains("rp_quindal", Qt::CaseInsensitive));
+}
+
+TEST_F(ConfigurationLoader, TheCurrentUsersRow)
+{
+    execute("UPDATE TA_USUARIOS SET UNegocio = NULL, clasepusa = ' 4,5, 6 ' WHERE Nombre = 'COMPRAS'");
+    app::gUsuarioActual = "compras";
+    load();
+    EXPECT_EQ(app::gUNegocioUsuario, "   1");
+    EXPECT_EQ(app::gClasesPrecioUsuario, "45 6");
+
+    app::resetModuleValues();
+    app::gUsuarioActual = "DEPOSITO";
+    setConfig("UsaFacturaProforma", "SI");
+    load();
+    EXPECT_EQ(app::gUNegocioUsuario, "   2");
+    EXPECT_FALSE(app::gUsaFacturaProforma);       // the user's verproforma is 0
+    execute("UPDATE TA_USUARIOS SET verproforma = 1 WHERE Nombre = 'DEPOSITO'");
+    load();
+    EXPECT_TRUE(app::gUsaFacturaProforma);
+
+    app::resetModuleValues();
+    app::gUsuarioActual = "NADIE";
+    load();
+    EXPECT_EQ(app::gUNegocioUsuario, "   1");
+    EXPECT_EQ(app::gClasesPrecioUsuario, "");
+}
+
+TEST_F(ConfigurationLoader, AUserNameWithAnApostropheIsFound)
+{
+    execute("INSERT INTO TA_USUARIOS (Nombre, UNegocio, clasepusa) VALUES ('D''Amico', '   3', '9')");
+    app::gUsuarioActual = "D'Amico";
+    load();
+    EXPECT_TRUE(handed.contains("Select * from ta_usuarios  with(nolock)  where Nombre = 'D''Amico'"));
+    EXPECT_EQ(app::gUNegocioUsuario, "   3");
+    EXPECT_EQ(app::gClasesPrecioUsuario, "9");
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(ConfigurationLoader, VatConditionFromTheUnitTheCompanyOrOne)
+{
+    setConfig("CONDIVAEMPRESA", "3");
+    load();
+    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);      // the unit's own condition wins
+    EXPECT_EQ(app::gCondicionIvaTexto, "1");
+
+    setConfig("CONDICIONIVA_UN_1", "");
+    load();
+    EXPECT_EQ(app::gCondicionIvaEmpresa, 3);
+
+    setConfig("CONDIVAEMPRESA", "0");
+    handed.clear();
+    load();
+    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);
+    EXPECT_TRUE(handed.contains(read("CONDIVA")));
+
+    removeConfig("CONDIVAEMPRESA");
+    load();
+    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);
+    EXPECT_EQ(app::gCondicionIvaTexto, " ");
+}
+
+TEST_F(ConfigurationLoader, AFailingStepIsPassedOverAndTheNextOneRuns)
+{
+    execute("DROP TABLE TA_USUARIOS");
+    dialogs.pushMsgBoxAnswer(ui::vbAbort);    // the recordset's own box; the loader adds none
+    load();
+    EXPECT_EQ(boxes().size(), 1);
+    EXPECT_EQ(app::gUNegocioUsuario, "   1");
+    EXPECT_EQ(app::gUnidadMedidaM3, "M3");
+    EXPECT_EQ(app::gTopDefault, "1000");
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#include "AppTestBase.h"
+
+#include "app/AppModule.h"
+#include "app/SharedObjects.h"
+#include "data/SessionValues.h"
+
+namespace {
+
+using SharedObjects = AppTestBase;
+
+TEST_F(SharedObjects, EachIsCreatedOnceAndKeptForTheRun)
+{
+    EXPECT_EQ(&app::gUtil(), &app::gUtil());
+    EXPECT_EQ(&app::gIni(), &app::gIni());
+    EXPECT_EQ(&app::gSistema(), &app::gSistema());
+    EXPECT_EQ(&app::gControles(), &app::gControles());
+    EXPECT_EQ(&app::gImpresion(), &app::gImpresion());
+    EXPECT_EQ(&app::gDB(), db.get());
+    EXPECT_EQ(&app::gDBEstadisticas(), stats.get());
+    EXPECT_NE(&app::gDBEstadisticas(), &app::gDB());
+}
+
+TEST_F(SharedObjects, TheStatisticsObjectIsMadeAgainOnlyAfterItWasDropped)
+{
+    app::setStatisticsDatabase(nullptr);
+    data::DB_Dll& fresh = app::gDBEstadisticas();
+    EXPECT_NE(&fresh, stats.get());
+    EXPECT_EQ(&app::gDBEstadisticas(), &fresh);
+    EXPECT_FALSE(fresh.gOpenFlag);
+}
+
+TEST_F(SharedObjects, TheModuleNamesTheSessionValuesOfTheDataAccessWithoutCopies)
+{
+    app::gUsuarioActual = "COMPRAS";
+    app::gConfidencialidad = true;
+    EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
+    EXPECT_TRUE(data::gConfidencialidad);
+    EXPECT_EQ(&app::gClaveActual, &data::gClaveActual);
+}
+
+TEST_F(SharedObjects, ARunStartsWithWhiteBackgroundAndBlackText)
+{
+    app::gColorFondo = 5;
+    app::gColorLetra = 7;
+    app::gTimeOut = 30;
+    app::gMadM2P2 = "m2";
+    app::resetModuleValues();
+    EXPECT_EQ(app::gColorFondo, app::RGB(255, 255, 255));
+    EXPECT_EQ(app::gColorLetra, 0);
+    EXPECT_EQ(app::gTimeOut, 0);
+    EXPECT_TRUE(app::gMadM2P2.isEmpty());
+    EXPECT_EQ(app::RGB(230, 243, 255), 16774118);
+}
+
+} // namespace
