@@ -32,4 +32,20 @@ QString SqlLiteral::fromVariant(const vb::Variant& value)
     }
 }
 
+QString SqlLiteral::likeText(const QString& typed)
+{
+    QString out;
+    out.reserve(typed.size() + 8);
+    for (const QChar c : typed) {
+        switch (c.unicode()) {
+        case u'\'': out += QStringLiteral("''"); break;
+        case u'[': out += QStringLiteral("[[]"); break;
+        case u'_': out += QStringLiteral("[_]"); break;
+        case u'%': out += QStringLiteral("[%]"); break;
+        default: out += c; break;
+        }
+    }
+    return out;
+}
+
 } // namespace ado

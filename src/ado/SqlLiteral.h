@@ -9,6 +9,10 @@ namespace ado {
 class SqlLiteral {
 public:
     static QString fromVariant(const vb::Variant& value);
+    // Text the operator typed, for use inside a quoted LIKE pattern: apostrophes doubled and
+    // the pattern characters "[", "_" and "%" made literal ("[[]", "[_]", "[%]"). A caller that
+    // means a character as a wildcard turns it into one afterwards.
+    static QString likeText(const QString& typed);
 };
 
 } // namespace ado

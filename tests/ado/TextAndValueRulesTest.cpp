@@ -5,6 +5,7 @@
 #include <ado/DateText.h>
 #include <ado/ServerFunctions.h>
 #include <ado/ServerText.h>
+#include <ado/SqlLiteral.h>
 #include <ado/StoredProcedureText.h>
 #include <ado/ValueText.h>
 
@@ -43,6 +44,20 @@ TEST(ServerTextTest, LikePatterns)
     EXPECT_TRUE(ServerText::like(QStringLiteral("aXbXc"), QStringLiteral("%x%x%")));
     EXPECT_FALSE(ServerText::like(QStringLiteral("ab"), QStringLiteral("a_b")));
     EXPECT_TRUE(ServerText::like(QString(), QStringLiteral("%")));
+}
+
+TEST(ServerTextTest, TypedTextInALikePatternMatchesOnlyItself)
+{
+    using ado::ServerText;
+    using ado::SqlLiteral;
+    EXPECT_EQ(SqlLiteral::likeText(QStringLiteral("O'Neil [50%]_x")), QStringLiteral("O''Neil [[]50[%]][_]x"));
+    // Inside a quoted pattern the doubled apostrophe stands for one; the rest match literally.
+    const QString pattern = SqlLiteral::likeText(QStringLiteral("a_[b]%")).replace(QStringLiteral("''"), QStringLiteral("'"));
+    EXPECT_TRUE(ServerText::like(QStringLiteral("A_[B]%"), pattern));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("ax[b]%"), pattern));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("a_b%"), pattern));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("a_[b]zz"), pattern));
+    EXPECT_TRUE(ServerText::like(QStringLiteral("a_[b]%zz"), pattern + u'%'));
 }
 
 TEST(ServerFunctionsTest, ConvertFollowsTheServer)
