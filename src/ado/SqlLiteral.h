@@ -9,10 +9,12 @@ namespace ado {
 class SqlLiteral {
 public:
     static QString fromVariant(const vb::Variant& value);
-    // Text the operator typed, for use inside a quoted LIKE pattern: apostrophes doubled and
-    // the pattern characters "[", "_" and "%" made literal ("[[]", "[_]", "[%]"). A caller that
-    // means a character as a wildcard turns it into one afterwards.
-    static QString likeText(const QString& typed);
+    // A text to be placed between apostrophes: its apostrophes doubled.
+    static QString escapedText(const QString& text);
+    // Typed text inside a LIKE pattern literal: apostrophes doubled, and "[", "_" and "%" made
+    // literal ("[[]", "[_]", "[%]"), so the text matches only itself. A caller that wants a
+    // wildcard of its own (blanks as "%") puts it in after escaping.
+    static QString likeText(const QString& text);
 };
 
 } // namespace ado
