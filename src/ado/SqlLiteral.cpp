@@ -32,4 +32,19 @@ QString SqlLiteral::fromVariant(const vb::Variant& value)
     }
 }
 
+QString SqlLiteral::likeText(const QString& text)
+{
+    QString result;
+    result.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        if (c == u'\'')
+            result += QStringLiteral("''");
+        else if (c == u'[' || c == u'_' || c == u'%')
+            result += u'[' + QString(c) + u']';
+        else
+            result += c;
+    }
+    return result;
+}
+
 } // namespace ado

@@ -9,6 +9,9 @@ namespace ado {
 class SqlLiteral {
 public:
     static QString fromVariant(const vb::Variant& value);
+    // Typed text taken literally inside a LIKE pattern's quotes: apostrophes doubled and the
+    // pattern characters "[", "_" and "%" made plain ("[[]", "[_]", "[%]").
+    static QString likeText(const QString& text);
 };
 
 } // namespace ado

@@ -76,4 +76,25 @@ void guardEventQuietly(const QString& routine, const std::function<void()>& body
     });
 }
 
+QuietSteps::QuietSteps(QString routine)
+    : m_routine(std::move(routine)), m_trap([this](const vb::Error& e) {
+          if (!m_failed)
+              m_firstFailure = e;
+          m_failed = true;
+          return int(vb::Ignore);
+      })
+{
+}
+
+QuietSteps::~QuietSteps()
+{
+    if (!m_failed)
+        return;
+    try {
+        logError(m_firstFailure, m_routine);
+    } catch (...) {
+        // A log that cannot be written costs the line, nothing else.
+    }
+}
+
 } // namespace app

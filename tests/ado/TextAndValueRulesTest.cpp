@@ -5,6 +5,7 @@
 #include <ado/DateText.h>
 #include <ado/ServerFunctions.h>
 #include <ado/ServerText.h>
+#include <ado/SqlLiteral.h>
 #include <ado/StoredProcedureText.h>
 #include <ado/ValueText.h>
 
@@ -43,6 +44,20 @@ TEST(ServerTextTest, LikePatterns)
     EXPECT_TRUE(ServerText::like(QStringLiteral("aXbXc"), QStringLiteral("%x%x%")));
     EXPECT_FALSE(ServerText::like(QStringLiteral("ab"), QStringLiteral("a_b")));
     EXPECT_TRUE(ServerText::like(QString(), QStringLiteral("%")));
+}
+
+TEST(SqlLiteralTest, LikeTextMatchesOnlyItself)
+{
+    using ado::ServerText;
+    using ado::SqlLiteral;
+    EXPECT_EQ(SqlLiteral::likeText(QStringLiteral("O'Neil_50%[a]")), QStringLiteral("O''Neil[_]50[%][[]a]"));
+    // Inside a pattern the typed text matches itself and nothing else.
+    const QString typed = QStringLiteral("rp_quindal 100%[x]");
+    const QString pattern = u'%' + SqlLiteral::likeText(typed) + u'%';
+    EXPECT_TRUE(ServerText::like(QStringLiteral("C:/suite/") + typed, pattern));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("rpXquindal 100%[x]"), pattern));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("rp_quindal 1000[x]"), pattern));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("rp_quindal 100%x"), pattern));
 }
 
 TEST(ServerFunctionsTest, ConvertFollowsTheServer)
