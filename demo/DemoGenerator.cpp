@@ -9,10 +9,28 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
 
 #include <stdexcept>
 
 namespace demo {
+
+namespace {
+// The first column of the first row as text, or SQLite's message when there is none.
+QString firstValue(sqlite3 *db, const char *sql)
+{
+    sqlite3_stmt *statement = nullptr;
+    QString value;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+        value = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)));
+    else
+        value = QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_finalize(statement);
+    return value;
+}
+} // namespace
 
 DemoGenerator::DemoGenerator(Options options)
     : m_options(std::move(options))
@@ -86,6 +104,40 @@ void DemoGenerator::writeStatisticsDatabase()
     createDatabase(statisticsDatabase(), QStringLiteral(":/demo/schema_estadisticas.sql"));
     DemoDatabase db(databasePath(m_options.folder, statisticsDatabase()));
     db.execute("INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('BaseDeDatos', 'TimeOut', '60')");
+}
+
+QString DemoGenerator::problem(const QString &folder, const QString &database)
+{
+    // The suite database gets its rows in one transaction, documents last.
+    QString found = fileProblem(databasePath(folder, database), "SELECT count(*) FROM C_MV_CPTE NOT INDEXED");
+    if (found.isEmpty())
+        found = fileProblem(databasePath(folder, statisticsDatabase()), "SELECT count(*) FROM TA_CONFIGURACION NOT INDEXED");
+    return found;
+}
+
+// rowsQuery counts rows that a finished database has; "NOT INDEXED" keeps to the table, so a
+// damaged index cannot hide them.
+QString DemoGenerator::fileProblem(const QString &path, const char *rowsQuery)
+{
+    if (!QFileInfo(path).isFile() || QFileInfo(path).size() == 0)
+        return path + QStringLiteral(" is missing");
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return path + QStringLiteral(" cannot be opened");
+    }
+    DemoDatabase::prepareConnection(db);
+    QString problem;
+    const QString check = firstValue(db, "PRAGMA quick_check");
+    if (check != QLatin1String("ok")) {
+        problem = path + QStringLiteral(" is damaged (") + check + u')';
+    } else {
+        const QString rows = firstValue(db, rowsQuery);
+        if (rows.toLongLong() <= 0)
+            problem = path + QStringLiteral(" is incomplete (") + (rows == u'0' ? QStringLiteral("no rows") : rows) + u')';
+    }
+    sqlite3_close(db);
+    return problem;
 }
 
 QString DemoGenerator::resourceText(const QString &name)

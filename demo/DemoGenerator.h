@@ -23,6 +23,10 @@ public:
 
     void run();
 
+    // What makes the databases of a folder unfit to start the program on: a missing, damaged
+    // (by SQLite's quick check) or incomplete (rows missing) database; empty when both are sound.
+    static QString problem(const QString &folder, const QString &database);
+
     static QString statisticsDatabase() { return QStringLiteral("KQ_ESTADISTICAS"); }
     static QString databasePath(const QString &folder, const QString &database);
     // Opens <folder>/<database>.db through the database layer's embedded engine.
@@ -33,6 +37,7 @@ private:
     void writeSuiteDatabase();
     void writeStatisticsDatabase();
     static QString resourceText(const QString &name);
+    static QString fileProblem(const QString &path, const char *rowsQuery);
 
     Options m_options;
 };

@@ -1,5 +1,7 @@
 // rpq_demogen <folder> <database> <seed> <size>: writes the demo databases and reports the time taken.
 // rpq_demogen --encode <text>: prints the text in the stored password form, for the settings file.
+// rpq_demogen --check <folder> <database>: prints "ok" and ends with 0 when the databases are
+// sound and complete; otherwise prints what is wrong and ends with 1.
 #include "DemoGenerator.h"
 
 #include "kit/PasswordCodec.h"
@@ -18,9 +20,15 @@ int main(int argc, char *argv[])
         std::printf("%s\n", qPrintable(kit::PasswordCodec::encode(args[2])));
         return 0;
     }
+    if (args.size() == 4 && args[1] == QLatin1String("--check")) {
+        const QString problem = demo::DemoGenerator::problem(args[2], args[3]);
+        std::printf("%s\n", problem.isEmpty() ? "ok" : qPrintable(problem));
+        return problem.isEmpty() ? 0 : 1;
+    }
     if (args.size() != 5) {
         std::fprintf(stderr, "usage: rpq_demogen <folder> <database> <seed> <size>\n"
-                             "       rpq_demogen --encode <text>\n");
+                             "       rpq_demogen --encode <text>\n"
+                             "       rpq_demogen --check <folder> <database>\n");
         return 2;
     }
     bool seedOk = false;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Starts the program on the demo database. On first use, and after the generator or the settings
-# template changed, it builds the demo databases in datos/ beside the program and writes
-# vu000va.ini with this machine's host and login names.
+# Starts the program on the demo database. On first use, after the generator or the settings
+# template changed, and when it finds a demo database damaged or incomplete, it builds the demo
+# databases in datos/ beside the program (aside first, then moved in) and writes vu000va.ini
+# with this machine's host and login names. Without a display the program says how to run it
+# under xvfb-run.
 # RPQ_DEMO_KIND picks the report kind (RMC or OC, RMC by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,10 +18,34 @@ if [ ! -x "$generator" ]; then
   echo "The demo generator is not built yet: run scripts/build.sh first." >&2
   exit 1
 fi
-mkdir -p "$program_dir/datos" "$program_dir/img_menu"
-# A generator newer than the database (stored forms or report rows changed) rebuilds it.
-if [ ! -f "$program_dir/datos/DEMO.db" ] || [ "$generator" -nt "$program_dir/datos/DEMO.db" ]; then
-  "$generator" "$program_dir/datos" DEMO 20240101 2000
+data_dir=$program_dir/datos
+mkdir -p "$data_dir" "$program_dir/img_menu"
+
+# Builds the databases in a folder of their own and moves them in only when the generator
+# finished, so that the program never starts on a half-built database.
+building=
+build_demo_databases() {
+  building=$(mktemp -d "$data_dir/.building.XXXXXX")
+  trap 'rm -rf "$building"' EXIT
+  echo "Building the demo databases in $data_dir ..."
+  "$generator" "$building" DEMO 20240101 2000
+  if ! problem=$("$generator" --check "$building" DEMO); then
+    echo "The demo database just built $problem." >&2
+    exit 1
+  fi
+  mv -f "$building/KQ_ESTADISTICAS.db" "$data_dir/KQ_ESTADISTICAS.db"
+  mv -f "$building/DEMO.db" "$data_dir/DEMO.db"   # last: once it is in place, the set is complete
+  rm -rf "$building"
+  trap - EXIT
+}
+
+# A generator newer than the database (stored forms or report rows changed) rebuilds it, and
+# so does a missing, damaged or incomplete one.
+if [ ! -f "$data_dir/DEMO.db" ] || [ "$generator" -nt "$data_dir/DEMO.db" ]; then
+  build_demo_databases
+elif ! problem=$("$generator" --check "$data_dir" DEMO); then
+  echo "The demo database $problem: building the demo databases again." >&2
+  build_demo_databases
 fi
 if [ ! -f "$program_dir/vu000va.ini" ] || [ demo/vu000va.ini.in -nt "$program_dir/vu000va.ini" ]; then
   host=$(hostname | tr '[:lower:]' '[:upper:]')
@@ -31,7 +57,7 @@ if [ ! -f "$program_dir/vu000va.ini" ] || [ demo/vu000va.ini.in -nt "$program_di
       -e "s|@PASSWORD@|$stored_password|g" demo/vu000va.ini.in | sed 's/$/\r/' > "$program_dir/vu000va.ini"
 fi
 if [ ! -x "$program_dir/rp_quindal" ]; then
-  echo "The demo database is ready in $program_dir/datos; the program rp_quindal is not built yet."
+  echo "The demo database is ready in $data_dir; the program rp_quindal is not built yet."
   exit 0
 fi
 exec "$program_dir/rp_quindal" "@ParametroAdicional=$kind;@Menu=C0105;@Server=datos;@DbName=DEMO;@Usuario=$user;@Password=$password;@Caja=1;"

@@ -9,6 +9,7 @@
 #include "data/DB_Dll.h"
 #include "data/SessionValues.h"
 #include "ui/DialogService.h"
+#include "ui/DisplayCheck.h"
 #include "vb/App.h"
 #include "vb/Error.h"
 
@@ -70,6 +71,8 @@ int connectAndReport()
 
 int main(int argc, char** argv)
 {
+    if (!ui::DisplayCheck::available(argc, argv))
+        return 1;
     QApplication application(argc, argv);
     vb::App::init(argc, argv);
     QApplication::setApplicationName(vb::App::title());

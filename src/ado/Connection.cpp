@@ -96,7 +96,11 @@ void Connection::Open(const QString& connectionString, const QString& userId, co
     m_engine = guarded([&]() -> EnginePtr {
         if (target.kind == EngineTarget::Sqlite)
             return std::make_unique<SqliteEngine>(target.databaseFile, target.databaseName);
-        return std::make_unique<OdbcEngine>(target.odbcString, m_connectionTimeout);
+        try {
+            return std::make_unique<OdbcEngine>(target.odbcString, m_connectionTimeout);
+        } catch (const DatabaseFailure& failure) {
+            throw target.explained(failure);
+        }
     });
     m_transactionLevel = 0;
 }

@@ -1,6 +1,7 @@
 #include "ado/EngineTarget.h"
 
 #include "ado/EngineSettings.h"
+#include "vb/Files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,10 +15,29 @@ const QStringList databaseKeys{QStringLiteral("Database"), QStringLiteral("Initi
 const QStringList userKeys{QStringLiteral("UId"), QStringLiteral("User Id"), QStringLiteral("User")};
 const QStringList passwordKeys{QStringLiteral("Pwd"), QStringLiteral("Password")};
 
-QString resolvedFile(const QString& path)
+QString absolutePath(const QString& path)
 {
     const QFileInfo info(path);
     return info.isAbsolute() ? path : QDir(EngineSettings::programFolder()).filePath(path);
+}
+
+// A refused login or database comes from a server that was reached. Anything else (no such
+// host, no answer, a driver that could not start) means no server was found under that name:
+// drivers report it as a general error as often as with a connection state.
+bool serverAnswered(const std::vector<Error>& records)
+{
+    for (const Error& record : records) {
+        const QString& state = record.SQLState();
+        if (state.startsWith(QLatin1String("28")) || state.startsWith(QLatin1String("42")) || state.startsWith(QLatin1String("3D")))
+            return true;
+    }
+    return false;
+}
+
+// Relative to the program folder; each existing part is found without regard to case.
+QString resolvedFile(const QString& path)
+{
+    return vb::resolvePath(absolutePath(path));
 }
 } // namespace
 
@@ -27,6 +47,11 @@ QString EngineTarget::serverFolder(const QString& server)
         return {};
     const QString path = resolvedFile(server.trimmed());
     return QFileInfo(path).isDir() ? QDir(path).absolutePath() : QString();
+}
+
+QString EngineTarget::fileOfDatabase(const QString& folder, const QString& database)
+{
+    return vb::resolvePath(QDir(folder).filePath(database + QStringLiteral(".db")));
 }
 
 EngineTarget EngineTarget::choose(const ConnectionString& cs)
@@ -43,16 +68,32 @@ EngineTarget EngineTarget::choose(const ConnectionString& cs)
     if (!folder.isEmpty()) {
         target.kind = Sqlite;
         target.databaseName = cs.value(databaseKeys);
-        target.databaseFile = QDir(folder).filePath(target.databaseName + QStringLiteral(".db"));
+        target.databaseFile = fileOfDatabase(folder, target.databaseName);
         return target;
     }
-    if (cs.contains(QStringLiteral("Driver")) || cs.contains(QStringLiteral("DSN")))
+    if (cs.contains(QStringLiteral("Driver")) || cs.contains(QStringLiteral("DSN"))) {
         target.odbcString = cs.text();
-    else if (provider.contains(QLatin1String("Ora"), Qt::CaseInsensitive))
+    } else if (provider.contains(QLatin1String("Ora"), Qt::CaseInsensitive)) {
         target.odbcString = oracleOdbcString(cs);
-    else
+    } else {
         target.odbcString = sqlServerOdbcString(cs);
+        target.server = cs.value(serverKeys);
+        if (cs.contains(QStringLiteral("Server")) && !target.server.trimmed().isEmpty())
+            target.dataFolder = QDir::cleanPath(resolvedFile(target.server.trimmed()));
+    }
     return target;
+}
+
+DatabaseFailure EngineTarget::explained(const DatabaseFailure& failure) const
+{
+    std::vector<Error> records = failure.records();
+    if (dataFolder.isEmpty() || records.empty() || serverAnswered(records))
+        return failure;
+    const Error& first = records.front();
+    const QString text = QStringLiteral("No existe la carpeta de datos \"%1\" y no se pudo conectar con el servidor \"%2\": %3")
+                             .arg(dataFolder, server.trimmed(), first.Description());
+    records.front() = Error(first.Number(), text, first.Source(), first.SQLState(), first.NativeError());
+    return DatabaseFailure(failure.number(), std::move(records));
 }
 
 QString EngineTarget::odbcValue(const QString& value)

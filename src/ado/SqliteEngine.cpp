@@ -3,6 +3,7 @@
 #include "ado/AdoEnums.h"
 #include "ado/ColumnTypes.h"
 #include "ado/DateText.h"
+#include "ado/EngineTarget.h"
 #include "ado/ResultSetCursor.h"
 #include "ado/SchemaRowset.h"
 #include "ado/SqliteCursor.h"
@@ -340,7 +341,7 @@ void SqliteEngine::setDefaultDatabase(const QString& name)
 {
     if (name.isEmpty() || name.compare(m_name, Qt::CaseInsensitive) == 0)
         return;
-    const QString file = QFileInfo(m_file).dir().filePath(name + QStringLiteral(".db"));
+    const QString file = EngineTarget::fileOfDatabase(QFileInfo(m_file).dir().path(), name);
     if (!QFileInfo(file).isFile())
         throw SqliteErrorMap::server(911, QStringLiteral("42000"),
                                      QStringLiteral("Database '%1' does not exist. Make sure that the name is entered correctly.").arg(name));

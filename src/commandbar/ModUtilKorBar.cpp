@@ -114,8 +114,10 @@ QString ModUtilKorBar::ReadIni(const QString& file, const QString& section, cons
     const QString path = IniFilePath(file);
     if (path.isEmpty())
         return defaultValue;
-    const auto value = kit::IniFile(vb::resolvePath(path)).value(section, key);
-    return value && !value->isEmpty() ? *value : defaultValue;
+    // As the system call: a missing key gives the default without its trailing spaces, and an
+    // empty result gives the default as it was passed.
+    const QString value = kit::IniFile(vb::resolvePath(path)).value(section, key, defaultValue);
+    return value.isEmpty() ? defaultValue : value;
 }
 
 double ModUtilKorBar::numericValue(const QString& text)

@@ -58,7 +58,10 @@ JsonReader::JsonReader(const QString& text)
 {
 }
 
-void JsonReader::note(const QString& entry)
+// An entry may quote the rest of a long document: it is cut where the error text reaches its
+// limit, and nothing is copied once the limit is reached, so many problems in a long document
+// cost no more than the limit.
+void JsonReader::note(const QString& entry, QStringView quoted)
 {
     if (m_errorsCut)
         return;
@@ -67,7 +70,10 @@ void JsonReader::note(const QString& entry)
         m_errorsCut = true;
         return;
     }
-    m_errors += entry + QStringLiteral("\r\n");
+    const qsizetype room = ErrorTextLimit - m_errors.size();
+    m_errors += entry.left(room);
+    m_errors += quoted.left(std::max<qsizetype>(0, room - entry.size()));
+    m_errors += QStringLiteral("\r\n");
 }
 
 bool JsonReader::lookingAt(QStringView word) const
@@ -86,7 +92,7 @@ vb::ObjectPtr JsonReader::read()
         if (isAt(u'['))
             return ParseJsonArray();
     } catch (const vb::Error& e) {
-        note(describe(e));
+        note(describe(e), {});
         return {};
     }
     m_errors = QStringLiteral("Invalid JSON");
@@ -137,7 +143,7 @@ void JsonReader::checkNesting()
 {
     if (m_depth < MaxNesting)
         return;
-    note(QStringLiteral("Nesting deeper than %1 levels at position %2").arg(MaxNesting).arg(m_pos));
+    note(QStringLiteral("Nesting deeper than %1 levels at position %2").arg(MaxNesting).arg(m_pos), {});
     m_stopped = true;
     throw NestingRefused{};
 }
@@ -159,7 +165,7 @@ void JsonReader::readMembers(QChar closing, const std::function<bool()>& readMem
             ++m_pos;
             SkipJsonBlanks();
         } else if (atEnd()) {
-            note(QStringLiteral("Missing '") + closing + QStringLiteral("': ") + m_text.right(20));
+            note(QStringLiteral("Missing '") + closing + QStringLiteral("': "), QStringView(m_text).right(20));
             break;
         }
         try {
@@ -177,7 +183,7 @@ std::shared_ptr<vb::Dictionary> JsonReader::ParseJsonObject()
     auto dictionary = std::make_shared<vb::Dictionary>();
     SkipJsonBlanks();
     if (!isAt(u'{')) {
-        note(QStringLiteral("Invalid Object at position ") + position() + QStringLiteral(" : ") + rest());
+        note(QStringLiteral("Invalid Object at position ") + position() + QStringLiteral(" : "), rest());
         return dictionary;
     }
     readMembers(u'}', [&] {
@@ -185,11 +191,14 @@ std::shared_ptr<vb::Dictionary> JsonReader::ParseJsonObject()
         try {
             dictionary->add(key, ParseJsonValue());
         } catch (const vb::Error& e) {
-            note(describe(e) + QStringLiteral(": ") + key);
+            note(describe(e) + QStringLiteral(": "), key);
             return false;
         }
         return true;
     });
+    // A long document holds many small objects: the room kept for more members would cost
+    // more than the members.
+    dictionary->squeeze();
     return dictionary;
 }
 
@@ -198,7 +207,7 @@ std::shared_ptr<vb::Collection> JsonReader::ParseJsonArray()
     auto list = std::make_shared<vb::Collection>();
     SkipJsonBlanks();
     if (!isAt(u'[')) {
-        note(QStringLiteral("Invalid Array at position ") + position() + QStringLiteral(" : ") + next20());
+        note(QStringLiteral("Invalid Array at position ") + position() + QStringLiteral(" : "), next20());
         return list;
     }
     readMembers(u']', [&] {
@@ -211,11 +220,12 @@ std::shared_ptr<vb::Collection> JsonReader::ParseJsonArray()
                 return false;
             list->add(element);
         } catch (const vb::Error& e) {
-            note(describe(e) + QStringLiteral(": ") + next20());
+            note(describe(e) + QStringLiteral(": "), next20());
             return false;
         }
         return true;
     });
+    list->squeeze();
     return list;
 }
 
@@ -250,7 +260,7 @@ bool JsonReader::closingKeyQuote(const QString& key)
     SkipJsonBlanks();
     if (isAt(u':'))
         return true;
-    note(QStringLiteral("Invalid Key at position ") + position() + QStringLiteral(" : ") + key);
+    note(QStringLiteral("Invalid Key at position ") + position() + QStringLiteral(" : "), key);
     return false;
 }
 
@@ -267,15 +277,29 @@ QString JsonReader::ParseJsonKey()
             bool& flag = c == u'"' ? inDouble : inSingle;
             flag = !flag;
             if (!flag && !closingKeyQuote(key))
-                return key;
+                return shared(key);
         } else if (c == u':') {
             if (!inDouble && !inSingle)
-                return key;
+                return shared(key);
             key += c;
         } else if (c != u'\r' && c != u'\n' && c != u'\t' && c != u' ') {
             key += c;
         }
     }
+    return shared(key);
+}
+
+// The objects of a long list repeat the same few keys: each is kept once and shared.
+QString JsonReader::shared(QString key)
+{
+    if (key.size() > SharedKeyLength)
+        return key;
+    const auto known = m_keys.constFind(key);
+    if (known != m_keys.constEnd())
+        return *known;
+    key.squeeze();
+    if (m_keys.size() < SharedKeyCount)
+        m_keys.insert(key);
     return key;
 }
 
@@ -305,8 +329,19 @@ QString JsonReader::ParseJsonString()
     SkipJsonBlanks();
     const QChar quote = current();
     ++m_pos;
+    // Most texts hold no escape: they are taken from the document in one piece, at their size.
+    const qsizetype start = m_pos;
+    while (!atEnd() && current() != quote && current() != u'\\')
+        ++m_pos;
+    if (atEnd() || current() == quote) {
+        const QString text = m_text.mid(start - 1, m_pos - start);
+        if (!atEnd())
+            ++m_pos;
+        return text;
+    }
     cStringBuilder text;
     text.ChunkSize(256);
+    text.Append(m_text.mid(start - 1, m_pos - start));
     while (!atEnd()) {
         const QChar c = current();
         if (c == u'\\') {
@@ -349,7 +384,7 @@ bool JsonReader::ParseJsonBoolean()
         m_pos += 5;
         return false;
     }
-    note(QStringLiteral("Invalid Boolean at position ") + position() + QStringLiteral(" : ") + rest());
+    note(QStringLiteral("Invalid Boolean at position ") + position() + QStringLiteral(" : "), rest());
     return false;
 }
 
@@ -360,7 +395,7 @@ vb::Variant JsonReader::ParseJsonNull()
         m_pos += 4;
         return vb::Variant::null();
     }
-    note(QStringLiteral("Invalid null value at position ") + position() + QStringLiteral(" : ") + rest());
+    note(QStringLiteral("Invalid null value at position ") + position() + QStringLiteral(" : "), rest());
     return {};
 }
 

@@ -65,6 +65,36 @@ bool holds(const QString& type, const QString& left, const QString& right)
     return false;
 }
 
+// What the message box shows of the reader's errors. One line may quote the rest of a long
+// document and a long document may give many lines: the box shows the first lines, each cut
+// to a readable length, and says how many lines are left out.
+QString shownErrors(const QString& errors)
+{
+    constexpr qsizetype MaxLineLength = 200;
+    constexpr int MaxLines = 12;
+    const QStringView text(errors);
+    const QStringView lineEnd(u"\r\n");
+    QString shown;
+    qsizetype from = 0;
+    for (int lines = 0; from < text.size(); ++lines) {
+        if (lines == MaxLines) {
+            const qsizetype left = text.mid(from).count(lineEnd) + (text.endsWith(lineEnd) ? 0 : 1);
+            shown += QStringLiteral("(%1 more lines)").arg(left);
+            break;
+        }
+        const qsizetype end = text.indexOf(lineEnd, from);
+        const QStringView line = text.mid(from, (end < 0 ? text.size() : end) - from);
+        shown += line.left(MaxLineLength);
+        if (line.size() > MaxLineLength)
+            shown += QStringLiteral("...");
+        if (end < 0)
+            break;
+        shown += lineEnd;
+        from = end + lineEnd.size();
+    }
+    return shown;
+}
+
 // Keeps the nesting count right however a call ends, errors included.
 class NestingLevel {
 public:
@@ -83,7 +113,7 @@ QString cJSONScript::Eval(const QString& sJSON)
     const vb::ObjectPtr script = ParseJson(sJSON);
     const QString errors = JsonParserErrors();
     if (!errors.isEmpty() || !script) {
-        ui::MsgBox(errors, ui::vbExclamation, QStringLiteral("Parser Error"));
+        ui::MsgBox(shownErrors(errors), ui::vbExclamation, QStringLiteral("Parser Error"));
         return {};
     }
     return runTopLevel(script);

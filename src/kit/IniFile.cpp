@@ -47,16 +47,40 @@ QString IniFile::trimBlanks(const QString& text)
     return text.mid(from, to - from);
 }
 
-QString IniFile::unquote(const QString& text)
+bool IniFile::isQuoted(const QString& text)
 {
-    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
-        return text.mid(1, text.size() - 2);
-    return text;
+    if (text.size() < 2)
+        return false;
+    const QChar first = text.front();
+    return (first == u'"' || first == u'\'') && text.back() == first;
 }
 
-bool IniFile::sameName(const QString& a, const QString& b)
+QString IniFile::unquote(const QString& text)
 {
-    return trimBlanks(a).compare(trimBlanks(b), Qt::CaseInsensitive) == 0;
+    return isQuoted(text) ? text.mid(1, text.size() - 2) : text;
+}
+
+QString IniFile::trimTrailingSpaces(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == u' ')
+        --end;
+    return text.left(end);
+}
+
+// fileName is a name as the file spells it, already trimmed of blanks and tabs; the requested
+// name loses only its spaces, so a tab in it is part of the name and matches no file name.
+bool IniFile::sameName(const QString& fileName, const QString& requested)
+{
+    return fileName.compare(trimSpaces(requested), Qt::CaseInsensitive) == 0;
+}
+
+QString IniFile::trimSpaces(const QString& text)
+{
+    qsizetype from = 0;
+    while (from < text.size() && text.at(from) == u' ')
+        ++from;
+    return trimTrailingSpaces(text.mid(from));
 }
 
 IniFile::Parsed IniFile::parse(const QString& line)
@@ -123,7 +147,7 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
 
 QString IniFile::value(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    return value(section, key).value_or(defaultValue);
+    return value(section, key).value_or(trimTrailingSpaces(defaultValue));
 }
 
 QStringList IniFile::sections() const
@@ -163,8 +187,7 @@ QString IniFile::lineEnd() const
 
 QString IniFile::valueForWriting(const QString& value)
 {
-    const bool quoted = value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"');
-    if (quoted || trimBlanks(value) != value)
+    if (isQuoted(value) || trimBlanks(value) != value)
         return u'"' + value + u'"';
     return value;
 }
@@ -180,9 +203,11 @@ void IniFile::insertLine(int at, const QString& text)
 bool IniFile::setValue(const QString& section, const QString& key, const QString& value)
 {
     auto hasBreak = [](const QString& s) { return s.contains(u'\r') || s.contains(u'\n'); };
+    // A tab at either end of a requested name would be trimmed from the file: it could never be found again.
+    auto tabAtEnd = [](const QString& s) { return trimSpaces(s) != trimBlanks(s); };
     if (hasBreak(section) || hasBreak(key) || hasBreak(value) || section.contains(u']')
         || key.contains(u'=') || trimBlanks(key).isEmpty() || trimBlanks(key).startsWith(u'[')
-        || trimBlanks(key).startsWith(u';'))
+        || trimBlanks(key).startsWith(u';') || tabAtEnd(section) || tabAtEnd(key))
         return false;
 
     const QString written = valueForWriting(value);

@@ -1,8 +1,9 @@
 #pragma once
 // INI files read as the Windows private-profile functions read them: section and key names
-// without regard to case, blanks around names and values trimmed, a value's surrounding double
-// quotes removed, the first matching section and the first matching key in it win, a line
-// without "=" is no key, at most 1023 characters come back. Text is Windows-1252 with CR LF,
+// without regard to case, blanks around names and values trimmed (around a requested name only
+// spaces: a tab there is part of the name), a value's surrounding double or single quotes
+// removed, the first matching section and the first matching key in it win, a line without "="
+// is no key, at most 1023 characters come back, and a default loses its trailing spaces. Text is Windows-1252 with CR LF,
 // LF or lone CR line ends. Writing a value changes only the line it concerns (or adds one) and
 // keeps every other byte of the file.
 
@@ -24,13 +25,14 @@ public:
     bool exists() const { return m_exists; }
 
     std::optional<QString> value(const QString& section, const QString& key) const;
+    // The value, or the default without its trailing spaces when the section or the key is missing.
     QString value(const QString& section, const QString& key, const QString& defaultValue) const;
     QStringList sections() const;                   // in file order, duplicates included
     QStringList keys(const QString& section) const; // of the first matching section
 
     // Sets the key of the first matching section, adding the key or the section when missing.
-    // A value with blanks at either end, or one that is itself quoted, is written between double
-    // quotes so that it reads back unchanged. False when the names or the value cannot be
+    // A value with blanks at either end, or one that is itself quoted (with double or single
+    // quotes), is written between double quotes so that it reads back unchanged. False when the names or the value cannot be
     // written (line breaks, "=" in a key, "]" in a section) or the file cannot be saved.
     bool setValue(const QString& section, const QString& key, const QString& value);
 
@@ -49,8 +51,11 @@ private:
     void load();
     static Parsed parse(const QString& line);
     static QString trimBlanks(const QString& text);
+    static QString trimSpaces(const QString& text);
+    static QString trimTrailingSpaces(const QString& text);
+    static bool isQuoted(const QString& text);      // the same quote, double or single, at both ends
     static QString unquote(const QString& text);
-    static bool sameName(const QString& a, const QString& b);
+    static bool sameName(const QString& fileName, const QString& requested);
     int findSection(const QString& section) const;  // line index of its header, -1 when missing
     int sectionEnd(int header) const;               // index of the next header, or the line count
     int findKey(int header, const QString& key) const;

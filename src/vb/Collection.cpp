@@ -93,6 +93,13 @@ QString Collection::keyAt(int index) const
     return m_items[size_t(index - 1)];
 }
 
+void Collection::squeeze()
+{
+    m_values.shrink_to_fit();
+    m_items.shrink_to_fit();
+    m_keyIndex.squeeze();
+}
+
 void Collection::rebuildKeys()
 {
     m_keyIndex.clear();

@@ -28,6 +28,7 @@ public:
 
     bool contains(const QString& key) const;           // not in the original: the test its callers did with a trap
     QString keyAt(int index) const;                    // the key of item `index` (1-based), "" when none
+    void squeeze();                                    // gives back the room kept for more items (after a bulk load)
 
     // Iteration over the items in order (For Each).
     auto begin() const { return m_values.begin(); }

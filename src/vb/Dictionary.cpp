@@ -32,10 +32,32 @@ QString Dictionary::hashKey(const Variant& key) const
     }
 }
 
+// Two keys are one key exactly when their hash keys are equal; texts, by far the most usual
+// keys, are compared without building them.
+bool Dictionary::sameKey(const Variant& a, const Variant& b) const
+{
+    if (a.type() == VarType::String && b.type() == VarType::String)
+        return m_mode == CompareMethod::Text ? textKey(a.stringRef()) == textKey(b.stringRef())
+                                             : a.stringRef() == b.stringRef();
+    if ((a.type() == VarType::String) != (b.type() == VarType::String))
+        return false;
+    return hashKey(a) == hashKey(b);
+}
+
+// Small dictionaries (most of them: a JSON object, a few settings) are searched in order; only
+// larger ones carry a hash index, which would cost far more memory than their keys.
 int Dictionary::find(const Variant& key) const
 {
-    auto it = m_index.constFind(hashKey(key));
-    return it == m_index.constEnd() ? -1 : *it;
+    if (count() > IndexFrom) {
+        auto it = m_index.constFind(hashKey(key));
+        return it == m_index.constEnd() ? -1 : *it;
+    }
+    if (key.isNull())
+        raise(94);
+    for (int i = 0; i < count(); ++i)
+        if (sameKey(m_keys[size_t(i)], key))
+            return i;
+    return -1;
 }
 
 void Dictionary::setCompareMode(CompareMethod mode)
@@ -47,12 +69,14 @@ void Dictionary::setCompareMode(CompareMethod mode)
 
 void Dictionary::add(const Variant& key, const Variant& item)
 {
-    QString h = hashKey(key);
-    if (m_index.contains(h))
+    if (find(key) >= 0)
         raise(457);
-    m_index.insert(h, count());
     m_keys.push_back(key);
     m_items.push_back(item);
+    if (count() == IndexFrom + 1)
+        rebuild();
+    else if (count() > IndexFrom + 1)
+        m_index.insert(hashKey(key), count() - 1);
 }
 
 bool Dictionary::exists(const Variant& key) const { return find(key) >= 0; }
@@ -129,12 +153,21 @@ const Variant& Dictionary::itemAt(int index) const
     return m_items[size_t(index)];
 }
 
+void Dictionary::squeeze()
+{
+    m_keys.shrink_to_fit();
+    m_items.shrink_to_fit();
+    m_index.squeeze();
+}
+
 QList<Variant> Dictionary::keys() const { return QList<Variant>(m_keys.begin(), m_keys.end()); }
 QList<Variant> Dictionary::items() const { return QList<Variant>(m_items.begin(), m_items.end()); }
 
 void Dictionary::rebuild()
 {
     m_index.clear();
+    if (count() <= IndexFrom)
+        return;
     for (int i = 0; i < count(); ++i)
         m_index.insert(hashKey(m_keys[size_t(i)]), i);
 }

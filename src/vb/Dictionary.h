@@ -36,10 +36,14 @@ public:
     QList<Variant> items() const;
 
     const Variant& keyAt(int index) const;     // 0-based, as Keys()(i); error 9 outside 0..Count-1
+    void squeeze();                            // gives back the room kept for more keys (after a bulk load)
     const Variant& itemAt(int index) const;    // 0-based, as Items()(i); error 9 likewise
 
 private:
+    static constexpr int IndexFrom = 32;      // more keys than this: looked up through m_index
+
     QString hashKey(const Variant& key) const;
+    bool sameKey(const Variant& a, const Variant& b) const;
     int find(const Variant& key) const;   // 0-based or -1
     void checkPosition(int index) const;
     void rebuild();
@@ -47,7 +51,7 @@ private:
     CompareMethod m_mode = CompareMethod::Binary;
     std::vector<Variant> m_keys;
     std::vector<Variant> m_items;
-    QHash<QString, int> m_index;
+    QHash<QString, int> m_index;               // hash key -> position; empty up to IndexFrom keys
 };
 
 using DictionaryPtr = std::shared_ptr<Dictionary>;

@@ -181,6 +181,71 @@ TEST(EngineTargetTest, FoldersAndJetFilesGoToTheEmbeddedEngine)
     vb::App::setPath(previous);
 }
 
+// The server finds its databases without regard to case: so must the data folder and its files.
+TEST(EngineTargetTest, FolderAndDatabaseNamesIgnoreCase)
+{
+    QTemporaryDir program;
+    QDir(program.path()).mkdir(QStringLiteral("datos"));
+    const QString folder = QDir(program.path()).filePath(QStringLiteral("datos"));
+    for (const char* name : {"DEMO.db", "Otra.db"}) {
+        QFile file(QDir(folder).filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));   // an empty file is an empty database
+    }
+    const QString previous = vb::App::path();
+    vb::App::setPath(program.path());
+
+    const auto target = ado::EngineTarget::choose(ado::ConnectionString(
+        QStringLiteral("PROVIDER=SQLOLEDB;Server=DATOS;Database =demo;UId=demo;Pwd=demo;")));
+    EXPECT_EQ(target.kind, ado::EngineTarget::Sqlite);
+    EXPECT_EQ(target.databaseFile, QDir(folder).filePath(QStringLiteral("DEMO.db")));
+
+    auto cn = ado::Connection::create();
+    EXPECT_EQ(raisedBy([&] { cn->Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=Datos;Database =demo;")); }).number, 0);
+    EXPECT_EQ(cn->State(), ado::adStateOpen);
+    EXPECT_EQ(raisedBy([&] { cn->setDefaultDatabase(QStringLiteral("OTRA")); }).number, 0);
+    EXPECT_EQ(cn->DefaultDatabase(), QStringLiteral("OTRA"));
+    EXPECT_NE(raisedBy([&] { cn->setDefaultDatabase(QStringLiteral("Ninguna")); }).number, 0);
+    cn->Close();
+    vb::App::setPath(previous);
+}
+
+// A server text that is neither a data folder nor a reachable server: the message says both.
+TEST(EngineTargetTest, UnreachableServerThatIsNoFolderNamesBoth)
+{
+    QTemporaryDir program;
+    const QString previous = vb::App::path();
+    vb::App::setPath(program.path());
+    auto cn = ado::Connection::create();
+    cn->setConnectionTimeout(1);
+    const Raised r = raisedBy([&] {
+        cn->Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=127.0.0.1,1;Database =G;UId=G;Pwd=G;Connect Timeout=1;"));
+    });
+    vb::App::setPath(previous);
+    ASSERT_GE(cn->Errors()->Count(), 1);
+    const QString folder = QDir(program.path()).filePath(QStringLiteral("127.0.0.1,1"));
+    EXPECT_TRUE(r.description.startsWith(
+        QStringLiteral("No existe la carpeta de datos \"%1\" y no se pudo conectar con el servidor \"127.0.0.1,1\": ").arg(folder)))
+        << r.description.toStdString();
+    EXPECT_EQ(cn->Errors()->Item(0).Description(), r.description);
+    EXPECT_TRUE(r.lost);
+
+    // A server that answered, or a string that names its own driver, keeps the driver's text.
+    const auto server = ado::EngineTarget::choose(ado::ConnectionString(QStringLiteral("PROVIDER=SQLOLEDB;Server=srv;Database =G;")));
+    for (const char* state : {"28000", "42000"}) {
+        const ado::DatabaseFailure refused(ado::adErrUnspecified,
+            {ado::Error(ado::adErrUnspecified, QStringLiteral("Unable to connect"), QStringLiteral("x"), QStringLiteral("HY000"), 0),
+             ado::Error(ado::adErrUnspecified, QStringLiteral("Refused."), QStringLiteral("x"), QString::fromLatin1(state), 18456)});
+        EXPECT_EQ(server.explained(refused).records().front().Description(), QStringLiteral("Unable to connect")) << state;
+    }
+    // An unknown host: a general error first, the connection state (if any) later.
+    const ado::DatabaseFailure unreachable(ado::adErrUnspecified,
+        {ado::Error(ado::adErrUnspecified, QStringLiteral("Unable to connect"), QStringLiteral("x"), QStringLiteral("HY000"), 0),
+         ado::Error(ado::adErrUnspecified, QStringLiteral("Unknown host machine name."), QStringLiteral("x"), QStringLiteral("01000"), 0)});
+    const auto dsn = ado::EngineTarget::choose(ado::ConnectionString(QStringLiteral("DSN=Gestion;UID=a")));
+    EXPECT_EQ(dsn.explained(unreachable).records().front().Description(), QStringLiteral("Unable to connect"));
+    EXPECT_TRUE(server.explained(unreachable).records().front().Description().endsWith(QStringLiteral("\"srv\": Unable to connect")));
+}
+
 TEST(EngineTargetTest, ServersGetAnOdbcStringForTheirDriver)
 {
     const auto named = ado::EngineTarget::choose(ado::ConnectionString(

@@ -108,6 +108,11 @@ TEST_F(StyleContext, IniPathsAndFolders)
     env.writeIni("[S]\r\nK=\r\nL=v\r\n");
     EXPECT_EQ(ModUtilKorBar::ReadIni("VU000VA.INI", "s", "k", "def"), "def");
     EXPECT_EQ(ModUtilKorBar::ReadIni("vu000va.ini", "S", "L", "def"), "v");
+    // A missing key gives the default without its trailing spaces; a key without a value gives
+    // the default as passed.
+    EXPECT_EQ(ModUtilKorBar::ReadIni("vu000va.ini", "S", "M", "Segoe UI  "), "Segoe UI");
+    EXPECT_EQ(ModUtilKorBar::ReadIni("vu000va.ini", "S", "K", "Segoe UI  "), "Segoe UI  ");
+    EXPECT_EQ(ModUtilKorBar::ReadIni("vu000va.ini", "S", "M", "   "), "   ");
 }
 
 TEST_F(StyleContext, CaptionFontComesFromTheContextSection)

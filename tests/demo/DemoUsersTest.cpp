@@ -5,6 +5,7 @@
 #include "kit/Utilidades.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -48,6 +49,12 @@ QString scriptValue(const QString &name)
     return assignment.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
+QString readme()
+{
+    QFile file(QStringLiteral(RPQ_SOURCE_DIR "/README.md"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 QString encodedByGenerator(const QString &text)
 {
     QProcess generator;
@@ -84,6 +91,42 @@ TEST_F(DemoUsers, TheRunScriptsUserLogsInAsAdministrator)
     EXPECT_EQ(TableDigest(s_fixture->databasePath())
                   .column(QStringLiteral("SELECT Administrador FROM TA_USUARIOS WHERE Nombre = '%1'").arg(user)),
               QStringList({"1"}));
+}
+
+// The README says how to reach the demo from the login window: that server, database, user
+// and password must be the ones the run script and the generator use.
+TEST_F(DemoUsers, TheReadmesLoginLineOpensTheDemo)
+{
+    const QRegularExpression line(QStringLiteral(
+        "From the login window[^\\n]*(?:\\n[^\\n]+)*?server `([^`]+)`, database `([^`]+)` and user `([^`]+)`, password `([^`]+)`"));
+    const QRegularExpressionMatch found = line.match(readme());
+    ASSERT_TRUE(found.hasMatch());
+    QFile script(QStringLiteral(RPQ_RUN_DEMO));
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(script.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("@Server=%1;").arg(found.captured(1)), Qt::CaseInsensitive)) << found.captured(1).toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("@DbName=%1;").arg(found.captured(2)), Qt::CaseInsensitive)) << found.captured(2).toStdString();
+    EXPECT_TRUE(logsIn(found.captured(3), found.captured(4))) << found.captured(3).toStdString();
+}
+
+// Every folder or file the README's layout table names is there.
+TEST(Readme, LayoutTableNamesWhatExists)
+{
+    const QString text = readme();
+    const qsizetype start = text.indexOf(QStringLiteral("\n## Layout"));
+    ASSERT_GE(start, 0);
+    const QString table = text.mid(start, text.indexOf(QStringLiteral("\n## "), start + 1) - start);
+    const QRegularExpression firstCell(QStringLiteral("(?m)^\\| ([^|]+) \\|"));
+    int named = 0;
+    for (auto rows = firstCell.globalMatch(table); rows.hasNext();) {
+        const QString cell = rows.next().captured(1);
+        for (auto names = QRegularExpression(QStringLiteral("`([^`<]+)`")).globalMatch(cell); names.hasNext();) {
+            const QString name = names.next().captured(1);
+            ++named;
+            EXPECT_TRUE(QFileInfo::exists(QStringLiteral(RPQ_SOURCE_DIR "/") + name)) << name.toStdString();
+        }
+    }
+    EXPECT_GT(named, 10);
 }
 
 TEST(DemoSettings, GeneratorEncodesTheSettingsFileValuesReversibly)

@@ -3,6 +3,7 @@
 
 #include "json/JSON.h"
 #include "json/JsonReader.h"
+#include "vb/Dictionary.h"
 
 #include "QtPrinters.h"
 
@@ -121,6 +122,24 @@ TEST(JsonRobustness, ErrorTextStaysBounded)
     ASSERT_TRUE(ParseJson(document));
     const QString errors = JsonParserErrors();
     EXPECT_TRUE(errors.startsWith(QStringLiteral("Invalid Boolean at position 6 : tx k1: tx")));
-    EXPECT_LE(errors.size(), json::JsonReader::ErrorTextLimit + document.size() + 200);
-    EXPECT_TRUE(errors.endsWith(QStringLiteral("More errors follow\r\n")));
+    const QString closing = QStringLiteral("More errors follow\r\n");
+    EXPECT_LE(errors.size(), json::JsonReader::ErrorTextLimit + 2 + closing.size());
+    EXPECT_TRUE(errors.endsWith(closing));
+}
+
+TEST(JsonRobustness, OneBadValueInALongDocumentQuotesNoMoreThanTheLimit)
+{
+    // The first line quotes the rest of the document, three times the limit: it is cut there,
+    // and what was read before the bad value stays.
+    const QString filler = QStringLiteral("\"%1\"").arg(QString(3 * json::JsonReader::ErrorTextLimit, u'x'));
+    const QString document = QStringLiteral("{\"a\": 1, \"b\": nope, \"c\": ") + filler + u'}';
+    const vb::ObjectPtr result = ParseJson(document);
+    ASSERT_TRUE(result);
+    const auto object = std::dynamic_pointer_cast<vb::Dictionary>(result);
+    ASSERT_TRUE(object);
+    EXPECT_EQ(object->value(QStringLiteral("a")).toString(), QStringLiteral("1"));
+
+    // The line reads as for a short document, cut where the error text reaches its limit.
+    const QString line = QStringLiteral("Invalid null value at position 15 : ") + document.mid(14);
+    EXPECT_EQ(JsonParserErrors(), line.left(json::JsonReader::ErrorTextLimit) + QStringLiteral("\r\n"));
 }

@@ -75,6 +75,25 @@ TEST_F(ScriptTest, ParserErrorShowsMessageAndGivesNothing)
     EXPECT_EQ(m_dialogs.last().text, QStringLiteral("Invalid JSON"));
 }
 
+TEST_F(ScriptTest, LongParserErrorsAreCutForTheMessageBox)
+{
+    // Each line quotes the rest of the script: the box shows twelve lines, each cut short,
+    // and how many are left out.
+    QString script = QStringLiteral("{");
+    for (int i = 0; i < 40; ++i)
+        script += QStringLiteral("k%1: tx ").arg(i) + QString(300, u'x') + u' ';
+    EXPECT_EQ(eval(script), QString());
+    const QString errors = json::JsonParserErrors();
+    const QStringList errorLines = errors.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_GT(errorLines.size(), 12);
+
+    const QStringList shown = m_dialogs.last().text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(shown.size(), 13);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(shown[i], errorLines[i].left(200) + QStringLiteral("...")) << i;
+    EXPECT_EQ(shown[12], QStringLiteral("(%1 more lines)").arg(errorLines.size() - 12));
+}
+
 TEST_F(ScriptTest, WrongKindsRaiseObjectRequired)
 {
     EXPECT_EQ(errorOf([&] { eval(QStringLiteral("['a', 5]")); }), 424);

@@ -39,6 +39,13 @@ const ReadCase kReadCases[] = {
     {"tabsTrimmed", "[s]\r\n\tk\t=\tv\t\r\n", "s", "k", "v"},
     {"quotesRemoved", "[s]\r\nk=\"  padded  \"\r\n", "s", "k", "  padded  "},
     {"loneQuoteKept", "[s]\r\nk=\"\r\n", "s", "k", "\""},
+    {"singleQuotesRemoved", "[s]\r\nk=  ' padded '  \r\n", "s", "k", " padded "},
+    {"loneSingleQuoteKept", "[s]\r\nk='\r\n", "s", "k", "'"},
+    {"mixedQuotesKept", "[s]\r\nk='a\"\r\n", "s", "k", "'a\""},
+    {"onlyTheOuterQuotesGo", "[s]\r\nk=\"'a'\"\r\n", "s", "k", "'a'"},
+    {"spacesAroundRequestedNamesIgnored", "[s]\r\nk=1\r\n", " s ", " k ", "1"},
+    {"tabInRequestedKeyIsPartOfIt", "[s]\r\nk=1\r\n", "s", "k\t", nullptr},
+    {"tabInRequestedSectionIsPartOfIt", "[s]\r\nk=1\r\n", "\ts", "k", nullptr},
     {"innerQuotesKept", "[s]\r\nk=a \"b\" c\r\n", "s", "k", "a \"b\" c"},
     {"emptyValueIsNotMissing", "[s]\r\nk=\r\n", "s", "k", ""},
     {"firstKeyWins", "[s]\r\nk=1\r\nK=2\r\n", "s", "k", "1"},
@@ -63,6 +70,17 @@ const ReadCase kReadCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniRead, ::testing::ValuesIn(kReadCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(IniFileRead, defaultLosesItsTrailingSpaces)
+{
+    TempFolder folder;
+    const QString path = folder.write("d.ini", "[s]\r\nk=\r\n");
+    const ArchivoIni ini;
+    EXPECT_EQ(ini.LeerValor(path, "s", "missing", "  Segoe UI  "), "  Segoe UI");
+    EXPECT_EQ(ini.LeerValor(path, "nosection", "k", "4 \t "), "4 \t");
+    EXPECT_EQ(ini.LeerValor(folder.path("none.ini"), "s", "k", "x   "), "x");
+    EXPECT_EQ(ini.LeerValor(path, "s", "k", "x   "), "");     // a present key keeps its value
+}
 
 TEST(IniFileRead, longValueIsCutTo1023Characters)
 {
@@ -138,6 +156,7 @@ const WriteCase kWriteCases[] = {
     {"newFile", "", "s", "k", "v", "[s]\r\nk=v\r\n"},
     {"blanksSurviveThroughQuotes", "[s]\r\n", "s", "k", " x ", "[s]\r\nk=\" x \"\r\n"},
     {"quotedTextSurvives", "[s]\r\n", "s", "k", "\"q\"", "[s]\r\nk=\"\"q\"\"\r\n"},
+    {"singleQuotedTextSurvives", "[s]\r\n", "s", "k", "'q'", "[s]\r\nk=\"'q'\"\r\n"},
     {"windows1252Bytes", "[s]\r\n", "s", "k", "A\u00f1o", "[s]\r\nk=A\xf1o\r\n"},
     {"onlyFirstDuplicateSection", "[s]\r\n[s]\r\nk=1\r\n", "s", "k", "2", "[s]\r\nk=2\r\n[s]\r\nk=1\r\n"},
 };
@@ -154,6 +173,8 @@ TEST(IniFileWrite, refusesWhatCannotBeReadBack)
     EXPECT_FALSE(ini.setValue("s", "a=b", "v"));
     EXPECT_FALSE(ini.setValue("s]x", "k", "v"));
     EXPECT_FALSE(ini.setValue("s", "  ", "v"));
+    EXPECT_FALSE(ini.setValue("s\t", "k", "v"));
+    EXPECT_FALSE(ini.setValue("s", "\tk", "v"));
     EXPECT_EQ(folder.read("r.ini"), QByteArray("[s]\r\n"));
 }
 

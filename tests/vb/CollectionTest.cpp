@@ -131,6 +131,55 @@ TEST(Dictionary, OrderItemsKeysRemove)
     EXPECT_EQ(d->count(), 0);
 }
 
+// Small dictionaries are searched in order, larger ones through an index: every lookup must
+// give the same answer at every size, on either side of the change and after shrinking back.
+TEST(Dictionary, LookupsAgreeAtEverySize)
+{
+    for (CompareMethod mode : {CompareMethod::Binary, CompareMethod::Text}) {
+        auto d = Dictionary::create();
+        d->setCompareMode(mode);
+        EXPECT_EQ(errorOf([&] { d->exists(Variant::null()); }), 94);
+        for (int n = 0; n < 60; ++n) {
+            // Texts, whole numbers and a date, all different keys.
+            if (n % 3 == 0)
+                d->add(Variant(QStringLiteral("Clave%1").arg(n)), Variant(n));
+            else if (n % 3 == 1)
+                d->add(Variant(std::int16_t(n)), Variant(n));
+            else
+                d->add(Variant(Date{double(n)}), Variant(n));
+            SCOPED_TRACE(n);
+            ASSERT_EQ(d->count(), n + 1);
+            for (int k = 0; k <= n; ++k) {
+                if (k % 3 == 0) {
+                    const QString upper = QStringLiteral("CLAVE%1").arg(k);
+                    EXPECT_EQ(d->exists(Variant(upper)), mode == CompareMethod::Text) << k;
+                    EXPECT_EQ(d->value(Variant(QStringLiteral("Clave%1").arg(k))).toLong(), k);
+                } else if (k % 3 == 1) {
+                    EXPECT_EQ(d->value(Variant(double(k))).toLong(), k);   // any kind of number
+                    EXPECT_FALSE(d->exists(Variant(QString::number(k))));  // never its text
+                } else {
+                    EXPECT_EQ(d->value(Variant(Date{double(k)})).toLong(), k);
+                    EXPECT_FALSE(d->exists(Variant(double(k))));          // a date is not a number
+                }
+            }
+            EXPECT_EQ(errorOf([&] { d->add(Variant(QStringLiteral("Clave0")), Variant(0)); }), 457);
+            if (n >= 1) {
+                EXPECT_EQ(errorOf([&] { d->add(Variant(1.0), Variant(0)); }), 457);
+            }
+            EXPECT_EQ(errorOf([&] { d->exists(Variant::null()); }), 94);
+        }
+        // Back below the size of the index, renamed and removed keys are found as they are now.
+        while (d->count() > 4)
+            d->remove(d->keyAt(d->count() - 1));
+        d->setKey(Variant(std::int16_t(1)), Variant(QStringLiteral("uno")));
+        EXPECT_EQ(d->value(Variant(QStringLiteral("uno"))).toLong(), 1);
+        EXPECT_FALSE(d->exists(Variant(1)));
+        EXPECT_FALSE(d->exists(Variant(QStringLiteral("Clave57"))));
+        d->squeeze();
+        EXPECT_EQ(d->value(Variant(QStringLiteral("Clave3"))).toLong(), 3);
+    }
+}
+
 TEST(Dictionary, PositionsOutsideTheKeysRaiseNineThroughTraps)
 {
     auto d = Dictionary::create();

@@ -1,0 +1,127 @@
+// The run script on a build folder of its own: the real generator, and in place of the program
+// a stand-in that only notes that it was started. The program must never be started on a
+// damaged or half-built demo database.
+#include "TableDigest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RunDemoScript : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_build.isValid());
+        ASSERT_TRUE(QDir().mkpath(path("demo")));
+        ASSERT_TRUE(QDir().mkpath(path("src/program/datos")));
+        useRealGenerator();
+        writeExecutable("src/program/rp_quindal", "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/started.txt\"\n");
+    }
+
+    QString path(const QString &relative) const { return QDir(m_build.path()).filePath(relative); }
+    QString database() const { return path("src/program/datos/DEMO.db"); }
+    bool programStarted() const { return QFile::exists(path("src/program/started.txt")); }
+
+    void useRealGenerator()
+    {
+        QFile::remove(path("demo/rpq_demogen"));
+        ASSERT_TRUE(QFile::link(QStringLiteral(RPQ_DEMOGEN), path("demo/rpq_demogen")));
+    }
+
+    void writeExecutable(const QString &relative, const QByteArray &text)
+    {
+        QFile file(path(relative));
+        QFile::remove(file.fileName());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    }
+
+    void writeFile(const QString &file, const QByteArray &bytes)
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+
+    // Exit code; the script's output lands in m_output.
+    int runScript()
+    {
+        QFile::remove(path("src/program/started.txt"));
+        QProcess script;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("RPQ_BUILD_DIR"), m_build.path());
+        script.setProcessEnvironment(env);
+        script.setProcessChannelMode(QProcess::MergedChannels);
+        script.start(QStringLiteral("bash"), {QStringLiteral(RPQ_RUN_DEMO)});
+        if (!script.waitForFinished(120000))
+            return -1;
+        m_output = QString::fromUtf8(script.readAll());
+        return script.exitStatus() == QProcess::NormalExit ? script.exitCode() : -1;
+    }
+
+    QStringList users() const { return TableDigest(database()).column(QStringLiteral("SELECT Nombre FROM TA_USUARIOS ORDER BY Nombre")); }
+
+    QTemporaryDir m_build;
+    QString m_output;
+};
+
+TEST_F(RunDemoScript, DamagedDatabaseIsBuiltAgainBeforeTheProgramStarts)
+{
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    ASSERT_TRUE(programStarted());
+    EXPECT_EQ(users(), QStringList({"ADMIN", "COMPRAS", "DEPOSITO"}));
+
+    // Overwritten in its middle: still a file of the right size, no longer a database.
+    QFile file(database());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(4096);
+    file.write(QByteArray(64 * 1024, '\x5a'));
+    file.close();
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    EXPECT_TRUE(m_output.contains(QStringLiteral("DEMO.db is damaged"))) << m_output.toStdString();
+    ASSERT_TRUE(programStarted());
+    EXPECT_EQ(users(), QStringList({"ADMIN", "COMPRAS", "DEPOSITO"}));
+}
+
+TEST_F(RunDemoScript, DatabaseWithoutItsDocumentsIsBuiltAgain)
+{
+    // What a run stopped before its rows were in left behind: sound, but without documents.
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(database()).constData(), &db), SQLITE_OK);
+    const int deleted = sqlite3_exec(db, "DELETE FROM C_MV_CPTE", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    ASSERT_EQ(deleted, SQLITE_OK);
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    EXPECT_TRUE(m_output.contains(QStringLiteral("DEMO.db is incomplete"))) << m_output.toStdString();
+    ASSERT_TRUE(programStarted());
+    EXPECT_NE(TableDigest(database()).column(QStringLiteral("SELECT count(*) FROM C_MV_CPTE")), QStringList({"0"}));
+}
+
+TEST_F(RunDemoScript, AGeneratorThatStopsHalfWayLeavesNoDatabaseBehind)
+{
+    // A generator killed while writing: part of a database where it was told to write.
+    writeExecutable("demo/rpq_demogen", "#!/bin/sh\nprintf 'SQLite format 3' > \"$1/$2.db\"\nkill -9 $$\n");
+    EXPECT_NE(runScript(), 0);
+    EXPECT_FALSE(programStarted());
+    EXPECT_FALSE(QFile::exists(database()));
+
+    useRealGenerator();
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    ASSERT_TRUE(programStarted());
+    EXPECT_EQ(users(), QStringList({"ADMIN", "COMPRAS", "DEPOSITO"}));
+    EXPECT_EQ(QDir(path("src/program/datos")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"DEMO.db", "KQ_ESTADISTICAS.db"}));
+}
+
+} // namespace
