@@ -5,11 +5,7 @@
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
 
-#if __has_include("kit/DLL_Print.h")
-#include "kit/DLL_Print.h"
-#else
-#include "app/PrintObjectPlaceholder.h"
-#endif
+#include "app/PrintObject.h"
 
 namespace app {
 

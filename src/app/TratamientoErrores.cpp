@@ -26,24 +26,27 @@ data::ErrorReport moduleReport()
 void guarded(const std::function<void()>& body, const vb::Trap::Handler& onError)
 {
     vb::Trap trap(onError);
-    trap.run([&] {
-        try {
-            body();
-        } catch (const vb::Error&) {
-            throw;
-        } catch (const vb::EndRequested&) {
-            throw;
-        } catch (const std::bad_alloc&) {
-            throw;      // the trap reports it as error 7, out of memory
-        } catch (const std::exception& e) {
-            throw vb::Error(kInternalError, QString::fromLocal8Bit(e.what()));
-        } catch (...) {
-            throw vb::Error(kInternalError, vb::Error::standardDescription(kInternalError));
-        }
-    });
+    trap.run([&] { runAsVbError(body); });
 }
 
 } // namespace
+
+void runAsVbError(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const vb::Error&) {
+        throw;
+    } catch (const vb::EndRequested&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        throw;      // a trap reports it as error 7, out of memory
+    } catch (const std::exception& e) {
+        throw vb::Error(kInternalError, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        throw vb::Error(kInternalError, vb::Error::standardDescription(kInternalError));
+    }
+}
 
 QString errorLogPath()
 {
