@@ -6,7 +6,7 @@
 //     on screen,
 // and, seen from outside, from the process's start to its exit. One run is thrown away to warm
 // the file cache; the figures are the medians of the others.
-// Usage: bench_app [runs >= 1] [documents >= 1]   (9 runs, 2000 documents by default)
+// Usage: bench_startup [runs >= 1] [documents >= 1]   (9 runs, 2000 documents by default)
 // Runs headless (QT_QPA_PLATFORM=offscreen) unless another platform is set.
 #include "DemoGenerator.h"
 #include "app/StartUp.h"
@@ -151,7 +151,7 @@ int parent(int argc, char** argv)
     QCoreApplication application(argc, argv);
     int runs = 9, documents = 2000;
     if ((argc > 1 && !readCount(argv[1], runs)) || (argc > 2 && !readCount(argv[2], documents)) || argc > 3) {
-        std::fprintf(stderr, "usage: bench_app [runs >= 1] [documents >= 1]\n");
+        std::fprintf(stderr, "usage: bench_startup [runs >= 1] [documents >= 1]\n");
         return 2;
     }
     QTemporaryDir folder;

@@ -5,7 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/ConfigurationLoader.h"
 #include "app/Dll_Display.h"
-#include "app/PrintObject.h"
+#include "kit/DLL_Print.h"
 #include "app/SharedObjects.h"
 #include "app/StatisticsConnection.h"
 #include "app/TratamientoErrores.h"

@@ -4,7 +4,7 @@
 #include "app/AppModule.h"
 #include "app/Dll_Display.h"
 #include "app/Lbf_CtrlDisplay.h"
-#include "app/PrintObject.h"
+#include "kit/DLL_Print.h"
 #include "app/SharedObjects.h"
 #include "app/StartUp.h"
 #include "app/UserCheck.h"
