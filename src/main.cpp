@@ -8,6 +8,7 @@
 #include "app/StartUp.h"
 #include "data/DB_Dll.h"
 #include "data/SessionValues.h"
+#include "lookup/StartUpLink.h"
 #include "ui/DialogService.h"
 #include "ui/DisplayCheck.h"
 #include "vb/App.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
     vb::App::init(argc, argv);
     QApplication::setApplicationName(vb::App::title());
     try {
+        lookup::EnlazarConInicio();
         QString cadena;
         app::IniciarAplicacion(false, QString(), cadena, 3);
         return reportConnection();
