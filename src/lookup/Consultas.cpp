@@ -1,10 +1,10 @@
 #include "lookup/Consultas.h"
 
+#include "app/AppModule.h"
 #include "app/ConsultaGlobal.h"
 #include "data/DB_Dll.h"
 #include "kit/Utilidades.h"
 #include "lookup/AnchosConsulta.h"
-#include "lookup/AppLink.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/MaskFile.h"
 #include "vb/App.h"
@@ -72,10 +72,15 @@ QString rutaMascaraConsultas()
 
 void PrepararConsultas()
 {
+    PrepararConsultas(data::gDB().gConnString, defaultMaskPath());
+}
+
+void PrepararConsultas(const QString& connString, const QString& maskPath)
+{
     Lib_ClsCons3& consulta = gConsulta();
-    consulta.gConnString = data::gDB().gConnString;
+    consulta.gConnString = connString;
     consulta.gUsarMascarasConsultas = true;
-    consulta.gRutaMascaraConsultas = defaultMaskPath();
+    consulta.gRutaMascaraConsultas = vb::resolvePath(maskPath);
     if (!vb::FileExists(consulta.gRutaMascaraConsultas))
         CrearConsultasPorDefecto();
 }
@@ -140,7 +145,7 @@ void CamposConsultaArticulos(const QString& tabla, QString& campos, QString& cam
         const qsizetype comma = campos.indexOf(u',');
         campoBusqueda = comma < 0 ? campos : campos.left(comma);
         if (borrowed)
-            campos += AppLink::mostrarStock() ? QStringLiteral(",Deposito,Stock,PuntoPedido") : QStringLiteral(",Deposito");
+            campos += app::gMostrarStock ? QStringLiteral(",Deposito,Stock,PuntoPedido") : QStringLiteral(",Deposito");
     }
     if (vb::Trim(campos).isEmpty())
         campos = QStringLiteral("*");

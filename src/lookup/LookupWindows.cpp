@@ -1,14 +1,11 @@
 #include "lookup/LookupWindows.h"
 
+#include "lookup/Lib_FrmCons3.h"
 #include "lookup/Lib_FrmCons3Tree.h"
-
-#include <QLoggingCategory>
 
 namespace lookup {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcWindows, "rpq.lookup.windows")
 
 LookupWindows::ListRunner& listRunner()
 {
@@ -22,19 +19,13 @@ LookupWindows::TreeRunner& treeRunner()
     return runner;
 }
 
-LookupAnswer noListWindow(const ListLookupRequest& request)
-{
-    qCWarning(lcWindows) << "no list lookup window; not shown:" << request.sql;
-    return {};
-}
-
 } // namespace
 
 LookupAnswer LookupWindows::showList(const ListLookupRequest& request)
 {
     if (listRunner())
         return listRunner()(request);
-    return noListWindow(request);
+    return Lib_FrmCons3::run(request);
 }
 
 LookupAnswer LookupWindows::showTree(const TreeLookupRequest& request)

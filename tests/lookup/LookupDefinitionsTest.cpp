@@ -108,6 +108,7 @@ const char* const kUncovered[] = {"V_MA_MANTENIMIENTOS", "MV_ASIENTOS", "[MA_XX]
 class LookupDefinitions : public LookupDemoBase {
 protected:
     struct Call {
+        explicit Call(QString tag) : tabla(std::move(tag)) {}
         QString tabla;
         QString descripcion = QStringLiteral("Descripcion");
         QString codigo = QStringLiteral("Codigo");

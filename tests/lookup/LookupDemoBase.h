@@ -1,7 +1,7 @@
 #pragma once
 // The lookups as the program runs them: the demo database open, the start-up's lookup step
-// done (the default query masks beside the program), fresh module values, the module's error
-// log in the temporary program folder, and recording windows.
+// done (the default query masks beside the program), fresh module values and recording
+// windows. The module's error log lies in the temporary program folder (LookupTestBase).
 
 #include "LookupTestBase.h"
 
@@ -15,30 +15,16 @@ class LookupDemoBase : public LookupTestBase {
 protected:
     LookupDemoBase()
     {
-        m_hadTemp = qEnvironmentVariableIsSet("TEMP");
-        m_savedTemp = qgetenv("TEMP");
-        qputenv("TEMP", QFile::encodeName(m_programDir.path()));
         app::resetModuleValues();
         openDemo();
         lookup::PrepararConsultas();
         recordWindows();
     }
 
-    ~LookupDemoBase() override
-    {
-        app::resetModuleValues();
-        if (m_hadTemp)
-            qputenv("TEMP", m_savedTemp);
-        else
-            qunsetenv("TEMP");
-    }
+    ~LookupDemoBase() override { app::resetModuleValues(); }
 
     lookup::Lib_ClsCons3& consulta() { return lookup::gConsulta(); }
 
     // The module's error log: a test that expects no error dialog also expects no line there.
     bool errorLogged() const { return QFile::exists(programFile(QStringLiteral("KQERR.LOG"))); }
-
-private:
-    QByteArray m_savedTemp;
-    bool m_hadTemp = false;
 };
