@@ -14,15 +14,6 @@ namespace lookup {
 
 namespace {
 
-bool isAny(const QString& tag, std::initializer_list<const char*> keys)
-{
-    for (const char* key : keys) {
-        if (vb::textEquals(tag, QString::fromLatin1(key)))
-            return true;
-    }
-    return false;
-}
-
 bool startsWith(const QString& tag, const char* prefix)
 {
     return tag.startsWith(QLatin1String(prefix), Qt::CaseInsensitive);
@@ -65,20 +56,20 @@ const std::initializer_list<const char*> kGroupT = {"TA_Categoria", "TA_Deposito
 bool namedTables(DefinicionConsulta& d)
 {
     const QString& tag = d.Tabla;
-    if (isAny(tag, {"vt_proveedores", "vt_clientes"}))
+    if (vb::textEqualsAny(tag, {"vt_proveedores", "vt_clientes"}))
         set(d, "Razon_Social", "Codigo");
-    else if (isAny(tag, {"TA_COMPROBANTES", "V_TA_Cpte"})) {
+    else if (vb::textEqualsAny(tag, {"TA_COMPROBANTES", "V_TA_Cpte"})) {
         d.Tabla = QStringLiteral("VT_TA_Cpte");
         set(d, "Descripcion", "Codigo");
-    } else if (isAny(tag, {"V_TA_PERCEPCION"}))
+    } else if (vb::textEqualsAny(tag, {"V_TA_PERCEPCION"}))
         set(d, "DESCRIPCION", "IDPERCEPCION");
-    else if (isAny(tag, {"V_TA_RETENCIONES"}))
+    else if (vb::textEqualsAny(tag, {"V_TA_RETENCIONES"}))
         set(d, "DESCRIPCION", "IDRETENCION");
-    else if (isAny(tag, {"V_TA_UNIDADNEGOCIO"}))
+    else if (vb::textEqualsAny(tag, {"V_TA_UNIDADNEGOCIO"}))
         set(d, "DESCRIPCION", "CODIGO");
-    else if (isAny(tag, {"V_ta_PoliticaPrecios"}))
+    else if (vb::textEqualsAny(tag, {"V_ta_PoliticaPrecios"}))
         set(d, "Descripcion", "codigo");
-    else if (isAny(tag, {"V_TA_CATEGORIAARTICULO"}))
+    else if (vb::textEqualsAny(tag, {"V_TA_CATEGORIAARTICULO"}))
         set(d, "DESCRIPCION", "idcategoria");
     else
         return false;
@@ -88,24 +79,24 @@ bool namedTables(DefinicionConsulta& d)
 bool groups(DefinicionConsulta& d)
 {
     const QString& tag = d.Tabla;
-    if (isAny(tag, kGroupV)) {
+    if (vb::textEqualsAny(tag, kGroupV)) {
         QString codigo = idCode(tag, 6);
-        if (isAny(tag, {"V_TA_CPRA_VTA"}))
+        if (vb::textEqualsAny(tag, {"V_TA_CPRA_VTA"}))
             codigo = QStringLiteral("IDCOND_CPRA_VTA");
-        else if (isAny(tag, {"V_TA_TipoArticulo"}))
+        else if (vb::textEqualsAny(tag, {"V_TA_TipoArticulo"}))
             codigo = QStringLiteral("IDTIPO");
-        else if (isAny(tag, {"V_TA_Cajas"}))
+        else if (vb::textEqualsAny(tag, {"V_TA_Cajas"}))
             codigo = QStringLiteral("IDCajas");
-        set(d, isAny(tag, {"V_TA_Tecnicos"}) ? QStringLiteral("NOMBRE") : QStringLiteral("DESCRIPCION"), codigo);
-    } else if (isAny(tag, kGroupP)) {
-        set(d, isAny(tag, {"P_MA_Empresas"}) ? QStringLiteral("NombreEmpresa") : QStringLiteral("Descripcion"),
-            idCode(tag, 6, !isAny(tag, {"P_TA_Areas"})));
-    } else if (isAny(tag, {"P_SINDICATOS"})) {
+        set(d, vb::textEqualsAny(tag, {"V_TA_Tecnicos"}) ? QStringLiteral("NOMBRE") : QStringLiteral("DESCRIPCION"), codigo);
+    } else if (vb::textEqualsAny(tag, kGroupP)) {
+        set(d, vb::textEqualsAny(tag, {"P_MA_Empresas"}) ? QStringLiteral("NombreEmpresa") : QStringLiteral("Descripcion"),
+            idCode(tag, 6, !vb::textEqualsAny(tag, {"P_TA_Areas"})));
+    } else if (vb::textEqualsAny(tag, {"P_SINDICATOS"})) {
         set(d, "Descripcion", "IdSindicato");
-    } else if (isAny(tag, {"P_TA_Funciones"})) {
+    } else if (vb::textEqualsAny(tag, {"P_TA_Funciones"})) {
         set(d, QStringLiteral("DESCRIPCION"), idCode(tag, 6, false));
-    } else if (isAny(tag, kGroupT)) {
-        set(d, QStringLiteral("DESCRIPCION"), isAny(tag, {"TA_TipoArticulo"}) ? QStringLiteral("IDTIPO") : idCode(tag, 4));
+    } else if (vb::textEqualsAny(tag, kGroupT)) {
+        set(d, QStringLiteral("DESCRIPCION"), vb::textEqualsAny(tag, {"TA_TipoArticulo"}) ? QStringLiteral("IDTIPO") : idCode(tag, 4));
     } else {
         return false;
     }
@@ -116,29 +107,29 @@ bool groups(DefinicionConsulta& d)
 bool tablesWithExtra(DefinicionConsulta& d)
 {
     const QString& tag = d.Tabla;
-    if (isAny(tag, {"P_MA_Clientes"}))
+    if (vb::textEqualsAny(tag, {"P_MA_Clientes"}))
         set(d, "RAZON_SOCIAL", "IDCLIENTE");
-    else if (isAny(tag, {"TA_Cpte"}))
+    else if (vb::textEqualsAny(tag, {"TA_Cpte"}))
         set(d, "DESCRIPCION", "CODIGO", "DESCRIPCION");
-    else if (isAny(tag, {"V_TA_VENDEDORES"}))
+    else if (vb::textEqualsAny(tag, {"V_TA_VENDEDORES"}))
         set(d, "NOMBRE", "idvendedor", "NOMBRE");
-    else if (isAny(tag, {"V_MA_ARTICULOS"}))
+    else if (vb::textEqualsAny(tag, {"V_MA_ARTICULOS"}))
         set(d, QStringLiteral("DESCRIPCION"), idCode(tag, 6), QStringLiteral("DESCRIPCION"));
-    else if (isAny(tag, {"V_MV_COTIZAR"}))
+    else if (vb::textEqualsAny(tag, {"V_MV_COTIZAR"}))
         set(d, "COT_OBSERVACIONES", "IDARTICULO", "COT_OBSERVACIONES");
-    else if (isAny(tag, {"MA_ARTICULOS"}))
+    else if (vb::textEqualsAny(tag, {"MA_ARTICULOS"}))
         set(d, QStringLiteral("DESCRIPCION"), idCode(tag, 4), QStringLiteral("DESCRIPCION"));
-    else if (isAny(tag, {"MA_MODELOS"}))
+    else if (vb::textEqualsAny(tag, {"MA_MODELOS"}))
         set(d, "NOMBRE", "NOMBRE", "NOMBRE");
-    else if (isAny(tag, {"MA_CHOFERES"}))
+    else if (vb::textEqualsAny(tag, {"MA_CHOFERES"}))
         set(d, "APELLIDO, NOMBRES", "CODIGO", "NOMBRES");
-    else if (isAny(tag, {"MA_DESTINATARIOS"}))
+    else if (vb::textEqualsAny(tag, {"MA_DESTINATARIOS"}))
         set(d, "NOMBRE", "CODIGO", "NOMBRE");
-    else if (isAny(tag, {"MA_VEHICULOS"}))
+    else if (vb::textEqualsAny(tag, {"MA_VEHICULOS"}))
         set(d, "PATENTE,TIPO_VEHICULO,MODELO,TIPO", "PATENTE", "MODELO");
-    else if (isAny(tag, {"MV_EJERCICIOS"}))
+    else if (vb::textEqualsAny(tag, {"MV_EJERCICIOS"}))
         set(d, "DESCRIPCION", "PERIODO", "DESCRIPCION");
-    else if (isAny(tag, {"TA_USUARIOS"}))
+    else if (vb::textEqualsAny(tag, {"TA_USUARIOS"}))
         set(d, "NOMBRE", "NOMBRE");
     else
         return false;
@@ -193,7 +184,7 @@ QString pickedText(const vb::Variant& value)
 void showThroughMasks(DefinicionConsulta& d, QString& where)
 {
     Lib_ClsCons3& consulta = gConsulta();
-    if (isAny(d.Tabla, {"VT_CLIENTES", "VT_PROVEEDORES"}))
+    if (vb::textEqualsAny(d.Tabla, {"VT_CLIENTES", "VT_PROVEEDORES"}))
         d.CampoCodigo = QStringLiteral("CODIGO");
     QString sentencia = selectText(d, where);
     consulta.CampoDevuelto = d.CampoCodigo;

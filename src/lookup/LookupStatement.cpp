@@ -16,15 +16,6 @@ namespace {
 
 constexpr qint32 kDefaultTop = 1000;
 
-bool isAny(const QString& text, std::initializer_list<const char*> names)
-{
-    for (const char* name : names) {
-        if (vb::textEquals(text, QString::fromLatin1(name)))
-            return true;
-    }
-    return false;
-}
-
 bool has(const QString& text, const char* part)
 {
     return text.contains(QLatin1String(part), Qt::CaseInsensitive);
@@ -134,7 +125,7 @@ QString LookupStatement::maskCondition(const MascaraConsulta& record, const QStr
     QString cond = vb::Trim(kit::Utilidades().QuitarCaracteres(record.Condicion, vb::Chr(0), vb::Chr(255)));
     cond = bothConditions(cond, where);
     QString byDefault;
-    if (isAny(table, {"VT_PROVEEDORES", "VT_CLIENTES"})) {
+    if (vb::textEqualsAny(table, {"VT_PROVEEDORES", "VT_CLIENTES"})) {
         byDefault = QStringLiteral("Dada_De_Baja = 0");
     } else if (vb::textEquals(table, QStringLiteral("V_MA_ARTICULOS"))) {
         table = QStringLiteral("VT_MA_ARTICULOS");
@@ -185,8 +176,8 @@ QString LookupStatement::fixedColumns(const QString& name, QString& campoBusqued
 
 void LookupStatement::addProbedField(const QString& name, const QString& field, QString& cols, QString& campoBusqueda)
 {
-    if (isAny(field, {"ID", "FECHAHORA_MODIFICACION", "FECHAHORA_GRABACION"})) {
-        if (isAny(vb::Trim(name), {"v_mv_mutuales", "V_MV_TROPA_STOCK"})) {
+    if (vb::textEqualsAny(field, {"ID", "FECHAHORA_MODIFICACION", "FECHAHORA_GRABACION"})) {
+        if (vb::textEqualsAny(vb::Trim(name), {"v_mv_mutuales", "V_MV_TROPA_STOCK"})) {
             cols = field + u',' + cols;
             campoBusqueda = field;
         }
@@ -195,7 +186,7 @@ void LookupStatement::addProbedField(const QString& name, const QString& field, 
     // A lookup never shows stored passwords (the users' table has one).
     if (vb::textEquals(field, QStringLiteral("PASSWORD")))
         return;
-    if (isAny(field, {"DESCRIPCION", "NOMBRE", "DETALLE"})) {
+    if (vb::textEqualsAny(field, {"DESCRIPCION", "NOMBRE", "DETALLE"})) {
         cols = field + u',' + cols;
         campoBusqueda = field;
         return;

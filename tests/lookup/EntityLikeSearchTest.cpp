@@ -69,13 +69,6 @@ protected:
         return out;
     }
 
-    void pick(const QString& value, const QStringList& values = {})
-    {
-        nextAnswer.ValorDevuelto = value;
-        nextAnswer.Valores = vb::Collection::create();
-        for (const QString& v : values)
-            nextAnswer.Valores->add(v);
-    }
 
     void cancelNext() { nextAnswer = lookup::LookupAnswer{QString(), nullptr, nullptr}; }
 };
@@ -305,15 +298,7 @@ TEST_F(EntityLikeSearch, RecipientsHandBackTheirCodeBranchAndClientFromOneId)
 
 TEST_F(EntityLikeSearch, TropaRecordsGetTheirDefaultMaskAndHandBackTheRecordsId)
 {
-    QStringList handedNames;
-    lookup::LookupWindows::setListRunner([&](const lookup::ListLookupRequest& request) {
-        listRequests.append(request);
-        handedNames.clear();
-        if (request.CmpsDevueltos)
-            for (const vb::Variant& name : *request.CmpsDevueltos)
-                handedNames << name.toString();
-        return nextAnswer;
-    });
+    recordColumnNames();
     pick(QStringLiteral("0002-00004410"), {QStringLiteral("0002-00004410"), QStringLiteral("3")});
     Like like{QStringLiteral("V_MV_TROPA"), QStringLiteral("0002-")};
     const QString sql = statementFor(like);

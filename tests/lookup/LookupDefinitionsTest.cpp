@@ -123,13 +123,6 @@ protected:
         return call;
     }
 
-    void pick(const QString& code, const QStringList& values = {})
-    {
-        nextAnswer.ValorDevuelto = code;
-        nextAnswer.Valores = vb::Collection::create();
-        for (const QString& value : values)
-            nextAnswer.Valores->add(value);
-    }
 };
 
 TEST_F(LookupDefinitions, EveryRuleGivesItsColumnsAndTheDemoHoldsThem)
@@ -222,15 +215,7 @@ TEST_F(LookupDefinitions, WithTheMaskFileTheTablesMaskIsShownAndTheCodeComesBack
 
 TEST_F(LookupDefinitions, WithoutAMaskRecordTheMappedColumnsAreShownAndTheExtraValueComesBack)
 {
-    QStringList handedNames;
-    lookup::LookupWindows::setListRunner([&](const lookup::ListLookupRequest& request) {
-        listRequests.append(request);
-        handedNames.clear();
-        if (request.CmpsDevueltos)
-            for (const vb::Variant& name : *request.CmpsDevueltos)
-                handedNames << name.toString();
-        return nextAnswer;
-    });
+    recordColumnNames();
     pick(QStringLiteral("OC"), {QStringLiteral("Orden de compra")});
     Call cpte{QStringLiteral("TA_Cpte")};
     cpte.where = QStringLiteral("Sistema = 'Compras'");
