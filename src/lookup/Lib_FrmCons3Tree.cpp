@@ -169,6 +169,7 @@ void Lib_FrmCons3Tree::Form_Load()
         m_tree->clear();
         m_nodes.clear();
         m_keys.clear();
+        m_folded.clear();
     });
     trap.run([&] {
         if (isFamilyStatement())
@@ -184,6 +185,7 @@ void Lib_FrmCons3Tree::Form_Unload()
     m_tree->clear();
     m_nodes.clear();
     m_keys.clear();
+    m_folded.clear();
 }
 
 bool Lib_FrmCons3Tree::isFamilyStatement() const
@@ -209,6 +211,7 @@ void Lib_FrmCons3Tree::startTree()
     m_tree->clear();
     m_nodes.clear();
     m_keys.clear();
+    m_folded.clear();
     QTreeWidgetItem* root = addNode(nullptr, kRootKey, QStringLiteral("Consulta..."));
     root->setExpanded(true);
 }
@@ -226,6 +229,9 @@ QTreeWidgetItem* Lib_FrmCons3Tree::addNode(QTreeWidgetItem* parent, const QStrin
     }
     m_nodes.push_back(item);
     m_keys.insert(key, item);
+    const QString folded = vb::textKey(key);
+    if (!m_folded.contains(folded))
+        m_folded.insert(folded, item);
     return item;
 }
 
@@ -265,18 +271,15 @@ bool Lib_FrmCons3Tree::readRows(vb::Trap& trap, const QString& statement, std::v
     return enough;
 }
 
+// Among the nodes whose key begins the given one (letter case aside), the one with the longest
+// key; of equal keys the first added. The root always qualifies.
 QTreeWidgetItem* Lib_FrmCons3Tree::longestPrefixNode(const QString& key) const
 {
-    QTreeWidgetItem* best = nullptr;
-    qsizetype bestLength = -1;
-    for (QTreeWidgetItem* candidate : m_nodes) {
-        const QString candidateKey = keyOf(candidate);
-        if (candidateKey.size() > bestLength && vb::textEquals(key.left(candidateKey.size()), candidateKey)) {
-            best = candidate;
-            bestLength = candidateKey.size();
-        }
+    for (qsizetype length = key.size(); length > 0; --length) {
+        if (QTreeWidgetItem* found = m_folded.value(vb::textKey(key.left(length))))
+            return found;
     }
-    return best;
+    return m_nodes.empty() ? nullptr : m_nodes.front();
 }
 
 void Lib_FrmCons3Tree::ArmarTreeVFamilias()

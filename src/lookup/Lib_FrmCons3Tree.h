@@ -110,6 +110,7 @@ private:
     QStringList m_familyFilters;      // conditions F5 added to the families' statement
     std::vector<QTreeWidgetItem*> m_nodes;
     QHash<QString, QTreeWidgetItem*> m_keys;
+    QHash<QString, QTreeWidgetItem*> m_folded;   // by key without letter case: the first node added
     bool m_loaded = false;
     bool m_propagating = false;
 

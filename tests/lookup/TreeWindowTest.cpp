@@ -153,6 +153,12 @@ TEST_F(TreeWindow, CostCentresHangUnderTheLongestCodeTheyExtend)
     EXPECT_EQ(shape(*w), (QStringList{QStringLiteral(" > Consulta..."), QStringLiteral("A > 1 - Centro 1"),
                                       QStringLiteral("A1 > 10 - Centro 10"), QStringLiteral("A > 2 - Centro 2")}));
 
+    // Letter case aside: a code extends one written in other letters.
+    replaceCostCentres({QStringLiteral("ab"), QStringLiteral("AB1"), QStringLiteral("ab12")});
+    w->CmdNueva()->click();
+    EXPECT_EQ(shape(*w), (QStringList{QStringLiteral(" > Consulta..."), QStringLiteral("A > ab - Centro ab"),
+                                      QStringLiteral("Aab > AB1 - Centro AB1"), QStringLiteral("AAB1 > ab12 - Centro ab12")}));
+
     execute(QStringLiteral("DELETE FROM TA_CCOSTO"));
     w->CmdNueva()->click();
     EXPECT_EQ(shape(*w), QStringList{QStringLiteral(" > Consulta...")});
