@@ -1,0 +1,33 @@
+#pragma once
+// The lookups a range box of the report window opens, one member per way of looking up. Each
+// shows its window modally and returns what the operator chose, empty when nothing was chosen.
+// Tests install their own instance to script the choice.
+//
+// LINK: the standard instance stands for the shared lookup object (gConsulta, SubConsultaLike,
+// DefinirConsulta); until those join the build it chooses nothing.
+
+#include <QString>
+#include <QStringList>
+
+namespace reports {
+
+class FieldLookups {
+public:
+    virtual ~FieldLookups() = default;
+
+    // The supplier search that starts from the text typed in the box.
+    virtual QString buscarProveedorLike(const QString& texto);
+    // The plain supplier list.
+    virtual QString listaProveedores();
+    // The list of a table or view; the value of column campoDevuelto of the chosen row.
+    virtual QString lista(const QString& tabla, const QString& campoDevuelto);
+    // The list with check boxes; the values of column campoDevuelto of the ticked rows.
+    virtual QStringList listaConTildes(const QString& tabla, const QString& campoDevuelto);
+    // The lookup defined for a table; the chosen code.
+    virtual QString definirConsulta(const QString& tabla);
+
+    static FieldLookups& instance();
+    static void setInstance(FieldLookups* lookups);   // nullptr restores the standard one
+};
+
+} // namespace reports
