@@ -10,6 +10,7 @@
 #include "kit/Utilidades.h"
 #include "ui/Control.h"
 #include "ui/DialogService.h"
+#include "ui/SkinFramework.h"
 #include "vb/App.h"
 #include "vb/Conversions.h"
 #include "vb/Strings.h"
@@ -144,6 +145,7 @@ void frmAcceso::buildControls()
     m_cancelar = button(this, QStringLiteral("bcCancelar"), QStringLiteral("Cancelar"));
     m_registrar = button(this, QStringLiteral("CmdRegistrar"), QStringLiteral("Registrar"));
     m_lineaComando = button(this, QStringLiteral("CmdLineaComando"), QStringLiteral("Crear Acceso Directo"));
+    new ui::SkinFramework(this);   // SkinFramework1: the window takes the user's skin
 
     auto* left = new QVBoxLayout;
     left->addWidget(label(this, QStringLiteral("Label1"), QStringLiteral("AUTENTICACION"), 0));

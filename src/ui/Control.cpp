@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -82,6 +83,19 @@ bool setComboText(QComboBox* combo, const QString& text)
         return false;
     combo->setCurrentIndex(row);
     return true;
+}
+
+// The original's option button could be cleared from code even when it was the one chosen;
+// Qt keeps the chosen button of an exclusive set, so exclusivity steps aside for the change.
+void setOptionValue(QRadioButton* option, bool checked)
+{
+    if (checked || !option->isChecked() || !option->autoExclusive()) {
+        option->setChecked(checked);
+        return;
+    }
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
 }
 
 QString listWidgetText(const QListWidget* list)
@@ -167,6 +181,7 @@ QString Control::qtTypeName(const QObject* control)
     if (qobject_cast<const QTableWidget*>(control)) return QStringLiteral("ListView");
     if (qobject_cast<const QLabel*>(control)) return QStringLiteral("Label");
     if (qobject_cast<const QGroupBox*>(control)) return QStringLiteral("Frame");
+    if (qobject_cast<const QTabWidget*>(control)) return QStringLiteral("SSTab");
     if (auto bar = qobject_cast<const QScrollBar*>(control)) return scrollBarTypeName(bar);
     if (qobject_cast<const QProgressBar*>(control)) return QStringLiteral("ProgressBar");
     if (qobject_cast<const QTimer*>(control)) return QStringLiteral("Timer");
@@ -200,7 +215,7 @@ bool Control::setValue(QObject* control, const QVariant& value)
     if (auto edit = qobject_cast<QPlainTextEdit*>(control)) { edit->setPlainText(value.toString()); return true; }
     if (auto combo = qobject_cast<QComboBox*>(control)) return setComboText(combo, value.toString());
     if (auto box = qobject_cast<QCheckBox*>(control)) return setCheckValue(box, value);
-    if (auto option = qobject_cast<QRadioButton*>(control)) { option->setChecked(value.toBool()); return true; }
+    if (auto option = qobject_cast<QRadioButton*>(control)) { setOptionValue(option, value.toBool()); return true; }
     if (auto list = qobject_cast<QListWidget*>(control)) {
         const QList<QListWidgetItem*> items = list->findItems(value.toString(), Qt::MatchFixedString);
         if (items.isEmpty())

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -131,8 +132,10 @@ TEST(Control, TypeNamesFollowTheQtClassUnlessSetExplicitly)
     QTableWidget table;
     QScrollBar bar(Qt::Horizontal);
     QWidget plain;
+    QTabWidget tabs;
     commandbar::TBarRep bandBar;
     EXPECT_EQ(Control::typeName(&label), "Label");
+    EXPECT_EQ(Control::typeName(&tabs), "SSTab");
     EXPECT_EQ(Control::typeName(&table), "ListView");
     EXPECT_EQ(Control::typeName(&bar), "HScrollBar");
     EXPECT_EQ(Control::typeName(&plain), "PictureBox");
@@ -162,6 +165,16 @@ TEST(Control, ValueReadsAndWritesTheMainPropertyOfEachKind)
     ASSERT_TRUE(Control::setValue(w.option, true));
     EXPECT_TRUE(w.option->isChecked());
     EXPECT_EQ(Control::value(w.option), QVariant(true));
+    // The chosen option of a set can be cleared from code, and the set stays exclusive.
+    QWidget set;
+    QRadioButton first(&set), second(&set);
+    ASSERT_TRUE(Control::setValue(&first, true));
+    ASSERT_TRUE(Control::setValue(&first, false));
+    EXPECT_FALSE(first.isChecked());
+    EXPECT_FALSE(second.isChecked());
+    ASSERT_TRUE(Control::setValue(&second, true));
+    ASSERT_TRUE(Control::setValue(&first, true));
+    EXPECT_FALSE(second.isChecked());
 
     ASSERT_TRUE(Control::setValue(w.templates, "Texto libre"));
     EXPECT_EQ(Control::value(w.templates).toString(), "Texto libre");

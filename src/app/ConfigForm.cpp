@@ -1,0 +1,161 @@
+#include "ConfigForm.h"
+
+#include "ConfigFormSql.h"
+#include "ControlState.h"
+#include "FormPlacement.h"
+#include "SharedObjects.h"
+#include "TratamientoErrores.h"
+
+#include "data/DB_Dll.h"
+#include "data/SessionValues.h"
+#include "kit/Utilidades.h"
+#include "ui/Control.h"
+#include "vb/Error.h"
+
+#include <QWidget>
+
+namespace app {
+
+namespace {
+
+constexpr int noSuchProperty = 438;
+
+struct FormKey {
+    QString form;
+    QString user;
+};
+
+// Templates (a suffix with "@") belong to every user.
+FormKey formKeyOf(const QWidget* form, const QString& suffix)
+{
+    const bool shared = suffix.contains(u'@');
+    return {ui::Control::name(form) + suffix, shared ? QString() : data::gUsuarioActual};
+}
+
+bool sameText(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool rowWanted(const StoredProperty& row, const QString& controlName)
+{
+    return controlName.isEmpty() || sameText(controlName, row.typeName) || sameText(controlName, row.name);
+}
+
+void run(QString sql)
+{
+    data::gDB().EjecutaConsultaSQL(sql);
+}
+
+QStringList storedValues(const FormKey& key, const StoredProperty& property, bool firstOnly)
+{
+    QString sql = ConfigFormSql::lookup(key.form, key.user, property);
+    ado::RecordsetPtr rs;
+    data::DB_Dll& db = data::gDB();
+    db.AbrirRecordset(sql, rs, {}, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    QStringList values;
+    if (rs && rs->State() == ado::adStateOpen) {
+        for (; !rs->Eof(); rs->MoveNext()) {
+            values.append(gUtil().ValorTexto(rs->Value(QStringLiteral("VALOR"))));
+            if (firstOnly)
+                break;
+        }
+    }
+    db.CierraRecordset(rs);
+    return values;
+}
+
+// The rows of one save reach the database in one transaction: on the embedded engine each
+// statement on its own costs a commit to disk, which made saving a window the size of the
+// report window take half a second or more (bench_app). A save that stops half-way still
+// keeps the rows it wrote.
+class OneCommit {
+public:
+    OneCommit()
+    {
+        vb::Trap::skipping().run([this] {
+            m_connection = data::gDB().gCnn;
+            if (m_connection && m_connection->State() == ado::adStateOpen) {
+                m_connection->BeginTrans();
+                m_open = true;
+            }
+        });
+    }
+    ~OneCommit()
+    {
+        if (m_open)
+            vb::Trap([](const vb::Error& error) {
+                logError(error, QStringLiteral("GuardarConfigForm"));
+                return int(vb::Ignore);
+            }).run([this] { m_connection->CommitTrans(); });
+    }
+    OneCommit(const OneCommit&) = delete;
+    OneCommit& operator=(const OneCommit&) = delete;
+
+private:
+    ado::ConnectionPtr m_connection;
+    bool m_open = false;
+};
+
+StoredValues tableValues(const FormKey& key)
+{
+    return {[key](const StoredProperty& property) -> std::optional<QString> {
+                const QStringList values = storedValues(key, property, true);
+                return values.isEmpty() ? std::nullopt : std::optional<QString>(values.first());
+            },
+            [key](const StoredProperty& property) { return storedValues(key, property, false); }};
+}
+
+} // namespace
+
+void GuardarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& NombreControl, bool IncluirListas)
+{
+    if (!Frm)
+        return;
+    const FormKey key = formKeyOf(Frm, Sufijo);
+    const OneCommit unit;
+    bool written = false;
+    // Once part of the state is stored, the rest is stored as far as it can be.
+    vb::Trap trap([&](const vb::Error& error) {
+        logError(error, QStringLiteral("GuardarConfigForm"));
+        return error.number() == noSuchProperty || written ? vb::Ignore : vb::Abort;
+    });
+    const auto write = [&](const QList<StoredProperty>& rows) {
+        for (const StoredProperty& row : rows) {
+            if (!rowWanted(row, NombreControl))
+                continue;
+            run(ConfigFormSql::insertRow(key.form, key.user, row));
+            written = true;
+        }
+    };
+
+    trap.run([&] { run(ConfigFormSql::deleteRows(key.form, key.user, NombreControl)); });
+    const QList<QObject*> controls = ui::Control::controls(Frm);
+    for (const QObject* control : controls)
+        trap.run([&] { write(ControlState::rowsOf(control, IncluirListas)); });
+    if (Sufijo.isEmpty())
+        trap.run([&] { write(FormPlacement::rowsOf(Frm, ControlState::formRowsDataField(controls))); });
+}
+
+void CargarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& NombreControl)
+{
+    if (!Frm)
+        return;
+    const StoredValues values = tableValues(formKeyOf(Frm, Sufijo));
+    const QList<QObject*> controls = ui::Control::controls(Frm);
+    // A control whose stored value cannot be put back is left as it is.
+    vb::Trap perControl = vb::Trap::skipping();
+    for (QObject* control : controls) {
+        if (ControlState::kindOf(control) == SavedKind::Other)
+            continue;
+        if (!NombreControl.isEmpty() && !sameText(NombreControl, ui::Control::name(control)))
+            continue;
+        perControl.run([&] { ControlState::restore(control, values); });
+    }
+    if (Sufijo.isEmpty()) {
+        vb::Trap placement = vb::Trap::skipping();
+        placement.run([&] { FormPlacement::restore(Frm, ControlState::formRowsDataField(controls), values); });
+    }
+}
+
+} // namespace app

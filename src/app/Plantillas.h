@@ -1,0 +1,30 @@
+#pragma once
+// Window templates: named sets of control values of one window that any user can store and
+// apply again, kept in TA_CONFIG_FORM under the form key Name & "@" & key & "@" & template
+// name with an empty user (see ConfigForm.h). The window holds an editable combo box named
+// "CboPlantilla" whose text is the template name (blanks around it do not count) and whose
+// list holds the names stored for the key. "General" is shown when nothing else is chosen.
+// Every call passes over its errors and shows no message; on a window without the combo box
+// nothing is stored, applied or deleted.
+
+#include <QString>
+
+class QWidget;
+
+namespace app {
+
+// Stores the window's current control values under the name in CboPlantilla, replacing a
+// template of that name, refills the list and leaves the name in the combo box.
+void GuardarPlantilla(const QString& ClavePlantilla, QWidget* Frm);
+// Applies the template named in CboPlantilla; controls it holds no value for keep theirs.
+void CargarPlantilla(const QString& ClavePlantilla, QWidget* Frm);
+// Deletes the template named in CboPlantilla and refills the list.
+void BorrarPlantilla(const QString& ClavePlantilla, QWidget* Frm);
+// Fills CboPlantilla with the names stored for the key, in alphabetical order, or with the
+// single item "General" when there are none; either way its text becomes "General".
+void LlenarPlantillas(const QString& ClavePlantilla, QWidget* Frm);
+
+// The suffix of a template's form key.
+QString sufijoPlantilla(const QString& ClavePlantilla, const QString& nombre);
+
+} // namespace app

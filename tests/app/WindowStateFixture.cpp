@@ -1,0 +1,53 @@
+#include "WindowStateFixture.h"
+
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
+#include "data/SessionValues.h"
+
+namespace apptest {
+
+void PrintTo(const ConfigRow& row, std::ostream* out)
+{
+    *out << QStringList{row.formulario, row.usuario, row.tipo, row.nombre, row.propiedad, row.datafield, row.valor}
+                .join(QStringLiteral(" | "))
+                .toStdString();
+}
+
+WindowStateFixture::WindowStateFixture()
+{
+    m_savedLogname = qgetenv("LOGNAME");
+    qputenv("LOGNAME", "ana");
+    openDemo();
+    data::gUsuarioActual = QStringLiteral("ANA");
+}
+
+WindowStateFixture::~WindowStateFixture()
+{
+    qputenv("LOGNAME", m_savedLogname);
+}
+
+QList<ConfigRow> WindowStateFixture::rows(const QString& condition)
+{
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    rs->Open(QStringLiteral("SELECT FORMULARIO, USUARIO, TIPOOBJETO, NOMBRE, PROPIEDAD, DATAFIELD, VALOR "
+                            "FROM TA_CONFIG_FORM ")
+                 + (condition.isEmpty() ? QString() : QStringLiteral("WHERE ") + condition)
+                 + QStringLiteral(" ORDER BY ID"),
+             db->gCnn);
+    QList<ConfigRow> found;
+    const auto text = [&](int column) {
+        const vb::Variant value = rs->Fields()->Item(column)->Value();
+        return value.isNull() ? QStringLiteral("<Null>") : value.toString();
+    };
+    for (; !rs->Eof(); rs->MoveNext())
+        found.append({text(0).trimmed(), text(1).trimmed(), text(2).trimmed(), text(3).trimmed(), text(4).trimmed(),
+                      text(5).trimmed(), text(6)});
+    return found;
+}
+
+int WindowStateFixture::rowCount(const QString& condition)
+{
+    return int(rows(condition).size());
+}
+
+} // namespace apptest
