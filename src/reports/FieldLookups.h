@@ -1,10 +1,11 @@
 #pragma once
-// The lookups a range box of the report window opens, one member per way of looking up. Each
-// shows its window modally and returns what the operator chose, empty when nothing was chosen.
-// Tests install their own instance to script the choice.
+// The lookups a range box of the report window opens, one member per way of looking up, each
+// through the shared lookup object (gConsulta). Each shows its window modally and returns what
+// the operator chose, empty when nothing was chosen. Tests may install their own instance.
 //
-// LINK: the standard instance stands for the shared lookup object (gConsulta, SubConsultaLike,
-// DefinirConsulta); until those join the build it chooses nothing.
+// LINK: the supplier search that starts from the typed text (SubConsultaLike) and the lookup
+// definitions (DefinirConsulta) are not part of the build yet: the plain supplier list and the
+// articles' list stand for them (see the .cpp).
 
 #include <QString>
 #include <QStringList>

@@ -1,18 +1,26 @@
 #include "reports/ReportWindowLinks.h"
 
+#include "app/ConfigForm.h"
+#include "app/EstiloFormulario.h"
+#include "app/Plantillas.h"
+
 namespace reports {
 
 ReportWindowLinks ReportWindowLinks::standard()
 {
     ReportWindowLinks links;
     links.iniciarAplicacion = [] {};
-    links.aplicarEstiloFormulario = [](QWidget*, bool) {};
-    links.cargarConfigForm = [](QWidget*, const QString&, const QString&) {};
-    links.guardarConfigForm = [](QWidget*, const QString&, const QString&, bool) {};
-    links.cargarPlantilla = [](const QString&, QWidget*) {};
-    links.guardarPlantilla = [](const QString&, QWidget*) {};
-    links.borrarPlantilla = [](const QString&, QWidget*) {};
-    links.llenarPlantillas = [](const QString&, QWidget*) {};
+    links.aplicarEstiloFormulario = app::AplicarEstiloFormulario;
+    links.cargarConfigForm = [](QWidget* form, const QString& sufijo, const QString& nombre) {
+        app::CargarConfigForm(form, sufijo, nombre);
+    };
+    links.guardarConfigForm = [](QWidget* form, const QString& sufijo, const QString& nombre, bool listas) {
+        app::GuardarConfigForm(form, sufijo, nombre, listas);
+    };
+    links.cargarPlantilla = app::CargarPlantilla;
+    links.guardarPlantilla = app::GuardarPlantilla;
+    links.borrarPlantilla = app::BorrarPlantilla;
+    links.llenarPlantillas = app::LlenarPlantillas;
     links.fijarDestino = [](int) {};
     links.imprimirReporte = [](Rp_Quindal&) {};
     return links;

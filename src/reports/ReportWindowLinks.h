@@ -3,8 +3,8 @@
 // replaceable function so that tests can watch or stand in for it.
 //
 // Temporary links, each marked "LINK" below: the procedures they stand for are not part of the
-// build yet; each default does nothing (or the least the window needs) and is replaced by the
-// real call when that procedure joins the build.
+// build yet; each default does nothing and is replaced by the real call when that procedure
+// joins the build.
 
 #include <QString>
 #include <functional>
@@ -20,12 +20,12 @@ struct ReportWindowLinks {
     // LINK: app::IniciarAplicacion(False, "", "", 3).
     std::function<void()> iniciarAplicacion;
 
-    // Skin and fonts of the window. LINK: app::AplicarEstiloFormulario.
+    // Skin and fonts of the window (app::AplicarEstiloFormulario).
     std::function<void(QWidget* form, bool plano)> aplicarEstiloFormulario;
 
-    // Saved control states of the window for the current user, and templates.
-    // LINK: app::CargarConfigForm, app::GuardarConfigForm, app::CargarPlantilla,
-    // app::GuardarPlantilla, app::BorrarPlantilla, app::LlenarPlantillas.
+    // Saved control states of the window for the current user, and templates
+    // (app::CargarConfigForm, app::GuardarConfigForm, app::CargarPlantilla, app::GuardarPlantilla,
+    // app::BorrarPlantilla, app::LlenarPlantillas).
     std::function<void(QWidget* form, const QString& sufijo, const QString& nombre)> cargarConfigForm;
     std::function<void(QWidget* form, const QString& sufijo, const QString& nombre, bool listas)> guardarConfigForm;
     std::function<void(const QString& clave, QWidget* form)> cargarPlantilla;
