@@ -77,6 +77,13 @@ void ReportWindowTest::typeInto(int index, const QString& text)
     QTest::keyClicks(field(index), text);
 }
 
+QString ReportWindowTest::enter(int index, const QString& text, Qt::Key key)
+{
+    typeInto(index, text);
+    press(key);
+    return field(index)->text();
+}
+
 QWidget* ReportWindowTest::focused() const
 {
     return QApplication::focusWidget();

@@ -35,6 +35,8 @@ protected:
     void focus(QWidget* widget);
     void focusField(int index);
     void typeInto(int index, const QString& text);     // focus, clear, type
+    // Types into the box and presses Enter; the box's text afterwards.
+    QString enter(int index, const QString& text, Qt::Key key = Qt::Key_Return);
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void rightClick(int index);
     void clickBarItem(int item);                         // 0 Pantalla .. 4 Cerrar
