@@ -266,7 +266,8 @@ CREATE TABLE V_MA_PRECIOS (
   IdArticulo varchar(25) NOT NULL,
   IdLista char(4) NOT NULL,
   Precio money NULL,
-  Moneda char(1) NULL
+  Moneda char(1) NULL,
+  PRIMARY KEY (IdArticulo, IdLista)
 )
 GO
 -- Price lists.

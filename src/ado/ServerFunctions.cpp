@@ -1,6 +1,7 @@
 #include "ado/ServerFunctions.h"
 
 #include "ado/DateText.h"
+#include "ado/LikePattern.h"
 #include "ado/ServerText.h"
 
 #include <QRegularExpression>
@@ -186,12 +187,25 @@ void sqlDateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     });
 }
 
+// The pattern of a statement's LIKE is the same on every row: it is compiled once and kept
+// with the statement (SQLite drops it when the pattern argument changes).
 void like(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     if (anyNull(argc, argv))
         return sqlite3_result_null(ctx);
-    const QString escape = argc > 2 ? textArg(argv[2]) : QString();
-    sqlite3_result_int(ctx, ServerText::like(textArg(argv[1]), textArg(argv[0]), escape.isEmpty() ? QChar() : escape[0]));
+    const QString escapeText = argc > 2 ? textArg(argv[2]) : QString();
+    const QChar escape = escapeText.isEmpty() ? QChar() : escapeText[0];
+    auto* pattern = static_cast<LikePattern*>(sqlite3_get_auxdata(ctx, 0));
+    if (!pattern || pattern->escape() != escape) {
+        sqlite3_set_auxdata(ctx, 0, new LikePattern(textArg(argv[0]), escape), [](void* p) { delete static_cast<LikePattern*>(p); });
+        pattern = static_cast<LikePattern*>(sqlite3_get_auxdata(ctx, 0));   // null when SQLite could not keep it
+    }
+    if (!pattern) {
+        sqlite3_result_int(ctx, ServerText::like(textArg(argv[1]), textArg(argv[0]), escape));
+        return;
+    }
+    const auto* value = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
+    sqlite3_result_int(ctx, pattern->matchesUtf8(value, sqlite3_value_bytes(argv[1])));
 }
 
 void add(sqlite3* db, const char* name, int args, void (*fn)(sqlite3_context*, int, sqlite3_value**), bool deterministic = true)

@@ -1,5 +1,7 @@
 #include "ado/ServerText.h"
 
+#include "ado/LikePattern.h"
+
 #include <cstring>
 
 namespace ado {
@@ -74,72 +76,9 @@ int ServerText::compareUtf8(const char* a, int aSize, const char* b, int bSize)
     return aSize < bSize ? -1 : 1;
 }
 
-bool ServerText::matchSet(const QString& pattern, qsizetype& at, QChar c)
+bool ServerText::like(const QString& value, const QString& pattern, QChar escape)
 {
-    // at points just after "["; on return it points after "]".
-    bool negate = at < pattern.size() && (pattern[at] == u'^');
-    if (negate)
-        ++at;
-    bool found = false;
-    bool first = true;
-    while (at < pattern.size() && (pattern[at] != u']' || first)) {
-        first = false;
-        const QChar low = pattern[at];
-        if (at + 2 < pattern.size() && pattern[at + 1] == u'-' && pattern[at + 2] != u']') {
-            const int weight = primaryWeight(c);
-            found = found || (weight >= primaryWeight(low) && weight <= primaryWeight(pattern[at + 2]));
-            at += 3;
-        } else {
-            found = found || sameLetter(low, c);
-            ++at;
-        }
-    }
-    ++at;
-    return found != negate;
-}
-
-bool ServerText::like(const QString& rawValue, const QString& pattern, QChar escape)
-{
-    const QString value = withoutTrailingBlanks(rawValue);
-    qsizetype v = 0, p = 0;
-    qsizetype starP = -1, starV = 0;
-    while (v < value.size()) {
-        bool advanced = false;
-        if (p < pattern.size()) {
-            const QChar pc = pattern[p];
-            if (pc == u'%') {
-                starP = ++p;
-                starV = v;
-                continue;
-            }
-            qsizetype next = p + 1;
-            bool ok = false;
-            if (!escape.isNull() && pc == escape && p + 1 < pattern.size()) {
-                ok = sameLetter(pattern[p + 1], value[v]);
-                next = p + 2;
-            } else if (pc == u'_') {
-                ok = true;
-            } else if (pc == u'[' && pattern.indexOf(u']', p + 2) > 0) {
-                ok = matchSet(pattern, next, value[v]);
-            } else {
-                ok = sameLetter(pc, value[v]);
-            }
-            if (ok) {
-                p = next;
-                ++v;
-                advanced = true;
-            }
-        }
-        if (advanced)
-            continue;
-        if (starP < 0)
-            return false;
-        p = starP;
-        v = ++starV;
-    }
-    while (p < pattern.size() && pattern[p] == u'%')
-        ++p;
-    return p == pattern.size();
+    return LikePattern(pattern, escape).matches(value);
 }
 
 } // namespace ado

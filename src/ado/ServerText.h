@@ -14,11 +14,8 @@ public:
     // T-SQL LIKE: % any run, _ one character, [abc] [a-z] [^a-z] sets; escape may be null.
     static bool like(const QString& value, const QString& pattern, QChar escape = QChar());
     static QString withoutTrailingBlanks(const QString& text);
-
-private:
+    // The weight a letter sorts by: its base letter (á with a), Ñ between N and O.
     static int primaryWeight(QChar c);
-    static bool matchSet(const QString& pattern, qsizetype& at, QChar c);
-    static bool sameLetter(QChar a, QChar b) { return a.toCaseFolded() == b.toCaseFolded(); }
 };
 
 } // namespace ado

@@ -32,4 +32,25 @@ QString SqlLiteral::fromVariant(const vb::Variant& value)
     }
 }
 
+QString SqlLiteral::escapedText(const QString& text)
+{
+    QString s = text;
+    return s.replace(u'\'', QLatin1String("''"));
+}
+
+QString SqlLiteral::likeText(const QString& text)
+{
+    QString s;
+    s.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        if (c == u'[' || c == u'_' || c == u'%')
+            s += u'[' + QString(c) + u']';
+        else if (c == u'\'')
+            s += QLatin1String("''");
+        else
+            s += c;
+    }
+    return s;
+}
+
 } // namespace ado

@@ -9,6 +9,12 @@ namespace ado {
 class SqlLiteral {
 public:
     static QString fromVariant(const vb::Variant& value);
+    // A text to be placed between apostrophes: its apostrophes doubled.
+    static QString escapedText(const QString& text);
+    // Typed text inside a LIKE pattern literal: apostrophes doubled, and "[", "_" and "%" made
+    // literal ("[[]", "[_]", "[%]"), so the text matches only itself. A caller that wants a
+    // wildcard of its own (blanks as "%") puts it in after escaping.
+    static QString likeText(const QString& text);
 };
 
 } // namespace ado

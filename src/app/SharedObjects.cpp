@@ -1,15 +1,13 @@
 #include "app/SharedObjects.h"
 
+#include "ado/EngineTarget.h"
 #include "kit/ArchivoIni.h"
 #include "kit/ControlesForm.h"
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
+#include "vb/App.h"
 
-#if __has_include("kit/DLL_Print.h")
 #include "kit/DLL_Print.h"
-#else
-#include "app/PrintObjectPlaceholder.h"
-#endif
 
 namespace app {
 
@@ -38,7 +36,17 @@ kit::Utilidades& gUtil() { return firstUse<kit::Utilidades>(); }
 kit::ArchivoIni& gIni() { return firstUse<kit::ArchivoIni>(); }
 kit::Sistema& gSistema() { return firstUse<kit::Sistema>(); }
 kit::ControlesForm& gControles() { return firstUse<kit::ControlesForm>(); }
-kit::DLL_Print& gImpresion() { return firstUse<kit::DLL_Print>(); }
+kit::DLL_Print& gImpresion()
+{
+    const bool created = !slot<kit::DLL_Print>();
+    kit::DLL_Print& print = firstUse<kit::DLL_Print>();
+    if (created)
+        print.pPathSistema = vb::App::path();
+    // Reports log on with the DSN text of the suite database; when that database is an embedded
+    // one, the shared connection's server names its folder (the server may change at a new login).
+    print.setDataSourceFolder(ado::EngineTarget::serverFolder(gDB().gServidor));
+    return print;
+}
 data::DB_Dll& gDBEstadisticas() { return firstUse<data::DB_Dll>(); }
 
 void setStatisticsDatabase(std::shared_ptr<data::DB_Dll> instance) { slot<data::DB_Dll>() = std::move(instance); }

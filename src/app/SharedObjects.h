@@ -21,7 +21,9 @@ kit::Utilidades& gUtil();
 kit::ArchivoIni& gIni();
 kit::Sistema& gSistema();
 kit::ControlesForm& gControles();
-kit::DLL_Print& gImpresion();          // the print object; start-up gives it the program folder
+// The print object: created with the program folder as pPathSistema; its data-source folder
+// follows the shared connection's server (the folder of an embedded suite database, else none).
+kit::DLL_Print& gImpresion();
 
 // The suite database: the one shared data access object of the whole program.
 using data::gDB;

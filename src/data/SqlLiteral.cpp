@@ -1,5 +1,7 @@
 #include "data/SqlLiteral.h"
 
+#include "ado/SqlLiteral.h"
+
 #include "kit/Utilidades.h"
 #include "vb/Conversions.h"
 
@@ -7,8 +9,7 @@ namespace data {
 
 QString SqlLiteral::escaped(const QString& text)
 {
-    QString s = text;
-    return s.replace(u'\'', QStringLiteral("''"));
+    return ado::SqlLiteral::escapedText(text);
 }
 
 QString SqlLiteral::quoted(const QString& text)

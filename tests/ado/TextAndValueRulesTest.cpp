@@ -3,6 +3,8 @@
 #include <ado/Command.h>
 #include <ado/ConnectionString.h>
 #include <ado/DateText.h>
+#include <ado/LikePattern.h>
+#include <ado/SqlLiteral.h>
 #include <ado/ServerFunctions.h>
 #include <ado/ServerText.h>
 #include <ado/StoredProcedureText.h>
@@ -43,6 +45,63 @@ TEST(ServerTextTest, LikePatterns)
     EXPECT_TRUE(ServerText::like(QStringLiteral("aXbXc"), QStringLiteral("%x%x%")));
     EXPECT_FALSE(ServerText::like(QStringLiteral("ab"), QStringLiteral("a_b")));
     EXPECT_TRUE(ServerText::like(QString(), QStringLiteral("%")));
+}
+
+TEST(LikePatternTest, TextAndUtf8ReadingsAgree)
+{
+    struct Case {
+        const char16_t* value;
+        const char16_t* pattern;
+        bool expected;
+    };
+    const Case cases[] = {
+        {u"Tornillo galvanizado 1/4\"", u"%TOR%gal%", true},
+        {u"Tornillo", u"%llo", true},
+        {u"Tornillo   ", u"%llo", true},          // trailing blanks of the value never count
+        {u"Tornillos", u"%llo", false},
+        {u"aTornillo", u"tor%", false},
+        {u"abcabc", u"%ca%ca%", false},           // runs are found in turn, never twice at one place
+        {u"abab", u"ab%ab", true},
+        {u"ab", u"ab%ab", false},                 // the first and last run may not overlap
+        {u"Caño de PVC", u"%AÑO%", true},
+        {u"Cano de PVC", u"%año%", false},        // accents count
+        {u"Llave TÉRMICA", u"%tér%", true},
+        {u"Bulón 8 mm", u"bul_n%", true},
+        {u"Bulón 8 mm", u"%8 MM", true},           // a letters-only pattern on a value that is not ASCII
+        {u"Bulón 8 mm", u"%lon%", false},
+        {u"\u212A", u"k", true},                   // the Kelvin sign folds to k
+        {u"x1z", u"x[0-9]z", true},
+        {u"Perfil [U]", u"%[[]u]", true},
+        {u"", u"%", true},
+        {u"", u"", true},
+        {u"a", u"", false},
+    };
+    for (const Case& c : cases) {
+        const QString value = QString::fromUtf16(c.value);
+        const ado::LikePattern pattern(QString::fromUtf16(c.pattern));
+        const QByteArray utf8 = value.toUtf8();
+        EXPECT_EQ(pattern.matches(value), c.expected) << value.toStdString() << " LIKE " << QString::fromUtf16(c.pattern).toStdString();
+        EXPECT_EQ(pattern.matchesUtf8(utf8.constData(), int(utf8.size())), c.expected) << value.toStdString();
+    }
+    // A malformed byte reads as U+FFFD on both roads.
+    const ado::LikePattern any(QStringLiteral("a_b"));
+    EXPECT_TRUE(any.matchesUtf8("a\xff" "b", 3));
+}
+
+TEST(SqlLiteralTest, TypedTextInALikePatternMatchesOnlyItself)
+{
+    using ado::ServerText;
+    using ado::SqlLiteral;
+    EXPECT_EQ(SqlLiteral::likeText(QStringLiteral("O'Brien 50%_[x]")), QStringLiteral("O''Brien 50[%][_][[]x]"));
+    EXPECT_EQ(SqlLiteral::escapedText(QStringLiteral("it's 50%")), QStringLiteral("it''s 50%"));
+    // Read back by the engine's LIKE, the escaped pattern finds the text and nothing looser.
+    const auto pattern = [](const QString& typed) { return u'%' + SqlLiteral::likeText(typed).replace(QLatin1String("''"), QLatin1String("'")) + u'%'; };
+    EXPECT_TRUE(ServerText::like(QStringLiteral("Descuento 50% contado"), pattern(QStringLiteral("50%"))));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("Descuento 500 contado"), pattern(QStringLiteral("50%"))));
+    EXPECT_TRUE(ServerText::like(QStringLiteral("caño_1"), pattern(QStringLiteral("o_1"))));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("caño-1"), pattern(QStringLiteral("o_1"))));
+    EXPECT_TRUE(ServerText::like(QStringLiteral("perfil [U]"), pattern(QStringLiteral("[U]"))));
+    EXPECT_FALSE(ServerText::like(QStringLiteral("perfil U"), pattern(QStringLiteral("[U]"))));
 }
 
 TEST(ServerFunctionsTest, ConvertFollowsTheServer)

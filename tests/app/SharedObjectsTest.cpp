@@ -2,7 +2,10 @@
 
 #include "app/AppModule.h"
 #include "app/SharedObjects.h"
+#include "kit/DLL_Print.h"
 #include "data/SessionValues.h"
+
+#include <QDir>
 
 namespace {
 
@@ -18,6 +21,15 @@ TEST_F(SharedObjects, EachIsCreatedOnceAndKeptForTheRun)
     EXPECT_EQ(&app::gDB(), db.get());
     EXPECT_EQ(&app::gDBEstadisticas(), stats.get());
     EXPECT_NE(&app::gDBEstadisticas(), &app::gDB());
+}
+
+TEST_F(SharedObjects, ThePrintObjectFollowsTheFolderOfTheEmbeddedSuiteDatabase)
+{
+    openDemo();
+    EXPECT_EQ(QDir(app::gImpresion().dataSourceFolder()).canonicalPath(), QDir(serverFolder()).canonicalPath());
+    EXPECT_FALSE(app::gImpresion().pPathSistema.isEmpty());
+    db->gServidor = QStringLiteral("servidor-de-la-empresa");   // a server, no folder: DSN names go to ODBC
+    EXPECT_EQ(app::gImpresion().dataSourceFolder(), QString());
 }
 
 TEST_F(SharedObjects, TheStatisticsObjectIsMadeAgainOnlyAfterItWasDropped)

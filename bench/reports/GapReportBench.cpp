@@ -1,0 +1,81 @@
+// Runs the numbering-gap report over a demo database and prints its time and the rows it wrote.
+// Usage: bench_reports [documents] [kind] [from date] [to date]
+//   documents: size of the demo database built for the run (default 1000000)
+//   kind: report kind whose documents are walked (default RMC)
+//   from/to: the date range as typed in the window, dd/mm/yyyy (default none)
+#include "data/DB_Dll.h"
+#include "demo/DemoFixture.h"
+#include "reports/GapReport.h"
+#include "ui/DialogServiceScope.h"
+#include "ui/ScriptedDialogService.h"
+#include "vb/App.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+int run(int argc, char** argv)
+{
+    bool ok = true;
+    const int documents = argc > 1 ? QByteArray(argv[1]).toInt(&ok) : 1000000;
+    if (!ok || documents <= 0) {
+        std::fprintf(stderr, "bench_reports: the number of documents must be a positive whole number, not \"%s\"\n", argv[1]);
+        return 2;
+    }
+    const QString kind = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("RMC");
+    const QString from = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    const QString to = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+
+    QTemporaryDir program;
+    vb::App::setPath(program.path());
+    // Any message box answers itself instead of waiting for someone.
+    ui::ScriptedDialogService dialogs;
+    ui::DialogServiceScope scope(dialogs);
+
+    QElapsedTimer timer;
+    timer.start();
+    const demo::DemoFixture demo(documents, 1);
+    std::printf("demo database   %d documents in %.2f s\n", documents, timer.nsecsElapsed() / 1e9);
+
+    data::DB_Dll db;
+    db.gServidor = demo.folder();
+    db.gDBName = demo.databaseName();
+    db.gUsuario = demo.databaseName();
+    db.gUserPassWord = demo.databaseName();
+    db.OpenServerADODB(false, 3, QString(), false, false);
+    if (!db.gOpenFlag) {
+        std::fprintf(stderr, "bench_reports: the demo database did not open\n");
+        return 1;
+    }
+
+    reports::GapReport report(db, QStringLiteral("BENCH|PUESTO"));
+    for (int pass = 1; pass <= 2; ++pass) {
+        timer.restart();
+        report.build(kind, from, to);
+        std::printf("gap report      pass %d, kind %s%s: %lld rows written in %.2f s\n", pass, qPrintable(kind),
+                    from.isEmpty() ? "" : qPrintable(QStringLiteral(", dates %1 to %2").arg(from, to)),
+                    static_cast<long long>(report.rowsWritten()), timer.nsecsElapsed() / 1e9);
+    }
+    if (!dialogs.prompts().isEmpty())
+        std::printf("dialogs shown   %lld (first: %s)\n", static_cast<long long>(dialogs.prompts().size()),
+                    qPrintable(dialogs.prompts().first().text));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_reports: %s\n", e.what());
+        return 1;
+    }
+}

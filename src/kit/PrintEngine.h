@@ -1,0 +1,57 @@
+#pragma once
+// The report engine as the print objects drive it: one instance per report, the members the
+// print object and the report control use. The engine itself stands behind create(); tests
+// put a recording engine in its place with setFactory.
+
+#include "reportengine/ReportJob.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace kit {
+
+class PrintEngine {
+public:
+    using Destination = rpt::ReportJob::Destination;
+    using Factory = std::function<std::unique_ptr<PrintEngine>()>;
+
+    virtual ~PrintEngine() = default;
+
+    // Each member may raise rpt::ReportError or rpt::FormulaError.
+    virtual void load(const QString& path) = 0;
+    virtual void setDataSourceFolder(const QString& folder) = 0;
+    virtual void setConnectionString(const QString& logon) = 0;   // blank keeps the connection
+    virtual bool setFormula(const QString& assignment) = 0;       // false: no such formula
+    virtual void setSelection(const QString& formula) = 0;
+    virtual void setSortFields(const QStringList& fields) = 0;
+    virtual bool hasSubreport(const QString& name) const = 0;
+    virtual bool setSubreportSelection(const QString& name, const QString& formula) = 0;
+    virtual void setDestination(Destination destination, const QString& target) = 0;
+    virtual int run() = 0;                                        // pages produced
+
+    // Runs body; a report or formula fault it raises becomes vb::Error ErrorReporte, "No se pudo
+    // emitir el reporte <file>: <fault>", with the logon's password kept out of the text.
+    static constexpr int ErrorReporte = 20500;
+    static void guarded(const QString& file, const QString& logon, const std::function<void()>& body);
+
+    // A new engine from the factory in force: the report engine unless a test set another.
+    static std::unique_ptr<PrintEngine> create();
+    // Returns the factory it replaces; an empty one restores the report engine.
+    static Factory setFactory(Factory factory);
+};
+
+// Puts a factory in force for the life of the scope.
+class PrintEngineScope {
+public:
+    explicit PrintEngineScope(PrintEngine::Factory factory) : m_previous(PrintEngine::setFactory(std::move(factory))) {}
+    ~PrintEngineScope() { PrintEngine::setFactory(std::move(m_previous)); }
+    PrintEngineScope(const PrintEngineScope&) = delete;
+    PrintEngineScope& operator=(const PrintEngineScope&) = delete;
+
+private:
+    PrintEngine::Factory m_previous;
+};
+
+} // namespace kit

@@ -1,0 +1,239 @@
+// The print object: a report run over the demo database into a PDF whose text is read back, what
+// it asks of the engine (recorded), the extra formulas that serve one report only, and errors that
+// name the fault without showing the logon's password.
+#include "kit/DLL_Print.h"
+#include "kit/LogonMask.h"
+#include "RecordingPrintEngine.h"
+#include "TempFolder.h"
+#include "data/QStringPrinting.h"
+#include "reportengine/PdfText.h"
+
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
+#include "demo/DemoFixture.h"
+#include "ui/DialogServiceScope.h"
+#include "ui/ScriptedDialogService.h"
+#include "vb/Error.h"
+
+#include <QWidget>
+#include <QRegularExpression>
+#include <QSet>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using kit::DLL_Print;
+using kittest::EngineLog;
+using kittest::RecordingPrintEngine;
+
+namespace {
+
+const QByteArray orderList = R"json({
+  "tables": [{"name": "C_MV_CPTE", "fields": ["TC", "IdComprobante", "Cuenta"]}],
+  "parameters": [{"name": "Nombreempresa", "value": ""}, {"name": "Parametros", "value": ""}],
+  "pageHeader": [{"text": "'Empresa: ' & {?Nombreempresa}"}, {"text": "'[' & {?Parametros} & ']'"}],
+  "columns": [{"title": "Cuenta", "value": "{C_MV_CPTE.Cuenta}", "width": 30},
+              {"title": "Id", "value": "'#' & {C_MV_CPTE.TC} & '-' & {C_MV_CPTE.IdComprobante}", "width": 60}]
+})json";
+
+demo::DemoFixture& demoDatabase()
+{
+    static demo::DemoFixture fixture(300, 5);
+    return fixture;
+}
+
+// The given column of every row of a query, as text.
+QStringList column(const QString& sql, int index = 0)
+{
+    auto connection = ado::Connection::create();
+    connection->Open(demoDatabase().connectionString());
+    auto rs = ado::Recordset::create();
+    rs->Open(sql, connection);
+    QStringList out;
+    for (; !rs->Eof(); rs->MoveNext())
+        out << rs->Fields()->Item(index)->Value().toString();
+    return out;
+}
+
+QString pdfText(const QString& path)
+{
+    return pdfPages(path).join(u'\n');
+}
+
+// The "#TC-Id" cells of the report, in the order printed.
+QStringList printedIds(const QString& text)
+{
+    QStringList ids;
+    static const QRegularExpression id(QStringLiteral("#([A-Z]+-[0-9]{12}[A-Z])"));
+    for (auto it = id.globalMatch(text); it.hasNext();)
+        ids << it.next().captured(1);
+    return ids;
+}
+
+class PrintObject : public ::testing::Test {
+protected:
+    PrintObject()
+    {
+        folder.write(QStringLiteral("Listado_Ordenes.rpt"), orderList);
+        print.pPathSistema = folder.path();
+        print.setDataSourceFolder(demoDatabase().folder());
+        print.setDestino(DLL_Print::PdfDestination);
+        print.setPdfFile(folder.path(QStringLiteral("out.pdf")));
+    }
+
+    kittest::TempFolder folder;
+    DLL_Print print;
+    ui::ScriptedDialogService dialogs;
+    ui::DialogServiceScope dialogScope{dialogs};
+    const QString logon = QStringLiteral("DSN=demo; UID=DEMO; PWD=Cl4ve.Secreta");
+};
+
+class RecordedPrintObject : public PrintObject {
+protected:
+    std::shared_ptr<EngineLog> log = std::make_shared<EngineLog>();
+    kit::PrintEngineScope engine{RecordingPrintEngine::factory(log)};
+};
+
+} // namespace
+
+TEST_F(PrintObject, PrintsTheSelectedRowsInTheGivenOrderWithTheAssignments)
+{
+    const QString account = column(QStringLiteral("SELECT Cuenta FROM C_MV_CPTE WHERE TC = 'OC' ORDER BY Cuenta")).at(40);
+    print.AgregarFormulas({QStringLiteral("Parametros = ' (Resumido) - Usuario: '")}, 5);
+    // A bare name in another letter case, a sort array with a blank entry, an omitted formula.
+    print.Imprimir(QStringLiteral("LISTADO_ORDENES"), {QStringLiteral("-{C_MV_CPTE.Cuenta}"), QString()},
+                   QStringLiteral("{C_MV_CPTE.TC} = 'OC' AND {C_MV_CPTE.Cuenta} >= '%1'").arg(account), logon,
+                   QStringLiteral("Nombreempresa = 'O'Brien & Hijos'"), vb::Variant::missing(), QString());
+    const QString text = pdfText(print.pdfFile());
+    EXPECT_TRUE(text.contains(QStringLiteral("Empresa: O'Brien & Hijos"))) << text.left(400).toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("[ (Resumido) - Usuario: ]")));
+    const QStringList expected = column(QStringLiteral(
+        "SELECT TC + '-' + IdComprobante FROM C_MV_CPTE WHERE TC = 'OC' AND Cuenta >= '%1' ORDER BY Cuenta DESC").arg(account));
+    const QStringList printed = printedIds(text);
+    ASSERT_EQ(printed.size(), expected.size());
+    ASSERT_GT(printed.size(), 10);
+    EXPECT_EQ(QSet<QString>(printed.begin(), printed.end()), QSet<QString>(expected.begin(), expected.end()));
+    // Rows of one account may come in any order; the accounts themselves must fall.
+    const QString all = QStringLiteral("SELECT TC + '-' + IdComprobante, Cuenta FROM C_MV_CPTE");
+    const QStringList ids = column(all), accounts = column(all, 1);
+    QStringList printedAccounts;
+    for (const QString& id : printed)
+        printedAccounts << accounts.at(ids.indexOf(id));
+    QStringList falling = printedAccounts;
+    std::sort(falling.begin(), falling.end(), std::greater<QString>());
+    EXPECT_EQ(printedAccounts, falling);
+
+    // The next report gets no trace of the extra formula of the last one.
+    print.Imprimir(QStringLiteral("listado_ordenes.RPT"), {}, QStringLiteral("{C_MV_CPTE.TC} = 'RMC'"), logon);
+    const QString second = pdfText(print.pdfFile());
+    EXPECT_TRUE(second.contains(QStringLiteral("[]"))) << second.left(400).toStdString();
+    EXPECT_FALSE(second.contains(QStringLiteral("Resumido")));
+    EXPECT_EQ(printedIds(second).size(), column(QStringLiteral("SELECT TC FROM C_MV_CPTE WHERE TC = 'RMC'")).size());
+}
+
+TEST_F(PrintObject, ScreenDestinationOpensThePreviewAndGoesOn)
+{
+    print.setDestino(DLL_Print::DestinoPantalla);
+    print.Imprimir(folder.path(QStringLiteral("listado_ordenes.rpt")), {}, QStringLiteral("{C_MV_CPTE.TC} = 'OC'"), logon);
+    const auto windows = dialogs.prompts(ui::ScriptedDialogService::Kind::Modeless);
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.first().window);
+    EXPECT_FALSE(QFile::exists(print.pdfFile()));
+    delete windows.first().window.data();
+}
+
+TEST_F(PrintObject, ErrorsNameTheFaultAndNeverThePassword)
+{
+    try {
+        print.Imprimir(QStringLiteral("No_Existe"), {}, {}, logon);
+        FAIL() << "a missing report file must raise";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number(), 53);
+        EXPECT_TRUE(e.description().contains(folder.path(QStringLiteral("No_Existe.rpt")))) << e.description().toStdString();
+    }
+    // An unknown data source is refused by the database layer.
+    print.setDataSourceFolder({});
+    try {
+        print.Imprimir(QStringLiteral("Listado_Ordenes"), {}, {}, QStringLiteral("DSN=NoHayTalBase; UID=ana; PWD=Cl4ve.Secreta"));
+        FAIL() << "an unknown data source must raise";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number(), DLL_Print::ErrorReporte);
+        EXPECT_TRUE(e.description().contains(QStringLiteral("Listado_Ordenes"))) << e.description().toStdString();
+        EXPECT_FALSE(e.description().contains(QStringLiteral("Cl4ve"))) << e.description().toStdString();
+    }
+    print.pPathSistema.clear();
+    try {
+        print.Imprimir(QStringLiteral("Listado_Ordenes"), {}, {}, logon);
+        FAIL() << "a bare name without the program folder must raise";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.description(), QStringLiteral("Se debe informar la Variable pPathSistema$ del Control DLL_Print"));
+    }
+    EXPECT_THROW(print.setDestino(7), vb::Error);
+    EXPECT_EQ(print.Destino(), DLL_Print::PdfDestination);
+}
+
+TEST_F(RecordedPrintObject, HandsTheEngineEachPieceInOrder)
+{
+    log->subreports = QStringList{QStringLiteral("Rp_CpteIns"), QStringLiteral("Rp_CpteObs")};
+    print.setDestino(DLL_Print::DestinoImpresora);
+    print.AgregarFormulas({QStringLiteral("Parametros = 'x'"), QString()}, 5);
+    print.AgregarFormulas({QStringLiteral("ORDENADO = 'y'")}, 5);
+    print.Imprimir(QStringLiteral("listado_ordenes"), {QStringLiteral("+{C_MV_CPTE.Fecha}"), QString()},
+                   QStringLiteral(" {C_MV_CPTE.TC} = 'OC'"), logon, QStringLiteral("A = '1'"), vb::Variant::missing(),
+                   QStringLiteral("C = '3'"), QString(), QStringLiteral("E = '5'"), QStringLiteral("rp_cpteins"), QString(),
+                   QStringLiteral("Rp_CpteObs"));
+    const QStringList expected{
+        QStringLiteral("load ") + folder.path(QStringLiteral("Listado_Ordenes.rpt")),
+        QStringLiteral("folder ") + demoDatabase().folder(),
+        QStringLiteral("logon ") + logon,
+        QStringLiteral("formula A = '1'"),
+        QStringLiteral("formula C = '3'"),
+        QStringLiteral("formula E = '5'"),
+        QStringLiteral("formula Parametros = 'x'"),
+        QStringLiteral("formula ORDENADO = 'y'"),
+        QStringLiteral("selection  {C_MV_CPTE.TC} = 'OC'"),
+        QStringLiteral("sort +{C_MV_CPTE.Fecha}|"),
+        QStringLiteral("destination printer"),
+        QStringLiteral("run"),
+    };
+    EXPECT_EQ(log->calls, expected);
+
+    // Blank selection and sort keep the report's own; no extra formula is left over.
+    log->calls.clear();
+    print.setDestino(DLL_Print::DestinoPantalla);
+    print.Imprimir(QStringLiteral("Listado_Ordenes"), {QString(), QStringLiteral(" ")}, QStringLiteral("  "), QString());
+    EXPECT_EQ(log->calls.filter(QRegularExpression(QStringLiteral("^(formula|selection|sort)"))), QStringList());
+    EXPECT_TRUE(log->calls.contains(QStringLiteral("destination screen")));
+}
+
+TEST_F(RecordedPrintObject, AFailedReportAlsoDropsTheExtraFormulasAndHidesThePassword)
+{
+    log->failRunWith = QStringLiteral("the database could not be opened: login failed (DSN=demo; UID=DEMO; PWD=Cl4ve.Secreta)");
+    print.AgregarFormulas({QStringLiteral("Parametros = 'x'")}, 5);
+    try {
+        print.Imprimir(QStringLiteral("Listado_Ordenes"), {}, {}, logon);
+        FAIL() << "the engine's failure must reach the caller";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number(), DLL_Print::ErrorReporte);
+        EXPECT_TRUE(e.description().startsWith(QStringLiteral("No se pudo emitir el reporte Listado_Ordenes: the database could not be opened")));
+        EXPECT_FALSE(e.description().contains(QStringLiteral("Cl4ve"))) << e.description().toStdString();
+    }
+    EXPECT_TRUE(print.formulasAdicionales().isEmpty());
+
+    // A sub-report the report lacks stops the report before it runs.
+    log->failRunWith.clear();
+    log->calls.clear();
+    EXPECT_THROW(print.Imprimir(QStringLiteral("Listado_Ordenes"), {}, {}, logon, vb::Variant::missing(),
+                                vb::Variant::missing(), vb::Variant::missing(), vb::Variant::missing(),
+                                vb::Variant::missing(), QStringLiteral("Rp_CpteSer")),
+                 vb::Error);
+    EXPECT_FALSE(log->calls.contains(QStringLiteral("run")));
+}
+
+TEST(LogonMask, HidesThePasswordAndPasswordClauses)
+{
+    const QString logon = QStringLiteral("DSN=base; UID=ana; PWD=s3cr3t");
+    EXPECT_EQ(kit::LogonMask::hide(QStringLiteral("login s3cr3t refused"), logon), QStringLiteral("login **** refused"));
+    EXPECT_EQ(kit::LogonMask::hide(QStringLiteral("Server=x;Pwd=other;Database=y")), QStringLiteral("Server=x;Pwd=****;Database=y"));
+    EXPECT_EQ(kit::LogonMask::hide(QStringLiteral("no password here"), QStringLiteral("DSN=base; UID=ana; PWD=")),
+              QStringLiteral("no password here"));
+}
