@@ -3,6 +3,8 @@
 #include "app/ConfigForm.h"
 #include "app/EstiloFormulario.h"
 #include "app/Plantillas.h"
+#include "app/SharedObjects.h"
+#include "kit/DLL_Print.h"
 
 namespace reports {
 
@@ -21,7 +23,7 @@ ReportWindowLinks ReportWindowLinks::standard()
     links.guardarPlantilla = app::GuardarPlantilla;
     links.borrarPlantilla = app::BorrarPlantilla;
     links.llenarPlantillas = app::LlenarPlantillas;
-    links.fijarDestino = [](int) {};
+    links.fijarDestino = [](int destino) { app::gImpresion().setDestino(destino); };
     links.imprimirReporte = [](Rp_Quindal&) {};
     return links;
 }

@@ -33,8 +33,8 @@ struct ReportWindowLinks {
     std::function<void(const QString& clave, QWidget* form)> borrarPlantilla;
     std::function<void(const QString& clave, QWidget* form)> llenarPlantillas;
 
-    // Destination of the print object for the next report: 0 screen, 1 printer.
-    // LINK: app::gImpresion().setDestino.
+    // Destination of the shared print object for the next report (app::gImpresion().setDestino):
+    // kit::DLL_Print::DestinoPantalla or DestinoImpresora.
     std::function<void(int destino)> fijarDestino;
 
     // The emission: reads the window and prints the chosen layout. LINK: ImprimirReporte.

@@ -1,6 +1,8 @@
 #include "reports/Rp_Quindal.h"
 
+#include "reports/GapReport.h"
 #include "reports/KeyCodes.h"
+#include "reports/Reporte.h"
 #include "reports/ReportKind.h"
 #include "reports/ReportWindowLayout.h"
 #include "reports/ReportWindowLinks.h"
@@ -10,6 +12,7 @@
 #include "app/TratamientoErrores.h"
 #include "commandbar/TBarRep.h"
 #include "kit/ArchivoIni.h"
+#include "kit/DLL_Print.h"
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
 #include "ui/Control.h"
@@ -32,10 +35,6 @@
 namespace reports {
 
 namespace {
-
-// Print destinations of the print object.
-constexpr int DestinoPantalla = 0;
-constexpr int DestinoImpresora = 1;
 
 int mouseButton(Qt::MouseButton button)
 {
@@ -100,6 +99,22 @@ void Rp_Quindal::CampoValida(const vb::Variant& index, QObject* Texto)
     m_fields.CampoValida(vb::CInt(index), Texto);
 }
 
+void Rp_Quindal::GeneraAuxiliarMvCpte()
+{
+    reports::GeneraAuxiliarMvCpte(*this);
+}
+
+void Rp_Quindal::Reporte(const QString& NombreRep, const QStringList& Orden, const QString& Formula,
+                         const QString& gConnString, const vb::Variant& TituloParametro,
+                         const vb::Variant& TituloParametro1, const vb::Variant& TituloParametro2,
+                         const vb::Variant& TituloParametro3, const vb::Variant& TituloParametro4, const QString& SR1,
+                         const QString& SR2, const QString& SR3, const QString& WhereSR1, const QString& WhereSR2,
+                         const QString& WhereSR3)
+{
+    reports::Reporte(m_crystalReport1, NombreRep, Orden, Formula, gConnString, TituloParametro, TituloParametro1,
+                     TituloParametro2, TituloParametro3, TituloParametro4, SR1, SR2, SR3, WhereSR1, WhereSR2, WhereSR3);
+}
+
 void Rp_Quindal::Form_Load()
 {
     app::guardEvent(QStringLiteral("Form_Load"), [this] {
@@ -159,10 +174,10 @@ void Rp_Quindal::TBarRep1_click(const QString& text)
         const QString command = vb::UCase(text);
         ReportWindowLinks& links = ReportWindowLinks::current();
         if (command == u"PANTALLA") {
-            links.fijarDestino(DestinoPantalla);
+            links.fijarDestino(kit::DLL_Print::DestinoPantalla);
             links.imprimirReporte(*this);
         } else if (command == u"IMPRESORA") {
-            links.fijarDestino(DestinoImpresora);
+            links.fijarDestino(kit::DLL_Print::DestinoImpresora);
             links.imprimirReporte(*this);
         } else if (command == u"CERRAR") {
             int cancel = 0;

@@ -10,39 +10,52 @@
 // event handler escapes into Qt's event loop: each goes to the module's error handler.
 
 #include "reports/FieldEntry.h"
+#include "reports/ReportControl.h"
 #include "reports/ReportControls.h"
 #include "reports/ReportOptions.h"
+#include "reports/ReportWindowFields.h"
+#include "vb/Variant.h"
 
 #include <QString>
 #include <QWidget>
 
-class QCloseEvent;
+#include <QStringList>
 
-namespace vb {
-class Variant;
-}
+class QCloseEvent;
 
 namespace reports {
 
-class Rp_Quindal : public QWidget {
+class Rp_Quindal : public QWidget, public ReportWindowFields {
     Q_OBJECT
 
 public:
     explicit Rp_Quindal(QWidget* parent = nullptr);
     ~Rp_Quindal() override;
 
-    QString TcoReporte() const { return m_tcoReporte; }
+    QString TcoReporte() const override { return m_tcoReporte; }
     void setTcoReporte(const QString& value) { m_tcoReporte = value; }
+    // The rows of the numbering-gap report for the window's kind and dates.
+    void GeneraAuxiliarMvCpte();
     void VaciaPorGrupo() { m_options.VaciaPorGrupo(); }
     // index: the box's index (a number or its text); Texto: the object whose Text is written.
     void CampoValida(const vb::Variant& index, QObject* Texto);
+    // Prints a report through the window's own report control (see Reporte.h).
+    void Reporte(const QString& NombreRep, const QStringList& Orden, const QString& Formula, const QString& gConnString,
+                 const vb::Variant& TituloParametro = vb::Variant::missing(),
+                 const vb::Variant& TituloParametro1 = vb::Variant::missing(),
+                 const vb::Variant& TituloParametro2 = vb::Variant::missing(),
+                 const vb::Variant& TituloParametro3 = vb::Variant::missing(),
+                 const vb::Variant& TituloParametro4 = vb::Variant::missing(), const QString& SR1 = {},
+                 const QString& SR2 = {}, const QString& SR3 = {}, const QString& WhereSR1 = {},
+                 const QString& WhereSR2 = {}, const QString& WhereSR3 = {});
+    ReportControl& CrystalReport1() { return m_crystalReport1; }
 
     // The load: start-up, styles, the report kind, saved states and the template.
     void Form_Load();
 
     // What the emission reads.
     const ReportControls& controls() const { return m_c; }
-    QList<QObject*> txtFields() const { return m_c.fieldList(); }
+    QList<QObject*> txtFields() const override { return m_c.fieldList(); }
     QString TablaReporte() const { return m_tablaReporte; }
     int monedaElegida() const { return m_options.monedaElegida(); }
 
@@ -72,6 +85,7 @@ private:
     ReportControls m_c;
     FieldEntry m_fields{m_c};
     ReportOptions m_options;
+    ReportControl m_crystalReport1;
     QString m_tcoReporte;
     QString m_tablaReporte;
     bool m_unloading = false;
