@@ -37,6 +37,8 @@ DemoGenerator::DemoGenerator(Options options)
 {
     if (m_options.size < 1)
         throw std::invalid_argument("the size must be at least one document");
+    if (m_options.articles < 0)
+        throw std::invalid_argument("the article count cannot be negative");
     if (m_options.database.trimmed().isEmpty())
         throw std::invalid_argument("the database needs a name");
 }
@@ -94,7 +96,7 @@ void DemoGenerator::writeSuiteDatabase()
     DemoDatabase db(databasePath(m_options.folder, m_options.database));
     DemoRandom random(m_options.seed);
     db.begin();
-    const DemoMasters masters = MasterDataWriter(db, random, m_options.size).write();
+    const DemoMasters masters = MasterDataWriter(db, random, m_options.size, m_options.articles).write();
     DocumentWriter(db, random, masters).write(m_options.size);
     db.commit();
 }

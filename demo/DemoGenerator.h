@@ -17,6 +17,7 @@ public:
         QString database = QStringLiteral("DEMO");
         std::uint64_t seed = 1;
         int size = 2000; // purchase documents
+        int articles = 0; // articles; 0 takes a tenth of the size (80 to 5,000)
     };
 
     explicit DemoGenerator(Options options);

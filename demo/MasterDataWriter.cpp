@@ -40,10 +40,11 @@ std::string joined(const MasterDataWriter::Row &items, const std::string &separa
 
 } // namespace
 
-MasterDataWriter::MasterDataWriter(DemoDatabase &db, DemoRandom &random, int size)
+MasterDataWriter::MasterDataWriter(DemoDatabase &db, DemoRandom &random, int size, int articles)
     : m_db(db)
     , m_random(random)
     , m_size(size)
+    , m_articles(articles)
 {
 }
 
@@ -312,7 +313,7 @@ void MasterDataWriter::appendServices(std::vector<Row> &articles)
 
 void MasterDataWriter::writeArticles()
 {
-    const int count = std::clamp(m_size / 10, 80, 5000);
+    const int count = m_articles > 0 ? m_articles : std::clamp(m_size / 10, 80, 5000);
     std::vector<Row> articles;
     std::vector<Row> prices;
     std::vector<Row> stock;

@@ -16,7 +16,8 @@ class MasterDataWriter
 public:
     using Row = std::vector<std::string>;
 
-    MasterDataWriter(DemoDatabase &db, DemoRandom &random, int size);
+    // articles: how many articles to write; 0 takes a tenth of the size (80 to 5,000).
+    MasterDataWriter(DemoDatabase &db, DemoRandom &random, int size, int articles = 0);
 
     DemoMasters write();
 
@@ -49,6 +50,7 @@ private:
     DemoDatabase &m_db;
     DemoRandom &m_random;
     int m_size;
+    int m_articles;
     DemoMasters m_masters;
     std::vector<std::string> m_usedCuits;
 };

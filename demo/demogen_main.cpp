@@ -1,4 +1,5 @@
-// rpq_demogen <folder> <database> <seed> <size>: writes the demo databases and reports the time taken.
+// rpq_demogen <folder> <database> <seed> <size> [articles]: writes the demo databases and reports the time
+// taken; articles defaults to a tenth of the size (80 to 5,000).
 // rpq_demogen --encode <text>: prints the text in the stored password form, for the settings file.
 // rpq_demogen --check <folder> <database>: prints "ok" and ends with 0 when the databases are
 // sound and complete; otherwise prints what is wrong and ends with 1.
@@ -25,8 +26,8 @@ int main(int argc, char *argv[])
         std::printf("%s\n", problem.isEmpty() ? "ok" : qPrintable(problem));
         return problem.isEmpty() ? 0 : 1;
     }
-    if (args.size() != 5) {
-        std::fprintf(stderr, "usage: rpq_demogen <folder> <database> <seed> <size>\n"
+    if (args.size() != 5 && args.size() != 6) {
+        std::fprintf(stderr, "usage: rpq_demogen <folder> <database> <seed> <size> [articles]\n"
                              "       rpq_demogen --encode <text>\n"
                              "       rpq_demogen --check <folder> <database>\n");
         return 2;
@@ -38,8 +39,11 @@ int main(int argc, char *argv[])
     options.database = args[2];
     options.seed = args[3].toULongLong(&seedOk);
     options.size = args[4].toInt(&sizeOk);
-    if (!seedOk || !sizeOk) {
-        std::fprintf(stderr, "rpq_demogen: seed and size must be whole numbers\n");
+    bool articlesOk = true;
+    if (args.size() == 6)
+        options.articles = args[5].toInt(&articlesOk);
+    if (!seedOk || !sizeOk || !articlesOk || options.articles < 0) {
+        std::fprintf(stderr, "rpq_demogen: seed, size and articles must be whole numbers\n");
         return 2;
     }
     try {

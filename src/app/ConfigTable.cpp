@@ -21,18 +21,6 @@ bool isDateRangeKey(const QString& trimmedKey)
         || vb::textEquals(trimmedKey, QStringLiteral("[FECHA DESDE]"));
 }
 
-// Runs the steps of a writer: a failing step is passed over, and the first failure of the
-// write is kept for its log line.
-vb::Trap passingOver(vb::Error& firstFailure, bool& failed)
-{
-    return vb::Trap([&](const vb::Error& e) {
-        if (!failed)
-            firstFailure = e;
-        failed = true;
-        return int(vb::Ignore);
-    });
-}
-
 } // namespace
 
 QString Cfg(const QString& Clave, QString* ValorAux, const QString& Grupo)
@@ -144,9 +132,8 @@ void ConfigTable::write(const QString& Clave, const vb::Variant& Valor, const QS
                         const QString& Grupo, bool Recortar, bool Borrar) const
 {
     data::DB_Dll& base = db();
-    vb::Error firstFailure;
-    bool failed = false;
-    vb::Trap trap = passingOver(firstFailure, failed);
+    QuietSteps steps(writeRoutine());
+    vb::Trap& trap = steps.trap();
     ado::RecordsetPtr rs;
     QString sql;
     bool missingRow = false;
@@ -157,7 +144,7 @@ void ConfigTable::write(const QString& Clave, const vb::Variant& Valor, const QS
             vb::raise(91);
         missingRow = rs->Eof();
     });
-    if (!failed && !(missingRow && Borrar)) {
+    if (!steps.failed() && !(missingRow && Borrar)) {
         if (missingRow) {
             trap.run([&] { rs->AddNew(); });
         } else if (Borrar) {
@@ -171,8 +158,6 @@ void ConfigTable::write(const QString& Clave, const vb::Variant& Valor, const QS
         }
     }
     trap.run([&] { base.CierraRecordset(rs); });
-    if (failed)
-        logError(firstFailure, writeRoutine());
 }
 
 void ConfigTable::fillRow(vb::Trap& trap, ado::Recordset& rs, const QString& Clave, const vb::Variant& Valor,

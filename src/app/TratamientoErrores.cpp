@@ -26,24 +26,27 @@ data::ErrorReport moduleReport()
 void guarded(const std::function<void()>& body, const vb::Trap::Handler& onError)
 {
     vb::Trap trap(onError);
-    trap.run([&] {
-        try {
-            body();
-        } catch (const vb::Error&) {
-            throw;
-        } catch (const vb::EndRequested&) {
-            throw;
-        } catch (const std::bad_alloc&) {
-            throw;      // the trap reports it as error 7, out of memory
-        } catch (const std::exception& e) {
-            throw vb::Error(kInternalError, QString::fromLocal8Bit(e.what()));
-        } catch (...) {
-            throw vb::Error(kInternalError, vb::Error::standardDescription(kInternalError));
-        }
-    });
+    trap.run([&] { runAsVbError(body); });
 }
 
 } // namespace
+
+void runAsVbError(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const vb::Error&) {
+        throw;
+    } catch (const vb::EndRequested&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        throw;      // a trap reports it as error 7, out of memory
+    } catch (const std::exception& e) {
+        throw vb::Error(kInternalError, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        throw vb::Error(kInternalError, vb::Error::standardDescription(kInternalError));
+    }
+}
 
 QString errorLogPath()
 {
@@ -74,6 +77,27 @@ void guardEventQuietly(const QString& routine, const std::function<void()>& body
         logError(e, routine);
         return int(vb::Abort);
     });
+}
+
+QuietSteps::QuietSteps(QString routine)
+    : m_routine(std::move(routine)), m_trap([this](const vb::Error& e) {
+          if (!m_failed)
+              m_firstFailure = e;
+          m_failed = true;
+          return int(vb::Ignore);
+      })
+{
+}
+
+QuietSteps::~QuietSteps()
+{
+    if (!m_failed)
+        return;
+    try {
+        logError(m_firstFailure, m_routine);
+    } catch (...) {
+        // A log that cannot be written costs the line, nothing else.
+    }
 }
 
 } // namespace app

@@ -35,4 +35,29 @@ void logError(const vb::Error& error, const QString& routine);
 void guardEvent(const QString& routine, const std::function<void()>& body);
 void guardEventQuietly(const QString& routine, const std::function<void()>& body);
 
+// Runs body so that a trap sees every failure: a C++ exception that is no vb::Error becomes
+// error 51 with its text (out of memory and ending the program pass as they are).
+void runAsVbError(const std::function<void()>& body);
+
+// The steps of a write whose errors the suite passes over: a failing step is skipped and the
+// next one runs; nothing is raised or shown, but the first failure leaves one line in the log
+// under routine when the object goes.
+class QuietSteps {
+public:
+    explicit QuietSteps(QString routine);
+    ~QuietSteps();
+    QuietSteps(const QuietSteps&) = delete;
+    QuietSteps& operator=(const QuietSteps&) = delete;
+
+    bool run(const std::function<void()>& step) { return m_trap.run(step); }
+    vb::Trap& trap() { return m_trap; }
+    bool failed() const { return m_failed; }
+
+private:
+    QString m_routine;
+    vb::Error m_firstFailure;
+    bool m_failed = false;
+    vb::Trap m_trap;
+};
+
 } // namespace app

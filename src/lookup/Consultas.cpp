@@ -1,10 +1,10 @@
 #include "lookup/Consultas.h"
 
+#include "app/AppModule.h"
 #include "app/ConsultaGlobal.h"
 #include "data/DB_Dll.h"
 #include "kit/Utilidades.h"
 #include "lookup/AnchosConsulta.h"
-#include "lookup/AppLink.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/MaskFile.h"
 #include "vb/App.h"
@@ -140,7 +140,7 @@ void CamposConsultaArticulos(const QString& tabla, QString& campos, QString& cam
         const qsizetype comma = campos.indexOf(u',');
         campoBusqueda = comma < 0 ? campos : campos.left(comma);
         if (borrowed)
-            campos += AppLink::mostrarStock() ? QStringLiteral(",Deposito,Stock,PuntoPedido") : QStringLiteral(",Deposito");
+            campos += app::gMostrarStock ? QStringLiteral(",Deposito,Stock,PuntoPedido") : QStringLiteral(",Deposito");
     }
     if (vb::Trim(campos).isEmpty())
         campos = QStringLiteral("*");

@@ -1,14 +1,22 @@
 #include "lookup/Lib_ClsCons3.h"
 
+#include "app/Checks.h"
+#include "app/ConfigTable.h"
 #include "data/DB_Dll.h"
-#include "lookup/AppLink.h"
+#include "lookup/Lib_FrmCons3.h"
 #include "lookup/LookupStatement.h"
 #include "lookup/LookupWindows.h"
 #include "lookup/MaskFile.h"
 #include "ui/DialogService.h"
+#include "ui/Twips.h"
+#include "vb/Conversions.h"
 #include "vb/Error.h"
 #include "vb/Files.h"
 #include "vb/Strings.h"
+
+#include <QApplication>
+
+#include <algorithm>
 
 namespace lookup {
 
@@ -16,7 +24,7 @@ namespace {
 
 vb::Variant stockLevel(const QString& key)
 {
-    const QString text = AppLink::Cfg(key);
+    const QString text = app::Cfg(key);
     return text.isEmpty() ? vb::Variant(0) : vb::Variant(text);
 }
 
@@ -43,12 +51,12 @@ Lib_ClsCons3::Lib_ClsCons3()
     , Valores(vb::Collection::create())
 {
     vb::Trap skip = vb::Trap::skipping();
-    skip.run([&] { MuestraStock = AppLink::Cfg(QStringLiteral("MostrarStockenConsultas")); });
+    skip.run([&] { MuestraStock = app::Cfg(QStringLiteral("MostrarStockenConsultas")); });
     skip.run([&] { StkNivel1 = stockLevel(QStringLiteral("Stk_Nivel1")); });
     skip.run([&] { StkNivel2 = stockLevel(QStringLiteral("Stk_Nivel2")); });
     skip.run([&] { StkNivel3 = stockLevel(QStringLiteral("Stk_Nivel3")); });
     skip.run([&] { StkNivel4 = stockLevel(QStringLiteral("Stk_Nivel4")); });
-    skip.run([&] { m_usaConsultaLike = vb::textEquals(AppLink::Cfg(QStringLiteral("UsaConsultaLike")), QStringLiteral("SI")); });
+    skip.run([&] { m_usaConsultaLike = vb::textEquals(app::Cfg(QStringLiteral("UsaConsultaLike")), QStringLiteral("SI")); });
 }
 
 void Lib_ClsCons3::ConsultaSearch(const QString& sql)
@@ -73,7 +81,7 @@ void Lib_ClsCons3::ConsultaSearch(QString sql, vb::CollectionPtr& CmpsDevueltos,
 
     vb::Trap skip = vb::Trap::skipping();
     skip.run([&] { LookupStatement::wrapCondition(Where); });
-    skip.run([&] { lookup.top = LookupStatement::rowLimit(AppLink::Cfg(QStringLiteral("TopConsArt"))); });
+    skip.run([&] { lookup.top = LookupStatement::rowLimit(app::Cfg(QStringLiteral("TopConsArt"))); });
     bool ready = true;
     skip.run([&] { ready = buildStatement(lookup); });
     if (!ready)
@@ -174,6 +182,73 @@ void Lib_ClsCons3::showList(const Lookup& lookup)
     Valores = answer.Valores;
     Cantidades = answer.Cantidades;
     ValorDevuelto = answer.ValorDevuelto;
+}
+
+LookupAnswer Lib_ClsCons3::showOptions(const QString& titulo, bool checkBoxes, const QList<Option>& options, int longest)
+{
+    LookupAnswer answer;
+    Lib_FrmCons3 window(QApplication::activeWindow());
+    vb::Trap skip = vb::Trap::skipping();
+    skip.run([&] { window.prepareOptions(titulo, checkBoxes); });
+    skip.run([&] {
+        for (const Option& option : options)
+            window.addOption(option.text, option.checked);
+    });
+    skip.run([&] {
+        const int screen = ui::Twips::screenSize(&window).width();
+        window.resize(ui::Twips::toPixels(Lib_FrmCons3::optionsWidth(std::max(longest, int(titulo.size())), screen)),
+                      window.height());
+    });
+    skip.run([&] { ui::DialogService::instance().showModal(&window); });
+    answer.ValorDevuelto = window.ValorDevuelto;
+    answer.Valores = window.Valores;
+    skip.run([&] { window.Unload(); });
+    return answer;
+}
+
+QString Lib_ClsCons3::CheckOpciones(const QString& Titulo, const vb::CollectionPtr&, const QStringList& Opc)
+{
+    QList<Option> options;
+    int longest = 0;
+    for (const QString& option : Opc) {
+        options.append({option.mid(1), option.startsWith(u'1')});
+        longest = std::max(longest, int(option.size()));
+    }
+    Valores = showOptions(Titulo, true, options, longest).Valores;
+    return {};
+}
+
+QString Lib_ClsCons3::MenuOpciones(const QString& Titulo, const QStringList& Opc)
+{
+    QList<Option> options;
+    int longest = 0;
+    for (const QString& option : Opc) {
+        options.append({option, false});
+        longest = std::max(longest, int(option.size()));
+    }
+    const LookupAnswer answer = showOptions(Titulo, false, options, longest);
+    return answer.ValorDevuelto.isNull() ? QString() : vb::CStr(answer.ValorDevuelto);
+}
+
+QString Lib_ClsCons3::ConsultaDesdeArchivo(const QString& Titulo, const QString& QueArchivo, const QString&)
+{
+    if (!app::ExisteArchivo(QueArchivo)) {
+        ui::MsgBox(QStringLiteral("No existe el archivo ") + QueArchivo + QStringLiteral(" que desea consultar consulta "),
+                   ui::vbOKOnly);
+        return {};
+    }
+    QList<Option> options;
+    int longest = 0;
+    vb::Trap skip = vb::Trap::skipping();
+    skip.run([&] {
+        QString path = QueArchivo;
+        for (const QString& line : vb::readTextLines(path.remove(u'"'))) {
+            options.append({line, false});
+            longest = std::max(longest, int(line.size()));
+        }
+    });
+    const LookupAnswer answer = showOptions(Titulo, false, options, longest);
+    return answer.ValorDevuelto.isNull() ? QString() : vb::CStr(answer.ValorDevuelto);
 }
 
 } // namespace lookup

@@ -7,6 +7,7 @@
 // starts, and Checks, CampoDevuelto and the caller's CmpsDevueltos are reset whenever it ends,
 // also when it shows no window, so a caller never reads the previous lookup's choice.
 
+#include "lookup/LookupWindows.h"
 #include "vb/Collection.h"
 #include "vb/Variant.h"
 
@@ -50,6 +51,15 @@ public:
 
     void GrabaConsultaDefault() {}
 
+    // Option pickers over the list window. CheckOpciones: each option starts with "1" (ticked)
+    // or "0"; the ticked texts are left in Valores and the result is "". MenuOpciones: the
+    // chosen option, "" when cancelled. ConsultaDesdeArchivo: the chosen line of a text file,
+    // "" when cancelled or when the file does not exist (the operator is told). The column list
+    // and the separator are not used.
+    QString CheckOpciones(const QString& Titulo, const vb::CollectionPtr& CmpsDevueltos, const QStringList& Opc);
+    QString MenuOpciones(const QString& Titulo, const QStringList& Opc);
+    QString ConsultaDesdeArchivo(const QString& Titulo, const QString& QueArchivo, const QString& Separador = {});
+
     bool usaConsultaLike() const { return m_usaConsultaLike; }
 
 private:
@@ -61,6 +71,13 @@ private:
     bool fromMaskFile(Lookup& lookup, bool& built);
     void showTree(const Lookup& lookup);
     void showList(const Lookup& lookup);
+
+    struct Option {
+        QString text;
+        bool checked = false;
+    };
+    // Shows the options in the list window; ValorDevuelto and Valores of the window come back.
+    LookupAnswer showOptions(const QString& titulo, bool checkBoxes, const QList<Option>& options, int longest);
 
     bool m_usaConsultaLike = false;
 };

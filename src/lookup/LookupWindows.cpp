@@ -1,5 +1,7 @@
 #include "lookup/LookupWindows.h"
 
+#include "lookup/Lib_FrmCons3.h"
+
 #include <QLoggingCategory>
 
 namespace lookup {
@@ -26,19 +28,13 @@ LookupWindows::TreeRunner& defaultTreeRunner()
     return runner;
 }
 
-LookupAnswer noListWindow(const ListLookupRequest& request)
-{
-    qCWarning(lcWindows) << "no list lookup window; not shown:" << request.sql;
-    return {};
-}
-
 } // namespace
 
 LookupAnswer LookupWindows::showList(const ListLookupRequest& request)
 {
     if (listRunner())
         return listRunner()(request);
-    return noListWindow(request);
+    return Lib_FrmCons3::run(request);
 }
 
 LookupAnswer LookupWindows::showTree(const TreeLookupRequest& request)

@@ -1,8 +1,9 @@
 #pragma once
 // How the lookup driver shows its windows. The driver fills a request with the members it
 // hands the window, in the order it sets them; the window runs modally and answers with the
-// members the driver reads back. The list and tree windows install themselves as the
-// default runners; tests install their own to see what the driver handed over.
+// members the driver reads back. The list window is the default for lists; the tree window
+// installs itself as the default for trees. Tests install their own runners to see what the
+// driver handed over.
 
 #include "vb/Collection.h"
 #include "vb/Variant.h"

@@ -2,19 +2,29 @@
 #include "FormulaError.h"
 #include "FormulaEvaluator.h"
 #include "ReportError.h"
+#include "SubreportRows.h"
 #include "ValueFormatter.h"
 
 namespace rpt {
 
 BandStream::BandStream(const ReportModel& model, const QueryRunner& runner, const QString& extraWhere, int depth)
     : m_model(model), m_runner(runner), m_extraWhere(extraWhere), m_depth(depth),
-      m_context(model)
+      m_context(model), m_ownSubreportData(std::make_unique<SubreportData>()), m_subreportData(m_ownSubreportData.get())
 {
     const auto& def = model.definition();
     std::vector<SummaryAccumulator> level;
     for (const SummaryDef& s : def.summaries)
         level.emplace_back(s.function);
     m_totals.assign(def.groups.size() + 1, level);
+}
+
+BandStream::BandStream(const ReportModel& model, const QueryRunner& runner, std::unique_ptr<RowSource> rows, SubreportData& data, int depth)
+    : BandStream(model, runner, QString(), depth)
+{
+    m_ownSubreportData.reset();
+    m_subreportData = &data;
+    m_source = std::move(rows);
+    m_started = true;
 }
 
 BandStream::~BandStream() = default;
@@ -194,7 +204,16 @@ void BandStream::startSubreports()
     m_inSubreports = !m_model.subModels().empty();
 }
 
-// Each sub-report runs its own query, restricted to the rows whose link field equals the main row's.
+SubreportRows& BandStream::subreportRows(std::size_t i)
+{
+    const ReportModel* sub = m_model.subModels().at(i);
+    std::unique_ptr<SubreportRows>& rows = (*m_subreportData)[sub];
+    if (!rows)
+        rows = std::make_unique<SubreportRows>(m_model, i, m_runner);
+    return *rows;
+}
+
+// Each sub-report shows its rows whose link field equals the main row's.
 bool BandStream::nextSubreportBand(Band& band)
 {
     const auto& subs = m_model.definition().subreports;
@@ -209,8 +228,7 @@ bool BandStream::nextSubreportBand(Band& band)
         if (link.isNull())
             continue;
         const ReportModel& sub = *m_model.subModels().at(i);
-        const QString where = sub.linkColumn() + QStringLiteral(" = ") + SqlTranslator::literal(link);
-        m_sub = std::make_unique<BandStream>(sub, m_runner, where, m_depth + 1);
+        m_sub.reset(new BandStream(sub, m_runner, subreportRows(i).rowsFor(link), *m_subreportData, m_depth + 1));
     }
 }
 

@@ -23,18 +23,51 @@ QRectF PageRenderer::mm(double x, double y, double w, double h) const
     return QRectF(x * m_dots, y * m_dots, w * m_dots, h * m_dots);
 }
 
+void PageRenderer::measureOn(QPaintDevice* device)
+{
+    const QSize dpi(device->logicalDpiX(), device->logicalDpiY());
+    if (m_widths[0] && dpi == m_widthsDpi)
+        return;
+    m_widthsDpi = dpi;
+    m_widths[std::size_t(Face::Plain)].emplace(m_font, device);
+    m_widths[std::size_t(Face::Bold)].emplace(m_bold, device);
+    m_widths[std::size_t(Face::Title)].emplace(m_title, device);
+}
+
+void PageRenderer::use(QPainter& p, Face face)
+{
+    p.setFont(face == Face::Plain ? m_font : face == Face::Bold ? m_bold : m_title);
+    m_face = &*m_widths[std::size_t(face)];
+}
+
 void PageRenderer::text(QPainter& p, const QRectF& r, Qt::Alignment align, const QString& s)
 {
     if (s.isEmpty())
         return;
-    const QFontMetricsF metrics(p.font(), p.device());
-    const QString shown = metrics.horizontalAdvance(s) > r.width() ? metrics.elidedText(s, Qt::ElideRight, r.width()) : s;
-    p.drawText(r, int(align | Qt::AlignVCenter | Qt::TextSingleLine), shown);
+    QString shown = s;
+    shown.replace(u'\n', u' ').replace(u'\r', u' ');   // one line, as TextSingleLine makes it
+    const bool left = !(align & (Qt::AlignRight | Qt::AlignHCenter));
+    qreal width = left && m_face->surelyNarrower(shown, r.width()) ? 0 : m_face->width(shown);
+    if (width > r.width()) {
+        shown = m_face->metrics().elidedText(shown, Qt::ElideRight, r.width());
+        width = m_face->width(shown);
+    }
+    if (!left) {
+        // Trailing blanks take no room at the right edge.
+        qsizetype end = shown.size();
+        while (end > 0 && shown[end - 1].isSpace())
+            --end;
+        if (end < shown.size())
+            width = m_face->width(shown.left(end));
+    }
+    const qreal x = left ? r.left() : (align & Qt::AlignRight) ? r.right() - width : r.left() + (r.width() - width) / 2;
+    p.drawText(QPointF(x, m_face->baselineIn(r.top(), r.height())), shown);
 }
 
 void PageRenderer::paint(QPainter& painter, const Page& page, int pageCount, double dotsPerMm)
 {
     m_dots = dotsPerMm;
+    measureOn(painter.device());
     painter.save();
     paintHeader(painter, page.number, pageCount);
     double top = m_layout.bodyTop();
@@ -63,7 +96,7 @@ void PageRenderer::paintHeader(QPainter& p, int page, int pageCount)
     const auto& def = m_model.definition();
     double top = m_layout.margin();
     if (!def.title.isEmpty()) {
-        p.setFont(m_title);
+        use(p, Face::Title);
         text(p, mm(m_layout.margin(), top, m_layout.contentWidth(), 2 * m_layout.lineHeight()), Qt::AlignHCenter, def.title);
         top += 2 * m_layout.lineHeight();
     }
@@ -79,7 +112,7 @@ void PageRenderer::paintFooter(QPainter& p, int page, int pageCount)
 
 void PageRenderer::paintTexts(QPainter& p, const std::vector<PageText>& texts, bool header, double top, int page, int pageCount)
 {
-    p.setFont(m_font);
+    use(p, Face::Plain);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const FormulaNode* node = header ? m_model.pageHeader(i) : m_model.pageFooter(i);
         text(p, mm(m_layout.margin(), top, m_layout.contentWidth(), m_layout.lineHeight()), texts[i].align,
@@ -95,25 +128,25 @@ void PageRenderer::paintBand(QPainter& p, const Band& band, double top)
     const double width = m_layout.contentWidth() - band.depth * PageLayout::SubreportIndent;
     switch (band.kind) {
     case Band::Kind::GroupHeader:
-        p.setFont(m_bold);
+        use(p, Face::Bold);
         text(p, mm(left + band.level * 4, top, width - band.level * 4, h), Qt::AlignLeft, band.label);
         return;
     case Band::Kind::ColumnTitles:
-        p.setFont(m_bold);
+        use(p, Face::Bold);
         paintCells(p, band, top, h);
         p.drawLine(mm(left, top + h, width, 0).topLeft(), mm(left, top + h, width, 0).topRight());
         return;
     case Band::Kind::GroupFooter:
     case Band::Kind::ReportFooter: {
         p.drawLine(mm(left, top, width, 0).topLeft(), mm(left, top, width, 0).topRight());
-        p.setFont(m_bold);
-        const Band shown = withCoveredCellsInLabel(p, band);
+        use(p, Face::Bold);
+        const Band shown = withCoveredCellsInLabel(band);
         text(p, mm(left, top, width, h), Qt::AlignLeft, shown.label);
         paintCells(p, shown, top, h);
         return;
     }
     case Band::Kind::Detail:
-        p.setFont(m_font);
+        use(p, Face::Plain);
         paintCells(p, band, top, h);
         return;
     }
@@ -121,16 +154,15 @@ void PageRenderer::paintBand(QPainter& p, const Band& band, double top)
 
 // A footer's label runs from the left edge over the first columns; a summary whose column
 // starts under the label would be painted over it, so it joins the label instead.
-Band PageRenderer::withCoveredCellsInLabel(const QPainter& p, const Band& band) const
+Band PageRenderer::withCoveredCellsInLabel(const Band& band)
 {
     Band shown = band;
     if (shown.label.isEmpty())
         return shown;
-    const QFontMetricsF metrics(p.font(), p.device());
     const auto& columns = band.model->definition().columns;
     double columnStart = 0;
     for (std::size_t c = 0; c < columns.size() && c < std::size_t(shown.cells.size()); ++c) {
-        const double labelEnd = metrics.horizontalAdvance(shown.label) / m_dots;
+        const double labelEnd = m_face->width(shown.label) / m_dots;
         if (columnStart >= labelEnd)
             break;
         QString& cell = shown.cells[qsizetype(c)];

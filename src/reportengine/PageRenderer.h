@@ -6,7 +6,9 @@
 #include "PageLayout.h"
 #include "ReportModel.h"
 #include "RowContext.h"
+#include "TextWidths.h"
 #include <QFont>
+#include <optional>
 
 class QPainter;
 
@@ -25,16 +27,25 @@ private:
     void paintFooter(QPainter& p, int page, int pageCount);
     void paintBand(QPainter& p, const Band& band, double top);
     void paintCells(QPainter& p, const Band& band, double top, double height);
-    Band withCoveredCellsInLabel(const QPainter& p, const Band& band) const;
+    Band withCoveredCellsInLabel(const Band& band);
     void paintTexts(QPainter& p, const std::vector<PageText>& texts, bool header, double top, int page, int pageCount);
     QRectF mm(double x, double y, double w, double h) const;
+    // One line of text in r, as QPainter::drawText(r, align | AlignVCenter | TextSingleLine) puts
+    // it, cut with an ellipsis when it is wider, without laying it out as a paragraph.
     void text(QPainter& p, const QRectF& r, Qt::Alignment align, const QString& s);
+    enum class Face { Plain, Bold, Title };
+    void use(QPainter& p, Face face);
+    void measureOn(QPaintDevice* device);
 
     const ReportModel& m_model;
     const PageLayout& m_layout;
     RowContext m_context;
     QFont m_font, m_bold, m_title;
     double m_dots = 1;
+    // Widths on the device painted last, by face; made again for a device of another resolution.
+    std::array<std::optional<TextWidths>, 3> m_widths;
+    QSize m_widthsDpi;
+    TextWidths* m_face = nullptr;
 };
 
 } // namespace rpt

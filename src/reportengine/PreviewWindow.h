@@ -1,59 +1,93 @@
 #pragma once
 // Report preview: one page at a time, with page navigation, zoom, printing and saving as PDF.
-// Pages are produced when shown; going forward continues the current pass, going back starts a
-// new one, so memory holds one page whatever the report's length.
+// The report is laid out once (ReportPages): the first page shows as soon as it is laid out, the
+// rest is laid out in the background a slice at a time, and every page shown, printed or saved
+// comes from the pages kept, in any order, without reading the data again.
 
 #include "Page.h"
 #include "ReportModel.h"
-#include "ReportRun.h"
+#include "ReportPrinter.h"
 #include <QDate>
 #include <QWidget>
 #include <memory>
 
+class QDeadlineTimer;
 class QLabel;
+class QPagedPaintDevice;
 class QScrollArea;
+class QTimer;
 class QToolButton;
 
 namespace rpt {
 
+class PageRenderer;
+class ReportPages;
+
 class PreviewWindow : public QWidget {
     Q_OBJECT
 public:
+    // Lays out and shows the first page before it returns; raises ReportError when it cannot.
     PreviewWindow(std::shared_ptr<const ReportModel> model, QueryRunner runner, QWidget* parent = nullptr);
     ~PreviewWindow() override;
 
     void setPrintDate(const QDate& d);
-    int pageCount() const { return m_pageCount; }
+    // Told after each page laid out (pages so far, and the count once every page is); returning
+    // false stops the layout, and the pages laid out so far stay.
+    void setProgressHandler(ProgressHandler handler) { m_progress = std::move(handler); }
+    int pageCount() const;             // the report's pages once all are laid out; until then those laid out so far
+    bool pageCountKnown() const;       // every page is laid out
+    bool layoutStopped() const { return m_stopped; }   // cancelled or failed before the last page
     int currentPage() const { return m_current; }
     double zoom() const { return m_zoom; }
     QImage pageImage() const;          // the page as shown
+    QString statusText() const;
 
 public slots:
-    void showPage(int number);         // clamped to 1..pageCount
+    void showPage(int number);         // laid out first if need be; clamped to the report's pages
     void firstPage() { showPage(1); }
     void previousPage() { showPage(m_current - 1); }
     void nextPage() { showPage(m_current + 1); }
-    void lastPage() { showPage(m_pageCount); }
+    void lastPage();
     void zoomIn() { setZoom(m_zoom * 1.25); }
     void zoomOut() { setZoom(m_zoom / 1.25); }
     void setZoom(double zoom);
+    bool finishLayout();               // lays out the rest now; false when the layout stops first
     void printReport();
     // Asks for the file through the dialog service; false when cancelled or not written.
     bool saveAsPdf();
     bool saveAsPdf(const QString& path);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;   // a closed preview lays out no more
+
+private slots:
+    void layOutInBackground();
+
 private:
     void buildUi();
     void askAndSavePdf() { saveAsPdf(); }
     QToolButton* addButton(const QString& text, void (PreviewWindow::*slot)());
-    const Page& pageAt(int number);
+    void layOut(int wanted, const QDeadlineTimer& deadline);
+    bool layOutPages(const QDeadlineTimer& deadline);
+    bool tellProgress();
+    void endProgress();
+    void afterLayout(bool completedNow);
+    void showRequested();
     void render();
+    void refreshStatus();
+    ReportPrinter::Outcome printTo(QPagedPaintDevice& device);
 
     std::shared_ptr<const ReportModel> m_model;
     QueryRunner m_runner;
-    std::unique_ptr<ReportRun> m_run;
-    Page m_page;
-    int m_pageCount = 0;
+    std::unique_ptr<ReportPages> m_pages;
+    std::unique_ptr<PageRenderer> m_renderer;
+    ProgressHandler m_progress;
+    QTimer* m_layoutTimer = nullptr;
+    bool m_layingOut = false;       // a layout loop is running (the progress handler may re-enter)
+    bool m_stopped = false;
+    int m_wanted = 0;               // the page the running loop must reach
+    int m_requested = 0;            // the page last asked for
+    bool m_requestPending = false;  // asked for while the layout had not reached it
     int m_current = 0;
     double m_zoom = 1.0;
     QDate m_printDate = QDate::currentDate();

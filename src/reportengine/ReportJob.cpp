@@ -204,6 +204,7 @@ ReportPrinter::Outcome ReportJob::toScreen()
 {
     auto* window = new PreviewWindow(std::make_shared<ReportModel>(m_def), m_runner);
     window->setPrintDate(m_printDate);
+    window->setProgressHandler(m_progress);
     window->setAttribute(Qt::WA_DeleteOnClose);
     ReportPrinter::Outcome out;
     out.pages = window->pageCount();

@@ -53,7 +53,9 @@ public:
     void setProgressHandler(ProgressHandler h) { m_progress = std::move(h); }
     void useProgressDialog(QWidget* parent);                  // a cancellable dialog on long runs
 
-    // Pages produced (for the screen, the preview's page count). Raises ReportError.
+    // Pages produced. For the screen, the pages laid out when the preview opens (every page of a
+    // short report; a long one goes on in the preview, which tells the progress handler). Raises
+    // ReportError.
     ReportPrinter::Outcome run();
 
 private:

@@ -253,9 +253,11 @@ QString ReportModel::fromClause() const
     return from;
 }
 
-QString ReportModel::orderClause() const
+QString ReportModel::orderClause(const QString& firstColumn) const
 {
     QStringList order;
+    if (!firstColumn.isEmpty())
+        order << firstColumn;
     for (std::size_t i = 0; i < m_groupFields.size(); ++i)
         order << column(*m_groupFields[i]) + (m_def.groups[i].descending ? QStringLiteral(" DESC") : QString());
     for (std::size_t i = 0; i < m_sortFields.size(); ++i)
@@ -263,14 +265,36 @@ QString ReportModel::orderClause() const
     return order.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
 }
 
-QString ReportModel::bareQuery() const
+QString ReportModel::selectClause(const QString& extraColumn) const
 {
     QStringList select;
     for (const BoundField& f : m_fields)
         select << f.sql();
     if (select.isEmpty())
         select << QStringLiteral("1");
-    return QStringLiteral("SELECT %1 FROM %2").arg(select.join(QStringLiteral(", ")), fromClause());
+    if (!extraColumn.isEmpty())
+        select << extraColumn;
+    return QStringLiteral("SELECT ") + select.join(QStringLiteral(", "));
+}
+
+QString ReportModel::bareQuery() const
+{
+    return selectClause() + QStringLiteral(" FROM ") + fromClause();
+}
+
+// The sub-report reads only rows a row of this report may ask for: those whose link value is
+// among this report's, as far as its selection goes to the database.
+QString ReportModel::subreportQuery(std::size_t i) const
+{
+    const ReportModel& sub = *m_subModels.at(i);
+    QString linkValues = QStringLiteral("SELECT %1 FROM %2").arg(column(subreportField(i)), fromClause());
+    if (!m_translation.where.isEmpty())
+        linkValues += QStringLiteral(" WHERE ") + m_translation.where;
+    QStringList where{QStringLiteral("%1 IN (%2)").arg(sub.linkColumn(), linkValues)};
+    if (!sub.m_translation.where.isEmpty())
+        where << sub.m_translation.where;
+    return sub.selectClause(sub.linkColumn()) + QStringLiteral(" FROM ") + sub.fromClause() + QStringLiteral(" WHERE ") +
+           where.join(QStringLiteral(" AND ")) + sub.orderClause(sub.linkColumn());
 }
 
 QString ReportModel::query(const QString& extraWhere) const

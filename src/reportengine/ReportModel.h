@@ -45,6 +45,10 @@ public:
     // Blank extraWhere adds nothing; it is ANDed with the translated selection.
     QString query(const QString& extraWhere = {}) const;
     QString bareQuery() const;                       // the same rows, no selection, no order
+    // The one query of sub-report i for a whole run: its rows whose link field may equal the link
+    // field of a row of this report, ordered by the link field first, each row ending with the
+    // link field's value.
+    QString subreportQuery(std::size_t i) const;
     int slotOf(const QString& table, const QString& field) const;   // -1 when not in the query
 
     // SqlResolver
@@ -63,7 +67,8 @@ private:
     void checkCycles() const;
     void checkCyclesFrom(const QString& name, QStringList& path) const;
     QString fromClause() const;
-    QString orderClause() const;
+    QString selectClause(const QString& extraColumn = {}) const;
+    QString orderClause(const QString& firstColumn = {}) const;
 
     ReportDefinition m_def;
     std::map<QString, FormulaNode::Ptr> m_formulas;   // lower-case name -> tree (nullptr when blank)

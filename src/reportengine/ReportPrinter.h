@@ -1,6 +1,7 @@
 #pragma once
-// Produces a whole report on a paged device (PDF writer or printer), page by page, with an
-// optional counting pass first when the page texts show the page count.
+// Produces a whole report on a paged device (PDF writer or printer), page by page, from one read
+// of its data. When the page texts show the page count, every page is laid out first and kept
+// (ReportPages), then painted from there; otherwise each page is painted as it is laid out.
 
 #include "ReportModel.h"
 #include "RowSource.h"
@@ -10,6 +11,8 @@
 class QPagedPaintDevice;
 
 namespace rpt {
+
+class ReportPages;
 
 // Called after each page: pages done and the page count (0 while it is not known yet).
 // Returning false cancels the run.
@@ -30,10 +33,14 @@ public:
     bool needsPageCount() const;
     Outcome countPages() const;                  // a layout pass without painting
     Outcome print(QPagedPaintDevice& device);    // raises ReportError
+    // Paints pages laid out before (every page of the report, as the preview keeps them).
+    Outcome print(QPagedPaintDevice& device, const ReportPages& pages);
     static void preparePage(QPagedPaintDevice& device, const ReportDefinition& def);
 
 private:
     bool pageCountIn(const FormulaNode* node, int depth) const;
+    Outcome layOut(ReportPages& pages) const;
+    Outcome printAsLaidOut(QPagedPaintDevice& device);
 
     const ReportModel& m_model;
     const QueryRunner& m_runner;

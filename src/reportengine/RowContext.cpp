@@ -29,7 +29,7 @@ FormulaValue RowContext::special(const FormulaNode& node) const
     if (n.compare(u"PageNumber", Qt::CaseInsensitive) == 0)
         return FormulaValue::number(m_page);
     if (n.compare(u"TotalPageCount", Qt::CaseInsensitive) == 0)
-        return FormulaValue::number(m_pageCount);
+        return m_pageCount > 0 ? FormulaValue::number(m_pageCount) : FormulaValue();   // not known yet
     if (n.compare(u"PrintDate", Qt::CaseInsensitive) == 0 || n.compare(u"CurrentDate", Qt::CaseInsensitive) == 0)
         return FormulaValue::date(m_printDate);
     throw FormulaError(QStringLiteral("Unknown special value %1").arg(n), node.position());

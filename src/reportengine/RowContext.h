@@ -14,7 +14,7 @@ class RowContext : public FormulaContext {
 public:
     explicit RowContext(const ReportModel& model) : m_model(model) {}
     void setRow(const std::vector<FormulaValue>* row) { m_row = row; }
-    void setPage(int number, int count) { m_page = number; m_pageCount = count; }
+    void setPage(int number, int count) { m_page = number; m_pageCount = count; }   // count 0: not known
     void setPrintDate(const QDate& d) { m_printDate = d; }
 
     FormulaValue field(const FormulaNode& node) const override;

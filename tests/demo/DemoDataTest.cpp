@@ -86,6 +86,34 @@ TEST(DemoGeneration, GeneratorTakesAFolderRelativeToWhereItRuns)
     EXPECT_EQ(TableDigest(path).column(QStringLiteral("SELECT COUNT(*) FROM C_MV_CPTE")).value(0), QStringLiteral("30"));
 }
 
+TEST(DemoGeneration, TheArticleCountCanBeGivenApartFromTheSize)
+{
+    // Without a count the articles are a tenth of the documents, at least 80; with one, exactly
+    // that many besides the service articles. The generator takes it as a fifth argument.
+    QTemporaryDir base;
+    auto articles = [&](const QStringList& arguments) {
+        QProcess generator;
+        generator.setWorkingDirectory(base.path());
+        generator.start(QStringLiteral(RPQ_DEMOGEN), arguments);
+        EXPECT_TRUE(generator.waitForFinished(60000));
+        EXPECT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+        TableDigest db(demo::DemoGenerator::databasePath(base.path(), QStringLiteral("DEMO")));
+        return db.column(QStringLiteral("SELECT COUNT(*) FROM MA_ARTICULOS WHERE IdArticulo NOT LIKE '05-%'")).value(0).toInt();
+    };
+    const QString folder = base.path();
+    EXPECT_EQ(articles({folder, QStringLiteral("DEMO"), QStringLiteral("4"), QStringLiteral("30")}), 80);
+    EXPECT_EQ(articles({folder, QStringLiteral("DEMO"), QStringLiteral("4"), QStringLiteral("30"), QStringLiteral("1234")}), 1234);
+
+    QProcess refused;
+    refused.start(QStringLiteral(RPQ_DEMOGEN), {folder, QStringLiteral("DEMO"), QStringLiteral("4"), QStringLiteral("30"), QStringLiteral("-3")});
+    ASSERT_TRUE(refused.waitForFinished(60000));
+    EXPECT_EQ(refused.exitCode(), 2);
+    demo::DemoGenerator::Options options;
+    options.folder = folder;
+    options.articles = -1;
+    EXPECT_THROW(demo::DemoGenerator{options}, std::invalid_argument);
+}
+
 TEST_F(DemoData, DocumentIdsArePointOfSaleNumberAndLetter)
 {
     static const QRegularExpression shape(QStringLiteral("^\\d{4}\\d{8}[A-Z]$"));

@@ -1,8 +1,9 @@
 #include "LookupTestBase.h"
 
+#include "app/AppModule.h"
 #include "app/ConsultaGlobal.h"
-#include "lookup/AppLink.h"
 #include "lookup/Lib_ClsCons3.h"
+#include "lookup/MenuLauncher.h"
 #include "vb/App.h"
 #include "vb/Error.h"
 
@@ -12,11 +13,15 @@ LookupTestBase::LookupTestBase()
 {
     m_savedPath = vb::App::path();
     vb::App::setPath(m_programDir.path());
+    // The module's error log goes to the temporary folder named by TEMP.
+    m_hadTemp = qEnvironmentVariableIsSet("TEMP");
+    m_savedTemp = qgetenv("TEMP");
+    qputenv("TEMP", QFile::encodeName(m_programDir.path()));
     db = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(db);
     db->setStatementObserver([this](const QString& sql) { handed << sql; });
     app::gConsulta.reset();
-    lookup::AppLink::setMostrarStock(false);
+    app::gMostrarStock = false;
 }
 
 LookupTestBase::~LookupTestBase()
@@ -24,10 +29,14 @@ LookupTestBase::~LookupTestBase()
     app::gConsulta.reset();
     lookup::LookupWindows::setListRunner({});
     lookup::LookupWindows::setTreeRunner({});
-    lookup::AppLink::setLauncher({});
-    lookup::AppLink::setMostrarStock(false);
+    lookup::MenuLauncher::set({});
+    app::gMostrarStock = false;
     data::DB_Dll::setShared(nullptr);
     vb::App::setPath(m_savedPath);
+    if (m_hadTemp)
+        qputenv("TEMP", m_savedTemp);
+    else
+        qunsetenv("TEMP");
 }
 
 void LookupTestBase::openDemo()

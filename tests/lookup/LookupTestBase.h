@@ -59,4 +59,6 @@ protected:
 
 private:
     QString m_savedPath;
+    QByteArray m_savedTemp;
+    bool m_hadTemp = false;
 };

@@ -2,9 +2,9 @@
 // defaults, appends over a partial tail, the lookup rule, and the widths lines.
 #include "LookupTestBase.h"
 
+#include "app/AppModule.h"
 #include "app/ConsultaGlobal.h"
 #include "lookup/AnchosConsulta.h"
-#include "lookup/AppLink.h"
 #include "lookup/Consultas.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/MaskFile.h"
@@ -245,11 +245,11 @@ TEST_F(MaskFiles, ArticleColumnsComeFromTheArticleMaskQualifiedByTheView)
     EXPECT_EQ(campos, QStringLiteral("V_MA_ARTICULOS.DESCRIPCION,V_MA_ARTICULOS.IDARTICULO"));
     EXPECT_EQ(busqueda, QStringLiteral("V_MA_ARTICULOS.DESCRIPCION"));
 
-    lookup::AppLink::setMostrarStock(true);
+    app::gMostrarStock = true;
     lookup::CamposConsultaArticulos(QStringLiteral("STK_MA_ARTICULOS"), campos, busqueda);
     EXPECT_EQ(campos, QStringLiteral("STK_MA_ARTICULOS.DESCRIPCION,STK_MA_ARTICULOS.IDARTICULO,Deposito,Stock,PuntoPedido"));
     EXPECT_EQ(busqueda, QStringLiteral("STK_MA_ARTICULOS.DESCRIPCION"));
-    lookup::AppLink::setMostrarStock(false);
+    app::gMostrarStock = false;
     lookup::CamposConsultaArticulos(QStringLiteral("STK_MA_ARTICULOS"), campos, busqueda);
     EXPECT_EQ(campos, QStringLiteral("STK_MA_ARTICULOS.DESCRIPCION,STK_MA_ARTICULOS.IDARTICULO,Deposito"));
 
@@ -270,7 +270,7 @@ TEST_F(MaskFiles, TheStockViewsOwnMaskComesBeforeTheBorrowedOne)
     lookup::MaskFile::append(maskPath(), {own});
     lookup::CrearConsultasPorDefecto();
     QString campos, busqueda;
-    lookup::AppLink::setMostrarStock(true);
+    app::gMostrarStock = true;
     lookup::CamposConsultaArticulos(QStringLiteral("STK_MA_ARTICULOS"), campos, busqueda);
     EXPECT_EQ(campos, QStringLiteral("STK_MA_ARTICULOS.IDARTICULO,STK_MA_ARTICULOS.STOCK"));
     EXPECT_EQ(busqueda, QStringLiteral("STK_MA_ARTICULOS.IDARTICULO"));

@@ -74,7 +74,7 @@ TEST(ReportOutput, UnknownPrinterIsAnError)
     EXPECT_THROW(job.run(), ReportError);
 }
 
-// Going back starts a new pass; the pages reached again must be the very pages shown before.
+// Going back, the pages reached again are the very pages shown before.
 TEST(ReportOutput, PreviewShowsTheSamePagesAfterGoingBack)
 {
     PreviewWindow preview(documentList(), demoRunner());

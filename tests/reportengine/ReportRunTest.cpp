@@ -278,7 +278,7 @@ TEST(ReportRun, PreviewNavigatesPagesMadeOnDemand)
     const QImage last = preview.pageImage();
     preview.nextPage();                                   // past the end stays on the last page
     EXPECT_EQ(preview.currentPage(), preview.pageCount());
-    preview.firstPage();                                  // going back starts a new pass
+    preview.firstPage();
     EXPECT_EQ(preview.currentPage(), 1);
     EXPECT_NE(preview.pageImage(), last);
     const QSize normal = preview.pageImage().size();

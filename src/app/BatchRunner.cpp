@@ -1,0 +1,127 @@
+#include "app/BatchRunner.h"
+
+#include "app/AuditRows.h"
+#include "app/SharedObjects.h"
+#include "app/TratamientoErrores.h"
+#include "ado/Errors.h"
+#include "data/DB_Dll.h"
+#include "ui/DialogService.h"
+#include "vb/App.h"
+#include "vb/Strings.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kObjectNotSet = 91;
+constexpr int kDuplicateKey = 2627;
+constexpr int kReference = 547;
+const QString kCR = QStringLiteral("\r");
+
+QString batchOf(const QStringList& script)
+{
+    QString batch;
+    for (const QString& statement : script) {
+        if (!vb::Trim(statement).isEmpty())
+            batch += kCR + statement;
+    }
+    return batch;
+}
+
+// The statement runs with its errors left in the connection's collection, never raised.
+void executeQuietly(const QString& sql)
+{
+    QString text = sql;
+    vb::Trap::skipping().run([&] { gDB().EjecutaConsultaSQL(text); });
+}
+
+ado::Errors& sharedErrors()
+{
+    const ado::ConnectionPtr& cnn = gDB().gCnn;
+    if (!cnn)
+        vb::raise(kObjectNotSet, vb::Error::standardDescription(kObjectNotSet));
+    return *cnn->Errors();
+}
+
+// What the batch left in the error collection: the failure, its number and the two messages
+// (the caller's, and the one shown and logged).
+struct BatchOutcome {
+    bool failed = false;
+    std::int32_t number = 0;
+    QString callerMessage;
+    QString shownMessage;
+};
+
+BatchOutcome readOutcome(ado::Errors& errors, bool toleraDuplicado, bool toleraReferencia)
+{
+    BatchOutcome outcome;
+    if (errors.Count() < 1)
+        return outcome;
+    outcome.number = errors.Item(0).NativeError();
+    outcome.failed = true;
+    // One error is reported alone; of several, all but the last.
+    const int reported = errors.Count() == 1 ? 1 : errors.Count() - 1;
+    for (int i = 0; i < reported; ++i) {
+        const ado::Error& e = errors.Item(i);
+        outcome.shownMessage += QString::number(e.NativeError()) + QStringLiteral(" : ") + e.Description()
+                              + QStringLiteral("\r\n");
+    }
+    outcome.callerMessage = outcome.shownMessage;
+    if ((toleraDuplicado && outcome.number == kDuplicateKey) || (toleraReferencia && outcome.number == kReference)) {
+        outcome.callerMessage = errors.Item(0).Description();
+        outcome.shownMessage.clear();
+    }
+    errors.Clear();
+    return outcome;
+}
+
+void reportFailure(const QString& batch, const BatchOutcome& outcome, bool mostrarMensaje)
+{
+    QString proceso = vb::App::exeName();
+    RegistrarError(batch, proceso, outcome.number, outcome.shownMessage);
+    if (!vb::Trim(outcome.shownMessage).isEmpty() && mostrarMensaje)
+        ui::MsgBox(outcome.shownMessage, ui::vbCritical | ui::vbOKOnly, QStringLiteral("Aviso al Operador!"));
+}
+
+} // namespace
+
+void GActualizarDatoScript(const QStringList& Script, bool& Fallo, std::int32_t& NumError, bool ToleraDuplicado,
+                           bool ToleraReferencia, QString& SQLEjecutado, QString& Mensaje, bool MostrarMensaje)
+{
+    Fallo = false;
+    QString batch = batchOf(Script);
+    if (batch.isEmpty())
+        return;
+    batch = QStringLiteral("BEGIN TRANSACTION ") + kCR + kCR + batch + kCR;
+    SQLEjecutado = batch;
+
+    vb::Trap trap([](const vb::Error& e) {
+        return TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("GActualizarDatoScript"));
+    });
+    bool open = false;      // the batch's transaction may still be open
+    BatchOutcome outcome;
+    trap.run([&] {
+        open = true;
+        executeQuietly(batch);
+    });
+    trap.run([&] {
+        outcome = readOutcome(sharedErrors(), ToleraDuplicado, ToleraReferencia);
+        Fallo = outcome.failed;
+        if (outcome.failed)
+            Mensaje = outcome.callerMessage;
+    });
+    if (!trap.left()) {
+        trap.run([&] {
+            executeQuietly(outcome.failed ? QStringLiteral("ROLLBACK TRANSACTION") : QStringLiteral("COMMIT TRANSACTION"));
+            open = false;
+        });
+        if (outcome.failed)
+            trap.run([&] { reportFailure(batch, outcome, MostrarMensaje); });
+        trap.run([&] { NumError = outcome.number; });
+    }
+    // Left through the handler half way: nothing of the batch may stay pending.
+    if (open)
+        executeQuietly(QStringLiteral("ROLLBACK TRANSACTION"));
+}
+
+} // namespace app

@@ -1,0 +1,358 @@
+#include "app/StartUp.h"
+
+#include "app/AppModule.h"
+#include "app/AuditRows.h"
+#include "app/CommandLine.h"
+#include "app/ConfigurationLoader.h"
+#include "app/Dll_Display.h"
+#include "kit/DLL_Print.h"
+#include "app/SharedObjects.h"
+#include "app/StatisticsConnection.h"
+#include "app/TratamientoErrores.h"
+#include "app/UserCheck.h"
+#include "ado/Recordset.h"
+#include "data/DB_Dll.h"
+#include "data/LoginPrompt.h"
+#include "data/SqlLiteral.h"
+#include "kit/ArchivoIni.h"
+#include "kit/Sistema.h"
+#include "kit/Utilidades.h"
+#include "ui/DialogService.h"
+#include "vb/App.h"
+#include "vb/Conversions.h"
+#include "vb/Strings.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kInvalidArgument = 5;
+constexpr int kTries = 3;
+constexpr int kReadUncommitted = 256;
+const QString kStoredPassword = QStringLiteral("* *");
+const QString kRoutine = QStringLiteral("IniciarAplicacion");
+const QString kIniFile = QStringLiteral("VU000va.INI");
+
+LookupSetUp& lookupSetUp()
+{
+    static LookupSetUp hook;
+    return hook;
+}
+
+// What the login window gave after a valid try: the database and server typed, and whether
+// they differ from the open connection's.
+struct LoginChoice {
+    bool reopen = false;
+    QString database;
+    QString server;
+};
+
+class StartUp {
+public:
+    StartUp(bool construirDesdeIni, const QString& lineaComando, QString& cadenaConexion, int cursor)
+        : m_construirDesdeIni(construirDesdeIni), m_lineaComando(lineaComando), m_cadena(cadenaConexion),
+          m_cursor(cursor), m_trap([this](const vb::Error& e) { return onError(e); })
+    {
+    }
+
+    void run();
+
+private:
+    int onError(const vb::Error& error);
+    void step(const std::function<void()>& statement) { m_trap.run([&] { runAsVbError(statement); }); }
+
+    void showNotice();
+    void settleCommandLineText();
+    void settleIniSection();
+    void readCommandLine();
+    void settleOracleMark();
+    void openShared();
+    void connectionSettings();
+    void workingSetUp();
+    void readStoredPassword();
+    void checkUser();
+    bool userIsValid();
+    LoginChoice loginLoop();
+    bool loginTry(LoginChoice& choice);
+    void reloadConfigurationFor(const QString& user);
+
+    bool m_construirDesdeIni;
+    QString m_lineaComando;
+    QString& m_cadena;
+    int m_cursor;
+    vb::Trap m_trap;
+
+    QString m_folder;           // the program folder, ending in a separator
+    QString m_linea;            // the command line in use
+    QString m_servidor, m_base, m_usuario, m_clave;    // what the command line gave
+    QString m_configuredFor;    // the user the configuration was last loaded for
+};
+
+// Every trapped error closes the notice. Error 5 is passed over; any other ends the program,
+// after its box and log line.
+int StartUp::onError(const vb::Error& error)
+{
+    vb::Trap::skipping().run([] { gCartel().CartelCerrar(); });
+    if (error.number() == kInvalidArgument) {
+        logError(error, kRoutine);
+        return vb::Ignore;
+    }
+    TratamientoErrores(error, ui::vbOKOnly + ui::vbCritical, kRoutine);
+    vb::End();
+}
+
+void StartUp::run()
+{
+    step([&] { showNotice(); });
+    step([&] { m_folder = gUtil().CarpetaConBarra(vb::App::path()); });
+    // The help file of the original has no reader here: there is no help viewer to hand it to.
+    step([&] {
+        gColorLetra = 0;
+        gColorFondo = 0xFFFFFF;
+    });
+    step([&] { settleCommandLineText(); });
+    step([&] { settleIniSection(); });
+    if (!gDB().gOpenFlag) {
+        step([&] { readCommandLine(); });
+        step([&] { settleOracleMark(); });
+        openShared();
+        connectionSettings();
+    }
+    workingSetUp();
+    step([&] { readStoredPassword(); });
+    checkUser();
+    step([&] { RegistrarAcceso(QString()); });
+    step([&] { gCartel().CartelCerrar(); });
+}
+
+void StartUp::showNotice()
+{
+    gCartel().CartelInicio(QStringLiteral("Conectando Base de Datos"), false);
+    bool cancelado = false;
+    gCartel().CartelMostrar(cancelado, QStringLiteral("Iniciando Aplicacion"), vb::App::exeName(),
+                            QStringLiteral("Espere por favor"));
+}
+
+void StartUp::settleCommandLineText()
+{
+    m_linea = m_lineaComando.isEmpty() ? vb::Command() : m_lineaComando;
+    if (vb::Trim(m_linea).isEmpty() && m_construirDesdeIni)
+        m_linea = LineaDesdeIni();
+}
+
+void StartUp::settleIniSection()
+{
+    const kit::Sistema& sistema = gSistema();
+    const QString section = vb::UCase(sistema.NombreEquipo()) + u'|' + vb::UCase(sistema.NombreUsuarioSistema());
+    gSeccionIni = vb::Trim(section).size() > 50 ? section.left(50) : section;
+    gFlatToolbars = vb::Val(gIni().LeerValor(kIniFile, gSeccionIni, QStringLiteral("FlatToolbars"), QStringLiteral("1")));
+}
+
+void StartUp::readCommandLine()
+{
+    CommandLineValues before;
+    before.ParametroAdicional = gParametroAdicional;
+    before.Menu = gMenu;
+    before.UsuarioActual = gUsuarioActual;
+    before.ClaveActual = gClaveActual;
+    before.Caja = gCaja;
+    const CommandLineValues read = LeerLineaParametros(m_linea, before);
+    gParametroAdicional = read.ParametroAdicional;
+    gMenu = read.Menu;
+    m_servidor = read.Servidor;
+    m_base = read.DbName;
+    m_usuario = read.Usuario;
+    m_clave = read.Password;
+    gUsuarioActual = read.UsuarioActual;
+    gClaveActual = read.ClaveActual;
+    gCaja = read.Caja;
+    // A key without its ";" is the invalid-argument case the start-up passes over.
+    if (read.unendedKey)
+        onError(vb::Error(kInvalidArgument, vb::Error::standardDescription(kInvalidArgument)));
+}
+
+void StartUp::settleOracleMark()
+{
+    const QString server = vb::Trim(m_servidor);
+    if (server.isEmpty() || !server.startsWith(u'#'))
+        return;
+    m_servidor = server.mid(1);
+    if (m_cadena.isEmpty()) {
+        m_cadena = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + m_base + QStringLiteral(";User Id=")
+                 + m_usuario + QStringLiteral(";Password=") + m_clave + u';';
+    }
+}
+
+// The suite's database login is the database name, with the database name as password; the
+// application user is checked apart, against TA_USUARIOS.
+void StartUp::openShared()
+{
+    data::DB_Dll& db = gDB();
+    step([&] {
+        db.gUsuario = m_base;
+        db.gDBName = m_base;
+        db.gUserPassWord = m_base;
+    });
+    step([&] { db.gServidor = HostDeServidor(m_servidor); });
+    step([&] {
+        const bool ask = vb::Trim(m_servidor).isEmpty() || vb::Trim(m_usuario).isEmpty();
+        db.OpenServerADODB(ask, m_cursor, m_cadena, true, true);
+    });
+    if (!db.gOpenFlag)
+        vb::End();
+    // The open may have read the user's administrator flag before any password was checked.
+    step([] { setAdministrador(false); });
+}
+
+void StartUp::connectionSettings()
+{
+    step([] { ConectarEstadisticas(); });
+    step([] { gDB().gCnn->setCommandTimeout(gTimeOut); });
+    step([] { gDB().gCnn->setIsolationLevel(kReadUncommitted); });
+}
+
+void StartUp::workingSetUp()
+{
+    data::DB_Dll& db = gDB();
+    if (db.gDBName.isEmpty())
+        return;
+    step([&] { gConexionDSN = QStringLiteral("DSN=") + db.gDBName + QStringLiteral("; UID=") + db.gUsuario
+                            + QStringLiteral("; PWD=") + db.gUserPassWord; });
+    step([&] { gImpresion().pPathSistema = m_folder; });
+    step([&] { db.gCnn->setDefaultDatabase(db.gDBName); });
+    step([&] {
+        if (lookupSetUp())
+            lookupSetUp()(db.gConnString, gUtil().CarpetaConBarra(vb::App::path()) + QStringLiteral("consultas.qzt"));
+    });
+    step([&] { db.gCnn->setDefaultDatabase(db.gDBName); });
+    step([&] {
+        m_configuredFor = gUsuarioActual;
+        CargarConfiguracion(m_folder);
+    });
+}
+
+void StartUp::readStoredPassword()
+{
+    if (gClaveActual != kStoredPassword)
+        return;
+    data::DB_Dll& db = gDB();
+    QString sql = QStringLiteral("Select * from ta_usuarios  with(nolock)  where Nombre = '")
+                + data::SqlLiteral::escaped(gUsuarioActual) + u'\'';
+    ado::RecordsetPtr rs;
+    try {
+        db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
+        if (!rs->Eof())
+            gClaveActual = gUtil().Decodificar(gUtil().ValorTexto(rs->Value(QStringLiteral("PassWord"))));
+    } catch (const vb::Error&) {
+        vb::Trap::skipping().run([&] { db.CierraRecordset(rs); });
+        throw;
+    }
+    db.CierraRecordset(rs);
+}
+
+// The check, and the login window until a valid user is in; a valid try on another database
+// or server re-opens the connection there and checks again.
+void StartUp::checkUser()
+{
+    while (!userIsValid()) {
+        const LoginChoice choice = loginLoop();
+        if (!choice.reopen) {
+            reloadConfigurationFor(gUsuarioActual);
+            return;
+        }
+        m_base = choice.database;
+        m_servidor = choice.server;
+        openShared();
+        connectionSettings();
+        workingSetUp();
+        step([&] { readStoredPassword(); });
+    }
+}
+
+// An error 5 in the check counts as a failed check, which leads into the login window.
+bool StartUp::userIsValid()
+{
+    bool valid = false;
+    step([&] {
+        const QString usuario = gUsuarioActual;
+        const QString clave = gClaveActual;
+        valid = ValidarUsuario(usuario, clave);
+    });
+    return valid;
+}
+
+LoginChoice StartUp::loginLoop()
+{
+    step([] {
+        ui::MsgBox(QStringLiteral("El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente"),
+                   ui::vbCritical, QStringLiteral("Atencion!"));
+    });
+    LoginChoice choice;
+    for (int tryNumber = 1; tryNumber <= kTries; ++tryNumber) {
+        if (loginTry(choice))
+            return choice;
+        step([] { ui::MsgBox(QStringLiteral("Usuario o Clave incorrecta"), ui::vbInformation, QStringLiteral("Atencion")); });
+        step([] {
+            QString complemento = QStringLiteral("0");
+            RegistrarAccion(QString(), QString(), complemento, true, false, false,
+                            QStringLiteral("Intento de inicio de sesion fallido"), QString(), false);
+        });
+    }
+    step([] {
+        ui::MsgBox(QStringLiteral("Demasiados intentos para iniciar sesión!\r\nComuniquese con el administrador de sistemas"),
+                   ui::vbCritical, QStringLiteral("Atencion!"));
+    });
+    vb::End();
+}
+
+// One try in the login window: true when the user it gave is valid. Closing the window
+// without "Conectar" ends the program.
+bool StartUp::loginTry(LoginChoice& choice)
+{
+    data::DB_Dll& db = gDB();
+    std::unique_ptr<data::LoginPrompt> form = data::LoginPrompt::create();
+    bool accepted = false;
+    step([&] {
+        form->load();
+        form->setTxtDbName(db.gDBName);
+        form->setTxtServidor(db.gServidor);
+        form->setTxtUserId(gUsuarioActual);
+        form->setTxtUserPassword(gClaveActual);
+        form->setPlataforma(0);
+        form->showModal();
+        accepted = form->Aceptar();
+    });
+    if (!accepted)
+        vb::End();
+    choice.database = form->TxtDbName();
+    choice.server = form->TxtServidor();
+    form->unload();
+    if (!userIsValid())
+        return false;
+    choice.reopen = !vb::textEquals(choice.database, db.gDBName) || !vb::textEquals(choice.server, db.gServidor);
+    return true;
+}
+
+// The configuration holds values of the user's own row: another user than the one it was
+// loaded for needs it loaded again.
+void StartUp::reloadConfigurationFor(const QString& user)
+{
+    if (gDB().gDBName.isEmpty() || vb::textEquals(user, m_configuredFor))
+        return;
+    step([&] {
+        m_configuredFor = user;
+        CargarConfiguracion(m_folder);
+    });
+}
+
+} // namespace
+
+void IniciarAplicacion(bool ConstruirDesdeIni, const QString& LineaComando, QString& CadenaConexion,
+                       int UbicacionCursor)
+{
+    StartUp(ConstruirDesdeIni, LineaComando, CadenaConexion, UbicacionCursor).run();
+}
+
+void setLookupSetUp(LookupSetUp hook) { lookupSetUp() = std::move(hook); }
+
+} // namespace app

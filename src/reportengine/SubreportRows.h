@@ -1,0 +1,43 @@
+#pragma once
+// The rows of one sub-report for a whole run. They are read with a single query, ordered by the
+// link field, the first time a row of the parent report asks for them, and kept by link value
+// (in memory, or in a temporary file when they are many) so that every parent row finds its own
+// rows without a query of its own. Link values match as the database matches them: texts without
+// regard to letter case or trailing blanks, a date with the same date at midnight.
+
+#include "RowSource.h"
+#include "SpillBuffer.h"
+#include <vector>
+
+namespace rpt {
+
+class ReportModel;
+
+class SubreportRows {
+public:
+    // The sub-report at index of parent's sub-reports.
+    SubreportRows(const ReportModel& parent, std::size_t index, const QueryRunner& runner);
+
+    // The sub-report's rows whose link field equals link, in the sub-report's order.
+    std::unique_ptr<RowSource> rowsFor(const FormulaValue& link);   // raises ReportError
+    static QString linkKey(const FormulaValue& value);
+
+private:
+    void load();
+    void keep(const QString& key, int rows, const QByteArray& bytes);
+
+    const ReportModel& m_parent;
+    std::size_t m_index;
+    const QueryRunner& m_runner;
+    std::size_t m_columns;
+    bool m_loaded = false;
+    SpillBuffer m_bytes;
+    struct Run {
+        std::size_t hash;
+        qint64 offset;
+        qint64 size;
+    };
+    std::vector<Run> m_runs;   // rows of one link value, sorted by the hash of its key once loaded
+};
+
+} // namespace rpt

@@ -1,0 +1,418 @@
+#include "AppTestBase.h"
+
+#include "DemoGenerator.h"
+#include "app/AppModule.h"
+#include "app/Dll_Display.h"
+#include "app/Lbf_CtrlDisplay.h"
+#include "kit/DLL_Print.h"
+#include "app/SharedObjects.h"
+#include "app/StartUp.h"
+#include "app/UserCheck.h"
+#include "data/SessionValues.h"
+#include "data/frmAcceso.h"
+#include "kit/Sistema.h"
+#include "kit/Utilidades.h"
+#include "ui/Control.h"
+#include "vb/App.h"
+#include "vb/Files.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using Kind = ui::ScriptedDialogService::Kind;
+
+// One try in the login window: what the operator types, or a close without "Conectar".
+struct LoginTry {
+    QString user;
+    QString password;
+    QString server;     // empty: as the window shows it
+    bool cancel = false;
+};
+LoginTry typed(const QString& user, const QString& password, const QString& server = {})
+{
+    return LoginTry{user, password, server, false};
+}
+LoginTry closed() { return LoginTry{{}, {}, {}, true}; }
+
+class StartUp : public AppTestBase {
+protected:
+    void SetUp() override
+    {
+        vb::App::setCommandLine({});
+        // The suite's databases as the launcher names them: a folder beside the program.
+        ASSERT_TRUE(QFile::link(serverFolder(), m_programDir.path() + "/datos"));
+        QFile bases(m_programDir.path() + "/BASES.TXT");
+        ASSERT_TRUE(bases.open(QIODevice::WriteOnly));
+        app::setLookupSetUp([this](const QString& connString, const QString& maskPath) {
+            lookupCalls << connString + " | " + maskPath;
+        });
+        dialogs.setModalHandler("frmAcceso", [this](QDialog* d) { return operate(static_cast<data::frmAcceso*>(d)); });
+    }
+    void TearDown() override
+    {
+        app::setLookupSetUp({});
+        app::gCartel().CartelCerrar();
+    }
+
+    static QString launcherLine(const QString& user, const QString& password, const QString& more = {})
+    {
+        return "@ParametroAdicional=RMC;@Menu=C0105;@Server=datos;@DbName=DEMO;@Usuario=" + user + ";@Password="
+             + password + ";@Caja=2;" + more;
+    }
+    void start(const QString& line, bool fromIni = false)
+    {
+        QString cadena;
+        app::IniciarAplicacion(fromIni, line, cadena, 3);
+    }
+    // True when start-up ended the program.
+    bool startEnds(const QString& line)
+    {
+        try {
+            start(line);
+        } catch (const vb::EndRequested&) {
+            return true;
+        }
+        return false;
+    }
+
+    int operate(data::frmAcceso* w)
+    {
+        shownInWindow << QStringList{w->TxtUserId()->text(), w->TxtUserPassword()->text(), w->TxtDbName()->text(),
+                                     w->TxtServidor()->text()};
+        noticeDuringLogin = noticeShowing();
+        adminWhileAsking << app::gEsAdministrador;
+        const char* button = "bcCancelar";
+        if (!tries.isEmpty() && !tries.first().cancel) {
+            const LoginTry t = tries.takeFirst();
+            w->TxtUserId()->setText(t.user);
+            w->TxtUserPassword()->setText(t.password);
+            if (!t.server.isEmpty())
+                w->TxtServidor()->setText(t.server);
+            button = "bcAceptar";
+        }
+        qobject_cast<QPushButton*>(ui::Control::find(w, button))->click();
+        return w->result();
+    }
+    static bool noticeShowing()
+    {
+        const app::Lbf_CtrlDisplay* notice = app::gCartel().window();
+        return notice && notice->isVisible();
+    }
+    int rows(const QString& table) { return scalar("SELECT COUNT(*) FROM " + table).toLong(); }
+    QString lastAccess(const QString& column)
+    {
+        return scalar("SELECT TOP 1 " + column + " FROM Control_Acceso ORDER BY Id DESC").toString();
+    }
+    QStringList boxTexts() const
+    {
+        QStringList texts;
+        for (const auto& box : boxes())
+            texts << box.text;
+        return texts;
+    }
+
+    QStringList lookupCalls;
+    QList<LoginTry> tries;
+    QList<QStringList> shownInWindow;
+    QList<bool> adminWhileAsking;
+    bool noticeDuringLogin = false;
+};
+
+TEST_F(StartUp, TheLaunchersLineStartsTheProgramForItsUser)
+{
+    start(launcherLine("COMPRAS", "compras"));
+    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_EQ(db->gServidor, "datos");
+    EXPECT_EQ(db->gDBName, "DEMO");
+    EXPECT_EQ(db->gUsuario, "DEMO");
+    EXPECT_EQ(db->gUserPassWord, "DEMO");
+    EXPECT_EQ(app::gParametroAdicional, "RMC");
+    EXPECT_EQ(app::gMenu, "C0105");
+    EXPECT_EQ(app::gCaja, "2");
+    EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
+    EXPECT_EQ(data::gClaveActual, "compras");
+    EXPECT_EQ(app::gConexionDSN, "DSN=DEMO; UID=DEMO; PWD=DEMO");
+    EXPECT_EQ(app::gImpresion().pPathSistema, m_programDir.path() + "/");
+    EXPECT_EQ(app::gSeccionIni, (app::gSistema().NombreEquipo() + "|" + app::gSistema().NombreUsuarioSistema()).toUpper().left(50));
+    EXPECT_EQ(app::gFlatToolbars, 1);
+    // The statistics connection gave the time-out; the configuration is loaded.
+    EXPECT_TRUE(stats->gOpenFlag);
+    EXPECT_EQ(app::gTimeOut, 60);
+    EXPECT_EQ(db->gCnn->CommandTimeout(), 60);
+    EXPECT_EQ(db->gCnn->IsolationLevel(), 256);
+    EXPECT_EQ(app::gUNegocioUsuario, "   1");
+    EXPECT_EQ(lookupCalls, QStringList{db->gConnString + " | " + m_programDir.path() + "/consultas.qzt"});
+    EXPECT_FALSE(app::gEsAdministrador);
+    EXPECT_FALSE(db->gEsAdmin);
+    // The access row, and the notice shown first and closed at the end.
+    ASSERT_EQ(rows("Control_Acceso"), 1);
+    EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
+    EXPECT_EQ(lastAccess("Tarea"), "REPORTES DE REMITOS DE COMPRA");
+    const auto modeless = dialogs.prompts(Kind::Modeless);
+    ASSERT_EQ(modeless.size(), 1);
+    EXPECT_EQ(modeless[0].title, "Conectando Base de Datos");
+    EXPECT_EQ(app::gCartel().window(), nullptr);
+    EXPECT_TRUE(dialogs.prompts(Kind::MsgBox).isEmpty());
+    EXPECT_TRUE(dialogs.prompts(Kind::Modal).isEmpty());
+}
+
+TEST_F(StartUp, AnAdministratorIsOneOnlyOnceThePasswordMatched)
+{
+    start(launcherLine("admin", "ADMIN"));     // letter case of the password does not count
+    EXPECT_TRUE(app::gEsAdministrador);
+    EXPECT_TRUE(db->gEsAdmin);
+    EXPECT_EQ(data::gUsuarioActual, "admin");
+}
+
+TEST_F(StartUp, AWrongPasswordGetsThreeTriesThenTheProgramEnds)
+{
+    tries = {typed("ADMIN", "mal1"), typed("ADMIN", "mal2"), typed("ADMIN", "mal3")};
+    EXPECT_TRUE(startEnds(launcherLine("ADMIN", "mala")));
+    ASSERT_EQ(shownInWindow.size(), 3);
+    EXPECT_EQ(shownInWindow[0], (QStringList{"ADMIN", "mala", "DEMO", "datos"}));
+    EXPECT_EQ(shownInWindow[1], (QStringList{"ADMIN", "mal1", "DEMO", "datos"}));
+    // The administrator's flags never stood while the password was wrong.
+    EXPECT_EQ(adminWhileAsking, (QList<bool>{false, false, false}));
+    EXPECT_FALSE(db->gEsAdmin);
+    EXPECT_TRUE(noticeDuringLogin);
+    EXPECT_EQ(boxTexts(), (QStringList{"El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente",
+                                       "Usuario o Clave incorrecta", "Usuario o Clave incorrecta",
+                                       "Usuario o Clave incorrecta",
+                                       "Demasiados intentos para iniciar sesión!\r\nComuniquese con el administrador de sistemas"}));
+    EXPECT_EQ(boxes()[0].title, "Atencion!");
+    EXPECT_EQ(boxes()[0].icon, ui::vbCritical);
+    EXPECT_EQ(boxes()[1].title, "Atencion");
+    EXPECT_EQ(boxes()[1].icon, ui::vbInformation);
+    EXPECT_EQ(boxes()[4].title, "Atencion!");
+    EXPECT_EQ(boxes()[4].icon, ui::vbCritical);
+    EXPECT_EQ(rows("V_MV_CPTEACCIONES WHERE SYSTEMUSER = 'Intento de inicio de sesion fallido'"), 3);
+    EXPECT_EQ(rows("Control_Acceso"), 0);
+}
+
+TEST_F(StartUp, ClosingTheLoginWindowEndsTheProgramAtOnce)
+{
+    tries = {closed()};
+    EXPECT_TRUE(startEnds(launcherLine("NADIE", "x")));
+    EXPECT_EQ(shownInWindow.size(), 1);
+    EXPECT_EQ(boxes().size(), 1);      // only the first message
+    EXPECT_EQ(rows("Control_Acceso"), 0);
+}
+
+TEST_F(StartUp, AnotherUserAcceptedByTheWindowGetsItsOwnConfiguration)
+{
+    tries = {typed("DEPOSITO", "deposito")};
+    start(launcherLine("ADMIN", "mala"));
+    EXPECT_EQ(data::gUsuarioActual, "DEPOSITO");
+    EXPECT_EQ(app::gUNegocioUsuario, "   2");      // DEPOSITO's unit, not ADMIN's
+    EXPECT_FALSE(app::gEsAdministrador);
+    EXPECT_EQ(lastAccess("Usuario"), "DEPOSITO");
+    EXPECT_EQ(db->gServidor, "datos");             // no re-open
+    EXPECT_EQ(lookupCalls.size(), 1);
+    EXPECT_EQ(app::gCartel().window(), nullptr);
+}
+
+TEST_F(StartUp, AnotherServerTypedInTheWindowReopensThere)
+{
+    QDir(m_programDir.path()).mkpath("otra");
+    for (const QString& name : {QStringLiteral("DEMO"), demo::DemoGenerator::statisticsDatabase()})
+        ASSERT_TRUE(QFile::copy(demo::DemoGenerator::databasePath(serverFolder(), name),
+                                demo::DemoGenerator::databasePath(m_programDir.path() + "/otra", name)));
+    tries = {typed("COMPRAS", "compras", "otra")};
+    start(launcherLine("ADMIN", "mala"));
+    EXPECT_EQ(db->gServidor, "otra");
+    EXPECT_EQ(stats->gServidor, "otra");
+    EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
+    EXPECT_EQ(lookupCalls.size(), 2);
+    EXPECT_EQ(rows("Control_Acceso"), 0);      // the access row went to the other server
+    EXPECT_TRUE(db->gConnString.contains("otra"));
+}
+
+TEST_F(StartUp, APasswordEqualToTheDatabaseNameReadsTheStoredOne)
+{
+    start(launcherLine("COMPRAS", "demo"));
+    EXPECT_EQ(data::gClaveActual, "compras");
+    EXPECT_TRUE(handed.contains("Select * from ta_usuarios  with(nolock)  where Nombre = 'COMPRAS'"));
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(StartUp, TheUserNamedLikeTheDatabaseNeedsNoPassword)
+{
+    // Even an administrator's row under that name grants nothing without a password.
+    execute("INSERT INTO TA_USUARIOS (Nombre, PassWord, Administrador, Sistema) VALUES ('DEMO', 'x', 1, 'BRIX')");
+    start(launcherLine("Demo", "cualquiera"));
+    EXPECT_EQ(data::gUsuarioActual, "Demo");
+    EXPECT_FALSE(app::gEsAdministrador);
+    EXPECT_FALSE(db->gEsAdmin);
+    for (const QString& sql : handed)
+        EXPECT_FALSE(sql.startsWith("SELECT * FROM TA_USUARIOS WHERE NOMBRE")) << sql.toStdString();
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(StartUp, UserNamesGoIntoTheStatementsAsTheyAre)
+{
+    execute(QStringLiteral("INSERT INTO TA_USUARIOS (Nombre, PassWord, Administrador, Sistema) VALUES ('O''Neil', '%1', 0, 'vu000va')")
+                .arg(kit::Utilidades().Codificar("clave")));
+    start(launcherLine("O'Neil", "clave"));
+    EXPECT_EQ(data::gUsuarioActual, "O'Neil");
+    EXPECT_TRUE(handed.contains("SELECT * FROM TA_USUARIOS WHERE NOMBRE = 'O''Neil' AND (SISTEMA = 'vu000va' OR SISTEMA = 'BRIX')"));
+    EXPECT_EQ(lastAccess("NombreUsuario"), "O'Neil");
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(StartUp, WithoutALineTheIniFileGivesIt)
+{
+    const kit::Utilidades util;
+    const QString machine = (app::gSistema().NombreEquipo() + "|" + app::gSistema().NombreUsuarioSistema()).toUpper();
+    QFile ini(m_programDir.path() + "/vu000va.ini");     // other letters than the name asked for
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(vb::Windows1252::encode("[" + machine + "]\r\nFlatToolbars=0\r\n[" + machine + "BaseDeDatos]\r\nServidor=datos\r\n"
+                                      "DbName=DEMO\r\nUsuario=" + util.Codificar("COMPRAS") + "\r\nUserPassWord="
+                                      + util.Codificar("compras") + "\r\n"));
+    ini.close();
+    start(QString(), true);
+    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
+    EXPECT_EQ(app::gCaja, "1");
+    EXPECT_EQ(app::gParametroAdicional, "");
+    EXPECT_EQ(app::gFlatToolbars, 0);
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(StartUp, TheProcessArgumentsAreTheLineWhenTheCallerGivesNone)
+{
+    vb::App::setCommandLine(launcherLine("COMPRAS", "compras"));
+    start(QString());
+    EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
+    EXPECT_EQ(app::gParametroAdicional, "RMC");
+}
+
+TEST_F(StartUp, WithoutServerOrUserTheOpenAsksInTheLoginWindow)
+{
+    tries = {typed("COMPRAS", "compras", "datos")};
+    dialogs.setModalHandler("frmAcceso", [this](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        w->TxtDbName()->setText("DEMO");
+        return operate(w);
+    });
+    start("@ParametroAdicional=OC;");
+    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_EQ(shownInWindow.size(), 1);
+    EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
+    EXPECT_EQ(app::gCaja, "1");
+    EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
+}
+
+TEST_F(StartUp, AConnectionThatStaysClosedEndsTheProgram)
+{
+    dialogs.pushMsgBoxAnswer(ui::vbNo);     // the open's own question: no retry
+    EXPECT_TRUE(startEnds("@Server=datos;@DbName=NO_EXISTE;@Usuario=COMPRAS;@Password=compras;"));
+    EXPECT_FALSE(db->gOpenFlag);
+    EXPECT_TRUE(lookupCalls.isEmpty());
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].title, " Error de Conexion a Base de Datos");
+}
+
+TEST_F(StartUp, AnUnexpectedErrorIsShownAndLoggedBeforeTheEnd)
+{
+    app::setLookupSetUp([](const QString&, const QString&) { vb::raise(53, "File not found"); });
+    EXPECT_TRUE(startEnds(launcherLine("COMPRAS", "compras")));
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes()[0].text.contains("(53)"));
+    EXPECT_TRUE(boxes()[0].title.contains("IniciarAplicacion"));
+    EXPECT_EQ(boxes()[0].icon, ui::vbCritical);
+    EXPECT_TRUE(moduleLog().contains("IniciarAplicacion"));
+    EXPECT_EQ(app::gCartel().window(), nullptr);
+    EXPECT_EQ(rows("Control_Acceso"), 0);
+
+    // Not only the program's own errors.
+    dialogs.clear();
+    app::setLookupSetUp([](const QString&, const QString&) { throw std::runtime_error("sin memoria de mascaras"); });
+    EXPECT_TRUE(startEnds(launcherLine("COMPRAS", "compras")));
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes()[0].text.contains("sin memoria de mascaras"));
+}
+
+TEST_F(StartUp, AKeyWithoutItsSemicolonOnlyClosesTheNoticeEarly)
+{
+    app::gCaja = "7";
+    bool noticeAtLookups = true;
+    app::setLookupSetUp([&](const QString&, const QString&) { noticeAtLookups = noticeShowing(); });
+    start("@ParametroAdicional=RMC;@Server=datos;@DbName=DEMO;@Usuario=COMPRAS;@Password=compras;@Caja=3");
+    EXPECT_FALSE(noticeAtLookups);
+    EXPECT_EQ(app::gCaja, "7");
+    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_TRUE(moduleLog().contains("(5)"));
+}
+
+TEST_F(StartUp, ASecondCallOnAnOpenConnectionReadsNoLineAndOpensNothing)
+{
+    start(launcherLine("COMPRAS", "compras"));
+    handed.clear();
+    handedStatistics.clear();
+    start("@ParametroAdicional=OC;@Server=otro;@DbName=OTRA;");
+    EXPECT_EQ(app::gParametroAdicional, "RMC");
+    EXPECT_EQ(db->gDBName, "DEMO");
+    EXPECT_TRUE(handedStatistics.isEmpty());
+    EXPECT_EQ(lookupCalls.size(), 2);
+    EXPECT_EQ(rows("Control_Acceso"), 2);
+}
+
+TEST_F(StartUp, AnOracleMarkLeavesTheCallersConnectionString)
+{
+    QString cadena = demo::DemoGenerator::connectionString(serverFolder(), "DEMO");
+    const QString given = cadena;
+    app::IniciarAplicacion(false, "@Server=#datos;@DbName=DEMO;@Usuario=COMPRAS;@Password=compras;", cadena, 3);
+    EXPECT_EQ(cadena, given);
+    EXPECT_EQ(db->gServidor, "datos");
+    EXPECT_EQ(db->gConnString, given);
+    EXPECT_TRUE(db->gOpenFlag);
+}
+
+// ---------------------------------------------------------------- the user check alone
+
+class UserCheck : public AppTestBase {
+protected:
+    void SetUp() override { openDemo(); }
+};
+
+TEST_F(UserCheck, TheTableDecidesAndOnlyAMatchingPasswordGrantsAdministration)
+{
+    EXPECT_TRUE(app::ValidarUsuario("admin", "ADMIN"));
+    EXPECT_EQ(data::gUsuarioActual, "admin");
+    EXPECT_TRUE(app::gEsAdministrador);
+    EXPECT_TRUE(db->gEsAdmin);
+    // A wrong password: the user is known, its flags are gone.
+    EXPECT_FALSE(app::ValidarUsuario("COMPRAS", "admin"));
+    EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
+    EXPECT_FALSE(app::gEsAdministrador);
+    EXPECT_FALSE(db->gEsAdmin);
+    EXPECT_TRUE(app::ValidarUsuario(" COMPRAS ", "COMPRAS"));
+    EXPECT_FALSE(app::gEsAdministrador);
+}
+
+TEST_F(UserCheck, OnlyThisProgramsSystemsCount)
+{
+    const QString stored = kit::Utilidades().Codificar("clave");
+    execute("INSERT INTO TA_USUARIOS (Nombre, PassWord, Administrador, Sistema) VALUES ('VENDEDOR', '" + stored + "', 0, 'ventas')");
+    execute("INSERT INTO TA_USUARIOS (Nombre, PassWord, Administrador, Sistema) VALUES ('MIXTO', '" + stored + "', 1, 'brix')");
+    data::gUsuarioActual = "antes";
+    EXPECT_FALSE(app::ValidarUsuario("VENDEDOR", "clave"));
+    EXPECT_EQ(data::gUsuarioActual, "antes");      // no row: nothing changes
+    EXPECT_TRUE(app::ValidarUsuario("mixto", "CLAVE"));
+    EXPECT_TRUE(app::gEsAdministrador);
+    // The database's own login keeps the flags as they are.
+    EXPECT_TRUE(app::ValidarUsuario("demo", ""));
+    EXPECT_EQ(data::gUsuarioActual, "demo");
+    EXPECT_TRUE(app::gEsAdministrador);
+    EXPECT_TRUE(db->gEsAdmin);
+}
+
+} // namespace

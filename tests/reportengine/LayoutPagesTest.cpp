@@ -1,0 +1,147 @@
+// Every layout of the demo suite, run as the report window runs it, written to PDF and read back
+// page by page, against the pages kept under tests/reportengine/pages. Those files hold what the
+// engine printed before its paging was reworked; a change in any text, any line break or the
+// page count shows here. RPQ_WRITE_LAYOUT_PAGES=1 writes them anew (and skips the comparison).
+#include "PdfText.h"
+#include "ado/Connection.h"
+#include "demo/DemoFixture.h"
+#include "reportengine/ReportJob.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace rpt;
+
+namespace {
+
+struct Layout {
+    QString file;
+    QString kind;           // RMC or OC
+    QString selection;      // added to the kind's own clauses
+    QString sort = QStringLiteral("+{C_MV_Cpte.FechaEntrega}");
+    bool parameters = true; // whether the layout takes the "Parametros" text
+};
+
+QStringList assignmentsFor(const Layout& layout)
+{
+    QStringList list{QStringLiteral("Nombreempresa = 'Quindal Insumos Industriales S.A.'"),
+                     QStringLiteral("TituloParametro = '%1'").arg(layout.kind == u"OC" ? "Ordenes de Compra" : "Remitos"),
+                     QStringLiteral("ESTADOS = 'Pendiente,Finalizada,Facturado'"),
+                     QStringLiteral("ENQUEMONEDA = '1'"),
+                     QStringLiteral("ORDENADO = 'Fechas: 01/01/2023 31/12/2025   '")};
+    if (layout.parameters)
+        list << QStringLiteral("Parametros = ' - Usuario: '");
+    return list;
+}
+
+QString selectionFor(const Layout& layout)
+{
+    QString s = QStringLiteral(" {C_MV_CPTE.TC} = '%1' AND ({C_MV_CPTE.UNEGOCIO} = '   1' )  AND  UCASE({C_MV_CPTE.USUARIO}) LIKE '*'")
+                    .arg(layout.kind);
+    s += layout.kind == u"OC" ? QStringLiteral(" and {C_MV_CPTE.sucursal} <>'9990'") : QStringLiteral(" AND {C_MV_CPTE.Anulada} = FALSE");
+    return s + layout.selection;
+}
+
+std::vector<Layout> demoLayouts()
+{
+    const QString articles = QStringLiteral(" AND {C_MV_CPTEINSUMOS.IdArticulo} >= '01' AND {C_MV_CPTEINSUMOS.IdArticulo} <= '06'");
+    const QString states = QStringLiteral(" AND ( {@AproFin} in {@Estados} or {@Estados} = '')");
+    std::vector<Layout> list;
+    for (const char* kind : {"RMC", "OC"}) {
+        const QString k = QString::fromLatin1(kind);
+        for (const char* file : {"mv_prC", "MV_PR2C", "mv_pr3C", "mv_prC_Usuario"})
+            list.push_back({QString::fromLatin1(file), k, {}});
+        for (const char* file : {"mv_pr3C_Usuario", "mv_pr3C_Estado_Usuario"})
+            list.push_back({QString::fromLatin1(file), k, {}, QStringLiteral("+{C_MV_Cpte.FechaEntrega}"), false});
+        list.push_back({QStringLiteral("MV_PR2C_xArt"), k, articles});
+        for (const char* file : {"mv_prConsC", "mv_prConsCP", "mv_prConsCPF"})
+            list.push_back({QString::fromLatin1(file), k, articles + states});
+    }
+    list.push_back({QStringLiteral("mv_prC_IR"), QStringLiteral("OC"), QStringLiteral(" AND {V_MV_STOCK.TC}='IR'"),
+                    QStringLiteral("+{v_mv_stock.fecha}")});
+    list.push_back({QStringLiteral("mv_pr4"), QStringLiteral("RMC"), {}, QStringLiteral("+{AUX_MAYORES.NroComprobanteBancario}"), false});
+    return list;
+}
+
+QString pagesFile(const Layout& layout)
+{
+    return QDir(QStringLiteral(RPQ_LAYOUT_PAGES)).filePath(layout.file + u'-' + layout.kind + QStringLiteral(".txt"));
+}
+
+class LayoutPages : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_fixture = new demo::DemoFixture(90, 21);
+        s_connection = ado::Connection::create();
+        s_connection->Open(s_fixture->connectionString());
+        // Rows of the numbering-gap report: two runs of numbers and the gap between them.
+        s_connection->Execute(QStringLiteral(
+            "Insert into aux_mayores (Usuario,NroComprobanteBancario,fecha,vencimiento,[Importe-Debe],AP_SUCURSAL,AP_LETRA) "
+            "values ('PUESTO1','000400000001R-000400000003R','02/01/2024','05/01/2024',3,'0004','R')"));
+        s_connection->Execute(QStringLiteral(
+            "Insert into aux_mayores (Usuario,NroComprobanteBancario,[Importe-Haber],AP_SUCURSAL,AP_LETRA) "
+            "values ('PUESTO1','000400000004R-000400000006R ***',3,'0004','R')"));
+    }
+    static void TearDownTestSuite()
+    {
+        s_connection.reset();
+        delete s_fixture;
+        s_fixture = nullptr;
+    }
+
+    static QStringList printed(const Layout& layout, const QString& pdf)
+    {
+        ReportJob job(s_connection);
+        job.load(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(layout.file + QStringLiteral(".rpt")));
+        for (const QString& assignment : assignmentsFor(layout))
+            job.setFormula(assignment);
+        if (layout.file != u"mv_pr4")
+            job.setSelection(selectionFor(layout));
+        job.setSortFields({layout.sort, QString()});
+        job.setPrintDate(QDate(2024, 6, 14));
+        job.setDestination(ReportJob::Destination::PdfFile, pdf);
+        const int pages = job.run().pages;
+        const QStringList text = pdfPages(pdf);
+        EXPECT_EQ(text.size(), pages);
+        return text;
+    }
+
+    static demo::DemoFixture* s_fixture;
+    static ado::ConnectionPtr s_connection;
+};
+
+demo::DemoFixture* LayoutPages::s_fixture = nullptr;
+ado::ConnectionPtr LayoutPages::s_connection;
+
+const QString PageBreak = QStringLiteral("\n=== page break ===\n");
+
+} // namespace
+
+TEST_F(LayoutPages, EveryDemoLayoutPrintsTheKeptPages)
+{
+    const bool write = qEnvironmentVariableIntValue("RPQ_WRITE_LAYOUT_PAGES") == 1;
+    QTemporaryDir dir;
+    int multiPage = 0;
+    for (const Layout& layout : demoLayouts()) {
+        SCOPED_TRACE((layout.file + u' ' + layout.kind).toStdString());
+        const QStringList pages = printed(layout, dir.filePath(QStringLiteral("out.pdf")));
+        ASSERT_FALSE(pages.isEmpty());
+        multiPage += pages.size() > 2;
+        QFile file(pagesFile(layout));
+        if (write) {
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(pages.join(PageBreak).toUtf8());
+            continue;
+        }
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << pagesFile(layout).toStdString();
+        const QStringList kept = QString::fromUtf8(file.readAll()).split(PageBreak);
+        ASSERT_EQ(pages.size(), kept.size());
+        for (qsizetype i = 0; i < pages.size(); ++i)
+            EXPECT_EQ(pages[i].toStdString(), kept[i].toStdString()) << "page " << i + 1;
+    }
+    if (write)
+        GTEST_SKIP() << "pages written to " RPQ_LAYOUT_PAGES;
+    EXPECT_GE(multiPage, 6);   // breaks inside groups and sub-reports are part of what is compared
+}
