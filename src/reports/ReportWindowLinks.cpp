@@ -4,6 +4,7 @@
 #include "app/EstiloFormulario.h"
 #include "app/Plantillas.h"
 #include "app/SharedObjects.h"
+#include "app/StartUp.h"
 #include "kit/DLL_Print.h"
 
 namespace reports {
@@ -11,7 +12,10 @@ namespace reports {
 ReportWindowLinks ReportWindowLinks::standard()
 {
     ReportWindowLinks links;
-    links.iniciarAplicacion = [] {};
+    links.iniciarAplicacion = [] {
+        QString cadenaConexion;
+        app::IniciarAplicacion(false, QString(), cadenaConexion, 3);
+    };
     links.aplicarEstiloFormulario = app::AplicarEstiloFormulario;
     links.cargarConfigForm = [](QWidget* form, const QString& sufijo, const QString& nombre) {
         app::CargarConfigForm(form, sufijo, nombre);

@@ -2,8 +2,8 @@
 // What the report parameter window calls in the rest of the program, each through one
 // replaceable function so that tests can watch or stand in for it.
 //
-// Temporary links, each marked "LINK" below: the procedures they stand for are not part of the
-// build yet; each default does nothing and is replaced by the real call when that procedure
+// The one temporary link is marked "LINK" below: the procedure it stands for is not part of the
+// build yet; its default does nothing and is replaced by the real call when that procedure
 // joins the build.
 
 #include <QString>
@@ -16,8 +16,8 @@ namespace reports {
 class Rp_Quindal;
 
 struct ReportWindowLinks {
-    // Start-up: connection, login, configuration; ends the program itself when it fails.
-    // LINK: app::IniciarAplicacion(False, "", "", 3).
+    // Start-up: connection, login, configuration; ends the program itself when it fails
+    // (app::IniciarAplicacion(False, "", "", 3)).
     std::function<void()> iniciarAplicacion;
 
     // Skin and fonts of the window (app::AplicarEstiloFormulario).
