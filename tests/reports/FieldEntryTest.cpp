@@ -176,3 +176,24 @@ TEST_F(FieldEntry, DateBoxesTakeOnlyDigitsAndTheDateSeparator)
     typeInto(C::ClienteDesde, "ab12");
     EXPECT_EQ(field(C::ClienteDesde)->text(), "ab12");
 }
+
+TEST_F(FieldEntry, AbortOnTheErrorDialogLeavesTheCheckAndEnterStillMovesOn)
+{
+    field(C::VtoDesde)->setText("99/99/9999");
+    dialogs.pushMsgBoxAnswer(ui::vbAbort);
+    EXPECT_EQ(enter(C::VtoHasta, "01/01/2024"), "01/01/2024");
+    EXPECT_EQ(boxes().size(), 1);
+    EXPECT_FALSE(window().fieldEntry().ErrorValidacion());
+    EXPECT_EQ(focused(), c().OptTipo[0]);
+}
+
+TEST_F(FieldEntry, CampoValidaTakesTheIndexAsAnyNumberOrText)
+{
+    field(C::SucursalHasta)->setText("3");
+    window().CampoValida(vb::Variant(QStringLiteral("3")), field(C::SucursalHasta));
+    EXPECT_EQ(field(C::SucursalHasta)->text(), "0003");
+    field(C::ClienteDesde)->setText("00002");
+    window().CampoValida(vb::Variant(6), field(C::ClienteDesde));
+    EXPECT_EQ(field(C::ClienteDesde)->text(), "21100002");
+    EXPECT_FALSE(window().fieldEntry().ErrorValidacion());
+}
