@@ -5,8 +5,7 @@
 // connections, the user's check with the login window, the access row and the configuration),
 // and closing it ends the program.
 
-#include "app/StartUp.h"
-#include "lookup/Consultas.h"
+#include "lookup/StartUpLink.h"
 #include "reports/Rp_Quindal.h"
 #include "ui/DisplayCheck.h"
 #include "vb/App.h"
@@ -20,8 +19,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     vb::App::init(argc, argv);
     QApplication::setApplicationName(vb::App::title());
-    // The lookups' part of start-up: the shared lookup object and its query-mask file.
-    app::setLookupSetUp([](const QString&, const QString&) { lookup::PrepararConsultas(); });
+    lookup::EnlazarConInicio();
 
     reports::Rp_Quindal window;
     window.Form_Load();

@@ -221,8 +221,7 @@ void StartUp::workingSetUp()
     step([&] { gImpresion().pPathSistema = m_folder; });
     step([&] { db.gCnn->setDefaultDatabase(db.gDBName); });
     step([&] {
-        if (lookupSetUp())
-            lookupSetUp()(db.gConnString, gUtil().CarpetaConBarra(vb::App::path()) + QStringLiteral("consultas.qzt"));
+        runLookupSetUp(db.gConnString, gUtil().CarpetaConBarra(vb::App::path()) + QStringLiteral("consultas.qzt"));
     });
     step([&] { db.gCnn->setDefaultDatabase(db.gDBName); });
     step([&] {
@@ -354,5 +353,11 @@ void IniciarAplicacion(bool ConstruirDesdeIni, const QString& LineaComando, QStr
 }
 
 void setLookupSetUp(LookupSetUp hook) { lookupSetUp() = std::move(hook); }
+
+void runLookupSetUp(const QString& connString, const QString& maskPath)
+{
+    if (lookupSetUp())
+        lookupSetUp()(connString, maskPath);
+}
 
 } // namespace app

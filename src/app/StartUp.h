@@ -30,5 +30,6 @@ void IniciarAplicacion(bool ConstruirDesdeIni, const QString& LineaComando, QStr
 // does nothing. An error it raises is start-up's.
 using LookupSetUp = std::function<void(const QString& connString, const QString& maskPath)>;
 void setLookupSetUp(LookupSetUp hook);
+void runLookupSetUp(const QString& connString, const QString& maskPath);
 
 } // namespace app

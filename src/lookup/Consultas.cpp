@@ -72,10 +72,15 @@ QString rutaMascaraConsultas()
 
 void PrepararConsultas()
 {
+    PrepararConsultas(data::gDB().gConnString, defaultMaskPath());
+}
+
+void PrepararConsultas(const QString& connString, const QString& maskPath)
+{
     Lib_ClsCons3& consulta = gConsulta();
-    consulta.gConnString = data::gDB().gConnString;
+    consulta.gConnString = connString;
     consulta.gUsarMascarasConsultas = true;
-    consulta.gRutaMascaraConsultas = defaultMaskPath();
+    consulta.gRutaMascaraConsultas = vb::resolvePath(maskPath);
     if (!vb::FileExists(consulta.gRutaMascaraConsultas))
         CrearConsultasPorDefecto();
 }

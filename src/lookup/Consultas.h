@@ -13,8 +13,10 @@ Lib_ClsCons3& gConsulta();
 
 // The start-up's lookup step, once the shared connection is open: the connection string, the
 // use of query masks, the mask file beside the program, and the default masks when that file
-// does not exist. A file error raises vb::Error to the caller.
+// does not exist. A file error raises vb::Error to the caller. Without arguments: the shared
+// connection's string and "consultas.qzt" beside the program.
 void PrepararConsultas();
+void PrepararConsultas(const QString& connString, const QString& maskPath);
 
 // The query-mask file every reader and writer uses: the shared object's path, or the program
 // folder's "consultas.qzt" before the start-up set it. An existing file is found regardless of

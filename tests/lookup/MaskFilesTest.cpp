@@ -4,6 +4,10 @@
 
 #include "app/AppModule.h"
 #include "app/ConsultaGlobal.h"
+#include "app/Launcher.h"
+#include "app/StartUp.h"
+#include "lookup/MenuLauncher.h"
+#include "lookup/StartUpLink.h"
 #include "lookup/AnchosConsulta.h"
 #include "lookup/Consultas.h"
 #include "lookup/Lib_ClsCons3.h"
@@ -277,3 +281,53 @@ TEST_F(MaskFiles, TheStockViewsOwnMaskComesBeforeTheBorrowedOne)
 }
 
 } // namespace
+
+TEST_F(MaskFiles, TheStartUpsLookupStepReachesTheLookupsOnceLinked)
+{
+    // Before the link the start-up's step reaches nothing; after it, the start-up's own
+    // connection string and mask path (found regardless of letter case) are taken.
+    ASSERT_TRUE(writeFileBytes(programFile(QStringLiteral("Consultas.QZT")), QByteArray()));
+    lookup::EnlazarConInicio();
+    app::runLookupSetUp(QStringLiteral("Provider=prueba;"), programFile(QStringLiteral("consultas.qzt")));
+    lookup::Lib_ClsCons3& consulta = lookup::gConsulta();
+    EXPECT_EQ(consulta.gConnString, QStringLiteral("Provider=prueba;"));
+    EXPECT_TRUE(consulta.gUsarMascarasConsultas);
+    EXPECT_EQ(QFileInfo(consulta.gRutaMascaraConsultas).fileName(), QStringLiteral("Consultas.QZT"));
+    EXPECT_EQ(fileBytes(programFile(QStringLiteral("Consultas.QZT"))).size(), 0) << "an existing file gets no defaults";
+
+    ASSERT_TRUE(QFile::remove(programFile(QStringLiteral("Consultas.QZT"))));
+    app::runLookupSetUp(QStringLiteral("Provider=prueba;"), maskPath());
+    EXPECT_EQ(fileBytes(maskPath()).size(), 11 * kRecord);
+    app::setLookupSetUp({});
+}
+
+namespace {
+
+class RecordingLauncher : public app::Launcher {
+public:
+    QStringList programs;
+    qint64 startProgram(const QString& program, const QString&) override
+    {
+        programs << program;
+        return 4242;
+    }
+    int openAddress(const QString&) override { return 31; }
+    void execute(const QString&, int) override {}
+};
+
+} // namespace
+
+TEST_F(MaskFiles, TheNewButtonsLauncherIsTheStartUpModulesOnceLinked)
+{
+    auto launcher = std::make_shared<RecordingLauncher>();
+    app::Launcher::setInstance(launcher);
+    lookup::EnlazarConInicio();
+    qint64 proceso = 0;
+    lookup::MenuLauncher::MenuExes(QStringLiteral("SHELL:compras"), QString(), proceso);
+    app::Launcher::setInstance(nullptr);
+    lookup::MenuLauncher::set({});
+    app::setLookupSetUp({});
+    ASSERT_EQ(launcher->programs.size(), 1);
+    EXPECT_TRUE(launcher->programs[0].endsWith(QStringLiteral("compras"))) << launcher->programs[0].toStdString();
+    EXPECT_EQ(proceso, 4242);
+}
