@@ -316,7 +316,7 @@ QWidget* ReportWindowLayout::rangesColumn()
         m_c.Frame1[size_t(i)] = group(QStringLiteral("Frame1"), i, text(captions[i]));
     }
     m_c.FrmTipo = group(QStringLiteral("FrmTipo"), 0, text(DesignFrmTipoCaption));
-    m_c.frmArt = group(QStringLiteral("frmArt"), -1, QString());
+    m_c.frmArt = group(QStringLiteral("frmArt"), -1, QStringLiteral("Artículo"));
 
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);

@@ -11,6 +11,7 @@
 #include "reports/Rp_Quindal.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QRadioButton>
 #include <QLineEdit>
@@ -38,18 +39,28 @@ int main(int argc, char** argv)
     }
     data::gUsuarioActual = QStringLiteral("ADMIN");
     app::CargarConfiguracion(QDir::tempPath() + u'/');
+    // The demo is open already: the window's load skips the start-up procedure.
+    reports::ReportWindowLinks::current().iniciarAplicacion = [] {};
 
     for (const char* kind : {"RMC", "OC", "PR"}) {
         app::gParametroAdicional = QString::fromLatin1(kind);
         reports::Rp_Quindal window;
         window.Form_Load();
         window.show();
-        QTest::qWait(200);
-        window.controls().OptTipo[0]->setChecked(true);
-        window.controls().txtFields[8]->setFocus();
+        QApplication::setActiveWindow(&window);
+        if (!QTest::qWaitForWindowActive(&window))
+            std::fputs("the window did not become active\n", stderr);
+        const reports::ReportControls& c = window.controls();
+        c.OptTipo[0]->setChecked(true);
+        c.chkestado[0]->setChecked(true);
+        c.chkestado[1]->setChecked(true);
+        c.txtFields[8]->setText(QStringLiteral("01/01/2024"));
+        c.txtFields[9]->setText(QStringLiteral("31/03/2024"));
+        c.txtFields[6]->setFocus();
+        QTest::keyClicks(c.txtFields[6], QStringLiteral("21100001"));
         QTest::qWait(100);
         window.grab().save(out + QStringLiteral("/window-%1.png").arg(QLatin1String(kind)));
-        window.controls().OptTipo[kind == QLatin1String("RMC") ? 1 : 9]->setChecked(true);
+        c.OptTipo[kind == QLatin1String("RMC") ? 1 : 9]->setChecked(true);
         QTest::qWait(100);
         window.grab().save(out + QStringLiteral("/window-%1-layout.png").arg(QLatin1String(kind)));
         window.hide();
