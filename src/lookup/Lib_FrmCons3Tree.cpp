@@ -165,12 +165,7 @@ void Lib_FrmCons3Tree::Form_Load()
     m_loaded = true;
     vb::Trap trap = trapFor(QStringLiteral("FORM_LOAD"));
     trap.run([&] { Valores = vb::Collection::create(); });
-    trap.run([&] {
-        m_tree->clear();
-        m_nodes.clear();
-        m_keys.clear();
-        m_folded.clear();
-    });
+    trap.run([&] { clearNodes(); });
     trap.run([&] {
         if (isFamilyStatement())
             ArmarTreeVFamilias();
@@ -180,6 +175,11 @@ void Lib_FrmCons3Tree::Form_Load()
 }
 
 void Lib_FrmCons3Tree::Form_Unload()
+{
+    clearNodes();
+}
+
+void Lib_FrmCons3Tree::clearNodes()
 {
     const QSignalBlocker quiet(m_tree);
     m_tree->clear();
@@ -207,11 +207,8 @@ QString Lib_FrmCons3Tree::familyStatement() const
 
 void Lib_FrmCons3Tree::startTree()
 {
+    clearNodes();
     const QSignalBlocker quiet(m_tree);
-    m_tree->clear();
-    m_nodes.clear();
-    m_keys.clear();
-    m_folded.clear();
     QTreeWidgetItem* root = addNode(nullptr, kRootKey, QStringLiteral("Consulta..."));
     root->setExpanded(true);
 }

@@ -88,6 +88,7 @@ private:
 
     // Building.
     bool isFamilyStatement() const;
+    void clearNodes();
     void startTree();
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
     bool readRows(vb::Trap& trap, const QString& statement, std::vector<std::vector<vb::Variant>>& rows, size_t columns);

@@ -4,6 +4,7 @@
 #include "LookupDemoBase.h"
 
 #include "lookup/Lib_FrmCons3Tree.h"
+#include "ui/DialogService.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -163,6 +164,26 @@ TEST_F(TreeWindow, CostCentresHangUnderTheLongestCodeTheyExtend)
     w->CmdNueva()->click();
     EXPECT_EQ(shape(*w), QStringList{QStringLiteral(" > Consulta...")});
     EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(TreeWindow, ARowThatCannotBeANodeGoesToTheErrorHandler)
+{
+    // A code twice: Ignore leaves the second row out and the tree goes on.
+    dialogs.pushMsgBoxAnswer(ui::vbIgnore);
+    auto twice = open(QStringLiteral("select CODIGO, DESCRIPCION from TA_CCOSTO where CODIGO = '1' union all "
+                                     "select CODIGO, DESCRIPCION from TA_CCOSTO where CODIGO <> '2' order by 1"));
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes()[0].title.contains(QStringLiteral("ArmarTreeVAutomatico"))) << boxes()[0].title.toStdString();
+    EXPECT_EQ(shape(*twice), (QStringList{QStringLiteral(" > Consulta..."), QStringLiteral("A > 1 - Administración"),
+                                          QStringLiteral("A1 > 101 - Compras"), QStringLiteral("A1 > 102 - Tesorería"),
+                                          QStringLiteral("A > 201 - Depósito")}));
+
+    // One column is not enough for a tree: the root stays alone.
+    dialogs.pushMsgBoxAnswer(ui::vbAbort);
+    auto narrow = open(QStringLiteral("select CODIGO from TA_CCOSTO"));
+    ASSERT_EQ(boxes().size(), 2);
+    EXPECT_TRUE(boxes()[1].title.contains(QStringLiteral("ArmarTreeVAutomatico")));
+    EXPECT_EQ(shape(*narrow), QStringList{QStringLiteral(" > Consulta...")});
 }
 
 TEST_F(TreeWindow, FamiliesHangUnderTheirParentFamilyFromTheirOwnStatement)
