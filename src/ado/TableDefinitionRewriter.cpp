@@ -1,6 +1,6 @@
 #include "ado/TableDefinitionRewriter.h"
 
-#include "ado/ColumnKind.h"
+#include "ado/SqlType.h"
 
 #include <QSet>
 
@@ -167,7 +167,7 @@ void TableDefinitionRewriter::rewriteColumn(int from, int to, bool tableHasKey)
         }
         return;
     }
-    if (columnKindOfDeclaredType(type) != ColumnKind::Text)
+    if (!SqlType::fromDeclared(type).isText())
         return;
     const int collate = find(end, to, "COLLATE");
     if (collate + 1 < to)
