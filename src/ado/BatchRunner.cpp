@@ -50,6 +50,14 @@ QString formatMessage(const QString& message, const std::vector<QVariant>& argum
     return out + message.mid(from);
 }
 
+// INSERT, UPDATE and DELETE: the server follows their errors with "The statement has been terminated."
+bool changesRows(const TranslatedStatement& s)
+{
+    const QString first = s.sql.section(u' ', 0, 0).toUpper();
+    return s.kind == TranslatedStatement::SelectInto || first == QLatin1String("INSERT") || first == QLatin1String("UPDATE")
+           || first == QLatin1String("DELETE");
+}
+
 bool changesTables(const TranslatedStatement& s)
 {
     if (s.kind == TranslatedStatement::SelectInto)
@@ -82,8 +90,12 @@ BatchRunner::Outcome BatchRunner::run(const std::vector<TranslatedStatement>& pr
     Outcome outcome = Outcome::Completed;
     const bool outermost = &m_errors == &m_ownErrors;
     int pc = 0;
+    bool partStart = true;
     while (pc < int(program.size())) {
         try {
+            if (partStart)
+                compileCheck(program, pc);
+            partStart = program[size_t(pc)].kind == TranslatedStatement::PartEnd;
             pc = step(program, pc);
             continue;
         } catch (const DatabaseFailure& failure) {
@@ -103,11 +115,42 @@ BatchRunner::Outcome BatchRunner::run(const std::vector<TranslatedStatement>& pr
             if (reach == Reach::Batch && !outermost)
                 break;
             pc = reach == Reach::Statement ? pc + 1 : partEnd(program, pc);
+            partStart = false;
         }
     }
     if (outermost && !m_errors.empty())
         throw DatabaseFailure(m_errors.front().Number(), m_errors);
     return outcome;
+}
+
+// The server compiles a whole part before it runs any of it: a syntax error, or an unknown
+// function, anywhere in it means none of it runs. Unknown tables and columns are found
+// only when their statement runs (the server resolves names late, too).
+void BatchRunner::compileCheck(const std::vector<TranslatedStatement>& program, int pc)
+{
+    std::vector<const TranslatedStatement*> steps;
+    for (int i = pc; i < int(program.size()) && program[size_t(i)].kind != TranslatedStatement::PartEnd; ++i)
+        if (!program[size_t(i)].sql.isEmpty())
+            steps.push_back(&program[size_t(i)]);
+    if (steps.size() < 2)
+        return;
+    for (const TranslatedStatement* s : steps) {
+        const QByteArray utf8 = s->sql.toUtf8();
+        const char* tail = utf8.constData();
+        const char* end = tail + utf8.size();
+        while (tail < end) {
+            sqlite3_stmt* stmt = nullptr;
+            const int rc = sqlite3_prepare_v2(m_engine.m_db, tail, int(end - tail), &stmt, &tail);
+            sqlite3_finalize(stmt);
+            if (rc == SQLITE_OK)
+                continue;
+            const DatabaseFailure failure = SqliteErrorMap::failure(m_engine.m_db, rc, s->sql);
+            const int native = failure.records().empty() ? 0 : failure.records().front().NativeError();
+            if (native == 102 || native == 195)
+                throw failure;
+            break;
+        }
+    }
 }
 
 int BatchRunner::partEnd(const std::vector<TranslatedStatement>& program, int pc)
@@ -127,7 +170,7 @@ BatchRunner::Reach BatchRunner::reachOf(const DatabaseFailure& failure)
     const Error first = failure.records().empty() ? Error() : failure.records().front();
     if (first.SQLState() == QLatin1String("HYT00") && first.NativeError() != 1222)
         return Reach::Everything;
-    static const QSet<int> batch{241, 242, 245, 8114, 235, 8115};
+    static const QSet<int> batch{241, 242, 245, 8114, 235, 8115, 220};
     static const QSet<int> part{208, 207, 4104, 195, 102, 156, 137, 141, 174, 155, 217, 1062, 0};
     if (batch.contains(first.NativeError()))
         return Reach::Batch;
@@ -138,10 +181,10 @@ BatchRunner::Reach BatchRunner::reachOf(const DatabaseFailure& failure)
 
 BatchRunner::Reach BatchRunner::record(const DatabaseFailure& failure, Reach floor)
 {
-    static const QSet<int> terminated{2627, 2601, 547, 515, 8152, 544, 8134};
+    static const QSet<int> terminated{2627, 2601, 547, 515, 8152, 544, 8134, 8115, 220};
     for (const Error& e : failure.records()) {
         m_errors.push_back(e);
-        if (terminated.contains(e.NativeError()))
+        if (m_changing && terminated.contains(e.NativeError()))
             m_errors.emplace_back(e.Number(), QStringLiteral("The statement has been terminated."), e.Source(), QStringLiteral("01000"), 3621);
     }
     if (!failure.records().empty())
@@ -153,6 +196,7 @@ BatchRunner::Reach BatchRunner::record(const DatabaseFailure& failure, Reach flo
 int BatchRunner::step(const std::vector<TranslatedStatement>& program, int pc)
 {
     const TranslatedStatement& s = program[size_t(pc)];
+    m_changing = changesRows(s);
     switch (s.kind) {
     case TranslatedStatement::Query: query(s); break;
     case TranslatedStatement::SelectInto: selectInto(s); break;

@@ -50,6 +50,7 @@ private:
     void passOn(Outcome outcome);
     Reach record(const DatabaseFailure& failure, Reach floor);
     static Reach reachOf(const DatabaseFailure& failure);
+    void compileCheck(const std::vector<TranslatedStatement>& program, int pc);
     static int partEnd(const std::vector<TranslatedStatement>& program, int pc);
 
     SqliteEngine& m_engine;
@@ -59,6 +60,7 @@ private:
     std::vector<Error>& m_errors;
     Reach m_floor = Reach::Statement;   // the least the failure being thrown reaches
     bool m_schemaChanged = false;
+    bool m_changing = false;   // the step running is an INSERT, UPDATE or DELETE
     TranslatedStatement m_retranslated;
     // The caller's scope, given back when this runner ends.
     QHash<QString, QVariant> m_callerVariables;

@@ -80,8 +80,6 @@ std::optional<QDateTime> ServerConversions::toDate(const QVariant& value, const 
     if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Double)
         return DateText::dayZero().addMSecs(qint64(std::llround(value.toDouble() * 86400000.0)));
     const QString text = value.toString().trimmed();
-    if (auto stored = DateText::parseStored(text))
-        return stored;
     DateOrder order = options.dateOrder;
     switch (style % 100) {
     case 1: case 10: order = DateOrder::MDY; break;
@@ -130,6 +128,8 @@ QVariant ServerConversions::toInteger(const QVariant& value, const SqlType& sour
         return QVariant(qint64(n != 0 ? 1 : 0));
     const qint64 limit = target.precision >= 19 ? 0 : target.precision == 5 ? 32767 : target.precision == 3 ? 255 : 2147483647LL;
     const qint64 low = target.precision == 3 ? 0 : -limit - 1;
+    if (limit > 0 && (n > limit || n < low) && target.precision < 10)
+        throw ServerError(220, QStringLiteral("Arithmetic overflow error for data type %1, value = %2.").arg(target.declaration()).arg(n));
     if (limit > 0 && (n > limit || n < low))
         throw ServerError(8115, QStringLiteral("Arithmetic overflow error converting expression to data type %1.").arg(target.declaration()));
     return QVariant(n);

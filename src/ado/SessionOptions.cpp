@@ -19,7 +19,7 @@ enum class Language { Unknown, Spanish, UsEnglish, British };
 Language languageOf(const QString& value)
 {
     const QString v = bare(value);
-    if (v == QLatin1String("español") || v == QLatin1String("spanish") || v == QLatin1String("espanol"))
+    if (v == QStringLiteral("español") || v == QLatin1String("spanish") || v == QLatin1String("espanol"))
         return Language::Spanish;
     if (v == QLatin1String("us_english") || v == QLatin1String("english"))
         return Language::UsEnglish;

@@ -313,11 +313,16 @@ std::vector<QVariant> SqliteEngine::lastRow(const QString& sql, qint64& rows)
     return out;
 }
 
-// An INSERT into a table with an IDENTITY column sets @@IDENTITY and SCOPE_IDENTITY().
+// An INSERT into a table with an IDENTITY column sets @@IDENTITY and SCOPE_IDENTITY(); one
+// into a table without makes @@IDENTITY NULL.
 void SqliteEngine::noteInsert(const QString& table)
 {
-    if (table.isEmpty() || sqlite3_changes(m_db) == 0 || !m_schema.hasIdentity(table))
+    if (table.isEmpty() || sqlite3_changes(m_db) == 0)
         return;
+    if (!m_schema.hasIdentity(table)) {
+        m_identity = QVariant();
+        return;
+    }
     m_identity = QVariant(qint64(sqlite3_last_insert_rowid(m_db)));
     m_scopeIdentity = m_identity;
 }
@@ -464,7 +469,7 @@ void SqliteEngine::rollback(const QString& name)
         m_savepoints = m_savepoints.mid(0, i + 1);
         return;
     }
-    if (!name.isEmpty() && !m_transactionName.isEmpty() && name.compare(m_transactionName, Qt::CaseInsensitive) != 0)
+    if (!name.isEmpty() && name.compare(m_transactionName, Qt::CaseInsensitive) != 0)
         throw SqliteErrorMap::server(6401, QStringLiteral("25000"),
                                      QStringLiteral("Cannot roll back %1. No transaction or savepoint of that name was found.").arg(name));
     m_transactionLevel = 0;

@@ -1,6 +1,7 @@
 #include "ado/TableDefinitionRewriter.h"
 
 #include "ado/SqlType.h"
+#include "ado/StatementShape.h"
 
 #include <QSet>
 
@@ -126,6 +127,17 @@ void TableDefinitionRewriter::rewriteAlter(int add)
         rewriteColumn(add + 1, m_view.size(), true);
 }
 
+// SQLite numbers rows 1, 2, 3 ...: another seed or step would number them differently.
+void TableDefinitionRewriter::requireFirstNumbers(int identity) const
+{
+    if (!m_view.is(identity + 1, "("))
+        return;
+    const int close = m_view.closing(identity + 1);
+    for (int i = identity + 2; i < close; ++i)
+        if (m_view[i].kind == SqlToken::Number && m_view[i].text != QLatin1String("1"))
+            throw TranslationError::unsupported(QStringLiteral("IDENTITY with a seed or increment other than 1"));
+}
+
 bool TableDefinitionRewriter::tableHasPrimaryKey(int open, int close) const
 {
     for (int i = open + 1; i < close; ++i)
@@ -154,6 +166,7 @@ void TableDefinitionRewriter::rewriteColumn(int from, int to, bool tableHasKey)
         m_view.erase(typeAt + 1, end);
     const int identity = find(end, to, "IDENTITY");
     if (identity < to) {
+        requireFirstNumbers(identity);
         m_view.erase(identity, m_view.is(identity + 1, "(") ? m_view.closing(identity + 1) + 1 : identity + 1);
         const int key = find(end, to, "KEY");
         if (key < to) {

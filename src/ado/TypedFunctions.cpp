@@ -115,6 +115,8 @@ TypedRewriter::Node TypedRewriter::call(int at, int to, const Scope& scope)
         return n;
     } else {
         std::vector<Node> args = arguments(open, close, scope);
+        if (textArgumentFunctions().contains(upper) && !args.empty())
+            textArgument(args.front());
         if (textFunctions().contains(upper))
             n = textFunction(at, close, args, upper);
         else
@@ -150,8 +152,6 @@ void TypedRewriter::textArgument(Node& n)
 
 TypedRewriter::Node TypedRewriter::textFunction(int at, int close, std::vector<Node>& args, const QString& upper)
 {
-    if (textArgumentFunctions().contains(upper) && !args.empty())
-        textArgument(args.front());
     if (upper == QLatin1String("CONCAT"))
         for (Node& arg : args)
             textArgument(arg);
@@ -201,6 +201,8 @@ TypedRewriter::Node TypedRewriter::sameTypeFunction(int at, int close, std::vect
         if (!args.empty() && args.front().type.isText())
             toNumber(args.front(), SqlType::of(SqlType::Float));
         n.type = args.empty() ? SqlType() : args.front().type;
+        if ((upper == QLatin1String("CEILING") || upper == QLatin1String("FLOOR")) && n.type.kind == SqlType::Decimal)
+            n.type.scale = 0;
     } else if (upper == QLatin1String("ISNULL") && args.size() == 2) {
         // The replacement takes the checked value's type (and length).
         assign(args[1], args[0].type, true);

@@ -160,7 +160,7 @@ TypedRewriter::QueryResult TypedRewriter::query(int from, int to, const Scope* o
         } else if (m_view.is(at, "SELECT")) {
             SelectCore core;
             core.select = at;
-            core.end = clauseEnd(at + 1, to, {"UNION", "EXCEPT", "INTERSECT", "ORDER", "OPTION"});
+            core.end = clauseEnd(at + 1, to, {"UNION", "EXCEPT", "INTERSECT", "ORDER", "OPTION", "FOR"});
             Scope scope;
             cores.push_back(selectCore(at, core.end, outer, targets, core, scope));
             if (shapes.empty())
@@ -450,6 +450,8 @@ int TypedRewriter::tableSource(int at, int to, Scope& scope, const Scope* outer)
     }
     if (m_view.is(at, "AS"))
         ++at;
+    if (m_view.is(at, "PIVOT") || m_view.is(at, "UNPIVOT") || m_view.is(at, "TABLESAMPLE"))
+        throw TranslationError::unsupported(m_view.is(at, "TABLESAMPLE") ? QStringLiteral("TABLESAMPLE") : QStringLiteral("PIVOT and UNPIVOT"));
     if (isAlias(at, to)) {
         source.name = m_view[at].text;
         ++at;
