@@ -125,98 +125,95 @@ size_t BatchCompiler::statement(size_t i)
     const SqlTokens& tokens = at(i);
     const std::vector<SqlToken> words = significant(tokens);
     const QString first = upperWord(words, 0);
-    const QString second = upperWord(words, 1);
-    static const QSet<QString> tranWords{QStringLiteral("TRAN"), QStringLiteral("TRANSACTION"), QStringLiteral("WORK")};
     if (first == QLatin1String("IF"))
         return ifStatement(i);
     if (first == QLatin1String("WHILE"))
         return whileStatement(i);
+    if (first == QLatin1String("BEGIN") && words.size() == 1)
+        return block(i);
+    if (first == QLatin1String("END") || first == QLatin1String("ELSE"))
+        throw syntaxNear(first);
+    if (!transactionStatement(words) && !batchStatement(tokens, words)) {
+        static const QSet<QString> routines{QStringLiteral("PROC"), QStringLiteral("PROCEDURE"), QStringLiteral("FUNCTION"),
+            QStringLiteral("TRIGGER")};
+        const QString second = upperWord(words, 1);
+        if ((first == QLatin1String("CREATE") || first == QLatin1String("ALTER")) && routines.contains(second))
+            throw TranslationError::unsupported(QStringLiteral("%1 %2").arg(first, second));
+        append(m_translator.translateStatement(tokens, m_context));
+    }
+    return i + 1;
+}
+
+// BEGIN TRAN[SACTION] [name], COMMIT, ROLLBACK [name], SAVE TRAN name; false for other statements.
+bool BatchCompiler::transactionStatement(const std::vector<SqlToken>& words)
+{
+    static const QSet<QString> tranWords{QStringLiteral("TRAN"), QStringLiteral("TRANSACTION"), QStringLiteral("WORK")};
+    const QString first = upperWord(words, 0);
+    const QString second = upperWord(words, 1);
     if (first == QLatin1String("BEGIN")) {
-        if (words.size() == 1)
-            return block(i);
         if (second == QLatin1String("TRY") || second == QLatin1String("CATCH"))
             throw TranslationError::unsupported(QStringLiteral("TRY ... CATCH"));
-        const int nameAt = second == QLatin1String("DISTRIBUTED") ? 3 : 2;
-        if (tranWords.contains(second) || second == QLatin1String("DISTRIBUTED"))
-            transaction(TranslatedStatement::BeginTransaction, words, nameAt);
-        else
+        if (!tranWords.contains(second) && second != QLatin1String("DISTRIBUTED"))
             throw TranslationError(102, QStringLiteral("Incorrect syntax near '%1'.").arg(words[1].text));
-        return i + 1;
+        transaction(TranslatedStatement::BeginTransaction, words, second == QLatin1String("DISTRIBUTED") ? 3 : 2);
+        return true;
     }
     if (first == QLatin1String("COMMIT") || first == QLatin1String("ROLLBACK")) {
-        const int nameAt = tranWords.contains(second) ? 2 : 1;
-        transaction(first == QLatin1String("COMMIT") ? TranslatedStatement::Commit : TranslatedStatement::Rollback, words, nameAt);
-        return i + 1;
+        transaction(first == QLatin1String("COMMIT") ? TranslatedStatement::Commit : TranslatedStatement::Rollback, words,
+                    tranWords.contains(second) ? 2 : 1);
+        return true;
     }
     if (first == QLatin1String("SAVE")) {
         if (!tranWords.contains(second) || words.size() < 3)
             throw TranslationError(102, QStringLiteral("Incorrect syntax near 'SAVE'."));
         transaction(TranslatedStatement::SaveTransaction, words, 2);
-        return i + 1;
+        return true;
     }
-    if (first == QLatin1String("END") || first == QLatin1String("ELSE"))
-        throw syntaxNear(first);
+    return false;
+}
+
+// The statements that are steps of the batch itself rather than queries; false for others.
+bool BatchCompiler::batchStatement(const SqlTokens& tokens, const std::vector<SqlToken>& words)
+{
+    const QString first = upperWord(words, 0);
     if (first == QLatin1String("BREAK") || first == QLatin1String("CONTINUE")) {
-        jump(i, first == QLatin1String("CONTINUE"));
-        return i + 1;
-    }
-    if (first == QLatin1String("RETURN")) {
+        jump(first == QLatin1String("CONTINUE"));
+    } else if (first == QLatin1String("RETURN")) {
         TranslatedStatement step;
         step.kind = TranslatedStatement::Jump;
         m_returns.push_back(append(step));
-        return i + 1;
-    }
-    if (first == QLatin1String("DECLARE")) {
+    } else if (first == QLatin1String("DECLARE")) {
         declare(tokens);
-        return i + 1;
-    }
-    if (first == QLatin1String("SET")) {
+    } else if (first == QLatin1String("SET")) {
         setStatement(tokens);
-        return i + 1;
-    }
-    if (first == QLatin1String("EXEC") || first == QLatin1String("EXECUTE")) {
+    } else if (first == QLatin1String("EXEC") || first == QLatin1String("EXECUTE")) {
         exec(tokens);
-        return i + 1;
-    }
-    if (first == QLatin1String("PRINT")) {
+    } else if (first == QLatin1String("PRINT")) {
         TranslatedStatement step = evaluation(QStringLiteral("SELECT ") + textFrom(tokens, 1));
         step.kind = TranslatedStatement::Print;
         append(step);
-        return i + 1;
-    }
-    if (first == QLatin1String("RAISERROR") || first == QLatin1String("THROW")) {
+    } else if (first == QLatin1String("RAISERROR") || first == QLatin1String("THROW")) {
         raise(tokens, first == QLatin1String("THROW"));
-        return i + 1;
-    }
-    if (first == QLatin1String("USE")) {
+    } else if (first == QLatin1String("USE")) {
         TranslatedStatement step;
         step.kind = TranslatedStatement::Use;
         step.name = words.size() > 1 ? words[1].text : QString();
         append(step);
-        return i + 1;
+    } else {
+        static const QSet<QString> unsupported{QStringLiteral("GOTO"), QStringLiteral("WAITFOR"), QStringLiteral("OPEN"),
+            QStringLiteral("FETCH"), QStringLiteral("CLOSE"), QStringLiteral("DEALLOCATE"), QStringLiteral("MERGE"),
+            QStringLiteral("GRANT"), QStringLiteral("REVOKE"), QStringLiteral("DENY")};
+        if (unsupported.contains(first))
+            throw TranslationError::unsupported(first);
+        return false;
     }
-    static const QSet<QString> unsupported{QStringLiteral("GOTO"), QStringLiteral("WAITFOR"), QStringLiteral("OPEN"),
-        QStringLiteral("FETCH"), QStringLiteral("CLOSE"), QStringLiteral("DEALLOCATE"), QStringLiteral("MERGE"),
-        QStringLiteral("GRANT"), QStringLiteral("REVOKE"), QStringLiteral("DENY")};
-    if (unsupported.contains(first))
-        throw TranslationError::unsupported(first);
-    static const QSet<QString> routines{QStringLiteral("PROC"), QStringLiteral("PROCEDURE"), QStringLiteral("FUNCTION"),
-        QStringLiteral("TRIGGER")};
-    if ((first == QLatin1String("CREATE") || first == QLatin1String("ALTER")) && routines.contains(second))
-        throw TranslationError::unsupported(QStringLiteral("%1 %2").arg(first, second));
-    append(m_translator.translateStatement(tokens, m_context));
-    return i + 1;
+    return true;
 }
 
 // IF cond <statement> [ELSE <statement>]: the condition is evaluated as a query giving 1 or 0.
 size_t BatchCompiler::ifStatement(size_t i)
 {
-    const QString condition = textFrom(at(i), 1);
-    if (condition.isEmpty() || i + 1 >= m_statements->size())
-        throw endOfBatch();
-    TranslatedStatement test = evaluation(QStringLiteral("SELECT CASE WHEN %1 THEN 1 ELSE 0 END").arg(condition));
-    test.kind = TranslatedStatement::JumpUnless;
-    const int testAt = append(test);
+    const int testAt = condition(i);
     size_t next = statement(i + 1);
     if (next < m_statements->size() && isAlone(at(next), "ELSE")) {
         if (next + 1 >= m_statements->size())
@@ -233,16 +230,22 @@ size_t BatchCompiler::ifStatement(size_t i)
     return next;
 }
 
+// The condition of IF or WHILE at i, as a step evaluating it to 1 or 0; its jump is set later.
+int BatchCompiler::condition(size_t i)
+{
+    const QString text = textFrom(at(i), 1);
+    if (text.isEmpty() || i + 1 >= m_statements->size())
+        throw endOfBatch();
+    TranslatedStatement test = evaluation(QStringLiteral("SELECT CASE WHEN %1 THEN 1 ELSE 0 END").arg(text));
+    test.kind = TranslatedStatement::JumpUnless;
+    return append(test);
+}
+
 size_t BatchCompiler::whileStatement(size_t i)
 {
-    const QString condition = textFrom(at(i), 1);
-    if (condition.isEmpty() || i + 1 >= m_statements->size())
-        throw endOfBatch();
     Loop loop;
     loop.top = int(m_program.size());
-    TranslatedStatement test = evaluation(QStringLiteral("SELECT CASE WHEN %1 THEN 1 ELSE 0 END").arg(condition));
-    test.kind = TranslatedStatement::JumpUnless;
-    const int testAt = append(test);
+    const int testAt = condition(i);
     m_loops.push_back(loop);
     const size_t next = statement(i + 1);
     TranslatedStatement back;
@@ -267,12 +270,11 @@ size_t BatchCompiler::block(size_t i)
     return next + 1;
 }
 
-void BatchCompiler::jump(size_t i, bool toLoopTop)
+void BatchCompiler::jump(bool toLoopTop)
 {
     if (m_loops.empty())
         throw TranslationError(135, QStringLiteral("Cannot use a %1 statement outside the scope of a WHILE statement.")
                                         .arg(toLoopTop ? QStringLiteral("CONTINUE") : QStringLiteral("BREAK")));
-    Q_UNUSED(i);
     TranslatedStatement step;
     step.kind = TranslatedStatement::Jump;
     step.target = m_loops.back().top;

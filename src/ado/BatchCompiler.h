@@ -29,14 +29,17 @@ private:
     size_t statement(size_t i);
     size_t ifStatement(size_t i);
     size_t whileStatement(size_t i);
+    int condition(size_t i);
     size_t block(size_t i);
+    bool transactionStatement(const std::vector<SqlToken>& words);
+    bool batchStatement(const SqlTokens& tokens, const std::vector<SqlToken>& words);
     void declare(const SqlTokens& tokens);
     void setStatement(SqlTokens tokens);
     void option(const std::vector<SqlToken>& words);
     void transaction(TranslatedStatement::Kind kind, const std::vector<SqlToken>& words, int nameAt);
     void exec(SqlTokens tokens);
     void raise(const SqlTokens& tokens, bool throws);
-    void jump(size_t i, bool toLoopTop);
+    void jump(bool toLoopTop);
     TranslatedStatement evaluation(const QString& selectText);
     int append(TranslatedStatement step);
     const SqlTokens& at(size_t i) const { return (*m_statements)[i]; }

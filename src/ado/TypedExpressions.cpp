@@ -12,24 +12,6 @@ bool isComparison(const SqlToken& t)
            || t.is("!>");
 }
 
-bool stopsOperand(const SqlToken& t)
-{
-    static const QSet<QString> words{QStringLiteral("SELECT"), QStringLiteral("FROM"), QStringLiteral("WHERE"),
-        QStringLiteral("AND"), QStringLiteral("OR"), QStringLiteral("NOT"), QStringLiteral("AS"), QStringLiteral("ON"),
-        QStringLiteral("JOIN"), QStringLiteral("INNER"), QStringLiteral("OUTER"), QStringLiteral("CROSS"),
-        QStringLiteral("FULL"), QStringLiteral("GROUP"), QStringLiteral("ORDER"), QStringLiteral("BY"),
-        QStringLiteral("HAVING"), QStringLiteral("UNION"), QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT"),
-        QStringLiteral("ALL"), QStringLiteral("DISTINCT"), QStringLiteral("TOP"), QStringLiteral("INTO"),
-        QStringLiteral("VALUES"), QStringLiteral("SET"), QStringLiteral("UPDATE"), QStringLiteral("INSERT"),
-        QStringLiteral("DELETE"), QStringLiteral("WHEN"), QStringLiteral("THEN"), QStringLiteral("ELSE"),
-        QStringLiteral("END"), QStringLiteral("LIKE"), QStringLiteral("IN"), QStringLiteral("IS"),
-        QStringLiteral("BETWEEN"), QStringLiteral("ASC"), QStringLiteral("DESC"), QStringLiteral("ESCAPE"),
-        QStringLiteral("COLLATE"), QStringLiteral("WITH"), QStringLiteral("OPTION"), QStringLiteral("FOR"),
-        QStringLiteral("OVER"), QStringLiteral("PARTITION"), QStringLiteral("OFFSET"), QStringLiteral("ROWS"),
-        QStringLiteral("PERCENT"), QStringLiteral("TIES"), QStringLiteral("APPLY"), QStringLiteral("RANGE")};
-    return t.kind == SqlToken::Word && words.contains(t.text.toUpper());
-}
-
 // @@ names the server keeps per session, and the engine's parameter for each.
 const QHash<QString, QString>& systemValues()
 {
@@ -58,6 +40,12 @@ TranslationError invalidOperand(const SqlType& type, const QString& symbol)
     return TranslationError(8117, QStringLiteral("Operand data type %1 is invalid for %2 operator.").arg(name, operatorName(symbol)));
 }
 } // namespace
+
+// A keyword ends an operand, except those that begin one.
+bool TypedRewriter::stopsOperand(const SqlToken& t)
+{
+    return isKeyword(t) && !t.is("CASE") && !t.is("NULL") && !t.is("EXISTS");
+}
 
 TypedRewriter::Node TypedRewriter::expression(int at, int to, const Scope& scope)
 {

@@ -5,7 +5,7 @@
 namespace ado {
 
 namespace {
-// Words that end a name, an alias or an expression: clause and operator keywords.
+// Words that end a name, an alias or an operand: clause and operator keywords.
 const QSet<QString>& keywords()
 {
     static const QSet<QString> words{QStringLiteral("SELECT"), QStringLiteral("FROM"), QStringLiteral("WHERE"),
@@ -27,11 +27,6 @@ const QSet<QString>& keywords()
     return words;
 }
 
-bool isKeyword(const SqlToken& t)
-{
-    return t.kind == SqlToken::Word && keywords().contains(t.text.toUpper());
-}
-
 QString lower(const QString& s)
 {
     return s.toLower();
@@ -42,6 +37,11 @@ QString quotedName(const QString& name)
     return u'"' + QString(name).replace(u'"', QLatin1String("\"\"")) + u'"';
 }
 } // namespace
+
+bool TypedRewriter::isKeyword(const SqlToken& t)
+{
+    return t.kind == SqlToken::Word && keywords().contains(t.text.toUpper());
+}
 
 TypedRewriter::TypedRewriter(SqlTokens& tokens, const TranslationContext& context)
     : m_view(tokens)
@@ -587,28 +587,9 @@ void TypedRewriter::updateStatement(int at, int to)
         throw TranslationError::unsupported(QStringLiteral("query hints (OPTION)"));
     m_shape.setTo = std::min(fromWord, where);
     Scope scope;
-    QString table = target;
-    if (fromWord < to) {
-        m_shape.hasFrom = true;
-        m_shape.fromListFrom = fromWord + 1;
-        m_shape.fromListTo = where > fromWord ? where : to;
-        tableSources(m_shape.fromListFrom, m_shape.fromListTo, scope, nullptr);
-        if (const Source* source = findSource(scope, target)) {
-            if (source->table.isEmpty())
-                throw TranslationError::unsupported(QStringLiteral("UPDATE of a derived table"));
-            table = source->table;
-            m_shape.targetSource = source->name;
-        }
-    }
-    if (m_shape.targetSource.isEmpty())
-        scope.sources.push_back(Source{target, target, {}});
-    m_shape.target = table;
+    const QString table = writtenTable(target, fromWord < to ? fromWord + 1 : -1, where > fromWord ? where : to, scope, "UPDATE");
     assignments(m_shape.setFrom, m_shape.setTo, table, scope);
-    if (where < to) {
-        m_shape.whereFrom = where + 1;
-        m_shape.whereTo = to;
-        region(where + 1, to, scope);
-    }
+    whereClause(where, to, scope);
 }
 
 void TypedRewriter::assignments(int from, int to, const QString& table, const Scope& scope)
@@ -636,6 +617,38 @@ void TypedRewriter::assignments(int from, int to, const QString& table, const Sc
     }
 }
 
+// The table an UPDATE or DELETE writes: the target itself, or the table its name (an alias)
+// stands for in the statement's FROM list (listFrom < 0: none), whose tables make the scope.
+QString TypedRewriter::writtenTable(const QString& target, int listFrom, int listTo, Scope& scope, const char* verb)
+{
+    QString table = target;
+    if (listFrom >= 0) {
+        m_shape.hasFrom = true;
+        m_shape.fromListFrom = listFrom;
+        m_shape.fromListTo = listTo;
+        tableSources(listFrom, listTo, scope, nullptr);
+        if (const Source* source = findSource(scope, target)) {
+            if (source->table.isEmpty())
+                throw TranslationError::unsupported(QStringLiteral("%1 of a derived table").arg(QLatin1String(verb)));
+            table = source->table;
+            m_shape.targetSource = source->name;
+        }
+    }
+    if (m_shape.targetSource.isEmpty())
+        scope.sources.push_back(Source{target, target, {}});
+    m_shape.target = table;
+    return table;
+}
+
+void TypedRewriter::whereClause(int where, int to, const Scope& scope)
+{
+    if (where >= to)
+        return;
+    m_shape.whereFrom = where + 1;
+    m_shape.whereTo = to;
+    region(where + 1, to, scope);
+}
+
 void TypedRewriter::deleteStatement(int at, int to)
 {
     m_shape.verb = StatementShape::Delete;
@@ -653,27 +666,8 @@ void TypedRewriter::deleteStatement(int at, int to)
     const QString target = m_view[end - 1].text;
     const int where = clauseEnd(end, to, {"WHERE"});
     Scope scope;
-    QString table = target;
-    if (m_view.is(end, "FROM")) {
-        m_shape.hasFrom = true;
-        m_shape.fromListFrom = end + 1;
-        m_shape.fromListTo = where;
-        tableSources(end + 1, where, scope, nullptr);
-        if (const Source* source = findSource(scope, target)) {
-            if (source->table.isEmpty())
-                throw TranslationError::unsupported(QStringLiteral("DELETE of a derived table"));
-            table = source->table;
-            m_shape.targetSource = source->name;
-        }
-    }
-    if (m_shape.targetSource.isEmpty())
-        scope.sources.push_back(Source{target, target, {}});
-    m_shape.target = table;
-    if (where < to) {
-        m_shape.whereFrom = where + 1;
-        m_shape.whereTo = to;
-        region(where + 1, to, scope);
-    }
+    writtenTable(target, m_view.is(end, "FROM") ? end + 1 : -1, where, scope, "DELETE");
+    whereClause(where, to, scope);
 }
 
 } // namespace ado

@@ -71,11 +71,14 @@ public:
 
 private:
     // statements (TypedRewriter.cpp)
+    static bool isKeyword(const SqlToken& t);
     int commonTables(int at, int to);
     void insertStatement(int at, int to);
     void updateStatement(int at, int to);
     void deleteStatement(int at, int to);
     void assignments(int from, int to, const QString& table, const Scope& scope);
+    QString writtenTable(const QString& target, int listFrom, int listTo, Scope& scope, const char* verb);
+    void whereClause(int where, int to, const Scope& scope);
     QueryResult query(int from, int to, const Scope* outer, const std::vector<SqlType>* targets, bool statementLevel);
     QueryResult selectCore(int from, int to, const Scope* outer, const std::vector<SqlType>* targets, SelectCore& core,
                            Scope& scope);
@@ -93,6 +96,7 @@ private:
     SqlType columnOf(const QString& table, const QString& column) const;
 
     // expressions (TypedExpressions.cpp)
+    static bool stopsOperand(const SqlToken& t);
     Node expression(int at, int to, const Scope& scope);
     Node conjunction(int at, int to, const Scope& scope);
     Node negation(int at, int to, const Scope& scope);
