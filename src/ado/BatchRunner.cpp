@@ -8,6 +8,7 @@
 #include "ado/SqliteErrorMap.h"
 #include "ado/StoredProcedureText.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
 #include <QSet>
 #include <sqlite3.h>
@@ -197,6 +198,9 @@ int BatchRunner::step(const std::vector<TranslatedStatement>& program, int pc)
 {
     const TranslatedStatement& s = program[size_t(pc)];
     m_changing = changesRows(s);
+    // A loop of small steps may never run long enough inside SQLite for its own time-out check.
+    if (m_engine.m_deadline > 0 && QDateTime::currentMSecsSinceEpoch() > m_engine.m_deadline)
+        throw SqliteErrorMap::failure(SQLITE_INTERRUPT, QString(), QString());
     switch (s.kind) {
     case TranslatedStatement::Query: query(s); break;
     case TranslatedStatement::SelectInto: selectInto(s); break;

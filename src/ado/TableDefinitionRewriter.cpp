@@ -73,7 +73,7 @@ void TableDefinitionRewriter::rewriteCreate(int open)
         if (!isTableConstraint(m_view[from]))
             rewriteColumn(from, to, hasKey);
     m_view.erase(close + 1, m_view.size());
-    if (!m_padded.empty() && open > 2)
+    if (!m_padded.empty() && open > 2 && close < m_view.size())   // an unclosed list fails in SQLite as it is
         m_view[close].suffix += paddingTriggers(m_view[open - 1].text);
 }
 

@@ -142,6 +142,29 @@ TEST(ValueTextTest, DateSerialsMatchTheOriginalsDates)
     EXPECT_FALSE(ado::DateText::parseLiteral(QStringLiteral("5/3/2024 25:00")).has_value());
 }
 
+TEST(DateTextTest, LiteralFormsTheServerReads)
+{
+    using ado::DateText;
+    using ado::DateOrder;
+    const QDateTime march5(QDate(2024, 3, 5), QTime(0, 0));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("20240305")), march5);
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("20240305 14:30:15")), QDateTime(QDate(2024, 3, 5), QTime(14, 30, 15)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("2024-03-05T14:30:15.123")), QDateTime(QDate(2024, 3, 5), QTime(14, 30, 15, 123)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("2024-03-05T23:59:59.999")), QDateTime(QDate(2024, 3, 6), QTime(0, 0)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("2024-03-05 10:00:00.002")), QDateTime(QDate(2024, 3, 5), QTime(10, 0, 0, 3)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("05/03/2024")), march5);
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("03/05/2024"), DateOrder::MDY), march5);
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("2024/03/05"), DateOrder::MDY), march5);
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("5.3.24")), march5);
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("5-3-99")), QDateTime(QDate(1999, 3, 5), QTime(0, 0)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("05/03/2024 2:05PM")), QDateTime(QDate(2024, 3, 5), QTime(14, 5)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("12:00 AM")), QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
+    for (const char* wrong : {"2024-02-30", "32/01/2024", "20241301", "hoy", "", "2024-03-05T25:00", "1/2/3/4"})
+        EXPECT_FALSE(DateText::parseLiteral(QString::fromLatin1(wrong)).has_value()) << wrong;
+    EXPECT_EQ(DateText::format(QDateTime(QDate(2024, 3, 5), QTime(1, 2, 3, 40))), QStringLiteral("2024-03-05 01:02:03.040"));
+    EXPECT_EQ(DateText::format(march5), QStringLiteral("2024-03-05 00:00:00"));
+}
+
 TEST(StoredProcedureTextTest, ParametersInOrderOfFirstUseAndBoundAsLiterals)
 {
     const QString body = QStringLiteral("SELECT * FROM T WHERE b = @Beta AND a = @alfa OR b2 = @BETA AND n = @@ROWCOUNT AND s = '@Beta'");
@@ -149,6 +172,11 @@ TEST(StoredProcedureTextTest, ParametersInOrderOfFirstUseAndBoundAsLiterals)
     EXPECT_EQ(ado::StoredProcedureText::parameters(QStringLiteral("EXEC dbo.otro @A = @x, @B = 1")), QStringList({"x"}));
     EXPECT_EQ(ado::StoredProcedureText::bind(body, {{QStringLiteral("beta"), QStringLiteral("'x''y'")}}),
               QStringLiteral("SELECT * FROM T WHERE b = 'x''y' AND a = NULL OR b2 = 'x''y' AND n = @@ROWCOUNT AND s = '@Beta'"));
+    // The body's own variables stay variables; SELECT @a, @b FROM is no declaration.
+    const QString withLocals = QStringLiteral("DECLARE @n int, @t AS varchar(5) SET @n = @Tope SELECT @n, @t FROM T WHERE x = @Otro");
+    EXPECT_EQ(ado::StoredProcedureText::parameters(withLocals), QStringList({"Tope", "Otro"}));
+    EXPECT_EQ(ado::StoredProcedureText::bind(withLocals, {{QStringLiteral("tope"), QStringLiteral("3")}}),
+              QStringLiteral("DECLARE @n int, @t AS varchar(5) SET @n = 3 SELECT @n, @t FROM T WHERE x = NULL"));
 }
 
 TEST(CommandTest, QuestionMarksOutsideLiteralsTakeTheParameters)
