@@ -122,6 +122,7 @@ int BatchCompiler::append(TranslatedStatement step)
 
 size_t BatchCompiler::statement(size_t i)
 {
+    const Nesting nesting(m_depth);
     const SqlTokens& tokens = at(i);
     const std::vector<SqlToken> words = significant(tokens);
     const QString first = upperWord(words, 0);

@@ -50,6 +50,7 @@ private:
     std::vector<TranslatedStatement> m_program;
     std::vector<Loop> m_loops;
     std::vector<int> m_returns;
+    int m_depth = 0;
 };
 
 } // namespace ado

@@ -27,6 +27,27 @@ private:
     QString m_text;
 };
 
+// Counts the nesting of a recursive parse; past the limit the statement fails as the server
+// fails one nested too deeply (no input runs the stack out).
+class Nesting {
+public:
+    static constexpr int limit = 100;
+    explicit Nesting(int& depth) : m_depth(depth)
+    {
+        if (++m_depth > limit) {
+            --m_depth;
+            throw TranslationError(191, QStringLiteral("Some part of your SQL statement is nested too deeply. "
+                                                       "Rewrite the query or break it up into smaller queries."));
+        }
+    }
+    ~Nesting() { --m_depth; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+private:
+    int& m_depth;
+};
+
 // One SELECT of a query and where its parts are, as positions of the typed rewriter's view.
 struct SelectCore {
     struct Item {

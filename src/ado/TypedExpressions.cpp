@@ -49,6 +49,7 @@ bool TypedRewriter::stopsOperand(const SqlToken& t)
 
 TypedRewriter::Node TypedRewriter::expression(int at, int to, const Scope& scope)
 {
+    const Nesting nesting(m_depth);
     Node left = conjunction(at, to, scope);
     while (!left.empty() && left.to < to && m_view.is(left.to, "OR")) {
         const Node right = conjunction(left.to + 1, to, scope);

@@ -142,6 +142,7 @@ int TypedRewriter::commonTables(int at, int to)
 TypedRewriter::QueryResult TypedRewriter::query(int from, int to, const Scope* outer, const std::vector<SqlType>* targets,
                                                 bool statementLevel)
 {
+    const Nesting nesting(m_depth);
     int at = from;
     if (m_view.is(at, "WITH"))
         at = commonTables(at, to);

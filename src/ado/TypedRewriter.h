@@ -139,6 +139,7 @@ private:
 
     TokenView m_view;
     const TranslationContext& m_context;
+    int m_depth = 0;
     StatementShape m_shape;
     QHash<QString, Source> m_commonTables;   // WITH name AS (...), lower-cased
 };

@@ -272,6 +272,19 @@ TEST_F(SqlTranslatorTest, EndsOnBrokenText)
     }
 }
 
+TEST_F(SqlTranslatorTest, NestingTooDeepFailsAsTheServerDoes)
+{
+    const QString brackets = QStringLiteral("SELECT ") + QString(5000, u'(') + u'1' + QString(5000, u')');
+    EXPECT_EQ(texts(brackets).front().left(10), QStringLiteral("<fail 191:"));
+    QString ifs;
+    for (int i = 0; i < 5000; ++i)
+        ifs += QStringLiteral("IF 1 = 1 ");
+    EXPECT_EQ(texts(ifs + QStringLiteral("SELECT 1")).front().left(10), QStringLiteral("<fail 191:"));
+    const QString queries = QStringLiteral("SELECT * FROM (").repeated(3000) + QStringLiteral("SELECT 1 AS x") + QString(3000, u')');
+    EXPECT_EQ(texts(queries).front().left(10), QStringLiteral("<fail 191:"));
+    EXPECT_EQ(texts(QStringLiteral("SELECT ") + QString(50, u'(') + u'1' + QString(50, u')')).size(), 1);
+}
+
 // Every cut of every corpus statement, and each with its words shuffled into a wrong order,
 // translates to something (a program or a Fail step) without hanging or crashing.
 TEST_F(SqlTranslatorTest, EndsOnEveryCutOfTheCorpus)
