@@ -299,8 +299,11 @@ void TypedRewriter::selectItems(int from, int to, const Scope& scope, const std:
         const bool assigns = m_view.is(a + 1, "=") && b > a + 2;
         if (assigns && first.kind == SqlToken::Variable && !first.text.startsWith(QLatin1String("@@"))) {
             // SELECT @v = expr: the value goes to the variable, not to the caller.
+            const auto declared = m_context.variables.constFind(lower(first.text));
+            if (declared == m_context.variables.constEnd())
+                throw TranslationError(137, QStringLiteral("Must declare the scalar variable \"%1\".").arg(first.text));
             Node value = expression(a + 2, b, scope);
-            assign(value, m_context.variables.value(lower(first.text)), true);
+            assign(value, *declared, true);
             m_shape.assignedVariables << first.text;
             m_view.erase(a, a + 2);
             out.items.push_back(value);

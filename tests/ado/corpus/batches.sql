@@ -163,6 +163,8 @@
 = 7
 > DECLARE @k int = 7 SET @k = (SELECT Id FROM #t WHERE Id = 999) SELECT @k
 = NULL
+> SELECT @nada = 1
+! 137: Must declare the scalar variable "@nada".
 > DECLARE @x int SET @x = 1
 + GO
 + SELECT @x
