@@ -181,7 +181,7 @@ TypedRewriter::QueryResult TypedRewriter::query(int from, int to, const Scope* o
     if (m_view.is(at, "ORDER") && m_view.is(at + 1, "BY")) {
         orderFrom = at + 2;
         orderTo = clauseEnd(orderFrom, to, {"OPTION", "FOR"});
-        orderBy(orderFrom, orderTo, firstScope, cores.empty() ? QueryResult() : cores.front());
+        region(orderFrom, orderTo, firstScope);   // select-list aliases resolve to nothing: no edit needed
         at = orderTo;
     }
     if (m_view.is(at, "OPTION"))
@@ -281,88 +281,91 @@ void TypedRewriter::selectItems(int from, int to, const Scope& scope, const std:
     int start = from;
     for (int comma : commas) {
         const int a = start;
-        const int b = comma;
         start = comma + 1;
-        if (a >= b)
+        if (a >= comma)
             continue;
-        const size_t k = out.items.size();
-        const bool star = m_view.is(a, "*") || (b - a == 3 && m_view[a].isName() && m_view.is(a + 1, ".") && m_view.is(a + 2, "*"));
-        if (star) {
-            out.items.push_back(Node{a, b});
-            out.types.push_back({});
-            out.names << QStringLiteral("*");
-            out.star = true;
-            core.items.push_back({a, b, {}});
-            continue;
-        }
-        const SqlToken& first = m_view[a];
-        const bool assigns = m_view.is(a + 1, "=") && b > a + 2;
-        if (assigns && first.kind == SqlToken::Variable && !first.text.startsWith(QLatin1String("@@"))) {
-            // SELECT @v = expr: the value goes to the variable, not to the caller.
-            const auto declared = m_context.variables.constFind(lower(first.text));
-            if (declared == m_context.variables.constEnd())
-                throw TranslationError(137, QStringLiteral("Must declare the scalar variable \"%1\".").arg(first.text));
-            Node value = expression(a + 2, b, scope);
-            assign(value, *declared, true);
-            m_shape.assignedVariables << first.text;
-            m_view.erase(a, a + 2);
-            out.items.push_back(value);
-            out.types.push_back(value.type);
-            out.names << first.text;
-            core.items.push_back({a + 2, b, {}});
-            continue;
-        }
-        QString alias;
-        Node value;
-        const bool aliasFirst = assigns && (first.isName() || first.kind == SqlToken::String) && !isKeyword(first);
-        if (aliasFirst) {
-            // SELECT Alias = expr names the column.
-            alias = first.kind == SqlToken::String ? unquoteSqlText(first.text) : first.text;
-            value = expression(a + 2, b, scope);
-            if (value.to < b)
-                region(value.to, b, scope);
-        } else {
-            value = expression(a, b, scope);
-            int aliasAt = value.to;
-            if (m_view.is(aliasAt, "AS"))
-                ++aliasAt;
-            if (aliasAt == b - 1 && (m_view[aliasAt].isName() || m_view[aliasAt].kind == SqlToken::String)) {
-                SqlToken& name = m_view[aliasAt];
-                if (name.kind == SqlToken::String) {
-                    name.kind = SqlToken::Quoted;
-                    name.text = unquoteSqlText(name.text);
-                }
-                alias = name.text;
-            } else if (value.to < b) {
-                region(value.to, b, scope);
-            }
-        }
-        if (targets && k < targets->size())
-            assign(value, (*targets)[k], false);
-        else
-            collate(value);
-        if (aliasFirst) {
-            m_view.erase(a, a + 2);
-            m_view[b - 1].suffix += QStringLiteral(" AS ") + quotedName(alias);
-        }
-        if (alias.isEmpty() && value.column)
-            alias = m_view[value.to - 1].text;
-        else if (alias.isEmpty() && value.to == b)
-            out.unnamed.push_back(b - 1);
-        out.items.push_back(value);
-        out.types.push_back(value.type);
-        out.names << alias;
-        core.items.push_back({value.from, value.to, alias});
+        const SqlType* target = targets && out.items.size() < targets->size() ? &(*targets)[out.items.size()] : nullptr;
+        SelectCore::Item item = selectItem(a, comma, scope, target, out);
+        core.items.push_back(item);
     }
     if (!m_shape.assignedVariables.isEmpty() && m_shape.assignedVariables.size() != qsizetype(out.items.size()))
         throw TranslationError(141, QStringLiteral(
             "A SELECT statement that assigns a value to a variable must not be combined with data-retrieval operations."));
 }
 
-void TypedRewriter::orderBy(int from, int to, const Scope& scope, const QueryResult& items)
+// One column of a SELECT list [a, b): *, t.*, @v = expr, Alias = expr, expr [AS] alias.
+SelectCore::Item TypedRewriter::selectItem(int a, int b, const Scope& scope, const SqlType* target, QueryResult& out)
 {
-    Q_UNUSED(items);
-    region(from, to, scope);
+    const bool star = m_view.is(a, "*") || (b - a == 3 && m_view[a].isName() && m_view.is(a + 1, ".") && m_view.is(a + 2, "*"));
+    if (star) {
+        out.add(Node{a, b}, QStringLiteral("*"));
+        out.star = true;
+        return {a, b, {}};
+    }
+    const SqlToken& first = m_view[a];
+    const bool assigns = m_view.is(a + 1, "=") && b > a + 2;
+    if (assigns && first.kind == SqlToken::Variable && !first.text.startsWith(QLatin1String("@@")))
+        return variableItem(a, b, scope, out);
+    const bool aliasFirst = assigns && (first.isName() || first.kind == SqlToken::String) && !isKeyword(first);
+    QString alias;
+    Node value;
+    if (aliasFirst) {
+        alias = first.kind == SqlToken::String ? unquoteSqlText(first.text) : first.text;
+        value = expression(a + 2, b, scope);
+        if (value.to < b)
+            region(value.to, b, scope);
+    } else {
+        value = expression(a, b, scope);
+        alias = trailingAlias(value, b, scope);
+    }
+    if (target)
+        assign(value, *target, false);
+    else
+        collate(value);
+    if (aliasFirst) {   // SELECT Alias = expr names the column
+        m_view.erase(a, a + 2);
+        m_view[b - 1].suffix += QStringLiteral(" AS ") + quotedName(alias);
+    }
+    if (alias.isEmpty() && value.column)
+        alias = m_view[value.to - 1].text;
+    else if (alias.isEmpty() && value.to == b)
+        out.unnamed.push_back(b - 1);
+    out.add(value, alias);
+    return {value.from, value.to, alias};
+}
+
+// SELECT @v = expr: the value goes to the variable, not to the caller.
+SelectCore::Item TypedRewriter::variableItem(int a, int b, const Scope& scope, QueryResult& out)
+{
+    const QString name = m_view[a].text;
+    const auto declared = m_context.variables.constFind(lower(name));
+    if (declared == m_context.variables.constEnd())
+        throw TranslationError(137, QStringLiteral("Must declare the scalar variable \"%1\".").arg(name));
+    Node value = expression(a + 2, b, scope);
+    assign(value, *declared, true);
+    m_shape.assignedVariables << name;
+    m_view.erase(a, a + 2);
+    out.add(value, name);
+    return {a + 2, b, {}};
+}
+
+// The alias after a column's expression ([AS] name or 'name'); empty when there is none.
+QString TypedRewriter::trailingAlias(const Node& value, int b, const Scope& scope)
+{
+    int aliasAt = value.to;
+    if (m_view.is(aliasAt, "AS"))
+        ++aliasAt;
+    if (aliasAt == b - 1 && (m_view[aliasAt].isName() || m_view[aliasAt].kind == SqlToken::String)) {
+        SqlToken& name = m_view[aliasAt];
+        if (name.kind == SqlToken::String) {   // SQLite names a column by a quoted name only
+            name.kind = SqlToken::Quoted;
+            name.text = unquoteSqlText(name.text);
+        }
+        return name.text;
+    }
+    if (value.to < b)
+        region(value.to, b, scope);
+    return {};
 }
 
 void TypedRewriter::unifyCompound(std::vector<QueryResult>& cores)

@@ -67,6 +67,12 @@ public:
         std::vector<Node> items;
         std::vector<int> unnamed;   // last tokens of computed columns without a name
         bool star = false;          // a * in the list: the columns are not all known
+        void add(const Node& item, const QString& name)
+        {
+            items.push_back(item);
+            types.push_back(item.type);
+            names << name;
+        }
     };
 
 private:
@@ -84,7 +90,9 @@ private:
                            Scope& scope);
     void selectItems(int from, int to, const Scope& scope, const std::vector<SqlType>* targets, QueryResult& out,
                      SelectCore& core);
-    void orderBy(int from, int to, const Scope& scope, const QueryResult& items);
+    SelectCore::Item selectItem(int a, int b, const Scope& scope, const SqlType* target, QueryResult& out);
+    SelectCore::Item variableItem(int a, int b, const Scope& scope, QueryResult& out);
+    QString trailingAlias(const Node& value, int b, const Scope& scope);
     void tableSources(int from, int to, Scope& scope, const Scope* outer);
     int tableSource(int at, int to, Scope& scope, const Scope* outer);
     int clauseEnd(int from, int to, std::initializer_list<const char*> stops) const;
