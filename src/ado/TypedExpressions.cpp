@@ -293,7 +293,7 @@ TypedRewriter::Node TypedRewriter::unary(int at, int to, const Scope& scope)
         return out;
     }
     Node n = primary(at, to, scope);
-    if (!n.empty() && n.to + 1 < to + 1 && m_view.is(n.to, "COLLATE") && n.to + 1 < m_view.size()) {
+    if (!n.empty() && n.to + 1 < to && m_view.is(n.to, "COLLATE")) {
         // The server's collation names: _CS_ and _BIN are exact, the others ignore case.
         SqlToken& name = m_view[n.to + 1];
         const QString upper = name.text.toUpper();
