@@ -13,6 +13,7 @@ struct SqlToken {
     QString text;          // Quoted: the bare name; String: the literal with its apostrophes
     bool national = false; // N'...'
     bool newline = false;  // Space holding a line break
+    bool dateLiteral = false;  // String written as an ODBC date escape: a date, not a text
     QString prefix;        // added by rewrites around the token
     QString suffix;
 

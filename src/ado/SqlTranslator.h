@@ -1,38 +1,36 @@
 #pragma once
 
-#include "ado/ColumnKind.h"
+#include "ado/DateText.h"
+#include "ado/SqlSchema.h"
 #include "ado/SqlToken.h"
 #include "ado/TranslatedStatement.h"
+#include "ado/TypedRewriter.h"
 
 namespace ado {
 
-// Turns the SQL Server dialect the program writes into statements SQLite runs. It works on
-// tokens, never inside literals. The column kinds let it tell text "+" from arithmetic and
-// see which literals are compared with (or stored into) date columns.
+// Turns the SQL Server dialect into a program the embedded engine runs: statements SQLite
+// runs, with SQL Server's results, and the steps of control flow, variables and transactions
+// around them (BatchCompiler). It works on tokens, never inside literals. The schema tells it
+// the declared types of columns; without one every column is of unknown type.
 class SqlTranslator {
 public:
-    explicit SqlTranslator(ColumnKindLookup kinds = {}) : m_kinds(std::move(kinds)) {}
+    explicit SqlTranslator(const SqlSchema* schema = nullptr) : m_schema(schema) {}
 
-    std::vector<TranslatedStatement> translate(const QString& batch) const;
+    std::vector<TranslatedStatement> translate(const QString& batch, DateOrder order = DateOrder::DMY) const;
+    // One statement that is not control flow: a Query (or SelectInto) step. Throws
+    // TranslationError for what the server would reject or the engine does not run.
+    TranslatedStatement translateStatement(SqlTokens tokens, const TranslationContext& context) const;
+    const SqlSchema* schema() const { return m_schema; }
 
 private:
-    TranslatedStatement translateStatement(SqlTokens tokens) const;
-    static bool isSessionSetting(const SqlTokens& tokens);
-    static TranslatedStatement::Kind transactionKind(const SqlTokens& tokens);
-    TranslatedStatement execStatement(SqlTokens& tokens) const;
-    void rewriteQuery(SqlTokens& tokens) const;
+    TranslatedStatement translateTokens(SqlTokens tokens, const TranslationContext& context) const;
     static void rewriteEscapes(SqlTokens& tokens);
     static void removeHints(SqlTokens& tokens);
     static void removeOwners(SqlTokens& tokens);
-    static void addDeleteFrom(SqlTokens& tokens);
-    static void rewriteTop(SqlTokens& tokens);
-    static QStringList referencedTables(SqlTokens& tokens);
-    static void normaliseDates(SqlTokens& tokens, const ColumnKindOf& kinds);
-    static void normaliseInsertedDates(SqlTokens& tokens, const ColumnKindOf& kinds);
-    static void rewriteFunctions(SqlTokens& tokens);
-    static bool keepsServerCollation(const QString& upperName);
+    static void quoteTemporaryNames(SqlTokens& tokens);
+    static TranslatedStatement tableDefinition(SqlTokens& tokens);
 
-    ColumnKindLookup m_kinds;
+    const SqlSchema* m_schema;
 };
 
 } // namespace ado

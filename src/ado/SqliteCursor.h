@@ -16,6 +16,7 @@ public:
     SqliteCursor(const SqliteCursor&) = delete;
     SqliteCursor& operator=(const SqliteCursor&) = delete;
 
+    void setTypeHints(const QStringList& hints) { m_reader.setTypeHints(hints); }
     void start();
     const std::vector<ColumnInfo>& columns() const override { return m_reader.columns(); }
     bool fetch(std::vector<vb::Variant>& row) override;

@@ -1,6 +1,7 @@
 #include "ado/SqliteEngine.h"
 
 #include "ado/AdoEnums.h"
+#include "ado/BatchRunner.h"
 #include "ado/ColumnTypes.h"
 #include "ado/DateText.h"
 #include "ado/EngineTarget.h"
@@ -17,6 +18,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <sqlite3.h>
 
 namespace ado {
@@ -64,7 +66,7 @@ void SqliteEngine::openFile()
         close();
         throw SqliteErrorMap::cannotOpen(m_name);
     }
-    prepareSqliteConnection(m_db);
+    prepareSqliteConnection(m_db, &m_options);
 }
 
 void SqliteEngine::close()
@@ -73,6 +75,8 @@ void SqliteEngine::close()
         sqlite3_close_v2(m_db);
     m_db = nullptr;
     m_transactionLevel = 0;
+    m_transactionName.clear();
+    m_savepoints.clear();
 }
 
 void SqliteEngine::checkAlive() const
@@ -97,23 +101,41 @@ SqliteEngine::Deadline::~Deadline()
 ExecuteResult SqliteEngine::execute(const QString& sql, int timeoutSeconds)
 {
     checkAlive();
-    refreshKinds();
+    refreshSchema();
     const Deadline deadline(m_deadline, timeoutSeconds);
     ExecuteResult result;
-    runBatch(sql, result, 0);
+    try {
+        runBatch(sql, result, 0);
+    } catch (...) {
+        endOfCall();
+        throw;
+    }
+    endOfCall();
     return result;
 }
 
 std::vector<TranslatedStatement> SqliteEngine::translate(const QString& sql)
 {
-    const SqlTranslator translator([this](const QString& column, const QStringList& tables) { return columnKind(column, tables); });
-    return translator.translate(sql);
+    return SqlTranslator(&m_schema).translate(sql, m_options.dateOrder);
 }
 
 void SqliteEngine::runBatch(const QString& sql, ExecuteResult& result, int depth)
 {
-    for (const TranslatedStatement& statement : translate(sql))
-        runStatement(statement, result, depth);
+    BatchRunner(*this, result, depth).run(translate(sql));
+}
+
+void SqliteEngine::refreshSchema()
+{
+    if (m_schema.refresh(m_db))
+        m_keyColumns.clear();
+}
+
+// The engine never leaves a transaction of its own open: one the program did not begin
+// (the statement that began it failed half-way) ends here.
+void SqliteEngine::endOfCall()
+{
+    if (m_db && m_transactionLevel == 0 && !sqlite3_get_autocommit(m_db))
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 // Only a lone query is stepped as it is read; a batch or a procedure runs whole, as execute
@@ -121,20 +143,28 @@ void SqliteEngine::runBatch(const QString& sql, ExecuteResult& result, int depth
 CursorPtr SqliteEngine::openCursor(const QString& sql, int timeoutSeconds)
 {
     checkAlive();
-    refreshKinds();
+    refreshSchema();
     const Deadline deadline(m_deadline, timeoutSeconds);
     const std::vector<TranslatedStatement> statements = translate(sql);
-    if (statements.size() == 1 && statements.front().kind == TranslatedStatement::Query)
-        if (CursorPtr cursor = streamingCursor(statements.front().sql))
+    const bool lone = statements.size() == 2 && statements.front().kind == TranslatedStatement::Query
+                      && statements.front().variables.isEmpty() && statements.back().kind == TranslatedStatement::PartEnd;
+    if (lone)
+        if (CursorPtr cursor = streamingCursor(statements.front()))
             return cursor;
     ExecuteResult result;
-    for (const TranslatedStatement& statement : statements)
-        runStatement(statement, result, 0);
+    try {
+        BatchRunner(*this, result, 0).run(statements);
+    } catch (...) {
+        endOfCall();
+        throw;
+    }
+    endOfCall();
     return std::make_shared<ResultSetCursor>(std::move(result));
 }
 
-CursorPtr SqliteEngine::streamingCursor(const QString& sql)
+CursorPtr SqliteEngine::streamingCursor(const TranslatedStatement& statement)
 {
+    const QString& sql = statement.sql;
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = nullptr;
     sqlite3_stmt* stmt = nullptr;
@@ -146,41 +176,25 @@ CursorPtr SqliteEngine::streamingCursor(const QString& sql)
         sqlite3_finalize(stmt);
         return nullptr;
     }
+    try {
+        bindNamed(stmt);
+    } catch (...) {
+        sqlite3_finalize(stmt);
+        throw;
+    }
     auto cursor = std::make_shared<SqliteCursor>(m_db, stmt, sql, [this](const QString& table) { return keyColumns(table); });
+    cursor->setTypeHints(statement.columnTypes);
     cursor->start();
     return cursor;
 }
 
-void SqliteEngine::runStatement(const TranslatedStatement& statement, ExecuteResult& result, int depth)
-{
-    switch (statement.kind) {
-    case TranslatedStatement::BeginTransaction: return beginTransaction();
-    case TranslatedStatement::Commit: return commit();
-    case TranslatedStatement::Rollback: return rollback();
-    case TranslatedStatement::Exec: {
-        QHash<QString, QString> named;
-        QStringList positional;
-        for (const ProcedureArgument& a : statement.arguments) {
-            if (a.name.isEmpty())
-                positional << a.literal;
-            else
-                named.insert(a.name.toLower(), a.literal);
-        }
-        return runProcedure(statement.procedure, named, positional, result, depth);
-    }
-    case TranslatedStatement::Query:
-        runSql(statement.sql, nullptr, result);
-        const QString first = statement.sql.section(u' ', 0, 0).toUpper();
-        if (first == QLatin1String("CREATE") || first == QLatin1String("ALTER") || first == QLatin1String("DROP"))
-            m_schemaVersion = -1;
-    }
-}
-
-void SqliteEngine::runSql(const QString& sql, const std::vector<vb::Variant>* values, ExecuteResult& result)
+qint64 SqliteEngine::runSql(const QString& sql, const std::vector<vb::Variant>* values, ExecuteResult& result,
+                            const QStringList& columnTypes)
 {
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = utf8.constData();
     const char* end = tail + utf8.size();
+    qint64 rows = 0;
     while (tail < end) {
         Statement stmt;
         const int rc = sqlite3_prepare_v2(m_db, tail, int(end - tail), &stmt.handle, &tail);
@@ -190,30 +204,128 @@ void SqliteEngine::runSql(const QString& sql, const std::vector<vb::Variant>* va
             continue;
         if (values)
             bind(stmt.handle, *values);
-        runStep(stmt.handle, sql, result);
+        else
+            bindNamed(stmt.handle);
+        rows = runStep(stmt.handle, sql, result, columnTypes);
     }
+    return rows;
 }
 
-void SqliteEngine::runStep(sqlite3_stmt* stmt, const QString& sql, ExecuteResult& result)
+qint64 SqliteEngine::runStep(sqlite3_stmt* stmt, const QString& sql, ExecuteResult& result, const QStringList& columnTypes)
 {
     if (sqlite3_column_count(stmt) > 0) {
         SqliteRowReader reader(m_db, stmt, [this](const QString& table) { return keyColumns(table); });
+        reader.setTypeHints(columnTypes);
         try {
             ResultSet rows = reader.readAll();
+            const qint64 count = qint64(rows.rowCount());
             if (!result.hasRows) {
                 result.hasRows = true;
                 result.rows = std::move(rows);
             }
+            return count;
         } catch (int rc) {
             throw SqliteErrorMap::failure(m_db, rc, sql);
         }
-        return;
     }
     const int rc = sqlite3_step(stmt);
     if (rc != SQLITE_DONE && rc != SQLITE_ROW)
         throw SqliteErrorMap::failure(m_db, rc, sql);
-    if (!sqlite3_stmt_readonly(stmt))
-        result.recordsAffected = std::max<qint64>(result.recordsAffected, 0) + sqlite3_changes(m_db);
+    if (sqlite3_stmt_readonly(stmt))
+        return 0;
+    const qint64 changed = sqlite3_changes(m_db);
+    result.recordsAffected = std::max<qint64>(result.recordsAffected, 0) + changed;
+    return changed;
+}
+
+// Named parameters are the batch's variables (@name) and the session's values ($name).
+void SqliteEngine::bindNamed(sqlite3_stmt* stmt)
+{
+    const int count = sqlite3_bind_parameter_count(stmt);
+    for (int at = 1; at <= count; ++at) {
+        const char* name = sqlite3_bind_parameter_name(stmt, at);
+        if (!name)
+            continue;
+        const QVariant value = namedValue(QString::fromUtf8(name));
+        if (!value.isValid()) {
+            sqlite3_bind_null(stmt, at);
+        } else if (value.typeId() == QMetaType::LongLong) {
+            sqlite3_bind_int64(stmt, at, value.toLongLong());
+        } else if (value.typeId() == QMetaType::Double) {
+            sqlite3_bind_double(stmt, at, value.toDouble());
+        } else {
+            const QByteArray text = value.toString().toUtf8();
+            sqlite3_bind_text(stmt, at, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+    }
+}
+
+QVariant SqliteEngine::namedValue(const QString& name) const
+{
+    if (name.startsWith(u'$')) {
+        if (name == QLatin1String("$rowcount"))
+            return QVariant(m_rowCount);
+        if (name == QLatin1String("$identity"))
+            return m_identity;
+        if (name == QLatin1String("$scope_identity"))
+            return m_scopeIdentity;
+        if (name == QLatin1String("$error"))
+            return QVariant(qint64(m_lastError));
+        if (name == QLatin1String("$trancount"))
+            return QVariant(qint64(m_transactionLevel));
+        if (name == QLatin1String("$db_name"))
+            return QVariant(m_name);
+    }
+    const auto found = m_variables.constFind(name.toLower());
+    if (found == m_variables.constEnd())
+        throw SqliteErrorMap::server(137, QStringLiteral("42000"), QStringLiteral("Must declare the scalar variable \"%1\".").arg(name));
+    return *found;
+}
+
+std::vector<QVariant> SqliteEngine::lastRow(const QString& sql, qint64& rows)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    Statement stmt;
+    const int rc = sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &stmt.handle, nullptr);
+    if (rc != SQLITE_OK)
+        throw SqliteErrorMap::failure(m_db, rc, sql);
+    rows = 0;
+    std::vector<QVariant> out;
+    if (!stmt.handle)
+        return out;
+    bindNamed(stmt.handle);
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(stmt.handle)) == SQLITE_ROW) {
+        ++rows;
+        out.assign(size_t(sqlite3_column_count(stmt.handle)), QVariant());
+        for (int i = 0; i < int(out.size()); ++i) {
+            switch (sqlite3_column_type(stmt.handle, i)) {
+            case SQLITE_INTEGER: out[size_t(i)] = QVariant(qint64(sqlite3_column_int64(stmt.handle, i))); break;
+            case SQLITE_FLOAT: out[size_t(i)] = QVariant(sqlite3_column_double(stmt.handle, i)); break;
+            case SQLITE_NULL: break;
+            default:
+                out[size_t(i)] = QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt.handle, i)),
+                                                            sqlite3_column_bytes(stmt.handle, i)));
+            }
+        }
+    }
+    if (step != SQLITE_DONE)
+        throw SqliteErrorMap::failure(m_db, step, sql);
+    return out;
+}
+
+// An INSERT into a table with an IDENTITY column sets @@IDENTITY and SCOPE_IDENTITY(); one
+// into a table without makes @@IDENTITY NULL.
+void SqliteEngine::noteInsert(const QString& table)
+{
+    if (table.isEmpty() || sqlite3_changes(m_db) == 0)
+        return;
+    if (!m_schema.hasIdentity(table)) {
+        m_identity = QVariant();
+        return;
+    }
+    m_identity = QVariant(qint64(sqlite3_last_insert_rowid(m_db)));
+    m_scopeIdentity = m_identity;
 }
 
 void SqliteEngine::bind(sqlite3_stmt* stmt, const std::vector<vb::Variant>& values)
@@ -247,7 +359,12 @@ ExecuteResult SqliteEngine::executeBound(const QString& sql, const std::vector<v
 {
     checkAlive();
     ExecuteResult result;
-    runSql(sql, &values, result);
+    m_rowCount = runSql(sql, &values, result);
+    static const QRegularExpression insert(QStringLiteral("^\\s*INSERT\\s+INTO\\s+\"((?:[^\"]|\"\")+)\""), QRegularExpression::CaseInsensitiveOption);
+    if (const auto m = insert.match(sql); m.hasMatch()) {
+        refreshSchema();
+        noteInsert(m.captured(1).replace(QLatin1String("\"\""), QLatin1String("\"")));
+    }
     return result;
 }
 
@@ -283,7 +400,7 @@ ExecuteResult SqliteEngine::callProcedure(const QString& name, const std::vector
                                           int timeoutSeconds)
 {
     checkAlive();
-    refreshKinds();
+    refreshSchema();
     const Deadline deadline(m_deadline, timeoutSeconds);
     QHash<QString, QString> literals;
     QStringList positional;
@@ -298,7 +415,13 @@ ExecuteResult SqliteEngine::callProcedure(const QString& name, const std::vector
     QString bareName = name.trimmed();
     if (bareName.startsWith(QLatin1String("dbo."), Qt::CaseInsensitive))
         bareName = bareName.mid(4);
-    runProcedure(bareName, literals, positional, result, 0);
+    try {
+        runProcedure(bareName, literals, positional, result, 0);
+    } catch (...) {
+        endOfCall();
+        throw;
+    }
+    endOfCall();
     return result;
 }
 
@@ -311,30 +434,68 @@ void SqliteEngine::plain(const char* sql)
 }
 
 // SQL Server nests BEGIN TRANSACTION (only the outer COMMIT commits); SQLite does not.
-void SqliteEngine::beginTransaction()
+void SqliteEngine::beginTransaction(const QString& name)
 {
-    if (m_transactionLevel == 0)
+    if (m_transactionLevel == 0) {
         plain("BEGIN");
+        m_transactionName = name;
+    }
     ++m_transactionLevel;
 }
 
 void SqliteEngine::commit()
 {
+    syncTransactionState();
     if (m_transactionLevel == 0)
         throw SqliteErrorMap::server(3902, QStringLiteral("25000"),
                                      QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."));
-    if (m_transactionLevel == 1)
+    if (m_transactionLevel == 1) {
         plain("COMMIT");
+        m_savepoints.clear();
+    }
     --m_transactionLevel;
 }
 
-void SqliteEngine::rollback()
+// ROLLBACK TRANSACTION name: back to that savepoint when it names one, else the whole transaction.
+void SqliteEngine::rollback(const QString& name)
 {
+    syncTransactionState();
     if (m_transactionLevel == 0)
         throw SqliteErrorMap::server(3903, QStringLiteral("25000"),
                                      QStringLiteral("The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+    for (qsizetype i = m_savepoints.size() - 1; !name.isEmpty() && i >= 0; --i) {
+        if (m_savepoints[i].compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        plain(QStringLiteral("ROLLBACK TO %1").arg(quoteName(m_savepoints[i])).toUtf8().constData());
+        m_savepoints = m_savepoints.mid(0, i + 1);
+        return;
+    }
+    if (!name.isEmpty() && name.compare(m_transactionName, Qt::CaseInsensitive) != 0)
+        throw SqliteErrorMap::server(6401, QStringLiteral("25000"),
+                                     QStringLiteral("Cannot roll back %1. No transaction or savepoint of that name was found.").arg(name));
     m_transactionLevel = 0;
+    m_savepoints.clear();
     plain("ROLLBACK");
+}
+
+void SqliteEngine::saveTransaction(const QString& name)
+{
+    syncTransactionState();
+    if (m_transactionLevel == 0)
+        throw SqliteErrorMap::server(628, QStringLiteral("25000"),
+                                     QStringLiteral("Cannot issue SAVE TRANSACTION when there is no active transaction."));
+    plain(QStringLiteral("SAVEPOINT %1").arg(quoteName(name)).toUtf8().constData());
+    m_savepoints << name;
+}
+
+// A failure SQLite answered by rolling the whole transaction back (as the server does for
+// its severe errors) leaves no transaction to count.
+void SqliteEngine::syncTransactionState()
+{
+    if (m_db && m_transactionLevel > 0 && sqlite3_get_autocommit(m_db)) {
+        m_transactionLevel = 0;
+        m_savepoints.clear();
+    }
 }
 
 void SqliteEngine::setDefaultDatabase(const QString& name)
@@ -348,7 +509,8 @@ void SqliteEngine::setDefaultDatabase(const QString& name)
     close();
     m_file = file;
     m_name = name;
-    m_schemaVersion = -1;
+    m_schema.invalidate();
+    m_keyColumns.clear();
     openFile();
 }
 
@@ -429,47 +591,6 @@ int SqliteEngine::keyColumns(const QString& table)
             count += sqlite3_column_int(stmt.handle, 5) > 0 ? 1 : 0;
     m_keyColumns.insert(table.toLower(), count);
     return count;
-}
-
-void SqliteEngine::refreshKinds()
-{
-    Statement stmt;
-    int version = -1;
-    if (sqlite3_prepare_v2(m_db, "PRAGMA schema_version", -1, &stmt.handle, nullptr) == SQLITE_OK
-        && sqlite3_step(stmt.handle) == SQLITE_ROW)
-        version = sqlite3_column_int(stmt.handle, 0);
-    if (version == m_schemaVersion && version >= 0)
-        return;
-    m_schemaVersion = version;
-    m_kinds.clear();
-    m_anyTableKinds.clear();
-    m_keyColumns.clear();
-    for (const auto& entry : tableList()) {
-        Statement info;
-        const QByteArray sql = QStringLiteral("PRAGMA table_info(%1)").arg(quoteName(entry.first)).toUtf8();
-        if (sqlite3_prepare_v2(m_db, sql.constData(), -1, &info.handle, nullptr) != SQLITE_OK)
-            continue;
-        auto& table = m_kinds[entry.first.toLower()];
-        while (sqlite3_step(info.handle) == SQLITE_ROW) {
-            const QString column = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(info.handle, 1))).toLower();
-            const ColumnKind kind = columnKindOfDeclaredType(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(info.handle, 2))));
-            table.insert(column, kind);
-            const auto known = m_anyTableKinds.constFind(column);
-            m_anyTableKinds.insert(column, known == m_anyTableKinds.constEnd() || *known == kind ? kind : ColumnKind::Unknown);
-        }
-    }
-}
-
-// A column of the statement's own tables first; otherwise what every table agrees on.
-ColumnKind SqliteEngine::columnKind(const QString& column, const QStringList& tables)
-{
-    const QString name = column.toLower();
-    for (const QString& table : tables) {
-        const auto found = m_kinds.constFind(table.toLower());
-        if (found != m_kinds.constEnd() && found->contains(name))
-            return found->value(name);
-    }
-    return m_anyTableKinds.value(name, ColumnKind::Unknown);
 }
 
 } // namespace ado

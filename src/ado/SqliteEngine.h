@@ -1,20 +1,26 @@
 #pragma once
 
-#include "ado/ColumnKind.h"
 #include "ado/Engine.h"
+#include "ado/SchemaCache.h"
+#include "ado/SessionOptions.h"
 #include "ado/TranslatedStatement.h"
 
 #include <QHash>
+#include <QVariant>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace ado {
 
+class BatchRunner;
+
 // The embedded engine: one SQLite file per database, spoken to in SQL Server's dialect
-// (translated by SqlTranslator) and answering with SQL Server's errors. The file must exist:
-// an empty file is an empty database. A file that vanishes or turns unreadable while open
-// is a lost connection.
+// (translated by SqlTranslator, run by BatchRunner) and answering with SQL Server's results
+// and errors. The file must exist: an empty file is an empty database. A file that vanishes
+// or turns unreadable while open is a lost connection. The session keeps what the server
+// keeps per connection: options, @@IDENTITY, @@ROWCOUNT, @@ERROR, the transaction count,
+// savepoints and #temporary tables.
 class SqliteEngine : public Engine {
 public:
     SqliteEngine(const QString& file, const QString& databaseName);
@@ -26,9 +32,9 @@ public:
     ExecuteResult executeBound(const QString& sql, const std::vector<vb::Variant>& values) override;
     ExecuteResult callProcedure(const QString& name, const std::vector<std::pair<QString, vb::Variant>>& parameters,
                                 int timeoutSeconds) override;
-    void beginTransaction() override;
+    void beginTransaction() override { beginTransaction(QString()); }
     void commit() override;
-    void rollback() override;
+    void rollback() override { rollback(QString()); }
     ResultSet tables(const Restrictions& restrictions) override;
     ResultSet columns(const Restrictions& restrictions) override;
     QString defaultDatabase() const override { return m_name; }
@@ -38,20 +44,35 @@ public:
     QString quoteName(const QString& name) const override;
 
 private:
+    friend class BatchRunner;
+
     void openFile();
     void checkAlive() const;
     std::vector<TranslatedStatement> translate(const QString& sql);
+    void refreshSchema();
     void runBatch(const QString& sql, ExecuteResult& result, int depth);
-    CursorPtr streamingCursor(const QString& sql);
-    void runStatement(const TranslatedStatement& statement, ExecuteResult& result, int depth);
-    void runSql(const QString& sql, const std::vector<vb::Variant>* values, ExecuteResult& result);
-    void runStep(sqlite3_stmt* stmt, const QString& sql, ExecuteResult& result);
+    void endOfCall();
+    CursorPtr streamingCursor(const TranslatedStatement& statement);
+    // Runs SQLite text (several statements allowed): "?" marks take `values`, named
+    // parameters the batch's variables and the session's values; rows read take the
+    // translator's column types where SQLite knows none. Returns the last statement's row
+    // count (rows read or changed).
+    qint64 runSql(const QString& sql, const std::vector<vb::Variant>* values, ExecuteResult& result,
+                  const QStringList& columnTypes = {});
+    qint64 runStep(sqlite3_stmt* stmt, const QString& sql, ExecuteResult& result, const QStringList& columnTypes);
     void bind(sqlite3_stmt* stmt, const std::vector<vb::Variant>& values);
+    void bindNamed(sqlite3_stmt* stmt);
+    QVariant namedValue(const QString& name) const;
+    // The last row of a query (empty when it has none) and how many rows it gave.
+    std::vector<QVariant> lastRow(const QString& sql, qint64& rows);
+    void noteInsert(const QString& table);
     void runProcedure(const QString& name, const QHash<QString, QString>& literals, const QStringList& positional,
                       ExecuteResult& result, int depth);
     QString procedureBody(const QString& name);
-    ColumnKind columnKind(const QString& column, const QStringList& tables);
-    void refreshKinds();
+    void beginTransaction(const QString& name);
+    void rollback(const QString& name);
+    void saveTransaction(const QString& name);
+    void syncTransactionState();
     int keyColumns(const QString& table);
     std::vector<std::pair<QString, QString>> tableList();
     void plain(const char* sql);
@@ -67,11 +88,17 @@ private:
     QString m_file;
     QString m_name;
     int m_transactionLevel = 0;
-    int m_schemaVersion = -1;
-    QHash<QString, QHash<QString, ColumnKind>> m_kinds;   // table (lower) -> column (lower) -> kind
-    QHash<QString, ColumnKind> m_anyTableKinds;
+    QString m_transactionName;
+    QStringList m_savepoints;
+    SchemaCache m_schema;
     QHash<QString, int> m_keyColumns;
     qint64 m_deadline = 0;
+    SessionOptions m_options;
+    QHash<QString, QVariant> m_variables;   // the running batch's, "@name" lower-cased
+    QVariant m_identity;                    // @@IDENTITY
+    QVariant m_scopeIdentity;               // SCOPE_IDENTITY()
+    qint64 m_rowCount = 0;                  // @@ROWCOUNT
+    int m_lastError = 0;                    // @@ERROR
 };
 
 } // namespace ado

@@ -48,9 +48,14 @@ void SqliteRowReader::describeColumn(int i)
         }
     }
     Reading& reading = m_readings[size_t(i)];
-    if (!declared) {
+    const QString hint = declared ? QString() : m_hints.value(i);
+    if (!hint.isEmpty() && !hint.endsWith(QLatin1String("(max)"))) {
+        const QString name = info.name;
+        info = ColumnTypes::fromDeclaredType(hint);
+        info.name = name;
+    } else if (!declared) {
         reading.computed = true;
-        reading.decided = false;
+        reading.decided = !hint.isEmpty();   // a text of unknown length: only its size is measured
         m_anyComputed = true;
         info.type = adVarChar;
         info.definedSize = 1;

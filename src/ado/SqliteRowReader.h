@@ -20,6 +20,9 @@ public:
     using KeyInfo = std::function<int(const QString& table)>;   // columns in the table's key
     SqliteRowReader(sqlite3* db, sqlite3_stmt* stmt, KeyInfo keyInfo);
     ResultSet readAll();   // throws the step's result code as int on failure
+    // The types the translator knows of computed columns (by position, "" unknown): a column
+    // SQLite has no declared type for reads as that type instead of by its first value.
+    void setTypeHints(const QStringList& hints) { m_hints = hints; }
 
     // Row by row: describe() once, then readRow() until it returns false (throws as readAll).
     // Rows go into a RowStore (kept) or a VariantRow (handed out); both get the same values.
@@ -49,6 +52,7 @@ private:
         bool computed = false;   // no declared type: settled by its first value
         bool decided = true;
     };
+    QStringList m_hints;
     std::vector<ColumnInfo> m_columns;
     std::vector<Reading> m_readings;
     bool m_anyComputed = false;

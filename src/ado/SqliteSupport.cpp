@@ -14,10 +14,10 @@ int compareCollated(void*, int aSize, const void* a, int bSize, const void* b)
 }
 } // namespace
 
-void prepareSqliteConnection(sqlite3* db)
+void prepareSqliteConnection(sqlite3* db, const SessionOptions* options)
 {
     sqlite3_create_collation(db, "SRV", SQLITE_UTF8, nullptr, compareCollated);
-    ServerFunctions::registerAll(db);
+    ServerFunctions::registerAll(db, options);
     sqlite3_exec(db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
 }
 

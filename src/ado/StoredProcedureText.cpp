@@ -1,6 +1,9 @@
 #include "ado/StoredProcedureText.h"
 
 #include "ado/SqlLexer.h"
+#include "ado/SqlType.h"
+
+#include <QSet>
 
 namespace ado {
 
@@ -33,11 +36,28 @@ bool namesCalledParameter(const SqlTokens& tokens, size_t at)
     return false;
 }
 
-bool isParameter(const SqlTokens& tokens, size_t at)
+// DECLARE @a int, @b varchar(10): the body's own variables, not parameters.
+QSet<QString> declaredNames(const SqlTokens& tokens)
+{
+    QSet<QString> out;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind != SqlToken::Variable)
+            continue;
+        const SqlToken* previous = neighbour(tokens, i, -1);
+        const SqlToken* next = neighbour(tokens, i, 1);
+        const bool listed = previous && (previous->is("DECLARE") || previous->is(","));
+        const bool typed = next && next->kind == SqlToken::Word && (SqlType::fromDeclared(next->text).isKnown() || next->is("AS"));
+        if (listed && typed)
+            out.insert(tokens[i].text.toLower());
+    }
+    return out;
+}
+
+bool isParameter(const SqlTokens& tokens, size_t at, const QSet<QString>& locals)
 {
     const SqlToken& t = tokens[at];
     return t.kind == SqlToken::Variable && !t.text.startsWith(QLatin1String("@@")) && t.text.size() > 1
-           && !namesCalledParameter(tokens, at);
+           && !namesCalledParameter(tokens, at) && !locals.contains(t.text.toLower());
 }
 } // namespace
 
@@ -45,8 +65,9 @@ QStringList StoredProcedureText::parameters(const QString& body)
 {
     QStringList out;
     const SqlTokens tokens = SqlLexer::tokenize(body);
+    const QSet<QString> locals = declaredNames(tokens);
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (!isParameter(tokens, i))
+        if (!isParameter(tokens, i, locals))
             continue;
         const QString name = tokens[i].text.mid(1);
         if (!out.contains(name, Qt::CaseInsensitive))
@@ -58,8 +79,9 @@ QStringList StoredProcedureText::parameters(const QString& body)
 QString StoredProcedureText::bind(const QString& body, const QHash<QString, QString>& literals)
 {
     SqlTokens tokens = SqlLexer::tokenize(body);
+    const QSet<QString> locals = declaredNames(tokens);
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (!isParameter(tokens, i))
+        if (!isParameter(tokens, i, locals))
             continue;
         SqlToken& t = tokens[i];
         const QString name = t.text.mid(1).toLower();

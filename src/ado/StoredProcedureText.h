@@ -7,7 +7,7 @@
 namespace ado {
 
 // A stored procedure body of the embedded engine names its parameters as @Name; a call puts
-// each argument's literal in their place.
+// each argument's literal in their place. Variables the body declares itself are its own.
 class StoredProcedureText {
 public:
     // Parameter names (without "@") in the order they first appear: the positional order.

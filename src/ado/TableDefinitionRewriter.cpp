@@ -1,6 +1,7 @@
 #include "ado/TableDefinitionRewriter.h"
 
-#include "ado/ColumnKind.h"
+#include "ado/SqlType.h"
+#include "ado/StatementShape.h"
 
 #include <QSet>
 
@@ -72,7 +73,7 @@ void TableDefinitionRewriter::rewriteCreate(int open)
         if (!isTableConstraint(m_view[from]))
             rewriteColumn(from, to, hasKey);
     m_view.erase(close + 1, m_view.size());
-    if (!m_padded.empty() && open > 2)
+    if (!m_padded.empty() && open > 2 && close < m_view.size())   // an unclosed list fails in SQLite as it is
         m_view[close].suffix += paddingTriggers(m_view[open - 1].text);
 }
 
@@ -126,6 +127,17 @@ void TableDefinitionRewriter::rewriteAlter(int add)
         rewriteColumn(add + 1, m_view.size(), true);
 }
 
+// SQLite numbers rows 1, 2, 3 ...: another seed or step would number them differently.
+void TableDefinitionRewriter::requireFirstNumbers(int identity) const
+{
+    if (!m_view.is(identity + 1, "("))
+        return;
+    const int close = m_view.closing(identity + 1);
+    for (int i = identity + 2; i < close; ++i)
+        if (m_view[i].kind == SqlToken::Number && m_view[i].text != QLatin1String("1"))
+            throw TranslationError::unsupported(QStringLiteral("IDENTITY with a seed or increment other than 1"));
+}
+
 bool TableDefinitionRewriter::tableHasPrimaryKey(int open, int close) const
 {
     for (int i = open + 1; i < close; ++i)
@@ -154,6 +166,7 @@ void TableDefinitionRewriter::rewriteColumn(int from, int to, bool tableHasKey)
         m_view.erase(typeAt + 1, end);
     const int identity = find(end, to, "IDENTITY");
     if (identity < to) {
+        requireFirstNumbers(identity);
         m_view.erase(identity, m_view.is(identity + 1, "(") ? m_view.closing(identity + 1) + 1 : identity + 1);
         const int key = find(end, to, "KEY");
         if (key < to) {
@@ -167,7 +180,7 @@ void TableDefinitionRewriter::rewriteColumn(int from, int to, bool tableHasKey)
         }
         return;
     }
-    if (columnKindOfDeclaredType(type) != ColumnKind::Text)
+    if (!SqlType::fromDeclared(type).isText())
         return;
     const int collate = find(end, to, "COLLATE");
     if (collate + 1 < to)

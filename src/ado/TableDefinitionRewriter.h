@@ -23,6 +23,7 @@ private:
     bool moveKeyToIdentity(const std::vector<std::pair<int, int>>& definitions);
     void rewriteColumn(int from, int to, bool tableHasKey);
     int typeEnd(int typeAt, int to) const;
+    void requireFirstNumbers(int identity) const;
     bool tableHasPrimaryKey(int open, int close) const;
     void eraseStorageWords(int from, int to);
     int find(int from, int to, const char* word) const;

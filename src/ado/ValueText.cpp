@@ -16,6 +16,14 @@ int digitsAt(const char* p, int count)
     return v;
 }
 
+// Up to three digits of a fraction of a second, as milliseconds.
+int milliseconds(const char* p, int size)
+{
+    int ms = 0;
+    for (int i = 0; i < 3; ++i)
+        ms = ms * 10 + (i < size && p[i] >= '0' && p[i] <= '9' ? p[i] - '0' : 0);
+    return ms;
+}
 } // namespace
 
 bool ValueText::parseCurrency(const char* p, int size, std::int64_t& raw)
@@ -66,15 +74,20 @@ double ValueText::dateSerial(const char* p, int size, bool& ok)
     if (size < 10 || p[4] != '-' || p[7] != '-')
         return 0;
     const int y = digitsAt(p, 4), mo = digitsAt(p + 5, 2), d = digitsAt(p + 8, 2);
-    int h = 0, mi = 0, s = 0;
+    int h = 0, mi = 0, s = 0, ms = 0;
     if (size >= 16 && (p[10] == ' ' || p[10] == 'T') && p[13] == ':') {
         h = digitsAt(p + 11, 2);
         mi = digitsAt(p + 14, 2);
         s = size >= 19 && p[16] == ':' ? digitsAt(p + 17, 2) : 0;
+        if (size >= 21 && p[19] == '.')
+            ms = milliseconds(p + 20, size - 20);
     } else if (size != 10) {
         return 0;
     }
-    return serial(y, mo, d, h, mi, s, ok);
+    const double value = serial(y, mo, d, h, mi, s, ok);
+    if (ms == 0)
+        return value;
+    return value < 0 ? value - ms / 86400000.0 : value + ms / 86400000.0;
 }
 
 namespace {

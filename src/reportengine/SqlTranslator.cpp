@@ -71,15 +71,8 @@ QString SqlTranslator::literal(const FormulaValue& v)
     case FormulaValue::Kind::Null: return QStringLiteral("NULL");
     case FormulaValue::Kind::Boolean: return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
     case FormulaValue::Kind::Number: return QString::number(v.toNumber(), 'g', 17);
-    case FormulaValue::Kind::Text: {
-        // Comparisons ignore trailing blanks; the embedded engine only does so for columns, not
-        // for expressions such as LTRIM(RTRIM(col)), so the literal goes without them.
-        QString s = v.toText();
-        qsizetype n = s.size();
-        while (n > 0 && s.at(n - 1) == u' ')
-            --n;
-        return quotedText(s.left(n));
-    }
+    case FormulaValue::Kind::Text:
+        return quotedText(v.toText());
     case FormulaValue::Kind::Date:
     case FormulaValue::Kind::DateTime:
         return QStringLiteral("{ts '%1'}").arg(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));

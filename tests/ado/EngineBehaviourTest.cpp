@@ -51,6 +51,13 @@ TEST_F(EngineBehaviourTest, ProceduresCallProceduresAndMissingOnesFailAsTheServe
     EXPECT_EQ(db.rows(QStringLiteral("EXEC sp_Externo 'DeshabilitaBusquedaCodigo'")), QStringList({"N|NULL"}));
     EXPECT_EQ(errorNumberOf([&] { db.run(QStringLiteral("EXEC sp_NoExiste")); }), ado::adErrCommandText);
     EXPECT_EQ(db.connection()->Errors()->Item(0).NativeError(), 2812);
+    // A body with variables of its own, control flow and an error that ends only its statement.
+    db.run(QStringLiteral("INSERT INTO rpq_procedures VALUES ('sp_Contar', 'DECLARE @n int = 0 WHILE @n < @Hasta SET @n = @n + 1 "
+                          "INSERT INTO TA_CONFIGURACION (Campo) VALUES (''DeshabilitaBusquedaCodigo'') SELECT @n, @@ERROR')"));
+    EXPECT_EQ(errorNumberOf([&] { db.run(QStringLiteral("EXEC sp_Contar 4")); }), ado::adErrIntegrity);
+    EXPECT_EQ(db.connection()->Errors()->Item(0).NativeError(), 2627);
+    db.run(QStringLiteral("INSERT INTO rpq_procedures VALUES ('sp_Doble', 'SELECT @Valor * 2')"));
+    EXPECT_EQ(db.single(QStringLiteral("DECLARE @h int = 21 EXEC sp_Doble @h")), QStringLiteral("42"));
     db.run(QStringLiteral("INSERT INTO rpq_procedures VALUES ('sp_Eterno', 'EXEC sp_Eterno')"));
     EXPECT_NE(errorNumberOf([&] { db.run(QStringLiteral("EXEC sp_Eterno")); }), 0);
     EXPECT_EQ(db.connection()->Errors()->Item(0).NativeError(), 217);
@@ -92,7 +99,7 @@ TEST_F(EngineBehaviourTest, LongQueriesStopAtTheCommandTimeout)
 {
     db.connection()->setCommandTimeout(1);
     const int number = errorNumberOf([&] {
-        db.run(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT COUNT(*) FROM n"));
+        db.run(QStringLiteral("WITH n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT COUNT(*) FROM n"));
     });
     EXPECT_NE(number, 0);
     EXPECT_EQ(db.connection()->Errors()->Item(0).SQLState(), QStringLiteral("HYT00"));
@@ -101,8 +108,8 @@ TEST_F(EngineBehaviourTest, LongQueriesStopAtTheCommandTimeout)
     // A finished statement's time-out does not reach a row write made after it (one that
     // scans enough rows for the engine to look at the clock).
     db.connection()->setCommandTimeout(30);
-    db.run(QStringLiteral("INSERT INTO TA_LIBRE (Nombre, Cantidad) "
-                          "SELECT 'x', i FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) SELECT i FROM n)"));
+    db.run(QStringLiteral("WITH n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
+                          "INSERT INTO TA_LIBRE (Nombre, Cantidad) SELECT 'x', i FROM n"));
     db.connection()->setCommandTimeout(1);
     db.run(QStringLiteral("SELECT 1"));
     auto rs = ado::Recordset::create();
@@ -112,11 +119,45 @@ TEST_F(EngineBehaviourTest, LongQueriesStopAtTheCommandTimeout)
     EXPECT_EQ(errorNumberOf([&] { rs->Update(); }), 0);
 }
 
+TEST_F(EngineBehaviourTest, ALoopThatNeverEndsStopsAtTheCommandTimeout)
+{
+    db.connection()->setCommandTimeout(1);
+    EXPECT_NE(errorNumberOf([&] { db.run(QStringLiteral("DECLARE @i int = 0 WHILE 1 = 1 SET @i = 1")); }), 0);
+    EXPECT_EQ(db.connection()->Errors()->Item(0).SQLState(), QStringLiteral("HYT00"));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT 1")), QStringLiteral("1"));
+}
+
+// Every cut of every corpus statement runs or fails as a vb::Error, and the connection goes on.
+TEST_F(EngineBehaviourTest, EveryCutOfTheCorpusRunsOrFails)
+{
+    db.connection()->setCommandTimeout(2);
+    const QDir corpus(QStringLiteral(RPQ_DIALECT_CORPUS));
+    int run = 0;
+    for (const QString& name : corpus.entryList({QStringLiteral("*.sql")})) {
+        QFile file(corpus.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+            if (!line.startsWith(QLatin1String("> ")))
+                continue;
+            const QString sql = line.mid(2).trimmed();
+            for (const QString& text : {sql, sql.left(sql.size() / 2), sql.left(sql.size() - 3)}) {
+                try {
+                    db.run(text);
+                } catch (const vb::Error&) {
+                }
+                ++run;
+            }
+        }
+    }
+    EXPECT_GT(run, 1000);
+    EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE")), QStringLiteral("3"));
+}
+
 TEST_F(EngineBehaviourTest, ACommandsTimeoutHoldsForItsOwnRun)
 {
     auto command = ado::Command::create();
     command->setActiveConnection(db.connection());
-    command->setCommandText(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT COUNT(*) FROM n"));
+    command->setCommandText(QStringLiteral("WITH n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT COUNT(*) FROM n"));
     command->setCommandTimeout(1);
     EXPECT_NE(errorNumberOf([&] { command->Execute(); }), 0);
     EXPECT_EQ(db.connection()->CommandTimeout(), 30);
@@ -126,6 +167,44 @@ TEST_F(EngineBehaviourTest, TextsEndingInBlanksFitTheirColumn)
 {
     db.run(QStringLiteral("INSERT INTO TA_LIBRE (Nombre) VALUES ('abcdefghij     ')"));
     EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE WHERE Nombre = 'ABCDEFGHIJ'")), QStringLiteral("1"));
+}
+
+TEST_F(EngineBehaviourTest, TemporaryTablesBelongToTheirConnection)
+{
+    db.run(QStringLiteral("CREATE TABLE #mia (N int) INSERT INTO #mia VALUES (1)"));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM #mia")), QStringLiteral("1"));   // a later batch sees it
+    auto other = ado::Connection::create();
+    other->Open(db.connectionString());
+    EXPECT_EQ(errorNumberOf([&] { other->Execute(QStringLiteral("SELECT * FROM #mia")); }), ado::adErrCommandText);
+    EXPECT_EQ(other->Errors()->Item(0).NativeError(), 208);
+    other->Execute(QStringLiteral("CREATE TABLE #mia (Texto varchar(5))"));   // the same name, another table
+    db.connection()->Close();
+    db.connection()->Open();
+    EXPECT_EQ(errorNumberOf([&] { db.run(QStringLiteral("SELECT * FROM #mia")); }), ado::adErrCommandText);
+}
+
+// However a statement ends, the engine keeps no transaction of its own: another connection
+// can write at once, and the transaction count says what SQLite holds.
+TEST_F(EngineBehaviourTest, NoTransactionIsLeftOpenBehindTheProgramsBack)
+{
+    auto other = ado::Connection::create();
+    other->Open(db.connectionString());
+    other->setCommandTimeout(1);
+    EXPECT_NE(errorNumberOf([&] { db.run(QStringLiteral("INSERT INTO TA_LIBRE VALUES ('x', 'y')")); }), 0);
+    EXPECT_NE(errorNumberOf([&] { db.run(QStringLiteral("SELECT FROM WHERE INSERT INTO TA_LIBRE VALUES ('x', 1)")); }), 0);
+    other->Execute(QStringLiteral("INSERT INTO TA_LIBRE VALUES ('otra', 1)"));
+    // A write cut short by the time-out inside the program's transaction: SQLite rolls the
+    // transaction back, and the count follows it.
+    db.run(QStringLiteral("BEGIN TRAN INSERT INTO TA_LIBRE VALUES ('antes', 1)"));
+    db.connection()->setCommandTimeout(1);
+    EXPECT_NE(errorNumberOf([&] {
+        db.run(QStringLiteral("WITH n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) INSERT INTO TA_LIBRE SELECT 'x', i FROM n"));
+    }), 0);
+    EXPECT_EQ(db.single(QStringLiteral("SELECT @@TRANCOUNT")), QStringLiteral("0"));
+    EXPECT_EQ(errorNumberOf([&] { db.run(QStringLiteral("COMMIT")); }), -2147467259);
+    EXPECT_EQ(db.connection()->Errors()->Item(0).NativeError(), 3902);
+    other->Execute(QStringLiteral("INSERT INTO TA_LIBRE VALUES ('otra', 2)"));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE WHERE Nombre IN ('otra', 'antes', 'x')")), QStringLiteral("2"));
 }
 
 TEST_F(EngineBehaviourTest, ReopeningAfterTheFileCameBack)

@@ -3,8 +3,12 @@
 #include <ado/TestHooks.h>
 #include <vb/Error.h>
 
+#include <ado/SqliteSupport.h>
+
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -21,6 +25,17 @@ QStringList tableRows()
     return {QStringLiteral("INSERT INTO MV_ITEMS VALUES (1, 'Tornillo', 'TR', 1234.5678, 1, '2024-01-15 10:20:30', 21.125, 3, 0.5)"),
             QStringLiteral("INSERT INTO MV_ITEMS VALUES (2, 'O''Brien', 'OB1234', 0.0001, 0, '1999-12-31 23:59:59', -0.001, -7, 1e10)"),
             QStringLiteral("INSERT INTO MV_ITEMS (Id, Nombre) VALUES (3, 'Ñandú')")};
+}
+
+// Values whose storage does not match the declared type: the engine converts what it is
+// given as the server would, so such rows go straight into the file.
+void writeRaw(const QString& file, const char* sql)
+{
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &raw), SQLITE_OK);
+    ado::prepareSqliteConnection(raw);
+    EXPECT_EQ(sqlite3_exec(raw, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(raw);
+    sqlite3_close(raw);
 }
 
 struct Raised {
@@ -131,8 +146,8 @@ TEST_F(ForwardReaderTest, EveryKindAndMismatchedStorageGiveTheRecordsetsValues)
     db.run(QStringLiteral("CREATE TABLE MV_TIPOS (Id int NOT NULL PRIMARY KEY, Diminuto tinyint, Grande bigint, Simple real,"
                           " Texto varchar(5), Fijo char(4), Monto money, Cuando datetime, Tasa decimal(10,2), Marca bit)"));
     db.run(QStringLiteral("INSERT INTO MV_TIPOS VALUES (1, 200, 9000000000, 1.5, 'ab', 'xy', 12.34, '2024-02-29', 1.25, 1)"));
-    db.run(QStringLiteral("INSERT INTO MV_TIPOS VALUES (2, 'abc', 'no', 'x', 12345, 'abcd', 'caro', 'no es fecha', 'nada', 'si')"));
-    db.run(QStringLiteral("INSERT INTO MV_TIPOS VALUES (3, 2.5, 1.0e19, NULL, NULL, NULL, 123456789012.5, '2024-13-01', NULL, 0)"));
+    writeRaw(db.file(), "INSERT INTO MV_TIPOS VALUES (2, 'abc', 'no', 'x', 12345, 'abcd', 'caro', 'no es fecha', 'nada', 'si')");
+    writeRaw(db.file(), "INSERT INTO MV_TIPOS VALUES (3, 2.5, 1.0e19, NULL, NULL, NULL, 123456789012.5, '2024-13-01', NULL, 0)");
     const QStringList rows = expectSameAsRecordset(db.connection(), QStringLiteral("SELECT * FROM MV_TIPOS ORDER BY Id"));
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0], QStringLiteral("3:1|17:200|14:9000000000|4:1.5|8:ab|8:xy  |6:12.34|7:2024-02-29 00:00:00|14:1.25|11:True"));

@@ -73,7 +73,7 @@ TEST_F(RecordsetTest, ComputedColumnsTakeTheirTypeFromTheirValues)
     EXPECT_EQ(rs->Field(QStringLiteral("P"))->Type(), ado::adDouble);
     EXPECT_EQ(rs->Field(QStringLiteral("M"))->Type(), ado::adVarChar);
     EXPECT_EQ(rs->Value(QStringLiteral("M")).toString(), QStringLiteral("uno"));
-    EXPECT_EQ(rs->Field(QStringLiteral("M"))->DefinedSize(), 3);
+    EXPECT_EQ(rs->Field(QStringLiteral("M"))->DefinedSize(), 20);   // MAX of a varchar(20) is a varchar(20)
     EXPECT_EQ(rs->Field(QStringLiteral("Hoy"))->Type(), ado::adDBTimeStamp);
     EXPECT_EQ(rs->Value(QStringLiteral("Hoy")).type(), vb::VarType::Date);
 }

@@ -6,6 +6,8 @@
 #include <ado/LikePattern.h>
 #include <ado/SqlLiteral.h>
 #include <ado/ServerFunctions.h>
+#include <ado/ServerConversions.h>
+#include <ado/ServerDates.h>
 #include <ado/ServerText.h>
 #include <ado/StoredProcedureText.h>
 #include <ado/ValueText.h>
@@ -104,44 +106,48 @@ TEST(SqlLiteralTest, TypedTextInALikePatternMatchesOnlyItself)
     EXPECT_FALSE(ServerText::like(QStringLiteral("perfil U"), pattern(QStringLiteral("[U]"))));
 }
 
+QVariant convert(const QString& type, const QVariant& value, int style, const QString& source = {})
+{
+    return ado::ServerConversions::convert(type, value, style, source, ado::SessionOptions());
+}
+
 TEST(ServerFunctionsTest, ConvertFollowsTheServer)
 {
-    using ado::ServerFunctions;
-    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("char(5)"), QVariant(QStringLiteral("ab")), 0).toString(), QStringLiteral("ab   "));
-    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("varchar"), QVariant(QString(40, u'x')), 0).toString().size(), 30);
-    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("varchar(8)"), QVariant(QStringLiteral("2024-03-05 06:07:08")), 112).toString(),
+    EXPECT_EQ(convert(QStringLiteral("char(5)"), QVariant(QStringLiteral("ab")), 0).toString(), QStringLiteral("ab   "));
+    EXPECT_EQ(convert(QStringLiteral("varchar"), QVariant(QString(40, u'x')), 0).toString().size(), 30);
+    EXPECT_EQ(convert(QStringLiteral("varchar(8)"), QVariant(QStringLiteral("2024-03-05 06:07:08")), 112).toString(),
               QStringLiteral("20240305"));
-    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("varchar(8)"), QVariant(QStringLiteral("2024-03-05 06:07:08")), 108).toString(),
+    EXPECT_EQ(convert(QStringLiteral("varchar(8)"), QVariant(QStringLiteral("2024-03-05 06:07:08")), 108).toString(),
               QStringLiteral("06:07:08"));
-    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("datetime"), QVariant(QStringLiteral("03/05/2024")), 101).toString(),
+    EXPECT_EQ(convert(QStringLiteral("datetime"), QVariant(QStringLiteral("03/05/2024")), 101).toString(),
               QStringLiteral("2024-03-05 00:00:00"));
-    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("date"), QVariant(QStringLiteral("2024-03-05 06:07:08")), 0).toString(),
+    EXPECT_EQ(convert(QStringLiteral("date"), QVariant(QStringLiteral("2024-03-05 06:07:08")), 0).toString(),
               QStringLiteral("2024-03-05 00:00:00"));
-    EXPECT_DOUBLE_EQ(ServerFunctions::convert(QStringLiteral("decimal(10,2)"), QVariant(QStringLiteral("1.005")), 0).toDouble(), 1.01);
-    EXPECT_DOUBLE_EQ(ServerFunctions::convert(QStringLiteral("numeric(5,1)"), QVariant(-2.25), 0).toDouble(), -2.3);
-    EXPECT_DOUBLE_EQ(ServerFunctions::convert(QStringLiteral("numeric(18,2)"), QVariant(QStringLiteral("123456789012.005")), 0).toDouble(),
+    EXPECT_DOUBLE_EQ(convert(QStringLiteral("decimal(10,2)"), QVariant(QStringLiteral("1.005")), 0).toDouble(), 1.01);
+    EXPECT_DOUBLE_EQ(convert(QStringLiteral("numeric(5,1)"), QVariant(-2.25), 0).toDouble(), -2.3);
+    EXPECT_DOUBLE_EQ(convert(QStringLiteral("numeric(18,2)"), QVariant(QStringLiteral("123456789012.005")), 0).toDouble(),
                      123456789012.01);
-    EXPECT_DOUBLE_EQ(ServerFunctions::convert(QStringLiteral("numeric(5,0)"), QVariant(QStringLiteral("99.5")), 0).toDouble(), 100.0);
-    EXPECT_DOUBLE_EQ(ServerFunctions::convert(QStringLiteral("decimal(18,0)"), QVariant(qint64(12)), 0).toDouble(), 12.0);
-    EXPECT_EQ(ServerFunctions::convert(QStringLiteral("int"), QVariant(-7.9), 0).toLongLong(), -7);
-    EXPECT_FALSE(ServerFunctions::convert(QStringLiteral("int"), QVariant(), 0).isValid());
-    EXPECT_THROW(ServerFunctions::convert(QStringLiteral("datetime"), QVariant(QStringLiteral("31/02/2024")), 103), std::exception);
-    EXPECT_THROW(ServerFunctions::convert(QStringLiteral("money"), QVariant(QStringLiteral("12,5")), 0), std::exception);
+    EXPECT_DOUBLE_EQ(convert(QStringLiteral("numeric(5,0)"), QVariant(QStringLiteral("99.5")), 0).toDouble(), 100.0);
+    EXPECT_DOUBLE_EQ(convert(QStringLiteral("decimal(18,0)"), QVariant(qint64(12)), 0).toDouble(), 12.0);
+    EXPECT_EQ(convert(QStringLiteral("int"), QVariant(-7.9), 0).toLongLong(), -7);
+    EXPECT_FALSE(convert(QStringLiteral("int"), QVariant(), 0).isValid());
+    EXPECT_THROW(convert(QStringLiteral("datetime"), QVariant(QStringLiteral("31/02/2024")), 103), std::exception);
+    EXPECT_THROW(convert(QStringLiteral("money"), QVariant(QStringLiteral("12,5")), 0), std::exception);
 }
 
 TEST(ServerFunctionsTest, DateArithmeticCountsBoundaries)
 {
-    using ado::ServerFunctions;
+    using ado::ServerDates;
     const QDateTime jan31(QDate(2024, 1, 31), QTime(23, 0));
-    EXPECT_EQ(ServerFunctions::dateAdd(QStringLiteral("month"), 1, jan31), QDateTime(QDate(2024, 2, 29), QTime(23, 0)));
-    EXPECT_EQ(ServerFunctions::dateAdd(QStringLiteral("yy"), -1, jan31).date(), QDate(2023, 1, 31));
-    EXPECT_EQ(ServerFunctions::dateAdd(QStringLiteral("hh"), 2, jan31), QDateTime(QDate(2024, 2, 1), QTime(1, 0)));
+    EXPECT_EQ(ServerDates::add(QStringLiteral("month"), 1, jan31), QDateTime(QDate(2024, 2, 29), QTime(23, 0)));
+    EXPECT_EQ(ServerDates::add(QStringLiteral("yy"), -1, jan31).date(), QDate(2023, 1, 31));
+    EXPECT_EQ(ServerDates::add(QStringLiteral("hh"), 2, jan31), QDateTime(QDate(2024, 2, 1), QTime(1, 0)));
     const QDateTime feb1(QDate(2024, 2, 1), QTime(0, 30));
-    EXPECT_EQ(ServerFunctions::dateDiff(QStringLiteral("day"), jan31, feb1), 1);
-    EXPECT_EQ(ServerFunctions::dateDiff(QStringLiteral("hour"), jan31, feb1), 1);
-    EXPECT_EQ(ServerFunctions::dateDiff(QStringLiteral("year"), QDateTime(QDate(2023, 12, 31), QTime()), feb1), 1);
-    EXPECT_EQ(ServerFunctions::dateDiff(QStringLiteral("mm"), feb1, jan31), -1);
-    EXPECT_THROW(ServerFunctions::dateDiff(QStringLiteral("fortnight"), jan31, feb1), std::exception);
+    EXPECT_EQ(ServerDates::difference(QStringLiteral("day"), jan31, feb1), 1);
+    EXPECT_EQ(ServerDates::difference(QStringLiteral("hour"), jan31, feb1), 1);
+    EXPECT_EQ(ServerDates::difference(QStringLiteral("year"), QDateTime(QDate(2023, 12, 31), QTime()), feb1), 1);
+    EXPECT_EQ(ServerDates::difference(QStringLiteral("mm"), feb1, jan31), -1);
+    EXPECT_THROW(ServerDates::difference(QStringLiteral("fortnight"), jan31, feb1), std::exception);
 }
 
 TEST(ConnectionStringTest, KeysAsTheProgramWritesThem)
@@ -190,8 +196,33 @@ TEST(ValueTextTest, DateSerialsMatchTheOriginalsDates)
     ado::ValueText::dateSerial("24-02-29", 8, ok);
     EXPECT_FALSE(ok);
     EXPECT_EQ(ado::DateText::parseLiteral(QStringLiteral(" 5/3/2024 7:05 ")), QDateTime(QDate(2024, 3, 5), QTime(7, 5)));
-    EXPECT_EQ(ado::DateText::parseStored(QStringLiteral("2024-03-05T07:05:09.123")), QDateTime(QDate(2024, 3, 5), QTime(7, 5, 9)));
-    EXPECT_FALSE(ado::DateText::parseLiteral(QStringLiteral("2024/03/05")).has_value());
+    EXPECT_EQ(ado::DateText::parseStored(QStringLiteral("2024-03-05T07:05:09.123")), QDateTime(QDate(2024, 3, 5), QTime(7, 5, 9, 123)));
+    EXPECT_DOUBLE_EQ(ado::ValueText::dateSerial("2024-01-01 12:00:00.500", 23, ok), 45292.5 + 0.5 / 86400);
+    EXPECT_FALSE(ado::DateText::parseLiteral(QStringLiteral("2024/13/05")).has_value());
+    EXPECT_FALSE(ado::DateText::parseLiteral(QStringLiteral("5/3/2024 25:00")).has_value());
+}
+
+TEST(DateTextTest, LiteralFormsTheServerReads)
+{
+    using ado::DateText;
+    using ado::DateOrder;
+    const QDateTime march5(QDate(2024, 3, 5), QTime(0, 0));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("20240305")), march5);
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("20240305 14:30:15")), QDateTime(QDate(2024, 3, 5), QTime(14, 30, 15)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("2024-03-05T14:30:15.123")), QDateTime(QDate(2024, 3, 5), QTime(14, 30, 15, 123)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("2024-03-05T23:59:59.999")), QDateTime(QDate(2024, 3, 6), QTime(0, 0)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("2024-03-05 10:00:00.002")), QDateTime(QDate(2024, 3, 5), QTime(10, 0, 0, 3)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("05/03/2024")), march5);
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("03/05/2024"), DateOrder::MDY), march5);
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("2024/03/05"), DateOrder::MDY), march5);
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("5.3.24")), march5);
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("5-3-99")), QDateTime(QDate(1999, 3, 5), QTime(0, 0)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("05/03/2024 2:05PM")), QDateTime(QDate(2024, 3, 5), QTime(14, 5)));
+    EXPECT_EQ(DateText::parseLiteral(QStringLiteral("12:00 AM")), QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
+    for (const char* wrong : {"2024-02-30", "32/01/2024", "20241301", "hoy", "", "2024-03-05T25:00", "1/2/3/4"})
+        EXPECT_FALSE(DateText::parseLiteral(QString::fromLatin1(wrong)).has_value()) << wrong;
+    EXPECT_EQ(DateText::format(QDateTime(QDate(2024, 3, 5), QTime(1, 2, 3, 40))), QStringLiteral("2024-03-05 01:02:03.040"));
+    EXPECT_EQ(DateText::format(march5), QStringLiteral("2024-03-05 00:00:00"));
 }
 
 TEST(StoredProcedureTextTest, ParametersInOrderOfFirstUseAndBoundAsLiterals)
@@ -201,6 +232,11 @@ TEST(StoredProcedureTextTest, ParametersInOrderOfFirstUseAndBoundAsLiterals)
     EXPECT_EQ(ado::StoredProcedureText::parameters(QStringLiteral("EXEC dbo.otro @A = @x, @B = 1")), QStringList({"x"}));
     EXPECT_EQ(ado::StoredProcedureText::bind(body, {{QStringLiteral("beta"), QStringLiteral("'x''y'")}}),
               QStringLiteral("SELECT * FROM T WHERE b = 'x''y' AND a = NULL OR b2 = 'x''y' AND n = @@ROWCOUNT AND s = '@Beta'"));
+    // The body's own variables stay variables; SELECT @a, @b FROM is no declaration.
+    const QString withLocals = QStringLiteral("DECLARE @n int, @t AS varchar(5) SET @n = @Tope SELECT @n, @t FROM T WHERE x = @Otro");
+    EXPECT_EQ(ado::StoredProcedureText::parameters(withLocals), QStringList({"Tope", "Otro"}));
+    EXPECT_EQ(ado::StoredProcedureText::bind(withLocals, {{QStringLiteral("tope"), QStringLiteral("3")}}),
+              QStringLiteral("DECLARE @n int, @t AS varchar(5) SET @n = 3 SELECT @n, @t FROM T WHERE x = NULL"));
 }
 
 TEST(CommandTest, QuestionMarksOutsideLiteralsTakeTheParameters)

@@ -29,7 +29,9 @@ TEST_F(Lookups, ExistsWithoutConditionWritesTheValueByKind)
         ASSERT_EQ(handed.size(), 1);
         EXPECT_EQ(handed[0], c.sql);
     }
-    EXPECT_TRUE(boxes().isEmpty());
+    // The server compares a text column with a number (or a number column) as numbers, and the
+    // demo's user names are no numbers: those four lookups fail there, and here, with a box each.
+    EXPECT_EQ(boxes().size(), 4);
 }
 
 TEST_F(Lookups, AConditionReplacesTheValueTest)
