@@ -249,6 +249,11 @@ CREATE TABLE MA_ARTICULOS (
   SUSPENDIDO bit NOT NULL DEFAULT (0)
 )
 GO
+-- Article searches list the first 100 matches by description: read in this order they stop at
+-- the hundredth instead of matching and sorting the whole table. The code rides along, as the
+-- clustered key does in a server's index, so matching a code needs no row of the table.
+CREATE INDEX IX_MA_ARTICULOS_Descripcion ON MA_ARTICULOS (Descripcion, IdArticulo)
+GO
 CREATE VIEW V_MA_ARTICULOS AS SELECT * FROM MA_ARTICULOS
 GO
 CREATE VIEW VT_MA_ARTICULOS AS SELECT * FROM MA_ARTICULOS

@@ -50,8 +50,7 @@ void growArticles(const QString& path, int total)
             price.bind(1, std::string(id)).bind(2, std::string(list)).bind(3, cost * 1.3).execute();
     }
     db.commit();
-    // The statistics a server keeps by itself: without them SQLite joins the price list
-    // from the wrong side.
+    // The statistics a server keeps up to date by itself after so many new rows.
     db.execute("ANALYZE");
 }
 

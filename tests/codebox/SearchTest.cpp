@@ -123,6 +123,66 @@ TEST_F(Search, APriceListListsOnlyArticlesPricedInIt)
     EXPECT_EQ(lines(), QStringList({line(QStringLiteral("Prensa manual"), QStringLiteral("ZZ-2"))}));
 }
 
+// Articles priced in the list, not suspended, case and "Ñ" ordered as the server orders them,
+// whatever the order they were written in or their codes: the first hundred of them.
+TEST_F(Search, APriceListListsTheFirstHundredPricedArticlesInDescriptionOrder)
+{
+    QStringList expected;
+    auto article = [&](const QString& code, const QString& description, const QString& list, bool suspended = false) {
+        run(QStringLiteral("INSERT INTO MA_ARTICULOS (IdArticulo, Descripcion, SUSPENDIDO) VALUES ('%1', '%2', %3)")
+                .arg(code, description).arg(suspended ? 1 : 0));
+        if (!list.isEmpty())
+            run(QStringLiteral("INSERT INTO V_MA_PRECIOS (IdArticulo, IdLista, Precio, Moneda) VALUES ('%1', '%2', 10, '1')").arg(code, list));
+        return list == QLatin1String("   3") && !suspended;
+    };
+    run(QStringLiteral("BEGIN TRAN"));
+    QStringList numbered(121);
+    for (int i = 120; i >= 1; --i) {
+        const QString description = (i % 2 ? QStringLiteral("morsa %1") : QStringLiteral("MORSA %1")).arg(i, 3, 10, QLatin1Char('0'));
+        const QString code = QStringLiteral("MO-%1").arg(121 - i, 3, 10, QLatin1Char('0'));
+        const QString list = i % 10 == 0 ? QString() : i == 15 ? QStringLiteral("   4") : QStringLiteral("   3");
+        if (article(code, description, list, i == 25))
+            numbered[i] = line(description, code);
+    }
+    for (const auto& [code, description] : {std::pair{"MO-903", "Morsa 050 O"}, {"MO-901", "Morsa 050 N"}, {"MO-902", "Morsa 050 Ñ"}})
+        article(QString::fromLatin1(code), QString::fromUtf8(description), QStringLiteral("   3"));
+    run(QStringLiteral("COMMIT"));
+    for (int i = 1; i <= 120; ++i) {
+        if (!numbered[i].isEmpty())
+            expected << numbered[i];
+        if (i == 49)
+            expected << line(QStringLiteral("Morsa 050 N"), QStringLiteral("MO-901")) << line(QStringLiteral("Morsa 050 Ñ"), QStringLiteral("MO-902"))
+                     << line(QStringLiteral("Morsa 050 O"), QStringLiteral("MO-903"));
+    }
+    expected = expected.mid(0, 100);
+    box->idLista = QStringLiteral("3");
+    ASSERT_TRUE(bind(QStringLiteral("V_MA_ARTICULOS")));
+    type(QStringLiteral("mors"));
+    EXPECT_EQ(lines(), expected);
+    EXPECT_EQ(expected.last(), line(QStringLiteral("morsa 109"), QStringLiteral("MO-012")));
+}
+
+// The article search reads the articles in description order through their index and stops at
+// the hundredth match: sorting every match instead is what made each keystroke too slow on a
+// large article table.
+TEST_F(Search, TheArticleSearchWalksTheDescriptionIndexWithoutSorting)
+{
+    for (const QString& list : {QString(), QStringLiteral("1")}) {
+        box->idLista = list;
+        ASSERT_TRUE(bind(QStringLiteral("V_MA_ARTICULOS")));
+        statements.clear();
+        type(QStringLiteral("a"));
+        ASSERT_EQ(statements.size(), 1);
+        QStringList plan;
+        for (const ado::RecordsetPtr rs = db->Execute(QStringLiteral("EXPLAIN QUERY PLAN ") + statements.last()); !rs->Eof(); rs->MoveNext())
+            plan << rs->Fields()->Item(QStringLiteral("detail"))->Value().toString();
+        EXPECT_EQ(plan.filter(QStringLiteral("SCAN MA_ARTICULOS USING INDEX IX_MA_ARTICULOS_Descripcion")).size(), 1)
+            << qPrintable(plan.join(u'\n'));
+        EXPECT_TRUE(plan.filter(QStringLiteral("TEMP B-TREE")).isEmpty()) << qPrintable(plan.join(u'\n'));
+        box->TxtBusqueda()->clear();
+    }
+}
+
 TEST_F(Search, AFailedSearchIsReportedAndNeverTakenForNoMatch)
 {
     type(QStringLiteral("elec"));
