@@ -4,6 +4,7 @@
 #include "vb/Regional.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 using kit::Utilidades;
 
@@ -13,6 +14,9 @@ struct NumberCase {
     const char* text;
     std::int64_t raw;                                // value * 10000
 };
+
+// Named by its text in test listings (instead of the bytes of the case).
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class TextoANumeroArgentina : public ::testing::TestWithParam<NumberCase> {};
 
