@@ -24,6 +24,7 @@ constexpr std::int16_t kText = 129;
 constexpr std::int16_t kDate = 7;
 constexpr std::int16_t kRaw = -1;        // the field is compared as stored
 constexpr int kArticleFormat = 25;
+constexpr int kUnitFormat = 4;
 constexpr int kExtraFormulasSlot = 5;
 constexpr std::int16_t kValorPosterior = 20;
 
@@ -171,7 +172,8 @@ void ReportEmission::addKindClause()
     m_formula = vb::Trim(m_formula).isEmpty() ? kind : kind + QStringLiteral(" AND ") + m_formula;
 }
 
-// Units as typed, separated by commas, any of them.
+// Units separated by commas, any of them. Each is compared in the form units are stored in
+// ("1" typed or ticked in the list is "   1"), or no unit would ever match.
 void ReportEmission::AgregarUnidadesNegocio()
 {
     QString clausula;
@@ -182,7 +184,8 @@ void ReportEmission::AgregarUnidadesNegocio()
         const QString unidad = comma >= 0 ? lista.left(comma) : lista;
         lista = comma >= 0 ? lista.mid(comma + 1) : QString();
         clausula += (vb::Trim(clausula).isEmpty() ? QStringLiteral(" AND ({") : QStringLiteral(" OR {")) + tabla
-                  + QStringLiteral(".UNEGOCIO} = '") + data::SqlLiteral::escaped(unidad) + QStringLiteral("' ");
+                  + QStringLiteral(".UNEGOCIO} = '") + data::SqlLiteral::escaped(app::gUtil().FormatearValor(unidad, kUnitFormat))
+                  + QStringLiteral("' ");
     }
     if (vb::Trim(clausula).isEmpty())
         return;

@@ -8,7 +8,7 @@
 // Choices of this program:
 // - A bad range (reversed, or a date that is no date) shows its message and prints nothing.
 // - The numbering-gap report prints only the rows of this workstation's key.
-// - The user is matched by its trimmed text.
+// - The user is matched by its trimmed text; business units in their stored form.
 // - Every text the operator typed, and every stored one, reaches a formula literal with its
 //   apostrophes doubled.
 // - A report whose file is missing (NombreReporte warned and gave no file) is not printed.

@@ -266,13 +266,14 @@ const QList<Case> cases = {
      standard(rmcTitle, QStringLiteral("ESTADOS = 'Pendiente,Finalizada,Facturado'"),
               QStringLiteral(" (Resumido) - Pendientes - Finalizadas  Usuario: "),
               QStringLiteral("ORDENADO = 'Fechas: 01/02/2024 29/02/2024   '"))},
-    {"business units A,B and A,,B", "RMC",
+    {"business units A,,B, and numbered ones in their stored form", "RMC",
      [](FakeWindow& w) {
          w.tick({0, 1});
-         w.set("UNegocio", QStringLiteral("A,,B"));
+         w.set("UNegocio", QStringLiteral("A,,B,1, 12"));
      },
      "mv_prC.rpt",
-     rmcOnly + QStringLiteral(" AND ({C_MV_CPTE.UNEGOCIO} = 'A'  OR {C_MV_CPTE.UNEGOCIO} = ''  OR {C_MV_CPTE.UNEGOCIO} = 'B' ) ")
+     rmcOnly + QStringLiteral(" AND ({C_MV_CPTE.UNEGOCIO} = 'A'  OR {C_MV_CPTE.UNEGOCIO} = ''  OR {C_MV_CPTE.UNEGOCIO} = 'B' "
+                              " OR {C_MV_CPTE.UNEGOCIO} = '   1'  OR {C_MV_CPTE.UNEGOCIO} = '  12' ) ")
          + notAnnulled,
      byDelivery,
      standard(rmcTitle, QStringLiteral("ESTADOS = 'Pendiente,Finalizada,Facturado'"),
