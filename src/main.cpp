@@ -1,34 +1,16 @@
 // rp_quindal: purchase-document reports of the suite.
 //
-// The program starts through the start-up procedure: busy notice, command line
-// ("@Server=...;@DbName=...;@Usuario=...;@Password=..."), connections, the user's check with
-// the login window, the access row and the configuration. Until the report parameter window
-// is in place, a successful start reports the connection it made.
+// The program is its report parameter window: loading it starts the application (busy notice,
+// command line "@Server=...;@DbName=...;@Usuario=...;@Password=...;@ParametroAdicional=RMC",
+// connections, the user's check with the login window, the access row and the configuration),
+// and closing it ends the program.
 
-#include "app/StartUp.h"
-#include "data/DB_Dll.h"
-#include "data/SessionValues.h"
 #include "lookup/StartUpLink.h"
-#include "ui/DialogService.h"
+#include "reports/Rp_Quindal.h"
 #include "ui/DisplayCheck.h"
 #include "vb/App.h"
-#include "vb/Error.h"
 
 #include <QApplication>
-
-namespace {
-
-int reportConnection()
-{
-    const data::DB_Dll& db = data::DB_Dll::shared();
-    ui::MsgBox(QStringLiteral("Conectado a la base %1 en %2 como %3%4.")
-                   .arg(db.gDBName, db.gServidor, data::gUsuarioActual,
-                        db.gEsAdmin ? QStringLiteral(" (administrador)") : QString()),
-               ui::vbInformation, vb::App::title());
-    return 0;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -37,13 +19,10 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     vb::App::init(argc, argv);
     QApplication::setApplicationName(vb::App::title());
-    try {
-        lookup::EnlazarConInicio();
-        QString cadena;
-        app::IniciarAplicacion(false, QString(), cadena, 3);
-        return reportConnection();
-    } catch (const vb::Error& error) {
-        ui::MsgBox(QStringLiteral("%1  %2").arg(error.number()).arg(error.description()), ui::vbCritical);
-        return 1;
-    }
+    lookup::EnlazarConInicio();
+
+    reports::Rp_Quindal window;
+    window.Form_Load();
+    window.show();
+    return application.exec();
 }

@@ -1,6 +1,7 @@
 #include "commandbar/BarControl.h"
 #include "commandbar/BarItemSets.h"
 #include "commandbar/BarKeys.h"
+#include "commandbar/BarText.h"
 #include "commandbar/BarEnvironment.h"
 #include "commandbar/CaptionFitter.h"
 #include "commandbar/IconLocator.h"
@@ -631,6 +632,7 @@ void BarControl::PlaceItem(int i)
     m_rects[size_t(i)].caption = caption;
     ui::Twips::place(text, caption.left(), caption.top(), caption.width(), caption.height());
     text->setWordWrap(false);
+    condenseToFit(text, m_items.at(i).Caption, caption.width() - 20);
     text->setText(CaptionFitter::unbreakable(FitCaption(i, m_items.at(i).Caption, caption.width() - 20)));
     text->setVisible(m_settings.showCaptions);
 
@@ -654,6 +656,20 @@ void BarControl::PlaceItem(int i)
     text->raise();
     m_lblBadge[size_t(i)]->raise();
     m_lblBar[size_t(i)]->raise();
+}
+
+// Wide fonts (the suite's captions were drawn for a narrow one): a caption that does not fit
+// its item is drawn condensed before it is cut.
+void BarControl::condenseToFit(QLabel* label, const QString& caption, double maxWidth)
+{
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    QString clean = BarText::trim(caption);
+    clean.replace(u'\r', u' ').replace(u'\n', u' ');
+    if (CaptionFitter(font).widthOf(clean) > maxWidth)
+        font.setStretch(QFont::Condensed);
+    if (font.stretch() != label->font().stretch())
+        label->setFont(font);
 }
 
 QString BarControl::FitCaption(int i, const QString& text, double maxWidth) const

@@ -216,6 +216,7 @@ protected:
     void PlaceItem(int i);
     // The caption as it fits in maxWidth twips, in the caption's font.
     QString FitCaption(int i, const QString& text, double maxWidth) const;
+    static void condenseToFit(QLabel* label, const QString& caption, double maxWidth);
     void DrawCheckMark(int i, long backColor);
     void PaintItemIcon(int i);
     void ResetItemIcon(int i);

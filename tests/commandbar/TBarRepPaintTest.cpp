@@ -62,6 +62,17 @@ TEST_F(BarPainting, CaptionsAreFittedWithDotsAndNeverBreak)
     EXPECT_EQ(bar->shownCaption(0), QString("Ver").append(QChar(0xA0)).append(QChar(0xA0)).append("ya"));
 }
 
+TEST_F(BarPainting, ACaptionWiderThanItsItemIsDrawnCondensedBeforeItIsCut)
+{
+    bar->AddItem("PANTALLA", "Ver", "");
+    bar->AddItem("IMPRESORA", "Impresora de la oficina central", "");
+    EXPECT_EQ(bar->captionLabel(0)->font().stretch(), QFont::Unstretched);
+    EXPECT_EQ(bar->captionLabel(1)->font().stretch(), QFont::Condensed);
+    bar->AddItem("IMPRESORA", "Imp", "");
+    EXPECT_EQ(bar->captionLabel(1)->font().stretch(), QFont::Unstretched);
+    EXPECT_EQ(bar->shownCaption(1), "Imp");
+}
+
 TEST_F(BarPainting, CaptionsFollowShowCaptions)
 {
     bar->setShowCaptions(false);

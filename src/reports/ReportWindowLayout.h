@@ -1,0 +1,50 @@
+#pragma once
+// Builds the controls of the report parameter window: names, control-array indexes, design
+// captions, Tags, DataFields, lengths and the entry order of the range boxes, laid out as two
+// columns under the command bar (ranges on the left, layout, order, states and templates on the
+// right).
+
+#include "reports/ReportControls.h"
+
+#include <QString>
+
+class QBoxLayout;
+class QGroupBox;
+class QLineEdit;
+class QWidget;
+
+namespace reports {
+
+class ReportWindowLayout {
+public:
+    static constexpr const char* DesignCaption = "Reporte de Remitos";
+    static constexpr const char* DesignFrmTipoCaption = "Nº de Presupuesto";
+    static constexpr const char* DesignEstado1Caption = "&Finalizado/Facturado";
+
+    // Creates every control on window (which receives its layout) and returns them.
+    static ReportControls build(QWidget* window);
+
+    // The range boxes in the order the operator fills them.
+    static QList<int> entryOrder();
+
+private:
+    explicit ReportWindowLayout(QWidget* window) : m_window(window) {}
+
+    void createFields();
+    void createLayoutOptions();
+    void createStates();
+    void createTemplates();
+    QWidget* rangesColumn();
+    QWidget* optionsColumn();
+    QGroupBox* rangeFrame(QGroupBox* frame, int labelIndex, const QList<int>& from, const QList<int>& to);
+    QGroupBox* singleFrame(QGroupBox* frame, QLabel* label, int field);
+    QGroupBox* group(const QString& name, int index, const QString& caption);
+    QLabel* label(const QString& name, int index, const QString& caption);
+    void setEntryOrder();
+    int charsWide(int chars) const;
+
+    QWidget* m_window;
+    ReportControls m_c;
+};
+
+} // namespace reports

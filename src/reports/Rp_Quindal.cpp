@@ -1,0 +1,284 @@
+#include "reports/Rp_Quindal.h"
+
+#include "reports/GapReport.h"
+#include "reports/KeyCodes.h"
+#include "reports/Reporte.h"
+#include "reports/ReportKind.h"
+#include "reports/ReportWindowLayout.h"
+#include "reports/ReportWindowLinks.h"
+
+#include "app/AppModule.h"
+#include "app/SharedObjects.h"
+#include "app/TratamientoErrores.h"
+#include "commandbar/TBarRep.h"
+#include "kit/ArchivoIni.h"
+#include "kit/DLL_Print.h"
+#include "kit/Sistema.h"
+#include "kit/Utilidades.h"
+#include "ui/Control.h"
+#include "vb/Conversions.h"
+#include "vb/Error.h"
+#include "vb/Strings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace reports {
+
+namespace {
+
+int mouseButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+Rp_Quindal::Rp_Quindal(QWidget* parent)
+    : QWidget(parent)
+    , m_options(this, m_c, [this] { return m_tcoReporte; })
+{
+    ui::Control::setName(this, QStringLiteral("Rp_Quindal"));
+    m_c = ReportWindowLayout::build(this);
+    m_c.TBarRep1->InitProperties();
+    m_c.TBarRep1->RefreshIcons();
+    connectHandlers();
+    watchKeys();
+}
+
+Rp_Quindal::~Rp_Quindal() = default;
+
+void Rp_Quindal::connectHandlers()
+{
+    connect(m_c.TBarRep1, &commandbar::TBarRep::click, this, [this](const QString& text) { TBarRep1_click(text); });
+    for (int i = 0; i < ReportControls::LayoutCount; ++i)
+        connect(m_c.OptTipo[size_t(i)], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                app::guardEvent(QStringLiteral("OptTipo_Click"), [&] { m_options.OptTipo_Click(i); });
+        });
+    for (int i = 0; i < ReportControls::OrderCount; ++i)
+        connect(m_c.OptOrden[size_t(i)], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                app::guardEvent(QStringLiteral("OptOrden_Click"), [&] { m_options.OptOrden_Click(i); });
+        });
+    connect(m_c.plantillaButton, &QToolButton::clicked, this, [this] {
+        app::guardEvent(QStringLiteral("TbarPlantilla_ButtonClick"), [&] { m_options.TbarPlantilla_ButtonClick(); });
+    });
+    connect(m_c.plantillaMenu, &QMenu::triggered, this, [this](QAction* item) {
+        const QString key = item->data().toString();
+        app::guardEvent(QStringLiteral("TbarPlantilla_ButtonMenuClick"),
+                        [&] { m_options.TbarPlantilla_ButtonMenuClick(key); });
+    });
+}
+
+// Key preview: every control that takes the focus reports its keys to the window first.
+void Rp_Quindal::watchKeys()
+{
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->focusPolicy() != Qt::NoFocus)
+            child->installEventFilter(this);
+}
+
+void Rp_Quindal::CampoValida(const vb::Variant& index, QObject* Texto)
+{
+    m_fields.CampoValida(vb::CInt(index), Texto);
+}
+
+void Rp_Quindal::GeneraAuxiliarMvCpte()
+{
+    reports::GeneraAuxiliarMvCpte(*this);
+}
+
+void Rp_Quindal::Reporte(const QString& NombreRep, const QStringList& Orden, const QString& Formula,
+                         const QString& gConnString, const vb::Variant& TituloParametro,
+                         const vb::Variant& TituloParametro1, const vb::Variant& TituloParametro2,
+                         const vb::Variant& TituloParametro3, const vb::Variant& TituloParametro4, const QString& SR1,
+                         const QString& SR2, const QString& SR3, const QString& WhereSR1, const QString& WhereSR2,
+                         const QString& WhereSR3)
+{
+    reports::Reporte(m_crystalReport1, NombreRep, Orden, Formula, gConnString, TituloParametro, TituloParametro1,
+                     TituloParametro2, TituloParametro3, TituloParametro4, SR1, SR2, SR3, WhereSR1, WhereSR2, WhereSR3);
+}
+
+void Rp_Quindal::Form_Load()
+{
+    app::guardEvent(QStringLiteral("Form_Load"), [this] {
+        ReportWindowLinks& links = ReportWindowLinks::current();
+        links.iniciarAplicacion();
+        adjustSize();
+        app::gUtil().PrepararFormulario(this, false);
+        links.aplicarEstiloFormulario(this, true);
+        applyBarStyle();
+        m_tcoReporte = vb::Trim(app::gParametroAdicional);
+        m_c.TBarRep1->setConsultaEnabled(false);
+        ReportKind::apply(ReportKind::of(m_tcoReporte), this, m_c);
+        m_tablaReporte = QStringLiteral("C_MV_CPTE");
+        m_options.LlenarMonedas();
+        restoreState();
+    });
+}
+
+// The bar's colour style: the INI's "Styles" for this system user and database, plus one.
+void Rp_Quindal::applyBarStyle()
+{
+    const QString section = vb::UCase(app::gSistema().NombreUsuarioSistema()) + u'_' + vb::UCase(app::gDB().gDBName)
+                          + QStringLiteral("Styles");
+    const QString value = app::gIni().LeerValor(QStringLiteral("vu000va.ini"), section, QStringLiteral("Styles"),
+                                                QStringLiteral("4"));
+    m_c.TBarRep1->setEstilo(vb::CInt(vb::Variant(vb::Val(value) + 1)));
+}
+
+// The operator's last values, then the template named in the selector; after each, the report
+// kind's visibility again, so that a value saved under another kind never ticks a hidden box
+// or chooses a hidden layout.
+void Rp_Quindal::restoreState()
+{
+    ReportWindowLinks& links = ReportWindowLinks::current();
+    const ReportKind::Kind kind = ReportKind::of(m_tcoReporte);
+    links.cargarConfigForm(this, QString(), QString());
+    ReportKind::reapply(kind, m_c);
+    const QString clave = m_options.clavePlantilla();
+    links.llenarPlantillas(clave, this);
+    links.cargarPlantilla(clave, this);
+    ReportKind::reapply(kind, m_c);
+}
+
+void Rp_Quindal::CmbMoneda_KeyPress(int& KeyAscii)
+{
+    KeyAscii = 0;
+}
+
+void Rp_Quindal::Form_KeyDown(int KeyCode, int)
+{
+    m_c.TBarRep1->KeyAnalisis(KeyCode);
+}
+
+void Rp_Quindal::TBarRep1_click(const QString& text)
+{
+    app::guardEvent(QStringLiteral("TBarRep1_click"), [&] {
+        const QString command = vb::UCase(text);
+        ReportWindowLinks& links = ReportWindowLinks::current();
+        if (command == u"PANTALLA") {
+            links.fijarDestino(kit::DLL_Print::DestinoPantalla);
+            links.imprimirReporte(*this);
+        } else if (command == u"IMPRESORA") {
+            links.fijarDestino(kit::DLL_Print::DestinoImpresora);
+            links.imprimirReporte(*this);
+        } else if (command == u"CERRAR") {
+            int cancel = 0;
+            Form_Unload(cancel);
+        } else if (command == u"CONSULTAR") {
+            m_fields.ConsultarCampo();
+        }
+    });
+}
+
+// Each step runs even when the one before it failed; the last one ends the program, which lets
+// the window go with it.
+void Rp_Quindal::Form_Unload(int&)
+{
+    m_unloading = true;
+    vb::Trap trap = vb::Trap::skipping();
+    trap.run([this] { ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
+    trap.run([this] { hide(); });
+    vb::End();
+}
+
+void Rp_Quindal::closeEvent(QCloseEvent* event)
+{
+    if (m_unloading) {
+        event->accept();
+        return;
+    }
+    int cancel = 0;
+    Form_Unload(cancel);
+}
+
+bool Rp_Quindal::previewKey(QObject* watched, QKeyEvent* event)
+{
+    // A key a control leaves unused travels up to the window: preview it only once.
+    if (watched == this) {
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus && focus != this && isAncestorOf(focus))
+            return false;
+    }
+    const int keyCode = KeyCodes::keyCode(event);
+    const int shift = KeyCodes::shift(event);
+    app::guardEvent(QStringLiteral("Form_KeyDown"), [&] { Form_KeyDown(keyCode, shift); });
+    return true;
+}
+
+bool Rp_Quindal::fieldKey(int index, QKeyEvent* event)
+{
+    const int keyCode = KeyCodes::keyCode(event);
+    app::guardEvent(QStringLiteral("txtFields_KeyDown"),
+                    [&] { m_fields.txtFields_KeyDown(index, keyCode, KeyCodes::shift(event)); });
+    if (keyCode == FieldEntry::KeyReturn || keyCode == FieldEntry::KeyDown)
+        return true;
+    const int typed = KeyCodes::keyAscii(event);
+    if (typed == 0)
+        return false;
+    int keyAscii = typed;
+    app::guardEvent(QStringLiteral("txtFields_KeyPress"), [&] { m_fields.txtFields_KeyPress(index, keyAscii); });
+    if (keyAscii == typed)
+        return false;
+    if (keyAscii != 0)
+        m_c.txtFields[size_t(index)]->insert(QString(QChar(char16_t(keyAscii))));
+    return true;
+}
+
+bool Rp_Quindal::fieldEvent(int index, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        app::guardEvent(QStringLiteral("txtFields_GotFocus"), [&] { m_fields.txtFields_GotFocus(index); });
+        return false;
+    case QEvent::FocusOut:
+        app::guardEvent(QStringLiteral("txtFields_LostFocus"), [&] { m_fields.txtFields_LostFocus(index); });
+        return false;
+    case QEvent::MouseButtonPress: {
+        const int button = mouseButton(static_cast<QMouseEvent*>(event)->button());
+        app::guardEvent(QStringLiteral("txtFields_MouseDown"), [&] { m_fields.txtFields_MouseDown(index, button); });
+        return button == FieldEntry::RightButton;
+    }
+    case QEvent::KeyPress:
+        return fieldKey(index, static_cast<QKeyEvent*>(event));
+    default:
+        return false;
+    }
+}
+
+bool Rp_Quindal::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && !previewKey(watched, static_cast<QKeyEvent*>(event)))
+        return false;
+    const int index = m_c.fieldIndex(watched);
+    if (index >= 0)
+        return fieldEvent(index, event);
+    if (watched == m_c.CmbMoneda && event->type() == QEvent::KeyPress) {
+        const int typed = KeyCodes::keyAscii(static_cast<QKeyEvent*>(event));
+        if (typed >= 32) {
+            int keyAscii = typed;
+            CmbMoneda_KeyPress(keyAscii);
+            return keyAscii == 0;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace reports

@@ -1,0 +1,168 @@
+// Looking up a range box: the right button, F5 and the Consult item open the lookup of the
+// box's Tag; the chosen code is written back, checked and the focus moves on, as after Enter.
+#include "ReportWindowTestBase.h"
+
+#include "commandbar/TBarRep.h"
+#include "kit/DatePickerDialog.h"
+#include "reports/FieldLookups.h"
+#include "ui/ScriptedDialogService.h"
+#include "vb/Error.h"
+
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+using C = reports::ReportControls;
+
+class FieldLookups : public ReportWindowTest {
+protected:
+    void SetUp() override { open("OC"); }
+
+    const lookup::ListLookupRequest& lastRequest() const { return listRequests.last(); }
+    bool asked(const QString& table) const
+    {
+        return !listRequests.isEmpty() && lastRequest().sql.contains(table, Qt::CaseInsensitive);
+    }
+};
+
+TEST_F(FieldLookups, SupplierListWritesTheCodeBackAndMovesOn)
+{
+    setConfig("UsaConsultaLIKE", "NO");
+    answerList("21100002");
+    rightClick(C::ClienteDesde);
+    ASSERT_EQ(listRequests.size(), 1);
+    EXPECT_TRUE(asked("VT_Proveedores")) << lastRequest().sql.toStdString();
+    EXPECT_EQ(lastRequest().CampoDevuelto, "CODIGO");
+    EXPECT_FALSE(lastRequest().CheckBoxes);
+    EXPECT_EQ(field(C::ClienteDesde)->text(), "21100002");
+    EXPECT_EQ(focusedField(), C::ClienteHasta);
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(FieldLookups, CancelledSupplierSearchLeavesTheBoxAndTheFocus)
+{
+    setConfig("UsaConsultaLIKE", "SI");
+    typeInto(C::ClienteHasta, "2110");
+    cancelList();
+    press(Qt::Key_F5);
+    EXPECT_EQ(listRequests.size(), 1);
+    EXPECT_EQ(field(C::ClienteHasta)->text(), "2110");
+    EXPECT_EQ(focusedField(), C::ClienteHasta);
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(FieldLookups, MotiveUserAndArticleListsReturnTheirCodeColumn)
+{
+    answerList("0002");
+    rightClick(C::MotivoDesde);
+    EXPECT_TRUE(asked("V_TA_MOTIVOCPRA")) << lastRequest().sql.toStdString();
+    EXPECT_EQ(lastRequest().CampoDevuelto, "IDMOTIVOCPRA");
+    EXPECT_EQ(field(C::MotivoDesde)->text(), "0002");
+    EXPECT_EQ(focusedField(), C::MotivoHasta);
+
+    answerList("  COMPRAS ");
+    rightClick(C::UsuarioDesde);
+    EXPECT_TRUE(asked("TA_USUARIOS"));
+    EXPECT_EQ(lastRequest().CampoDevuelto, "NOMBRE");
+    EXPECT_EQ(field(C::UsuarioDesde)->text(), "COMPRAS");
+    EXPECT_EQ(focusedField(), C::UNegocio);
+
+    c().OptTipo[9]->setChecked(true);
+    answerList("ART-0007");
+    rightClick(C::IdArticulo);
+    EXPECT_TRUE(asked("MA_ARTICULOS")) << lastRequest().sql.toStdString();
+    EXPECT_EQ(lastRequest().CampoDevuelto, "IDARTICULO");
+    EXPECT_EQ(field(C::IdArticulo)->text(), "ART-0007");
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(FieldLookups, CancelledListEmptiesTheBoxAndMovesOn)
+{
+    typeInto(C::MotivoHasta, "0001");
+    cancelList();
+    clickBarItem(2);   // Consultar
+    EXPECT_EQ(listRequests.size(), 1);
+    EXPECT_EQ(field(C::MotivoHasta)->text(), "");
+    EXPECT_EQ(focusedField(), C::UsuarioDesde);
+}
+
+TEST_F(FieldLookups, BusinessUnitsAreTickedAndJoinedWithCommas)
+{
+    answerTicks({" 01", "03 "});
+    focusField(C::UNegocio);
+    press(Qt::Key_F5);
+    ASSERT_EQ(listRequests.size(), 1);
+    EXPECT_TRUE(asked("V_TA_UNIDADNEGOCIO"));
+    EXPECT_TRUE(lastRequest().CheckBoxes);
+    EXPECT_EQ(lastRequest().CampoDevuelto, "CODIGO");
+    EXPECT_EQ(field(C::UNegocio)->text(), "01,03");
+    EXPECT_EQ(focusedField(), C::VtoDesde);
+
+    cancelList();
+    rightClick(C::UNegocio);
+    EXPECT_EQ(field(C::UNegocio)->text(), "");
+}
+
+TEST_F(FieldLookups, CalendarWritesTheChosenDateAndACancelKeepsTheBox)
+{
+    QDate opened;
+    dialogs.pushModalHandler([&opened](QDialog* dialog) {
+        auto* picker = qobject_cast<kit::DatePickerDialog*>(dialog);
+        opened = picker->selectedDate();
+        picker->calendar()->setSelectedDate(QDate(2024, 3, 15));
+        return int(QDialog::Accepted);
+    });
+    typeInto(C::FechaDesde, "02/01/2024");
+    rightClick(C::FechaDesde);
+    EXPECT_EQ(opened, QDate(2024, 1, 2));   // on the box's own date
+    EXPECT_EQ(field(C::FechaDesde)->text(), "15/03/2024");
+    EXPECT_EQ(focusedField(), C::FechaHasta);
+    EXPECT_EQ(window().fieldEntry().FechaElegida(), "15/03/2024");
+
+    // An empty box opens on the last date chosen; closing without a choice changes nothing.
+    dialogs.pushModalHandler([&opened](QDialog* dialog) {
+        opened = qobject_cast<kit::DatePickerDialog*>(dialog)->selectedDate();
+        return int(QDialog::Rejected);
+    });
+    press(Qt::Key_F5);
+    EXPECT_EQ(opened, QDate(2024, 3, 15));
+    EXPECT_EQ(field(C::FechaHasta)->text(), "");
+    EXPECT_EQ(focusedField(), C::FechaHasta);
+
+    // A chosen date before the From date is checked as if typed.
+    answerCalendar(QDate(2024, 3, 1));
+    press(Qt::Key_F5);
+    EXPECT_EQ(field(C::FechaHasta)->text(), "01/03/2024");
+    EXPECT_EQ(messages(), QStringList({"Fecha Desde Mayor que Hasta!! | Aviso al operador..."}));
+    EXPECT_EQ(focusedField(), C::FechaHasta);
+}
+
+TEST_F(FieldLookups, BoxesWithoutTagOpenNothing)
+{
+    focusField(C::FechaDesde);
+    rightClick(C::LetraHasta);
+    EXPECT_EQ(window().fieldEntry().CampoActual(), C::LetraHasta);
+    press(Qt::Key_F5);
+    EXPECT_EQ(focusedField(), C::LetraHasta);
+    clickBarItem(2);
+    EXPECT_TRUE(listRequests.isEmpty());
+    EXPECT_TRUE(dialogs.prompts().isEmpty());
+    EXPECT_EQ(field(C::LetraHasta)->text(), "");
+}
+
+TEST_F(FieldLookups, AnErrorInALookupReachesTheErrorHandlerAndTheWindowGoesOn)
+{
+    struct Failing : reports::FieldLookups {
+        QString lista(const QString&, const QString&) override { throw vb::Error(3021, "No hay registro actual."); }
+    } failing;
+    reports::FieldLookups::setInstance(&failing);
+    dialogs.pushMsgBoxAnswer(ui::vbAbort);
+    rightClick(C::MotivoDesde);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().text.contains("3021")) << boxes().first().text.toStdString();
+    EXPECT_TRUE(moduleLog().contains("txtFields_MouseDown")) << moduleLog().toStdString();
+    EXPECT_TRUE(window().isVisible());
+    // The window still answers the operator.
+    EXPECT_EQ(enter(C::SucursalDesde, "5"), "0005");
+}

@@ -1,0 +1,150 @@
+// The command bar's commands on the window, keys handed to the bar from any control, and
+// closing: the state is saved for the next start, whether the bar or the window's own close box
+// closes it.
+#include "ReportWindowTestBase.h"
+
+#include "app/SharedObjects.h"
+#include "commandbar/TBarRep.h"
+#include "kit/DLL_Print.h"
+#include "reports/ReportKind.h"
+#include "reports/ReportWindowLinks.h"
+#include "vb/Error.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+
+using C = reports::ReportControls;
+using reports::ReportKind;
+using reports::ReportWindowLinks;
+
+class WindowCommands : public ReportWindowTest {
+protected:
+    QStringList printed() const { return linkCalls.filter(QRegularExpression("^(fijarDestino|imprimirReporte)")); }
+};
+
+TEST_F(WindowCommands, ScreenAndPrinterSetTheDestinationThenPrint)
+{
+    recordLinks();
+    open("RMC");
+    clickBarItem(0);
+    clickBarItem(1);
+    emit c().TBarRep1->click("PANTALLA");
+    emit c().TBarRep1->click("impresora");
+    EXPECT_EQ(printed(), QStringList({"fijarDestino 0", "imprimirReporte RMC", "fijarDestino 1", "imprimirReporte RMC",
+                                      "fijarDestino 0", "imprimirReporte RMC", "fijarDestino 1",
+                                      "imprimirReporte RMC"}));
+    // The message item and unknown texts do nothing.
+    linkCalls.clear();
+    clickBarItem(3);
+    emit c().TBarRep1->click("GRABAR");
+    EXPECT_TRUE(linkCalls.isEmpty());
+    EXPECT_TRUE(window().isVisible());
+}
+
+TEST_F(WindowCommands, PrintDestinationReachesTheSharedPrintObject)
+{
+    open("OC");
+    clickBarItem(1);
+    EXPECT_EQ(app::gImpresion().Destino(), kit::DLL_Print::DestinoImpresora);
+    clickBarItem(0);
+    EXPECT_EQ(app::gImpresion().Destino(), kit::DLL_Print::DestinoPantalla);
+}
+
+TEST_F(WindowCommands, AnErrorOfThePrintGoesToTheErrorHandler)
+{
+    open("RMC");
+    ReportWindowLinks::current().imprimirReporte = [](reports::Rp_Quindal&) {
+        throw vb::Error(20500, "No se pudo abrir el reporte.");
+    };
+    dialogs.pushMsgBoxAnswer(ui::vbIgnore);
+    clickBarItem(0);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().text.contains("No se pudo abrir el reporte.")) << boxes().first().text.toStdString();
+    EXPECT_TRUE(moduleLog().contains("TBarRep1_click"));
+    EXPECT_TRUE(window().isVisible());
+}
+
+TEST_F(WindowCommands, KeysOfAnyControlReachTheBar)
+{
+    recordLinks();
+    open("RMC");
+    typeInto(C::MotivoDesde, "0001");
+    answerList("0002");
+    press(Qt::Key_F5);
+    EXPECT_EQ(field(C::MotivoDesde)->text(), "0002");
+    // From an option button: F5 opens nothing while the Consult item follows a box without a
+    // lookup; Esc closes from anywhere.
+    focusField(C::NroDesde);
+    focus(c().OptTipo[0]);
+    press(Qt::Key_F5);
+    EXPECT_EQ(listRequests.size(), 1);
+    closeWithEsc();
+    EXPECT_TRUE(linkCalls.contains("guardarConfigForm Rp_Quindal [] [] False"));
+}
+
+TEST_F(WindowCommands, CloseFromTheBarEndsTheProgramAfterSaving)
+{
+    recordLinks();
+    open("OC");
+    typeInto(C::FechaDesde, "01/03/2024");
+    c().OptTipo[2]->setChecked(true);
+    c().chkestado[3]->setChecked(true);
+    EXPECT_THROW(clickBarItem(4), vb::EndRequested);
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(linkCalls.filter("guardarConfigForm").size(), 1);
+
+    open("OC");
+    EXPECT_EQ(field(C::FechaDesde)->text(), "01/03/2024");
+    EXPECT_TRUE(c().OptTipo[2]->isChecked());
+    EXPECT_TRUE(c().chkestado[3]->isChecked());
+}
+
+TEST_F(WindowCommands, CloseBoxSavesAsTheBarDoes)
+{
+    open("OC");
+    typeInto(C::UsuarioDesde, "COMPRAS");
+    c().OptOrden[2]->setChecked(true);
+    c().ChkGarantia->setChecked(true);
+    EXPECT_THROW(window().close(), vb::EndRequested);
+    EXPECT_FALSE(window().isVisible());
+
+    open("OC");
+    EXPECT_EQ(field(C::UsuarioDesde)->text(), "COMPRAS");
+    EXPECT_TRUE(c().OptOrden[2]->isChecked());
+    EXPECT_TRUE(c().ChkGarantia->isChecked());
+}
+
+TEST_F(WindowCommands, CloseEndsTheProgramEvenWhenSavingFails)
+{
+    open("RMC");
+    ReportWindowLinks::current().guardarConfigForm = [](QWidget*, const QString&, const QString&, bool) {
+        throw vb::Error(3709, "La conexión no se puede usar.");
+    };
+    closeWithEsc();
+    EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(WindowCommands, StateSavedUnderAnotherKindNeverShowsAHiddenChoice)
+{
+    open("OC");
+    c().OptTipo[7]->setChecked(true);   // by article: only purchase orders have it
+    c().chkestado[3]->setChecked(true);
+    c().chkestado[4]->setChecked(true);
+    c().ChkGarantia->setChecked(true);
+    c().ChkModelo->setChecked(true);
+    closeWithEsc();
+
+    open("RMC");
+    EXPECT_FALSE(c().OptTipo[7]->isChecked());
+    EXPECT_TRUE(c().OptTipo[0]->isChecked());
+    EXPECT_FALSE(ReportKind::shown(c().frmArt));
+    EXPECT_FALSE(c().chkestado[3]->isChecked());
+    EXPECT_FALSE(c().chkestado[4]->isChecked());
+    EXPECT_FALSE(c().ChkGarantia->isChecked());
+    EXPECT_FALSE(c().ChkModelo->isChecked());
+}
