@@ -90,17 +90,16 @@ int main(int argc, char** argv)
                 std::printf("%s layout %d: no preview\n", kind, layout);
                 continue;
             }
-            preview->resize(1100, 900);
             QTest::qWait(300);
             const QString file = out + QStringLiteral("/preview-%1-%2").arg(QLatin1String(kind)).arg(layout, 2, 10, QChar(u'0'));
             preview->grab().save(file + QStringLiteral(".png"));
+            std::printf("%s layout %2d: preview in %lld ms, %s\n", kind, layout, shown, qPrintable(preview->statusText()));
             // The second page shows how a page break reads.
             if (preview->pageCount() > 1) {
                 preview->showPage(2);
                 QTest::qWait(100);
                 preview->grab().save(file + QStringLiteral("-2.png"));
             }
-            std::printf("%s layout %2d: preview in %lld ms, %s\n", kind, layout, shown, qPrintable(preview->statusText()));
             preview->close();   // deletes itself
             QApplication::processEvents();
         }
