@@ -5,12 +5,9 @@
 //   documents: size of the demo database built for the run (default 2000, as the run command's)
 //   from/to: the document dates typed in the window, dd/mm/yyyy (default 01/01/2024 to 31/12/2024)
 #include "app/AppModule.h"
-#include "app/ConfigurationLoader.h"
 #include "app/SharedObjects.h"
 #include "commandbar/TBarRep.h"
-#include "data/DB_Dll.h"
-#include "data/SessionValues.h"
-#include "demo/DemoFixture.h"
+#include "demo/DemoSession.h"
 #include "kit/DLL_Print.h"
 #include "reportengine/PreviewWindow.h"
 #include "reports/ReportWindowLinks.h"
@@ -52,21 +49,12 @@ int run(int argc, char** argv)
 
     QElapsedTimer timer;
     timer.start();
-    const demo::DemoFixture demo(documents, 20240101);
+    const demo::DemoSession session(documents, 20240101, program.path());
     std::printf("demo database   %d documents in %.2f s\n", documents, timer.nsecsElapsed() / 1e9);
-    auto db = std::make_shared<data::DB_Dll>();
-    data::DB_Dll::setShared(db);
-    db->gServidor = demo.folder();
-    db->gDBName = demo.databaseName();
-    db->gUsuario = db->gDBName;
-    db->gUserPassWord = db->gDBName;
-    db->OpenServerADODB(false, 3, QString(), false, false);
-    if (!db->gOpenFlag) {
+    if (!session.isOpen()) {
         std::fprintf(stderr, "bench_emission: the demo database did not open\n");
         return 1;
     }
-    data::gUsuarioActual = QStringLiteral("ADMIN");
-    app::CargarConfiguracion(program.path() + u'/');
     app::gSeccionIni = QStringLiteral("BENCH|PUESTO");
     app::gConexionDSN = QStringLiteral("DSN=DEMO; UID=ADMIN; PWD=admin");
     app::gImpresion().pPathSistema = program.path();
@@ -111,7 +99,6 @@ int run(int argc, char** argv)
                         static_cast<long long>(preview), pagesAtOpen, static_cast<long long>(pdf));
         }
     }
-    data::DB_Dll::setShared(nullptr);
     return 0;
 }
 

@@ -4,12 +4,9 @@
 // preview on screen. Run under a virtual display, from the program folder's copy:
 //     xvfb-run -a -s "-screen 0 1280x1024x24" build/src/program/rpq_previewshots /tmp/previews
 #include "app/AppModule.h"
-#include "app/ConfigurationLoader.h"
 #include "app/SharedObjects.h"
 #include "commandbar/TBarRep.h"
-#include "data/DB_Dll.h"
-#include "data/SessionValues.h"
-#include "demo/DemoFixture.h"
+#include "demo/DemoSession.h"
 #include "kit/DLL_Print.h"
 #include "reportengine/PreviewWindow.h"
 #include "reports/ReportWindowLinks.h"
@@ -45,20 +42,11 @@ int main(int argc, char** argv)
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/rpq-previews");
     QDir().mkpath(out);
 
-    const demo::DemoFixture demo(2000, 20240101);
-    auto db = std::make_shared<data::DB_Dll>();
-    data::DB_Dll::setShared(db);
-    db->gServidor = demo.folder();
-    db->gDBName = demo.databaseName();
-    db->gUsuario = db->gDBName;
-    db->gUserPassWord = db->gDBName;
-    db->OpenServerADODB(false, 3, QString(), false, false);
-    if (!db->gOpenFlag) {
+    const demo::DemoSession session(2000, 20240101, QDir::tempPath());
+    if (!session.isOpen()) {
         std::fputs("the demo database did not open\n", stderr);
         return 1;
     }
-    data::gUsuarioActual = QStringLiteral("ADMIN");
-    app::CargarConfiguracion(QDir::tempPath() + u'/');
     app::gSeccionIni = QStringLiteral("PUESTO1|ANA");
     app::gConexionDSN = QStringLiteral("DSN=DEMO; UID=ADMIN; PWD=admin");
     // The demo is open already: the window's load skips the start-up procedure.
@@ -105,7 +93,6 @@ int main(int argc, char** argv)
         }
         window.hide();
     }
-    data::DB_Dll::setShared(nullptr);
     std::printf("screenshots in %s\n", qPrintable(out));
     return 0;
 }
