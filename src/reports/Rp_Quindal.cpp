@@ -114,7 +114,7 @@ OptionState optionState(const QRadioButton* option)
 // A box's own Visible flag: the window itself may not be on screen yet.
 CheckState checkState(const QCheckBox* box)
 {
-    return {ui::Control::value(box).toInt(), !box->isHidden(), ui::Control::tag(box)};
+    return {ui::Control::value(box).toInt(), ReportKind::shown(box), ui::Control::tag(box)};
 }
 
 } // namespace

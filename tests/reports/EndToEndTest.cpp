@@ -98,6 +98,7 @@ QStringList footers(const QList<Row>& rows, const QStringList& labels, bool coun
 struct PrintedText {
     QStringList lines;
     QStringList firstPage;
+    QList<qsizetype> pageStarts;   // index in lines of each page's first line
 
     QStringList startingWith(const QString& prefix) const
     {
@@ -107,14 +108,24 @@ struct PrintedText {
                 out << l;
         return out;
     }
-    // The first document number of each detail line.
+    // The first document number of each detail line. A page that goes on with the item lines of
+    // the document the page before ended with opens with that document again: it counts once.
     QStringList documents() const
     {
         static const QRegularExpression id(QStringLiteral("^(\\d{12}[A-Z]) "));
         QStringList out;
-        for (const QString& l : lines)
-            if (const auto m = id.match(l); m.hasMatch())
+        bool pageOpening = false;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            pageOpening = pageOpening || pageStarts.contains(i);
+            const auto m = id.match(lines.at(i));
+            if (!m.hasMatch())
+                continue;
+            const bool continued = pageOpening && !out.isEmpty() && out.constLast() == m.captured(1)
+                                && lines.value(i + 1).startsWith(QStringLiteral("Ítem "));
+            pageOpening = false;
+            if (!continued)
                 out << m.captured(1);
+        }
         out.sort();
         return out;
     }
@@ -124,7 +135,8 @@ PrintedText readPdf(const QString& path)
 {
     PrintedText text;
     const QStringList pages = pdfPages(path);
-    for (qsizetype p = 0; p < pages.size(); ++p)
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        text.pageStarts << text.lines.size();
         for (const QString& raw : pages.at(p).normalized(QString::NormalizationForm_KC).split(u'\n')) {
             const QString l = raw.simplified();
             if (l.isEmpty())
@@ -133,6 +145,7 @@ PrintedText readPdf(const QString& path)
             if (p == 0)
                 text.firstPage << l;
         }
+    }
     return text;
 }
 
