@@ -65,6 +65,8 @@ DemoMasters MasterDataWriter::write()
     writeMotives();
     writeCodeTables();
     writeCostCentresAndPositions();
+    writeRecipientsAndTransport();
+    writeMailAndPlaces();
     return m_masters;
 }
 
@@ -382,7 +384,8 @@ void MasterDataWriter::writeCodeTables()
               {{"2000", "Rosario", "2000", "Rosario"}, {"5000", "Córdoba", "5000", "Córdoba"}, {"5500", "Mendoza", "5500", "Mendoza"}});
     insertAll("MA_CONTACTOS", {"idContacto", "Nombre_y_Apellido", "Domicilio", "Localidad", "Telefono", "Cuenta"},
               {{"     1", "Paula Benítez", "Sarmiento 455", "Rosario", "0341-4401122", m_masters.suppliers.front()},
-               {"     2", "Diego Cabrera", "Moreno 1020", "Córdoba", "0351-4223344", m_masters.suppliers.back()}});
+               {"     2", "Diego Cabrera", "Moreno 1020", "Córdoba", "0351-4223344", m_masters.suppliers.back()},
+               {"     3", "Lucía D'Alessandro", "O'Higgins 310", "Rosario", "0341-4556677", m_masters.suppliers[1]}});
 }
 
 void MasterDataWriter::writeCostCentresAndPositions()
@@ -391,6 +394,68 @@ void MasterDataWriter::writeCostCentresAndPositions()
               {{"1", "Administración"}, {"101", "Compras"}, {"102", "Tesorería"}, {"2", "Operaciones"}, {"201", "Depósito"}});
     insertAll("MA_POSICIONES", {"IDPOSICION", "Descripcion"},
               {{"1", "Dirección"}, {"11", "Gerencia de compras"}, {"111", "Comprador"}, {"12", "Gerencia de logística"}});
+}
+
+std::string MasterDataWriter::fixedWidth(const std::string &text, int width, bool rightAligned)
+{
+    // The server pads char columns; the embedded engine keeps what it is given.
+    const std::string blanks(static_cast<std::size_t>(std::max(0, width - static_cast<int>(text.size()))), ' ');
+    return rightAligned ? blanks + text : text + blanks;
+}
+
+void MasterDataWriter::writeRecipientsAndTransport()
+{
+    // Recipients are read as one id: client (4, right-aligned), code (16) and branch (6).
+    const std::vector<Row> recipients{
+        {"1", "OBRA-NORTE", "1", "Obrador Zona Norte", "Ruta 34 km 4,5"},
+        {"1", "DEP-CENTRAL", "1", "Depósito central del cliente", "Bv. Oroño 2200"},
+        {"5", "PLANTA-2", "2", "Planta O'Higgins", "O'Higgins 1450"},
+        {"12", "SUC-CBA", "3", "Sucursal Córdoba", "Av. Colón 3120"},
+        {"12", "OBRA-SUR", "1", "Obra Barrio Sur", "Entre Ríos 880"},
+        {"25", "ACOPIO", "10", "Acopio de materiales", "Av. Circunvalación 5100"}};
+    std::vector<Row> rows;
+    for (const Row &r : recipients)
+        rows.push_back({fixedWidth(r[0], 4, true), fixedWidth(r[1], 16, false), fixedWidth(padded(std::stol(r[2]), 4), 6, false),
+                        r[3], r[4]});
+    insertAll("MA_DESTINATARIOS", {"Cliente", "Codigo", "Sucursal", "Nombre", "Domicilio"}, rows);
+    insertAll("MA_CHOFERES", {"CODIGO", "APELLIDO", "NOMBRES"},
+              {{"   1", "Gómez", "Raúl Alberto"}, {"   2", "Ferreyra", "Silvio"}, {"   3", "Acosta", "Néstor Fabián"}});
+    insertAll("MA_MODELOS", {"NOMBRE", "Marca"}, {{"Atego 1726", "Mercedes-Benz"}, {"Cargo 1723", "Ford"}, {"Tector 170E28", "Iveco"}});
+    insertAll("MA_VEHICULOS", {"PATENTE", "TIPO_VEHICULO", "MARCA", "MODELO", "TIPO"},
+              {{"AB123CD", "Camión", "Mercedes-Benz", "Atego 1726", "Chasis"},
+               {"AC456EF", "Camión", "Ford", "Cargo 1723", "Jaula"},
+               {"OPQ789", "Acoplado", "Iveco", "Tector 170E28", "Jaula"}});
+    insertAll("V_MV_TROPA", {"id", "FechaDte", "Dte", "IdTropa", "Patente", "Chofer", "NroGuia", "CuitVendedor"},
+              {{"1", "2024-03-04 00:00:00", "0001-00012345", "T-1001", "AC456EF", "Gómez Raúl Alberto", "G-55012", "20-12345678-6"},
+               {"2", "2024-03-11 00:00:00", "0001-00012388", "T-1002", "AC456EF", "Gómez Raúl Alberto", "G-55047", "20-12345678-6"},
+               {"3", "2024-03-18 00:00:00", "0002-00004410", "T-1003", "OPQ789", "Ferreyra Silvio", "G-55090", "30-70845672-8"},
+               {"4", "2024-04-02 00:00:00", "0002-00004452", "T-1004", "OPQ789", "Ferreyra Silvio", "G-55131", "30-70845672-8"},
+               {"5", "2024-04-15 00:00:00", "0003-00000917", "T-1005", "AC456EF", "Acosta Néstor Fabián", "G-55188", "27-23456789-1"}});
+    insertAll("V_MV_TROPA_STOCK", {"id", "idTropa", "categoria", "secuencia", "lado", "kg", "comprador", "fecha", "idPlanilla"},
+              {{"1", "T-1001", "Novillo", "1", "A", "121.50", "Frigorífico del Litoral", "2024-03-05 00:00:00", "1"},
+               {"2", "T-1001", "Novillo", "1", "B", "119.80", "Frigorífico del Litoral", "2024-03-05 00:00:00", "1"},
+               {"3", "T-1003", "Vaquillona", "2", "A", "98.40", "Carnes Rafaela", "2024-03-19 00:00:00", "2"},
+               {"4", "T-1003", "Vaquillona", "2", "B", "97.10", "Carnes Rafaela", "2024-03-19 00:00:00", "2"}});
+}
+
+void MasterDataWriter::writeMailAndPlaces()
+{
+    insertAll("V_MA_EMAIL", {"Evento", "Destinatario"},
+              {{"Orden de compra aprobada", "compras@quindal.com.ar"},
+               {"Orden de compra anulada", "compras@quindal.com.ar"},
+               {"Remito de compra recibido", "deposito@quindal.com.ar"},
+               {"Faltante de stock", "deposito@quindal.com.ar"},
+               {"Vencimiento de proveedor", "tesoreria@quindal.com.ar"}});
+    std::vector<Row> streets;
+    for (const std::string &street : DemoNames::streets())
+        streets.push_back({street});
+    streets.push_back({"O'Higgins"});
+    streets.push_back({"Bv. Oroño"});
+    insertAll("VT_MAPINFO_CALLES", {"STREET"}, streets);
+    insertAll("MAPINFO_LOCALIDADES", {"LOCALIDAD", "PARTIDO", "Cod_postal"},
+              {{"Rosario", "Rosario", "2000"}, {"Funes", "Rosario", "2132"}, {"Villa Gobernador Gálvez", "Rosario", "2124"},
+               {"Córdoba", "Capital", "5000"}, {"Villa Carlos Paz", "Punilla", "5152"}, {"Mendoza", "Capital", "5500"},
+               {"Godoy Cruz", "Godoy Cruz", "5501"}, {"Rafaela", "Castellanos", "2300"}, {"Venado Tuerto", "General López", "2600"}});
 }
 
 } // namespace demo

@@ -42,10 +42,13 @@ private:
     void writeMotives();
     void writeCodeTables();
     void writeCostCentresAndPositions();
+    void writeRecipientsAndTransport();
+    void writeMailAndPlaces();
     std::string companyName();
     std::string personName();
     std::string address();
     std::string uniqueCuit(int prefix);
+    static std::string fixedWidth(const std::string &text, int width, bool rightAligned);
 
     DemoDatabase &m_db;
     DemoRandom &m_random;

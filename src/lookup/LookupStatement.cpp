@@ -6,6 +6,7 @@
 #include "vb/Error.h"
 #include "vb/Strings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -14,15 +15,6 @@ namespace lookup {
 namespace {
 
 constexpr qint32 kDefaultTop = 1000;
-
-bool isAny(const QString& text, std::initializer_list<const char*> names)
-{
-    for (const char* name : names) {
-        if (vb::textEquals(text, QString::fromLatin1(name)))
-            return true;
-    }
-    return false;
-}
 
 bool has(const QString& text, const char* part)
 {
@@ -77,6 +69,44 @@ QString LookupStatement::fromSelect(const QString& sql, QString& where)
     return out;
 }
 
+bool LookupStatement::hasTopLevelOr(const QString& condition)
+{
+    int depth = 0;
+    bool quoted = false;
+    const auto wordChar = [](QChar c) { return c.isLetterOrNumber() || c == u'_'; };
+    for (qsizetype i = 0; i < condition.size(); ++i) {
+        const QChar c = condition.at(i);
+        if (c == u'\'') {
+            quoted = !quoted;
+        } else if (quoted) {
+            continue;
+        } else if (c == u'(') {
+            ++depth;
+        } else if (c == u')') {
+            depth = std::max(0, depth - 1);
+        } else if (depth == 0 && (c == u'o' || c == u'O') && i + 1 < condition.size()
+                   && (condition.at(i + 1) == u'r' || condition.at(i + 1) == u'R')) {
+            const bool startsWord = i == 0 || !wordChar(condition.at(i - 1));
+            const bool endsWord = i + 2 >= condition.size() || !wordChar(condition.at(i + 2));
+            if (startsWord && endsWord)
+                return true;
+        }
+    }
+    return false;
+}
+
+QString LookupStatement::bothConditions(const QString& first, const QString& second)
+{
+    if (vb::Trim(first).isEmpty())
+        return second;
+    if (vb::Trim(second).isEmpty())
+        return first;
+    const auto part = [](const QString& condition) {
+        return hasTopLevelOr(condition) ? u'(' + condition + u')' : condition;
+    };
+    return part(first) + QStringLiteral(" and ") + part(second);
+}
+
 QString LookupStatement::maskColumns(const MascaraConsulta& record)
 {
     QString cols = vb::Trim(kit::Utilidades().Reemplazar(record.Campos, QStringLiteral("|"), QStringLiteral(",")));
@@ -91,11 +121,11 @@ QString LookupStatement::maskColumns(const MascaraConsulta& record)
 
 QString LookupStatement::maskCondition(const MascaraConsulta& record, const QString& where, QString& table)
 {
+    // The caller's condition narrows the mask's own; it never replaces it.
     QString cond = vb::Trim(kit::Utilidades().QuitarCaracteres(record.Condicion, vb::Chr(0), vb::Chr(255)));
-    if (vb::Trim(cond).isEmpty() && !vb::Trim(where).isEmpty())
-        cond = where;
+    cond = bothConditions(cond, where);
     QString byDefault;
-    if (isAny(table, {"VT_PROVEEDORES", "VT_CLIENTES"})) {
+    if (vb::textEqualsAny(table, {"VT_PROVEEDORES", "VT_CLIENTES"})) {
         byDefault = QStringLiteral("Dada_De_Baja = 0");
     } else if (vb::textEquals(table, QStringLiteral("V_MA_ARTICULOS"))) {
         table = QStringLiteral("VT_MA_ARTICULOS");
@@ -146,8 +176,8 @@ QString LookupStatement::fixedColumns(const QString& name, QString& campoBusqued
 
 void LookupStatement::addProbedField(const QString& name, const QString& field, QString& cols, QString& campoBusqueda)
 {
-    if (isAny(field, {"ID", "FECHAHORA_MODIFICACION", "FECHAHORA_GRABACION"})) {
-        if (isAny(vb::Trim(name), {"v_mv_mutuales", "V_MV_TROPA_STOCK"})) {
+    if (vb::textEqualsAny(field, {"ID", "FECHAHORA_MODIFICACION", "FECHAHORA_GRABACION"})) {
+        if (vb::textEqualsAny(vb::Trim(name), {"v_mv_mutuales", "V_MV_TROPA_STOCK"})) {
             cols = field + u',' + cols;
             campoBusqueda = field;
         }
@@ -156,7 +186,7 @@ void LookupStatement::addProbedField(const QString& name, const QString& field, 
     // A lookup never shows stored passwords (the users' table has one).
     if (vb::textEquals(field, QStringLiteral("PASSWORD")))
         return;
-    if (isAny(field, {"DESCRIPCION", "NOMBRE", "DETALLE"})) {
+    if (vb::textEqualsAny(field, {"DESCRIPCION", "NOMBRE", "DETALLE"})) {
         cols = field + u',' + cols;
         campoBusqueda = field;
         return;

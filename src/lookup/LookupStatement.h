@@ -33,6 +33,12 @@ public:
     static bool fromMask(const MascaraConsulta& record, qint32 top, const QString& where, QString& campoBusqueda,
                          QString& sql);
 
+    // Two conditions that must both hold, joined with " and "; either one alone when the other
+    // is blank. A part with an OR outside parentheses and quotes goes in parentheses, so the
+    // join keeps what each part says.
+    static QString bothConditions(const QString& first, const QString& second);
+    static bool hasTopLevelOr(const QString& condition);
+
     // The built-in column choice: a fixed column list for three tables, else the table's own
     // fields (probed with one row), in reverse order, without the key, time stamp and password
     // columns. Changes the search column as the choice goes. No ORDER BY without an order column.

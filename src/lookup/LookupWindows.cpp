@@ -1,14 +1,11 @@
 #include "lookup/LookupWindows.h"
 
 #include "lookup/Lib_FrmCons3.h"
-
-#include <QLoggingCategory>
+#include "lookup/Lib_FrmCons3Tree.h"
 
 namespace lookup {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcWindows, "rpq.lookup.windows")
 
 LookupWindows::ListRunner& listRunner()
 {
@@ -17,12 +14,6 @@ LookupWindows::ListRunner& listRunner()
 }
 
 LookupWindows::TreeRunner& treeRunner()
-{
-    static LookupWindows::TreeRunner runner;
-    return runner;
-}
-
-LookupWindows::TreeRunner& defaultTreeRunner()
 {
     static LookupWindows::TreeRunner runner;
     return runner;
@@ -41,10 +32,7 @@ LookupAnswer LookupWindows::showTree(const TreeLookupRequest& request)
 {
     if (treeRunner())
         return treeRunner()(request);
-    if (defaultTreeRunner())
-        return defaultTreeRunner()(request);
-    qCWarning(lcWindows) << "no tree lookup window; not shown:" << request.sql;
-    return {};
+    return Lib_FrmCons3Tree::run(request);
 }
 
 void LookupWindows::setListRunner(ListRunner runner)
@@ -55,11 +43,6 @@ void LookupWindows::setListRunner(ListRunner runner)
 void LookupWindows::setTreeRunner(TreeRunner runner)
 {
     treeRunner() = std::move(runner);
-}
-
-void LookupWindows::setDefaultTreeRunner(TreeRunner runner)
-{
-    defaultTreeRunner() = std::move(runner);
 }
 
 } // namespace lookup

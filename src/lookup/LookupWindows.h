@@ -1,9 +1,8 @@
 #pragma once
 // How the lookup driver shows its windows. The driver fills a request with the members it
 // hands the window, in the order it sets them; the window runs modally and answers with the
-// members the driver reads back. The list window is the default for lists; the tree window
-// installs itself as the default for trees. Tests install their own runners to see what the
-// driver handed over.
+// members the driver reads back. The list and tree windows are the default runners; tests
+// install their own to see what the driver handed over.
 
 #include "vb/Collection.h"
 #include "vb/Variant.h"
@@ -52,11 +51,9 @@ public:
     static LookupAnswer showList(const ListLookupRequest& request);
     static LookupAnswer showTree(const TreeLookupRequest& request);
 
-    // An empty function restores the default: the list window, and for the tree no window
-    // until the tree window installs itself (the answer is then empty).
+    // An empty function restores the default: the list window, and the tree window.
     static void setListRunner(ListRunner runner);
     static void setTreeRunner(TreeRunner runner);
-    static void setDefaultTreeRunner(TreeRunner runner);
 };
 
 } // namespace lookup

@@ -1,7 +1,10 @@
 #include "reports/FieldLookups.h"
 
+#include "data/DB_Dll.h"
 #include "lookup/Consultas.h"
+#include "lookup/DefinirConsulta.h"
 #include "lookup/Lib_ClsCons3.h"
+#include "lookup/SubConsultaLike.h"
 #include "vb/Collection.h"
 #include "vb/Conversions.h"
 
@@ -18,11 +21,14 @@ QString valorDevuelto()
 
 } // namespace
 
-QString FieldLookups::buscarProveedorLike(const QString&)
+QString FieldLookups::buscarProveedorLike(const QString& texto)
 {
-    // LINK: SubConsultaLike("VT_Proveedores", texto, ...); until it joins the build the plain
-    // supplier list stands for it.
-    return listaProveedores();
+    lookup::gConsulta().CampoDevuelto = QStringLiteral("CODIGO");
+    QString tabla = QStringLiteral("VT_Proveedores");
+    QString buscado = texto;
+    QString codigo, adicional1, adicional2, adicional3;
+    lookup::SubConsultaLike(tabla, buscado, codigo, 0, 0, QString(), adicional1, adicional2, adicional3);
+    return valorDevuelto();
 }
 
 QString FieldLookups::listaProveedores()
@@ -60,11 +66,12 @@ QStringList FieldLookups::listaConTildes(const QString& tabla, const QString& ca
 
 QString FieldLookups::definirConsulta(const QString& tabla)
 {
-    // LINK: DefinirConsulta(tabla, ...); until it joins the build the articles' list (the one
-    // table this window hands it) stands for it, returning the article code.
-    if (tabla.compare(u"V_MA_ARTICULOS", Qt::CaseInsensitive) != 0)
-        return {};
-    return lista(tabla, QStringLiteral("IDARTICULO"));
+    QString definida = tabla;
+    QString descripcion, codigo, adicional, where;
+    bool abrir = false;
+    lookup::DefinirConsulta(definida, descripcion, codigo, adicional, abrir, where);
+    data::gDB().QConsulta(tabla, QString(), codigo, adicional, descripcion);
+    return codigo;
 }
 
 FieldLookups& FieldLookups::instance()

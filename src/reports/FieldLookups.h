@@ -2,10 +2,6 @@
 // The lookups a range box of the report window opens, one member per way of looking up, each
 // through the shared lookup object (gConsulta). Each shows its window modally and returns what
 // the operator chose, empty when nothing was chosen. Tests may install their own instance.
-//
-// LINK: the supplier search that starts from the typed text (SubConsultaLike) and the lookup
-// definitions (DefinirConsulta) are not part of the build yet: the plain supplier list and the
-// articles' list stand for them (see the .cpp).
 
 #include <QString>
 #include <QStringList>

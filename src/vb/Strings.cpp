@@ -140,6 +140,15 @@ QString UCase(const QString& s) { return s.toUpper(); }
 QString LCase(const QString& s) { return s.toLower(); }
 
 bool textEquals(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+bool textEqualsAny(const QString& text, std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
 QString textKey(const QString& s) { return s.toUpper(); }
 
 int StrComp(const QString& a, const QString& b, CompareMethod method)

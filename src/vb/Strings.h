@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 namespace vb {
 
@@ -41,6 +42,7 @@ bool Like(const QString& text, const QString& pattern, CompareMethod method = Co
 
 // Text comparison helpers used by the Variant, Collection and Dictionary.
 bool textEquals(const QString& a, const QString& b);   // case-insensitive
+bool textEqualsAny(const QString& text, std::initializer_list<const char*> names);  // textEquals with any of them
 QString textKey(const QString& s);                      // a key equal for texts equal in text comparison
 
 } // namespace vb

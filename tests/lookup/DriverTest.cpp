@@ -100,18 +100,43 @@ TEST_F(Driver, TheCallersConditionStandsForAnEmptyMaskConditionAndComesBackWrapp
     EXPECT_EQ(rows(sql).size(), 5u);   // every fifth client belongs to the second seller
 }
 
-TEST_F(Driver, AMaskConditionComesBeforeTheCallersAndTheDefault)
+TEST_F(Driver, AMaskConditionAndTheCallersBothHoldAndKeepOutTheDefault)
 {
     addMask(QStringLiteral("V_TA_MotivoCpra"), QStringLiteral("|Descripcion|IdMotivoCpra|"),
             QStringLiteral("IdMotivoCpra <> '   1'") + QChar(0));
     Search s{QStringLiteral("V_TA_MOTIVOCPRA")};
-    s.where = QStringLiteral("1 = 0");
+    s.where = QStringLiteral("IdMotivoCpra <> '   2'");
     run(s);
     const QString sql = listRequests.at(0).sql;
     EXPECT_EQ(sql, QStringLiteral("SELECT TOP 500 Descripcion,IdMotivoCpra FROM V_TA_MotivoCpra  with(nolock)  WHERE "
-                                  "IdMotivoCpra <> '   1' ORDER BY Descripcion"));
+                                  "IdMotivoCpra <> '   1' and  (IdMotivoCpra <> '   2')  ORDER BY Descripcion"));
     const auto all = rows(QStringLiteral("SELECT IdMotivoCpra FROM V_TA_MotivoCpra"));
-    EXPECT_EQ(rows(sql).size(), all.size() - 1);
+    EXPECT_EQ(rows(sql).size(), all.size() - 2);
+
+    // A mask condition with an OR of its own keeps it apart from the caller's.
+    addMask(QStringLiteral("V_TA_Rubros"), QStringLiteral("|Descripcion|IDRubro|"),
+            QStringLiteral("IDRubro = '   1' or IDRubro = '   2'"));
+    Search rubros{QStringLiteral("V_TA_Rubros")};
+    rubros.where = QStringLiteral("IDRubro <> '   1'");
+    const QString filtered = statementFor(rubros);
+    EXPECT_TRUE(filtered.contains(QStringLiteral("WHERE (IDRubro = '   1' or IDRubro = '   2') and  (IDRubro <> '   1') ")))
+        << filtered.toStdString();
+    EXPECT_EQ(rows(filtered), (std::vector<QStringList>{{QStringLiteral("Electricidad"), QStringLiteral("   2")}}));
+}
+
+TEST(LookupConditions, AnOrOutsideParenthesesAndQuotesIsKeptApartWhenJoined)
+{
+    using lookup::LookupStatement;
+    EXPECT_EQ(LookupStatement::bothConditions(QStringLiteral("Activo = 1"), QStringLiteral("Zona = 2")),
+              QStringLiteral("Activo = 1 and Zona = 2"));
+    EXPECT_EQ(LookupStatement::bothConditions(QStringLiteral("  "), QStringLiteral("Zona = 2")), QStringLiteral("Zona = 2"));
+    EXPECT_EQ(LookupStatement::bothConditions(QStringLiteral("Activo = 1"), QString()), QStringLiteral("Activo = 1"));
+    EXPECT_EQ(LookupStatement::bothConditions(QStringLiteral("A = 1 OR B = 2"), QStringLiteral("C = 3 or D = 4")),
+              QStringLiteral("(A = 1 OR B = 2) and (C = 3 or D = 4)"));
+    EXPECT_FALSE(LookupStatement::hasTopLevelOr(QStringLiteral("(A = 1 OR B = 2)")));
+    EXPECT_FALSE(LookupStatement::hasTopLevelOr(QStringLiteral("Nombre = 'Juan or Pedro'")));
+    EXPECT_FALSE(LookupStatement::hasTopLevelOr(QStringLiteral("Origen = 1 AND Orden = 2")));
+    EXPECT_TRUE(LookupStatement::hasTopLevelOr(QStringLiteral("Nombre = 'O''Higgins' OR x=1")));
 }
 
 TEST_F(Driver, ArticlesShowThePricedViewWithoutSuspendedOnes)

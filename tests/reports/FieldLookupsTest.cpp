@@ -52,6 +52,19 @@ TEST_F(FieldLookups, CancelledSupplierSearchLeavesTheBoxAndTheFocus)
     EXPECT_TRUE(boxes().isEmpty());
 }
 
+TEST_F(FieldLookups, SupplierSearchStartsFromTheTypedTextWhenTheSuiteSearchesByParts)
+{
+    setConfig("UsaConsultaLIKE", "SI");
+    typeInto(C::ClienteDesde, "O'Br");
+    answerList("21100003");
+    press(Qt::Key_F5);
+    ASSERT_EQ(listRequests.size(), 1);
+    EXPECT_TRUE(asked("VT_Proveedores")) << lastRequest().sql.toStdString();
+    EXPECT_TRUE(lastRequest().sql.contains("LIKE '%O''Br%'", Qt::CaseInsensitive)) << lastRequest().sql.toStdString();
+    EXPECT_EQ(field(C::ClienteDesde)->text(), "21100003");
+    EXPECT_EQ(focusedField(), C::ClienteHasta);
+}
+
 TEST_F(FieldLookups, MotiveUserAndArticleListsReturnTheirCodeColumn)
 {
     answerList("0002");

@@ -6,6 +6,7 @@
 #include "commandbar/ItemSurface.h"
 #include "data/SessionValues.h"
 #include "kit/DatePickerDialog.h"
+#include "lookup/Consultas.h"
 #include "reports/FieldLookups.h"
 #include "reports/ReportWindowLinks.h"
 #include "ui/Control.h"
@@ -23,6 +24,9 @@ ReportWindowTest::ReportWindowTest()
     openDemo();
     data::gUsuarioActual = QStringLiteral("ADMIN");
     app::CargarConfiguracion(m_programDir.path() + u'/');
+    // What start-up does for the lookups: the connection, and the default query masks beside
+    // the program.
+    lookup::PrepararConsultas();
     ReportWindowLinks::reset();
     lookup::LookupWindows::setListRunner([this](const lookup::ListLookupRequest& request) {
         listRequests.append(request);

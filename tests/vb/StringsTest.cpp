@@ -80,6 +80,9 @@ TEST(Strings, CaseAndComparison)
     EXPECT_EQ(StrComp("n", "ñ", CompareMethod::Text), -1);
     EXPECT_EQ(StrComp("ñ", "o", CompareMethod::Text), -1);     // ñ between n and o
     EXPECT_EQ(StrComp("", "a"), -1);
+    EXPECT_TRUE(textEqualsAny("v_ta_rubros", {"V_TA_Bancos", "V_TA_Rubros"}));
+    EXPECT_FALSE(textEqualsAny("V_TA_Rubros ", {"V_TA_Rubros"}));
+    EXPECT_FALSE(textEqualsAny("", {}));
 }
 
 TEST(Strings, SplitJoin)
