@@ -8,12 +8,20 @@
 #include "ado/Connection.h"
 #include "ado/Recordset.h"
 #include "app/AppModule.h"
+#include "app/Dll_Display.h"
 #include "app/SharedObjects.h"
+#include "app/StartUp.h"
+#include "data/DB_Dll.h"
+#include "data/SessionValues.h"
+#include "commandbar/ItemSurface.h"
+#include "commandbar/TBarRep.h"
 #include "demo/DemoGenerator.h"
 #include "kit/DLL_Print.h"
 #include "reportengine/PdfText.h"
 #include "reports/ReportWindowLinks.h"
+#include "vb/App.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
@@ -462,4 +470,52 @@ TEST_F(EndToEnd, ABadRangeFromTheWindowPrintsNothing)
     clickBarItem(0);
     EXPECT_FALSE(QFile::exists(pdfPath()));
     EXPECT_EQ(messages(), QStringList{QStringLiteral("Fecha Desde Mayor que Hasta , Campo : {C_MV_CPTE.Fecha} | Aviso al operador...")});
+}
+
+// The program's own start: the launcher's line names the demo folder beside the program, the
+// window's load runs the start-up procedure (the login, the configuration), and the database
+// logon it builds reaches the report, which reads the same database.
+TEST_F(EndToEnd, TheLaunchersLineStartsTheWindowThatPrints)
+{
+    ASSERT_TRUE(QFile::link(serverFolder(), m_programDir.path() + QStringLiteral("/datos")));
+    QFile bases(m_programDir.path() + QStringLiteral("/BASES.TXT"));
+    ASSERT_TRUE(bases.open(QIODevice::WriteOnly));
+    bases.close();
+    app::setLookupSetUp([](const QString&, const QString&) {});
+    // Nothing open and nobody logged in, as when the program starts.
+    db = std::make_shared<data::DB_Dll>();
+    data::DB_Dll::setShared(db);
+    data::gUsuarioActual.clear();
+    app::resetModuleValues();
+    vb::App::setCommandLine(QStringLiteral(
+        "@ParametroAdicional=OC;@Menu=C0105;@Server=datos;@DbName=DEMO;@Usuario=COMPRAS;@Password=compras;@Caja=1;"));
+    reports::ReportWindowLinks& links = reports::ReportWindowLinks::current();
+    links.iniciarAplicacion = reports::ReportWindowLinks::standard().iniciarAplicacion;
+
+    reports::Rp_Quindal window;
+    try {
+        window.Form_Load();
+    } catch (const vb::EndRequested&) {
+        FAIL() << "start-up ended the program: " << messages().join(u'\n').toStdString() << moduleLog().toStdString();
+    }
+    app::gCartel().CartelCerrar();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(window.TcoReporte(), QStringLiteral("OC"));
+    EXPECT_EQ(app::gConexionDSN, QStringLiteral("DSN=DEMO; UID=%1; PWD=%2").arg(db->gUsuario, db->gUserPassWord));
+
+    QRadioButton* summary = window.controls().OptTipo[0];
+    QTest::mouseClick(summary, Qt::LeftButton, {}, QPoint(6, summary->height() / 2));
+    QTest::mouseClick(window.controls().TBarRep1->itemBox(0), Qt::LeftButton);
+    const PrintedText text = readPdf(pdfPath());
+    const QStringList expected = ids(listing(documentsSql.arg(QStringLiteral("C.TC = 'OC' AND C.Sucursal <> '9990'"),
+                                                              QStringLiteral("C.Importe"), QStringLiteral("C.IdComprobante")),
+                                             0));
+    ASSERT_GT(expected.size(), 3);
+    EXPECT_EQ(text.documents(), expected);
+    EXPECT_EQ(text.firstPage.value(1), company());
+    EXPECT_TRUE(boxes().isEmpty()) << messages().join(u'\n').toStdString();
+    app::setLookupSetUp({});
+    vb::App::setCommandLine({});
 }
