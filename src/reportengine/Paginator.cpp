@@ -19,22 +19,39 @@ bool Paginator::peek()
     return true;
 }
 
+// Whether the stream holds count bands ahead, reading them as needed.
+bool Paginator::readAhead(std::size_t count)
+{
+    while (m_ahead.size() < count) {
+        Band band;
+        if (!m_stream.next(band))
+            return false;
+        m_ahead.push_back(std::move(band));
+    }
+    return true;
+}
+
+// A row followed by the column titles of a sub-report of its own.
+bool Paginator::headsSubreport(std::size_t index)
+{
+    const Band& row = m_ahead[index];
+    if (row.kind != Band::Kind::Detail || !readAhead(index + 2))
+        return false;
+    const Band& next = m_ahead[index + 1];
+    return next.kind == Band::Kind::ColumnTitles && next.depth > row.depth;
+}
+
 // A run of headings counts together with the first band under it, so none of them is left
 // alone at the foot of a page.
 double Paginator::neededHeight()
 {
     double height = 0;
-    for (std::size_t i = 0;; ++i) {
-        if (i == m_ahead.size()) {
-            Band band;
-            if (!m_stream.next(band))
-                return height;
-            m_ahead.push_back(std::move(band));
-        }
+    for (std::size_t i = 0; readAhead(i + 1); ++i) {
         height += m_layout.bandHeight(m_ahead[i]);
-        if (!isHeading(m_ahead[i]))
-            return height;
+        if (!isHeading(m_ahead[i]) && !headsSubreport(i))
+            break;
     }
+    return height;
 }
 
 void Paginator::repeatHeadings(Page& page, double& used) const
@@ -58,15 +75,30 @@ void Paginator::closeGroupsFrom(int depth, int level)
     });
 }
 
+// Any band but a sub-report's titles ends the sub-reports of the row before it.
+void Paginator::closeRowsEndedBy(const Band& next)
+{
+    if (next.kind != Band::Kind::ColumnTitles)
+        std::erase_if(m_open, [&next](const Band& b) { return b.kind == Band::Kind::Detail && b.depth >= next.depth; });
+}
+
 void Paginator::track(const Band& band)
 {
     // A band of an outer report means the sub-reports under the previous row are over.
     closeDeeperThan(band.depth);
+    closeRowsEndedBy(band);
     switch (band.kind) {
-    case Band::Kind::ColumnTitles:
+    case Band::Kind::ColumnTitles: {
         closeDeeperThan(band.depth - 1);
+        const bool underRow = band.depth > 0 && m_lastRow && m_lastRow->depth == band.depth - 1;
+        const bool rowOpen = std::any_of(m_open.begin(), m_open.end(), [&band](const Band& b) {
+            return b.kind == Band::Kind::Detail && b.depth == band.depth - 1;
+        });
+        if (underRow && !rowOpen)
+            m_open.push_back(*m_lastRow);
         m_open.push_back(band);
         break;
+    }
     case Band::Kind::GroupHeader:
         closeGroupsFrom(band.depth, band.level);
         m_open.push_back(band);
@@ -80,6 +112,7 @@ void Paginator::track(const Band& band)
             closeDeeperThan(band.depth - 1);
         break;
     case Band::Kind::Detail:
+        m_lastRow = band;
         break;
     }
 }
@@ -91,15 +124,19 @@ bool Paginator::nextPage(Page& page)
     page.bands.clear();
     page.number = m_pages + 1;
     double used = 0;
-    if (m_pages > 0)
+    if (m_pages > 0) {
+        // A row whose sub-reports ended with the last page is not repeated over the next row.
+        if (peek())
+            closeRowsEndedBy(m_ahead.front());
         repeatHeadings(page, used);
+    }
     bool placed = false;   // whether a band of the stream is on this page yet
     for (;;) {
         if (!peek()) {
             m_done = true;
             break;
         }
-        const double needed = isHeading(m_ahead.front()) ? neededHeight() : m_layout.bandHeight(m_ahead.front());
+        const double needed = neededHeight();
         if (placed && used + needed > m_layout.bodyHeight())
             break;
         Band band = std::move(m_ahead.front());

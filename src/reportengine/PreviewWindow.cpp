@@ -6,16 +6,19 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 namespace rpt {
@@ -76,7 +79,22 @@ void PreviewWindow::buildUi()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_scroll);
-    resize(900, 1000);
+    fitPageWidth();
+}
+
+// The page's whole width in view, a landscape page's too: the window as wide as the page within
+// the screen, and a screen narrower than that shows the page smaller.
+void PreviewWindow::fitPageWidth()
+{
+    constexpr int Chrome = 60;          // margins, frame and the vertical scroll bar
+    constexpr int WindowHeight = 1000;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const double pageWidth = m_pages->layout().paper().width() * ScreenDotsPerMm;
+    const int widest = int(available.width() * 0.95);
+    if (pageWidth + Chrome > widest)
+        m_zoom = std::clamp((widest - Chrome) / pageWidth, 0.25, 1.0);
+    resize(std::min(int(pageWidth * m_zoom) + Chrome, widest), std::min(WindowHeight, int(available.height() * 0.9)));
 }
 
 void PreviewWindow::setPrintDate(const QDate& d)

@@ -6,6 +6,8 @@
 #include "app/SharedObjects.h"
 #include "app/StartUp.h"
 #include "kit/DLL_Print.h"
+#include "reports/ReportEmission.h"
+#include "reports/Rp_Quindal.h"
 
 namespace reports {
 
@@ -28,7 +30,7 @@ ReportWindowLinks ReportWindowLinks::standard()
     links.borrarPlantilla = app::BorrarPlantilla;
     links.llenarPlantillas = app::LlenarPlantillas;
     links.fijarDestino = [](int destino) { app::gImpresion().setDestino(destino); };
-    links.imprimirReporte = [](Rp_Quindal&) {};
+    links.imprimirReporte = [](Rp_Quindal& window) { ImprimirReporte(window); };
     return links;
 }
 

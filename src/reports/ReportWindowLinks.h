@@ -1,10 +1,6 @@
 #pragma once
 // What the report parameter window calls in the rest of the program, each through one
 // replaceable function so that tests can watch or stand in for it.
-//
-// The one temporary link is marked "LINK" below: the procedure it stands for is not part of the
-// build yet; its default does nothing and is replaced by the real call when that procedure
-// joins the build.
 
 #include <QString>
 #include <functional>
@@ -37,7 +33,7 @@ struct ReportWindowLinks {
     // kit::DLL_Print::DestinoPantalla or DestinoImpresora.
     std::function<void(int destino)> fijarDestino;
 
-    // The emission: reads the window and prints the chosen layout. LINK: ImprimirReporte.
+    // The emission: reads the window and prints the chosen layout (ImprimirReporte).
     std::function<void(Rp_Quindal& window)> imprimirReporte;
 
     // The program's default links.

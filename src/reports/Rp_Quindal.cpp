@@ -104,6 +104,59 @@ void Rp_Quindal::GeneraAuxiliarMvCpte()
     reports::GeneraAuxiliarMvCpte(*this);
 }
 
+namespace {
+
+OptionState optionState(const QRadioButton* option)
+{
+    return {option->isChecked(), ui::Control::tag(option)};
+}
+
+// A box's own Visible flag: the window itself may not be on screen yet.
+CheckState checkState(const QCheckBox* box)
+{
+    return {ui::Control::value(box).toInt(), ReportKind::shown(box), ui::Control::tag(box)};
+}
+
+} // namespace
+
+OptionState Rp_Quindal::OptTipo(int index) const
+{
+    return optionState(m_c.OptTipo.at(size_t(index)));
+}
+
+OptionState Rp_Quindal::OptOrden(int index) const
+{
+    return optionState(m_c.OptOrden.at(size_t(index)));
+}
+
+QList<CheckState> Rp_Quindal::chkestado() const
+{
+    QList<CheckState> states;
+    for (const QCheckBox* box : m_c.chkestado)
+        states << checkState(box);
+    return states;
+}
+
+CheckState Rp_Quindal::ChkModelo() const
+{
+    return checkState(m_c.ChkModelo);
+}
+
+CheckState Rp_Quindal::ChkGarantia() const
+{
+    return checkState(m_c.ChkGarantia);
+}
+
+QString Rp_Quindal::CmbMonedaText() const
+{
+    return m_c.CmbMoneda->currentText();
+}
+
+int Rp_Quindal::CmbMonedaListIndex() const
+{
+    return m_c.CmbMoneda->currentIndex();
+}
+
 void Rp_Quindal::Reporte(const QString& NombreRep, const QStringList& Orden, const QString& Formula,
                          const QString& gConnString, const vb::Variant& TituloParametro,
                          const vb::Variant& TituloParametro1, const vb::Variant& TituloParametro2,

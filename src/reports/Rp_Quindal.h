@@ -13,7 +13,7 @@
 #include "reports/ReportControl.h"
 #include "reports/ReportControls.h"
 #include "reports/ReportOptions.h"
-#include "reports/ReportWindowFields.h"
+#include "reports/EmissionWindow.h"
 #include "vb/Variant.h"
 
 #include <QString>
@@ -25,7 +25,7 @@ class QCloseEvent;
 
 namespace reports {
 
-class Rp_Quindal : public QWidget, public ReportWindowFields {
+class Rp_Quindal : public QWidget, public EmissionWindow {
     Q_OBJECT
 
 public:
@@ -35,8 +35,8 @@ public:
     QString TcoReporte() const override { return m_tcoReporte; }
     void setTcoReporte(const QString& value) { m_tcoReporte = value; }
     // The rows of the numbering-gap report for the window's kind and dates.
-    void GeneraAuxiliarMvCpte();
-    void VaciaPorGrupo() { m_options.VaciaPorGrupo(); }
+    void GeneraAuxiliarMvCpte() override;
+    void VaciaPorGrupo() override { m_options.VaciaPorGrupo(); }
     // index: the box's index (a number or its text); Texto: the object whose Text is written.
     void CampoValida(const vb::Variant& index, QObject* Texto);
     // Prints a report through the window's own report control (see Reporte.h).
@@ -56,7 +56,14 @@ public:
     // What the emission reads.
     const ReportControls& controls() const { return m_c; }
     QList<QObject*> txtFields() const override { return m_c.fieldList(); }
-    QString TablaReporte() const { return m_tablaReporte; }
+    QString TablaReporte() const override { return m_tablaReporte; }
+    OptionState OptTipo(int index) const override;
+    OptionState OptOrden(int index) const override;
+    QList<CheckState> chkestado() const override;
+    CheckState ChkModelo() const override;
+    CheckState ChkGarantia() const override;
+    QString CmbMonedaText() const override;
+    int CmbMonedaListIndex() const override;
     int monedaElegida() const { return m_options.monedaElegida(); }
 
     FieldEntry& fieldEntry() { return m_fields; }

@@ -99,7 +99,8 @@ protected:
         return out;
     }
 
-    // One entry per band, details of one report counted in runs; "*" marks a repeated heading.
+    // One entry per band, details of one report counted in runs; "*" marks a repeated heading, and
+    // "row*" a row repeated above its sub-report's lines.
     static QStringList outline(const Page& page)
     {
         QStringList out;
@@ -111,6 +112,11 @@ protected:
             details = 0;
         };
         for (const Band& b : page.bands) {
+            if (b.kind == Band::Kind::Detail && b.repeated) {
+                flush();
+                out << QStringLiteral("row*");
+                continue;
+            }
             if (b.kind == Band::Kind::Detail && (details == 0 || detailDepth == b.depth)) {
                 detailDepth = b.depth;
                 ++details;
@@ -218,27 +224,50 @@ TEST_F(Paging, NoPageEndsOnAHeadingWhateverTheGroupLengths)
     expectCountedPagesArePainted(def, int(pages(ReportModel(def)).size()));
 }
 
-// The item titles would be the last line of page 1: they move down with their first line, and
-// page 3, still inside the same sale's items, opens with them again.
-TEST_F(Paging, SubreportTitlesMoveWithTheirLinesAndRepeatOnTheNextPage)
+// The sale with items would be the last line of page 1, its item titles the first of page 2: the
+// sale moves down with its titles and first item, and page 3, still inside the same sale's items,
+// opens with the sale and the item titles again, so that no item is read without its sale.
+TEST_F(Paging, ARowMovesWithItsSubreportAndRepeatsAboveItOnTheNextPage)
 {
     const ReportDefinition def = withItemLines();
-    const int before = int(std::floor(bodyLines(def) - 3));   // titles, these sales, the sale with items
+    const int before = int(std::floor(bodyLines(def) - 2));   // titles, these sales, the sale with items
     const int items = int(bodyLines(def)) + 5;   // spills over page 2
     addSales(QStringLiteral("A"), QStringLiteral("Norte"), before + 2);
     addItemLines(before + 1, items);
 
     const std::vector<Page> made = pages(ReportModel(def));
     ASSERT_EQ(made.size(), 3u);
-    EXPECT_EQ(outline(made[0]), (QStringList{QStringLiteral("titles"), QStringLiteral("%1 detail").arg(before + 1)}));
+    EXPECT_EQ(outline(made[0]), (QStringList{QStringLiteral("titles"), QStringLiteral("%1 detail").arg(before)}));
     const QStringList page2 = outline(made[1]);
-    ASSERT_EQ(page2.size(), 3);
-    EXPECT_EQ(page2.mid(0, 2), (QStringList{QStringLiteral("titles*"), QStringLiteral("sub titles")}));
-    const int onSecond = page2[2].split(u' ').first().toInt();
-    EXPECT_EQ(outline(made[2]), (QStringList{QStringLiteral("titles*"), QStringLiteral("sub titles*"),
+    ASSERT_EQ(page2.size(), 4);
+    EXPECT_EQ(page2.mid(0, 3), (QStringList{QStringLiteral("titles*"), QStringLiteral("1 detail"), QStringLiteral("sub titles")}));
+    const int onSecond = page2[3].split(u' ').first().toInt();
+    EXPECT_EQ(outline(made[2]), (QStringList{QStringLiteral("titles*"), QStringLiteral("row*"), QStringLiteral("sub titles*"),
                                              QStringLiteral("%1 detail sub").arg(items - onSecond), QStringLiteral("sub total"),
                                              QStringLiteral("1 detail"), QStringLiteral("Total")}));
     expectCountedPagesArePainted(def, 3);
+}
+
+// A sale whose items end at the foot of page 1 is over: page 2 opens with the next sale, not with
+// the finished one repeated. Item counts around a full page find that case.
+TEST_F(Paging, ARowWhoseSubreportEndedAtThePageFootIsNotRepeated)
+{
+    const ReportDefinition def = withItemLines();
+    const int lines = int(bodyLines(def));
+    int endedAtFoot = 0;
+    for (int items = lines - 8; items <= lines; ++items) {
+        SCOPED_TRACE(items);
+        m_db.exec(QStringLiteral("DELETE FROM Ventas; DELETE FROM Renglones"));
+        m_next = 1;
+        addSales(QStringLiteral("A"), QStringLiteral("Norte"), 2);
+        addItemLines(1, items);
+        const std::vector<Page> made = pages(ReportModel(def));
+        if (made.size() != 2 || outline(made[0]).constLast() != QStringLiteral("sub total"))
+            continue;
+        ++endedAtFoot;
+        EXPECT_EQ(outline(made[1]), (QStringList{QStringLiteral("titles*"), QStringLiteral("1 detail"), QStringLiteral("Total")}));
+    }
+    EXPECT_GE(endedAtFoot, 1);
 }
 
 TEST_F(Paging, TotalLineLabelComesFromItsFormula)

@@ -8,7 +8,10 @@
 #include "ui/DialogServiceScope.h"
 #include "ui/ScriptedDialogService.h"
 #include "PdfText.h"
+#include <QGuiApplication>
 #include <QRandomGenerator>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QTemporaryDir>
 #include <QThread>
@@ -280,4 +283,25 @@ TEST_F(PreviewNavigation, ScreenJobReturnsWhileThePreviewGoesOn)
     ASSERT_FALSE(told.empty());
     EXPECT_EQ(told.back(), std::make_pair(preview->pageCount(), preview->pageCount()));
     preview->close();   // deleted on close
+}
+
+// A landscape page opens whole in width, its right edge (page numbers, amounts) in view without
+// scrolling, on this screen whatever its size.
+TEST_F(PreviewNavigation, APageOpensWholeInWidth)
+{
+    for (const char* orientation : {"portrait", "landscape"}) {
+        SCOPED_TRACE(orientation);
+        const auto model = std::make_shared<ReportModel>(DefinitionReader::readText(DocumentData::definitionJson(
+            QStringLiteral(R"json(, "page": {"size": "A4", "orientation": "%1", "margin": 10, "fontSize": 8})json")
+                .arg(QLatin1String(orientation)))));
+        PreviewWindow preview(model, m_data.database().runner());
+        preview.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+        const QScrollArea* scroll = preview.findChild<QScrollArea*>();
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_LE(preview.pageImage().width(), scroll->viewport()->width());
+        EXPECT_GT(preview.pageImage().width(), scroll->viewport()->width() / 2);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_LE(preview.width(), screen.width());
+    }
 }

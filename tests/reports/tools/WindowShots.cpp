@@ -3,10 +3,7 @@
 // article layout chosen. Run under a virtual display:
 //     xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/reports/rpq_windowshots /tmp/shots
 #include "app/AppModule.h"
-#include "app/ConfigurationLoader.h"
-#include "data/DB_Dll.h"
-#include "data/SessionValues.h"
-#include "demo/DemoFixture.h"
+#include "demo/DemoSession.h"
 #include "reports/ReportWindowLinks.h"
 #include "reports/Rp_Quindal.h"
 
@@ -25,20 +22,11 @@ int main(int argc, char** argv)
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/rpq-shots");
     QDir().mkpath(out);
 
-    const demo::DemoFixture demo(120, 5);
-    auto db = std::make_shared<data::DB_Dll>();
-    data::DB_Dll::setShared(db);
-    db->gServidor = demo.folder();
-    db->gDBName = demo.databaseName();
-    db->gUsuario = db->gDBName;
-    db->gUserPassWord = db->gDBName;
-    db->OpenServerADODB(false, 3, QString(), false, false);
-    if (!db->gOpenFlag) {
+    const demo::DemoSession session(120, 5, QDir::tempPath());
+    if (!session.isOpen()) {
         std::fputs("the demo database did not open\n", stderr);
         return 1;
     }
-    data::gUsuarioActual = QStringLiteral("ADMIN");
-    app::CargarConfiguracion(QDir::tempPath() + u'/');
     // The demo is open already: the window's load skips the start-up procedure.
     reports::ReportWindowLinks::current().iniciarAplicacion = [] {};
 
@@ -65,7 +53,6 @@ int main(int argc, char** argv)
         window.grab().save(out + QStringLiteral("/window-%1-layout.png").arg(QLatin1String(kind)));
         window.hide();
     }
-    data::DB_Dll::setShared(nullptr);
     std::printf("screenshots in %s\n", qPrintable(out));
     return 0;
 }
