@@ -32,6 +32,9 @@ BandStream::~BandStream() = default;
 void BandStream::open()
 {
     m_started = true;
+    // Every sub-report's rows first, nested ones included: while the report's own rows are
+    // being read, no other query may run on the connection.
+    readSubreportRows(m_model);
     m_source = m_runner(m_model.query(m_extraWhere), m_model.fields().size());
     if (!m_source)
         throw ReportError(QStringLiteral("the query of the report could not be run"));
@@ -206,11 +209,24 @@ void BandStream::startSubreports()
 
 SubreportRows& BandStream::subreportRows(std::size_t i)
 {
-    const ReportModel* sub = m_model.subModels().at(i);
+    return subreportRows(m_model, i);
+}
+
+SubreportRows& BandStream::subreportRows(const ReportModel& parent, std::size_t i)
+{
+    const ReportModel* sub = parent.subModels().at(i);
     std::unique_ptr<SubreportRows>& rows = (*m_subreportData)[sub];
     if (!rows)
-        rows = std::make_unique<SubreportRows>(m_model, i, m_runner);
+        rows = std::make_unique<SubreportRows>(parent, i, m_runner);
     return *rows;
+}
+
+void BandStream::readSubreportRows(const ReportModel& parent)
+{
+    for (std::size_t i = 0; i < parent.subModels().size(); ++i) {
+        subreportRows(parent, i).ensureLoaded();
+        readSubreportRows(*parent.subModels()[i]);
+    }
 }
 
 // Each sub-report shows its rows whose link field equals the main row's.

@@ -30,6 +30,8 @@ private:
     using SubreportData = std::map<const ReportModel*, std::unique_ptr<SubreportRows>>;
     BandStream(const ReportModel& model, const QueryRunner& runner, std::unique_ptr<RowSource> rows, SubreportData& data, int depth);
     SubreportRows& subreportRows(std::size_t i);
+    SubreportRows& subreportRows(const ReportModel& parent, std::size_t i);
+    void readSubreportRows(const ReportModel& parent);
     void open();
     bool readSelectedRow();
     void onRow();

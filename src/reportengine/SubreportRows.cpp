@@ -95,10 +95,15 @@ void SubreportRows::load()
     std::stable_sort(m_runs.begin(), m_runs.end(), [](const Run& a, const Run& b) { return a.hash < b.hash; });
 }
 
-std::unique_ptr<RowSource> SubreportRows::rowsFor(const FormulaValue& link)
+void SubreportRows::ensureLoaded()
 {
     if (!m_loaded)
         load();
+}
+
+std::unique_ptr<RowSource> SubreportRows::rowsFor(const FormulaValue& link)
+{
+    ensureLoaded();
     std::vector<std::vector<FormulaValue>> rows;
     const QString key = linkKey(link);
     const std::size_t hash = qHash(key);

@@ -1,6 +1,8 @@
 #pragma once
 // The rows of one sub-report for a whole run. They are read with a single query, ordered by the
-// link field, the first time a row of the parent report asks for them, and kept by link value
+// link field, before the parent report's own query is opened (one result set at a time on the
+// connection: SQL Server through FreeTDS serves no second one while the first is being read),
+// and kept by link value
 // (in memory, or in a temporary file when they are many) so that every parent row finds its own
 // rows without a query of its own. Link values match as the database matches them: texts without
 // regard to letter case or trailing blanks, a date with the same date at midnight.
@@ -20,6 +22,8 @@ public:
 
     // The sub-report's rows whose link field equals link, in the sub-report's order.
     std::unique_ptr<RowSource> rowsFor(const FormulaValue& link);   // raises ReportError
+    // Reads the rows now, when they are not read yet.
+    void ensureLoaded();                                              // raises ReportError
     static QString linkKey(const FormulaValue& value);
 
 private:

@@ -235,3 +235,50 @@ TEST(OneRead, DemoLayoutsQueryOncePerReportAndSubreport)
         EXPECT_EQ(pdfPages(dir.filePath(QStringLiteral("b.pdf"))), pdfPages(dir.filePath(QStringLiteral("a.pdf"))));
     }
 }
+
+namespace {
+
+// A connection that serves one result set at a time, as SQL Server does through FreeTDS: it
+// notes every query asked for while an earlier one's rows are still being read.
+struct OneResultSetAtATime {
+    int open = 0;
+    QStringList refused;
+
+    class Source : public RowSource {
+    public:
+        Source(std::unique_ptr<RowSource> inner, int& open) : m_inner(std::move(inner)), m_open(open) { ++m_open; }
+        ~Source() override { --m_open; }
+        bool next(std::vector<FormulaValue>& row) override { return m_inner->next(row); }
+
+    private:
+        std::unique_ptr<RowSource> m_inner;
+        int& m_open;
+    };
+
+    QueryRunner runner()
+    {
+        return [this, inner = AdoRowSource::runner(SharedDemoDatabase::shared().connection())](const QString& sql, std::size_t columns)
+                   -> std::unique_ptr<RowSource> {
+            if (open > 0)
+                refused << sql;
+            return std::make_unique<Source>(inner(sql, columns), open);
+        };
+    }
+};
+
+} // namespace
+
+TEST(OneRead, SubreportsAreReadBeforeTheReportsOwnRowsAreOpened)
+{
+    QTemporaryDir dir;
+    OneResultSetAtATime connection;
+    ReportJob job(connection.runner());
+    job.load(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(QStringLiteral("MV_PR2C.rpt")));
+    ASSERT_FALSE(job.definition().subreports.empty());
+    job.setSelection(QStringLiteral("{C_MV_CPTE.TC} = 'RMC' AND {C_MV_CPTE.Anulada} = FALSE"));
+    job.setDestination(ReportJob::Destination::PdfFile, dir.filePath(QStringLiteral("a.pdf")));
+    const ReportPrinter::Outcome out = job.run();
+    EXPECT_GT(out.pages, 3);
+    EXPECT_TRUE(connection.refused.isEmpty()) << qPrintable(connection.refused.join(u'\n'));
+    EXPECT_EQ(connection.open, 0);
+}
