@@ -104,8 +104,10 @@ bool ReportEmission::run()
     if (m_window.ChkGarantia().value != 0)
         m_formula += QStringLiteral(" AND {") + m_window.TablaReporte() + QStringLiteral(".Garantia} = TRUE");
     addParametros();
-    m_enQueMoneda = QStringLiteral("ENQUEMONEDA = '%1'")
-                        .arg(app::gUsaMultiplesMonedas ? m_window.CmbMonedaListIndex() + 1 : 1);
+    // The currency list holds the currencies by number, so a position is its number less one;
+    // with none chosen the report is in the default currency, never in a currency 0.
+    const int posicion = m_window.CmbMonedaListIndex();
+    m_enQueMoneda = QStringLiteral("ENQUEMONEDA = '%1'").arg(app::gUsaMultiplesMonedas && posicion >= 0 ? posicion + 1 : 1);
     setPrintOptions();
     printLayout();
     app::gImpresion().ValorPosterior = kValorPosterior;

@@ -467,7 +467,7 @@ TEST_F(Emission, CurrenciesGoToTheHeadingAndToTheReport)
     window.moneda.clear();
     window.monedaIndex = -1;
     reports::ImprimirReporte(window);
-    EXPECT_EQ(only().formulas.value(3), QStringLiteral("ENQUEMONEDA = '0'"));
+    EXPECT_EQ(only().formulas.value(3), QStringLiteral("ENQUEMONEDA = '1'")) << "no choice is the default currency";
 
     log->calls.clear();
     app::gUsaMultiplesMonedas = false;
