@@ -2,26 +2,97 @@
 
 #include <sys/mman.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
 
 namespace ado {
 
-void RowStore::FreeBlock::operator()(void* p) const
+namespace {
+
+// Blocks of stores that went away, kept for the next stores. Memory fresh from the system
+// costs a page fault per page when first written (on a virtual machine often a trip to the
+// host as well), which for a large result costs more than reading it from the engine; a
+// block kept here is already mapped. Recordsets come and go all the time, so a program
+// soon reuses what it gave back; what lies unused for a while, or beyond the cap, goes back
+// to the system.
+class BlockPool {
+public:
+    static constexpr size_t maxKept = 128;   // 256 MB
+    static constexpr std::chrono::seconds keptFor{10};
+
+    static BlockPool& instance()
+    {
+        static BlockPool* pool = new BlockPool;   // never destroyed: stores may outlive statics
+        return *pool;
+    }
+
+    void* take()
+    {
+        const std::lock_guard lock(m_mutex);
+        releaseStale(Clock::now());
+        if (m_kept.empty())
+            return nullptr;
+        void* block = m_kept.back().block;   // the last given back is the likeliest in cache
+        m_kept.pop_back();
+        return block;
+    }
+
+    void giveBack(void* block)
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto now = Clock::now();
+        releaseStale(now);
+        if (m_kept.size() < maxKept)
+            m_kept.push_back({block, now});
+        else
+            std::free(block);
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    struct Kept {
+        void* block;
+        Clock::time_point since;
+    };
+
+    // Oldest first, as they were given back.
+    void releaseStale(Clock::time_point now)
+    {
+        size_t stale = 0;
+        while (stale < m_kept.size() && now - m_kept[stale].since > keptFor)
+            std::free(m_kept[stale++].block);
+        m_kept.erase(m_kept.begin(), m_kept.begin() + std::ptrdiff_t(stale));
+    }
+
+    std::mutex m_mutex;
+    std::vector<Kept> m_kept;
+};
+
+} // namespace
+
+void RowStore::FreeBlock::operator()(char* p) const
 {
-    std::free(p);
+    if (bytes == blockBytes)
+        BlockPool::instance().giveBack(p);
+    else
+        std::free(p);
 }
 
 RowStore::Block RowStore::allocate(size_t bytes, bool hugePages)
 {
     const size_t rounded = (bytes + blockBytes - 1) / blockBytes * blockBytes;
+    if (rounded == blockBytes)
+        if (void* kept = BlockPool::instance().take())
+            return Block(static_cast<char*>(kept), FreeBlock{rounded});
     void* p = std::aligned_alloc(blockBytes, rounded);
     if (!p)
         throw std::bad_alloc();
     if (hugePages)
         madvise(p, rounded, MADV_HUGEPAGE);
-    return Block(static_cast<char*>(p));
+    return Block(static_cast<char*>(p), FreeBlock{rounded});
 }
 
 void RowStore::addBlockIfFull()

@@ -48,12 +48,14 @@ private:
 
     // Cells and texts live in fixed 2 MB blocks that never move, so growing costs no copies;
     // blocks after the first ask for huge pages, which makes filling a large result cheaper.
+    // A store that goes away hands its blocks to the next ones (see RowStore.cpp).
     static constexpr size_t blockBytes = size_t(2) << 20;
     static constexpr size_t blockBits = 17;
     static constexpr size_t blockCells = size_t(1) << blockBits;
     static constexpr size_t textBlock = blockBytes;
     struct FreeBlock {
-        void operator()(void* p) const;
+        size_t bytes = 0;
+        void operator()(char* p) const;
     };
     using Block = std::unique_ptr<char[], FreeBlock>;
     static Block allocate(size_t bytes, bool hugePages);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 TEST(RowStoreTest, EveryKindComesBackAsItsVariant)
@@ -58,6 +60,50 @@ TEST(RowStoreTest, ValuesSurviveManyBlocksAndErasing)
     EXPECT_EQ(store.get(131070).toLong(), 131074);
     EXPECT_EQ(store.get(131071).toString(), QStringLiteral("131075"));
     EXPECT_EQ(store.get(store.size() - 1).toString(), QStringLiteral("after"));
+}
+
+// Blocks of a store that went away serve the next stores: none may be shared by two live
+// stores, nor keep a value of its previous owner.
+TEST(RowStoreTest, StoresAfterOthersWentAwayKeepTheirOwnValues)
+{
+    const int count = 400000;   // four blocks of cells and texts over two blocks
+    auto fill = [&](ado::RowStore& store, int salt) {
+        for (int i = 0; i < count; ++i) {
+            const QByteArray text = QByteArray::number(i * 7 + salt) + "-texto";
+            if (i % 3 == 0)
+                store.appendLong(i + salt);
+            else
+                store.appendText(text.constData(), int(text.size()));
+        }
+    };
+    auto intact = [&](const ado::RowStore& store, int salt) {
+        if (store.size() != size_t(count))
+            return false;
+        for (int i = 0; i < count; ++i) {
+            const vb::Variant v = store.get(size_t(i));
+            if (i % 3 == 0 ? v.toLong() != i + salt : v.toString() != QString::number(i * 7 + salt) + QStringLiteral("-texto"))
+                return false;
+        }
+        return true;
+    };
+    ado::RowStore kept;
+    fill(kept, 1);
+    {
+        auto gone = std::make_unique<ado::RowStore>();
+        fill(*gone, 2);
+        const QByteArray big(3 << 20, 'x');   // a block of its own, larger than the others
+        gone->appendText(big.constData(), int(big.size()));
+        gone.reset();
+    }
+    ado::RowStore next;
+    fill(next, 3);
+    ado::RowStore refilled;
+    fill(refilled, 4);
+    refilled = ado::RowStore();
+    fill(refilled, 5);
+    EXPECT_TRUE(intact(kept, 1));
+    EXPECT_TRUE(intact(next, 3));
+    EXPECT_TRUE(intact(refilled, 5));
 }
 
 TEST(RowStoreTest, SetReplacesAnyValue)
