@@ -68,6 +68,9 @@ void passOverEach(std::initializer_list<std::function<void()>> steps)
         passOver(step);
 }
 
+// The key code of a key-down: the box acts on Esc, Enter, Down and Backspace only. Qt's codes
+// of printable characters are their own ("(" is 40, the original's Down arrow), so any other
+// key is 0 here.
 int keyCodeOf(const QKeyEvent* key)
 {
     switch (key->key()) {
@@ -76,7 +79,7 @@ int keyCodeOf(const QKeyEvent* key)
     case Qt::Key_Enter: return kEnter;
     case Qt::Key_Down: return kDown;
     case Qt::Key_Backspace: return kBackspace;
-    default: return key->key();
+    default: return 0;
     }
 }
 

@@ -201,3 +201,12 @@ TEST_F(KeyboardAndClicks, TheOpenListAsTheOperatorSeesIt)
         EXPECT_TRUE(shot.save(QDir(folder).filePath(QStringLiteral("codebox_list.png"))));
     }
 }
+
+TEST_F(KeyboardAndClicks, AParenthesisIsTypedLikeAnyOtherCharacter)
+{
+    // "(" is no Down arrow: it stays in the box and searches.
+    type(QStringLiteral("(a"));
+    EXPECT_EQ(text(), QStringLiteral("(a"));
+    EXPECT_EQ(QApplication::focusWidget(), box->TxtBusqueda());
+    EXPECT_TRUE(statements.last().contains(QStringLiteral("'%(a%'")));
+}
