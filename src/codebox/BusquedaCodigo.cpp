@@ -83,12 +83,15 @@ int keyCodeOf(const QKeyEvent* key)
     }
 }
 
-// The character a key press hands to KeyPress; 0 for keys that raise no KeyPress.
+// The character a key press hands to KeyPress; 0 for keys that raise no KeyPress. Tab moves
+// the focus and types nothing: the date mask would swallow it and keep the operator in the box.
 int keyAsciiOf(const QKeyEvent* key)
 {
     const int code = keyCodeOf(key);
     if (code == kEscape || code == kEnter || code == kBackspace)
         return code;
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return 0;
     return key->text().isEmpty() ? 0 : key->text().at(0).unicode();
 }
 

@@ -253,3 +253,11 @@ TEST_F(DateBox, TheMaskServesTheHostsOwnBoxes)
     EXPECT_EQ(key, 'x');
     EXPECT_EQ(other.text(), QStringLiteral("abc"));
 }
+
+TEST_F(DateBox, TabLeavesTheDateForTheCalendar)
+{
+    type(QStringLiteral("1205"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(text(), QStringLiteral("12/05/    "));
+    EXPECT_EQ(QApplication::focusWidget(), calendar()->CmbMes());
+}
