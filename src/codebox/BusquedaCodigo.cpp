@@ -508,7 +508,9 @@ void BusquedaCodigo::ObtieneCodigo(bool DesdeTxt)
             Codigo = lineCode(m_lst->currentItem());
         }
     });
-    emit CodigoObtenido();
+    // What the host's handler raises is passed over here, as the original's hand-over did,
+    // and never reaches the event loop through the click or key that led here.
+    passOver([this] { emit CodigoObtenido(); });
 }
 
 QString BusquedaCodigo::FmtLeerCodigo(const QString& codigo, const vb::Variant& Largo) const
@@ -741,7 +743,7 @@ int BusquedaCodigo::IndCaption(const vb::Variant& Caption) const
 
 void BusquedaCodigo::CmbMes_Click()
 {
-    ArmarAlmanaque(Nromes(m_calendar->CmbMes()->currentText()), m_calendar->CmbAnio()->currentText());
+    passOver([this] { ArmarAlmanaque(Nromes(m_calendar->CmbMes()->currentText()), m_calendar->CmbAnio()->currentText()); });
 }
 
 void BusquedaCodigo::CmbAño_Click()
@@ -853,11 +855,13 @@ void BusquedaCodigo::ImgX_Click()
 
 void BusquedaCodigo::IMGOK_Click()
 {
-    const QListWidgetItem* item = m_lst->currentItem();
-    if (item && !vb::Trim(item->text()).isEmpty())
-        LstBusqueda_DblClick();
-    else
-        TxtBusqueda_KeyPress(kEnter);
+    passOver([this] {
+        const QListWidgetItem* item = m_lst->currentItem();
+        if (item && !vb::Trim(item->text()).isEmpty())
+            LstBusqueda_DblClick();
+        else
+            TxtBusqueda_KeyPress(kEnter);
+    });
 }
 
 } // namespace codebox

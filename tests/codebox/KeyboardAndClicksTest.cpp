@@ -210,3 +210,17 @@ TEST_F(KeyboardAndClicks, AParenthesisIsTypedLikeAnyOtherCharacter)
     EXPECT_EQ(QApplication::focusWidget(), box->TxtBusqueda());
     EXPECT_TRUE(statements.last().contains(QStringLiteral("'%(a%'")));
 }
+
+TEST_F(KeyboardAndClicks, AnErrorInTheHostsHandlerStaysInTheBox)
+{
+    // The host's handler runs while the box hands over the code; what it raises is passed
+    // over there, as every failing step of the hand-over is.
+    QObject::connect(box, &codebox::BusquedaCodigo::CodigoObtenido, [] { vb::raise(11); });
+    type(QStringLiteral("r"));
+    const QRect rect = list()->visualItemRect(list()->item(0));
+    EXPECT_NO_THROW(doubleClick(list()->viewport(), rect.center()));
+    EXPECT_NO_THROW(click(box->IMGOK()));
+    EXPECT_NO_THROW(click(box->ImgX()));
+    EXPECT_NO_THROW(press(Qt::Key_Return));
+    EXPECT_EQ(codes.size(), 4);
+}
