@@ -50,22 +50,17 @@ bool same(const QString& a, const char* b)
 
 // The handlers pass over a failing step without a word, as the original's did; nothing
 // raised inside them may reach Qt's event loop.
-template <class F>
-void passOver(F&& step)
+void passOver(const std::function<void()>& step)
 {
-    try {
-        step();
-    } catch (const vb::Error& e) {
-        vb::Err::set(e);
-    } catch (const std::exception&) {
-    }
+    vb::Trap::skipping().run(step);
 }
 
 // Each statement on its own: one that fails is passed over and the next one runs.
 void passOverEach(std::initializer_list<std::function<void()>> steps)
 {
+    vb::Trap skip = vb::Trap::skipping();
     for (const auto& step : steps)
-        passOver(step);
+        skip.run(step);
 }
 
 // The key code of a key-down: the box acts on Esc, Enter, Down and Backspace only. Qt's codes
@@ -340,12 +335,8 @@ bool BusquedaCodigo::AltaDisponible()
 
 bool BusquedaCodigo::additionOffered()
 {
-    bool allowed = false;
-    try {
-        allowed = AltaDisponible();
-    } catch (const vb::Error& e) {
-        vb::Err::set(e);   // a rights test that fails grants nothing
-    }
+    bool allowed = false;   // a rights test that fails grants nothing
+    passOver([&] { allowed = AltaDisponible(); });
     return allowed && !m_codeColumn.isEmpty() && !m_descriptionColumn.isEmpty();
 }
 
@@ -393,21 +384,20 @@ QString BusquedaCodigo::salesmanFilter()
     static const QString none = QStringLiteral(" and 1 = 0");
     if (vb::Trim(m_util.ValorTexto(Usuario)).isEmpty())
         return none;
-    try {
+    QString filter = none;
+    passOver([&] {
         if (!connectionOpen())
             AbrirConexion();
         const ado::RecordsetPtr rs = query(QStringLiteral("SELECT * FROM ta_USUARIOS where LTRIM(RTRIM(NOMBRE)) = '")
                                            + ado::SqlLiteral::escapedText(Usuario) + QStringLiteral("'"));
         if (rs->Eof())
-            return none;
+            return;
         const QString salesman = CodeText::FieldVal(rs->Value(QStringLiteral("IdVendedor")));
-        if (vb::Trim(salesman).isEmpty())
-            return {};
-        return QStringLiteral(" and IDVENDEDOR = '") + ado::SqlLiteral::escapedText(salesman) + QStringLiteral("'");
-    } catch (const vb::Error& e) {
-        vb::Err::set(e);
-        return none;
-    }
+        filter = vb::Trim(salesman).isEmpty()
+            ? QString()
+            : QStringLiteral(" and IDVENDEDOR = '") + ado::SqlLiteral::escapedText(salesman) + QStringLiteral("'");
+    });
+    return filter;
 }
 
 // ---------------------------------------------------------------- search

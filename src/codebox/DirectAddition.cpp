@@ -1,5 +1,7 @@
 #include "codebox/DirectAddition.h"
 
+#include "codebox/CodeText.h"
+
 #include "ado/SqlLiteral.h"
 #include "kit/Utilidades.h"
 #include "vb/Conversions.h"
@@ -135,10 +137,8 @@ QString DirectAddition::accountBatch(const QString& table, const QString& code)
     if (model->Eof())
         return {};
     QStringList values;
-    for (const QString& column : accountColumns(table)) {
-        const vb::Variant v = model->Value(column);
-        values << (v.isNull() || v.isEmpty() ? QString() : v.toString());
-    }
+    for (const QString& column : accountColumns(table))
+        values << CodeText::FieldVal(model->Value(column));
     QString batch;
     for (int vat = 1; vat <= 8; ++vat)
         batch += kCrLf + accountRow(table, code, QString::number(vat).rightJustified(4, u' '), values);
