@@ -147,10 +147,11 @@ QString DirectAddition::accountBatch(const QString& table, const QString& code)
 
 DirectAddition::Outcome DirectAddition::add(const AdditionRequest& r, const QDate& today)
 {
-    const QString typed = vb::Trim(r.typed);
-    if (vb::Trim(r.table).isEmpty() || typed.isEmpty() || r.codeColumn.isEmpty() || r.descriptionColumn.isEmpty())
+    const QString stored = storedDescription(r.typed);
+    // A text that is nothing but commas and apostrophes would be stored as a nameless row:
+    // it ends as an empty one does.
+    if (vb::Trim(r.table).isEmpty() || stored.isEmpty() || r.codeColumn.isEmpty() || r.descriptionColumn.isEmpty())
         return {};
-    const QString stored = storedDescription(typed);
     try {
         // The check compares what would be stored, so a second row of the same stored
         // description cannot slip in through a comma or a long text.

@@ -88,6 +88,15 @@ TEST_F(Addition, TheDescriptionIsStoredTrimmedCutAndWithoutCommasOrApostrophes)
               QStringLiteral("DAlessandro hnos"));
 }
 
+TEST_F(Addition, ATextOfCommasAndApostrophesAddsNoNamelessRow)
+{
+    add(QStringLiteral("V_TA_Unidad"), QStringLiteral(" ,', "));
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM V_TA_Unidad")), 4);
+    EXPECT_TRUE(statements.isEmpty());
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_TRUE(codes.isEmpty());
+}
+
 TEST_F(Addition, APaymentConditionGetsItsDefaultsAndTodaysDateAsALocaleFreeLiteral)
 {
     vb::ClockScope clock(QDateTime(QDate(2024, 5, 12), QTime(16, 30)));
