@@ -1,5 +1,7 @@
 #include "codebox/TableBinding.h"
 
+#include "vb/Strings.h"
+
 #include <QStringList>
 
 #include <functional>
@@ -190,7 +192,7 @@ const std::vector<ColumnRule>& columnRules()
 TableSetup TableBinding::resolve(const QString& name, bool articlesDisabled)
 {
     TableSetup setup;
-    setup.boundTable = name.trimmed();
+    setup.boundTable = vb::Trim(name);
     setup.callerName = name;
     applyColumnRules(name, setup, articlesDisabled);
     if (!setup.stopped)

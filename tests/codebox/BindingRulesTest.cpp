@@ -101,6 +101,7 @@ TEST(BindingRules, NamesWithoutARuleLeaveNoColumnsToSearch)
 {
     const Expected cases[] = {
         {" VT_CLIENTES", "VT_CLIENTES", " VT_CLIENTES", "", "", "and Dada_De_Baja = 0", false},   // bound trimmed, no rule
+        {"VT_CLIENTES\t", "VT_CLIENTES\t", "VT_CLIENTES\t", "", "", "", false},   // only blanks are trimmed
         {"VT_MA_ARTICULOS", "VT_MA_ARTICULOS", "VT_MA_ARTICULOS", "", "", "and SUSPENDIDO = 0", true},
         {"[MA_OTRA]", "[MA_OTRA]", "[MA_OTRA]", "", "", "", true},
         {"mv_otros", "mv_otros", "mv_otros", "", "", "", true},
