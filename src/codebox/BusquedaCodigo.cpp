@@ -666,8 +666,8 @@ void BusquedaCodigo::showCalendarDate(const QDate& date)
 {
     ArmarAlmanaque(date.month(), date.year());
     Seleccionar(IndCaption(date.day()), false);
-    m_calendar->CmbMes()->setEditText(NombreMes(date.month()));
-    m_calendar->CmbAnio()->setEditText(QString::number(date.year()));
+    CalendarFrame::setComboText(m_calendar->CmbMes(), NombreMes(date.month()));
+    CalendarFrame::setComboText(m_calendar->CmbAnio(), QString::number(date.year()));
 }
 
 void BusquedaCodigo::CargarMesAño()
@@ -675,10 +675,10 @@ void BusquedaCodigo::CargarMesAño()
     const QDate today = vb::Today().date();
     for (int month = 1; month <= 12; ++month)
         m_calendar->CmbMes()->addItem(NombreMes(month));
-    m_calendar->CmbMes()->setEditText(NombreMes(today.month()));
+    CalendarFrame::setComboText(m_calendar->CmbMes(), NombreMes(today.month()));
     for (int year = 1930; year <= 2049; ++year)
         m_calendar->CmbAnio()->addItem(QString::number(year));
-    m_calendar->CmbAnio()->setEditText(QString::number(today.year()));
+    CalendarFrame::setComboText(m_calendar->CmbAnio(), QString::number(today.year()));
 }
 
 void BusquedaCodigo::ArmarAlmanaque(const vb::Variant& Mes, const vb::Variant& año)

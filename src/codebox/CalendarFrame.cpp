@@ -67,6 +67,14 @@ CalendarFrame::CalendarFrame(QWidget* parent) : QFrame(parent)
     }
 }
 
+void CalendarFrame::setComboText(QComboBox* combo, const QString& text)
+{
+    const int entry = combo->findText(text);
+    if (entry >= 0)
+        combo->setCurrentIndex(entry);
+    combo->setEditText(text);
+}
+
 QString CalendarFrame::caption(int index) const
 {
     return m_days[std::size_t(index)]->text();

@@ -36,6 +36,10 @@ public:
     QLabel* LblDesc(int index) const { return m_names[std::size_t(index)]; }
     DayButton* OptDia(int index) const { return m_days[std::size_t(index)]; }
 
+    // A combo's text set from code: the entry of that text becomes the current one, so the
+    // arrow keys step from the month or year shown. No choice is signalled.
+    static void setComboText(QComboBox* combo, const QString& text);
+
     QString caption(int index) const;
     void setCaption(int index, const QString& caption);
     QColor colour(int index) const;

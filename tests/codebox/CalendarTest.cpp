@@ -261,3 +261,16 @@ TEST_F(DateBox, TabLeavesTheDateForTheCalendar)
     EXPECT_EQ(text(), QStringLiteral("12/05/    "));
     EXPECT_EQ(QApplication::focusWidget(), calendar()->CmbMes());
 }
+
+TEST_F(DateBox, ArrowsOnTheCombosStepFromTheMonthAndYearShown)
+{
+    type(QStringLiteral("12052024"));
+    press(Qt::Key_Down, calendar()->CmbMes());
+    EXPECT_EQ(monthText(), QStringLiteral("Junio"));
+    EXPECT_EQ(calendar()->caption(6), QStringLiteral("1"));   // June 2024 begins on a Saturday
+    press(Qt::Key_Up, calendar()->CmbAnio());
+    EXPECT_EQ(yearText(), QStringLiteral("2023"));
+    EXPECT_EQ(calendar()->caption(4), QStringLiteral("1"));   // June 2023 begins on a Thursday
+    EXPECT_EQ(text(), QStringLiteral("12/05/2024"));          // the text waits for a day
+    EXPECT_TRUE(codes.isEmpty());
+}
