@@ -6,6 +6,7 @@
 #include "codebox/DateMask.h"
 #include "codebox/DirectAddition.h"
 #include "codebox/MonthCalendar.h"
+#include "codebox/ResultList.h"
 #include "codebox/SearchStatement.h"
 #include "codebox/SearchTextBox.h"
 #include "codebox/TableBinding.h"
@@ -124,7 +125,7 @@ void BusquedaCodigo::buildControls()
     m_txt->setFont(font);
     ui::Twips::place(m_txt, 0, 0, kTextWidth, kTextHeight);
 
-    m_lst = new QListWidget(this);
+    m_lst = new ResultList(this);
     ui::Control::declare(m_lst, QStringLiteral("LstBusqueda"));
     m_lst->setSelectionMode(QAbstractItemView::SingleSelection);
 
@@ -153,7 +154,9 @@ void BusquedaCodigo::buildControls()
     connect(m_txt, &QLineEdit::textChanged, this, [this] { TxtBusqueda_Change(); });
     connect(m_txt, &SearchTextBox::focusEntered, this, [this] { TxtBusqueda_GotFocus(); });
     connect(m_txt, &SearchTextBox::mousePressed, this, [this] { TxtBusqueda_MouseDown(); });
-    connect(m_lst, &QListWidget::currentRowChanged, this, [this] { LstBusqueda_Click(); });
+    // The chosen line, not the current one: a list taking the focus has a current line that
+    // nobody chose.
+    connect(m_lst, &QListWidget::itemSelectionChanged, this, [this] { LstBusqueda_Click(); });
     connect(m_lst, &QListWidget::itemDoubleClicked, this, [this] { LstBusqueda_DblClick(); });
     connect(m_imgX, &BoxImage::clicked, this, [this] { ImgX_Click(); });
     connect(m_imgOk, &BoxImage::clicked, this, [this] { IMGOK_Click(); });
@@ -495,7 +498,7 @@ void BusquedaCodigo::ObtieneCodigo(bool DesdeTxt)
             Codigo = vb::Trim(m_txt->text());
             m_calendar->hide();
         } else {
-            Codigo = lineCode(m_lst->currentItem());
+            Codigo = lineCode(m_lst->chosenItem());
         }
     });
     // What the host's handler raises is passed over here, as the original's hand-over did,
@@ -801,7 +804,7 @@ void BusquedaCodigo::TxtBusqueda_MouseDown()
 void BusquedaCodigo::LstBusqueda_Click()
 {
     passOver([this] {
-        const QListWidgetItem* item = m_lst->currentItem();
+        const QListWidgetItem* item = m_lst->chosenItem();
         if (!item)
             return;
         const QString description = lineDescription(item);
@@ -846,7 +849,7 @@ void BusquedaCodigo::ImgX_Click()
 void BusquedaCodigo::IMGOK_Click()
 {
     passOver([this] {
-        const QListWidgetItem* item = m_lst->currentItem();
+        const QListWidgetItem* item = m_lst->chosenItem();
         if (item && !vb::Trim(item->text()).isEmpty())
             LstBusqueda_DblClick();
         else

@@ -26,13 +26,13 @@
 #include <functional>
 
 class QLineEdit;
-class QListWidget;
 class QListWidgetItem;
 
 namespace codebox {
 
 class BoxImage;
 class CalendarFrame;
+class ResultList;
 class SearchTextBox;
 
 class BusquedaCodigo : public QWidget {
@@ -103,7 +103,7 @@ public:
 
     // Constituent controls (their objectNames are the original's).
     SearchTextBox* TxtBusqueda() const { return m_txt; }
-    QListWidget* LstBusqueda() const { return m_lst; }
+    ResultList* LstBusqueda() const { return m_lst; }
     BoxImage* IMGOK() const { return m_imgOk; }
     BoxImage* imgMas() const { return m_imgMas; }
     BoxImage* ImgX() const { return m_imgX; }
@@ -160,13 +160,12 @@ private:
     bool additionOffered();
     bool calendarShown() const;
     void searchList();
-    QList<QListWidgetItem*> searchLines(const QString& sql);
     ado::RecordsetPtr query(const QString& sql, qint64* affected = nullptr);
     QString lineCode(const QListWidgetItem* item) const;
     QString lineDescription(const QListWidgetItem* item) const;
 
     SearchTextBox* m_txt = nullptr;
-    QListWidget* m_lst = nullptr;
+    ResultList* m_lst = nullptr;
     BoxImage* m_imgOk = nullptr;
     BoxImage* m_imgMas = nullptr;
     BoxImage* m_imgX = nullptr;

@@ -224,3 +224,19 @@ TEST_F(KeyboardAndClicks, AnErrorInTheHostsHandlerStaysInTheBox)
     EXPECT_NO_THROW(press(Qt::Key_Return));
     EXPECT_EQ(codes.size(), 4);
 }
+
+TEST_F(KeyboardAndClicks, TabbingIntoTheListChoosesNoLine)
+{
+    type(QStringLiteral("r"));
+    ASSERT_EQ(list()->count(), 3);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), list());
+    EXPECT_EQ(text(), QStringLiteral("r"));   // the typed text is not replaced by a line nobody chose
+    EXPECT_TRUE(list()->selectedItems().isEmpty());
+    press(Qt::Key_Return, list());
+    EXPECT_EQ(codes, QStringList({QString()}));   // no line chosen, no code
+    press(Qt::Key_Down, list());                  // the first arrow takes the first line
+    EXPECT_EQ(text(), QStringLiteral("Electricidad"));
+    press(Qt::Key_Return, list());
+    EXPECT_EQ(codes.last(), QStringLiteral("2"));
+}
