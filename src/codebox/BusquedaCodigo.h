@@ -16,6 +16,8 @@
 // configuration reader ask through TratamientoErrores; a failed search is reported there too
 // and never shown as an empty result.
 
+#include "codebox/ResultList.h"
+
 #include "ado/Connection.h"
 #include "kit/Utilidades.h"
 #include "vb/Error.h"
@@ -32,7 +34,6 @@ namespace codebox {
 
 class BoxImage;
 class CalendarFrame;
-class ResultList;
 class SearchTextBox;
 
 class BusquedaCodigo : public QWidget {

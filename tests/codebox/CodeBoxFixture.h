@@ -4,7 +4,6 @@
 
 #include "codebox/BoxImage.h"
 #include "codebox/BusquedaCodigo.h"
-#include "codebox/ResultList.h"
 #include "codebox/SearchTextBox.h"
 #include "demo/DemoFixture.h"
 #include "ui/DialogServiceScope.h"
