@@ -32,6 +32,8 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <functional>
+
 namespace reports {
 
 namespace {
@@ -241,14 +243,15 @@ void Rp_Quindal::TBarRep1_click(const QString& text)
     });
 }
 
-// Each step runs even when the one before it failed; the last one ends the program, which lets
-// the window go with it.
+// Each step runs even when the one before it failed, whatever the failure; the last one ends the
+// program, which lets the window go with it.
 void Rp_Quindal::Form_Unload(int&)
 {
     m_unloading = true;
     vb::Trap trap = vb::Trap::skipping();
-    trap.run([this] { ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
-    trap.run([this] { hide(); });
+    const auto step = [&trap](const std::function<void()>& body) { trap.run([&] { app::runAsVbError(body); }); };
+    step([this] { ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
+    step([this] { hide(); });
     vb::End();
 }
 
