@@ -158,10 +158,4 @@ void ReportOptions::LlenarMonedas()
     m_c.CmbMoneda->setCurrentIndex(-1);
 }
 
-int ReportOptions::monedaElegida() const
-{
-    const int position = m_c.CmbMoneda->currentIndex();
-    return position >= 0 ? position + 1 : 1;
-}
-
 } // namespace reports

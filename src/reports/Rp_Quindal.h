@@ -64,7 +64,6 @@ public:
     CheckState ChkGarantia() const override;
     QString CmbMonedaText() const override;
     int CmbMonedaListIndex() const override;
-    int monedaElegida() const { return m_options.monedaElegida(); }
 
     FieldEntry& fieldEntry() { return m_fields; }
     ReportOptions& options() { return m_options; }
