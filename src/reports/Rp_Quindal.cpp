@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 #include <functional>
@@ -227,13 +228,10 @@ void Rp_Quindal::TBarRep1_click(const QString& text)
 {
     app::guardEvent(QStringLiteral("TBarRep1_click"), [&] {
         const QString command = vb::UCase(text);
-        ReportWindowLinks& links = ReportWindowLinks::current();
         if (command == u"PANTALLA") {
-            links.fijarDestino(kit::DLL_Print::DestinoPantalla);
-            links.imprimirReporte(*this);
+            print(kit::DLL_Print::DestinoPantalla);
         } else if (command == u"IMPRESORA") {
-            links.fijarDestino(kit::DLL_Print::DestinoImpresora);
-            links.imprimirReporte(*this);
+            print(kit::DLL_Print::DestinoImpresora);
         } else if (command == u"CERRAR") {
             int cancel = 0;
             Form_Unload(cancel);
@@ -241,6 +239,19 @@ void Rp_Quindal::TBarRep1_click(const QString& text)
             m_fields.ConsultarCampo();
         }
     });
+}
+
+// The emission keeps the window alive while it reads the database, so the bar answers meanwhile;
+// a print command then is not taken: it would change where the report being prepared goes and
+// rebuild the gap rows under it.
+void Rp_Quindal::print(int destino)
+{
+    if (m_printing)
+        return;
+    const QScopedValueRollback printing(m_printing, true);
+    ReportWindowLinks& links = ReportWindowLinks::current();
+    links.fijarDestino(destino);
+    links.imprimirReporte(*this);
 }
 
 // Each step runs even when the one before it failed, whatever the failure; the last one ends the

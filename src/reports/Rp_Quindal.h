@@ -83,6 +83,7 @@ private:
     void Form_KeyDown(int KeyCode, int Shift);
     void Form_Unload(int& Cancel);
     void TBarRep1_click(const QString& text);
+    void print(int destino);
 
     bool previewKey(QObject* watched, QKeyEvent* event);
     bool fieldEvent(int index, QEvent* event);
@@ -95,6 +96,7 @@ private:
     QString m_tcoReporte;
     QString m_tablaReporte;
     bool m_unloading = false;
+    bool m_printing = false;
 };
 
 } // namespace reports
