@@ -39,6 +39,12 @@ namespace reports {
 
 namespace {
 
+// One statement under a trap: whatever it raises, the trap's answer decides what follows.
+void runStep(vb::Trap& trap, const std::function<void()>& body)
+{
+    trap.run([&] { app::runAsVbError(body); });
+}
+
 int mouseButton(Qt::MouseButton button)
 {
     switch (button) {
@@ -171,22 +177,25 @@ void Rp_Quindal::Reporte(const QString& NombreRep, const QStringList& Orden, con
                      TituloParametro2, TituloParametro3, TituloParametro4, SR1, SR2, SR3, WhereSR1, WhereSR2, WhereSR3);
 }
 
+// A failing step goes to the module's error handler: Retry runs that step again (never the
+// start-up before it), Ignore goes on with the next one, any other answer ends the load.
 void Rp_Quindal::Form_Load()
 {
-    app::guardEvent(QStringLiteral("Form_Load"), [this] {
-        ReportWindowLinks& links = ReportWindowLinks::current();
-        links.iniciarAplicacion();
-        adjustSize();
-        app::gUtil().PrepararFormulario(this, false);
-        links.aplicarEstiloFormulario(this, true);
-        applyBarStyle();
-        m_tcoReporte = vb::Trim(app::gParametroAdicional);
-        m_c.TBarRep1->setConsultaEnabled(false);
-        ReportKind::apply(ReportKind::of(m_tcoReporte), this, m_c);
-        m_tablaReporte = QStringLiteral("C_MV_CPTE");
-        m_options.LlenarMonedas();
-        restoreState();
+    vb::Trap trap([](const vb::Error& e) {
+        return app::TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("Form_Load"));
     });
+    ReportWindowLinks& links = ReportWindowLinks::current();
+    runStep(trap, [&] { links.iniciarAplicacion(); });
+    runStep(trap, [&] { adjustSize(); });
+    runStep(trap, [&] { app::gUtil().PrepararFormulario(this, false); });
+    runStep(trap, [&] { links.aplicarEstiloFormulario(this, true); });
+    runStep(trap, [&] { applyBarStyle(); });
+    runStep(trap, [&] { m_tcoReporte = vb::Trim(app::gParametroAdicional); });
+    runStep(trap, [&] { m_c.TBarRep1->setConsultaEnabled(false); });
+    runStep(trap, [&] { ReportKind::apply(ReportKind::of(m_tcoReporte), this, m_c); });
+    runStep(trap, [&] { m_tablaReporte = QStringLiteral("C_MV_CPTE"); });
+    runStep(trap, [&] { m_options.LlenarMonedas(); });
+    restoreState(trap);
 }
 
 // The bar's colour style: the INI's "Styles" for this system user and database, plus one.
@@ -202,16 +211,16 @@ void Rp_Quindal::applyBarStyle()
 // The operator's last values, then the template named in the selector; after each, the report
 // kind's visibility again, so that a value saved under another kind never ticks a hidden box
 // or chooses a hidden layout.
-void Rp_Quindal::restoreState()
+void Rp_Quindal::restoreState(vb::Trap& trap)
 {
     ReportWindowLinks& links = ReportWindowLinks::current();
     const ReportKind::Kind kind = ReportKind::of(m_tcoReporte);
-    links.cargarConfigForm(this, QString(), QString());
-    ReportKind::reapply(kind, m_c);
     const QString clave = m_options.clavePlantilla();
-    links.llenarPlantillas(clave, this);
-    links.cargarPlantilla(clave, this);
-    ReportKind::reapply(kind, m_c);
+    runStep(trap, [&] { links.cargarConfigForm(this, QString(), QString()); });
+    runStep(trap, [&] { ReportKind::reapply(kind, m_c); });
+    runStep(trap, [&] { links.llenarPlantillas(clave, this); });
+    runStep(trap, [&] { links.cargarPlantilla(clave, this); });
+    runStep(trap, [&] { ReportKind::reapply(kind, m_c); });
 }
 
 void Rp_Quindal::CmbMoneda_KeyPress(int& KeyAscii)
@@ -260,9 +269,8 @@ void Rp_Quindal::Form_Unload(int&)
 {
     m_unloading = true;
     vb::Trap trap = vb::Trap::skipping();
-    const auto step = [&trap](const std::function<void()>& body) { trap.run([&] { app::runAsVbError(body); }); };
-    step([this] { ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
-    step([this] { hide(); });
+    runStep(trap, [this] { ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
+    runStep(trap, [this] { hide(); });
     vb::End();
 }
 

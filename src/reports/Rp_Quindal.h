@@ -23,6 +23,10 @@
 
 class QCloseEvent;
 
+namespace vb {
+class Trap;
+}
+
 namespace reports {
 
 class Rp_Quindal : public QWidget, public EmissionWindow {
@@ -76,7 +80,7 @@ private:
     void connectHandlers();
     void watchKeys();
     void applyBarStyle();
-    void restoreState();
+    void restoreState(vb::Trap& trap);
 
     // Handlers of the original, in its order.
     void CmbMoneda_KeyPress(int& KeyAscii);
