@@ -1,6 +1,7 @@
 #include "reports/ArmarFiltro.h"
 
 #include "app/SharedObjects.h"
+#include "data/SqlLiteral.h"
 #include "kit/Utilidades.h"
 #include "vb/Conversions.h"
 #include "vb/Strings.h"
@@ -10,6 +11,8 @@
 namespace reports {
 
 namespace {
+
+using data::SqlLiteral;
 
 enum class Kind { Date, Number, ToNumber, Text };
 
@@ -35,12 +38,6 @@ bool given(const QString& bound)
 bool isPattern(const QString& bound)
 {
     return bound.contains(u'*');
-}
-
-// Inside a formula text literal a quote is written twice.
-QString literal(const QString& value)
-{
-    return QString(value).replace(u'\'', QStringLiteral("''"));
 }
 
 // A date bound without the NULs a fixed-length field may carry, trimmed.
@@ -158,8 +155,8 @@ QString patternClause(const RangoFiltro& row)
     const QString quote = text ? QStringLiteral("'") : QString();
     const QString field = text && row.SinRecorte == 0 ? QStringLiteral("TrimLeft(TrimRight(") + row.Campo + QStringLiteral("))")
                                                       : row.Campo;
-    const auto value = [&](const QString& bound) { return quote + (text ? literal(bound) : bound) + quote; };
-    const auto like = [&](const QString& bound) { return field + QStringLiteral(" LIKE '") + literal(bound) + QStringLiteral("' "); };
+    const auto value = [&](const QString& bound) { return quote + (text ? SqlLiteral::escaped(bound) : bound) + quote; };
+    const auto like = [&](const QString& bound) { return field + QStringLiteral(" LIKE '") + SqlLiteral::escaped(bound) + QStringLiteral("' "); };
     const bool fromStar = isPattern(row.Desde), toStar = isPattern(row.Hasta);
     QString l;
     if (fromStar)

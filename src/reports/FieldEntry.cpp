@@ -150,8 +150,7 @@ void FieldEntry::validarCuenta(vb::Trap& trap, int index, QString& valor, QObjec
         return;
     QString desde;
     trap.run([&] {
-        const int i = app::gControles().IndicePorDataField(QStringLiteral("Cliente_DESDE"), m_c.fieldList());
-        desde = box(i)->text();
+        desde = m_c.field(QStringLiteral("Cliente_DESDE"))->text();
     });
     bool menor = false;
     trap.run([&] {
@@ -169,8 +168,7 @@ void FieldEntry::validarFecha(vb::Trap& trap, int index, const QString& valor, c
     vb::Date desde;
     if (!campoDesde.isEmpty()) {
         trap.run([&] {
-            const int i = app::gControles().IndicePorDataField(campoDesde, m_c.fieldList());
-            const QString texto = vb::Trim(box(i)->text());
+            const QString texto = vb::Trim(m_c.field(campoDesde)->text());
             if (!texto.isEmpty())
                 desde = vb::CDate(texto);
         });
@@ -197,8 +195,7 @@ void FieldEntry::completarConCeros(vb::Trap& trap, int index, const QString& val
 {
     trap.run([&] {
         const QString texto = vb::Format(vb::Val(valor), patron);
-        const int i = app::gControles().IndicePorDataField(ui::Control::dataField(box(index)), m_c.fieldList());
-        box(i)->setText(texto);
+        m_c.field(ui::Control::dataField(box(index)))->setText(texto);
     });
 }
 

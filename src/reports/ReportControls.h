@@ -4,6 +4,7 @@
 // states, templates and the DataField lookups find it by walking the window.
 
 #include <QList>
+#include <QString>
 #include <array>
 
 class QAction;
@@ -63,6 +64,9 @@ struct ReportControls {
     QList<QObject*> fieldList() const;
     // The index of a box of txtFields, -1 for any other object.
     int fieldIndex(const QObject* object) const;
+    // The box of txtFields whose DataField is dataField (letter case ignored), found as the
+    // window's procedures find it (ControlesForm.IndicePorDataField); error 340 when none has it.
+    QLineEdit* field(const QString& dataField) const;
 };
 
 } // namespace reports

@@ -7,7 +7,6 @@
 #include "ado/Recordset.h"
 #include "app/AppModule.h"
 #include "app/SharedObjects.h"
-#include "kit/ControlesForm.h"
 #include "kit/Utilidades.h"
 #include "ui/Control.h"
 #include "ui/DialogService.h"
@@ -77,11 +76,8 @@ void ReportOptions::VaciaPorGrupo()
     static const char* const campos[] = {"Cliente_desde", "Cliente_hasta",  "Vto_desde", "Vto_hasta",
                                          "Sucursal_desde", "Sucursal_hasta", "Nro_desde", "Nro_hasta",
                                          "Letra_desde",    "Letra_hasta"};
-    const QList<QObject*> fields = m_c.fieldList();
-    for (const char* campo : campos) {
-        const int i = app::gControles().IndicePorDataField(QString::fromLatin1(campo), fields);
-        m_c.txtFields.at(size_t(i))->setText(QString());
-    }
+    for (const char* campo : campos)
+        m_c.field(QString::fromLatin1(campo))->setText(QString());
 }
 
 QString ReportOptions::clavePlantilla() const
@@ -156,12 +152,6 @@ void ReportOptions::LlenarMonedas()
     for (int number = 1; number <= highest; ++number)
         m_c.CmbMoneda->addItem(QString::number(number));
     m_c.CmbMoneda->setCurrentIndex(-1);
-}
-
-int ReportOptions::monedaElegida() const
-{
-    const int position = m_c.CmbMoneda->currentIndex();
-    return position >= 0 ? position + 1 : 1;
 }
 
 } // namespace reports

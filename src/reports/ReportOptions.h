@@ -35,10 +35,9 @@ public:
     QString clavePlantilla() const;
 
     // The currency list, when the company works with several currencies: the numbers 1 to the
-    // highest one its documents use, so that an entry's position plus one is its number.
+    // highest one its documents use, so that an entry's position plus one is its number (the
+    // emission reads the position).
     void LlenarMonedas();
-    // The currency the reports are asked for: the chosen entry's number, 1 when none is chosen.
-    int monedaElegida() const;
 
 private:
     // The template name, trimmed in the box itself; empty when none was typed.

@@ -1,7 +1,10 @@
 #include "reports/ReportWindowLayout.h"
 
+#include "app/SharedObjects.h"
 #include "commandbar/TBarRep.h"
+#include "kit/ControlesForm.h"
 #include "ui/Control.h"
+#include "vb/Error.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -108,6 +111,15 @@ int ReportControls::fieldIndex(const QObject* object) const
         if (txtFields[size_t(i)] == object)
             return i;
     return -1;
+}
+
+QLineEdit* ReportControls::field(const QString& dataField) const
+{
+    constexpr int kNoSuchElement = 340;
+    const int i = app::gControles().IndicePorDataField(dataField, fieldList());
+    if (i < 0 || i >= FieldCount)
+        vb::raise(kNoSuchElement);
+    return txtFields[size_t(i)];
 }
 
 QList<int> ReportWindowLayout::entryOrder()

@@ -104,16 +104,18 @@ void Reporte(ReportControl& CrystalReport1, const QString& NombreRep, const QStr
         for (int i = 0; i < Orden.size(); ++i)
             report.setSortFields(i, Orden.at(i));
     });
+    // Each setting of a sub-report is a step of its own: one the operator ignores leaves the others.
     const std::pair<const QString*, const QString*> subreports[] = {{&SR1, &WhereSR1}, {&SR2, &WhereSR2}, {&SR3, &WhereSR3}};
-    for (const auto& [name, where] : subreports)
+    for (const auto& [name, where] : subreports) {
+        if (vb::Trim(*name).isEmpty())
+            continue;
+        trap.run([&] { report.SubreportToChange = *name; });
         trap.run([&] {
-            if (vb::Trim(*name).isEmpty())
-                return;
-            report.SubreportToChange = *name;
             if (hasLogon)
                 setLogon(report, gConnString);
-            report.setSelectionFormula(*where);
         });
+        trap.run([&] { report.setSelectionFormula(*where); });
+    }
     trap.run([&] { report.SubreportToChange.clear(); });
     trap.run([&] { report.setAction(1); });
 }

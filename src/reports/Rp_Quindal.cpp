@@ -30,11 +30,20 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QToolButton>
+
+#include <functional>
 
 namespace reports {
 
 namespace {
+
+// One statement under a trap: whatever it raises, the trap's answer decides what follows.
+void runStep(vb::Trap& trap, const std::function<void()>& body)
+{
+    trap.run([&] { app::runAsVbError(body); });
+}
 
 int mouseButton(Qt::MouseButton button)
 {
@@ -168,22 +177,25 @@ void Rp_Quindal::Reporte(const QString& NombreRep, const QStringList& Orden, con
                      TituloParametro2, TituloParametro3, TituloParametro4, SR1, SR2, SR3, WhereSR1, WhereSR2, WhereSR3);
 }
 
+// A failing step goes to the module's error handler: Retry runs that step again (never the
+// start-up before it), Ignore goes on with the next one, any other answer ends the load.
 void Rp_Quindal::Form_Load()
 {
-    app::guardEvent(QStringLiteral("Form_Load"), [this] {
-        ReportWindowLinks& links = ReportWindowLinks::current();
-        links.iniciarAplicacion();
-        adjustSize();
-        app::gUtil().PrepararFormulario(this, false);
-        links.aplicarEstiloFormulario(this, true);
-        applyBarStyle();
-        m_tcoReporte = vb::Trim(app::gParametroAdicional);
-        m_c.TBarRep1->setConsultaEnabled(false);
-        ReportKind::apply(ReportKind::of(m_tcoReporte), this, m_c);
-        m_tablaReporte = QStringLiteral("C_MV_CPTE");
-        m_options.LlenarMonedas();
-        restoreState();
+    vb::Trap trap([](const vb::Error& e) {
+        return app::TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("Form_Load"));
     });
+    ReportWindowLinks& links = ReportWindowLinks::current();
+    runStep(trap, [&] { links.iniciarAplicacion(); });
+    runStep(trap, [&] { adjustSize(); });
+    runStep(trap, [&] { app::gUtil().PrepararFormulario(this, false); });
+    runStep(trap, [&] { links.aplicarEstiloFormulario(this, true); });
+    runStep(trap, [&] { applyBarStyle(); });
+    runStep(trap, [&] { m_tcoReporte = vb::Trim(app::gParametroAdicional); });
+    runStep(trap, [&] { m_c.TBarRep1->setConsultaEnabled(false); });
+    runStep(trap, [&] { ReportKind::apply(ReportKind::of(m_tcoReporte), this, m_c); });
+    runStep(trap, [&] { m_tablaReporte = QStringLiteral("C_MV_CPTE"); });
+    runStep(trap, [&] { m_options.LlenarMonedas(); });
+    restoreState(trap);
 }
 
 // The bar's colour style: the INI's "Styles" for this system user and database, plus one.
@@ -199,16 +211,16 @@ void Rp_Quindal::applyBarStyle()
 // The operator's last values, then the template named in the selector; after each, the report
 // kind's visibility again, so that a value saved under another kind never ticks a hidden box
 // or chooses a hidden layout.
-void Rp_Quindal::restoreState()
+void Rp_Quindal::restoreState(vb::Trap& trap)
 {
     ReportWindowLinks& links = ReportWindowLinks::current();
     const ReportKind::Kind kind = ReportKind::of(m_tcoReporte);
-    links.cargarConfigForm(this, QString(), QString());
-    ReportKind::reapply(kind, m_c);
     const QString clave = m_options.clavePlantilla();
-    links.llenarPlantillas(clave, this);
-    links.cargarPlantilla(clave, this);
-    ReportKind::reapply(kind, m_c);
+    runStep(trap, [&] { links.cargarConfigForm(this, QString(), QString()); });
+    runStep(trap, [&] { ReportKind::reapply(kind, m_c); });
+    runStep(trap, [&] { links.llenarPlantillas(clave, this); });
+    runStep(trap, [&] { links.cargarPlantilla(clave, this); });
+    runStep(trap, [&] { ReportKind::reapply(kind, m_c); });
 }
 
 void Rp_Quindal::CmbMoneda_KeyPress(int& KeyAscii)
@@ -225,13 +237,10 @@ void Rp_Quindal::TBarRep1_click(const QString& text)
 {
     app::guardEvent(QStringLiteral("TBarRep1_click"), [&] {
         const QString command = vb::UCase(text);
-        ReportWindowLinks& links = ReportWindowLinks::current();
         if (command == u"PANTALLA") {
-            links.fijarDestino(kit::DLL_Print::DestinoPantalla);
-            links.imprimirReporte(*this);
+            print(kit::DLL_Print::DestinoPantalla);
         } else if (command == u"IMPRESORA") {
-            links.fijarDestino(kit::DLL_Print::DestinoImpresora);
-            links.imprimirReporte(*this);
+            print(kit::DLL_Print::DestinoImpresora);
         } else if (command == u"CERRAR") {
             int cancel = 0;
             Form_Unload(cancel);
@@ -241,14 +250,27 @@ void Rp_Quindal::TBarRep1_click(const QString& text)
     });
 }
 
-// Each step runs even when the one before it failed; the last one ends the program, which lets
-// the window go with it.
+// The emission keeps the window alive while it reads the database, so the bar answers meanwhile;
+// a print command then is not taken: it would change where the report being prepared goes and
+// rebuild the gap rows under it.
+void Rp_Quindal::print(int destino)
+{
+    if (m_printing)
+        return;
+    const QScopedValueRollback printing(m_printing, true);
+    ReportWindowLinks& links = ReportWindowLinks::current();
+    links.fijarDestino(destino);
+    links.imprimirReporte(*this);
+}
+
+// Each step runs even when the one before it failed, whatever the failure; the last one ends the
+// program, which lets the window go with it.
 void Rp_Quindal::Form_Unload(int&)
 {
     m_unloading = true;
     vb::Trap trap = vb::Trap::skipping();
-    trap.run([this] { ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
-    trap.run([this] { hide(); });
+    runStep(trap, [this] { ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
+    runStep(trap, [this] { hide(); });
     vb::End();
 }
 

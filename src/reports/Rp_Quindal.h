@@ -23,6 +23,10 @@
 
 class QCloseEvent;
 
+namespace vb {
+class Trap;
+}
+
 namespace reports {
 
 class Rp_Quindal : public QWidget, public EmissionWindow {
@@ -64,7 +68,6 @@ public:
     CheckState ChkGarantia() const override;
     QString CmbMonedaText() const override;
     int CmbMonedaListIndex() const override;
-    int monedaElegida() const { return m_options.monedaElegida(); }
 
     FieldEntry& fieldEntry() { return m_fields; }
     ReportOptions& options() { return m_options; }
@@ -77,13 +80,14 @@ private:
     void connectHandlers();
     void watchKeys();
     void applyBarStyle();
-    void restoreState();
+    void restoreState(vb::Trap& trap);
 
     // Handlers of the original, in its order.
     void CmbMoneda_KeyPress(int& KeyAscii);
     void Form_KeyDown(int KeyCode, int Shift);
     void Form_Unload(int& Cancel);
     void TBarRep1_click(const QString& text);
+    void print(int destino);
 
     bool previewKey(QObject* watched, QKeyEvent* event);
     bool fieldEvent(int index, QEvent* event);
@@ -96,6 +100,7 @@ private:
     QString m_tcoReporte;
     QString m_tablaReporte;
     bool m_unloading = false;
+    bool m_printing = false;
 };
 
 } // namespace reports

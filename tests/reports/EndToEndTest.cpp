@@ -459,6 +459,37 @@ TEST_F(EndToEnd, TheGapReportListsThisWorkstationsRuns)
     EXPECT_EQ(text.firstPage.at(2), QStringLiteral("Remitos - numeración"));
 }
 
+// The report reads the database with the window kept alive, so the bar's items answer meanwhile:
+// a second print command then would rebuild the gap rows under the first and change where the
+// first one prints. It is not taken until the first report is out.
+TEST_F(EndToEnd, APrintCommandWhileAReportIsPreparedIsNotTaken)
+{
+    QStringList destinations;
+    const auto screenToFile = reports::ReportWindowLinks::current().fijarDestino;
+    reports::ReportWindowLinks::current().fijarDestino = [&](int destino) {
+        destinations << QString::number(destino);
+        screenToFile(destino);
+    };
+    fill(rmc);
+    int details = 0;
+    db->setStatementObserver([&](const QString& sql) {
+        handed << sql;
+        if (sql.startsWith(QLatin1String("Select * from C_mv_cpte")) && ++details == 1)
+            clickBarItem(1);
+    });
+    const PrintedText text = print(3);
+    EXPECT_EQ(destinations, QStringList{QStringLiteral("0")});
+    const QString rows = QStringLiteral("SELECT COUNT(%1NroComprobanteBancario) FROM AUX_MAYORES WHERE Usuario = 'PC1|ANA'");
+    ASSERT_GT(scalar(rows.arg(QString())).toLong(), 1);
+    EXPECT_EQ(scalar(rows.arg(QString())).toLong(), scalar(rows.arg(QStringLiteral("DISTINCT "))).toLong());
+    EXPECT_TRUE(boxes().isEmpty()) << messages().join(u'\n').toStdString();
+
+    // Once it is out, the next command prints.
+    db->setStatementObserver([this](const QString& sql) { handed << sql; });
+    clickBarItem(1);
+    EXPECT_EQ(destinations, (QStringList{QStringLiteral("0"), QStringLiteral("1")}));
+}
+
 TEST_F(EndToEnd, ABadRangeFromTheWindowPrintsNothing)
 {
     open(QStringLiteral("OC"));

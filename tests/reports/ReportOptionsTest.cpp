@@ -140,7 +140,7 @@ TEST_F(ReportOptions, CurrencySelectorShowsForTheSummaryOfKindPrOnly)
     EXPECT_FALSE(ReportKind::shown(c().CmbMoneda));
 }
 
-TEST_F(ReportOptions, CurrencyListComesFromTheDocumentsAndNoChoiceMeansTheFirst)
+TEST_F(ReportOptions, CurrencyListComesFromTheDocumentsAndStartsWithNoChoice)
 {
     execute("UPDATE C_MV_CPTE SET Moneda = '3' WHERE IdComprobante = (SELECT MIN(IdComprobante) FROM C_MV_CPTE)");
     open("PR");
@@ -148,21 +148,21 @@ TEST_F(ReportOptions, CurrencyListComesFromTheDocumentsAndNoChoiceMeansTheFirst)
     ASSERT_EQ(c().CmbMoneda->count(), 3);
     EXPECT_EQ(c().CmbMoneda->itemText(0), "1");
     EXPECT_EQ(c().CmbMoneda->itemText(2), "3");
-    EXPECT_EQ(c().CmbMoneda->currentIndex(), -1);
-    EXPECT_EQ(window().monedaElegida(), 1);
+    EXPECT_EQ(window().CmbMonedaListIndex(), -1);
     // Typing picks nothing; the list does.
     c().CmbMoneda->setFocus();
     QTest::keyClicks(c().CmbMoneda, "3");
     EXPECT_EQ(c().CmbMoneda->currentIndex(), -1);
     QTest::keyClick(c().CmbMoneda, Qt::Key_Down);
     c().CmbMoneda->setCurrentIndex(1);
-    EXPECT_EQ(window().monedaElegida(), 2);
+    EXPECT_EQ(window().CmbMonedaListIndex(), 1);
+    EXPECT_EQ(window().CmbMonedaText(), "2");
 
     setConfig("UsaMultilesMonedas", "NO");
     app::CargarConfiguracion(m_programDir.path() + u'/');
     open("PR");
     EXPECT_EQ(c().CmbMoneda->count(), 0);
-    EXPECT_EQ(window().monedaElegida(), 1);
+    EXPECT_EQ(window().CmbMonedaListIndex(), -1);
 }
 
 TEST_F(ReportOptions, BlankTemplateNameDoesNothingOnTheButtonAndIsToldOnTheMenu)

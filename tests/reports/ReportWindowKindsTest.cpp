@@ -9,6 +9,7 @@
 #include "reports/ReportKind.h"
 #include "reports/ReportWindowLinks.h"
 #include "ui/Control.h"
+#include "vb/Error.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -116,6 +117,34 @@ TEST_F(ReportWindowKinds, LoadStartsTheApplicationFirstThenStylesStatesAndTempla
     // Shown, the window starts on the first box the operator fills, which has a calendar.
     EXPECT_EQ(focusedField(), ReportControls::FechaDesde);
     EXPECT_TRUE(c().TBarRep1->ConsultaEnabled().toBool());
+}
+
+TEST_F(ReportWindowKinds, AFailingLoadStepIsRetriedAloneOrPassedOver)
+{
+    recordLinks();
+    reports::ReportWindowLinks& links = reports::ReportWindowLinks::current();
+    const auto styles = links.aplicarEstiloFormulario;
+    int failures = 1;
+    links.aplicarEstiloFormulario = [&](QWidget* form, bool plano) {
+        styles(form, plano);
+        if (failures-- > 0)
+            throw vb::Error(3709, "La conexión no se puede usar.");
+    };
+    // Retry runs the style again, not the start-up.
+    dialogs.pushMsgBoxAnswer(ui::vbRetry);
+    open("OC");
+    EXPECT_EQ(linkCalls.filter("iniciarAplicacion").size(), 1);
+    EXPECT_EQ(linkCalls.filter("aplicarEstiloFormulario").size(), 2);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().title.contains("Form_Load")) << boxes().first().title.toStdString();
+
+    // Ignore goes on with the load: the kind, the saved state and the template.
+    linkCalls.clear();
+    failures = 1;
+    dialogs.pushMsgBoxAnswer(ui::vbIgnore);
+    open("OC");
+    EXPECT_EQ(window().windowTitle(), "Reporte de Ordenes de Compra");
+    EXPECT_EQ(linkCalls.filter("cargarPlantilla").size(), 1) << linkCalls.join('\n').toStdString();
 }
 
 TEST_F(ReportWindowKinds, LoadDisablesTheConsultItemUntilABoxWithALookupHasTheFocus)

@@ -143,6 +143,19 @@ TEST_F(DirectPrinting, TheErrorBoxRetriesIgnoresOrAbandonsTheFailedStep)
     EXPECT_EQ(engineCalls(QStringLiteral("run")).size(), 1);
     EXPECT_EQ(control.ReportFileName, inProgram(QStringLiteral("mv_prC.rpt")));
 
+    // A sub-report whose logon cannot be cut still gets its selection when the operator ignores.
+    dialogs.clear();
+    log->calls.clear();
+    log->subreports = QStringList{QStringLiteral("Rp_CpteSer")};
+    for (int i = 0; i < 2; ++i)
+        dialogs.pushMsgBoxAnswer(ui::vbIgnore);
+    Reporte(control, QStringLiteral("mv_prC"), {QString()}, QString(), badLogon, omitted, omitted, omitted, omitted, omitted,
+            QString(), QStringLiteral("Rp_CpteSer"), QString(), QString(), QStringLiteral("{MA_ARTICULOS.IdTipo} = '3'"));
+    EXPECT_EQ(boxes().size(), 2);
+    EXPECT_EQ(engineCalls(QStringLiteral("subreport")),
+              QStringList{QStringLiteral("subreport Rp_CpteSer: {MA_ARTICULOS.IdTipo} = '3'")});
+    EXPECT_EQ(control.SubreportToChange, QString());
+
     // Abort leaves at once: nothing after the failed step is set and nothing runs.
     dialogs.clear();
     log->calls.clear();

@@ -18,6 +18,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <stdexcept>
+
 using C = reports::ReportControls;
 using reports::ReportKind;
 using reports::ReportWindowLinks;
@@ -127,6 +129,22 @@ TEST_F(WindowCommands, CloseEndsTheProgramEvenWhenSavingFails)
     };
     closeWithEsc();
     EXPECT_FALSE(window().isVisible());
+
+    // Any other failure too, from the bar and from the close box; none reaches Qt's event loop.
+    const auto failing = [] {
+        ReportWindowLinks::current().guardarConfigForm = [](QWidget*, const QString&, const QString&, bool) {
+            throw std::runtime_error("sin memoria para la consulta");
+        };
+    };
+    open("RMC");
+    failing();
+    closeWithEsc();
+    EXPECT_FALSE(window().isVisible());
+    open("OC");
+    failing();
+    EXPECT_THROW(window().close(), vb::EndRequested);
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_TRUE(boxes().isEmpty()) << messages().join('\n').toStdString();
 }
 
 TEST_F(WindowCommands, StateSavedUnderAnotherKindNeverShowsAHiddenChoice)
