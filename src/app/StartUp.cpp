@@ -5,7 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/ConfigurationLoader.h"
 #include "app/Dll_Display.h"
-#include "kit/DLL_Print.h"
+#include "app/EstiloFormulario.h"
 #include "app/SharedObjects.h"
 #include "app/StatisticsConnection.h"
 #include "app/TratamientoErrores.h"
@@ -14,7 +14,9 @@
 #include "data/DB_Dll.h"
 #include "data/LoginPrompt.h"
 #include "data/SqlLiteral.h"
+#include "data/frmAcceso.h"
 #include "kit/ArchivoIni.h"
+#include "kit/DLL_Print.h"
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
 #include "ui/DialogService.h"
@@ -344,11 +346,22 @@ void StartUp::reloadConfigurationFor(const QString& user)
     });
 }
 
+// The login window lives with the data access, below this module: its look and its error
+// handler are this module's, handed over before start-up may show it.
+void linkLoginWindow()
+{
+    data::frmAcceso::setStyleHook(AplicarEstiloFormulario);
+    data::frmAcceso::setErrorHandler([](const vb::Error& error, const QString& routine) {
+        return TratamientoErrores(error, vb::Variant::missing(), routine);
+    });
+}
+
 } // namespace
 
 void IniciarAplicacion(bool ConstruirDesdeIni, const QString& LineaComando, QString& CadenaConexion,
                        int UbicacionCursor)
 {
+    linkLoginWindow();
     StartUp(ConstruirDesdeIni, LineaComando, CadenaConexion, UbicacionCursor).run();
 }
 

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -58,6 +59,8 @@ protected:
     {
         app::setLookupSetUp({});
         app::gCartel().CartelCerrar();
+        data::frmAcceso::setStyleHook({});
+        data::frmAcceso::setErrorHandler({});
     }
 
     static QString launcherLine(const QString& user, const QString& password, const QString& more = {})
@@ -374,6 +377,40 @@ TEST_F(StartUp, AnOracleMarkLeavesTheCallersConnectionString)
     EXPECT_EQ(db->gServidor, "datos");
     EXPECT_EQ(db->gConnString, given);
     EXPECT_TRUE(db->gOpenFlag);
+}
+
+TEST_F(StartUp, TheLoginWindowTakesTheUsersLookAndHandsItsErrorsToTheModule)
+{
+    QFile ini(m_programDir.path() + "/vu000va.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(vb::Windows1252::encode("[" + app::gSistema().NombreUsuarioSistema().toUpper()
+                                      + "_DEMOFont]\r\nFont=DejaVu Serif\r\n"));
+    ini.close();
+    QFile bases(m_programDir.path() + "/BASES.TXT");
+    ASSERT_TRUE(bases.open(QIODevice::WriteOnly));
+    bases.write("DEMO / DATOS,DEMO,DEMO,x,datos\r\n");
+    bases.close();
+
+    QString font;
+    dialogs.setModalHandler("frmAcceso", [&](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        font = w->TxtUserId()->font().family();
+        // Choosing the connection when its file can no longer be read is an error of the window.
+        const QString folder = vb::App::path();
+        vb::App::setPath(m_tempDir.path());
+        w->lstBases()->setCurrentRow(-1);
+        w->lstBases()->setCurrentRow(0);
+        vb::App::setPath(folder);
+        w->reject();
+        return w->result();
+    });
+    dialogs.pushMsgBoxAnswer(ui::vbOK);
+    dialogs.pushMsgBoxAnswer(ui::vbAbort);
+    EXPECT_TRUE(startEnds(launcherLine("ADMIN", "mala")));
+    EXPECT_EQ(font, "DejaVu Serif");
+    ASSERT_EQ(boxes().size(), 2);
+    EXPECT_TRUE(boxes()[1].title.endsWith(" - DatosBase Aviso al operador!!! - 2 ")) << boxes()[1].title.toStdString();
+    EXPECT_TRUE(moduleLog().contains("Rutina: - DatosBase Mensaje Ha ocurrido el Siguiente Error (53)"));
 }
 
 // ---------------------------------------------------------------- the user check alone
