@@ -11,6 +11,7 @@
 #include "kit/Utilidades.h"
 #include "ui/Control.h"
 #include "vb/Error.h"
+#include "vb/Strings.h"
 
 #include <QWidget>
 
@@ -32,14 +33,9 @@ FormKey formKeyOf(const QWidget* form, const QString& suffix)
     return {ui::Control::name(form) + suffix, shared ? QString() : data::gUsuarioActual};
 }
 
-bool sameText(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 bool rowWanted(const StoredProperty& row, const QString& controlName)
 {
-    return controlName.isEmpty() || sameText(controlName, row.typeName) || sameText(controlName, row.name);
+    return controlName.isEmpty() || vb::textEquals(controlName, row.typeName) || vb::textEquals(controlName, row.name);
 }
 
 void run(QString sql)
@@ -148,7 +144,7 @@ void CargarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& Nombre
     for (QObject* control : controls) {
         if (ControlState::kindOf(control) == SavedKind::Other)
             continue;
-        if (!NombreControl.isEmpty() && !sameText(NombreControl, ui::Control::name(control)))
+        if (!NombreControl.isEmpty() && !vb::textEquals(NombreControl, ui::Control::name(control)))
             continue;
         perControl.run([&] { ControlState::restore(control, values); });
     }
