@@ -13,7 +13,6 @@
 #include "ado/Recordset.h"
 #include "data/DB_Dll.h"
 #include "data/LoginPrompt.h"
-#include "data/SqlLiteral.h"
 #include "data/frmAcceso.h"
 #include "kit/ArchivoIni.h"
 #include "kit/DLL_Print.h"
@@ -237,11 +236,9 @@ void StartUp::readStoredPassword()
     if (gClaveActual != kStoredPassword)
         return;
     data::DB_Dll& db = gDB();
-    QString sql = QStringLiteral("Select * from ta_usuarios  with(nolock)  where Nombre = '")
-                + data::SqlLiteral::escaped(gUsuarioActual) + u'\'';
     ado::RecordsetPtr rs;
     try {
-        db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
+        openUserRow(gUsuarioActual, rs);
         if (!rs->Eof())
             gClaveActual = gUtil().Decodificar(gUtil().ValorTexto(rs->Value(QStringLiteral("PassWord"))));
     } catch (const vb::Error&) {
