@@ -14,7 +14,6 @@
 #include "kit/Utilidades.h"
 #include "ui/Control.h"
 #include "vb/App.h"
-#include "vb/Files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,8 +47,7 @@ protected:
         vb::App::setCommandLine({});
         // The suite's databases as the launcher names them: a folder beside the program.
         ASSERT_TRUE(QFile::link(serverFolder(), m_programDir.path() + "/datos"));
-        QFile bases(m_programDir.path() + "/BASES.TXT");
-        ASSERT_TRUE(bases.open(QIODevice::WriteOnly));
+        writeProgramFile("BASES.TXT", {});
         app::setLookupSetUp([this](const QString& connString, const QString& maskPath) {
             lookupCalls << connString + " | " + maskPath;
         });
@@ -272,12 +270,10 @@ TEST_F(StartUp, WithoutALineTheIniFileGivesIt)
 {
     const kit::Utilidades util;
     const QString machine = (app::gSistema().NombreEquipo() + "|" + app::gSistema().NombreUsuarioSistema()).toUpper();
-    QFile ini(m_programDir.path() + "/vu000va.ini");     // other letters than the name asked for
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(vb::Windows1252::encode("[" + machine + "]\r\nFlatToolbars=0\r\n[" + machine + "BaseDeDatos]\r\nServidor=datos\r\n"
-                                      "DbName=DEMO\r\nUsuario=" + util.Codificar("COMPRAS") + "\r\nUserPassWord="
-                                      + util.Codificar("compras") + "\r\n"));
-    ini.close();
+    // Other letters than the name asked for.
+    writeProgramFile("vu000va.ini", "[" + machine + "]\r\nFlatToolbars=0\r\n[" + machine + "BaseDeDatos]\r\nServidor=datos\r\n"
+                                    "DbName=DEMO\r\nUsuario=" + util.Codificar("COMPRAS") + "\r\nUserPassWord="
+                                    + util.Codificar("compras") + "\r\n");
     start(QString(), true);
     EXPECT_TRUE(db->gOpenFlag);
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
@@ -381,15 +377,8 @@ TEST_F(StartUp, AnOracleMarkLeavesTheCallersConnectionString)
 
 TEST_F(StartUp, TheLoginWindowTakesTheUsersLookAndHandsItsErrorsToTheModule)
 {
-    QFile ini(m_programDir.path() + "/vu000va.ini");
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(vb::Windows1252::encode("[" + app::gSistema().NombreUsuarioSistema().toUpper()
-                                      + "_DEMOFont]\r\nFont=DejaVu Serif\r\n"));
-    ini.close();
-    QFile bases(m_programDir.path() + "/BASES.TXT");
-    ASSERT_TRUE(bases.open(QIODevice::WriteOnly));
-    bases.write("DEMO / DATOS,DEMO,DEMO,x,datos\r\n");
-    bases.close();
+    writeProgramFile("vu000va.ini", "[" + app::gSistema().NombreUsuarioSistema().toUpper() + "_DEMOFont]\r\nFont=DejaVu Serif\r\n");
+    writeProgramFile("BASES.TXT", "DEMO / DATOS,DEMO,DEMO,x,datos\r\n");
 
     QString font;
     dialogs.setModalHandler("frmAcceso", [&](QDialog* d) {
