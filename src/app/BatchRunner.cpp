@@ -110,15 +110,27 @@ void GActualizarDatoScript(const QStringList& Script, bool& Fallo, std::int32_t&
         if (outcome.failed)
             Mensaje = outcome.callerMessage;
     });
-    if (!trap.left()) {
+    if (!outcome.failed) {
         trap.run([&] {
-            executeQuietly(outcome.failed ? QStringLiteral("ROLLBACK TRANSACTION") : QStringLiteral("COMMIT TRANSACTION"));
+            executeQuietly(QStringLiteral("COMMIT TRANSACTION"));
+            // A commit that did not happen leaves the transaction open, and every later batch of
+            // the run would go into it and never be stored: its errors fail the batch as the
+            // batch's own do (never tolerated).
+            outcome = readOutcome(sharedErrors(), false, false);
+            open = outcome.failed;
+            Fallo = outcome.failed;
+            if (outcome.failed)
+                Mensaje = outcome.callerMessage;
+        });
+    }
+    if (outcome.failed) {
+        trap.run([&] {
+            executeQuietly(QStringLiteral("ROLLBACK TRANSACTION"));
             open = false;
         });
-        if (outcome.failed)
-            trap.run([&] { reportFailure(batch, outcome, MostrarMensaje); });
-        trap.run([&] { NumError = outcome.number; });
+        trap.run([&] { reportFailure(batch, outcome, MostrarMensaje); });
     }
+    trap.run([&] { NumError = outcome.number; });
     // Left through the handler half way: nothing of the batch may stay pending.
     if (open)
         executeQuietly(QStringLiteral("ROLLBACK TRANSACTION"));

@@ -6,7 +6,8 @@
 // on the server's batch behaviour: an error ends its statement, not the batch, and every error
 // of the batch is in the connection's error collection afterwards. Any error rolls the whole
 // transaction back ("ROLLBACK TRANSACTION"), leaves an AUX_ERR row with the batch and, when
-// asked, the "Aviso al Operador!" box; otherwise "COMMIT TRANSACTION".
+// asked, the "Aviso al Operador!" box; otherwise "COMMIT TRANSACTION", and a commit that fails
+// fails the batch the same way (its transaction would otherwise stay open under later batches).
 
 #include <QString>
 #include <QStringList>

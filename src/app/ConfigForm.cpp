@@ -11,6 +11,7 @@
 #include "kit/Utilidades.h"
 #include "ui/Control.h"
 #include "vb/Error.h"
+#include "vb/Strings.h"
 
 #include <QWidget>
 
@@ -32,14 +33,9 @@ FormKey formKeyOf(const QWidget* form, const QString& suffix)
     return {ui::Control::name(form) + suffix, shared ? QString() : data::gUsuarioActual};
 }
 
-bool sameText(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 bool rowWanted(const StoredProperty& row, const QString& controlName)
 {
-    return controlName.isEmpty() || sameText(controlName, row.typeName) || sameText(controlName, row.name);
+    return controlName.isEmpty() || vb::textEquals(controlName, row.typeName) || vb::textEquals(controlName, row.name);
 }
 
 void run(QString sql)
@@ -68,7 +64,7 @@ QStringList storedValues(const FormKey& key, const StoredProperty& property, boo
 // The rows of one save reach the database in one transaction: on the embedded engine each
 // statement on its own costs a commit to disk, which made saving a window the size of the
 // report window take half a second or more (bench_app). A save that stops half-way still
-// keeps the rows it wrote.
+// keeps the rows it wrote; one whose commit fails leaves the state saved before as it was.
 class OneCommit {
 public:
     OneCommit()
@@ -83,11 +79,16 @@ public:
     }
     ~OneCommit()
     {
-        if (m_open)
-            vb::Trap([](const vb::Error& error) {
-                logError(error, QStringLiteral("GuardarConfigForm"));
-                return int(vb::Ignore);
-            }).run([this] { m_connection->CommitTrans(); });
+        if (!m_open)
+            return;
+        vb::Trap commit([](const vb::Error& error) {
+            logError(error, QStringLiteral("GuardarConfigForm"));
+            return int(vb::Abort);
+        });
+        // A commit that did not happen leaves the transaction open: every later write of the
+        // run would go into it and never be stored, and the database would stay locked.
+        if (!commit.run([this] { m_connection->CommitTrans(); }))
+            vb::Trap::skipping().run([this] { m_connection->RollbackTrans(); });
     }
     OneCommit(const OneCommit&) = delete;
     OneCommit& operator=(const OneCommit&) = delete;
@@ -148,7 +149,7 @@ void CargarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& Nombre
     for (QObject* control : controls) {
         if (ControlState::kindOf(control) == SavedKind::Other)
             continue;
-        if (!NombreControl.isEmpty() && !sameText(NombreControl, ui::Control::name(control)))
+        if (!NombreControl.isEmpty() && !vb::textEquals(NombreControl, ui::Control::name(control)))
             continue;
         perControl.run([&] { ControlState::restore(control, values); });
     }

@@ -4,9 +4,9 @@
 #include "app/CompanyData.h"
 #include "app/ConfigTable.h"
 #include "app/SharedObjects.h"
+#include "app/UserCheck.h"
 #include "ado/Recordset.h"
 #include "data/DB_Dll.h"
-#include "data/SqlLiteral.h"
 #include "kit/Utilidades.h"
 #include "vb/App.h"
 #include "vb/Conversions.h"
@@ -117,11 +117,7 @@ void ConfigurationLoader::readCurrentUser()
     kit::Utilidades& util = gUtil();
     ado::RecordsetPtr user;
     bool found = false;
-    step([&] {
-        QString sql = QStringLiteral("Select * from ta_usuarios  with(nolock)  where Nombre = '")
-                    + data::SqlLiteral::escaped(gUsuarioActual) + u'\'';
-        gDB().AbrirRecordset(sql, user, {}, 0, 1, -1, true);
-    });
+    step([&] { openUserRow(gUsuarioActual, user); });
     step([&] { found = user && !user->Eof(); });
     if (found) {
         step([&] { gUNegocioUsuario = util.ValorTexto(user->Value(QStringLiteral("UNegocio"))); });

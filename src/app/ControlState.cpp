@@ -28,11 +28,6 @@ const QString colPositionProperty = QStringLiteral("ColPosition");
 const QString pageSizeProperty = QStringLiteral("PageSize");
 const QString camposSelProperty = QStringLiteral("CamposSel");
 
-bool sameText(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 QString boolText(bool value)
 {
     return vb::CStr(vb::Variant(value));
@@ -60,7 +55,7 @@ SavedKind ControlState::kindOf(const QObject* control)
 
 bool ControlState::isExcludedTextBox(const QObject* control)
 {
-    if (!sameText(ui::Control::name(control), QStringLiteral("Txtfields")) || ui::Control::index(control) != 0)
+    if (!vb::textEquals(ui::Control::name(control), QStringLiteral("Txtfields")) || ui::Control::index(control) != 0)
         return false;
     const kit::Utilidades& util = gUtil();
     const QString field = ui::Control::dataField(control);
@@ -217,7 +212,7 @@ void ControlState::restore(QObject* control, const StoredValues& values)
         break;
     case SavedKind::ComboBox:
         // The template selector shows the template being worked on, never a saved one.
-        if (sameText(ui::Control::name(control), QStringLiteral("CboPlantilla")))
+        if (vb::textEquals(ui::Control::name(control), QStringLiteral("CboPlantilla")))
             break;
         if (const auto text = values.first(keyOf(control, dataField, listIndexProperty))) {
             const int row = wholeNumber(*text);

@@ -29,11 +29,6 @@ const QString iniFile = QStringLiteral("vu000va.ini");
 const QString skinControlName = QStringLiteral("SkinFramework1");
 constexpr double largestRestyledSize = 12;
 
-bool sameText(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 QString iniValue(const QString& sectionPrefix, const QString& key, const QString& fallback)
 {
     return gIni().LeerValor(iniFile, sectionPrefix + key, key, fallback);
@@ -42,7 +37,7 @@ QString iniValue(const QString& sectionPrefix, const QString& key, const QString
 QObject* skinControl(const QWidget* form)
 {
     for (QObject* child : form->findChildren<QObject*>())
-        if (sameText(child->objectName(), skinControlName))
+        if (vb::textEquals(child->objectName(), skinControlName))
             return child;
     return nullptr;
 }
@@ -71,7 +66,7 @@ bool takesUserFont(const QString& typeName)
 void applyUserFont(QWidget* control, const QString& family, double size)
 {
     QFont font = control->font();
-    if (sameText(font.family(), QStringLiteral("Marlett")) || font.pointSizeF() > largestRestyledSize)
+    if (vb::textEquals(font.family(), QStringLiteral("Marlett")) || font.pointSizeF() > largestRestyledSize)
         return;
     font.setFamily(family);
     if (size > 0)
@@ -102,12 +97,12 @@ void addFlatSheet(QWidget* control, const QString& rules)
 void applyFlatLook(QWidget* control, const QString& typeName)
 {
     const QString border = QStringLiteral("border: 1px solid palette(dark);");
-    if (sameText(typeName, QStringLiteral("TextBox"))) {
+    if (vb::textEquals(typeName, QStringLiteral("TextBox"))) {
         addFlatSheet(control, border + QStringLiteral(" background: palette(base); padding: 1px;"));
         control->setProperty("BorderStyle", 1);
-    } else if (sameText(typeName, QStringLiteral("ComboBox"))) {
+    } else if (vb::textEquals(typeName, QStringLiteral("ComboBox"))) {
         addFlatSheet(control, border + QStringLiteral(" background: palette(base); padding: 1px 4px;"));
-    } else if (sameText(typeName, QStringLiteral("CommandButton"))) {
+    } else if (vb::textEquals(typeName, QStringLiteral("CommandButton"))) {
         addFlatSheet(control, border + QStringLiteral(" background: palette(button); padding: 3px 10px;")
                                   + QStringLiteral(" } QPushButton:pressed { background: palette(mid);"));
         control->setProperty("Style", 1);
@@ -136,7 +131,7 @@ void themeTabBars(const QWidget* form, int theme)
 {
     for (QObject* control : ui::Control::controls(form)) {
         const QString type = ui::Control::typeName(control);
-        if (!sameText(type, QStringLiteral("UtilKorBar")) && !sameText(type, QStringLiteral("UtilKor")))
+        if (!vb::textEquals(type, QStringLiteral("UtilKorBar")) && !vb::textEquals(type, QStringLiteral("UtilKor")))
             continue;
         control->setProperty("Theme", theme);
         QMetaObject::invokeMethod(control, "ApplyColorStyle", Q_ARG(int, theme));
@@ -193,7 +188,7 @@ void AplicarEstiloFormulario(QWidget* Frm, bool Plano)
     });
     const int theme = OpcionesEstilo(gEstilo);
     trap.run([&] { applySkin(Frm, ArchivoDeSkin(gEstilo)); });
-    if (!sameText(ui::Control::name(Frm), QStringLiteral("FRMMdi")))
+    if (!vb::textEquals(ui::Control::name(Frm), QStringLiteral("FRMMdi")))
         trap.run([&] { styleControls(Frm, estilo, Plano); });
     trap.run([&] { themeTabBars(Frm, theme); });
 }

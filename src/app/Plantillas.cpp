@@ -46,15 +46,6 @@ void showName(const QWidget* form, const QString& name)
         combo->setCurrentIndex(combo->findText(name, Qt::MatchFixedString));
 }
 
-// A write's failures are passed over, each leaving its line in the error log.
-vb::Trap writeTrap(const QString& routine)
-{
-    return vb::Trap([routine](const vb::Error& error) {
-        logError(error, routine);
-        return int(vb::Ignore);
-    });
-}
-
 QStringList storedNames(const QString& key)
 {
     QString sql = ConfigFormSql::templateForms(key);
@@ -86,18 +77,15 @@ QString sufijoPlantilla(const QString& ClavePlantilla, const QString& nombre)
 
 void GuardarPlantilla(const QString& ClavePlantilla, QWidget* Frm)
 {
-    vb::Trap trap = writeTrap(QStringLiteral("GuardarPlantilla"));
+    // A write's failures are passed over; the first leaves its line in the error log.
+    QuietSteps steps(QStringLiteral("GuardarPlantilla"));
     QString name;
-    bool named = false;
-    trap.run([&] {
-        name = chosenName(Frm);
-        named = true;
-    });
-    if (!named)
+    steps.run([&] { name = chosenName(Frm); });
+    if (steps.failed())
         return;
-    trap.run([&] { GuardarConfigForm(Frm, sufijoPlantilla(ClavePlantilla, name), QString(), false); });
-    trap.run([&] { LlenarPlantillas(ClavePlantilla, Frm); });
-    trap.run([&] { showName(Frm, name); });
+    steps.run([&] { GuardarConfigForm(Frm, sufijoPlantilla(ClavePlantilla, name), QString(), false); });
+    steps.run([&] { LlenarPlantillas(ClavePlantilla, Frm); });
+    steps.run([&] { showName(Frm, name); });
 }
 
 void CargarPlantilla(const QString& ClavePlantilla, QWidget* Frm)
@@ -108,13 +96,13 @@ void CargarPlantilla(const QString& ClavePlantilla, QWidget* Frm)
 
 void BorrarPlantilla(const QString& ClavePlantilla, QWidget* Frm)
 {
-    vb::Trap trap = writeTrap(QStringLiteral("BorrarPlantilla"));
-    trap.run([&] {
+    QuietSteps steps(QStringLiteral("BorrarPlantilla"));
+    steps.run([&] {
         const QString form = ui::Control::name(Frm) + sufijoPlantilla(ClavePlantilla, chosenName(Frm));
         QString sql = ConfigFormSql::deleteForm(form);
         data::gDB().EjecutaConsultaSQL(sql);
     });
-    trap.run([&] { LlenarPlantillas(ClavePlantilla, Frm); });
+    steps.run([&] { LlenarPlantillas(ClavePlantilla, Frm); });
 }
 
 void LlenarPlantillas(const QString& ClavePlantilla, QWidget* Frm)

@@ -5,7 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/ConfigurationLoader.h"
 #include "app/Dll_Display.h"
-#include "kit/DLL_Print.h"
+#include "app/EstiloFormulario.h"
 #include "app/SharedObjects.h"
 #include "app/StatisticsConnection.h"
 #include "app/TratamientoErrores.h"
@@ -13,8 +13,9 @@
 #include "ado/Recordset.h"
 #include "data/DB_Dll.h"
 #include "data/LoginPrompt.h"
-#include "data/SqlLiteral.h"
+#include "data/frmAcceso.h"
 #include "kit/ArchivoIni.h"
+#include "kit/DLL_Print.h"
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
 #include "ui/DialogService.h"
@@ -235,11 +236,9 @@ void StartUp::readStoredPassword()
     if (gClaveActual != kStoredPassword)
         return;
     data::DB_Dll& db = gDB();
-    QString sql = QStringLiteral("Select * from ta_usuarios  with(nolock)  where Nombre = '")
-                + data::SqlLiteral::escaped(gUsuarioActual) + u'\'';
     ado::RecordsetPtr rs;
     try {
-        db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
+        openUserRow(gUsuarioActual, rs);
         if (!rs->Eof())
             gClaveActual = gUtil().Decodificar(gUtil().ValorTexto(rs->Value(QStringLiteral("PassWord"))));
     } catch (const vb::Error&) {
@@ -344,11 +343,22 @@ void StartUp::reloadConfigurationFor(const QString& user)
     });
 }
 
+// The login window lives with the data access, below this module: its look and its error
+// handler are this module's, handed over before start-up may show it.
+void linkLoginWindow()
+{
+    data::frmAcceso::setStyleHook(AplicarEstiloFormulario);
+    data::frmAcceso::setErrorHandler([](const vb::Error& error, const QString& routine) {
+        return TratamientoErrores(error, vb::Variant::missing(), routine);
+    });
+}
+
 } // namespace
 
 void IniciarAplicacion(bool ConstruirDesdeIni, const QString& LineaComando, QString& CadenaConexion,
                        int UbicacionCursor)
 {
+    linkLoginWindow();
     StartUp(ConstruirDesdeIni, LineaComando, CadenaConexion, UbicacionCursor).run();
 }
 

@@ -11,6 +11,8 @@
 //   an unexpected error: its box and its KQERR.LOG line first, never a silent end.
 // Error 5 (invalid argument, such as a command-line key without its ";") only closes the
 // notice and leaves a log line; start-up goes on.
+// The login window, which the data access owns, takes this module's look (AplicarEstiloFormulario)
+// and error handler (TratamientoErrores) from the first call on.
 
 #include <QString>
 #include <functional>

@@ -46,6 +46,13 @@ void setAdministrador(bool value)
     gDB().gEsAdmin = value;
 }
 
+void openUserRow(const QString& user, ado::RecordsetPtr& rs)
+{
+    QString sql = QStringLiteral("Select * from ta_usuarios  with(nolock)  where Nombre = '")
+                + data::SqlLiteral::escaped(user) + u'\'';
+    gDB().AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
+}
+
 bool ValidarUsuario(const QString& usuario, const QString& clave)
 {
     data::DB_Dll& db = gDB();

@@ -1,6 +1,8 @@
 #pragma once
 // The application user's check against the suite's user table TA_USUARIOS.
 
+#include "ado/Recordset.h"
+
 #include <QString>
 
 namespace app {
@@ -16,5 +18,9 @@ bool ValidarUsuario(const QString& usuario, const QString& clave);
 
 // Both administrator flags at once.
 void setAdministrador(bool value);
+
+// Opens, read-only and forward-only on the shared connection, the ta_usuarios row of a user
+// (its stored password, business unit and price classes), found by the name as given.
+void openUserRow(const QString& user, ado::RecordsetPtr& rs);
 
 } // namespace app

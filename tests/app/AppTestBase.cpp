@@ -127,6 +127,16 @@ int AppTestBase::configRows(const QString& key)
     return scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION WHERE Clave = '%1'").arg(key)).toLong();
 }
 
+void AppTestBase::writeProgramFile(const QString& name, const QString& text)
+{
+    QFile file(m_programDir.path() + u'/' + name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        ADD_FAILURE() << "cannot write " << name.toStdString();
+        return;
+    }
+    file.write(vb::Windows1252::encode(text));
+}
+
 QString AppTestBase::moduleLog() const
 {
     QFile file(moduleLogPath());

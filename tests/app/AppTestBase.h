@@ -37,6 +37,9 @@ protected:
     void removeConfig(const QString& key);
     int configRows(const QString& key);
 
+    // A file beside the program (settings, registered connections) in the suite's Windows-1252.
+    void writeProgramFile(const QString& name, const QString& text);
+
     QString moduleLogPath() const { return m_tempDir.path() + QStringLiteral("/KQERR.LOG"); }
     QString moduleLog() const;     // decoded from Windows-1252
     QList<ui::ScriptedDialogService::Prompt> boxes() const

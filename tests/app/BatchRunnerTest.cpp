@@ -2,6 +2,7 @@
 
 #include "ado/Connection.h"
 #include "ado/Errors.h"
+#include "ado/TestHooks.h"
 #include "app/BatchRunner.h"
 #include "app/StatementBuilder.h"
 #include "data/SessionValues.h"
@@ -140,8 +141,6 @@ protected:
     {
         return scalar(QStringLiteral("SELECT TOP 1 %1 FROM AUX_ERR ORDER BY Id DESC").arg(column)).toString();
     }
-    // Whether the engine goes on with a batch after a failing statement, as SQL Server does.
-
     static QString insertMenu(const QString& clave)
     {
         return QStringLiteral("INSERT INTO TA_MENU (Clave, Nombre) VALUES ('%1', 'prueba')").arg(clave);
@@ -242,6 +241,33 @@ TEST_F(BatchRunner, ASecondBatchAfterAFailedOneCommits)
     EXPECT_EQ(menuRows("X3"), 1);
 }
 
+// A commit that does not happen would leave the transaction open, and every later batch of the
+// run would go into it and never be stored.
+TEST_F(BatchRunner, ACommitThatFailsIsAFailedBatch)
+{
+    db->setStatementObserver([this](const QString& sql) {
+        handed << sql;
+        if (sql == "COMMIT TRANSACTION")
+            ado::TestHooks::failNextOperations(1);
+    });
+    dialogs.pushMsgBoxAnswer(ui::vbOK);
+    run({insertMenu("X1")});
+    EXPECT_TRUE(fallo);
+    EXPECT_NE(numError, 0);
+    EXPECT_EQ(handed.mid(1, 2), (QStringList{"COMMIT TRANSACTION", "ROLLBACK TRANSACTION"}));
+    EXPECT_EQ(menuRows("X1"), 0);
+    ASSERT_EQ(errorRows(), 1);
+    EXPECT_EQ(lastError("sql"), ejecutado);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].title, "Aviso al Operador!");
+    EXPECT_EQ(boxes()[0].text, mensaje);
+
+    db->setStatementObserver([this](const QString& sql) { handed << sql; });
+    run({insertMenu("X2")});
+    EXPECT_FALSE(fallo);
+    EXPECT_EQ(menuRows("X2"), 1);
+}
+
 // SQL Server ends only the failing statement and goes on with the batch: every error of the
 // batch is reported, all but the last, and the first one's number is the batch's.
 TEST_F(BatchRunner, SeveralErrorsOfOneBatchAreReportedButTheLast)
@@ -260,3 +286,4 @@ TEST_F(BatchRunner, SeveralErrorsOfOneBatchAreReportedButTheLast)
 }
 
 } // namespace
+

@@ -4,9 +4,7 @@
 #include "app/SharedObjects.h"
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
-#include "vb/Files.h"
 
-#include <QFile>
 
 namespace {
 
@@ -120,12 +118,7 @@ protected:
              + "BaseDeDatos";
     }
     // The settings file as the suite writes it, under a name in other letters than the program asks for.
-    void writeIni(const QStringList& lines)
-    {
-        QFile file(m_programDir.path() + "/vu000va.ini");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(vb::Windows1252::encode(lines.join("\r\n") + "\r\n"));
-    }
+    void writeIni(const QStringList& lines) { writeProgramFile("vu000va.ini", lines.join("\r\n") + "\r\n"); }
 };
 
 TEST_F(IniLine, TheLineComesFromTheWorkstationsDatabaseSection)

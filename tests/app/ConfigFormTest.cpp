@@ -1,6 +1,8 @@
 #include "TestWindow.h"
 #include "WindowStateFixture.h"
 
+#include "DemoGenerator.h"
+#include "ado/Connection.h"
 #include "app/ConfigForm.h"
 #include "app/ConfigFormSql.h"
 #include "app/ControlState.h"
@@ -310,6 +312,28 @@ TEST_F(ConfigFormTest, TheRestoreLooksEachPropertyUpByItsSixKeyColumns)
                          + QStringLiteral("Text").leftJustified(50) + QStringLiteral("' order by id");
     ASSERT_FALSE(handed.isEmpty());
     EXPECT_EQ(handed.first(), lookup);
+}
+
+// A commit that does not happen must not leave the shared connection inside the save's
+// transaction, where every later write of the run would go and never be stored.
+TEST_F(ConfigFormTest, ASaveWhoseCommitFailsLeavesLaterWritesStored)
+{
+    // Another program reading the database holds its file until the commit gives up waiting.
+    const ado::ConnectionPtr reader = ado::Connection::create();
+    reader->Open(demo::DemoGenerator::connectionString(serverFolder(), QStringLiteral("DEMO")));
+    reader->BeginTrans();
+    reader->Execute(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIG_FORM"));
+    app::GuardarConfigForm(&w);
+    reader->RollbackTrans();
+    reader->Close();
+
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIG_FORM")).toLong(), 0);
+    EXPECT_TRUE(moduleLog().contains(QStringLiteral("Rutina: - GuardarConfigForm")));
+    QString later = QStringLiteral("INSERT INTO TA_MENU (Clave, Nombre) VALUES ('X9', 'despues')");
+    db->EjecutaConsultaSQL(later);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE Clave = 'X9'")).toLong(), 1);
+    app::GuardarConfigForm(&w);
+    EXPECT_GT(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIG_FORM")).toLong(), 0);
 }
 
 // ---- the window's own place ---------------------------------------------------------------

@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
@@ -47,9 +46,7 @@ protected:
             text += QStringLiteral("[ANA_DEMOFontSize]\r\nFontSize=%1\r\n").arg(size);
         if (!styles.isNull())
             text += QStringLiteral("[ANA_DEMOStyles]\r\nStyles=%1\r\n").arg(styles);
-        QFile file(QDir(programFolder()).filePath(QStringLiteral("vu000va.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toLatin1());
+        writeProgramFile(QStringLiteral("vu000va.ini"), text);
     }
 
     // The controls of the kinds that take the user's font.
@@ -158,11 +155,8 @@ TEST_F(EstiloTest, TheSkinNumberIsTheNearestWholeNumberOfTheSetting)
 
 TEST_F(EstiloTest, AnotherDatabaseHasItsOwnChoices)
 {
-    QFile file(QDir(programFolder()).filePath(QStringLiteral("vu000va.ini")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[ANA_DEMOFont]\r\nFont=DejaVu Sans\r\n[ANA_OTRAFont]\r\nFont=DejaVu Serif\r\n"
-               "[ANA_OTRAStyles]\r\nStyles=2\r\n");
-    file.close();
+    writeProgramFile(QStringLiteral("vu000va.ini"), QStringLiteral("[ANA_DEMOFont]\r\nFont=DejaVu Sans\r\n[ANA_OTRAFont]\r\n"
+                                                                   "Font=DejaVu Serif\r\n[ANA_OTRAStyles]\r\nStyles=2\r\n"));
     app::AplicarEstiloFormulario(&w, false);
     expectUserFont(QStringLiteral("DejaVu Sans"), 9);
     EXPECT_EQ(w.skin->skinName(), "iTunes");

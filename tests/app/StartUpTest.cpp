@@ -14,13 +14,13 @@
 #include "kit/Utilidades.h"
 #include "ui/Control.h"
 #include "vb/App.h"
-#include "vb/Files.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -47,8 +47,7 @@ protected:
         vb::App::setCommandLine({});
         // The suite's databases as the launcher names them: a folder beside the program.
         ASSERT_TRUE(QFile::link(serverFolder(), m_programDir.path() + "/datos"));
-        QFile bases(m_programDir.path() + "/BASES.TXT");
-        ASSERT_TRUE(bases.open(QIODevice::WriteOnly));
+        writeProgramFile("BASES.TXT", {});
         app::setLookupSetUp([this](const QString& connString, const QString& maskPath) {
             lookupCalls << connString + " | " + maskPath;
         });
@@ -58,6 +57,8 @@ protected:
     {
         app::setLookupSetUp({});
         app::gCartel().CartelCerrar();
+        data::frmAcceso::setStyleHook({});
+        data::frmAcceso::setErrorHandler({});
     }
 
     static QString launcherLine(const QString& user, const QString& password, const QString& more = {})
@@ -269,12 +270,10 @@ TEST_F(StartUp, WithoutALineTheIniFileGivesIt)
 {
     const kit::Utilidades util;
     const QString machine = (app::gSistema().NombreEquipo() + "|" + app::gSistema().NombreUsuarioSistema()).toUpper();
-    QFile ini(m_programDir.path() + "/vu000va.ini");     // other letters than the name asked for
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(vb::Windows1252::encode("[" + machine + "]\r\nFlatToolbars=0\r\n[" + machine + "BaseDeDatos]\r\nServidor=datos\r\n"
-                                      "DbName=DEMO\r\nUsuario=" + util.Codificar("COMPRAS") + "\r\nUserPassWord="
-                                      + util.Codificar("compras") + "\r\n"));
-    ini.close();
+    // Other letters than the name asked for.
+    writeProgramFile("vu000va.ini", "[" + machine + "]\r\nFlatToolbars=0\r\n[" + machine + "BaseDeDatos]\r\nServidor=datos\r\n"
+                                    "DbName=DEMO\r\nUsuario=" + util.Codificar("COMPRAS") + "\r\nUserPassWord="
+                                    + util.Codificar("compras") + "\r\n");
     start(QString(), true);
     EXPECT_TRUE(db->gOpenFlag);
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
@@ -374,6 +373,33 @@ TEST_F(StartUp, AnOracleMarkLeavesTheCallersConnectionString)
     EXPECT_EQ(db->gServidor, "datos");
     EXPECT_EQ(db->gConnString, given);
     EXPECT_TRUE(db->gOpenFlag);
+}
+
+TEST_F(StartUp, TheLoginWindowTakesTheUsersLookAndHandsItsErrorsToTheModule)
+{
+    writeProgramFile("vu000va.ini", "[" + app::gSistema().NombreUsuarioSistema().toUpper() + "_DEMOFont]\r\nFont=DejaVu Serif\r\n");
+    writeProgramFile("BASES.TXT", "DEMO / DATOS,DEMO,DEMO,x,datos\r\n");
+
+    QString font;
+    dialogs.setModalHandler("frmAcceso", [&](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        font = w->TxtUserId()->font().family();
+        // Choosing the connection when its file can no longer be read is an error of the window.
+        const QString folder = vb::App::path();
+        vb::App::setPath(m_tempDir.path());
+        w->lstBases()->setCurrentRow(-1);
+        w->lstBases()->setCurrentRow(0);
+        vb::App::setPath(folder);
+        w->reject();
+        return w->result();
+    });
+    dialogs.pushMsgBoxAnswer(ui::vbOK);
+    dialogs.pushMsgBoxAnswer(ui::vbAbort);
+    EXPECT_TRUE(startEnds(launcherLine("ADMIN", "mala")));
+    EXPECT_EQ(font, "DejaVu Serif");
+    ASSERT_EQ(boxes().size(), 2);
+    EXPECT_TRUE(boxes()[1].title.endsWith(" - DatosBase Aviso al operador!!! - 2 ")) << boxes()[1].title.toStdString();
+    EXPECT_TRUE(moduleLog().contains("Rutina: - DatosBase Mensaje Ha ocurrido el Siguiente Error (53)"));
 }
 
 // ---------------------------------------------------------------- the user check alone
