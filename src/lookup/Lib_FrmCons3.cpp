@@ -89,7 +89,20 @@ void Lib_FrmCons3::buildControls()
     layout->addWidget(buildTopRow());
     layout->addWidget(buildFields(), 1);
     layout->addWidget(buildButtons());
+    setKeyboardOrder();
     resize(px(kClientWidth), px(kClientHeight));
+}
+
+// The operator starts typing in the first search box; Tab goes through the boxes (the ones a
+// load adds join them), the list, then the buttons.
+void Lib_FrmCons3::setKeyboardOrder()
+{
+    QWidget* previous = m_search[0];
+    for (QWidget* next : std::initializer_list<QWidget*>{m_list, m_aceptar, m_cancelar, m_nueva, m_nuevo, m_todos}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    m_search[0]->setFocus();
 }
 
 QWidget* Lib_FrmCons3::buildTopRow()
@@ -832,14 +845,17 @@ void Lib_FrmCons3::listKey(QKeyEvent* event, bool& handled)
         eraseTyped();
         return;
     }
-    if ((event->modifiers() & Qt::KeypadModifier) || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return;
     const QString text = event->text();
     const bool printable = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
-    if (printable) {
-        handled = true;
+    if (!printable)
+        return;
+    // The numeric pad types nothing, and its characters must not reach the list either, whose
+    // own type-ahead would move the row; its arrows carry no text and still move along the list.
+    handled = true;
+    if (!(event->modifiers() & Qt::KeypadModifier))
         appendTyped(text);
-    }
 }
 
 void Lib_FrmCons3::appendTyped(const QString& text)

@@ -554,6 +554,55 @@ TEST_F(ListWindow, KeysOnTheListTypePrintableTextIntoTheLastSearchBox)
     });
 }
 
+TEST_F(ListWindow, TheOperatorStartsInTheFirstSearchBoxAndTabsThroughBoxesListAndButtons)
+{
+    auto chain = [](Lib_FrmCons3& w) {
+        QStringList names;
+        QWidget* start = QApplication::focusWidget();
+        for (int i = 0; i < 12; ++i) {
+            QWidget* focused = QApplication::focusWidget();
+            const QVariant index = focused ? focused->property("Index") : QVariant();
+            names << (focused ? focused->objectName() + (index.toInt() >= 0 && index.isValid() ? index.toString() : QString()) : QString());
+            QTest::keyClick(focused, Qt::Key_Tab);
+            if (QApplication::focusWidget() == start)
+                break;
+        }
+        Q_UNUSED(w);
+        return names;
+    };
+    lookupWith(QStringLiteral("VT_PROVEEDORES"), [&](Lib_FrmCons3& w) {
+        EXPECT_EQ(QApplication::focusWidget(), w.CmbSearch(0));
+        EXPECT_EQ(chain(w), (QStringList{QStringLiteral("CmbSearch0"), QStringLiteral("CmbSearch1"), QStringLiteral("ListView1"),
+                                         QStringLiteral("CmdAceptar"), QStringLiteral("cmdCancelar"), QStringLiteral("CmdNueva"),
+                                         QStringLiteral("CmdNuevo")}));
+        // Typing goes straight into the first box and finds the row.
+        QTest::keyClicks(QApplication::focusWidget(), w.ListView1()->topLevelItem(4)->text(0));
+        EXPECT_EQ(currentRow(w), 4);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    consulta().Checks = true;
+    lookupWith(QStringLiteral("V_TA_UNIDADNEGOCIO"), [&](Lib_FrmCons3& w) {
+        EXPECT_EQ(chain(w), (QStringList{QStringLiteral("CmbSearch0"), QStringLiteral("CmbSearch1"), QStringLiteral("ListView1"),
+                                         QStringLiteral("CmdAceptar"), QStringLiteral("cmdCancelar"), QStringLiteral("CmdNueva"),
+                                         QStringLiteral("CmdNuevo"), QStringLiteral("CmdTodos")}));
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+}
+
+TEST_F(ListWindow, NumericPadKeysOnTheListNeitherTypeNorMoveTheRow)
+{
+    lookupWith(QStringLiteral("select Codigo, Descripcion from V_TA_UNIDADNEGOCIO order by Descripcion"), [&](Lib_FrmCons3& w) {
+        ASSERT_EQ(columnTexts(w, 0).size(), 3);
+        keyOnList(w, Qt::Key_3, Qt::KeypadModifier);
+        EXPECT_EQ(currentRow(w), 0);
+        EXPECT_EQ(w.CmbSearch(0)->currentText(), QString());
+        // The pad's arrows still move along the list.
+        keyOnList(w, Qt::Key_Down, Qt::KeypadModifier);
+        EXPECT_EQ(currentRow(w), 1);
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+}
+
 TEST_F(ListWindow, ANullInTheFirstColumnShowsAsEmptyText)
 {
     execute(QStringLiteral("UPDATE V_TA_MotivoCpra SET Descripcion = NULL WHERE IdMotivoCpra = '   2'"));
