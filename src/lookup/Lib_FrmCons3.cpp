@@ -393,8 +393,11 @@ void Lib_FrmCons3::buildColumn(int index, const ado::FieldPtr& field, int& tabOr
     int width = int(std::clamp<qint64>(chars, 0, kMaxColumnChars));
     const QString caption = captionOf(field->Name(), width);
     m_list->headerItem()->setText(index, caption);
-    // Measured in the list's own (bold) font, so that a column holds the characters it is sized for.
-    m_list->setColumnWidth(index, m_list->fontMetrics().horizontalAdvance(QString(width, u'X')));
+    // Measured in the list's own (bold) font, so that a column holds the characters it is sized
+    // for; a field narrower than its caption (a flag, a four-character code) still shows the
+    // caption whole.
+    const int fieldWidth = m_list->fontMetrics().horizontalAdvance(QString(width, u'X'));
+    m_list->setColumnWidth(index, std::max(fieldWidth, m_list->header()->sectionSizeHint(index)));
 }
 
 QString Lib_FrmCons3::captionOf(const QString& fieldName, int& widthChars) const

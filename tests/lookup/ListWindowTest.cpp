@@ -751,6 +751,24 @@ TEST_F(ListWindow, ColumnsAreSizedByTheirFieldsAndPricesNamedByTheirClass)
     });
 }
 
+TEST_F(ListWindow, AColumnNarrowerThanItsCaptionWidensToShowIt)
+{
+    consulta().Checks = true;
+    lookupWith(QStringLiteral("TA_USUARIOS"), [&](Lib_FrmCons3& w) {
+        QTreeWidget* list = w.ListView1();
+        const int flag = w.IndiceColumna(QStringLiteral("verproforma")) - 1;
+        ASSERT_GE(flag, 0);
+        for (int i = 0; i < list->columnCount(); ++i) {
+            SCOPED_TRACE(list->headerItem()->text(i).toStdString());
+            EXPECT_GE(list->columnWidth(i), list->header()->sectionSizeHint(i));
+        }
+        // A column whose caption is shorter keeps the width of its field.
+        const int name = w.IndiceColumna(QStringLiteral("Nombre")) - 1;
+        EXPECT_EQ(list->columnWidth(name), list->fontMetrics().horizontalAdvance(QString(50, u'X')));
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+}
+
 TEST_F(ListWindow, SavedWidthsAreAppliedAndSavedWithAPoint)
 {
     const QString sql = QStringLiteral("select IdArticulo, Descripcion, Costo from MA_ARTICULOS");
