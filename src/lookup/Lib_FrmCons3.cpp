@@ -894,10 +894,11 @@ void Lib_FrmCons3::quantityKey(int key, Qt::KeyboardModifiers modifiers)
     });
     if (!row)
         return;
-    auto setQuantity = [&](const vb::Currency& amount, const QString& pattern) {
+    // A quantity above zero ticks the row, except when one is taken away; none unticks it.
+    auto setQuantity = [&](const vb::Currency& amount, const QString& pattern, bool ticks = true) {
         const bool positive = amount > vb::Currency{};
         static_cast<LookupRow*>(row)->setCell(column, positive ? vb::Format(amount, pattern) : QStringLiteral("0.00"), amount);
-        if (CheckBoxes)
+        if (CheckBoxes && (ticks || !positive))
             row->setCheckState(0, positive ? Qt::Checked : Qt::Unchecked);
         m_rowSearch.invalidate();
     };
@@ -913,7 +914,7 @@ void Lib_FrmCons3::quantityKey(int key, Qt::KeyboardModifiers modifiers)
         } else if (key == Qt::Key_Insert && modifiers == Qt::NoModifier) {
             setQuantity(vb::Currency::fromRaw(current.raw + one.raw), QStringLiteral("########0.0"));
         } else if (key == Qt::Key_Delete) {
-            setQuantity(vb::Currency::fromRaw(current.raw - one.raw), QStringLiteral("########0.0"));
+            setQuantity(vb::Currency::fromRaw(current.raw - one.raw), QStringLiteral("########0.0"), false);
         }
     });
 }

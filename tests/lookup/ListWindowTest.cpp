@@ -516,6 +516,12 @@ TEST_F(ListWindow, QuantityKeysKeepTheirFractionUnderTheRegionalSettings)
         keyOnList(w, Qt::Key_Insert, Qt::ShiftModifier);
         EXPECT_EQ(row->text(2), QStringLiteral("3,25"));
         EXPECT_EQ(row->checkState(0), Qt::Checked);
+        // Taking one away never ticks a row the operator unticked.
+        keyOnList(w, Qt::Key_Space);
+        ASSERT_EQ(row->checkState(0), Qt::Unchecked);
+        keyOnList(w, Qt::Key_Delete);
+        EXPECT_TRUE(row->text(2).startsWith(QStringLiteral("2,"))) << row->text(2).toStdString();
+        EXPECT_EQ(row->checkState(0), Qt::Unchecked);
         QTest::keyClick(&w, Qt::Key_Escape);
     });
     const auto inputs = dialogs.prompts(ui::ScriptedDialogService::Kind::InputBox);
