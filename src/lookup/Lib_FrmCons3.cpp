@@ -321,10 +321,13 @@ void Lib_FrmCons3::Load()
     trap.run([&] { Encolumnar(); });
     trap.run([&] { Leer(1, 0); });
     trap.run([&] {
-        if (OrdenarPorLwv)
+        // A load sorts ascending on the column last sorted; the next header click descends.
+        if (OrdenarPorLwv) {
+            m_sortOrder = Qt::AscendingOrder;
             sortRows(m_sortColumn, m_sortOrder);
-        else
+        } else {
             m_rowSearch.rebuild(m_list);
+        }
     });
     trap.run([&] {
         if (m_list->topLevelItemCount() > 0)

@@ -414,6 +414,30 @@ TEST_F(ListWindow, HeaderClicksSortTheWholeListByValueAlternatingTheOrder)
     });
 }
 
+TEST_F(ListWindow, AReloadSortsAscendingOnTheLastSortedColumn)
+{
+    auto costs = [](const Lib_FrmCons3& w) {
+        QList<double> out;
+        for (const QString& text : columnTexts(w, 2))
+            out << vb::CDbl(vb::Variant(text));
+        return out;
+    };
+    lookupWith(QStringLiteral("select IdArticulo, Descripcion, Costo from MA_ARTICULOS"), [&](Lib_FrmCons3& w) {
+        clickHeader(w, 2);
+        const QList<double> all = costs(w);
+        ASSERT_TRUE(std::is_sorted(all.begin(), all.end(), std::greater<double>()));
+        typeInto(w, 0, QStringLiteral("0"));
+        QTest::keyClick(w.CmbSearch(0), Qt::Key_F5);
+        QList<double> filtered = costs(w);
+        ASSERT_GT(filtered.size(), 5);
+        EXPECT_TRUE(std::is_sorted(filtered.begin(), filtered.end()));
+        clickHeader(w, 2);
+        filtered = costs(w);
+        EXPECT_TRUE(std::is_sorted(filtered.begin(), filtered.end(), std::greater<double>()));
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+}
+
 TEST_F(ListWindow, DatesSortByTheirValueNotTheirText)
 {
     lookupWith(QStringLiteral("select IdComprobante, Fecha AS Emitido from C_MV_CPTE"), [&](Lib_FrmCons3& w) {
