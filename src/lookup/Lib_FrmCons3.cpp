@@ -519,6 +519,9 @@ void Lib_FrmCons3::colourRow(LookupRow* row, int column) const
 
 void Lib_FrmCons3::LeerAnchosColumnas()
 {
+    // The stock view goes by the priced article view's name, for its widths and for the "Nuevo"
+    // button, also while no widths file exists yet (else the button would open the table
+    // maintenance with the stock view's name until the first widths were saved).
     if (vb::textEquals(TablaConsulta, QStringLiteral("Stk_ma_articulos")))
         TablaConsulta = QStringLiteral("VT_MA_ARTICULOS");
     for (const QString& line : AnchosConsulta::read(TablaConsulta)) {

@@ -702,7 +702,11 @@ TEST_F(ListWindow, NewOpensTheTablesMaintenanceProgram)
     pressNew(QStringLiteral("V_MA_ARTICULOS"));
     pressNew(QStringLiteral("select IDRubro, Descripcion from V_TA_Rubros"));
     pressNew(QStringLiteral("V_TA_VENDEDORES"));
-    ASSERT_EQ(started.size(), 5);
+    // The stock view opens the articles' program, with or without saved widths.
+    ASSERT_FALSE(QFile::exists(programFile(QStringLiteral("CONSULTASLEN.QZT"))));
+    pressNew(QStringLiteral("select IdArticulo, Descripcion from STK_MA_ARTICULOS"));
+    ASSERT_EQ(started.size(), 6);
+    EXPECT_EQ(started[5], (QStringList{QStringLiteral("SHELL:V_MA_ARTICULOS"), QString()}));
     EXPECT_EQ(started[0], (QStringList{QStringLiteral("SHELL:V_MA_CLIENTES"), QStringLiteral("0")}));
     EXPECT_EQ(started[1], (QStringList{QStringLiteral("SHELL:V_MA_CLIENTES"), QStringLiteral("1")}));
     EXPECT_EQ(started[2], (QStringList{QStringLiteral("SHELL:V_MA_ARTICULOS"), QString()}));
