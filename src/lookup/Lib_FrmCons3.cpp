@@ -326,6 +326,8 @@ void Lib_FrmCons3::Load()
             m_sortOrder = Qt::AscendingOrder;
             sortRows(m_sortColumn, m_sortOrder);
         } else {
+            // The rows keep the statement's order; the header shows none of the list's own.
+            m_list->header()->setSortIndicatorShown(false);
             m_rowSearch.rebuild(m_list);
         }
     });

@@ -464,6 +464,8 @@ TEST_F(ListWindow, ADateHeaderOrdersOnTheServerAndALaterFilterGoesBeforeTheOrder
         clickHeader(w, 2);
         EXPECT_TRUE(handed.filter(QStringLiteral("order by Fecha")).size() == 1);
         EXPECT_EQ(columnTexts(w, 1), firstColumn(ordered, 1));
+        // The rows are in the server's order: no header claims an order of the list's own.
+        EXPECT_FALSE(w.ListView1()->header()->isSortIndicatorShown());
         EXPECT_FALSE(w.sql.contains(QStringLiteral("order by")));
 
         typeInto(w, 0, QStringLiteral("RMC"));
