@@ -25,11 +25,6 @@ MascaraConsulta mask(const char* nombre, const char* tabla, const char* campos)
     return record;
 }
 
-QString defaultMaskPath()
-{
-    return vb::resolvePath(kit::Utilidades().CarpetaConBarra(vb::App::path()) + QStringLiteral("consultas.qzt"));
-}
-
 bool isArticleView(const QString& tabla)
 {
     return vb::textEquals(tabla, QStringLiteral("STK_MA_ARTICULOS")) || vb::textEquals(tabla, QStringLiteral("V_MA_ARTICULOS"));
@@ -56,6 +51,11 @@ QString articleColumns(const MascaraConsulta& record, const QString& tabla)
 }
 
 } // namespace
+
+QString defaultMaskPath()
+{
+    return vb::resolvePath(kit::Utilidades().CarpetaConBarra(vb::App::path()) + QStringLiteral("consultas.qzt"));
+}
 
 Lib_ClsCons3& gConsulta()
 {

@@ -18,6 +18,9 @@ Lib_ClsCons3& gConsulta();
 void PrepararConsultas();
 void PrepararConsultas(const QString& connString, const QString& maskPath);
 
+// "consultas.qzt" beside the program, found regardless of letter case when it exists.
+QString defaultMaskPath();
+
 // The query-mask file every reader and writer uses: the shared object's path, or the program
 // folder's "consultas.qzt" before the start-up set it. An existing file is found regardless of
 // letter case.

@@ -4,7 +4,6 @@
 #include "kit/Utilidades.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/Consultas.h"
-#include "vb/App.h"
 #include "vb/Files.h"
 #include "vb/Strings.h"
 
@@ -217,11 +216,6 @@ void showAsSelect(DefinicionConsulta& d, const QString& where)
         d.CampoAdicional.clear();
 }
 
-bool maskFileBesideProgram()
-{
-    return vb::FileExists(vb::resolvePath(app::gUtil().CarpetaConBarra(vb::App::path()) + QStringLiteral("consultas.qzt")));
-}
-
 } // namespace
 
 bool DefinicionDeConsulta(DefinicionConsulta& definicion)
@@ -240,7 +234,7 @@ void DefinirConsulta(QString& Tabla, QString& CampoDescripcion, QString& CampoCo
 {
     DefinicionConsulta definicion{Tabla, CampoDescripcion, CampoCodigo, CampoAdicional};
     DefinicionDeConsulta(definicion);
-    if (maskFileBesideProgram())
+    if (vb::FileExists(defaultMaskPath()))
         showThroughMasks(definicion, Where);
     else if (Abrir)
         showAsSelect(definicion, Where);

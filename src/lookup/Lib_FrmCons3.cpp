@@ -89,7 +89,20 @@ void Lib_FrmCons3::buildControls()
     layout->addWidget(buildTopRow());
     layout->addWidget(buildFields(), 1);
     layout->addWidget(buildButtons());
+    setKeyboardOrder();
     resize(px(kClientWidth), px(kClientHeight));
+}
+
+// The operator starts typing in the first search box; Tab goes through the boxes (the ones a
+// load adds join them), the list, then the buttons.
+void Lib_FrmCons3::setKeyboardOrder()
+{
+    QWidget* previous = m_search[0];
+    for (QWidget* next : std::initializer_list<QWidget*>{m_list, m_aceptar, m_cancelar, m_nueva, m_nuevo, m_todos}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    m_search[0]->setFocus();
 }
 
 QWidget* Lib_FrmCons3::buildTopRow()
@@ -308,10 +321,15 @@ void Lib_FrmCons3::Load()
     trap.run([&] { Encolumnar(); });
     trap.run([&] { Leer(1, 0); });
     trap.run([&] {
-        if (OrdenarPorLwv)
+        // A load sorts ascending on the column last sorted; the next header click descends.
+        if (OrdenarPorLwv) {
+            m_sortOrder = Qt::AscendingOrder;
             sortRows(m_sortColumn, m_sortOrder);
-        else
+        } else {
+            // The rows keep the statement's order; the header shows none of the list's own.
+            m_list->header()->setSortIndicatorShown(false);
             m_rowSearch.rebuild(m_list);
+        }
     });
     trap.run([&] {
         if (m_list->topLevelItemCount() > 0)
@@ -380,8 +398,11 @@ void Lib_FrmCons3::buildColumn(int index, const ado::FieldPtr& field, int& tabOr
     int width = int(std::clamp<qint64>(chars, 0, kMaxColumnChars));
     const QString caption = captionOf(field->Name(), width);
     m_list->headerItem()->setText(index, caption);
-    // Measured in the list's own (bold) font, so that a column holds the characters it is sized for.
-    m_list->setColumnWidth(index, m_list->fontMetrics().horizontalAdvance(QString(width, u'X')));
+    // Measured in the list's own (bold) font, so that a column holds the characters it is sized
+    // for; a field narrower than its caption (a flag, a four-character code) still shows the
+    // caption whole.
+    const int fieldWidth = m_list->fontMetrics().horizontalAdvance(QString(width, u'X'));
+    m_list->setColumnWidth(index, std::max(fieldWidth, m_list->header()->sectionSizeHint(index)));
 }
 
 QString Lib_FrmCons3::captionOf(const QString& fieldName, int& widthChars) const
@@ -500,6 +521,9 @@ void Lib_FrmCons3::colourRow(LookupRow* row, int column) const
 
 void Lib_FrmCons3::LeerAnchosColumnas()
 {
+    // The stock view goes by the priced article view's name, for its widths and for the "Nuevo"
+    // button, also while no widths file exists yet (else the button would open the table
+    // maintenance with the stock view's name until the first widths were saved).
     if (vb::textEquals(TablaConsulta, QStringLiteral("Stk_ma_articulos")))
         TablaConsulta = QStringLiteral("VT_MA_ARTICULOS");
     for (const QString& line : AnchosConsulta::read(TablaConsulta)) {
@@ -832,14 +856,17 @@ void Lib_FrmCons3::listKey(QKeyEvent* event, bool& handled)
         eraseTyped();
         return;
     }
-    if ((event->modifiers() & Qt::KeypadModifier) || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return;
     const QString text = event->text();
     const bool printable = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
-    if (printable) {
-        handled = true;
+    if (!printable)
+        return;
+    // The numeric pad types nothing, and its characters must not reach the list either, whose
+    // own type-ahead would move the row; its arrows carry no text and still move along the list.
+    handled = true;
+    if (!(event->modifiers() & Qt::KeypadModifier))
         appendTyped(text);
-    }
 }
 
 void Lib_FrmCons3::appendTyped(const QString& text)
@@ -875,10 +902,11 @@ void Lib_FrmCons3::quantityKey(int key, Qt::KeyboardModifiers modifiers)
     });
     if (!row)
         return;
-    auto setQuantity = [&](const vb::Currency& amount, const QString& pattern) {
+    // A quantity above zero ticks the row, except when one is taken away; none unticks it.
+    auto setQuantity = [&](const vb::Currency& amount, const QString& pattern, bool ticks = true) {
         const bool positive = amount > vb::Currency{};
         static_cast<LookupRow*>(row)->setCell(column, positive ? vb::Format(amount, pattern) : QStringLiteral("0.00"), amount);
-        if (CheckBoxes)
+        if (CheckBoxes && (ticks || !positive))
             row->setCheckState(0, positive ? Qt::Checked : Qt::Unchecked);
         m_rowSearch.invalidate();
     };
@@ -894,7 +922,7 @@ void Lib_FrmCons3::quantityKey(int key, Qt::KeyboardModifiers modifiers)
         } else if (key == Qt::Key_Insert && modifiers == Qt::NoModifier) {
             setQuantity(vb::Currency::fromRaw(current.raw + one.raw), QStringLiteral("########0.0"));
         } else if (key == Qt::Key_Delete) {
-            setQuantity(vb::Currency::fromRaw(current.raw - one.raw), QStringLiteral("########0.0"));
+            setQuantity(vb::Currency::fromRaw(current.raw - one.raw), QStringLiteral("########0.0"), false);
         }
     });
 }

@@ -118,6 +118,7 @@ private:
     QFrame* buildButtons();
     QComboBox* addSearchBox(int index);
     void connectHandlers();
+    void setKeyboardOrder();
 
     // Loading.
     bool openStatement();

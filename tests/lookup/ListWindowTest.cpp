@@ -414,6 +414,30 @@ TEST_F(ListWindow, HeaderClicksSortTheWholeListByValueAlternatingTheOrder)
     });
 }
 
+TEST_F(ListWindow, AReloadSortsAscendingOnTheLastSortedColumn)
+{
+    auto costs = [](const Lib_FrmCons3& w) {
+        QList<double> out;
+        for (const QString& text : columnTexts(w, 2))
+            out << vb::CDbl(vb::Variant(text));
+        return out;
+    };
+    lookupWith(QStringLiteral("select IdArticulo, Descripcion, Costo from MA_ARTICULOS"), [&](Lib_FrmCons3& w) {
+        clickHeader(w, 2);
+        const QList<double> all = costs(w);
+        ASSERT_TRUE(std::is_sorted(all.begin(), all.end(), std::greater<double>()));
+        typeInto(w, 0, QStringLiteral("0"));
+        QTest::keyClick(w.CmbSearch(0), Qt::Key_F5);
+        QList<double> filtered = costs(w);
+        ASSERT_GT(filtered.size(), 5);
+        EXPECT_TRUE(std::is_sorted(filtered.begin(), filtered.end()));
+        clickHeader(w, 2);
+        filtered = costs(w);
+        EXPECT_TRUE(std::is_sorted(filtered.begin(), filtered.end(), std::greater<double>()));
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+}
+
 TEST_F(ListWindow, DatesSortByTheirValueNotTheirText)
 {
     lookupWith(QStringLiteral("select IdComprobante, Fecha AS Emitido from C_MV_CPTE"), [&](Lib_FrmCons3& w) {
@@ -440,6 +464,8 @@ TEST_F(ListWindow, ADateHeaderOrdersOnTheServerAndALaterFilterGoesBeforeTheOrder
         clickHeader(w, 2);
         EXPECT_TRUE(handed.filter(QStringLiteral("order by Fecha")).size() == 1);
         EXPECT_EQ(columnTexts(w, 1), firstColumn(ordered, 1));
+        // The rows are in the server's order: no header claims an order of the list's own.
+        EXPECT_FALSE(w.ListView1()->header()->isSortIndicatorShown());
         EXPECT_FALSE(w.sql.contains(QStringLiteral("order by")));
 
         typeInto(w, 0, QStringLiteral("RMC"));
@@ -516,6 +542,12 @@ TEST_F(ListWindow, QuantityKeysKeepTheirFractionUnderTheRegionalSettings)
         keyOnList(w, Qt::Key_Insert, Qt::ShiftModifier);
         EXPECT_EQ(row->text(2), QStringLiteral("3,25"));
         EXPECT_EQ(row->checkState(0), Qt::Checked);
+        // Taking one away never ticks a row the operator unticked.
+        keyOnList(w, Qt::Key_Space);
+        ASSERT_EQ(row->checkState(0), Qt::Unchecked);
+        keyOnList(w, Qt::Key_Delete);
+        EXPECT_TRUE(row->text(2).startsWith(QStringLiteral("2,"))) << row->text(2).toStdString();
+        EXPECT_EQ(row->checkState(0), Qt::Unchecked);
         QTest::keyClick(&w, Qt::Key_Escape);
     });
     const auto inputs = dialogs.prompts(ui::ScriptedDialogService::Kind::InputBox);
@@ -550,6 +582,55 @@ TEST_F(ListWindow, KeysOnTheListTypePrintableTextIntoTheLastSearchBox)
         EXPECT_TRUE(w.ListView1()->hasFocus());
         QTest::keyClick(w.ListView1(), Qt::Key_1);
         EXPECT_EQ(w.CmbSearch(1)->currentText(), QStringLiteral("21"));
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+}
+
+TEST_F(ListWindow, TheOperatorStartsInTheFirstSearchBoxAndTabsThroughBoxesListAndButtons)
+{
+    auto chain = [](Lib_FrmCons3& w) {
+        QStringList names;
+        QWidget* start = QApplication::focusWidget();
+        for (int i = 0; i < 12; ++i) {
+            QWidget* focused = QApplication::focusWidget();
+            const QVariant index = focused ? focused->property("Index") : QVariant();
+            names << (focused ? focused->objectName() + (index.toInt() >= 0 && index.isValid() ? index.toString() : QString()) : QString());
+            QTest::keyClick(focused, Qt::Key_Tab);
+            if (QApplication::focusWidget() == start)
+                break;
+        }
+        Q_UNUSED(w);
+        return names;
+    };
+    lookupWith(QStringLiteral("VT_PROVEEDORES"), [&](Lib_FrmCons3& w) {
+        EXPECT_EQ(QApplication::focusWidget(), w.CmbSearch(0));
+        EXPECT_EQ(chain(w), (QStringList{QStringLiteral("CmbSearch0"), QStringLiteral("CmbSearch1"), QStringLiteral("ListView1"),
+                                         QStringLiteral("CmdAceptar"), QStringLiteral("cmdCancelar"), QStringLiteral("CmdNueva"),
+                                         QStringLiteral("CmdNuevo")}));
+        // Typing goes straight into the first box and finds the row.
+        QTest::keyClicks(QApplication::focusWidget(), w.ListView1()->topLevelItem(4)->text(0));
+        EXPECT_EQ(currentRow(w), 4);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    consulta().Checks = true;
+    lookupWith(QStringLiteral("V_TA_UNIDADNEGOCIO"), [&](Lib_FrmCons3& w) {
+        EXPECT_EQ(chain(w), (QStringList{QStringLiteral("CmbSearch0"), QStringLiteral("CmbSearch1"), QStringLiteral("ListView1"),
+                                         QStringLiteral("CmdAceptar"), QStringLiteral("cmdCancelar"), QStringLiteral("CmdNueva"),
+                                         QStringLiteral("CmdNuevo"), QStringLiteral("CmdTodos")}));
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+}
+
+TEST_F(ListWindow, NumericPadKeysOnTheListNeitherTypeNorMoveTheRow)
+{
+    lookupWith(QStringLiteral("select Codigo, Descripcion from V_TA_UNIDADNEGOCIO order by Descripcion"), [&](Lib_FrmCons3& w) {
+        ASSERT_EQ(columnTexts(w, 0).size(), 3);
+        keyOnList(w, Qt::Key_3, Qt::KeypadModifier);
+        EXPECT_EQ(currentRow(w), 0);
+        EXPECT_EQ(w.CmbSearch(0)->currentText(), QString());
+        // The pad's arrows still move along the list.
+        keyOnList(w, Qt::Key_Down, Qt::KeypadModifier);
+        EXPECT_EQ(currentRow(w), 1);
         QTest::keyClick(&w, Qt::Key_Escape);
     });
 }
@@ -623,7 +704,11 @@ TEST_F(ListWindow, NewOpensTheTablesMaintenanceProgram)
     pressNew(QStringLiteral("V_MA_ARTICULOS"));
     pressNew(QStringLiteral("select IDRubro, Descripcion from V_TA_Rubros"));
     pressNew(QStringLiteral("V_TA_VENDEDORES"));
-    ASSERT_EQ(started.size(), 5);
+    // The stock view opens the articles' program, with or without saved widths.
+    ASSERT_FALSE(QFile::exists(programFile(QStringLiteral("CONSULTASLEN.QZT"))));
+    pressNew(QStringLiteral("select IdArticulo, Descripcion from STK_MA_ARTICULOS"));
+    ASSERT_EQ(started.size(), 6);
+    EXPECT_EQ(started[5], (QStringList{QStringLiteral("SHELL:V_MA_ARTICULOS"), QString()}));
     EXPECT_EQ(started[0], (QStringList{QStringLiteral("SHELL:V_MA_CLIENTES"), QStringLiteral("0")}));
     EXPECT_EQ(started[1], (QStringList{QStringLiteral("SHELL:V_MA_CLIENTES"), QStringLiteral("1")}));
     EXPECT_EQ(started[2], (QStringList{QStringLiteral("SHELL:V_MA_ARTICULOS"), QString()}));
@@ -698,6 +783,24 @@ TEST_F(ListWindow, ColumnsAreSizedByTheirFieldsAndPricesNamedByTheirClass)
     }, QStringLiteral("@10"));
     lookupWith(QStringLiteral("select IdArticulo, Precio3, precio8 from STK_MA_ARTICULOS"), [&](Lib_FrmCons3& w) {
         EXPECT_EQ(headers(w), (QStringList{QStringLiteral("IdArticulo"), QStringLiteral("Minorista"), QStringLiteral("Exportación")}));
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+}
+
+TEST_F(ListWindow, AColumnNarrowerThanItsCaptionWidensToShowIt)
+{
+    consulta().Checks = true;
+    lookupWith(QStringLiteral("TA_USUARIOS"), [&](Lib_FrmCons3& w) {
+        QTreeWidget* list = w.ListView1();
+        const int flag = w.IndiceColumna(QStringLiteral("verproforma")) - 1;
+        ASSERT_GE(flag, 0);
+        for (int i = 0; i < list->columnCount(); ++i) {
+            SCOPED_TRACE(list->headerItem()->text(i).toStdString());
+            EXPECT_GE(list->columnWidth(i), list->header()->sectionSizeHint(i));
+        }
+        // A column whose caption is shorter keeps the width of its field.
+        const int name = w.IndiceColumna(QStringLiteral("Nombre")) - 1;
+        EXPECT_EQ(list->columnWidth(name), list->fontMetrics().horizontalAdvance(QString(50, u'X')));
         QTest::keyClick(&w, Qt::Key_Escape);
     });
 }
