@@ -21,7 +21,6 @@
 #include "vb/Strings.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -286,12 +285,15 @@ void Rp_Quindal::closeEvent(QCloseEvent* event)
 
 bool Rp_Quindal::previewKey(QObject* watched, QKeyEvent* event)
 {
-    // A key a control leaves unused travels up to the window: preview it only once.
-    if (watched == this) {
-        const QWidget* focus = QApplication::focusWidget();
-        if (focus && focus != this && isAncestorOf(focus))
-            return false;
+    // A key a control leaves unused travels up to the window: preview it only once. The focus
+    // cannot tell: a lookup the key opened leaves the window inactive, without a focused
+    // control, until the key has gone its way (and its release may come first).
+    const PreviewedKey key{event, event->key(), event->timestamp()};
+    if (watched == this && key == m_previewedKey) {
+        m_previewedKey = {};
+        return false;
     }
+    m_previewedKey = watched == this ? PreviewedKey{} : key;
     const int keyCode = KeyCodes::keyCode(event);
     const int shift = KeyCodes::shift(event);
     app::guardEvent(QStringLiteral("Form_KeyDown"), [&] { Form_KeyDown(keyCode, shift); });

@@ -101,6 +101,14 @@ private:
     QString m_tablaReporte;
     bool m_unloading = false;
     bool m_printing = false;
+    // The key previewed at a control, on its way up to the window.
+    struct PreviewedKey {
+        const QKeyEvent* event = nullptr;
+        int key = 0;
+        quint64 timestamp = 0;
+        bool operator==(const PreviewedKey&) const = default;
+    };
+    PreviewedKey m_previewedKey;
 };
 
 } // namespace reports

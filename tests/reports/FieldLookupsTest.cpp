@@ -4,10 +4,12 @@
 
 #include "commandbar/TBarRep.h"
 #include "kit/DatePickerDialog.h"
+#include "lookup/LookupWindows.h"
 #include "reports/FieldLookups.h"
 #include "ui/ScriptedDialogService.h"
 #include "vb/Error.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -149,6 +151,28 @@ TEST_F(FieldLookups, CalendarWritesTheChosenDateAndACancelKeepsTheBox)
     EXPECT_EQ(field(C::FechaHasta)->text(), "01/03/2024");
     EXPECT_EQ(messages(), QStringList({"Fecha Desde Mayor que Hasta!! | Aviso al operador..."}));
     EXPECT_EQ(focusedField(), C::FechaHasta);
+}
+
+// A real lookup window takes the activation; the report window gets it back only after the key
+// that opened the lookup has gone its way up to the window.
+TEST_F(FieldLookups, F5OpensOneLookupWhileTheWindowWaitsToBeActiveAgain)
+{
+    QWidget lookupWindow;
+    lookup::LookupWindows::setListRunner([&](const lookup::ListLookupRequest& request) {
+        listRequests.append(request);
+        QTest::keyRelease(field(C::MotivoDesde), Qt::Key_F5);   // before the lookup has the keyboard
+        lookupWindow.show();
+        QApplication::setActiveWindow(&lookupWindow);
+        lookupWindow.hide();
+        lookup::LookupAnswer answer;
+        answer.ValorDevuelto = QStringLiteral("0002");
+        return answer;
+    });
+    focusField(C::MotivoDesde);
+    press(Qt::Key_F5);
+    EXPECT_EQ(listRequests.size(), 1);
+    EXPECT_EQ(field(C::MotivoDesde)->text(), "0002");
+    EXPECT_EQ(field(C::MotivoHasta)->text(), "");
 }
 
 TEST_F(FieldLookups, BoxesWithoutTagOpenNothing)
