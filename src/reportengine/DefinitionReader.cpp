@@ -47,6 +47,7 @@ ReportDefinition DefinitionReader::report(const QJsonObject& o)
     def.parameters = namedTexts(o, "parameters", "value");
     def.formulas = namedTexts(o, "formulas", "text");
     def.selection = text(o, "selection");
+    def.filter = text(o, "filter");
     for (const QJsonValue& v : array(o, "sort"))
         def.sort.push_back(SortField::parse(v.toString()));
     groups(o, def);

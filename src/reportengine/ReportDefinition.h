@@ -82,7 +82,8 @@ struct ReportDefinition {
     std::vector<LinkDef> links;
     std::vector<NamedText> parameters;
     std::vector<NamedText> formulas;
-    QString selection;
+    QString selection;       // the record selection; the caller's (ReportJob::setSelection) replaces it
+    QString filter;          // a condition of the report's own that rows meet besides the selection
     std::vector<SortField> sort;
     std::vector<GroupDef> groups;
     std::vector<ColumnDef> columns;

@@ -81,6 +81,10 @@ void ReportModel::parseFormulas(bool pushDown)
     // Fields of the selection are read only when the evaluator needs them: what goes to the
     // WHERE clause is not selected.
     m_selection = parse(m_def.selection, QStringLiteral("selection"), false);
+    // The report's own filter holds whatever selection the caller set: both must be True.
+    if (FormulaNode::Ptr filter = parse(m_def.filter, QStringLiteral("filter"), false))
+        m_selection = m_selection ? FormulaNode::binary(FormulaNode::Op::And, std::move(m_selection), std::move(filter), 0)
+                                  : std::move(filter);
     if (pushDown) {
         m_translation = SqlTranslator::translate(m_selection.get(), *this);
     } else if (m_selection) {

@@ -48,6 +48,8 @@ TEST(DefinitionReader, FaultsNameFileAndLine)
         {replaced("\"right\", \"format\"", "\"rigth\", \"format\""), "mv_prC.rpt:24: align is"},
         {replaced("'' \"},\n    {\"name\": \"Neto\"", "x"), "<no error>"},   // a replacement that matches nothing
         {replaced("\"+{C_MV_CPTE.IdComprobante}\"", "\"+{@Neto}\""), "mv_prC.rpt:18: sort field: \"{@Neto}\" is not a field"},
+        {DocumentData::definitionJson(QStringLiteral(",\n  \"filter\": \"{C_MV_CPTE.Anulada} = \"")), "mv_prC.rpt:26: filter: Unexpected end"},
+        {DocumentData::definitionJson(QStringLiteral(",\n  \"filter\": \"{C_MV_CPTE.Estado} = ''\"")), "mv_prC.rpt:26: filter: table C_MV_CPTE has no field"},
     };
     for (const auto& [json, expected] : cases) {
         SCOPED_TRACE(expected);

@@ -136,6 +136,35 @@ TEST(ReportRun, GroupTotalsMatchIndependentSums)
     EXPECT_EQ(bands.back().kind, Band::Kind::ReportFooter);
 }
 
+// A report's own filter holds under whatever selection the caller sets: the rows meet both,
+// whether the database or the evaluator checks them.
+TEST(ReportRun, TheReportsOwnFilterHoldsUnderTheCallersSelection)
+{
+    DocumentData data(300);
+    const QueryRunner runner = data.database().runner();
+    const QString own = QString::fromUtf8(R"json(,
+  "parameters": [{"name": "Usuarios", "value": "jperez,ANA"}],
+  "filter": "{C_MV_CPTE.Anulada} = FALSE AND ({?Usuarios} = '' OR {C_MV_CPTE.USUARIO} IN {?Usuarios})")json");
+    const auto expected = [&](bool rmcOnly) {
+        QStringList ids;   // generated in the order of their numbers, the report's sort
+        for (const Document& d : data.documents())
+            if (!d.annulled && (d.user == u"jperez" || d.user == u"Ana") && (!rmcOnly || d.kind == u"RMC"))
+                ids << d.id;
+        return ids;
+    };
+    for (const QString& selection : {QString(), QStringLiteral("{C_MV_CPTE.TC} = 'RMC' OR {C_MV_CPTE.TC} = 'RMC'")}) {
+        SCOPED_TRACE(selection.toStdString());
+        ReportDefinition def = DefinitionReader::readText(DocumentData::definitionJson(own));
+        def.selection = selection;
+        const ReportModel pushed(def);
+        EXPECT_TRUE(pushed.query().contains(QStringLiteral("C_MV_CPTE.Anulada = 0"))) << pushed.query().toStdString();
+        const QStringList rows = detailIds(allBands(pushed, runner));
+        EXPECT_GT(rows.size(), 20);
+        EXPECT_EQ(rows, expected(!selection.isEmpty()));
+        EXPECT_EQ(detailIds(allBands(ReportModel(def, {}, false), runner)), rows);
+    }
+}
+
 TEST(ReportRun, SubreportRowsFollowTheirDocument)
 {
     DocumentData data(12);
