@@ -7,6 +7,7 @@
 #include "reportengine/ReportError.h"
 #include "reportengine/ReportJob.h"
 #include <ado/TestHooks.h>
+#include <QDir>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -68,6 +69,23 @@ QString money(double v)
 QueryRunner demoRunner()
 {
     return AdoRowSource::runner(SharedDemoDatabase::shared().connection());
+}
+
+// "document:item:article" of each line printed under a document by a sub-report of the given
+// number of columns (any, by default), the item and the article read from the given cells.
+QStringList subreportLines(const ReportModel& model, const QueryRunner& runner, int item, int article, qsizetype columns = -1)
+{
+    BandStream stream(model, runner);
+    QStringList lines;
+    QString document;
+    Band b;
+    while (stream.next(b)) {
+        if (b.kind == Band::Kind::Detail && b.depth == 0)
+            document = b.cells[0];
+        else if (b.kind == Band::Kind::Detail && b.depth == 1 && (columns < 0 || b.cells.size() == columns))
+            lines << document + u':' + b.cells[item] + u':' + b.cells[article].trimmed();
+    }
+    return lines;
 }
 
 } // namespace
@@ -255,18 +273,7 @@ TEST(DemoReport, SubreportLinesFollowTheirDocument)
                    "columns": [{"title": "Artículo", "value": "{C_MV_CPTEINSUMOS.IdArticulo}"},
                                {"title": "Item", "value": "{C_MV_CPTEINSUMOS.Item}"}]}}]
     })json"));
-    const ReportModel model(def);
-    const QueryRunner runner = demoRunner();
-    BandStream stream(model, runner);
-    QStringList seen;
-    QString document;
-    Band b;
-    while (stream.next(b)) {
-        if (b.kind == Band::Kind::Detail && b.depth == 0)
-            document = b.cells[0];
-        else if (b.kind == Band::Kind::Detail && b.depth == 1)
-            seen << document + u':' + b.cells[1] + u':' + b.cells[0];
-    }
+    const QStringList seen = subreportLines(ReportModel(def), demoRunner(), 1, 0);
     QStringList expected;
     for (const auto& row : SharedDemoDatabase::shared().rows(QStringLiteral(
              "SELECT i.IdComprobante, i.Item, i.IdArticulo FROM C_MV_CPTEINSUMOS i WHERE i.TC = 'OC' AND i.Cantidad > 2"
@@ -352,4 +359,36 @@ TEST(DemoReport, FailureInTheMiddleOfAPassRaisesAReportError)
         << lost.toStdString();
     const QString closed = failsMidway([&] { connection->Close(); });
     EXPECT_TRUE(closed.contains(QStringLiteral("closed")) && closed.contains(QStringLiteral("C_MV_CPTE"))) << closed.toStdString();
+}
+
+// The detailed layout prints every line of every document once, under its document: articles
+// and services apart, and a line whose article has no type, or no row, among the articles.
+TEST(DemoReport, TheDetailedLayoutPrintsEveryLineOfItsDocuments)
+{
+    demo::DemoFixture fixture(40, 5);
+    auto connection = ado::Connection::create();
+    connection->Open(fixture.connectionString());
+    const auto scalar = [&](const QString& sql) { return connection->Execute(sql)->Fields()->Item(0)->Value(); };
+    const QString untyped = scalar(QStringLiteral(
+        "SELECT TOP 1 IdArticulo FROM C_MV_CPTEINSUMOS WHERE TC = 'RMC' ORDER BY IdComprobante, Item")).toString();
+    connection->Execute(QStringLiteral("UPDATE MA_ARTICULOS SET IdTipo = NULL WHERE IdArticulo = '%1'").arg(untyped));
+    connection->Execute(QStringLiteral(
+        "INSERT INTO C_MV_CPTEINSUMOS (TC, IdComprobante, Item, IdArticulo, Descripcion, Cantidad, CantidadRecibida, Precio, Importe) "
+        "SELECT TOP 1 TC, IdComprobante, 99, 'SINALTA', 'Artículo sin alta', 1, 0, 10, 10 FROM C_MV_CPTE WHERE TC = 'RMC' "
+        "ORDER BY IdComprobante DESC"));
+
+    const ReportModel model(DefinitionReader::readFile(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(QStringLiteral("MV_PR2C.rpt"))));
+    QStringList printed = subreportLines(model, AdoRowSource::runner(connection), 0, 1, 7);   // articles and services
+    QStringList expected;
+    auto lines = connection->Execute(QStringLiteral(
+        "SELECT IdComprobante, Item, IdArticulo FROM C_MV_CPTEINSUMOS ORDER BY IdComprobante, Item"));
+    for (; !lines->Eof(); lines->MoveNext())
+        expected << QStringLiteral("%1:%2:%3").arg(lines->Fields()->Item(0)->Value().toString().trimmed())
+                        .arg(lines->Fields()->Item(1)->Value().toLong())
+                        .arg(lines->Fields()->Item(2)->Value().toString().trimmed());
+    printed.sort();
+    expected.sort();
+    EXPECT_EQ(printed.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
+    EXPECT_EQ(printed.filter(QStringLiteral(":SINALTA")).size(), 1);
+    EXPECT_FALSE(printed.filter(u':' + untyped).isEmpty());
 }
