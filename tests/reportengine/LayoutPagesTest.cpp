@@ -8,6 +8,7 @@
 #include "reportengine/ReportJob.h"
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -69,6 +70,24 @@ QString pagesFile(const Layout& layout)
     return QDir(QStringLiteral(RPQ_LAYOUT_PAGES)).filePath(layout.file + u'-' + layout.kind + QStringLiteral(".txt"));
 }
 
+// The layout printed as the report window prints it, into pdf, read back page by page.
+QStringList printedOn(const ado::ConnectionPtr& connection, const Layout& layout, const QString& pdf)
+{
+    ReportJob job(connection);
+    job.load(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(layout.file + QStringLiteral(".rpt")));
+    for (const QString& assignment : assignmentsFor(layout))
+        job.setFormula(assignment);
+    if (layout.file != u"mv_pr4")
+        job.setSelection(selectionFor(layout));
+    job.setSortFields({layout.sort, QString()});
+    job.setPrintDate(QDate(2024, 6, 14));
+    job.setDestination(ReportJob::Destination::PdfFile, pdf);
+    const int pages = job.run().pages;
+    const QStringList text = pdfPages(pdf);
+    EXPECT_EQ(text.size(), pages);
+    return text;
+}
+
 class LayoutPages : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -91,22 +110,7 @@ protected:
         s_fixture = nullptr;
     }
 
-    static QStringList printed(const Layout& layout, const QString& pdf)
-    {
-        ReportJob job(s_connection);
-        job.load(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(layout.file + QStringLiteral(".rpt")));
-        for (const QString& assignment : assignmentsFor(layout))
-            job.setFormula(assignment);
-        if (layout.file != u"mv_pr4")
-            job.setSelection(selectionFor(layout));
-        job.setSortFields({layout.sort, QString()});
-        job.setPrintDate(QDate(2024, 6, 14));
-        job.setDestination(ReportJob::Destination::PdfFile, pdf);
-        const int pages = job.run().pages;
-        const QStringList text = pdfPages(pdf);
-        EXPECT_EQ(text.size(), pages);
-        return text;
-    }
+    static QStringList printed(const Layout& layout, const QString& pdf) { return printedOn(s_connection, layout, pdf); }
 
     static demo::DemoFixture* s_fixture;
     static ado::ConnectionPtr s_connection;
@@ -144,4 +148,25 @@ TEST_F(LayoutPages, EveryDemoLayoutPrintsTheKeptPages)
     if (write)
         GTEST_SKIP() << "pages written to " RPQ_LAYOUT_PAGES;
     EXPECT_GE(multiPage, 6);   // breaks inside groups and sub-reports are part of what is compared
+}
+
+// The amounts of a large buyer: totals of hundreds of billions print whole in every layout,
+// none cut short to fit its column.
+TEST(LayoutWidths, TotalsOfHundredsOfBillionsPrintWhole)
+{
+    const demo::DemoFixture fixture(90, 21);
+    const ado::ConnectionPtr connection = ado::Connection::create();
+    connection->Open(fixture.connectionString());
+    connection->Execute(QStringLiteral("UPDATE C_MV_CPTE SET Importe = Importe * 5000"));
+    connection->Execute(QStringLiteral("UPDATE C_MV_CPTEINSUMOS SET Precio = Precio * 5000, Importe = Importe * 5000"));
+    static const QRegularExpression hundredsOfBillions(QStringLiteral("\\b\\d{3}(\\.\\d{3}){3},\\d\\d\\b"));
+    QTemporaryDir dir;
+    int large = 0;
+    for (const Layout& layout : demoLayouts()) {
+        SCOPED_TRACE((layout.file + u' ' + layout.kind).toStdString());
+        const QString text = printedOn(connection, layout, dir.filePath(QStringLiteral("out.pdf"))).join(u'\n');
+        EXPECT_EQ(text.split(u'\n').filter(QStringLiteral("…")).join(u'\n').toStdString(), "");
+        large += text.contains(hundredsOfBillions);
+    }
+    EXPECT_GE(large, 10);
 }
