@@ -182,8 +182,10 @@ Band BandStream::footerBand(Band::Kind kind, int level, const QString& label) co
         const int column = def.summaries[s].column;
         QString& cell = band.cells[column];
         const FormulaValue v = m_totals[std::size_t(level)][s].result();
+        // A count is a whole number whatever the column holds, printed as the amounts are.
         const QString text = def.summaries[s].function == SummaryDef::Function::Count
-            ? v.toText() : ValueFormatter::format(v, def.columns[std::size_t(column)].format);
+            ? ValueFormatter::format(v, QStringLiteral("#,##0"))
+            : ValueFormatter::format(v, def.columns[std::size_t(column)].format);
         cell = cell.isEmpty() ? text : cell + QStringLiteral("  ") + text;
     }
     return band;

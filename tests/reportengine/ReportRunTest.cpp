@@ -136,6 +136,23 @@ TEST(ReportRun, GroupTotalsMatchIndependentSums)
     EXPECT_EQ(bands.back().kind, Band::Kind::ReportFooter);
 }
 
+// Counts in footers are whole numbers with their thousands grouped, as the amounts beside them.
+TEST(ReportRun, CountsOverAThousandGroupTheirThousands)
+{
+    DocumentData data(1210);
+    const QString counted = QString::fromUtf8(R"json(,
+  "groups": [{"field": "{C_MV_CPTE.TC}", "footer": "'Total ' & {C_MV_CPTE.TC}"}],
+  "summaries": [{"column": 0, "function": "count"}, {"column": 4, "function": "count"}])json");
+    const std::vector<Band> bands = allBands(ReportModel(DefinitionReader::readText(DocumentData::definitionJson(counted))),
+                                             data.database().runner());
+    QStringList footers;
+    for (const Band& b : bands)
+        if (b.kind == Band::Kind::GroupFooter || b.kind == Band::Kind::ReportFooter)
+            footers << b.cells[0] + u'|' + b.cells[4];
+    // Every fifth document is an order.
+    EXPECT_EQ(footers.join(u' ').toStdString(), "242|242 968|968 1.210|1.210");
+}
+
 // A report's own filter holds under whatever selection the caller sets: the rows meet both,
 // whether the database or the evaluator checks them.
 TEST(ReportRun, TheReportsOwnFilterHoldsUnderTheCallersSelection)
