@@ -70,12 +70,14 @@ QString pagesFile(const Layout& layout)
     return QDir(QStringLiteral(RPQ_LAYOUT_PAGES)).filePath(layout.file + u'-' + layout.kind + QStringLiteral(".txt"));
 }
 
-// The layout printed as the report window prints it, into pdf, read back page by page.
-QStringList printedOn(const ado::ConnectionPtr& connection, const Layout& layout, const QString& pdf)
+// The layout printed as the report window prints it, into pdf, read back page by page; other
+// assignments replace the usual ones of the same name.
+QStringList printedOn(const ado::ConnectionPtr& connection, const Layout& layout, const QString& pdf,
+                      const QStringList& otherAssignments = {})
 {
     ReportJob job(connection);
     job.load(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(layout.file + QStringLiteral(".rpt")));
-    for (const QString& assignment : assignmentsFor(layout))
+    for (const QString& assignment : assignmentsFor(layout) + otherAssignments)
         job.setFormula(assignment);
     if (layout.file != u"mv_pr4")
         job.setSelection(selectionFor(layout));
@@ -169,4 +171,29 @@ TEST(LayoutWidths, TotalsOfHundredsOfBillionsPrintWhole)
         large += text.contains(hundredsOfBillions);
     }
     EXPECT_GE(large, 10);
+}
+
+// The longest heading the window writes (every state, guarantees only, a user) prints whole in
+// every layout that shows it.
+TEST(LayoutWidths, TheLongestParametersTextPrintsWhole)
+{
+    const demo::DemoFixture fixture(30, 4);
+    const ado::ConnectionPtr connection = ado::Connection::create();
+    connection->Open(fixture.connectionString());
+    const QString parametros = QStringLiteral(" (Resumido po Usuario) - Pendientes - Finalizadas - Anuladas - Bloqueadas - Cerradas"
+                                              " - Recepcionadas  (Solo Garantías)  Usuario: DEPOSITO");
+    const QStringList longest{QStringLiteral("TituloParametro = 'Ordenes de Compra'"), QStringLiteral("Parametros = '%1'").arg(parametros),
+                              QStringLiteral("ESTADOS = 'Pendiente,Finalizada,Anulada,Bloqueada,Cerrada,Recepcionada,Facturado,Anulado,Vencido'"),
+                              QStringLiteral("ORDENADO = 'Fechas: 01/01/2023 31/12/2025  Moneda: 1 '")};
+    QTemporaryDir dir;
+    int shown = 0;
+    for (const Layout& layout : demoLayouts()) {
+        if (!layout.parameters)
+            continue;
+        SCOPED_TRACE((layout.file + u' ' + layout.kind).toStdString());
+        const QString first = printedOn(connection, layout, dir.filePath(QStringLiteral("out.pdf")), longest).value(0);
+        EXPECT_EQ(first.split(u'\n').filter(QStringLiteral("…")).join(u'\n').toStdString(), "");
+        shown += first.simplified().contains(QStringLiteral("Ordenes de Compra ") + parametros.simplified());
+    }
+    EXPECT_GE(shown, 8);
 }
