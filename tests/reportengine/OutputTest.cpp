@@ -10,6 +10,7 @@
 #include "ui/ScriptedDialogService.h"
 #include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -72,6 +73,23 @@ TEST(ReportOutput, UnknownPrinterIsAnError)
     job.setDefinition(documentList()->definition());
     job.setDestination(ReportJob::Destination::Printer, QStringLiteral("No existe esta impresora"));
     EXPECT_THROW(job.run(), ReportError);
+}
+
+// The operator presses Printer on a machine without any printer: the message says so, in the
+// operator's words, instead of a device that could not be opened.
+TEST(ReportOutput, NoPrinterInstalledIsSaidPlainly)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has a printer: the report would be printed";
+    ReportJob job(SharedDemoDatabase::shared().connection());
+    job.setDefinition(documentList()->definition());
+    job.setDestination(ReportJob::Destination::Printer, QString());
+    try {
+        job.run();
+        ADD_FAILURE() << "printed without a printer";
+    } catch (const ReportError& e) {
+        EXPECT_EQ(e.message().toStdString(), "no hay ninguna impresora instalada en este equipo");
+    }
 }
 
 // Going back, the pages reached again are the very pages shown before.
