@@ -139,9 +139,12 @@ TEST(ReportOutput, PreviewSavesAsPdfWhereTheDialogSays)
     EXPECT_FALSE(preview.saveAsPdf());                    // cancelled: nothing written, nothing said
     EXPECT_EQ(dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox).size(), 0);
 
-    dialogs.pushFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
+    // A folder that cannot be written: the operator is told so in his own words.
+    const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/x.pdf"));
+    dialogs.pushFileName(unwritable);
     EXPECT_FALSE(preview.saveAsPdf());
     const auto told = dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox);
     ASSERT_EQ(told.size(), 1);
-    EXPECT_TRUE(told[0].text.contains(QStringLiteral("x.pdf")));
+    EXPECT_EQ(told[0].text.toStdString(),
+              ("No se pudo guardar el archivo " + unwritable + ": no se pudo abrir el archivo o la impresora de destino").toStdString());
 }
