@@ -175,6 +175,11 @@ void frmAcceso::buildControls()
     layout->addWidget(line);
     layout->addLayout(buttons);
     layout->addWidget(m_web, 0, Qt::AlignRight);
+    // Tab walks the window as it reads: the boxes, the list, then the buttons.
+    const QList<QWidget*> order = {m_userId, m_password, m_dbName, m_servidor, m_puerto, m_plataforma,
+                                   m_bases, m_registrar, m_lineaComando, m_aceptar, m_cancelar, m_web};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void frmAcceso::connectHandlers()
@@ -204,6 +209,7 @@ void frmAcceso::formLoad()
         MensajeInicial(box);
     if (styleHook())
         styleHook()(this, true);
+    m_userId->setFocus();   // the operator types the user as soon as the window shows
 }
 
 bool frmAcceso::eventFilter(QObject* watched, QEvent* event)

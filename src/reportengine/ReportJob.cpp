@@ -185,6 +185,10 @@ ReportPrinter::Outcome ReportJob::toPdf(const ReportModel& model)
 
 ReportPrinter::Outcome ReportJob::toPrinter(const ReportModel& model)
 {
+    // Said before the report is read, in the operator's words: the device alone would only
+    // fail to open.
+    if (m_target.isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty())
+        throw ReportError(QStringLiteral("no hay ninguna impresora instalada en este equipo"));
     QPrinter device(QPrinter::HighResolution);
     if (!m_target.isEmpty()) {
         if (QPrinterInfo::printerInfo(m_target).isNull())

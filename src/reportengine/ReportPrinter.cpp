@@ -19,7 +19,7 @@ public:
         ReportPrinter::preparePage(device, model.definition());
         m_renderer.setPrintDate(printDate);
         if (!m_painter.begin(&device))
-            throw ReportError(QStringLiteral("the output device could not be opened"));
+            throw ReportError(QStringLiteral("no se pudo abrir el archivo o la impresora de destino"));
         m_dotsPerMm = device.logicalDpiX() / 25.4;
     }
     void paint(const Page& page, int total)

@@ -33,12 +33,28 @@ bool same(const QString& a, const char16_t* b)
     return a.compare(QStringView(b), Qt::CaseInsensitive) == 0;
 }
 
+// A box with the suite's flat look is drawn through its style sheet, which paints the
+// application's colours whatever the box's palette says: the colours go into the sheet too.
+void paintSheet(QLineEdit* box, const QColor& back, const QColor& fore)
+{
+    const char* const plainSheet = "rpqPlainSheet";
+    if (!box->property(plainSheet).isValid())
+        box->setProperty(plainSheet, box->styleSheet());
+    const QString sheet = box->property(plainSheet).toString();
+    if (sheet.isEmpty())
+        return;
+    box->setStyleSheet(sheet + QStringLiteral(" QLineEdit { background: %1; color: %2; }").arg(back.name(), fore.name()));
+}
+
 void paint(QLineEdit* box, std::int32_t back, std::int32_t fore)
 {
+    const QColor backColour = commandbar::ColorStyle::toQColor(back);
+    const QColor foreColour = commandbar::ColorStyle::toQColor(fore);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, commandbar::ColorStyle::toQColor(back));
-    palette.setColor(QPalette::Text, commandbar::ColorStyle::toQColor(fore));
+    palette.setColor(QPalette::Base, backColour);
+    palette.setColor(QPalette::Text, foreColour);
     box->setPalette(palette);
+    paintSheet(box, backColour, foreColour);
 }
 
 // Error 5 is passed over; any other goes to the library's error dialog, whose answer decides.

@@ -54,6 +54,13 @@ int mouseButton(Qt::MouseButton button)
     }
 }
 
+// A control's drop-down list: a window of its own above the report window.
+bool inPopup(QObject* watched)
+{
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    return widget && widget->window()->windowType() == Qt::Popup;
+}
+
 } // namespace
 
 Rp_Quindal::Rp_Quindal(QWidget* parent)
@@ -342,6 +349,9 @@ bool Rp_Quindal::fieldEvent(int index, QEvent* event)
 
 bool Rp_Quindal::eventFilter(QObject* watched, QEvent* event)
 {
+    // An open drop-down list keeps its keys: Esc there closes the list, not the window.
+    if (event->type() == QEvent::KeyPress && inPopup(watched))
+        return false;
     if (event->type() == QEvent::KeyPress && !previewKey(watched, static_cast<QKeyEvent*>(event)))
         return false;
     const int index = m_c.fieldIndex(watched);

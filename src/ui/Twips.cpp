@@ -1,6 +1,7 @@
 #include "Twips.h"
 
 #include <QGuiApplication>
+#include <QEvent>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -38,11 +39,64 @@ QRect Twips::windowGeometry(const QWidget* window)
     return fromPixels(window->frameGeometry());
 }
 
+namespace {
+
+QSize frameOf(const QWidget* window)
+{
+    return window->frameGeometry().size() - window->geometry().size();
+}
+
+void resizeOuter(QWidget* window, const QSize& outer)
+{
+    const QSize frame = frameOf(window);
+    window->resize(std::max(0, outer.width() - frame.width()), std::max(0, outer.height() - frame.height()));
+}
+
+// A window placed before it is shown has no frame yet: its client area takes the whole outer
+// size, and the frame the window gets on showing would be added to it (the window grew by its
+// frame at every start). Once the frame is known, or by the first paint, the outer size is
+// given again.
+class OuterSizeOnShow : public QObject {
+public:
+    OuterSizeOnShow(QWidget* window, const QSize& outer) : QObject(window), m_window(window), m_outer(outer)
+    {
+        setObjectName(objectNameOf());
+        window->installEventFilter(this);
+    }
+    static QString objectNameOf() { return QStringLiteral("ui_Twips_OuterSizeOnShow"); }
+    void setOuter(const QSize& outer) { m_outer = outer; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const bool painted = event->type() == QEvent::Paint;
+        if (event->type() != QEvent::Show && !painted)
+            return false;
+        if (!frameOf(m_window).isEmpty() || painted) {
+            m_window->removeEventFilter(this);
+            resizeOuter(m_window, m_outer);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    QSize m_outer;
+};
+
+} // namespace
+
 void Twips::placeWindow(QWidget* window, double left, double top, double width, double height)
 {
-    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    const QSize outer(toPixels(width), toPixels(height));
     window->move(toPixels(left), toPixels(top));
-    window->resize(std::max(0, toPixels(width) - frame.width()), std::max(0, toPixels(height) - frame.height()));
+    resizeOuter(window, outer);
+    auto* pending = window->findChild<OuterSizeOnShow*>(OuterSizeOnShow::objectNameOf(), Qt::FindDirectChildrenOnly);
+    if (pending)
+        pending->setOuter(outer);
+    else if (!window->isVisible())
+        new OuterSizeOnShow(window, outer);
 }
 
 QSize Twips::screenSize(const QWidget* widget)

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QThread>
 
 namespace {
@@ -274,6 +275,27 @@ TEST_F(LoginWindow, DoubleClickTakesTheEntryAndConnects)
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.TxtDbName()->text(), "Stock");
     EXPECT_TRUE(boxes().isEmpty());
+}
+
+// The window opens with the cursor in the user box, so the operator types at once, and Tab
+// walks the boxes in the order they are shown.
+TEST_F(LoginWindow, TheOperatorTypesTheUserAsSoonAsTheWindowOpens)
+{
+    putBases("VENTAS / SRV1,Ventas,Ventas," + coded("Ventas") + ",srv1\r\n");
+    data::frmAcceso w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ANA"));
+    EXPECT_EQ(w.TxtUserId()->text(), "ANA");
+    EXPECT_EQ(w.TxtDbName()->text(), "Ventas");   // the list's entry stays as chosen
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(w.TxtUserPassword()->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(w.TxtDbName()->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(w.TxtServidor()->hasFocus());
 }
 
 TEST_F(LoginWindow, EnterWalksTheBoxesWithoutClosingTheWindow)

@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
@@ -161,11 +164,9 @@ TEST_F(DemoReports, EveryFileOfTheReportTableLoads)
     }
 }
 
-// Two summaries on one column are drawn into the same cell and cut each other off.
-TEST_F(DemoReports, NoLayoutPutsTwoSummariesInOneColumn)
+// Every layout of the report table and its sub-reports, by name.
+static std::vector<std::pair<QString, rpt::ReportDefinition>> everyDefinition(const QStringList &files)
 {
-    const QStringList files = column(QStringLiteral("SELECT Archivo FROM TA_REPORTES"));
-    ASSERT_FALSE(files.isEmpty());
     std::vector<std::pair<QString, rpt::ReportDefinition>> layouts;
     for (const QString &file : files) {
         const rpt::ReportDefinition definition = rpt::DefinitionReader::readFile(programFile(file.trimmed()));
@@ -173,10 +174,42 @@ TEST_F(DemoReports, NoLayoutPutsTwoSummariesInOneColumn)
         for (const rpt::SubreportDef &sub : definition.subreports)
             layouts.emplace_back(file.trimmed() + QLatin1Char('/') + sub.name, *sub.report);
     }
-    for (const auto &[name, definition] : layouts) {
+    return layouts;
+}
+
+// Two summaries on one column are drawn into the same cell and cut each other off.
+TEST_F(DemoReports, NoLayoutPutsTwoSummariesInOneColumn)
+{
+    const QStringList files = column(QStringLiteral("SELECT Archivo FROM TA_REPORTES"));
+    ASSERT_FALSE(files.isEmpty());
+    for (const auto &[name, definition] : everyDefinition(files)) {
         std::set<int> used;
         for (const rpt::SummaryDef &summary : definition.summaries)
             EXPECT_TRUE(used.insert(summary.column).second) << name.toStdString() << " column " << summary.column;
+    }
+}
+
+// A column heading wider than its column is shown cut ("Depósi…"): each one fits, in the
+// report's bold face, within the column less the padding that keeps columns apart, on the
+// preview's screen as on paper.
+TEST_F(DemoReports, EveryColumnHeadingFitsItsColumn)
+{
+    const QStringList files = column(QStringLiteral("SELECT Archivo FROM TA_REPORTES"));
+    ASSERT_FALSE(files.isEmpty());
+    for (const int dpi : {96, 300}) {
+        const double dotsPerMm = dpi / 25.4;
+        QImage sheet(8, 8, QImage::Format_RGB32);
+        sheet.setDotsPerMeterX(int(dotsPerMm * 1000));
+        sheet.setDotsPerMeterY(int(dotsPerMm * 1000));
+        for (const auto &[name, definition] : everyDefinition(files)) {
+            QFont bold(QStringLiteral("DejaVu Sans"));
+            bold.setPointSizeF(definition.page.fontSize);
+            bold.setBold(true);
+            const QFontMetricsF metrics(bold, &sheet);
+            for (const rpt::ColumnDef &c : definition.columns)
+                EXPECT_LE(metrics.horizontalAdvance(c.title) / dotsPerMm, c.width - 1.6)
+                    << name.toStdString() << " column " << c.title.toStdString() << " at " << dpi << " dpi";
+        }
     }
 }
 

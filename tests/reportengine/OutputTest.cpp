@@ -10,6 +10,7 @@
 #include "ui/ScriptedDialogService.h"
 #include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -74,6 +75,23 @@ TEST(ReportOutput, UnknownPrinterIsAnError)
     EXPECT_THROW(job.run(), ReportError);
 }
 
+// The operator presses Printer on a machine without any printer: the message says so, in the
+// operator's words, instead of a device that could not be opened.
+TEST(ReportOutput, NoPrinterInstalledIsSaidPlainly)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has a printer: the report would be printed";
+    ReportJob job(SharedDemoDatabase::shared().connection());
+    job.setDefinition(documentList()->definition());
+    job.setDestination(ReportJob::Destination::Printer, QString());
+    try {
+        job.run();
+        ADD_FAILURE() << "printed without a printer";
+    } catch (const ReportError& e) {
+        EXPECT_EQ(e.message().toStdString(), "no hay ninguna impresora instalada en este equipo");
+    }
+}
+
 // Going back, the pages reached again are the very pages shown before.
 TEST(ReportOutput, PreviewShowsTheSamePagesAfterGoingBack)
 {
@@ -121,9 +139,12 @@ TEST(ReportOutput, PreviewSavesAsPdfWhereTheDialogSays)
     EXPECT_FALSE(preview.saveAsPdf());                    // cancelled: nothing written, nothing said
     EXPECT_EQ(dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox).size(), 0);
 
-    dialogs.pushFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
+    // A folder that cannot be written: the operator is told so in his own words.
+    const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/x.pdf"));
+    dialogs.pushFileName(unwritable);
     EXPECT_FALSE(preview.saveAsPdf());
     const auto told = dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox);
     ASSERT_EQ(told.size(), 1);
-    EXPECT_TRUE(told[0].text.contains(QStringLiteral("x.pdf")));
+    EXPECT_EQ(told[0].text.toStdString(),
+              ("No se pudo guardar el archivo " + unwritable + ": no se pudo abrir el archivo o la impresora de destino").toStdString());
 }

@@ -86,6 +86,20 @@ TEST_F(FieldEntry, FocusColoursTheBoxAndTheConsultItemFollowsItsTag)
     EXPECT_EQ(window().fieldEntry().CampoActual(), C::NroDesde);
 }
 
+// What the operator sees: the box is drawn in the focus colours over the suite's flat look, and
+// plain again once left.
+TEST_F(FieldEntry, TheFocusedBoxIsDrawnInTheFocusColours)
+{
+    app::gColorFondo = app::RGB(255, 255, 192);
+    QLineEdit* box = field(C::MotivoDesde);
+    ASSERT_FALSE(box->styleSheet().isEmpty()) << "the window has not the suite's flat look";
+    const auto inside = [box] { return box->grab().toImage().pixelColor(box->width() - 4, box->height() / 2); };
+    focusField(C::MotivoDesde);
+    EXPECT_EQ(inside(), QColor(255, 255, 192));
+    focusField(C::MotivoHasta);
+    EXPECT_EQ(inside(), QColor(Qt::white));
+}
+
 TEST_F(FieldEntry, PointOfSaleAndNumberAreCompletedWithZeros)
 {
     struct Case {

@@ -11,6 +11,7 @@
 #include "vb/Error.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -87,6 +88,32 @@ TEST_F(WindowCommands, KeysOfAnyControlReachTheBar)
     EXPECT_EQ(listRequests.size(), 1);
     closeWithEsc();
     EXPECT_TRUE(linkCalls.contains("guardarConfigForm Rp_Quindal [] [] False"));
+}
+
+TEST_F(WindowCommands, EscOnAnOpenListClosesTheListNotTheWindow)
+{
+    recordLinks();
+    open("RMC");
+    QComboBox* templates = c().CboPlantilla;
+    templates->addItems({"Huecos 2024", "Mensual"});
+    focus(templates);
+    templates->showPopup();
+    QWidget* list = templates->view();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_NO_THROW(QTest::keyClick(list, Qt::Key_Escape));
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(linkCalls.filter("guardarConfigForm").isEmpty());
+
+    // The list's other keys are its own too: F5 there opens no lookup of the last box.
+    focusField(C::MotivoDesde);
+    focus(templates);
+    templates->showPopup();
+    QTest::keyClick(list, Qt::Key_F5);
+    EXPECT_TRUE(listRequests.isEmpty());
+    QTest::keyClick(list, Qt::Key_Escape);
+    // Once the list is closed, Esc on the box closes the window as from any control.
+    closeWithEsc();
 }
 
 TEST_F(WindowCommands, CloseFromTheBarEndsTheProgramAfterSaving)

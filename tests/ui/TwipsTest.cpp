@@ -1,5 +1,6 @@
 #include "ui/Twips.h"
 
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -54,4 +55,22 @@ TEST(Twips, WindowsArePlacedByTheirOuterFrame)
     EXPECT_EQ(placed.size(), QSize(7245, 5115));
     const QSize frame = window.frameGeometry().size() - window.geometry().size();
     EXPECT_EQ(window.size(), QSize(483, 341) - frame);
+}
+
+// A window is placed while it loads, before it has a frame: once shown it has the outer size it
+// was given, so that the size saved at close is the size restored at the next start.
+TEST(Twips, AWindowPlacedBeforeItIsShownHasThatOuterSizeOnceShown)
+{
+    QWidget window;
+    Twips::placeWindow(&window, 1500, 300, 7245, 5115);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_NE(window.frameGeometry().size(), window.size()) << "the platform gives windows no frame";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Twips::windowGeometry(&window).size() == QSize(7245, 5115); }))
+        << window.frameGeometry().width() << "x" << window.frameGeometry().height();
+    EXPECT_EQ(Twips::windowGeometry(&window).topLeft(), QPoint(1500, 300));
+
+    // Placed again while shown, it takes the new outer size at once.
+    Twips::placeWindow(&window, 1500, 300, 9000, 6000);
+    EXPECT_EQ(Twips::windowGeometry(&window).size(), QSize(9000, 6000));
 }
