@@ -7,7 +7,7 @@ packages=(
   libsqlite3-dev sqlite3
   unixodbc unixodbc-dev tdsodbc libsqliteodbc
   libgtest-dev libgmock-dev libbenchmark-dev
-  poppler-utils xvfb fonts-dejavu-core
+  poppler-utils xvfb fonts-dejavu-core qt6-translations-l10n
 )
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)

@@ -8,6 +8,7 @@
 #include "lookup/StartUpLink.h"
 #include "reports/Rp_Quindal.h"
 #include "ui/DisplayCheck.h"
+#include "ui/QtTranslations.h"
 #include "vb/App.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     if (!ui::DisplayCheck::available(argc, argv))
         return 1;
     QApplication application(argc, argv);
+    ui::translateQtWindows(application);
     vb::App::init(argc, argv);
     QApplication::setApplicationName(vb::App::title());
     lookup::EnlazarConInicio();
