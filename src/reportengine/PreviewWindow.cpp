@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -79,7 +80,23 @@ void PreviewWindow::buildUi()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_scroll);
+    addKeys();
     fitPageWidth();
+}
+
+// The keys of a report viewer: page by page, to either end, print, and Esc to close. The page
+// keys turn pages rather than scroll the page shown.
+void PreviewWindow::addKeys()
+{
+    const auto key = [this](const QKeySequence& sequence, auto slot) {
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, slot);
+    };
+    key(QKeySequence(Qt::Key_PageDown), &PreviewWindow::nextPage);
+    key(QKeySequence(Qt::Key_PageUp), &PreviewWindow::previousPage);
+    key(QKeySequence(Qt::CTRL | Qt::Key_Home), &PreviewWindow::firstPage);
+    key(QKeySequence(Qt::CTRL | Qt::Key_End), &PreviewWindow::lastPage);
+    key(QKeySequence(Qt::CTRL | Qt::Key_P), &PreviewWindow::printReport);
+    key(QKeySequence(Qt::Key_Escape), [this] { close(); });
 }
 
 // The page's whole width in view, a landscape page's too: the window as wide as the page within

@@ -65,6 +65,7 @@ private slots:
 
 private:
     void buildUi();
+    void addKeys();
     void fitPageWidth();
     void askAndSavePdf() { saveAsPdf(); }
     QToolButton* addButton(const QString& text, void (PreviewWindow::*slot)());

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace rpt;
@@ -116,6 +117,29 @@ TEST(ReportOutput, PreviewShowsTheSamePagesAfterGoingBack)
     preview.showPage(0);                                  // clamped to the first page
     EXPECT_EQ(preview.currentPage(), 1);
     EXPECT_EQ(preview.pageImage(), forward[0]);
+}
+
+// The operator turns the pages from the keyboard, and Esc closes the preview.
+TEST(ReportOutput, PreviewPagesAndClosesFromTheKeyboard)
+{
+    PreviewWindow preview(documentList(), demoRunner());
+    preview.show();
+    preview.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&preview));
+    ASSERT_TRUE(preview.finishLayout());
+    ASSERT_GE(preview.pageCount(), 3);
+
+    QTest::keyClick(&preview, Qt::Key_PageDown);
+    QTest::keyClick(&preview, Qt::Key_PageDown);
+    EXPECT_EQ(preview.currentPage(), 3);
+    QTest::keyClick(&preview, Qt::Key_PageUp);
+    EXPECT_EQ(preview.currentPage(), 2);
+    QTest::keyClick(&preview, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(preview.currentPage(), preview.pageCount());
+    QTest::keyClick(&preview, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(preview.currentPage(), 1);
+    QTest::keyClick(&preview, Qt::Key_Escape);
+    EXPECT_FALSE(preview.isVisible());
 }
 
 // The file is asked for through the dialog service; a name typed without extension gets ".pdf".
