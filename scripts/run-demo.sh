@@ -2,7 +2,8 @@
 # Starts the program on the demo database. On first use, after the generator or the settings
 # template changed, and when it finds a demo database damaged or incomplete, it builds the demo
 # databases in datos/ beside the program (aside first, then moved in) and writes vu000va.ini
-# with this machine's host and login names. Without a display the program says how to run it
+# with this machine's host and login names; a database that another program is writing is
+# left alone and the script stops. Without a display the program says how to run it
 # under xvfb-run.
 # RPQ_DEMO_KIND picks the report kind (RMC or OC, RMC by default).
 set -euo pipefail
@@ -40,10 +41,21 @@ build_demo_databases() {
 }
 
 # A generator newer than the database (stored forms or report rows changed) rebuilds it, and
-# so does a missing, damaged or incomplete one.
+# so does a missing, damaged or incomplete one; one that another program is writing is never
+# replaced (what that program and the operators stored in it would be lost).
+check_status=0
+problem=
+if [ -f "$data_dir/DEMO.db" ]; then
+  problem=$("$generator" --check "$data_dir" DEMO) || check_status=$?
+fi
+if [ "$check_status" -eq 3 ]; then
+  echo "The demo database $problem: it is left as it is." >&2
+  echo "Start the demo again when that program has finished." >&2
+  exit 1
+fi
 if [ ! -f "$data_dir/DEMO.db" ] || [ "$generator" -nt "$data_dir/DEMO.db" ]; then
   build_demo_databases
-elif ! problem=$("$generator" --check "$data_dir" DEMO); then
+elif [ "$check_status" -ne 0 ]; then
   echo "The demo database $problem: building the demo databases again." >&2
   build_demo_databases
 fi

@@ -108,6 +108,33 @@ TEST_F(RunDemoScript, DatabaseWithoutItsDocumentsIsBuiltAgain)
     EXPECT_NE(TableDigest(database()).column(QStringLiteral("SELECT count(*) FROM C_MV_CPTE")), QStringList({"0"}));
 }
 
+// Another program in the middle of a write: its database is not damaged, and building it again
+// would replace what that program and every operator stored in it (saved windows, templates).
+TEST_F(RunDemoScript, ADatabaseInUseByAnotherProgramIsLeftAsItIs)
+{
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(database()).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE STORED_BY_AN_OPERATOR (x)", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    for (const char *lock : {"BEGIN EXCLUSIVE", "BEGIN IMMEDIATE"}) {
+        SCOPED_TRACE(lock);
+        ASSERT_EQ(sqlite3_exec(db, lock, nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_NE(runScript(), 0);
+        EXPECT_TRUE(m_output.contains(QStringLiteral("DEMO.db is in use by another program"))) << m_output.toStdString();
+        EXPECT_FALSE(m_output.contains(QStringLiteral("Building"))) << m_output.toStdString();
+        EXPECT_FALSE(programStarted());
+        ASSERT_EQ(sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+    sqlite3_close(db);
+
+    // Once the other program is done, the demo starts on the same database.
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    EXPECT_TRUE(programStarted());
+    EXPECT_EQ(TableDigest(database()).column(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'STORED_BY_AN_OPERATOR'")),
+              QStringList({"1"}));
+}
+
 TEST_F(RunDemoScript, AGeneratorThatStopsHalfWayLeavesNoDatabaseBehind)
 {
     // A generator killed while writing: part of a database where it was told to write.
