@@ -219,6 +219,28 @@ TEST_F(EngineBehaviourTest, ReopeningAfterTheFileCameBack)
     EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE")), QStringLiteral("3"));
 }
 
+// Another program in the middle of a write holds the file for longer than the open waits: the
+// operator was told that the database did not exist ("Cannot open database ... The login
+// failed."), and went looking for a missing file.
+TEST_F(EngineBehaviourTest, AnOpenThatFindsTheDatabaseLockedSaysSo)
+{
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(db.file()).constData(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    auto second = ado::Connection::create();
+    EXPECT_NE(errorNumberOf([&] { second->Open(db.connectionString()); }), 0);
+    ASSERT_GT(second->Errors()->Count(), 0);
+    EXPECT_EQ(second->Errors()->Item(0).NativeError(), 1222);
+    EXPECT_EQ(second->Errors()->Item(0).Description(), QStringLiteral("Lock request time out period exceeded."));
+    EXPECT_FALSE(ado::isConnectionLost(*second->Errors()));
+
+    // Once the writer is done, the same open succeeds.
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    second->Open(db.connectionString());
+    EXPECT_EQ(second->Execute(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE"))->Fields()->Item(0)->Value().toLong(), 3);
+}
+
 TEST_F(EngineBehaviourTest, DefaultDatabaseMovesToAnotherFileOfTheFolder)
 {
     QFile other(QDir(db.folder()).filePath(QStringLiteral("Stats.db")));
