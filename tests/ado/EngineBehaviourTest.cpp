@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -239,6 +240,27 @@ TEST_F(EngineBehaviourTest, AnOpenThatFindsTheDatabaseLockedSaysSo)
     sqlite3_close(writer);
     second->Open(db.connectionString());
     EXPECT_EQ(second->Execute(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE"))->Fields()->Item(0)->Value().toLong(), 3);
+}
+
+// A database file this user may read but not write: every write was reported as a lost
+// network connection ("General network error. Check your network documentation.").
+TEST(SqliteErrorMapTest, AWriteToADatabaseOpenedReadOnlyNamesTheDatabase)
+{
+    QTemporaryDir dir;
+    const QByteArray file = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("Compras.db")));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE T (x)", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    ASSERT_EQ(sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    const int rc = sqlite3_exec(db, "INSERT INTO T VALUES (1)", nullptr, nullptr, nullptr);
+    ASSERT_EQ(rc, SQLITE_READONLY);
+    const ado::DatabaseFailure failure = ado::SqliteErrorMap::failure(db, rc, QStringLiteral("INSERT INTO T VALUES (1)"));
+    sqlite3_close(db);
+    const ado::Error& error = failure.records().front();
+    EXPECT_EQ(error.NativeError(), 3906);
+    EXPECT_EQ(error.Description(), QStringLiteral("Failed to update database \"Compras\" because the database is read-only."));
+    EXPECT_FALSE(ado::isConnectionLostState(error.SQLState()));
 }
 
 TEST_F(EngineBehaviourTest, DefaultDatabaseMovesToAnotherFileOfTheFolder)
