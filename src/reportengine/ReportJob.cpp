@@ -190,6 +190,9 @@ ReportPrinter::Outcome ReportJob::toPrinter(const ReportModel& model)
         if (QPrinterInfo::printerInfo(m_target).isNull())
             throw ReportError(QStringLiteral("there is no printer named \"%1\"").arg(m_target));
         device.setPrinterName(m_target);
+    } else if (QPrinterInfo::defaultPrinter().isNull()) {
+        // Without a printer Qt's device fails to open with nothing to say why.
+        throw ReportError(QStringLiteral("there is no printer to print on (none is installed, or none is the default printer)"));
     }
     device.setFullPage(true);
     device.setCopyCount(m_copies);

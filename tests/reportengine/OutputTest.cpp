@@ -10,6 +10,7 @@
 #include "ui/ScriptedDialogService.h"
 #include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -72,6 +73,23 @@ TEST(ReportOutput, UnknownPrinterIsAnError)
     job.setDefinition(documentList()->definition());
     job.setDestination(ReportJob::Destination::Printer, QStringLiteral("No existe esta impresora"));
     EXPECT_THROW(job.run(), ReportError);
+}
+
+// A machine without printers (a fresh install, no print system): the operator was told "the
+// output device could not be opened" and could not tell what was missing.
+TEST(ReportOutput, NoDefaultPrinterIsAnErrorThatSaysSo)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a default printer; the report would be printed on it";
+    ReportJob job(SharedDemoDatabase::shared().connection());
+    job.setDefinition(documentList()->definition());
+    job.setDestination(ReportJob::Destination::Printer);
+    try {
+        job.run();
+        FAIL() << "printed with no printer";
+    } catch (const ReportError& error) {
+        EXPECT_EQ(error.message().toStdString(), "there is no printer to print on (none is installed, or none is the default printer)");
+    }
 }
 
 // Going back, the pages reached again are the very pages shown before.
