@@ -82,11 +82,12 @@ void DesktopShortcut::write(const QString& path, const QString& title, const QSt
                             const QString& parameterLine)
 {
     QFile file(path);
+    const QString failed = vb::Error::standardDescription(75) + QStringLiteral(": ") + path;
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        vb::raise(75, vb::Error::standardDescription(75));
+        vb::raise(75, failed);
     const QByteArray bytes = fileText(title, program, parameterLine).toUtf8();
     if (file.write(bytes) != bytes.size())
-        vb::raise(75, vb::Error::standardDescription(75));
+        vb::raise(75, failed);
     file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
 }
 

@@ -507,8 +507,10 @@ void frmAcceso::crearAccesoDirecto()
 void frmAcceso::makeShortcut()
 {
     const QString desktop = DesktopShortcut::desktopFolder();
+    // The folder is named: a machine without a desktop, or with another desktop folder, is
+    // common here, and "Path not found" alone does not say what is missing.
     if (desktop.isEmpty() || !QFileInfo(desktop).isDir())
-        vb::raise(76, vb::Error::standardDescription(76));
+        vb::raise(76, vb::Error::standardDescription(76) + QStringLiteral(": ") + desktop);
     QString title = vb::Trim(vb::App::title());
     if (title.isEmpty())
         title = vb::App::exeName();

@@ -410,7 +410,9 @@ TEST_F(LoginWindow, ShortcutFailureIsNeverFollowedBySuccess)
     data::frmAcceso w;
     click(w, "CmdLineaComando");
     ASSERT_EQ(boxes().size(), 1);
-    EXPECT_TRUE(boxes()[0].text.startsWith("Se ha producido un error: "));
+    // The folder it looked for is named: a machine without a desktop, or one whose desktop
+    // folder has another name, showed "Path not found" and nothing more.
+    EXPECT_EQ(boxes()[0].text, "Se ha producido un error: Path not found: " + m_desktop.path() + "/no-such-folder");
     EXPECT_EQ(boxes()[0].icon, ui::vbCritical);
     EXPECT_EQ(boxes()[0].title, "Error");
 }
