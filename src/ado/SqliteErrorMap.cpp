@@ -42,6 +42,12 @@ DatabaseFailure SqliteErrorMap::cannotOpen(const QString& database)
                   QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.").arg(database));
 }
 
+DatabaseFailure SqliteErrorMap::damaged(const QString& database, const QString& file)
+{
+    return server(926, QStringLiteral("08001"),
+                  QStringLiteral("Cannot open database \"%1\": its file %2 is damaged or is not a database.").arg(database, file));
+}
+
 DatabaseFailure SqliteErrorMap::readOnly(const QString& database)
 {
     return server(3906, QStringLiteral("HY000"),

@@ -14,6 +14,7 @@ public:
     static DatabaseFailure lostConnection(const QString& detail);
     static DatabaseFailure cannotOpen(const QString& database);
     static DatabaseFailure readOnly(const QString& database);
+    static DatabaseFailure damaged(const QString& database, const QString& file);
     static DatabaseFailure server(int native, const QString& sqlState, const QString& text);
     static QString source() { return QStringLiteral("Microsoft OLE DB Provider for SQL Server"); }
 

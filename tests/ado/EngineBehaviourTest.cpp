@@ -242,6 +242,27 @@ TEST_F(EngineBehaviourTest, AnOpenThatFindsTheDatabaseLockedSaysSo)
     EXPECT_EQ(second->Execute(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE"))->Fields()->Item(0)->Value().toLong(), 3);
 }
 
+// A database file cut short by a failed copy, or overwritten: the operator was told that the
+// login failed, and went checking the user and the password.
+TEST_F(EngineBehaviourTest, AnOpenThatFindsTheFileDamagedSaysSoAndNamesIt)
+{
+    db.connection()->Close();
+    QFile file(db.file());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.write(QByteArray(512, '\x5a'));
+    file.close();
+    auto second = ado::Connection::create();
+    EXPECT_NE(errorNumberOf([&] { second->Open(db.connectionString()); }), 0);
+    ASSERT_GT(second->Errors()->Count(), 0);
+    EXPECT_EQ(second->Errors()->Item(0).Description(),
+              QStringLiteral("Cannot open database \"Demo\": its file %1 is damaged or is not a database.").arg(db.file()));
+
+    // A file that is missing is still told as before.
+    ASSERT_TRUE(QFile::remove(db.file()));
+    EXPECT_NE(errorNumberOf([&] { second->Open(db.connectionString()); }), 0);
+    EXPECT_EQ(second->Errors()->Item(0).NativeError(), 4060);
+}
+
 // A database file this user may read but not write: every write was reported as a lost
 // network connection ("General network error. Check your network documentation.").
 TEST(SqliteErrorMapTest, AWriteToADatabaseOpenedReadOnlyNamesTheDatabase)
