@@ -82,12 +82,11 @@ void DesktopShortcut::write(const QString& path, const QString& title, const QSt
                             const QString& parameterLine)
 {
     QFile file(path);
-    const QString failed = vb::Error::standardDescription(75) + QStringLiteral(": ") + path;
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        vb::raise(75, failed);
+        vb::raise(75, vb::Error::fileDescription(75, path));
     const QByteArray bytes = fileText(title, program, parameterLine).toUtf8();
     if (file.write(bytes) != bytes.size())
-        vb::raise(75, failed);
+        vb::raise(75, vb::Error::fileDescription(75, path));
     file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
 }
 

@@ -45,7 +45,7 @@ void MaskFile::append(const QString& path, const QList<MascaraConsulta>& records
         }
         file.close();
     } catch (const vb::Error& error) {
-        throw vb::Error(error.number(), error.description() + QStringLiteral(": ") + QDir::cleanPath(vb::resolvePath(path)),
+        throw vb::Error(error.number(), vb::Error::fileDescription(error.number(), QDir::cleanPath(vb::resolvePath(path))),
                         error.source());
     }
 }

@@ -305,7 +305,9 @@ TEST_F(LoginWindow, WriteFailureIsReportedAndTheListStillReloads)
     w.lstBases()->addItem(QStringLiteral("stale entry"));
     click(w, "CmdRegistrar");
     ASSERT_EQ(boxes().size(), 1);
-    EXPECT_EQ(boxes()[0].text, "SQL Server start failed.  \rSQL-DMO error:   75 " + vb::Error::standardDescription(75));
+    // The file is named: a program folder the operator may not write showed only the error.
+    EXPECT_EQ(boxes()[0].text, "SQL Server start failed.  \rSQL-DMO error:   75 " + vb::Error::standardDescription(75) + ": "
+                                   + m_programDir.path() + "/no-such-folder/BASES.TXT");
     EXPECT_EQ(boxes()[0].title, "Informes");
     EXPECT_EQ(boxes()[0].icon, 0);
     EXPECT_EQ(listed(w), QStringList({"VENTAS / SRV1"}));
