@@ -3,6 +3,7 @@
 // damaged or half-built demo database.
 #include "TableDigest.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -133,6 +134,28 @@ TEST_F(RunDemoScript, ADatabaseInUseByAnotherProgramIsLeftAsItIs)
     EXPECT_TRUE(programStarted());
     EXPECT_EQ(TableDigest(database()).column(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'STORED_BY_AN_OPERATOR'")),
               QStringList({"1"}));
+}
+
+// A program still running on the demo (an operator's window left open) keeps writing into the
+// file it opened: a database moved in over it took that program's saved windows and templates
+// into a file nobody would open again.
+TEST_F(RunDemoScript, ADatabaseOpenInARunningProgramIsNotBuiltAgainUnderIt)
+{
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(database()).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "DELETE FROM C_MV_CPTE", nullptr, nullptr, nullptr), SQLITE_OK);   // now one to build again
+
+    EXPECT_NE(runScript(), 0);
+    EXPECT_TRUE(m_output.contains(QStringLiteral("is open in a running program (process %1)").arg(QCoreApplication::applicationPid())))
+        << m_output.toStdString();
+    EXPECT_FALSE(m_output.contains(QStringLiteral("Building"))) << m_output.toStdString();
+    EXPECT_FALSE(programStarted());
+    sqlite3_close(db);
+
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    EXPECT_TRUE(m_output.contains(QStringLiteral("Building"))) << m_output.toStdString();
+    EXPECT_TRUE(programStarted());
 }
 
 TEST_F(RunDemoScript, AGeneratorThatStopsHalfWayLeavesNoDatabaseBehind)
