@@ -142,6 +142,36 @@ QString DemoGenerator::fileProblem(const QString &path, const char *rowsQuery)
     return problem;
 }
 
+QString DemoGenerator::inUse(const QString &folder, const QString &database)
+{
+    for (const QString &name : {database, statisticsDatabase()}) {
+        const QString path = databasePath(folder, name);
+        if (fileInUse(path))
+            return path;
+    }
+    return {};
+}
+
+// A write lock of our own, taken and given back at once, waits a moment for a writer that is
+// finishing; one still held then belongs to a program at work. A file that is no database
+// answers otherwise and is left to the soundness check.
+bool DemoGenerator::fileInUse(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    sqlite3 *db = nullptr;
+    bool busy = false;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, 2000);
+        const int rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        busy = rc == SQLITE_BUSY || rc == SQLITE_LOCKED;
+        if (rc == SQLITE_OK)
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close(db);
+    return busy;
+}
+
 QString DemoGenerator::resourceText(const QString &name)
 {
     QFile file(name);

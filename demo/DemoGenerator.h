@@ -27,6 +27,10 @@ public:
     // What makes the databases of a folder unfit to start the program on: a missing, damaged
     // (by SQLite's quick check) or incomplete (rows missing) database; empty when both are sound.
     static QString problem(const QString &folder, const QString &database);
+    // The path of a database of the folder that another program is writing (it holds a write
+    // lock for longer than a moment); empty when neither is. Such a database is not damaged,
+    // and building it again would throw away what that program and the operators stored in it.
+    static QString inUse(const QString &folder, const QString &database);
 
     static QString statisticsDatabase() { return QStringLiteral("KQ_ESTADISTICAS"); }
     static QString databasePath(const QString &folder, const QString &database);
@@ -39,6 +43,7 @@ private:
     void writeStatisticsDatabase();
     static QString resourceText(const QString &name);
     static QString fileProblem(const QString &path, const char *rowsQuery);
+    static bool fileInUse(const QString &path);
 
     Options m_options;
 };

@@ -2,7 +2,8 @@
 // taken; articles defaults to a tenth of the size (80 to 5,000).
 // rpq_demogen --encode <text>: prints the text in the stored password form, for the settings file.
 // rpq_demogen --check <folder> <database>: prints "ok" and ends with 0 when the databases are
-// sound and complete; otherwise prints what is wrong and ends with 1.
+// sound and complete; otherwise prints what is wrong and ends with 1, or with 3 when another
+// program is writing one of them (the database is then neither checked nor to be replaced).
 #include "DemoGenerator.h"
 
 #include "kit/PasswordCodec.h"
@@ -22,6 +23,11 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (args.size() == 4 && args[1] == QLatin1String("--check")) {
+        const QString busy = demo::DemoGenerator::inUse(args[2], args[3]);
+        if (!busy.isEmpty()) {
+            std::printf("%s is in use by another program (it holds a write lock)\n", qPrintable(busy));
+            return 3;
+        }
         const QString problem = demo::DemoGenerator::problem(args[2], args[3]);
         std::printf("%s\n", problem.isEmpty() ? "ok" : qPrintable(problem));
         return problem.isEmpty() ? 0 : 1;

@@ -2,7 +2,8 @@
 # Starts the program on the demo database. On first use, after the generator or the settings
 # template changed, and when it finds a demo database damaged or incomplete, it builds the demo
 # databases in datos/ beside the program (aside first, then moved in) and writes vu000va.ini
-# with this machine's host and login names. Without a display the program says how to run it
+# with this machine's host and login names; a database that another program is writing, or
+# that a running program has open, is left alone and the script stops. Without a display the program says how to run it
 # under xvfb-run.
 # RPQ_DEMO_KIND picks the report kind (RMC or OC, RMC by default).
 set -euo pipefail
@@ -21,10 +22,36 @@ fi
 data_dir=$program_dir/datos
 mkdir -p "$data_dir" "$program_dir/img_menu"
 
+# The process id of a running program that has the file open (among the processes this user
+# may look at); nothing when none has.
+program_holding() {
+  local pattern found
+  # find matches the link's text as a pattern: the path's own pattern characters are escaped.
+  pattern=$(readlink -f "$1" | sed 's/[][*?\\]/\\&/g')
+  found=$(find /proc/[0-9]*/fd -maxdepth 1 -lname "$pattern" 2>/dev/null | head -n 1 || true)
+  [ -n "$found" ] || return 1
+  echo "$found" | cut -d/ -f3
+}
+
+# A program still running on a database keeps writing into the file it opened: one moved in
+# over it would take what that program stores (saved windows, templates) into a file nobody
+# opens again.
+refuse_databases_in_use() {
+  local db pid
+  for db in DEMO KQ_ESTADISTICAS; do
+    if [ -f "$data_dir/$db.db" ] && pid=$(program_holding "$data_dir/$db.db"); then
+      echo "The demo database $data_dir/$db.db is open in a running program (process $pid):" >&2
+      echo "it is not built again under that program. Close it and start the demo again." >&2
+      exit 1
+    fi
+  done
+}
+
 # Builds the databases in a folder of their own and moves them in only when the generator
 # finished, so that the program never starts on a half-built database.
 building=
 build_demo_databases() {
+  refuse_databases_in_use
   building=$(mktemp -d "$data_dir/.building.XXXXXX")
   trap 'rm -rf "$building"' EXIT
   echo "Building the demo databases in $data_dir ..."
@@ -40,10 +67,21 @@ build_demo_databases() {
 }
 
 # A generator newer than the database (stored forms or report rows changed) rebuilds it, and
-# so does a missing, damaged or incomplete one.
+# so does a missing, damaged or incomplete one; one that another program is writing is never
+# replaced (what that program and the operators stored in it would be lost).
+check_status=0
+problem=
+if [ -f "$data_dir/DEMO.db" ]; then
+  problem=$("$generator" --check "$data_dir" DEMO) || check_status=$?
+fi
+if [ "$check_status" -eq 3 ]; then
+  echo "The demo database $problem: it is left as it is." >&2
+  echo "Start the demo again when that program has finished." >&2
+  exit 1
+fi
 if [ ! -f "$data_dir/DEMO.db" ] || [ "$generator" -nt "$data_dir/DEMO.db" ]; then
   build_demo_databases
-elif ! problem=$("$generator" --check "$data_dir" DEMO); then
+elif [ "$check_status" -ne 0 ]; then
   echo "The demo database $problem: building the demo databases again." >&2
   build_demo_databases
 fi

@@ -62,9 +62,17 @@ void SqliteEngine::openFile()
     }
     sqlite3_busy_timeout(m_db, 5000);
     sqlite3_progress_handler(m_db, 1000, onProgress, &m_deadline);
-    if (sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    const int readable = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (readable != SQLITE_OK) {
+        // A file another program is writing is there and sound, and a damaged one is there: each
+        // says so, not that the database is missing or the login failed.
+        const bool locked = readable == SQLITE_BUSY || readable == SQLITE_LOCKED;
+        const bool damaged = readable == SQLITE_CORRUPT || readable == SQLITE_NOTADB;
+        const DatabaseFailure failure = locked    ? SqliteErrorMap::failure(m_db, readable, QString())
+                                        : damaged ? SqliteErrorMap::damaged(m_name, m_file)
+                                                  : SqliteErrorMap::cannotOpen(m_name);
         close();
-        throw SqliteErrorMap::cannotOpen(m_name);
+        throw failure;
     }
     prepareSqliteConnection(m_db, &m_options);
 }

@@ -3,6 +3,7 @@
 #include "ado/AdoEnums.h"
 #include "ado/TableDefinitionRewriter.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <sqlite3.h>
 
@@ -41,9 +42,24 @@ DatabaseFailure SqliteErrorMap::cannotOpen(const QString& database)
                   QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.").arg(database));
 }
 
+DatabaseFailure SqliteErrorMap::damaged(const QString& database, const QString& file)
+{
+    return server(926, QStringLiteral("08001"),
+                  QStringLiteral("Cannot open database \"%1\": its file %2 is damaged or is not a database.").arg(database, file));
+}
+
+DatabaseFailure SqliteErrorMap::readOnly(const QString& database)
+{
+    return server(3906, QStringLiteral("HY000"),
+                  QStringLiteral("Failed to update database \"%1\" because the database is read-only.").arg(database));
+}
+
 DatabaseFailure SqliteErrorMap::failure(sqlite3* db, int resultCode, const QString& sql)
 {
     const int extended = sqlite3_extended_errcode(db);
+    // A file this user may not write is no lost connection: the operator is told which one.
+    if (((extended ? extended : resultCode) & 0xff) == SQLITE_READONLY)
+        return readOnly(QFileInfo(QString::fromUtf8(sqlite3_db_filename(db, "main"))).completeBaseName());
     return failure(extended ? extended : resultCode, QString::fromUtf8(sqlite3_errmsg(db)), sql);
 }
 

@@ -13,6 +13,8 @@ public:
     static DatabaseFailure failure(sqlite3* db, int resultCode, const QString& sql);
     static DatabaseFailure lostConnection(const QString& detail);
     static DatabaseFailure cannotOpen(const QString& database);
+    static DatabaseFailure readOnly(const QString& database);
+    static DatabaseFailure damaged(const QString& database, const QString& file);
     static DatabaseFailure server(int native, const QString& sqlState, const QString& text);
     static QString source() { return QStringLiteral("Microsoft OLE DB Provider for SQL Server"); }
 

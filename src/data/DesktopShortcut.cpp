@@ -83,10 +83,10 @@ void DesktopShortcut::write(const QString& path, const QString& title, const QSt
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        vb::raise(75, vb::Error::standardDescription(75));
+        vb::raise(75, vb::Error::fileDescription(75, path));
     const QByteArray bytes = fileText(title, program, parameterLine).toUtf8();
     if (file.write(bytes) != bytes.size())
-        vb::raise(75, vb::Error::standardDescription(75));
+        vb::raise(75, vb::Error::fileDescription(75, path));
     file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
 }
 

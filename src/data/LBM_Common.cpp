@@ -17,7 +17,7 @@ QString LBM_Common::existingText(const QString& path)
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        vb::raise(75, vb::Error::standardDescription(75));
+        vb::raise(75, vb::Error::fileDescription(75, path));
     return vb::Windows1252::decode(file.readAll());
 }
 
@@ -45,10 +45,10 @@ void LBM_Common::append(const QString& path, const QString& line)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        vb::raise(75, vb::Error::standardDescription(75));
+        vb::raise(75, vb::Error::fileDescription(75, path));
     const QByteArray bytes = vb::Windows1252::encode(line);
     if (file.write(bytes) != bytes.size())
-        vb::raise(75, vb::Error::standardDescription(75));
+        vb::raise(75, vb::Error::fileDescription(75, path));
 }
 
 void LBM_Common::RegistraBaseEnArchivo(QString Nombre, QString Base, QString Usuario, QString Clave,

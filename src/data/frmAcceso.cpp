@@ -513,8 +513,9 @@ void frmAcceso::crearAccesoDirecto()
 void frmAcceso::makeShortcut()
 {
     const QString desktop = DesktopShortcut::desktopFolder();
+    // A machine without a desktop, or with another desktop folder, is common here.
     if (desktop.isEmpty() || !QFileInfo(desktop).isDir())
-        vb::raise(76, vb::Error::standardDescription(76));
+        vb::raise(76, vb::Error::fileDescription(76, desktop));
     QString title = vb::Trim(vb::App::title());
     if (title.isEmpty())
         title = vb::App::exeName();

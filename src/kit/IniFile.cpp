@@ -4,6 +4,9 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace kit {
 
@@ -19,7 +22,11 @@ void IniFile::load()
     m_exists = file.exists();
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QString text = vb::Windows1252::decode(file.readAll());
+    QByteArray bytes = file.readAll();
+    m_encoding = encodingOf(bytes);
+    if (m_encoding == Encoding::Utf8WithMark)
+        bytes.remove(0, 3);
+    const QString text = m_encoding == Encoding::Windows1252 ? vb::Windows1252::decode(bytes) : QString::fromUtf8(bytes);
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
@@ -33,6 +40,21 @@ void IniFile::load()
     }
     if (start < text.size())
         m_lines.push_back({text.mid(start), QString()});
+}
+
+// Text in Windows-1252 beyond ASCII is hardly ever sound UTF-8 (an accented letter would have
+// to be followed by one of a few symbols), so files of the suite keep reading as before.
+IniFile::Encoding IniFile::encodingOf(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return Encoding::Utf8WithMark;
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; });
+    if (ascii)
+        return Encoding::Windows1252;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes);     // decoding is what tells whether the bytes are sound
+    Q_UNUSED(decoded);
+    return utf8.hasError() ? Encoding::Windows1252 : Encoding::Utf8;
 }
 
 QString IniFile::trimBlanks(const QString& text)
@@ -240,7 +262,9 @@ bool IniFile::save() const
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(vb::Windows1252::encode(text));
+    if (m_encoding == Encoding::Utf8WithMark)
+        file.write("\xEF\xBB\xBF");
+    file.write(m_encoding == Encoding::Windows1252 ? vb::Windows1252::encode(text) : text.toUtf8());
     return file.commit();
 }
 

@@ -4,8 +4,10 @@
 // spaces: a tab there is part of the name), a value's surrounding double or single quotes
 // removed, the first matching section and the first matching key in it win, a line without "="
 // is no key, at most 1023 characters come back, and a default loses its trailing spaces. Text is Windows-1252 with CR LF,
-// LF or lone CR line ends. Writing a value changes only the line it concerns (or adds one) and
-// keeps every other byte of the file.
+// LF or lone CR line ends; a file that starts with the UTF-8 byte-order mark, or whose bytes
+// beyond ASCII are all sound UTF-8 (what a Linux editor saves), is read as UTF-8. Writing a value
+// changes only the line it concerns (or adds one) and keeps every other byte of the file, in
+// the file's own encoding.
 
 #include <QString>
 #include <QStringList>
@@ -64,8 +66,12 @@ private:
     void insertLine(int at, const QString& text);
     bool save() const;
 
+    enum class Encoding { Windows1252, Utf8, Utf8WithMark };
+    static Encoding encodingOf(const QByteArray& bytes);
+
     QString m_path;
     bool m_exists = false;
+    Encoding m_encoding = Encoding::Windows1252;     // a new file is written as the suite's are
     std::vector<Line> m_lines;
 };
 

@@ -1,10 +1,12 @@
 #include "lookup/LookupRow.h"
 
+#include "ado/ServerText.h"
 #include "vb/Strings.h"
 #include "vb/Variant.h"
 
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cstring>
 
 namespace lookup {
@@ -26,6 +28,23 @@ bool sortsByValue(const vb::Variant& value)
     default:
         return false;
     }
+}
+
+// The database's order of texts: an accented letter beside its base letter, Ñ after N. Texts
+// in plain ASCII up to where they differ are told apart at once; the others go by the server's
+// rule from the start, which gives the same answer for their common ASCII part.
+bool textBefore(const QString& a, const QString& b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x >= 0x80 || y >= 0x80)
+            return ado::ServerText::compare(a, b) < 0;
+        if (x != y)
+            return x < y;
+    }
+    return a.size() < b.size();
 }
 
 } // namespace
@@ -72,7 +91,7 @@ bool LookupRow::before(const SortKey& a, const SortKey& b)
         return a.value < b.value;
     if ((a.hasValue || b.hasValue) && a.text->isEmpty() != b.text->isEmpty())
         return a.text->isEmpty();
-    return *a.text < *b.text;
+    return textBefore(*a.text, *b.text);
 }
 
 bool LookupRow::operator<(const QTreeWidgetItem& other) const

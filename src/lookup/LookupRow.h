@@ -1,7 +1,7 @@
 #pragma once
 // One row of the list lookup window. Number and date cells keep their value beside the text
-// they show, so a sort by such a column orders by value; other cells sort by text, letter case
-// ignored. A number or date cell without a value (Null) sorts before the others.
+// they show, so a sort by such a column orders by value; other cells sort by text as the
+// database orders it (letter case ignored, an accented letter beside its base letter, Ñ after N). A number or date cell without a value (Null) sorts before the others.
 // Each cell also keeps its text trimmed and case-folded for the incremental search, taken when
 // the text is set, so a search only compares prefixes whatever the order of the rows.
 

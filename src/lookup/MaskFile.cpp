@@ -1,7 +1,10 @@
 #include "lookup/MaskFile.h"
 
+#include "vb/Error.h"
 #include "vb/Files.h"
 #include "vb/Strings.h"
+
+#include <QDir>
 
 namespace lookup {
 
@@ -32,12 +35,19 @@ std::optional<MascaraConsulta> MaskFile::find(const QString& path, const QString
 
 void MaskFile::append(const QString& path, const QList<MascaraConsulta>& records)
 {
-    vb::RecordFile file(path, MascaraConsulta::kLength);
-    for (MascaraConsulta record : records) {
-        record.FinRegistro = QStringLiteral("\r\n");
-        file.putBytes(file.recordCount() + 1, record.toBytes());
+    // The start-up cannot go on without the file: its error names it, so that whoever reads
+    // the box knows which file or folder to look at.
+    try {
+        vb::RecordFile file(path, MascaraConsulta::kLength);
+        for (MascaraConsulta record : records) {
+            record.FinRegistro = QStringLiteral("\r\n");
+            file.putBytes(file.recordCount() + 1, record.toBytes());
+        }
+        file.close();
+    } catch (const vb::Error& error) {
+        throw vb::Error(error.number(), vb::Error::fileDescription(error.number(), QDir::cleanPath(vb::resolvePath(path))),
+                        error.source());
     }
-    file.close();
 }
 
 } // namespace lookup

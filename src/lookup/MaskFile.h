@@ -23,7 +23,8 @@ public:
     static std::optional<MascaraConsulta> find(const QString& path, const QString& tabla);
     static bool sameTable(const MascaraConsulta& record, const QString& tabla);
 
-    // Appends the records in order (the file is created when missing). Raises vb::Error.
+    // Appends the records in order (the file is created when missing). Raises vb::Error, its
+    // description followed by the file's path.
     static void append(const QString& path, const QList<MascaraConsulta>& records);
 };
 

@@ -192,8 +192,11 @@ ReportPrinter::Outcome ReportJob::toPrinter(const ReportModel& model)
     QPrinter device(QPrinter::HighResolution);
     if (!m_target.isEmpty()) {
         if (QPrinterInfo::printerInfo(m_target).isNull())
-            throw ReportError(QStringLiteral("there is no printer named \"%1\"").arg(m_target));
+            throw ReportError(QStringLiteral("no hay ninguna impresora llamada \"%1\" en este equipo").arg(m_target));
         device.setPrinterName(m_target);
+    } else if (QPrinterInfo::defaultPrinter().isNull()) {
+        // Printers, but none chosen as the default: Qt's device would fail to open.
+        throw ReportError(QStringLiteral("ninguna impresora de este equipo es la predeterminada"));
     }
     device.setFullPage(true);
     device.setCopyCount(m_copies);

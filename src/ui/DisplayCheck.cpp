@@ -1,25 +1,66 @@
 #include "ui/DisplayCheck.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 
 #include <cstdio>
 
 namespace ui {
 
-QString DisplayCheck::missingDisplayMessage(const QProcessEnvironment& environment, const QStringList& arguments)
+namespace {
+QString howToRun(const QString& program, const QStringList& arguments)
 {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (!environment.value(QString::fromLatin1(name)).trimmed().isEmpty())
-            return {};
-    if (arguments.contains(QStringLiteral("-platform")) || arguments.contains(QStringLiteral("--platform")))
-        return {};
-    const QString program = arguments.isEmpty() ? QStringLiteral("rp_quindal") : QFileInfo(arguments.first()).fileName();
     return QStringLiteral(
-               "%1: there is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                "Start it from a desktop session, or under a virtual display (package xvfb):\n"
                "    xvfb-run -a scripts/run-demo.sh\n"
-               "    xvfb-run -a %2 <arguments>\n")
-        .arg(program, arguments.isEmpty() ? program : arguments.first());
+               "    xvfb-run -a %1 <arguments>\n")
+        .arg(arguments.isEmpty() ? program : arguments.first());
+}
+
+bool platformChosen(const QProcessEnvironment& environment, const QStringList& arguments)
+{
+    return !environment.value(QStringLiteral("QT_QPA_PLATFORM")).trimmed().isEmpty()
+        || arguments.contains(QStringLiteral("-platform")) || arguments.contains(QStringLiteral("--platform"));
+}
+} // namespace
+
+QString DisplayCheck::missingDisplayMessage(const QProcessEnvironment& environment, const QStringList& arguments,
+                                            const DisplayProbe& answers)
+{
+    if (platformChosen(environment, arguments))
+        return {};
+    const QString display = environment.value(QStringLiteral("DISPLAY")).trimmed();
+    const bool wayland = !environment.value(QStringLiteral("WAYLAND_DISPLAY")).trimmed().isEmpty();
+    const QString program = arguments.isEmpty() ? QStringLiteral("rp_quindal") : QFileInfo(arguments.first()).fileName();
+    if (display.isEmpty() && !wayland)
+        return program + QStringLiteral(": there is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n")
+             + howToRun(program, arguments);
+    if (wayland || answers(display))
+        return {};
+    return program
+         + QStringLiteral(": the display \"%1\" (DISPLAY) does not answer: no X server runs there, or it refuses this user.\n")
+               .arg(display)
+         + howToRun(program, arguments);
+}
+
+bool DisplayCheck::xDisplayAnswers(const QString& display)
+{
+    using Connect = void* (*)(const char*, int*);
+    using HasError = int (*)(void*);
+    using Disconnect = void (*)(void*);
+    QLibrary xcb(QStringLiteral("xcb"), 1);
+    const auto connect = reinterpret_cast<Connect>(xcb.resolve("xcb_connect"));
+    const auto hasError = reinterpret_cast<HasError>(xcb.resolve("xcb_connection_has_error"));
+    const auto disconnect = reinterpret_cast<Disconnect>(xcb.resolve("xcb_disconnect"));
+    if (!connect || !hasError || !disconnect)
+        return true;
+    // A failed connection is an object of its own, to be let go like a good one.
+    void* connection = connect(QFile::encodeName(display).constData(), nullptr);
+    const bool answered = connection && hasError(connection) == 0;
+    if (connection)
+        disconnect(connection);
+    return answered;
 }
 
 bool DisplayCheck::available(int argc, char** argv)

@@ -1,20 +1,31 @@
 #pragma once
 // Before the application object is created: Qt ends the process on its own when it finds no
-// display, with a line that does not say what to do. This tells the person starting the
-// program how to run it instead.
+// display, or one that does not answer, with a line that does not say what to do. This tells
+// the person starting the program how to run it instead.
 
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace ui {
 
 class DisplayCheck {
 public:
-    // Empty when windows can be shown: an X or Wayland display is named, or a Qt platform is
-    // chosen (QT_QPA_PLATFORM or the "-platform" argument). Otherwise the text to print, which
-    // names the program and says how to run it under a virtual display (xvfb-run).
-    static QString missingDisplayMessage(const QProcessEnvironment& environment, const QStringList& arguments);
+    // Whether an X display of that name accepts a connection from this process.
+    using DisplayProbe = std::function<bool(const QString& display)>;
+
+    // Empty when windows can be shown: an X display that answers the probe, or a Wayland
+    // display, is named, or a Qt platform is chosen (QT_QPA_PLATFORM or the "-platform"
+    // argument). Otherwise the text to print, which names the program (and the display that
+    // does not answer) and says how to run it under a virtual display (xvfb-run).
+    static QString missingDisplayMessage(const QProcessEnvironment& environment, const QStringList& arguments,
+                                         const DisplayProbe& answers = xDisplayAnswers);
+
+    // Connects to the X display and lets go at once. True as well when the X client library
+    // cannot be loaded: Qt then says itself what is missing.
+    static bool xDisplayAnswers(const QString& display);
 
     // The check on this process's environment and command line; the message goes to the
     // standard error stream. False when there is no display.

@@ -146,6 +146,11 @@ QString Error::standardDescription(int number)
     return QStringLiteral("Application-defined or object-defined error");
 }
 
+QString Error::fileDescription(int number, const QString& path)
+{
+    return standardDescription(number) + QStringLiteral(": ") + path;
+}
+
 void raise(int number, const QString& description, const QString& source)
 {
     throw Error(number, description, source);

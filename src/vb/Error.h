@@ -18,6 +18,9 @@ public:
     const QString& source() const { return m_source; }
     const char* what() const noexcept override;
     static QString standardDescription(int number);   // the original's text for 5, 6, 9, 11, 13, 53 ...
+    // The standard text of a file error followed by the path it concerns, so that whoever reads
+    // the box knows which file or folder to look at.
+    static QString fileDescription(int number, const QString& path);
 private:
     int m_number = 0;
     QString m_description;

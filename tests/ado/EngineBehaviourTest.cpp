@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -217,6 +218,70 @@ TEST_F(EngineBehaviourTest, ReopeningAfterTheFileCameBack)
     db.connection()->Close();
     db.connection()->Open();
     EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE")), QStringLiteral("3"));
+}
+
+// Another program in the middle of a write holds the file for longer than the open waits: the
+// operator was told that the database did not exist ("Cannot open database ... The login
+// failed."), and went looking for a missing file.
+TEST_F(EngineBehaviourTest, AnOpenThatFindsTheDatabaseLockedSaysSo)
+{
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(db.file()).constData(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    auto second = ado::Connection::create();
+    EXPECT_NE(errorNumberOf([&] { second->Open(db.connectionString()); }), 0);
+    ASSERT_GT(second->Errors()->Count(), 0);
+    EXPECT_EQ(second->Errors()->Item(0).NativeError(), 1222);
+    EXPECT_EQ(second->Errors()->Item(0).Description(), QStringLiteral("Lock request time out period exceeded."));
+    EXPECT_FALSE(ado::isConnectionLost(*second->Errors()));
+
+    // Once the writer is done, the same open succeeds.
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    second->Open(db.connectionString());
+    EXPECT_EQ(second->Execute(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE"))->Fields()->Item(0)->Value().toLong(), 3);
+}
+
+// A database file cut short by a failed copy, or overwritten: the operator was told that the
+// login failed, and went checking the user and the password.
+TEST_F(EngineBehaviourTest, AnOpenThatFindsTheFileDamagedSaysSoAndNamesIt)
+{
+    db.connection()->Close();
+    QFile file(db.file());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.write(QByteArray(512, '\x5a'));
+    file.close();
+    auto second = ado::Connection::create();
+    EXPECT_NE(errorNumberOf([&] { second->Open(db.connectionString()); }), 0);
+    ASSERT_GT(second->Errors()->Count(), 0);
+    EXPECT_EQ(second->Errors()->Item(0).Description(),
+              QStringLiteral("Cannot open database \"Demo\": its file %1 is damaged or is not a database.").arg(db.file()));
+
+    // A file that is missing is still told as before.
+    ASSERT_TRUE(QFile::remove(db.file()));
+    EXPECT_NE(errorNumberOf([&] { second->Open(db.connectionString()); }), 0);
+    EXPECT_EQ(second->Errors()->Item(0).NativeError(), 4060);
+}
+
+// A database file this user may read but not write: every write was reported as a lost
+// network connection ("General network error. Check your network documentation.").
+TEST(SqliteErrorMapTest, AWriteToADatabaseOpenedReadOnlyNamesTheDatabase)
+{
+    QTemporaryDir dir;
+    const QByteArray file = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("Compras.db")));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE T (x)", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    ASSERT_EQ(sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    const int rc = sqlite3_exec(db, "INSERT INTO T VALUES (1)", nullptr, nullptr, nullptr);
+    ASSERT_EQ(rc, SQLITE_READONLY);
+    const ado::DatabaseFailure failure = ado::SqliteErrorMap::failure(db, rc, QStringLiteral("INSERT INTO T VALUES (1)"));
+    sqlite3_close(db);
+    const ado::Error& error = failure.records().front();
+    EXPECT_EQ(error.NativeError(), 3906);
+    EXPECT_EQ(error.Description(), QStringLiteral("Failed to update database \"Compras\" because the database is read-only."));
+    EXPECT_FALSE(ado::isConnectionLostState(error.SQLState()));
 }
 
 TEST_F(EngineBehaviourTest, DefaultDatabaseMovesToAnotherFileOfTheFolder)

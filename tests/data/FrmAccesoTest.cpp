@@ -327,7 +327,9 @@ TEST_F(LoginWindow, WriteFailureIsReportedAndTheListStillReloads)
     w.lstBases()->addItem(QStringLiteral("stale entry"));
     click(w, "CmdRegistrar");
     ASSERT_EQ(boxes().size(), 1);
-    EXPECT_EQ(boxes()[0].text, "SQL Server start failed.  \rSQL-DMO error:   75 " + vb::Error::standardDescription(75));
+    // The file is named: a program folder the operator may not write showed only the error.
+    EXPECT_EQ(boxes()[0].text, "SQL Server start failed.  \rSQL-DMO error:   75 " + vb::Error::standardDescription(75) + ": "
+                                   + m_programDir.path() + "/no-such-folder/BASES.TXT");
     EXPECT_EQ(boxes()[0].title, "Informes");
     EXPECT_EQ(boxes()[0].icon, 0);
     EXPECT_EQ(listed(w), QStringList({"VENTAS / SRV1"}));
@@ -432,7 +434,9 @@ TEST_F(LoginWindow, ShortcutFailureIsNeverFollowedBySuccess)
     data::frmAcceso w;
     click(w, "CmdLineaComando");
     ASSERT_EQ(boxes().size(), 1);
-    EXPECT_TRUE(boxes()[0].text.startsWith("Se ha producido un error: "));
+    // The folder it looked for is named: a machine without a desktop, or one whose desktop
+    // folder has another name, showed "Path not found" and nothing more.
+    EXPECT_EQ(boxes()[0].text, "Se ha producido un error: Path not found: " + m_desktop.path() + "/no-such-folder");
     EXPECT_EQ(boxes()[0].icon, ui::vbCritical);
     EXPECT_EQ(boxes()[0].title, "Error");
 }

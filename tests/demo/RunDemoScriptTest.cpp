@@ -3,6 +3,7 @@
 // damaged or half-built demo database.
 #include "TableDigest.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -106,6 +107,55 @@ TEST_F(RunDemoScript, DatabaseWithoutItsDocumentsIsBuiltAgain)
     EXPECT_TRUE(m_output.contains(QStringLiteral("DEMO.db is incomplete"))) << m_output.toStdString();
     ASSERT_TRUE(programStarted());
     EXPECT_NE(TableDigest(database()).column(QStringLiteral("SELECT count(*) FROM C_MV_CPTE")), QStringList({"0"}));
+}
+
+// Another program in the middle of a write: its database is not damaged, and building it again
+// would replace what that program and every operator stored in it (saved windows, templates).
+TEST_F(RunDemoScript, ADatabaseInUseByAnotherProgramIsLeftAsItIs)
+{
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(database()).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE STORED_BY_AN_OPERATOR (x)", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    for (const char *lock : {"BEGIN EXCLUSIVE", "BEGIN IMMEDIATE"}) {
+        SCOPED_TRACE(lock);
+        ASSERT_EQ(sqlite3_exec(db, lock, nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_NE(runScript(), 0);
+        EXPECT_TRUE(m_output.contains(QStringLiteral("DEMO.db is in use by another program"))) << m_output.toStdString();
+        EXPECT_FALSE(m_output.contains(QStringLiteral("Building"))) << m_output.toStdString();
+        EXPECT_FALSE(programStarted());
+        ASSERT_EQ(sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+    sqlite3_close(db);
+
+    // Once the other program is done, the demo starts on the same database.
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    EXPECT_TRUE(programStarted());
+    EXPECT_EQ(TableDigest(database()).column(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'STORED_BY_AN_OPERATOR'")),
+              QStringList({"1"}));
+}
+
+// A program still running on the demo (an operator's window left open) keeps writing into the
+// file it opened: a database moved in over it took that program's saved windows and templates
+// into a file nobody would open again.
+TEST_F(RunDemoScript, ADatabaseOpenInARunningProgramIsNotBuiltAgainUnderIt)
+{
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(database()).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "DELETE FROM C_MV_CPTE", nullptr, nullptr, nullptr), SQLITE_OK);   // now one to build again
+
+    EXPECT_NE(runScript(), 0);
+    EXPECT_TRUE(m_output.contains(QStringLiteral("is open in a running program (process %1)").arg(QCoreApplication::applicationPid())))
+        << m_output.toStdString();
+    EXPECT_FALSE(m_output.contains(QStringLiteral("Building"))) << m_output.toStdString();
+    EXPECT_FALSE(programStarted());
+    sqlite3_close(db);
+
+    ASSERT_EQ(runScript(), 0) << m_output.toStdString();
+    EXPECT_TRUE(m_output.contains(QStringLiteral("Building"))) << m_output.toStdString();
+    EXPECT_TRUE(programStarted());
 }
 
 TEST_F(RunDemoScript, AGeneratorThatStopsHalfWayLeavesNoDatabaseBehind)

@@ -178,6 +178,34 @@ TEST(IniFileWrite, refusesWhatCannotBeReadBack)
     EXPECT_EQ(folder.read("r.ini"), QByteArray("[s]\r\n"));
 }
 
+// A settings file saved by a Linux editor is UTF-8: a section named after a database with an
+// accent ("Compras Pública") was not found, and the operator's font and size went unused
+// without a word. Files of the suite keep reading as Windows-1252.
+TEST(IniFileEncoding, aUtf8FileReadsAsWrittenAndAWindowsFileAsBefore)
+{
+    TempFolder folder;
+    const QString utf8 = folder.write("utf8.ini", "[ROOT_COMPRAS P\xc3\x9a\x42LICAFont]\r\nFont=\xc3\x91" "and\xc3\xba Sans\r\n");
+    EXPECT_EQ(ArchivoIni().LeerValor(utf8, QString::fromUtf8("ROOT_COMPRAS PÚBLICAFont"), "Font", "Segoe UI"),
+              QString::fromUtf8("Ñandú Sans"));
+    const QString latin = folder.write("latin.ini", "[ROOT_COMPRAS P\xda\x42LICAFont]\r\nFont=\xd1\x61nd\xfa Sans\r\n");
+    EXPECT_EQ(ArchivoIni().LeerValor(latin, QString::fromUtf8("ROOT_COMPRAS PÚBLICAFont"), "Font", "Segoe UI"),
+              QString::fromUtf8("Ñandú Sans"));
+    // A byte-order mark is no part of the first section's name.
+    const QString marked = folder.write("bom.ini", "\xef\xbb\xbf[Compras]\r\nDbName=P\xc3\xba" "blica\r\n");
+    EXPECT_EQ(ArchivoIni().LeerValor(marked, "Compras", "DbName", ""), QString::fromUtf8("Pública"));
+}
+
+TEST(IniFileEncoding, aWriteKeepsTheFilesEncoding)
+{
+    TempFolder folder;
+    IniFile utf8(folder.write("u.ini", "\xef\xbb\xbf[s]\r\nProveedor=\xc3\x91" "and\xc3\xba S.A.\r\n"));
+    ASSERT_TRUE(utf8.setValue("s", "Cuenta", QString::fromUtf8("Compras Pública")));
+    EXPECT_EQ(folder.read("u.ini"), QByteArray("\xef\xbb\xbf[s]\r\nProveedor=\xc3\x91" "and\xc3\xba S.A.\r\nCuenta=Compras P\xc3\xba" "blica\r\n"));
+    IniFile latin(folder.write("l.ini", "[s]\r\nProveedor=\xd1\x61nd\xfa S.A.\r\n"));
+    ASSERT_TRUE(latin.setValue("s", "Cuenta", QString::fromUtf8("Compras Pública")));
+    EXPECT_EQ(folder.read("l.ini"), QByteArray("[s]\r\nProveedor=\xd1\x61nd\xfa S.A.\r\nCuenta=Compras P\xfa" "blica\r\n"));
+}
+
 TEST(IniFileWrite, unwritableFolderFails)
 {
     EXPECT_FALSE(ArchivoIni().writeValue("/proc/no-such-folder/x.ini", "s", "k", "v"));

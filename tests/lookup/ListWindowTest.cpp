@@ -414,6 +414,31 @@ TEST_F(ListWindow, HeaderClicksSortTheWholeListByValueAlternatingTheOrder)
     });
 }
 
+// Spanish names as the operators' suppliers have them: "Álvarez" went below "Zapata" and
+// "Ñandú" to the very end of the list, where nobody looks for them; the server orders them with
+// their letters, Ñ after N.
+TEST_F(ListWindow, NamesWithAccentsAndEnyeSortWithTheirLetters)
+{
+    const QStringList names{QStringLiteral("Zapata Hnos."), QStringLiteral("Ñandú S.A."), QStringLiteral("Álvarez María"),
+                            QStringLiteral("Nuñez y Cía."), QStringLiteral("Obras del Sur"), QStringLiteral("avícola Entre Ríos"),
+                            QStringLiteral("Norte Ángel")};
+    for (int i = 0; i < names.size(); ++i)
+        addSupplier(QStringLiteral("2190000%1").arg(i), names[i]);
+    const QString sql = QStringLiteral("select Razon_Social, Codigo from MA_CUENTAS where Codigo like '2190000%'");
+    const QStringList expected{QStringLiteral("Álvarez María"), QStringLiteral("avícola Entre Ríos"), QStringLiteral("Norte Ángel"),
+                               QStringLiteral("Nuñez y Cía."), QStringLiteral("Ñandú S.A."), QStringLiteral("Obras del Sur"),
+                               QStringLiteral("Zapata Hnos.")};
+    EXPECT_EQ(firstColumn(rows(sql + QStringLiteral(" order by Razon_Social"))), expected) << "the server's order";
+    lookupWith(sql, [&](Lib_FrmCons3& w) {
+        EXPECT_EQ(columnTexts(w, 0), expected);
+        clickHeader(w, 0);
+        QStringList descending = expected;
+        std::reverse(descending.begin(), descending.end());
+        EXPECT_EQ(columnTexts(w, 0), descending);
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+}
+
 TEST_F(ListWindow, AReloadSortsAscendingOnTheLastSortedColumn)
 {
     auto costs = [](const Lib_FrmCons3& w) {

@@ -92,6 +92,22 @@ TEST_F(MaskFiles, StartUpWritesTheDefaultsOnlyWhenNoMaskFileExistsWhateverItsLet
     EXPECT_EQ(QFileInfo(lookup::gConsulta().gRutaMascaraConsultas).fileName(), QStringLiteral("CONSULTAS.QZT"));
 }
 
+// A program folder the operator may not write (an installed copy): the start-up ended on a box
+// that said "Path/File access error" and nothing of which file. A name that leads nowhere
+// stands in for the folder, since the tests may run with every right.
+TEST_F(MaskFiles, AMaskFileThatCannotBeCreatedIsNamedInTheError)
+{
+    ASSERT_TRUE(QFile::link(QStringLiteral("/rpq-no-such-folder/consultas.qzt"), maskPath()));
+    vb::Error raised;
+    try {
+        lookup::PrepararConsultas();
+    } catch (const vb::Error& error) {
+        raised = error;
+    }
+    EXPECT_EQ(raised.number(), 75);
+    EXPECT_EQ(raised.description(), QStringLiteral("Path/File access error: ") + QDir::cleanPath(maskPath()));
+}
+
 TEST_F(MaskFiles, TropaStockDefaultsAppendRecordTwelveAndOneWidthsLine)
 {
     lookup::CrearConsultasPorDefecto();
