@@ -289,10 +289,7 @@ void BatchCompiler::declare(const SqlTokens& tokens)
 {
     SqlTokens copy = tokens;
     TokenView v(copy);
-    std::vector<int> commas = v.commas(1, v.size());
-    commas.push_back(v.size());
-    int from = 1;
-    for (int comma : commas) {
+    for (const auto [from, comma] : v.items(1, v.size())) {
         if (from >= comma || v[from].kind != SqlToken::Variable)
             throw TranslationError::unsupported(QStringLiteral("cursors (DECLARE %1)").arg(from < v.size() ? v[from].text : QString()));
         const QString name = v[from].text;
@@ -315,7 +312,6 @@ void BatchCompiler::declare(const SqlTokens& tokens)
         m_context.variables.insert(name.toLower(), SqlType::fromDeclared(type));
         if (typeTo < comma)
             append(evaluation(QStringLiteral("SELECT %1 = %2").arg(name, v.text(typeTo + 1, comma))));
-        from = comma + 1;
     }
 }
 
@@ -435,11 +431,7 @@ void BatchCompiler::exec(SqlTokens tokens)
     out.procedure = v[call].text;
     if (out.procedure.compare(QLatin1String("sp_executesql"), Qt::CaseInsensitive) == 0)
         throw TranslationError::unsupported(QStringLiteral("sp_executesql"));
-    const int start = call + 1;
-    std::vector<int> commas = v.commas(start, v.size());
-    commas.push_back(v.size());
-    int from = start;
-    for (int comma : commas) {
+    for (const auto [from, comma] : v.items(call + 1, v.size())) {
         ProcedureArgument arg;
         int a = from;
         if (a + 1 < comma && v[a].kind == SqlToken::Variable && v.is(a + 1, "=")) {
@@ -454,7 +446,6 @@ void BatchCompiler::exec(SqlTokens tokens)
             throw TranslationError(137, QStringLiteral("Must declare the scalar variable \"%1\".").arg(v[a].text));
         if (!arg.literal.isEmpty() || !arg.name.isEmpty())
             out.arguments.push_back(arg);
-        from = comma + 1;
     }
     append(out);
 }
@@ -475,16 +466,12 @@ void BatchCompiler::raise(const SqlTokens& tokens, bool throws)
     } else if (v.size() == 1) {
         throw TranslationError::unsupported(QStringLiteral("THROW without arguments outside CATCH"));
     }
-    std::vector<int> commas = v.commas(from, to);
-    if (commas.size() < 2)
+    const std::vector<TokenView::Span> items = v.items(from, to);
+    if (items.size() < 3)
         throw TranslationError(102, QStringLiteral("Incorrect syntax near '%1'.").arg(v[0].text));
-    commas.push_back(to);
     QStringList parts;
-    int a = from;
-    for (int comma : commas) {
-        parts << v.text(a, comma);
-        a = comma + 1;
-    }
+    for (const TokenView::Span& item : items)
+        parts << v.text(item.from, item.to);
     if (!throws && v[from].kind == SqlToken::Number)
         throw TranslationError::unsupported(QStringLiteral("RAISERROR with a message number"));
     QStringList columns;

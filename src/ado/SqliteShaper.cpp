@@ -68,10 +68,7 @@ QString SqliteShaper::tiesLimit(const SelectCore& core, const QString& rows) con
         throw TranslationError(1062, QStringLiteral("The TOP N WITH TIES clause is not allowed without a corresponding ORDER BY clause."));
     QStringList keys;
     QStringList ranking;
-    std::vector<int> commas = m_view.commas(core.orderFrom, core.orderTo);
-    commas.push_back(core.orderTo);
-    int from = core.orderFrom;
-    for (int comma : commas) {
+    for (const auto [from, comma] : m_view.items(core.orderFrom, core.orderTo)) {
         int to = comma;
         QString direction = QStringLiteral("ASC");
         if (m_view.is(to - 1, "DESC") || m_view.is(to - 1, "ASC")) {
@@ -81,7 +78,6 @@ QString SqliteShaper::tiesLimit(const SelectCore& core, const QString& rows) con
         const QString name = QStringLiteral("rpq_k%1").arg(keys.size() + 1);
         keys << orderKey(core, from, to) + QStringLiteral(" AS ") + name;
         ranking << name + u' ' + direction;
-        from = comma + 1;
     }
     const QString keyed = m_view.text(core.select, core.itemsEnd) + QStringLiteral(", ") + keys.join(QStringLiteral(", ")) + u' '
                           + m_view.text(core.itemsEnd, core.end);

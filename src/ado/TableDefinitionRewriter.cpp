@@ -60,13 +60,9 @@ void TableDefinitionRewriter::rewriteCreate(int open)
 {
     const int close = m_view.closing(open);
     std::vector<std::pair<int, int>> definitions;
-    int start = open + 1;
-    std::vector<int> commas = m_view.commas(open + 1, close);
-    commas.push_back(close);
-    for (int comma : commas) {
-        if (start < comma)
-            definitions.emplace_back(start, comma);
-        start = comma + 1;
+    for (const auto [from, to] : m_view.items(open + 1, close)) {
+        if (from < to)
+            definitions.emplace_back(from, to);
     }
     const bool hasKey = tableHasPrimaryKey(open, close) && !moveKeyToIdentity(definitions);
     for (const auto& [from, to] : definitions)

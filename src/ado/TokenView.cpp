@@ -64,6 +64,17 @@ std::vector<int> TokenView::commas(int from, int to) const
     return out;
 }
 
+std::vector<TokenView::Span> TokenView::items(int from, int to) const
+{
+    std::vector<Span> out;
+    for (int comma : commas(from, to)) {
+        out.push_back({from, comma});
+        from = comma + 1;
+    }
+    out.push_back({from, to});
+    return out;
+}
+
 QString TokenView::text(int from, int to) const
 {
     if (from >= to)

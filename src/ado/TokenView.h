@@ -9,6 +9,11 @@ namespace ado {
 // positions stay valid while one rewrite runs.
 class TokenView {
 public:
+    struct Span {
+        int from;
+        int to;   // exclusive
+    };
+
     explicit TokenView(SqlTokens& tokens);
 
     int size() const { return int(m_sig.size()); }
@@ -20,6 +25,7 @@ public:
     void erase(int i);
     void erase(int from, int to);          // [from, to)
     std::vector<int> commas(int from, int to) const;  // commas outside brackets within [from, to)
+    std::vector<Span> items(int from, int to) const;  // what those commas part, empty items included
     QString text(int from, int to) const;  // rendered tokens with the blanks between them
 
 private:

@@ -158,14 +158,10 @@ TypedRewriter::Node TypedRewriter::inList(Node& left, int at, int to, const Scop
         return out;
     }
     std::vector<Node> items;
-    std::vector<int> commas = m_view.commas(at + 1, close);
-    commas.push_back(close);
-    int from = at + 1;
-    for (int comma : commas) {
+    for (const auto [from, comma] : m_view.items(at + 1, close)) {
         items.push_back(expression(from, comma, scope));
         if (items.back().to < comma)
             region(items.back().to, comma, scope);
-        from = comma + 1;
     }
     std::vector<Node*> all{&left};
     for (Node& item : items)

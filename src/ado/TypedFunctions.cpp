@@ -131,14 +131,10 @@ std::vector<TypedRewriter::Node> TypedRewriter::arguments(int open, int close, c
     std::vector<Node> out;
     if (close <= open + 1)
         return out;
-    std::vector<int> commas = m_view.commas(open + 1, close);
-    commas.push_back(close);
-    int from = open + 1;
-    for (int comma : commas) {
+    for (const auto [from, comma] : m_view.items(open + 1, close)) {
         out.push_back(expression(from, comma, scope));
         if (out.back().to < comma)
             region(std::max(out.back().to, from), comma, scope);
-        from = comma + 1;
     }
     return out;
 }

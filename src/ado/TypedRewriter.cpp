@@ -276,16 +276,11 @@ TypedRewriter::QueryResult TypedRewriter::selectCore(int from, int to, const Sco
 void TypedRewriter::selectItems(int from, int to, const Scope& scope, const std::vector<SqlType>* targets, QueryResult& out,
                                 SelectCore& core)
 {
-    std::vector<int> commas = m_view.commas(from, to);
-    commas.push_back(to);
-    int start = from;
-    for (int comma : commas) {
-        const int a = start;
-        start = comma + 1;
-        if (a >= comma)
+    for (const TokenView::Span& span : m_view.items(from, to)) {
+        if (span.from >= span.to)
             continue;
         const SqlType* target = targets && out.items.size() < targets->size() ? &(*targets)[out.items.size()] : nullptr;
-        SelectCore::Item item = selectItem(a, comma, scope, target, out);
+        SelectCore::Item item = selectItem(span.from, span.to, scope, target, out);
         core.items.push_back(item);
     }
     if (!m_shape.assignedVariables.isEmpty() && m_shape.assignedVariables.size() != qsizetype(out.items.size()))
@@ -555,16 +550,13 @@ void TypedRewriter::insertStatement(int at, int to)
     if (m_view.is(i, "VALUES")) {
         for (int group = i + 1; group < to && m_view.is(group, "(");) {
             const int close = m_view.closing(group);
-            std::vector<int> commas = m_view.commas(group + 1, close);
-            commas.push_back(close);
-            int from = group + 1;
-            for (size_t k = 0; k < commas.size(); ++k) {
-                Node value = expression(from, commas[k], none);
-                if (value.to < commas[k])
-                    region(value.to, commas[k], none);
+            const std::vector<TokenView::Span> values = m_view.items(group + 1, close);
+            for (size_t k = 0; k < values.size(); ++k) {
+                Node value = expression(values[k].from, values[k].to, none);
+                if (value.to < values[k].to)
+                    region(value.to, values[k].to, none);
                 if (k < targets.size())
                     assign(value, targets[k], false);
-                from = commas[k] + 1;
             }
             group = m_view.is(close + 1, ",") ? close + 2 : to;
         }
@@ -601,12 +593,7 @@ void TypedRewriter::updateStatement(int at, int to)
 
 void TypedRewriter::assignments(int from, int to, const QString& table, const Scope& scope)
 {
-    std::vector<int> commas = m_view.commas(from, to);
-    commas.push_back(to);
-    int start = from;
-    for (int comma : commas) {
-        const int a = start;
-        start = comma + 1;
+    for (const auto [a, comma] : m_view.items(from, to)) {
         if (a >= comma)
             continue;
         if (m_view[a].kind == SqlToken::Variable)
