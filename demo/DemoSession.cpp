@@ -6,16 +6,21 @@
 
 namespace demo {
 
+bool openDemoDatabase(data::DB_Dll& db, const QString& folder, const QString& database)
+{
+    db.gServidor = folder;
+    db.gDBName = database;
+    db.gUsuario = database;
+    db.gUserPassWord = database;
+    db.OpenServerADODB(false, 3, QString(), false, false);
+    return db.gOpenFlag;
+}
+
 DemoSession::DemoSession(int size, std::uint64_t seed, const QString& programFolder)
     : m_fixture(size, seed), m_db(std::make_shared<data::DB_Dll>())
 {
     data::DB_Dll::setShared(m_db);
-    m_db->gServidor = m_fixture.folder();
-    m_db->gDBName = m_fixture.databaseName();
-    m_db->gUsuario = m_db->gDBName;
-    m_db->gUserPassWord = m_db->gDBName;
-    m_db->OpenServerADODB(false, 3, QString(), false, false);
-    if (!m_db->gOpenFlag)
+    if (!openDemoDatabase(*m_db, m_fixture.folder(), m_fixture.databaseName()))
         return;
     data::gUsuarioActual = QStringLiteral("ADMIN");
     app::CargarConfiguracion(programFolder + u'/');

@@ -15,6 +15,10 @@ class DB_Dll;
 
 namespace demo {
 
+// Opens db on the demo database of folder as the log-in does, the database's name as user and
+// password; false when it did not open.
+bool openDemoDatabase(data::DB_Dll& db, const QString& folder, const QString& database);
+
 class DemoSession {
 public:
     // programFolder: where the configuration loader writes its files.

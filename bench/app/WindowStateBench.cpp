@@ -8,6 +8,7 @@
 #include "data/DB_Dll.h"
 #include "data/SessionValues.h"
 #include "demo/DemoFixture.h"
+#include "demo/DemoSession.h"
 #include "ui/Control.h"
 #include "vb/App.h"
 
@@ -93,10 +94,7 @@ int main(int argc, char** argv)
     demo::DemoFixture demo(40, 5);
     auto db = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(db);
-    db->gServidor = demo.folder();
-    db->gDBName = db->gUsuario = db->gUserPassWord = demo.databaseName();
-    db->OpenServerADODB(false, 3, QString(), false, false);
-    if (!db->gOpenFlag) {
+    if (!demo::openDemoDatabase(*db, demo.folder(), demo.databaseName())) {
         std::fprintf(stderr, "the demo database did not open\n");
         return 1;
     }

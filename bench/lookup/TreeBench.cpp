@@ -6,6 +6,7 @@
 // Runs headless unless QT_QPA_PLATFORM says otherwise.
 #include "data/DB_Dll.h"
 #include "demo/DemoGenerator.h"
+#include "demo/DemoSession.h"
 #include "lookup/Consultas.h"
 #include "lookup/Lib_FrmCons3Tree.h"
 #include "vb/App.h"
@@ -139,12 +140,7 @@ int main(int argc, char** argv)
     vb::App::setPath(folder.path());
     auto db = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(db);
-    db->gServidor = folder.path();
-    db->gDBName = options.database;
-    db->gUsuario = options.database;
-    db->gUserPassWord = options.database;
-    db->OpenServerADODB(false, 3, QString(), false, false);
-    if (!db->gOpenFlag) {
+    if (!demo::openDemoDatabase(*db, folder.path(), options.database)) {
         std::fprintf(stderr, "bench_lookup_tree: the demo database did not open\n");
         return 1;
     }

@@ -5,6 +5,7 @@
 //   from/to: the date range as typed in the window, dd/mm/yyyy (default none)
 #include "data/DB_Dll.h"
 #include "demo/DemoFixture.h"
+#include "demo/DemoSession.h"
 #include "reports/GapReport.h"
 #include "ui/DialogServiceScope.h"
 #include "ui/ScriptedDialogService.h"
@@ -42,12 +43,7 @@ int run(int argc, char** argv)
     std::printf("demo database   %d documents in %.2f s\n", documents, timer.nsecsElapsed() / 1e9);
 
     data::DB_Dll db;
-    db.gServidor = demo.folder();
-    db.gDBName = demo.databaseName();
-    db.gUsuario = demo.databaseName();
-    db.gUserPassWord = demo.databaseName();
-    db.OpenServerADODB(false, 3, QString(), false, false);
-    if (!db.gOpenFlag) {
+    if (!demo::openDemoDatabase(db, demo.folder(), demo.databaseName())) {
         std::fprintf(stderr, "bench_reports: the demo database did not open\n");
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "DemoFixture.h"
 #include "DemoGenerator.h"
+#include "DemoSession.h"
 #include "ado/Connection.h"
 #include "ado/Recordset.h"
 #include "ado/TestHooks.h"
@@ -69,12 +70,7 @@ AppTestBase::~AppTestBase()
 
 void AppTestBase::openDemo()
 {
-    db->gServidor = serverFolder();
-    db->gDBName = QStringLiteral("DEMO");
-    db->gUsuario = db->gDBName;
-    db->gUserPassWord = db->gDBName;
-    db->OpenServerADODB(false, 3, QString(), false, false);
-    ASSERT_TRUE(db->gOpenFlag);
+    ASSERT_TRUE(demo::openDemoDatabase(*db, serverFolder(), QStringLiteral("DEMO")));
     handed.clear();
 }
 

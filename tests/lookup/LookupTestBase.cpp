@@ -2,6 +2,7 @@
 
 #include "app/AppModule.h"
 #include "app/ConsultaGlobal.h"
+#include "demo/DemoSession.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/MenuLauncher.h"
 #include "vb/App.h"
@@ -41,12 +42,7 @@ LookupTestBase::~LookupTestBase()
 
 void LookupTestBase::openDemo()
 {
-    db->gServidor = m_demo.folder();
-    db->gDBName = m_demo.databaseName();
-    db->gUsuario = m_demo.databaseName();
-    db->gUserPassWord = m_demo.databaseName();
-    db->OpenServerADODB(false, 3, QString(), false, false);
-    ASSERT_TRUE(db->gOpenFlag);
+    ASSERT_TRUE(demo::openDemoDatabase(*db, m_demo.folder(), m_demo.databaseName()));
     handed.clear();
 }
 

@@ -12,6 +12,7 @@
 #include "commandbar/TBarRep.h"
 #include "data/DB_Dll.h"
 #include "data/SessionValues.h"
+#include "demo/DemoSession.h"
 #include "kit/DLL_Print.h"
 #include "reports/ReportWindowLinks.h"
 #include "reports/Rp_Quindal.h"
@@ -89,12 +90,7 @@ int main(int argc, char** argv)
 
     auto db = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(db);
-    db->gServidor = o.datos;
-    db->gDBName = QStringLiteral("DEMO");
-    db->gUsuario = db->gDBName;
-    db->gUserPassWord = db->gDBName;
-    db->OpenServerADODB(false, 3, QString(), false, false);
-    if (!db->gOpenFlag) {
+    if (!demo::openDemoDatabase(*db, o.datos, QStringLiteral("DEMO"))) {
         std::fprintf(stderr, "the demo database of %s did not open\n", qPrintable(o.datos));
         return 1;
     }
