@@ -8,6 +8,7 @@
 #include "app/SharedObjects.h"
 #include "commandbar/TBarRep.h"
 #include "demo/DemoSession.h"
+#include "ReportsBenchMain.h"
 #include "kit/DLL_Print.h"
 #include "reportengine/PreviewWindow.h"
 #include "reports/ReportWindowLinks.h"
@@ -23,19 +24,15 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <exception>
 #include <memory>
 
 namespace {
 
 int run(int argc, char** argv)
 {
-    bool ok = true;
-    const int documents = argc > 1 ? QByteArray(argv[1]).toInt(&ok) : 2000;
-    if (!ok || documents <= 0) {
-        std::fprintf(stderr, "bench_emission: the number of documents must be a positive whole number, not \"%s\"\n", argv[1]);
+    const int documents = benchreports::documentsArgument(argc, argv, 2000, "bench_emission");
+    if (documents == 0)
         return 2;
-    }
     const QString from = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("01/01/2024");
     const QString to = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("31/12/2024");
 
@@ -106,12 +103,5 @@ int run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    try {
-        return run(argc, argv);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "bench_emission: %s\n", e.what());
-        return 1;
-    }
+    return benchreports::runOffscreen(argc, argv, "bench_emission", run);
 }

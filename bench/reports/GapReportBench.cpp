@@ -6,27 +6,23 @@
 #include "data/DB_Dll.h"
 #include "demo/DemoFixture.h"
 #include "demo/DemoSession.h"
+#include "ReportsBenchMain.h"
 #include "reports/GapReport.h"
 #include "ui/DialogServiceScope.h"
 #include "ui/ScriptedDialogService.h"
 #include "vb/App.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <exception>
 
 namespace {
 
 int run(int argc, char** argv)
 {
-    bool ok = true;
-    const int documents = argc > 1 ? QByteArray(argv[1]).toInt(&ok) : 1000000;
-    if (!ok || documents <= 0) {
-        std::fprintf(stderr, "bench_reports: the number of documents must be a positive whole number, not \"%s\"\n", argv[1]);
+    const int documents = benchreports::documentsArgument(argc, argv, 1000000, "bench_reports");
+    if (documents == 0)
         return 2;
-    }
     const QString kind = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("RMC");
     const QString from = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     const QString to = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
@@ -66,12 +62,5 @@ int run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    try {
-        return run(argc, argv);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "bench_reports: %s\n", e.what());
-        return 1;
-    }
+    return benchreports::runOffscreen(argc, argv, "bench_reports", run);
 }
