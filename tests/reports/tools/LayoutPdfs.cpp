@@ -16,6 +16,7 @@
 #include "kit/DLL_Print.h"
 #include "reports/ReportWindowLinks.h"
 #include "reports/Rp_Quindal.h"
+#include "ShownWindow.h"
 #include "vb/App.h"
 
 #include <QApplication>
@@ -111,11 +112,7 @@ int main(int argc, char** argv)
     };
 
     reports::Rp_Quindal window;
-    window.Form_Load();
-    window.show();
-    QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowActive(&window))
-        std::fputs("the window did not become active\n", stderr);
+    reporttools::loadAndShow(window);
     const reports::ReportControls& c = window.controls();
     for (int layout : o.layouts) {
         click(c.OptTipo[size_t(layout)]);

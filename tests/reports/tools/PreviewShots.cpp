@@ -11,6 +11,7 @@
 #include "reportengine/PreviewWindow.h"
 #include "reports/ReportWindowLinks.h"
 #include "reports/Rp_Quindal.h"
+#include "ShownWindow.h"
 #include "vb/App.h"
 
 #include <QApplication>
@@ -55,11 +56,7 @@ int main(int argc, char** argv)
     for (const char* kind : {"RMC", "OC"}) {
         app::gParametroAdicional = QString::fromLatin1(kind);
         reports::Rp_Quindal window;
-        window.Form_Load();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        if (!QTest::qWaitForWindowActive(&window))
-            std::fputs("the window did not become active\n", stderr);
+        reporttools::loadAndShow(window);
         const reports::ReportControls& c = window.controls();
         c.txtFields[8]->setText(QStringLiteral("01/01/2024"));
         c.txtFields[9]->setText(QStringLiteral("31/12/2024"));

@@ -6,6 +6,7 @@
 #include "demo/DemoSession.h"
 #include "reports/ReportWindowLinks.h"
 #include "reports/Rp_Quindal.h"
+#include "ShownWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,11 +34,7 @@ int main(int argc, char** argv)
     for (const char* kind : {"RMC", "OC", "PR"}) {
         app::gParametroAdicional = QString::fromLatin1(kind);
         reports::Rp_Quindal window;
-        window.Form_Load();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        if (!QTest::qWaitForWindowActive(&window))
-            std::fputs("the window did not become active\n", stderr);
+        reporttools::loadAndShow(window);
         const reports::ReportControls& c = window.controls();
         c.OptTipo[0]->setChecked(true);
         c.chkestado[0]->setChecked(true);
