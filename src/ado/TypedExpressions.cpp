@@ -50,22 +50,20 @@ bool TypedRewriter::stopsOperand(const SqlToken& t)
 TypedRewriter::Node TypedRewriter::expression(int at, int to, const Scope& scope)
 {
     const Nesting nesting(m_depth);
-    Node left = conjunction(at, to, scope);
-    while (!left.empty() && left.to < to && m_view.is(left.to, "OR")) {
-        const Node right = conjunction(left.to + 1, to, scope);
-        if (right.empty())
-            break;
-        left = Node{left.from, right.to};
-        left.compound = true;
-    }
-    return left;
+    return chain(at, to, scope, "OR", &TypedRewriter::conjunction);
 }
 
 TypedRewriter::Node TypedRewriter::conjunction(int at, int to, const Scope& scope)
 {
-    Node left = negation(at, to, scope);
-    while (!left.empty() && left.to < to && m_view.is(left.to, "AND")) {
-        const Node right = negation(left.to + 1, to, scope);
+    return chain(at, to, scope, "AND", &TypedRewriter::negation);
+}
+
+// Operands joined by word (OR, AND), each read by operand; one operand alone stands as it is.
+TypedRewriter::Node TypedRewriter::chain(int at, int to, const Scope& scope, const char* word, Operand operand)
+{
+    Node left = (this->*operand)(at, to, scope);
+    while (!left.empty() && left.to < to && m_view.is(left.to, word)) {
+        const Node right = (this->*operand)(left.to + 1, to, scope);
         if (right.empty())
             break;
         left = Node{left.from, right.to};

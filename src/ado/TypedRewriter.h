@@ -107,6 +107,8 @@ private:
     static bool stopsOperand(const SqlToken& t);
     Node expression(int at, int to, const Scope& scope);
     Node conjunction(int at, int to, const Scope& scope);
+    using Operand = Node (TypedRewriter::*)(int at, int to, const Scope& scope);
+    Node chain(int at, int to, const Scope& scope, const char* word, Operand operand);
     Node negation(int at, int to, const Scope& scope);
     Node predicate(int at, int to, const Scope& scope);
     Node inList(Node& left, int at, int to, const Scope& scope);
