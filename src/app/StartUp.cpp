@@ -30,6 +30,8 @@ namespace {
 constexpr int kInvalidArgument = 5;
 constexpr int kTries = 3;
 constexpr int kReadUncommitted = 256;
+// Exit status of a start-up that could not open, check or load (a closed login window is no failure).
+constexpr int kDidNotStart = 1;
 const QString kStoredPassword = QStringLiteral("* *");
 const QString kRoutine = QStringLiteral("IniciarAplicacion");
 const QString kIniFile = QStringLiteral("VU000va.INI");
@@ -99,7 +101,7 @@ int StartUp::onError(const vb::Error& error)
         return vb::Ignore;
     }
     TratamientoErrores(error, ui::vbOKOnly + ui::vbCritical, kRoutine);
-    vb::End();
+    vb::End(kDidNotStart);
 }
 
 void StartUp::run()
@@ -200,7 +202,7 @@ void StartUp::openShared()
         db.OpenServerADODB(ask, m_cursor, m_cadena, true, true);
     });
     if (!db.gOpenFlag)
-        vb::End();
+        vb::End(kDidNotStart);
     // The open may have read the user's administrator flag before any password was checked.
     step([] { setAdministrador(false); });
 }
@@ -300,7 +302,7 @@ LoginChoice StartUp::loginLoop()
         ui::MsgBox(QStringLiteral("Demasiados intentos para iniciar sesión!\r\nComuniquese con el administrador de sistemas"),
                    ui::vbCritical, QStringLiteral("Atencion!"));
     });
-    vb::End();
+    vb::End(kDidNotStart);
 }
 
 // One try in the login window: true when the user it gave is valid. Closing the window

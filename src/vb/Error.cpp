@@ -206,14 +206,14 @@ bool Trap::run(const std::function<void()>& step)
 
 void setEndHook(EndHook hook) { endHook() = std::move(hook); }
 
-void End()
+void End(int exitCode)
 {
     if (endHook())
-        endHook()();
+        endHook()(exitCode);
     // The hook returned (or there is none): end the process as the original did.
     if (QCoreApplication::instance())
-        QCoreApplication::exit(0);
-    std::exit(0);
+        QCoreApplication::exit(exitCode);
+    std::exit(exitCode);
 }
 
 void DoEvents()

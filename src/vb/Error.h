@@ -72,14 +72,17 @@ private:
     int m_lastAnswer = 0;
 };
 
-// End: ends the program through a hook that tests replace.
+// End: ends the program through a hook that tests replace, with the process's exit status (0 when
+// the program ends as asked, non-zero when it could not do its work: scripts that start it see it).
 // The hook tests install throws EndRequested (never caught by a Trap, which catches vb::Error only).
 struct EndRequested : std::exception {
+    explicit EndRequested(int code = 0) : exitCode(code) {}
     const char* what() const noexcept override { return "End"; }
+    int exitCode;
 };
-using EndHook = std::function<void()>;
+using EndHook = std::function<void(int exitCode)>;
 void setEndHook(EndHook hook);
-[[noreturn]] void End();
+[[noreturn]] void End(int exitCode = 0);
 void DoEvents();
 
 } // namespace vb

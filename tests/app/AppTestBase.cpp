@@ -34,7 +34,7 @@ AppTestBase::AppTestBase()
     m_hadTemp = qEnvironmentVariableIsSet("TEMP");
     m_savedTemp = qgetenv("TEMP");
     qputenv("TEMP", QFile::encodeName(m_tempDir.path()));
-    vb::setEndHook([] { throw vb::EndRequested(); });
+    vb::setEndHook([](int exitCode) { throw vb::EndRequested(exitCode); });
 
     const demo::DemoFixture& demo = pristineDemo();
     QFile::copy(demo.databasePath(), demo::DemoGenerator::databasePath(serverFolder(), demo.databaseName()));

@@ -71,16 +71,18 @@ protected:
         QString cadena;
         app::IniciarAplicacion(fromIni, line, cadena, 3);
     }
-    // True when start-up ended the program.
+    // True when start-up ended the program; endCode is then the process's exit status.
     bool startEnds(const QString& line)
     {
         try {
             start(line);
-        } catch (const vb::EndRequested&) {
+        } catch (const vb::EndRequested& end) {
+            endCode = end.exitCode;
             return true;
         }
         return false;
     }
+    int endCode = -1;
 
     int operate(data::frmAcceso* w)
     {
@@ -175,6 +177,7 @@ TEST_F(StartUp, AWrongPasswordGetsThreeTriesThenTheProgramEnds)
 {
     tries = {typed("ADMIN", "mal1"), typed("ADMIN", "mal2"), typed("ADMIN", "mal3")};
     EXPECT_TRUE(startEnds(launcherLine("ADMIN", "mala")));
+    EXPECT_EQ(endCode, 1);
     ASSERT_EQ(shownInWindow.size(), 3);
     EXPECT_EQ(shownInWindow[0], (QStringList{"ADMIN", "mala", "DEMO", "datos"}));
     EXPECT_EQ(shownInWindow[1], (QStringList{"ADMIN", "mal1", "DEMO", "datos"}));
@@ -200,6 +203,7 @@ TEST_F(StartUp, ClosingTheLoginWindowEndsTheProgramAtOnce)
 {
     tries = {closed()};
     EXPECT_TRUE(startEnds(launcherLine("NADIE", "x")));
+    EXPECT_EQ(endCode, 0);      // the operator's choice, no failure
     EXPECT_EQ(shownInWindow.size(), 1);
     EXPECT_EQ(boxes().size(), 1);      // only the first message
     EXPECT_EQ(rows("Control_Acceso"), 0);
@@ -311,6 +315,7 @@ TEST_F(StartUp, AConnectionThatStaysClosedEndsTheProgram)
 {
     dialogs.pushMsgBoxAnswer(ui::vbNo);     // the open's own question: no retry
     EXPECT_TRUE(startEnds("@Server=datos;@DbName=NO_EXISTE;@Usuario=COMPRAS;@Password=compras;"));
+    EXPECT_EQ(endCode, 1);
     EXPECT_FALSE(db->gOpenFlag);
     EXPECT_TRUE(lookupCalls.isEmpty());
     ASSERT_EQ(boxes().size(), 1);
@@ -321,6 +326,7 @@ TEST_F(StartUp, AnUnexpectedErrorIsShownAndLoggedBeforeTheEnd)
 {
     app::setLookupSetUp([](const QString&, const QString&) { vb::raise(53, "File not found"); });
     EXPECT_TRUE(startEnds(launcherLine("COMPRAS", "compras")));
+    EXPECT_EQ(endCode, 1);
     ASSERT_EQ(boxes().size(), 1);
     EXPECT_TRUE(boxes()[0].text.contains("(53)"));
     EXPECT_TRUE(boxes()[0].title.contains("IniciarAplicacion"));

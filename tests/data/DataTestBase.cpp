@@ -10,7 +10,7 @@ DataTestBase::DataTestBase()
     m_savedExe = vb::App::exeName();
     vb::App::setPath(m_programDir.path());
     vb::App::setExeName(QStringLiteral("rp_quindal"));
-    vb::setEndHook([] { throw vb::EndRequested(); });
+    vb::setEndHook([](int exitCode) { throw vb::EndRequested(exitCode); });
     db = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(db);
     db->setStatementObserver([this](const QString& sql) { handed << sql; });

@@ -52,6 +52,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("rp_quindal"));
     ::testing::InitGoogleTest(&argc, argv);
     vb::Regional::reset();
-    vb::setEndHook([] { throw vb::EndRequested(); });
+    vb::setEndHook([](int exitCode) { throw vb::EndRequested(exitCode); });
     return RUN_ALL_TESTS();
 }
