@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     if (!ui::DisplayCheck::available(argc, argv))
         return 1;
     QApplication application(argc, argv);
-    ui::translateQtWindows(application);
+    const ui::QtTranslations spanish;
     vb::App::init(argc, argv);
     QApplication::setApplicationName(vb::App::title());
     lookup::EnlazarConInicio();
