@@ -22,6 +22,11 @@ QString ServerMessages::syntaxAtEndOfStatement()
     return QStringLiteral("Sintaxis incorrecta cerca del final de la instrucción.");
 }
 
+QString ServerMessages::nulInStatement(qsizetype position)
+{
+    return QStringLiteral("Sintaxis incorrecta: la instrucción tiene un carácter nulo en la posición %1.").arg(position);
+}
+
 QString ServerMessages::undeclaredVariable(const QString& name)
 {
     return QStringLiteral("Debe declarar la variable escalar \"%1\".").arg(name);

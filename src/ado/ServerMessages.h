@@ -14,6 +14,7 @@ public:
     static QString syntaxNearKeyword(const QString& word);           // 156
     static QString syntaxAtEndOfBatch();                             // 102
     static QString syntaxAtEndOfStatement();                         // 102
+    static QString nulInStatement(qsizetype position);               // 102
     static QString undeclaredVariable(const QString& name);          // 137
     static QString outsideWhile(const QString& statement);           // 135
     static QString invalidObject(const QString& name);               // 208

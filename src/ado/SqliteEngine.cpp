@@ -123,8 +123,12 @@ ExecuteResult SqliteEngine::execute(const QString& sql, int timeoutSeconds)
     return result;
 }
 
+// SQLite reads a statement's text only up to its first NUL, even when handed its length:
+// "DELETE FROM T<NUL> WHERE ..." would run as "DELETE FROM T". Such a text fails whole.
 std::vector<TranslatedStatement> SqliteEngine::translate(const QString& sql)
 {
+    if (const qsizetype nul = sql.indexOf(QChar(0)); nul >= 0)
+        throw SqliteErrorMap::server(102, QStringLiteral("42000"), ServerMessages::nulInStatement(nul + 1));
     return SqlTranslator(&m_schema).translate(sql, m_options.dateOrder);
 }
 

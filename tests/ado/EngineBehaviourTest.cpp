@@ -2,6 +2,8 @@
 #include "EmbeddedDatabase.h"
 
 #include <ado/Command.h>
+#include <ado/SqlLiteral.h>
+#include <ado/SqlToken.h>
 #include <ado/SqliteErrorMap.h>
 #include <ado/TestHooks.h>
 
@@ -275,6 +277,28 @@ TEST(SqliteErrorMapTest, AWriteToADatabaseOpenedReadOnlyNamesTheDatabase)
     EXPECT_EQ(error.NativeError(), 3906);
     EXPECT_EQ(error.Description(), QStringLiteral("No se pudo actualizar la base de datos \"Compras\" porque es de solo lectura."));
     EXPECT_FALSE(ado::isConnectionLostState(error.SQLState()));
+}
+
+// SQLite reads a statement only up to its first NUL, even when handed its length: a NUL after
+// "DELETE FROM TA_LIBRE" emptied the table whatever the WHERE said.
+TEST_F(EngineBehaviourTest, AStatementHoldingANulFailsWholeAndTheLiteralBuildersLeaveItOut)
+{
+    const QString nul(QChar(0));
+    const auto refused = [&](const QString& sql) {
+        return errorNumberOf([&] { db.run(sql); }) == ado::adErrCommandText
+            && db.connection()->Errors()->Item(0).NativeError() == 102;
+    };
+    EXPECT_TRUE(refused(QStringLiteral("DELETE FROM TA_LIBRE") + nul + QStringLiteral(" WHERE Nombre = 'z'")));
+    EXPECT_TRUE(refused(QStringLiteral("UPDATE TA_LIBRE SET Cantidad = 0 WHERE Nombre = 'a") + nul + QStringLiteral("'")));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT SUM(Cantidad) FROM TA_LIBRE")), QStringLiteral("4"));
+
+    // Text from a box or a row that holds one still makes a statement that runs.
+    const QString typed = QStringLiteral("a") + nul + QStringLiteral("'");
+    db.run(QStringLiteral("INSERT INTO TA_LIBRE VALUES (%1, 5)").arg(ado::quoteSqlText(typed)));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT SUM(Cantidad) FROM TA_LIBRE WHERE Nombre = '%1'")
+                            .arg(ado::SqlLiteral::escapedText(typed))), QStringLiteral("5"));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE WHERE Nombre LIKE '%1%'")
+                            .arg(ado::SqlLiteral::likeText(typed))), QStringLiteral("1"));
 }
 
 TEST_F(EngineBehaviourTest, DefaultDatabaseMovesToAnotherFileOfTheFolder)
