@@ -385,11 +385,11 @@ void Lib_FrmCons3Tree::filterAndReload()
             m_familyFilters << condition;
             return;
         }
-        const qsizetype orderBy = sql.indexOf(QLatin1String("order by"), 0, Qt::CaseInsensitive);
-        const QString head = orderBy < 0 ? sql : sql.left(orderBy);
-        const QString tail = orderBy < 0 ? QString() : sql.mid(orderBy);
-        const bool hasWhere = sql.contains(QLatin1String("where"), Qt::CaseInsensitive);
-        sql = head + (hasWhere ? QStringLiteral(" and ") : QStringLiteral(" where ")) + condition + tail;
+        // The typed texts of earlier filters are never searched for clause words again.
+        if (sql != m_filtered.text())
+            m_filtered = FilteredStatement(sql);
+        m_filtered.addCondition(condition);
+        sql = m_filtered.text();
     });
     skip.run([&] {
         const QSignalBlocker quiet(m_search);

@@ -254,6 +254,12 @@ TEST_F(TreeWindow, F5NarrowsTheStatementByDescriptionAndFiltersAddUp)
     EXPECT_EQ(shape(*other), (QStringList{QStringLiteral(" > Consulta..."), QStringLiteral("A > 3 - Planta O'Higgins")}));
     pressF5(*other, QStringLiteral("%"));
     EXPECT_EQ(shape(*other), QStringList{QStringLiteral(" > Consulta...")});
+
+    // Clause words typed into one filter do not decide where the next one goes.
+    auto typed = open(kCostCentres);
+    pressF5(*typed, QStringLiteral("a order by"));
+    pressF5(*typed, QStringLiteral("' OR 1=1 --"));
+    EXPECT_EQ(shape(*typed), QStringList{QStringLiteral(" > Consulta...")}) << typed->sql.toStdString();
     EXPECT_TRUE(boxes().isEmpty());
 }
 
