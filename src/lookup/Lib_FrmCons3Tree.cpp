@@ -445,7 +445,7 @@ void Lib_FrmCons3Tree::acceptTicked(vb::Trap& trap)
         const QString code = keyOf(ticked).mid(1);
         trap.run([&] {
             if (familias || codigos) {
-                Valores->add(vb::RTrim(code));
+                Valores->add(vb::Trim(code));
             } else if (posiciones) {
                 bool found = false;
                 const QString value = rowValue(QStringLiteral("MA_POSICIONES"), code, found);

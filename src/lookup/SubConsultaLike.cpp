@@ -333,7 +333,7 @@ void EntitySearch::articles()
             }
         });
         bool likeMode = false;
-        step([&] { likeMode = vb::textEquals(app::Cfg(QStringLiteral("UsaConsultaLIKE")), QStringLiteral("SI")); });
+        step([&] { likeMode = likeSearchConfigured(); });
         const bool anywhere = m_porCodigo == 0 && likeMode;
         step([&] {
             if (anywhere)

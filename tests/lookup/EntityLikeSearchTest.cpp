@@ -195,6 +195,12 @@ TEST_F(EntityLikeSearch, ArticlesAnywhereInLikeModeAndByTheirStartOtherwise)
     EXPECT_FALSE(rows(prefix).empty());
     const QString inner = statementFor(Like{QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("galvanizado")});
     EXPECT_TRUE(rows(inner).empty()) << inner.toStdString();   // no description begins with a qualifier
+
+    // A value stored with blanks around it is still "SI".
+    setConfig(QStringLiteral("UsaConsultaLIKE"), QStringLiteral("SI "));
+    const QString blanks = statementFor(Like{QStringLiteral("V_MA_ARTICULOS"), last});
+    EXPECT_TRUE(blanks.contains(QStringLiteral(" LIKE '%"))) << blanks.toStdString();
+    EXPECT_FALSE(rows(blanks).empty());
 }
 
 TEST_F(EntityLikeSearch, ArticlesByCodeWithThePriceJoinAndTheStockViewKeepingItsName)
