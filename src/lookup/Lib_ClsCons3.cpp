@@ -73,7 +73,7 @@ void Lib_ClsCons3::ConsultaSearch(QString sql, vb::CollectionPtr& CmpsDevueltos,
 {
     Lookup lookup{sql, CmpsDevueltos, Clave, CampoBusqueda, Where, SentenciaOpcional, TreeView, ValoresDefault,
                   CampoDevuelto, Checks};
-    startLookup();
+    clearResults();
     struct EndOfLookup {
         Lib_ClsCons3* driver;
         vb::CollectionPtr& cmps;
@@ -95,7 +95,7 @@ void Lib_ClsCons3::ConsultaSearch(QString sql, vb::CollectionPtr& CmpsDevueltos,
     });
 }
 
-void Lib_ClsCons3::startLookup()
+void Lib_ClsCons3::clearResults()
 {
     ValorDevuelto = vb::Variant();
     Valores = nullptr;

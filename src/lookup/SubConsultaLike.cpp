@@ -179,6 +179,9 @@ void EntitySearch::run()
 
 void EntitySearch::start()
 {
+    // A search that ends without a lookup (a warning, a message, an error) hands back no
+    // earlier lookup's choice either.
+    step([&] { gConsulta().clearResults(); });
     step([&] { m_imagen = vb::textEquals(app::Cfg(QStringLiteral("ConsultaArticuloConImagen")), QStringLiteral("SI")); });
     step([&] {
         m_top = LookupStatement::rowLimit(app::Cfg(QStringLiteral("TopConsArt")));

@@ -28,7 +28,7 @@ QString FieldLookups::buscarProveedorLike(const QString& texto)
     QString buscado = texto;
     QString codigo, adicional1, adicional2, adicional3;
     lookup::SubConsultaLike(tabla, buscado, codigo, 0, 0, QString(), adicional1, adicional2, adicional3);
-    return valorDevuelto();
+    return codigo;
 }
 
 QString FieldLookups::listaProveedores()

@@ -391,9 +391,15 @@ TEST_F(EntityLikeSearch, TheMaskConditionAndTheCallersBothHoldForAnyOtherTable)
 TEST_F(EntityLikeSearch, WithoutChosenColumnsTheOperatorIsWarned)
 {
     onlyMasks({mask(QStringLiteral("V_TA_Tareas"), QStringLiteral("|Descripcion|IdTarea|"))});
+    pick(QStringLiteral("   4"), {QStringLiteral("   4")});
+    Like tasks{QStringLiteral("V_TA_Tareas")};
+    search(tasks);
     Like suppliers{QStringLiteral("VT_PROVEEDORES"), QStringLiteral("a")};
     EXPECT_EQ(statementFor(suppliers), QStringLiteral("<no window>"));
     EXPECT_EQ(suppliers.codigo, QStringLiteral("<untouched>"));
+    // No list, so no choice: not even the one of the lookup before.
+    EXPECT_TRUE(consulta().ValorDevuelto.isEmpty());
+    EXPECT_FALSE(consulta().Valores);
     Like other{QStringLiteral("V_TA_Bancos")};
     EXPECT_EQ(statementFor(other), QStringLiteral("<no window>"));
     ASSERT_EQ(boxes().size(), 2);
