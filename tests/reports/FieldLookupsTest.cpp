@@ -119,6 +119,20 @@ TEST_F(FieldLookups, MotiveUserAndArticleListsReturnTheirCodeColumn)
     EXPECT_TRUE(boxes().isEmpty());
 }
 
+TEST_F(FieldLookups, WithoutTheMaskFileTheArticleBoxShowsThePlainListOfItsColumns)
+{
+    ASSERT_TRUE(QFile::remove(lookup::gConsulta().gRutaMascaraConsultas));
+    c().OptTipo[9]->setChecked(true);
+    answerList("ART-0007");
+    rightClick(C::IdArticulo);
+    ASSERT_EQ(listRequests.size(), 1);
+    EXPECT_EQ(lastRequest().sql, "select DESCRIPCION,IDARTICULO from VT_MA_ARTICULOS ");
+    EXPECT_FALSE(scalar(lastRequest().sql).isNull());
+    EXPECT_EQ(lastRequest().CampoDevuelto, "IDARTICULO");
+    EXPECT_EQ(field(C::IdArticulo)->text(), "ART-0007");
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
 TEST_F(FieldLookups, CancelledListEmptiesTheBoxAndMovesOn)
 {
     typeInto(C::MotivoHasta, "0001");
