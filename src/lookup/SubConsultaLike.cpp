@@ -396,15 +396,12 @@ void EntitySearch::recipients()
     });
     step([&] { show(sql, true); });
     // The id joins client (4), recipient code (16) and branch (6), each as long as its column.
+    // A cancel leaves the three parts as the caller passed them.
     step([&] {
         const QString id = picked();
         m_codigo = id;
-        if (id.isEmpty()) {
-            m_adicional1.clear();
-            m_adicional2.clear();
-            m_adicional3.clear();
+        if (id.isEmpty())
             return;
-        }
         m_codigo = vb::RTrim(vb::Mid(id, 5, 16));
         m_adicional1 = vb::RTrim(vb::Mid(id, 21, 6));
         m_adicional2.clear();

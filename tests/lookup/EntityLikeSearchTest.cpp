@@ -295,9 +295,9 @@ TEST_F(EntityLikeSearch, RecipientsHandBackTheirCodeBranchAndClientFromOneId)
     Like cancelled{QStringLiteral("MA_DESTINATARIOS"), QStringLiteral("obra")};
     search(cancelled);
     EXPECT_EQ(cancelled.codigo, QString());
-    EXPECT_EQ(cancelled.adicional1, QString());
-    EXPECT_EQ(cancelled.adicional2, QString());
-    EXPECT_EQ(cancelled.adicional3, QString());
+    EXPECT_EQ(cancelled.adicional1, QStringLiteral("<a1>"));
+    EXPECT_EQ(cancelled.adicional2, QStringLiteral("<a2>"));
+    EXPECT_EQ(cancelled.adicional3, QStringLiteral("<a3>"));
     EXPECT_TRUE(boxes().isEmpty());
     EXPECT_FALSE(errorLogged());
 }
