@@ -327,10 +327,13 @@ void EntitySearch::articles()
     if (!m_texto.isEmpty()) {
         step([&] {
             if (m_porCodigo != 0) {
+                // The code is searched among the articles not suspended, whatever the caller
+                // asked: its price join goes with its condition, or each article would come
+                // once per price list.
                 m_k = QStringLiteral("SUSPENDIDO = 0");
+                m_j.clear();
                 prepareArticleColumns();
-                // With the price join two tables carry the code: the article's is meant.
-                m_s = m_j.isEmpty() ? QStringLiteral("IdArticulo") : m_b + QStringLiteral(".IdArticulo");
+                m_s = QStringLiteral("IdArticulo");
             } else {
                 prepareArticleColumns();
             }

@@ -203,18 +203,20 @@ TEST_F(EntityLikeSearch, ArticlesAnywhereInLikeModeAndByTheirStartOtherwise)
     EXPECT_FALSE(rows(blanks).empty());
 }
 
-TEST_F(EntityLikeSearch, ArticlesByCodeWithThePriceJoinAndTheStockViewKeepingItsName)
+TEST_F(EntityLikeSearch, ArticlesByCodeOnceEachAndTheStockViewKeepingItsName)
 {
     pick(QStringLiteral("01-00007"));
     Like like{QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("-0000")};
     like.porCodigo = 1;
     like.filtro = QStringLiteral("V_MA_Precios.IdLista = '   1'");
     const QString sql = statementFor(like);
+    // The caller's condition gives way, and so does the price join it asked for: each article once.
     EXPECT_EQ(sql, QStringLiteral("SELECT top 500 VT_MA_ARTICULOS.DESCRIPCION,VT_MA_ARTICULOS.IDARTICULO FROM VT_MA_ARTICULOS "
-                                  "with(nolock)   LEFT OUTER JOIN V_MA_Precios ON VT_MA_ARTICULOS.IdArticulo = "
-                                  "V_MA_Precios.IdArticulo  WHERE VT_MA_ARTICULOS.IdArticulo LIKE '%-0000%'  AND SUSPENDIDO = 0"));
+                                  "with(nolock)   WHERE IdArticulo LIKE '%-0000%'  AND SUSPENDIDO = 0"));
     const auto found = rows(sql);
     ASSERT_FALSE(found.empty());
+    EXPECT_EQ(found.size(),
+              rows(QStringLiteral("SELECT IdArticulo FROM MA_ARTICULOS WHERE IdArticulo LIKE '%-0000%' AND SUSPENDIDO = 0")).size());
     for (const QStringList& row : found)
         EXPECT_TRUE(row[1].contains(QStringLiteral("-0000"))) << row[1].toStdString();
     EXPECT_EQ(like.codigo, QStringLiteral("01-00007"));
