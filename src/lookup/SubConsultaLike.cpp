@@ -7,6 +7,7 @@
 #include "app/TratamientoErrores.h"
 #include "kit/Utilidades.h"
 #include "lookup/Consultas.h"
+#include "lookup/DefinirConsulta.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/LookupStatement.h"
 #include "lookup/MaskFile.h"
@@ -85,6 +86,7 @@ const PlainEntity kPlainEntities[] = {
     {"V_MA_EMAIL", "EVENTO", "V_MA_EMAIL", PlainEntity::From::Fixed, "Evento", "Evento", nullptr},
     {"V_TA_TECNICOS", "IDTECNICO", nullptr, PlainEntity::From::Others, nullptr, nullptr, "Tecnicos"},
 };
+// Any other table hands back its code column (codeColumn), known once its columns are read.
 const PlainEntity kOtherTable{nullptr, "", nullptr, PlainEntity::From::Others, nullptr, nullptr, nullptr};
 
 const PlainEntity& plainEntity(const QString& tabla)
@@ -128,6 +130,7 @@ private:
 
     // Pieces shared by the cases.
     void readColumns(const QString& table);
+    QString codeColumn() const;
     void addReturnedColumn(const QString& column, const QString& qualifier = {});
     void warn(const QString& entity);
     QString pattern() const;
@@ -227,7 +230,7 @@ void EntitySearch::scanMask()
 
 void EntitySearch::plain(const PlainEntity& entity)
 {
-    const QString campoDevuelto = QString::fromLatin1(entity.campoDevuelto);
+    QString campoDevuelto = QString::fromLatin1(entity.campoDevuelto);
     step([&] {
         if (is(m_tabla, "VT_PROVEEDORES") && blank(m_k))
             m_k = QStringLiteral("Dada_De_Baja = 0");
@@ -239,6 +242,10 @@ void EntitySearch::plain(const PlainEntity& entity)
             m_s = QString::fromLatin1(entity.fallbackSearch);
         if (entity.fallbackColumns && (blank(m_l) || vb::Trim(m_l) == u'*'))
             m_l = QString::fromLatin1(entity.fallbackColumns);
+        if (!entity.tabla) {
+            campoDevuelto = codeColumn();
+            gConsulta().CampoDevuelto = campoDevuelto;
+        }
         addReturnedColumn(campoDevuelto);
     });
     if (m_trap.left())
@@ -448,6 +455,22 @@ void EntitySearch::tropa()
 }
 
 // ---------------------------------------------------------------- shared pieces
+
+// The code column of a table the search has no case for: the one its lookup definition names,
+// else the first listed column named Codigo or Id..., else the list's first column.
+QString EntitySearch::codeColumn() const
+{
+    DefinicionConsulta definicion{m_tabla, {}, {}, {}};
+    if (DefinicionDeConsulta(definicion) && !vb::Trim(definicion.CampoCodigo).isEmpty())
+        return definicion.CampoCodigo;
+    const QStringList items = m_l.split(u',');
+    for (const QString& item : items) {
+        const QString name = columnName(item);
+        if (vb::textEquals(name, QStringLiteral("Codigo")) || name.startsWith(QLatin1String("Id"), Qt::CaseInsensitive))
+            return name;
+    }
+    return columnName(m_s);
+}
 
 void EntitySearch::readColumns(const QString& table)
 {

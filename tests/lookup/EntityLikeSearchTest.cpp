@@ -4,11 +4,15 @@
 // when the operator picks a row or cancels.
 #include "LookupDemoBase.h"
 
+#include "lookup/Lib_FrmCons3.h"
 #include "lookup/MaskFile.h"
 #include "lookup/SubConsultaLike.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <algorithm>
 
 namespace {
@@ -381,13 +385,40 @@ TEST_F(EntityLikeSearch, TheMaskConditionAndTheCallersBothHoldForAnyOtherTable)
     EXPECT_EQ(sql, QStringLiteral("SELECT top 500 Descripcion,IDRubro FROM V_TA_Rubros with(nolock)   WHERE IDRubro <> '   3' and "
                                   "IDRubro <> '   1'"));
     EXPECT_EQ(rows(sql), (std::vector<QStringList>{{QStringLiteral("Electricidad"), QStringLiteral("   2")}}));
-    // Any other table hands back what the window decides: no column is named.
-    EXPECT_EQ(listRequests.last().CampoDevuelto, QString());
+    EXPECT_EQ(listRequests.last().CampoDevuelto, QStringLiteral("IDRubro"));
 
     const QString text = statementFor(Like{QStringLiteral("V_TA_Rubros"), QStringLiteral("ferre")});
     EXPECT_EQ(text, QStringLiteral("SELECT top 500 Descripcion,IDRubro FROM V_TA_Rubros with(nolock)    WHERE Descripcion LIKE "
                                    "'%ferre%' AND IDRubro <> '   3'"));
     EXPECT_EQ(rows(text).size(), 1u);
+}
+
+// Any other table hands back the picked row's code: the column its lookup definition names
+// (shown even when the mask leaves it out), else the listed code column.
+TEST_F(EntityLikeSearch, AnyOtherTableHandsBackTheCodeOfThePickedRow)
+{
+    onlyMasks({mask(QStringLiteral("V_TA_Rubros"), QStringLiteral("|Descripcion|")),
+               mask(QStringLiteral("V_TA_FAMILIAS"), QStringLiteral("|Descripcion|IdFamilia|"))});
+    lookup::LookupWindows::setListRunner({});
+    dialogs.setModalHandler(QStringLiteral("Lib_FrmCons3"), [](QDialog* dialog) {
+        auto* window = static_cast<lookup::Lib_FrmCons3*>(dialog);
+        window->ListView1()->setCurrentItem(window->ListView1()->topLevelItem(0));
+        window->CmdAceptar()->click();
+        return int(window->result());
+    });
+    const auto rubros = rows(QStringLiteral("SELECT IDRubro FROM V_TA_Rubros WHERE Descripcion LIKE '%ferre%'"));
+    ASSERT_EQ(rubros.size(), 1u);
+    Like rubro{QStringLiteral("V_TA_Rubros"), QStringLiteral("ferre")};
+    search(rubro);
+    EXPECT_EQ(rubro.codigo, rubros[0][0]);
+    EXPECT_EQ(consulta().ValorDevuelto.toString(), rubros[0][0]);
+
+    // A table no definition covers: the code column among the listed ones.
+    const QString family = scalar(QStringLiteral("SELECT Descripcion FROM V_TA_FAMILIAS WHERE IdFamilia = '0103'")).toString();
+    Like families{QStringLiteral("V_TA_FAMILIAS"), family};
+    search(families);
+    EXPECT_EQ(families.codigo, QStringLiteral("0103"));
+    EXPECT_TRUE(boxes().isEmpty());
 }
 
 TEST_F(EntityLikeSearch, WithoutChosenColumnsTheOperatorIsWarned)
