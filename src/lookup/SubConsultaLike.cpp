@@ -291,10 +291,11 @@ void EntitySearch::clients()
     if (m_trap.left())
         return;
     if (vb::Trim(m_l) == u'*') {
-        // Without chosen columns the clients are still shown, whole and unfiltered; the pick
-        // stays in the lookup object only.
+        // Without chosen columns the clients are still shown, whole and unfiltered, and the
+        // pick comes back as from any list.
         warn(QStringLiteral("Clientes"));
         step([&] { show(top() + m_l + QStringLiteral(" FROM VT_CLIENTES  with(nolock) "), false); });
+        step([&] { takeCode(); });
         return;
     }
     QString sql;

@@ -441,14 +441,14 @@ TEST_F(EntityLikeSearch, WithoutChosenColumnsTheOperatorIsWarned)
     EXPECT_EQ(boxes()[0].title, QStringLiteral("Aviso al Operador"));
     EXPECT_EQ(boxes()[1].text, QStringLiteral("No hay seleccionados campos personalizados para la consulta de V_TA_Bancos"));
 
-    // The clients are shown whole after the warning; the pick stays in the lookup object.
+    // The clients are shown whole after the warning, and the pick comes back.
     pick(QStringLiteral("11200004"));
     Like clients{QStringLiteral("VT_CLIENTES"), QStringLiteral("x")};
     const QString sql = statementFor(clients);
     EXPECT_EQ(sql, QStringLiteral("SELECT top 500 * FROM VT_CLIENTES  with(nolock) "));
     EXPECT_EQ(boxes().last().text, QStringLiteral("No hay seleccionados campos personalizados para la consulta de Clientes"));
     EXPECT_EQ(rows(sql).size(), rows(QStringLiteral("SELECT Codigo FROM VT_CLIENTES")).size());
-    EXPECT_EQ(clients.codigo, QStringLiteral("<untouched>"));
+    EXPECT_EQ(clients.codigo, QStringLiteral("11200004"));
     EXPECT_TRUE(consulta().ValorDevuelto.sameAs(vb::Variant(QStringLiteral("11200004"))));
 }
 
