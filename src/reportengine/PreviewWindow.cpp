@@ -1,16 +1,15 @@
 #include "PreviewWindow.h"
 #include "PageRenderer.h"
+#include "PdfOutput.h"
 #include "ReportError.h"
 #include "ReportPages.h"
 #include "ui/DialogService.h"
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -338,20 +337,13 @@ bool PreviewWindow::saveAsPdf()
 
 bool PreviewWindow::saveAsPdf(const QString& path)
 {
-    ReportPrinter::Outcome out;
     try {
-        QPdfWriter writer(path);
-        writer.setResolution(300);
-        writer.setTitle(m_model->definition().title);
-        out = printTo(writer);
+        return !PdfOutput::write(path, m_model->definition().title, [this](QPagedPaintDevice& device) { return printTo(device); }).cancelled;
     } catch (const ReportError& e) {
         // Raised from a button's slot, it would reach the event loop.
         ui::MsgBox(QStringLiteral("No se pudo guardar el archivo %1: %2").arg(path, e.message()), ui::vbExclamation);
         return false;
     }
-    if (out.cancelled)
-        QFile::remove(path);
-    return !out.cancelled;
 }
 
 } // namespace rpt

@@ -3,6 +3,7 @@
 #include "DefinitionReader.h"
 #include "FormulaError.h"
 #include "FormulaParser.h"
+#include "PdfOutput.h"
 #include "PreviewWindow.h"
 #include "ReportError.h"
 #include "ReportModel.h"
@@ -12,9 +13,7 @@
 #include <vb/Error.h>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
@@ -171,16 +170,7 @@ ReportPrinter::Outcome ReportJob::toPdf(const ReportModel& model)
     ReportPrinter printer(model, m_runner);
     printer.setPrintDate(m_printDate);
     printer.setProgressHandler(m_progress);
-    ReportPrinter::Outcome out;
-    {
-        QPdfWriter writer(m_target);
-        writer.setResolution(300);
-        writer.setTitle(m_def.title);
-        out = printer.print(writer);
-    }
-    if (out.cancelled)
-        QFile::remove(m_target);   // a cut-off report must not pass for a whole one
-    return out;
+    return PdfOutput::write(m_target, m_def.title, [&printer](QPagedPaintDevice& device) { return printer.print(device); });
 }
 
 ReportPrinter::Outcome ReportJob::toPrinter(const ReportModel& model)

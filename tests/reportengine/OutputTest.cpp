@@ -1,6 +1,7 @@
 // The printer path, the preview's navigation and its save-as-PDF, over the demo database.
 #include "SharedDemoDatabase.h"
 #include "PdfText.h"
+#include "FailingRows.h"
 #include "reportengine/AdoRowSource.h"
 #include "reportengine/DefinitionReader.h"
 #include "reportengine/PreviewWindow.h"
@@ -8,6 +9,7 @@
 #include "reportengine/ReportJob.h"
 #include "ui/DialogServiceScope.h"
 #include "ui/ScriptedDialogService.h"
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -91,6 +93,55 @@ TEST(ReportOutput, NoPrinterInstalledIsSaidPlainly)
     } catch (const ReportError& e) {
         EXPECT_EQ(e.message().toStdString(), "no hay ninguna impresora instalada en este equipo");
     }
+}
+
+// A new run over an earlier copy of the report: one that fails halfway through its pages (the
+// connection lost) or is cancelled leaves the earlier file as it was and nothing else in the
+// folder; a whole run takes its place.
+TEST(ReportOutput, APdfRunThatFailsOrIsCancelledLeavesTheEarlierFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("comprobantes.pdf"));
+    const QByteArray earlier("%PDF-1.4 an earlier copy of the report");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+    }
+    const auto folderHoldsOnly = [&](const QByteArray& content) {
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("comprobantes.pdf")});
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll() == content) << "the earlier file was changed";
+    };
+    ReportDefinition def = documentList()->definition();
+    def.pageHeader.clear();   // without the page count each page is written as soon as it is laid out
+    const auto job = [&](const QueryRunner& runner) {
+        auto j = std::make_unique<ReportJob>(runner);
+        j->setDefinition(def);
+        j->setDestination(ReportJob::Destination::PdfFile, path);
+        return j;
+    };
+
+    int pagesWritten = 0;
+    const auto failing = job(failingAfter(demoRunner(), 150));
+    failing->setProgressHandler([&](int done, int) {
+        pagesWritten = done;
+        return true;
+    });
+    EXPECT_THROW(failing->run(), ReportError);
+    EXPECT_GE(pagesWritten, 1);
+    folderHoldsOnly(earlier);
+
+    const auto cancelled = job(demoRunner());
+    cancelled->setProgressHandler([](int done, int) { return done < 2; });
+    EXPECT_TRUE(cancelled->run().cancelled);
+    folderHoldsOnly(earlier);
+
+    const int pages = job(demoRunner())->run().pages;
+    EXPECT_GT(pages, 2);
+    EXPECT_EQ(pdfPages(path).size(), pages);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 // Going back, the pages reached again are the very pages shown before.

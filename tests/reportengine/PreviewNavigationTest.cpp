@@ -1,8 +1,8 @@
 // The preview shows its first page before the rest is laid out, and any page reached in any
 // order, before or after the layout is complete, is the page reached in order.
 #include "DocumentData.h"
+#include "FailingRows.h"
 #include "reportengine/DefinitionReader.h"
-#include "reportengine/ReportError.h"
 #include "reportengine/PreviewWindow.h"
 #include "reportengine/ReportJob.h"
 #include "ui/DialogServiceScope.h"
@@ -201,26 +201,7 @@ TEST_F(PreviewNavigation, FailureDuringTheLayoutIsTold)
 {
     ui::ScriptedDialogService dialogs;
     ui::DialogServiceScope scope(dialogs);
-    int rows = 0;
-    const QueryRunner inner = slow(m_data.database().runner());
-    const QueryRunner failing = [&](const QString& sql, std::size_t columns) -> std::unique_ptr<RowSource> {
-        class Failing : public RowSource {
-        public:
-            Failing(std::unique_ptr<RowSource> rows, int& count) : m_rows(std::move(rows)), m_count(count) {}
-            bool next(std::vector<FormulaValue>& row) override
-            {
-                if (++m_count > 150)
-                    throw ReportError(QStringLiteral("the connection was lost"));
-                return m_rows->next(row);
-            }
-
-        private:
-            std::unique_ptr<RowSource> m_rows;
-            int& m_count;
-        };
-        return std::make_unique<Failing>(inner(sql, columns), rows);
-    };
-    PreviewWindow preview(m_model, failing);
+    PreviewWindow preview(m_model, failingAfter(slow(m_data.database().runner()), 150));
     const int start = preview.pageCount();
     ASSERT_FALSE(preview.pageCountKnown());
     EXPECT_FALSE(preview.finishLayout());
