@@ -7,6 +7,7 @@
 #include "PreviewWindow.h"
 #include "ReportError.h"
 #include "ReportModel.h"
+#include "SystemPrinters.h"
 #include "ado/Connection.h"
 #include "ado/ConnectionString.h"
 #include "ui/DialogService.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QProgressDialog>
 
 namespace rpt {
@@ -177,17 +177,11 @@ ReportPrinter::Outcome ReportJob::toPrinter(const ReportModel& model)
 {
     // Said before the report is read, in the operator's words: the device alone would only
     // fail to open.
-    if (m_target.isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty())
-        throw ReportError(QStringLiteral("no hay ninguna impresora instalada en este equipo"));
+    if (const QString problem = SystemPrinters::problem(m_target); !problem.isEmpty())
+        throw ReportError(problem);
     QPrinter device(QPrinter::HighResolution);
-    if (!m_target.isEmpty()) {
-        if (QPrinterInfo::printerInfo(m_target).isNull())
-            throw ReportError(QStringLiteral("no hay ninguna impresora llamada \"%1\" en este equipo").arg(m_target));
+    if (!m_target.isEmpty())
         device.setPrinterName(m_target);
-    } else if (QPrinterInfo::defaultPrinter().isNull()) {
-        // Printers, but none chosen as the default: Qt's device would fail to open.
-        throw ReportError(QStringLiteral("ninguna impresora de este equipo es la predeterminada"));
-    }
     device.setFullPage(true);
     device.setCopyCount(m_copies);
     device.setDocName(m_def.title);

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -78,12 +79,14 @@ TEST(ReportOutput, UnknownPrinterIsAnError)
     EXPECT_THROW(job.run(), ReportError);
 }
 
-// The operator presses Printer on a machine without any printer: the message says so, in the
-// operator's words, instead of a device that could not be opened.
-TEST(ReportOutput, NoPrinterInstalledIsSaidPlainly)
+// The operator presses Printer in the report window, or Imprimir in the preview, on a machine
+// without any printer: both say so, in the same words, instead of a device that could not be
+// opened or a print dialog that offers no printer.
+TEST(ReportOutput, NoPrinterInstalledIsSaidPlainlyAndAlike)
 {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         GTEST_SKIP() << "this machine has a printer: the report would be printed";
+    const std::string noPrinter = "no hay ninguna impresora instalada en este equipo";
     ReportJob job(SharedDemoDatabase::shared().connection());
     job.setDefinition(documentList()->definition());
     job.setDestination(ReportJob::Destination::Printer, QString());
@@ -91,8 +94,34 @@ TEST(ReportOutput, NoPrinterInstalledIsSaidPlainly)
         job.run();
         ADD_FAILURE() << "printed without a printer";
     } catch (const ReportError& e) {
-        EXPECT_EQ(e.message().toStdString(), "no hay ninguna impresora instalada en este equipo");
+        EXPECT_EQ(e.message().toStdString(), noPrinter);
     }
+
+    ui::ScriptedDialogService dialogs;
+    ui::DialogServiceScope scope(dialogs);
+    PreviewWindow preview(documentList(), demoRunner());
+    preview.printReport();
+    EXPECT_TRUE(dialogs.prompts(ui::ScriptedDialogService::Kind::Modal).isEmpty());
+    const auto told = dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].text.toStdString(), "No se pudo imprimir el informe: " + noPrinter);
+}
+
+// A title that a file name cannot hold as it is still names the file suggested; with no documents
+// folder the suggestion goes to the home folder.
+TEST(ReportOutput, SuggestedPdfNameIsAFileName)
+{
+    ReportDefinition def = documentList()->definition();
+    def.title = QStringLiteral("Compras 1/2: \"detalle\"  por  artículo?");
+    PreviewWindow preview(std::make_shared<ReportModel>(def), demoRunner());
+    preview.setPrintDate(QDate(2024, 12, 31));
+    const QString name = QStringLiteral("Compras 1-2 detalle por artículo 31-12-2024.pdf");
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(documents.startsWith(QDir::tempPath())) << "the tests' home is not a temporary folder";
+    ASSERT_TRUE(QDir(documents).removeRecursively());
+    EXPECT_EQ(preview.suggestedPdfPath(), QDir(QDir::homePath()).filePath(name));
+    ASSERT_TRUE(QDir().mkpath(documents));
+    EXPECT_EQ(preview.suggestedPdfPath(), QDir(documents).filePath(name));
 }
 
 // A new run over an earlier copy of the report: one that fails halfway through its pages (the
@@ -193,19 +222,25 @@ TEST(ReportOutput, PreviewPagesAndClosesFromTheKeyboard)
     EXPECT_FALSE(preview.isVisible());
 }
 
-// The file is asked for through the dialog service; a name typed without extension gets ".pdf".
+// The file is asked for through the dialog service, suggesting the report's title and date in
+// the user's documents folder; a name typed without extension gets ".pdf".
 TEST(ReportOutput, PreviewSavesAsPdfWhereTheDialogSays)
 {
     QTemporaryDir dir;
     ui::ScriptedDialogService dialogs;
     ui::DialogServiceScope scope(dialogs);
     PreviewWindow preview(documentList(), demoRunner());
+    preview.setPrintDate(QDate(2024, 7, 1));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(documents.startsWith(QDir::tempPath())) << "the tests' home is not a temporary folder";
+    ASSERT_TRUE(QDir().mkpath(documents));
 
     dialogs.pushFileName(dir.filePath(QStringLiteral("copia")));
     EXPECT_TRUE(preview.saveAsPdf());
     const auto asked = dialogs.prompts(ui::ScriptedDialogService::Kind::SaveFile);
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0].filter, QStringLiteral("PDF|*.pdf"));
+    EXPECT_EQ(asked[0].folder, QDir(documents).filePath(QStringLiteral("Comprobantes 01-07-2024.pdf")));
     const QStringList pages = pdfPages(dir.filePath(QStringLiteral("copia.pdf")));
     EXPECT_EQ(pages.size(), preview.pageCount());
     ASSERT_FALSE(pages.isEmpty());
