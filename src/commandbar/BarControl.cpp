@@ -333,8 +333,11 @@ void BarControl::SetActive(const QString& BTag)
     LayoutItems();
 }
 
+// A disabled bar answers no key, as it answers no click.
 void BarControl::KeyAnalisis(int KeyCode)
 {
+    if (!m_settings.enabled)
+        return;
     for (const QString& key : BarKeys::keysForKeyCode(KeyCode)) {
         if (m_items.ItemUsable(key)) {
             emit click(key.toUpper());
