@@ -73,6 +73,8 @@ Rp_Quindal::Rp_Quindal(QWidget* parent)
     m_c = ReportWindowLayout::build(this);
     // The bar comes with the window's saved design, which also takes the site's icon folder.
     m_c.TBarRep1->ReadProperties(commandbar::TBarRepPersistence::reportWindowSavedSet());
+    // Captions such as "Impresora" need more than the design's box at the caption font.
+    m_c.TBarRep1->fitItemsToCaptions();
     connectHandlers();
     watchKeys();
 }

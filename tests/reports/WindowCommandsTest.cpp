@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -121,6 +122,18 @@ TEST_F(WindowCommands, TheBarTakesItsIconsFromTheSitesFolder)
     EXPECT_EQ(c().TBarRep1->shownIconFile(0), folder + "/PANTALLA.png");
     EXPECT_TRUE(c().TBarRep1->shownIconFile(1).isEmpty());
     EXPECT_FALSE(c().TBarRep1->ImpresoraCheckable());   // the window's design says so
+}
+
+TEST_F(WindowCommands, EveryBarCaptionIsShownWholeAndUncondensed)
+{
+    open("RMC");
+    commandbar::TBarRep* bar = c().TBarRep1;
+    ASSERT_EQ(bar->ItemCount(), 5);
+    for (int i = 0; i < bar->ItemCount(); ++i) {
+        const QString caption = bar->items().at(i).Caption;
+        EXPECT_EQ(bar->shownCaption(i), caption) << caption.toStdString();
+        EXPECT_EQ(bar->captionLabel(i)->font().stretch(), QFont::Unstretched) << caption.toStdString();
+    }
 }
 
 TEST_F(WindowCommands, EscOnAnOpenListClosesTheListNotTheWindow)
