@@ -222,6 +222,15 @@ TEST_F(StartUp, AnotherUserAcceptedByTheWindowGetsItsOwnConfiguration)
     EXPECT_EQ(app::gCartel().window(), nullptr);
 }
 
+TEST_F(StartUp, AUserWithoutARowAcceptedByTheWindowKeepsNothingOfThePreviousOne)
+{
+    tries = {typed("DEMO", "x")};      // the database's own name needs no row of its own
+    start(launcherLine("DEPOSITO", "mala"));
+    EXPECT_EQ(data::gUsuarioActual, "DEMO");
+    EXPECT_EQ(app::gUNegocioUsuario, "   1");       // not DEPOSITO's "   2"
+    EXPECT_EQ(app::gClasesPrecioUsuario, "");       // nor his price class "1"
+}
+
 TEST_F(StartUp, AnotherServerTypedInTheWindowReopensThere)
 {
     QDir(m_programDir.path()).mkpath("otra");
