@@ -934,7 +934,8 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
     vb::Trap trap([](const vb::Error& e) {
         return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("VerificaCampos"));
     });
-    trap.run([&] { rs = connection()->OpenSchema(ado::adSchemaColumns, {gDBName, QString(), Tabla, QString()}); });
+    // The restriction compares the whole name: a blank-padded name would match no table.
+    trap.run([&] { rs = connection()->OpenSchema(ado::adSchemaColumns, {gDBName, QString(), vb::Trim(Tabla), QString()}); });
     trap.run([&] {
         requireObject(rs.get());
         for (; !rs->Eof() && !found; rs->MoveNext())

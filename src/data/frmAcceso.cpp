@@ -199,6 +199,7 @@ void frmAcceso::connectHandlers()
         connect(box, &QLineEdit::textChanged, this, [this, box] { MensajeInicial(box); });
     for (QLineEdit* box : {m_userId, m_password, m_dbName, m_servidor})
         box->installEventFilter(this);
+    m_bases->installEventFilter(this);
 }
 
 void frmAcceso::formLoad()
@@ -218,6 +219,13 @@ bool frmAcceso::eventFilter(QObject* watched, QEvent* event)
         MensajeInicial(m_userId);
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
+    // Any key on the list takes its entry into the boxes, also one that moves no selection
+    // (a key that does move it takes the new entry through the selection change).
+    if (watched == m_bases) {
+        if (appliesListEntry(*static_cast<QKeyEvent*>(event)))
+            AsignarDatosBase();
+        return QDialog::eventFilter(watched, event);
+    }
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return QDialog::eventFilter(watched, event);
@@ -228,6 +236,24 @@ bool frmAcceso::eventFilter(QObject* watched, QEvent* event)
                                             : static_cast<QWidget*>(m_aceptar);
     next->setFocus(Qt::TabFocusReason);
     return true;
+}
+
+// Leaving the list (Tab, Shift+Tab, a modifier on its own) is no choice of its entry: it must
+// not empty the user and password just typed. Without an entry there is nothing to take.
+bool frmAcceso::appliesListEntry(const QKeyEvent& key) const
+{
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return false;
+    default:
+        return m_bases->currentItem() != nullptr;
+    }
 }
 
 void frmAcceso::MensajeInicial(QLineEdit* ObjTxt)

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -83,6 +84,7 @@ private:
     void crearAccesoDirecto();
     void makeShortcut();
     void listSelected(int row);
+    bool appliesListEntry(const QKeyEvent& key) const;
     void openWebSite();
     static int moduleError(const vb::Error& error, const QString& routine);
 

@@ -126,6 +126,18 @@ TEST_F(LoginWindow, PickingARegisteredConnectionFillsTheBoxes)
     w.lstBases()->setCurrentRow(0);
     EXPECT_EQ(w.TxtServidor()->text(), "srv1");
     EXPECT_EQ(w.TxtPuerto()->text(), "1500");
+
+    // Any key on the list takes its entry again, also one that moves nothing.
+    type(w, QStringLiteral("otro"), QStringLiteral("Otra"));
+    pressKey(w.lstBases(), Qt::Key_Up);
+    EXPECT_EQ(w.lstBases()->currentRow(), 0);
+    EXPECT_EQ(w.TxtServidor()->text(), "srv1");
+    EXPECT_EQ(w.TxtDbName()->text(), "Ventas");
+    // Leaving the list keeps what was typed since.
+    w.TxtUserId()->setText(QStringLiteral("ana"));
+    pressKey(w.lstBases(), Qt::Key_Shift);
+    pressKey(w.lstBases(), Qt::Key_Backtab);
+    EXPECT_EQ(w.TxtUserId()->text(), "ana");
     EXPECT_TRUE(dialogs.prompts().isEmpty());
 }
 
