@@ -15,7 +15,10 @@
 #include "vb/Conversions.h"
 #include "vb/Strings.h"
 
+#include <algorithm>
+
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
@@ -217,6 +220,8 @@ bool frmAcceso::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn && watched == m_userId)
         MensajeInicial(m_userId);
+    if (auto* box = qobject_cast<QLineEdit*>(watched); box && event->type() == QEvent::FontChange)
+        fitCue(box);   // the user's style may bring a larger font
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     // Any key on the list takes its entry into the boxes, also one that moves no selection
@@ -268,6 +273,17 @@ void frmAcceso::MensajeInicial(QLineEdit* ObjTxt)
     else if (name == u"TxtServidor")
         cue = QStringLiteral("ingrese el nombre del servidor e instancia");
     ObjTxt->setPlaceholderText(cue);
+    fitCue(ObjTxt);
+}
+
+// A box is at least as wide as its cue, so the operator reads it whole. The box's room around
+// its text is what Qt's own size hint adds to its seventeen "x".
+void frmAcceso::fitCue(QLineEdit* box)
+{
+    const QFontMetrics metrics = box->fontMetrics();
+    const int chrome = box->sizeHint().width() - 17 * metrics.horizontalAdvance(u'x');
+    const QString cue = box->placeholderText();
+    box->setMinimumWidth(cue.isEmpty() ? 0 : metrics.horizontalAdvance(cue) + std::max(chrome, 8));
 }
 
 int frmAcceso::moduleError(const vb::Error& error, const QString& routine)

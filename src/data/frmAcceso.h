@@ -85,6 +85,7 @@ private:
     void makeShortcut();
     void listSelected(int row);
     bool appliesListEntry(const QKeyEvent& key) const;
+    static void fitCue(QLineEdit* box);
     void openWebSite();
     static int moduleError(const vb::Error& error, const QString& routine);
 

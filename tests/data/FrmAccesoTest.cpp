@@ -99,6 +99,15 @@ TEST_F(LoginWindow, DesignTextsAndNamesAreTheSuites)
     EXPECT_TRUE(w.TxtUserId()->text().isEmpty());
     EXPECT_EQ(w.TxtServidor()->placeholderText(), "ingrese el nombre del servidor e instancia");
     EXPECT_FALSE(w.Aceptar);
+
+    // Every cue is shown whole, also in a larger font than the window was built with.
+    w.setFont(QFont(w.font().family(), w.font().pointSize() + 3));
+    w.show();
+    for (const QLineEdit* box : {w.TxtUserId(), w.TxtDbName(), w.TxtServidor()}) {
+        // Inside the frame (two pixels) and the box's own margin (two more) on either side.
+        EXPECT_GE(box->width() - 8, box->fontMetrics().horizontalAdvance(box->placeholderText()))
+            << box->objectName().toStdString();
+    }
 }
 
 TEST_F(LoginWindow, PickingARegisteredConnectionFillsTheBoxes)
