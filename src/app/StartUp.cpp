@@ -317,7 +317,8 @@ bool StartUp::loginTry(LoginChoice& choice)
         form->setTxtDbName(db.gDBName);
         form->setTxtServidor(db.gServidor);
         form->setTxtUserId(gUsuarioActual);
-        form->setTxtUserPassword(gClaveActual);
+        // The password was just refused: offering it again would only invite another wrong try.
+        form->setTxtUserPassword(QString());
         form->setPlataforma(0);
         form->showModal();
         accepted = form->Aceptar();
