@@ -127,6 +127,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
 {
     bool reopened = false;
     vb::Trap trap([&](const vb::Error& e) { return serverOpenFailure(e, MuestraError, reopened); });
+    m_loginCancelled = false;
     gOpenFlag = true;
     if (gProveedor.isEmpty())
         gProveedor = pSQLOLEDB();
@@ -154,6 +155,7 @@ bool DB_Dll::runLoginPrompt()
     form->setPlataforma(0);
     form->showModal();
     gOpenFlag = form->Aceptar();
+    m_loginCancelled = !gOpenFlag;
     if (gOpenFlag) {
         gDBName = form->TxtDbName();
         gServidor = form->TxtServidor();

@@ -210,6 +210,25 @@ TEST_F(StartUp, ClosingTheLoginWindowEndsTheProgramAtOnce)
     EXPECT_EQ(rows("Control_Acceso"), 0);
 }
 
+// The operator's cancel is no failure, whichever login window it closes: the one a start
+// without arguments asks the connection in, or the one offered again after a failed open.
+TEST_F(StartUp, ClosingAnyLoginWindowEndsWithStatusZero)
+{
+    tries = {closed()};
+    EXPECT_TRUE(startEnds("@ParametroAdicional=OC;"));
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(shownInWindow.size(), 1);
+    EXPECT_TRUE(boxes().isEmpty());
+
+    tries = {closed()};
+    dialogs.pushMsgBoxAnswer(ui::vbYes);     // the open's own question: try again
+    EXPECT_TRUE(startEnds("@Server=datos;@DbName=NO_EXISTE;@Usuario=COMPRAS;@Password=compras;"));
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(shownInWindow.size(), 2);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].title, " Error de Conexion a Base de Datos");
+}
+
 TEST_F(StartUp, AnotherUserAcceptedByTheWindowGetsItsOwnConfiguration)
 {
     tries = {typed("DEPOSITO", "deposito")};
