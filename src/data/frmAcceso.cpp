@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QScopeGuard>
 #include <QFontMetrics>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -208,6 +209,7 @@ void frmAcceso::connectHandlers()
 void frmAcceso::formLoad()
 {
     kit::Utilidades().PrepararFormulario(this);
+    m_registrar->setEnabled(s_registrations == 0);   // shown by a registration's proof: see registrar()
     llenarlist();
     for (QLineEdit* box : {m_userId, m_password, m_dbName, m_servidor})
         MensajeInicial(box);
@@ -353,12 +355,14 @@ void frmAcceso::AsignarDatosBase()
     m_puerto->setText(m_puertoBase.isEmpty() ? QString() : m_puertoBase.toString());
 }
 
-QString frmAcceso::listName() const
+QString frmAcceso::listName() const { return listName(m_servidor->text(), m_dbName->text()); }
+
+QString frmAcceso::listName(const QString& server, const QString& database)
 {
-    QString server = vb::UCase(vb::Trim(m_servidor->text()));
-    if (server.contains(u':'))
-        server = server.left(server.indexOf(u':'));
-    return vb::UCase(vb::Trim(m_dbName->text())) + QStringLiteral(" / ") + server;
+    QString host = vb::UCase(vb::Trim(server));
+    if (host.contains(u':'))
+        host = host.left(host.indexOf(u':'));
+    return vb::UCase(vb::Trim(database)) + QStringLiteral(" / ") + host;
 }
 
 void frmAcceso::conectar()
@@ -387,7 +391,7 @@ void frmAcceso::reject()
 void frmAcceso::RegistrarBases()
 {
     m_archivoBases = BasesFile::defaultPath();
-    if (!BasesFile::exists(m_archivoBases))
+    if (!BasesFile::exists(m_archivoBases) && s_registrations == 0)
         registrar();
 }
 
@@ -395,15 +399,21 @@ void frmAcceso::RegistrarBases()
 // any other error is shown and the registrar and list reload still run.
 void frmAcceso::registrar()
 {
+    // A login window that the proof's error box opens belongs to this registration: the
+    // registration writes what its proof opened, the window registers nothing of its own.
+    if (s_registrations > 0)
+        return;
+    ++s_registrations;
+    const auto done = qScopeGuard([] { --s_registrations; });
     vb::Trap trap([this](const vb::Error& e) { return registrationFailure(e); });
     bool stop = false;
-    trap.run([&] { stop = alreadyRegistered(); });
+    trap.run([&] { stop = alreadyRegistered(listName()); });
     if (stop)
         return;
     trap.run([&] { readPort(); });
     trap.run([&] { trimBoxes(); });
-    const QString server = m_servidor->text();
-    const QString database = m_dbName->text();
+    QString server = m_servidor->text();
+    QString database = m_dbName->text();
     trap.run([&] { stop = !boxesStorable(); });
     if (stop)
         return;
@@ -428,10 +438,10 @@ int frmAcceso::registrationFailure(const vb::Error& error) const
     return vb::Abort;
 }
 
-bool frmAcceso::alreadyRegistered()
+bool frmAcceso::alreadyRegistered(const QString& nombre)
 {
     m_servidorBase.clear();
-    DatosBase(listName());
+    DatosBase(nombre);
     if (vb::Trim(m_servidorBase).isEmpty())
         return false;
     ui::MsgBox(QStringLiteral("La conexion que intenta registrar ya existe "), ui::vbInformation,
@@ -462,7 +472,9 @@ bool frmAcceso::boxesStorable()
     return false;
 }
 
-bool frmAcceso::proveAndWrite(const QString& server, const QString& database)
+// server and database become what the proof opened, which the second proof's error box may
+// have changed (it offers another try in a login window).
+bool frmAcceso::proveAndWrite(QString& server, QString& database)
 {
     const QString login = vb::UCase(database);
     if (!ExisteBaseDeDatos(server, login, login, login, QStringLiteral("SQLOLEDB")) &&
@@ -472,11 +484,13 @@ bool frmAcceso::proveAndWrite(const QString& server, const QString& database)
                    ui::vbInformation, QStringLiteral("AVISO AL OPERADOR"));
         return false;
     }
-    writeRecord(server, database);
+    const QString nombre = listName(server, database);
+    if (nombre == listName() || !alreadyRegistered(nombre))
+        writeRecord(nombre, server, database);
     return true;
 }
 
-bool frmAcceso::secondProof(const QString& server, const QString& database)
+bool frmAcceso::secondProof(QString& server, QString& database)
 {
     // A throwaway object: the shared connection and its settings stay as they were.
     DB_Dll proof;
@@ -485,13 +499,17 @@ bool frmAcceso::secondProof(const QString& server, const QString& database)
     proof.gUserPassWord = m_password->text();
     proof.gDBName = database;
     proof.OpenServerADODB(false, 3, QString(), false, true);
-    return proof.gOpenFlag;
+    if (!proof.gOpenFlag)
+        return false;
+    server = proof.gServidor;
+    database = proof.gDBName;
+    return true;
 }
 
-void frmAcceso::writeRecord(const QString& server, const QString& database)
+void frmAcceso::writeRecord(const QString& nombre, const QString& server, const QString& database)
 {
     bool oracle = false;
-    LBM_Common::RegistraBaseEnArchivo(listName(), database, database, database, server, QString(), oracle);
+    LBM_Common::RegistraBaseEnArchivo(nombre, database, database, database, server, QString(), oracle);
 }
 
 bool frmAcceso::ExisteBaseDeDatos(const QString& Servidor, const QString& Dbname, const QString& Usuario,

@@ -70,15 +70,16 @@ private:
     void formLoad();
 
     QString listName() const;
+    static QString listName(const QString& server, const QString& database);
     void conectar();
     void registrar();
-    bool alreadyRegistered();
+    bool alreadyRegistered(const QString& nombre);
     void readPort();
     void trimBoxes();
     bool boxesStorable();
-    bool proveAndWrite(const QString& server, const QString& database);
-    bool secondProof(const QString& server, const QString& database);
-    void writeRecord(const QString& server, const QString& database);
+    bool proveAndWrite(QString& server, QString& database);
+    bool secondProof(QString& server, QString& database);
+    void writeRecord(const QString& nombre, const QString& server, const QString& database);
     void startRegistrar(const QString& server, const QString& database);
     int registrationFailure(const vb::Error& error) const;
     void crearAccesoDirecto();
@@ -109,6 +110,8 @@ private:
     QString m_usuarioBase;
     QString m_claveBase;
     vb::Variant m_puertoBase;
+
+    static inline int s_registrations = 0;   // registrations running (a proof may open another window)
 };
 
 } // namespace data

@@ -211,6 +211,36 @@ TEST_F(LoginWindow, FailedProofShowsItsMessageAndWritesNothing)
     EXPECT_TRUE(db->gServidor.isEmpty());
 }
 
+// The second proof's error box offers another try in a login window of its own: what is typed
+// there is what opens, so that is what the file gets, once.
+TEST_F(LoginWindow, RegistrationStoresWhatTheProofOpenedOnce)
+{
+    data::LoginPrompt::setFactory({});   // the real window, whatever an earlier test installed
+    int shown = 0;
+    dialogs.setModalHandler(QStringLiteral("frmAcceso"), [&](QDialog* d) {
+        auto* second = static_cast<data::frmAcceso*>(d);
+        ++shown;
+        EXPECT_FALSE(qobject_cast<QWidget*>(ui::Control::find(second, QStringLiteral("CmdRegistrar")))->isEnabled());
+        type(*second, demo().folder(), QStringLiteral("Demo"));
+        click(second, "bcAceptar");
+        return d->result();
+    });
+    data::frmAcceso w;
+    type(w, demo().folder() + QStringLiteral(":1433"), QStringLiteral("NOEXISTE"));
+    dialogs.pushMsgBoxAnswer(ui::vbYes);   // the connection-error box: try again
+    click(w, "CmdRegistrar");
+
+    EXPECT_EQ(shown, 1);
+    const auto records = data::BasesFile::read(basesPath());
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0].nombre, demoListName());
+    EXPECT_EQ(records[0].base, "Demo");
+    EXPECT_EQ(records[0].servidor, demo().folder());
+    EXPECT_EQ(listed(w), QStringList{demoListName()});
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].title, " Error de Conexion a Base de Datos");
+}
+
 TEST_F(LoginWindow, TheSecondProofsDiagnosisNamesTheTypedServerAndUser)
 {
     db->gServidor = QStringLiteral("ANTERIOR");
