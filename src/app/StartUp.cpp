@@ -11,6 +11,7 @@
 #include "app/TratamientoErrores.h"
 #include "app/UserCheck.h"
 #include "ado/Recordset.h"
+#include "data/ConnectionStrings.h"
 #include "data/DB_Dll.h"
 #include "data/LoginPrompt.h"
 #include "data/frmAcceso.h"
@@ -328,7 +329,7 @@ bool StartUp::loginTry(LoginChoice& choice)
     if (!accepted)
         vb::End(kCancelled);
     choice.database = form->TxtDbName();
-    choice.server = form->TxtServidor();
+    choice.server = data::ConnectionStrings::serverToOpen(form->TxtServidor(), form->TxtPuerto());
     form->unload();
     if (!userIsValid())
         return false;

@@ -158,7 +158,7 @@ bool DB_Dll::runLoginPrompt()
     m_loginCancelled = !gOpenFlag;
     if (gOpenFlag) {
         gDBName = form->TxtDbName();
-        gServidor = form->TxtServidor();
+        gServidor = ConnectionStrings::serverToOpen(form->TxtServidor(), form->TxtPuerto());
         gUsuario = gDBName;          // the database login and its password are the database name
         gUserPassWord = gDBName;
         if (form->plataforma() > 0) {

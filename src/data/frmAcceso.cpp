@@ -1,6 +1,7 @@
 #include "data/frmAcceso.h"
 
 #include "data/BasesFile.h"
+#include "data/ConnectionStrings.h"
 #include "data/DB_Dll.h"
 #include "data/DesktopShortcut.h"
 #include "data/LBM_Common.h"
@@ -342,6 +343,9 @@ void frmAcceso::listSelected(int row)
 void frmAcceso::AsignarDatosBase()
 {
     const QListWidgetItem* item = m_bases->currentItem();
+    // The port box shows the port of this entry only: it is used, so a port of the entry picked
+    // before must not carry over.
+    m_puertoBase = vb::Variant();
     DatosBase(vb::Trim(item ? item->text() : QString()));
     if (m_servidorBase.contains(u':')) {
         m_puertoBase = m_servidorBase.mid(m_servidorBase.indexOf(u':') + 1);
@@ -412,7 +416,8 @@ void frmAcceso::registrar()
         return;
     trap.run([&] { readPort(); });
     trap.run([&] { trimBoxes(); });
-    QString server = m_servidor->text();
+    // The server as the file keeps it, with the port box's port when its text names none.
+    QString server = ConnectionStrings::withPort(m_servidor->text(), m_puertoBase.toString());
     QString database = m_dbName->text();
     trap.run([&] { stop = !boxesStorable(); });
     if (stop)
@@ -477,7 +482,7 @@ bool frmAcceso::boxesStorable()
 bool frmAcceso::proveAndWrite(QString& server, QString& database)
 {
     const QString login = vb::UCase(database);
-    if (!ExisteBaseDeDatos(server, login, login, login, QStringLiteral("SQLOLEDB")) &&
+    if (!ExisteBaseDeDatos(ConnectionStrings::serverToOpen(server), login, login, login, QStringLiteral("SQLOLEDB")) &&
         !secondProof(server, database)) {
         ui::MsgBox(QStringLiteral("NO SE PUDO CONECTAR AL SERVIDOR ") + server +
                        QStringLiteral(" VERIFIQUE EL NOMBRE DE USUARIO Y PASSWORD INGRESADO"),
@@ -494,14 +499,16 @@ bool frmAcceso::secondProof(QString& server, QString& database)
 {
     // A throwaway object: the shared connection and its settings stay as they were.
     DB_Dll proof;
-    proof.gServidor = server;
+    const QString tried = ConnectionStrings::serverToOpen(server);
+    proof.gServidor = tried;
     proof.gUsuario = m_userId->text();
     proof.gUserPassWord = m_password->text();
     proof.gDBName = database;
     proof.OpenServerADODB(false, 3, QString(), false, true);
     if (!proof.gOpenFlag)
         return false;
-    server = proof.gServidor;
+    if (proof.gServidor != tried)   // typed again in the window the error box offered
+        server = proof.gServidor;
     database = proof.gDBName;
     return true;
 }

@@ -131,10 +131,10 @@ TEST_F(LoginWindow, PickingARegisteredConnectionFillsTheBoxes)
     EXPECT_TRUE(w.TxtUserId()->text().isEmpty());
     EXPECT_TRUE(w.TxtUserPassword()->text().isEmpty());
 
-    // A record without a port leaves the last one in the box.
+    // A record without a port shows none: the port of the entry before is not its own.
     w.lstBases()->setCurrentRow(0);
     EXPECT_EQ(w.TxtServidor()->text(), "srv1");
-    EXPECT_EQ(w.TxtPuerto()->text(), "1500");
+    EXPECT_EQ(w.TxtPuerto()->text(), "");
 
     // Any key on the list takes its entry again, also one that moves nothing.
     type(w, QStringLiteral("otro"), QStringLiteral("Otra"));
@@ -255,7 +255,9 @@ TEST_F(LoginWindow, TheSecondProofsDiagnosisNamesTheTypedServerAndUser)
     ASSERT_EQ(boxes().size(), 2);
     const auto diagnosis = boxes().first();
     EXPECT_EQ(diagnosis.title, " Error de Conexion a Base de Datos");
-    EXPECT_TRUE(diagnosis.text.contains("por ejemplo : " + server + "\\BRIXKOR\r\n")) << diagnosis.text.toStdString();
+    // The server as it was tried: its port written as the providers take it.
+    EXPECT_TRUE(diagnosis.text.contains("por ejemplo : " + demo().folder() + ",1433\\BRIXKOR\r\n"))
+        << diagnosis.text.toStdString();
     EXPECT_TRUE(diagnosis.text.contains("para el usuario ana existe\r\n")) << diagnosis.text.toStdString();
     EXPECT_EQ(db->gServidor, "ANTERIOR");
 }
@@ -446,6 +448,33 @@ TEST_F(LoginWindow, ConnectThroughTheDataAccessOpensTheTypedDatabase)
     EXPECT_EQ(db->gUsuario, "DEMO");
     ASSERT_TRUE(db->gCnn);
     EXPECT_EQ(db->gCnn->State(), 1);
+}
+
+// A connection registered with its port is opened on that port, as SQL Server's providers
+// take it ("host\instance,port"); one without keeps its server text as it is.
+TEST_F(LoginWindow, APickedConnectionIsOpenedOnItsPort)
+{
+    putBases("VENTAS / SRV1,Ventas,Ventas," + coded("Ventas") + ",srv1\r\n"
+             "STOCK / SRV2\\INST,Stock,Stock," + coded("Stock") + ",srv2\\inst:1500\r\n");
+    data::LoginPrompt::setFactory({});   // the real window, whatever an earlier test installed
+    int row = 1;
+    dialogs.setModalHandler(QStringLiteral("frmAcceso"), [&](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        w->lstBases()->setCurrentRow(-1);   // the boxes show what the caller wrote: pick anew
+        w->lstBases()->setCurrentRow(row);
+        click(w, "bcAceptar");
+        return d->result();
+    });
+    db->gServidor = QStringLiteral("datos");
+    db->OpenServerADODB(true, 3, QString(), false, false);
+    EXPECT_EQ(db->gServidor, "SRV2\\INST,1500");
+    EXPECT_TRUE(db->gConnString.startsWith("PROVIDER=SQLOLEDB;Server=SRV2\\INST,1500;Database =Stock;"))
+        << db->gConnString.toStdString();
+
+    row = 0;
+    db->OpenServerADODB(true, 3, QString(), false, false);
+    EXPECT_TRUE(db->gConnString.startsWith("PROVIDER=SQLOLEDB;Server=srv1;Database =Ventas;"))
+        << db->gConnString.toStdString();
 }
 
 TEST_F(LoginWindow, ShortcutCarriesTheConnectionAndNeverThePassword)
