@@ -266,6 +266,17 @@ TEST_F(StartUp, APasswordEqualToTheDatabaseNameReadsTheStoredOne)
     EXPECT_TRUE(boxes().isEmpty());
 }
 
+// The launcher's contract: whoever starts the program with that line gets the named user's
+// rights, an administrator's included, without typing a password.
+TEST_F(StartUp, APasswordEqualToTheDatabaseNameGivesTheUsersOwnRights)
+{
+    start(launcherLine("ADMIN", "DEMO"));
+    EXPECT_EQ(data::gUsuarioActual, "ADMIN");
+    EXPECT_TRUE(app::gEsAdministrador);
+    EXPECT_TRUE(db->gEsAdmin);
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
 TEST_F(StartUp, TheUserNamedLikeTheDatabaseNeedsNoPassword)
 {
     // Even an administrator's row under that name grants nothing without a password.
@@ -329,6 +340,25 @@ TEST_F(StartUp, WithoutServerOrUserTheOpenAsksInTheLoginWindow)
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
     EXPECT_EQ(app::gCaja, "1");
     EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
+}
+
+// What the README tells the operator: the password typed in the window that asks for the
+// connection is checked first, then the login loop gives three more tries.
+TEST_F(StartUp, AStartWithoutArgumentsTakesFourWrongPasswords)
+{
+    tries = {typed("ADMIN", "mal0", "datos"), typed("ADMIN", "mal1"), typed("ADMIN", "mal2"), typed("ADMIN", "mal3")};
+    dialogs.setModalHandler("frmAcceso", [this](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        w->TxtDbName()->setText("DEMO");
+        return operate(w);
+    });
+    EXPECT_TRUE(startEnds("@ParametroAdicional=OC;"));
+    EXPECT_EQ(endCode, 1);
+    EXPECT_EQ(shownInWindow.size(), 4);
+    EXPECT_EQ(boxTexts(), (QStringList{"El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente",
+                                       "Usuario o Clave incorrecta", "Usuario o Clave incorrecta",
+                                       "Usuario o Clave incorrecta",
+                                       "Demasiados intentos para iniciar sesión!\r\nComuniquese con el administrador de sistemas"}));
 }
 
 TEST_F(StartUp, AConnectionThatStaysClosedEndsTheProgram)
