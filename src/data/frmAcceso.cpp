@@ -279,14 +279,15 @@ void frmAcceso::MensajeInicial(QLineEdit* ObjTxt)
     fitCue(ObjTxt);
 }
 
-// A box is at least as wide as its cue, so the operator reads it whole. The box's room around
-// its text is what Qt's own size hint adds to its seventeen "x".
+// A box is at least as wide as its cue, with a character's room to spare, so the operator reads
+// it whole. The box's room around its text is what Qt's own size hint adds to its seventeen "x".
 void frmAcceso::fitCue(QLineEdit* box)
 {
     const QFontMetrics metrics = box->fontMetrics();
     const int chrome = box->sizeHint().width() - 17 * metrics.horizontalAdvance(u'x');
     const QString cue = box->placeholderText();
-    box->setMinimumWidth(cue.isEmpty() ? 0 : metrics.horizontalAdvance(cue) + std::max(chrome, 8));
+    const int text = metrics.horizontalAdvance(cue) + metrics.averageCharWidth();
+    box->setMinimumWidth(cue.isEmpty() ? 0 : text + std::max(chrome, 8));
 }
 
 int frmAcceso::moduleError(const vb::Error& error, const QString& routine)
