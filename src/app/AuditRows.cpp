@@ -22,10 +22,6 @@ namespace app {
 
 namespace {
 
-// The text cut to at most n characters. (The library's CortarTexto also pads to n, which
-// would store trailing blanks in these columns.)
-QString fitted(const QString& text, int length) { return text.left(length); }
-
 QString quoted(const QString& text) { return data::SqlLiteral::quoted(text); }
 
 // Now, to the minute: the precision of the suite's stamp patterns.
@@ -96,11 +92,11 @@ void RegistrarAccion(const QString& TC, const QString& IdComprobante, QString& I
             {QStringLiteral("FECHAHORA"), util.FechaSQL(FechaServidor())},
             {QStringLiteral("Usuario"), quoted(gUsuarioActual)},
             {QStringLiteral("PC"), quoted(gSistema().NombreEquipo())},
-            {QStringLiteral("SYSTEMUSER"), quoted(vb::Trim(fitted(Detalle, 255)))},
+            {QStringLiteral("SYSTEMUSER"), quoted(vb::Trim(util.CortarTexto(Detalle, 255)))},
             {QStringLiteral("Proceso"),
-             quoted(fitted(vb::Trim(vb::App::exeName()) + u' ' + gParametroAdicional, 255))},
+             quoted(util.CortarTexto(vb::Trim(vb::App::exeName()) + u' ' + gParametroAdicional, 255))},
             {QStringLiteral("ProcesoLote"), QStringLiteral("''")},
-            {QStringLiteral("Cuenta"), quoted(vb::Trim(fitted(vb::Trim(Cuenta), 15)))},
+            {QStringLiteral("Cuenta"), quoted(vb::Trim(util.CortarTexto(vb::Trim(Cuenta), 15)))},
         };
     });
     QString sql = QStringLiteral(" INSERT INTO V_MV_CPTEACCIONES ");
@@ -124,7 +120,7 @@ void RegistrarError(const QString& SQL, QString& Proceso, std::int32_t NumError,
     set("Proceso", Proceso);
     set("fecha", stampNow());
     set("Error", NumError);
-    set("Descripcion", fitted(Descripcion, 250));
+    set("Descripcion", gUtil().CortarTexto(Descripcion, 250));
     set("sql", SQL);
     set("PC", gSistema().NombreEquipo());
     set("Usuario", gUsuarioActual);

@@ -117,6 +117,10 @@ void ConfigurationLoader::readCurrentUser()
     kit::Utilidades& util = gUtil();
     ado::RecordsetPtr user;
     bool found = false;
+    // A reload for another user keeps nothing of the previous one, also when the new user has
+    // no row of his own.
+    gUNegocioUsuario.clear();
+    gClasesPrecioUsuario.clear();
     step([&] { openUserRow(gUsuarioActual, user); });
     step([&] { found = user && !user->Eof(); });
     if (found) {

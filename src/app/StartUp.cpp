@@ -11,6 +11,7 @@
 #include "app/TratamientoErrores.h"
 #include "app/UserCheck.h"
 #include "ado/Recordset.h"
+#include "data/ConnectionStrings.h"
 #include "data/DB_Dll.h"
 #include "data/LoginPrompt.h"
 #include "data/frmAcceso.h"
@@ -30,8 +31,10 @@ namespace {
 constexpr int kInvalidArgument = 5;
 constexpr int kTries = 3;
 constexpr int kReadUncommitted = 256;
-// Exit status of a start-up that could not open, check or load (a closed login window is no failure).
+// Exit status of a start-up that could not open, check or load, and of one the operator
+// cancelled by closing a login window (his choice, no failure).
 constexpr int kDidNotStart = 1;
+constexpr int kCancelled = 0;
 const QString kStoredPassword = QStringLiteral("* *");
 const QString kRoutine = QStringLiteral("IniciarAplicacion");
 const QString kIniFile = QStringLiteral("VU000va.INI");
@@ -202,7 +205,7 @@ void StartUp::openShared()
         db.OpenServerADODB(ask, m_cursor, m_cadena, true, true);
     });
     if (!db.gOpenFlag)
-        vb::End(kDidNotStart);
+        vb::End(db.loginCancelled() ? kCancelled : kDidNotStart);
     // The open may have read the user's administrator flag before any password was checked.
     step([] { setAdministrador(false); });
 }
@@ -317,15 +320,16 @@ bool StartUp::loginTry(LoginChoice& choice)
         form->setTxtDbName(db.gDBName);
         form->setTxtServidor(db.gServidor);
         form->setTxtUserId(gUsuarioActual);
-        form->setTxtUserPassword(gClaveActual);
+        // The password was just refused: offering it again would only invite another wrong try.
+        form->setTxtUserPassword(QString());
         form->setPlataforma(0);
         form->showModal();
         accepted = form->Aceptar();
     });
     if (!accepted)
-        vb::End();
+        vb::End(kCancelled);
     choice.database = form->TxtDbName();
-    choice.server = form->TxtServidor();
+    choice.server = data::ConnectionStrings::serverToOpen(form->TxtServidor(), form->TxtPuerto());
     form->unload();
     if (!userIsValid())
         return false;

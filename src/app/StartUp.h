@@ -4,11 +4,12 @@
 // run (DSN text, the print object's folder, the lookups, the configuration), makes sure the
 // application user is valid (three tries in the login window when not), writes the access row
 // and closes the notice. It returns only with an open connection and a valid user; what it
-// cannot get past ends the program (vb::End):
-//   the connection stays closed after the open (the open told the operator why);
-//   the login window is closed without "Conectar";
-//   the third failed try ("Demasiados intentos para iniciar sesión!");
-//   an unexpected error: its box and its KQERR.LOG line first, never a silent end.
+// cannot get past ends the program (vb::End), with status 1 for a failure and 0 for the
+// operator's cancel:
+//   the connection stays closed after the open (the open told the operator why): 1;
+//   any login window is closed without "Conectar", the open's or the user check's: 0;
+//   the third failed try ("Demasiados intentos para iniciar sesión!"): 1;
+//   an unexpected error: its box and its KQERR.LOG line first, never a silent end: 1.
 // Error 5 (invalid argument, such as a command-line key without its ";") only closes the
 // notice and leaves a log line; start-up goes on.
 // The login window, which the data access owns, takes this module's look (AplicarEstiloFormulario)

@@ -327,9 +327,9 @@ bool BusquedaCodigo::AltaDisponible()
     if (right.isEmpty())
         return false;
     m_codeWidth = TableBinding::codeWidth(m_tabla);
-    // No user, no right: the box grants nothing to an unknown operator.
+    // No user, no restriction: a host that names nobody lets the box add.
     if (vb::Trim(m_util.ValorTexto(Usuario)).isEmpty())
-        return false;
+        return true;
     const ado::RecordsetPtr rs = query(QStringLiteral("SELECT tarea FROM ta_tareas where tarea = '") + right
                                        + QStringLiteral("' and usuario = '") + ado::SqlLiteral::escapedText(Usuario)
                                        + QStringLiteral("'"));
@@ -382,20 +382,17 @@ void BusquedaCodigo::applyBinding(QString& tabla, bool& result)
 
 QString BusquedaCodigo::salesmanFilter()
 {
-    // Only a user known to have no salesman sees every customer and supplier; a blank user,
-    // one the user table lacks, or a lookup that fails sees none.
-    static const QString none = QStringLiteral(" and 1 = 0");
+    // Only a user with a salesman is narrowed to that salesman's customers and suppliers; a
+    // blank user, or one the user table lacks, sees them all. A lookup that fails sees none.
     if (vb::Trim(m_util.ValorTexto(Usuario)).isEmpty())
-        return none;
-    QString filter = none;
+        return {};
+    QString filter = QStringLiteral(" and 1 = 0");
     passOver([&] {
         if (!connectionOpen())
             AbrirConexion();
         const ado::RecordsetPtr rs = query(QStringLiteral("SELECT * FROM ta_USUARIOS where LTRIM(RTRIM(NOMBRE)) = '")
                                            + ado::SqlLiteral::escapedText(Usuario) + QStringLiteral("'"));
-        if (rs->Eof())
-            return;
-        const QString salesman = CodeText::FieldVal(rs->Value(QStringLiteral("IdVendedor")));
+        const QString salesman = rs->Eof() ? QString() : CodeText::FieldVal(rs->Value(QStringLiteral("IdVendedor")));
         filter = vb::Trim(salesman).isEmpty()
             ? QString()
             : QStringLiteral(" and IDVENDEDOR = '") + ado::SqlLiteral::escapedText(salesman) + QStringLiteral("'");

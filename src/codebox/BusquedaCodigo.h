@@ -15,6 +15,10 @@
 // handlers pass over a failing step, as the original did; the connection's opening and the
 // configuration reader ask through TratamientoErrores; a failed search is reported there too
 // and never shown as an empty result.
+//
+// Rights fail closed where the original failed open: a rights test that raises an error hides
+// the "+" image, and a user lookup that raises one lists no customer or supplier. A blank user
+// has no restriction and may add, as in the original.
 
 #include "codebox/ResultList.h"
 

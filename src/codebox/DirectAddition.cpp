@@ -38,8 +38,8 @@ QString text(const QString& value)
 
 QString DirectAddition::storedDescription(const QString& typed)
 {
-    // Cut to the column's 50 characters, without commas and apostrophes, and never padded:
-    // the cut itself fills up with blanks.
+    // Cut to the column's 50 characters, without commas and apostrophes, and without the
+    // blanks a removed comma leaves at either end.
     const kit::Utilidades util;
     return vb::Trim(util.QuitarCaracteres(util.CortarTexto(vb::Trim(typed), 50), QStringLiteral(","), QStringLiteral("'")));
 }

@@ -19,6 +19,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace commandbar {
@@ -333,8 +334,11 @@ void BarControl::SetActive(const QString& BTag)
     LayoutItems();
 }
 
+// A disabled bar answers no key, as it answers no click.
 void BarControl::KeyAnalisis(int KeyCode)
 {
+    if (!m_settings.enabled)
+        return;
     for (const QString& key : BarKeys::keysForKeyCode(KeyCode)) {
         if (m_items.ItemUsable(key)) {
             emit click(key.toUpper());
@@ -632,8 +636,9 @@ void BarControl::PlaceItem(int i)
     m_rects[size_t(i)].caption = caption;
     ui::Twips::place(text, caption.left(), caption.top(), caption.width(), caption.height());
     text->setWordWrap(false);
-    condenseToFit(text, m_items.at(i).Caption, caption.width() - 20);
-    text->setText(CaptionFitter::unbreakable(FitCaption(i, m_items.at(i).Caption, caption.width() - 20)));
+    const double fitWidth = caption.width() - BarLayout::CaptionFitMargin;
+    condenseToFit(text, m_items.at(i).Caption, fitWidth);
+    text->setText(CaptionFitter::unbreakable(FitCaption(i, m_items.at(i).Caption, fitWidth)));
     text->setVisible(m_settings.showCaptions);
 
     const QRectF bar = BarLayout::accentBarRect(r, caption.bottom());
@@ -662,14 +667,37 @@ void BarControl::PlaceItem(int i)
 // its item is drawn condensed before it is cut.
 void BarControl::condenseToFit(QLabel* label, const QString& caption, double maxWidth)
 {
-    QFont font = label->font();
-    font.setStretch(QFont::Unstretched);
-    QString clean = BarText::trim(caption);
-    clean.replace(u'\r', u' ').replace(u'\n', u' ');
-    if (CaptionFitter(font).widthOf(clean) > maxWidth)
+    QFont font = uncondensed(label);
+    if (CaptionFitter(font).widthOf(CaptionFitter::clean(caption)) > maxWidth)
         font.setStretch(QFont::Condensed);
     if (font.stretch() != label->font().stretch())
         label->setFont(font);
+}
+
+QFont BarControl::uncondensed(const QLabel* label)
+{
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    return font;
+}
+
+// The items share the width of the first item's box (the design's): widening that box widens
+// them all, and the layout spaces them by it.
+void BarControl::fitItemsToCaptions()
+{
+    double needed = 0;
+    for (int i = 0; i < m_items.count(); ++i) {
+        QLabel* label = m_lblText[size_t(i)];
+        styleCaption(i, label);   // the font it is painted in, also for an item not yet painted
+        const CaptionFitter fitter(uncondensed(label));
+        needed = std::max(needed, fitter.widthOf(CaptionFitter::clean(m_items.at(i).Caption)) + BarLayout::CaptionFitMargin);
+    }
+    ItemSurface* design = m_picItem[0];
+    const int pixels = int(std::ceil(needed / ui::Twips::perPixel));
+    if (pixels <= design->width())
+        return;
+    design->resize(pixels, design->height());
+    LayoutItems();
 }
 
 QString BarControl::FitCaption(int i, const QString& text, double maxWidth) const

@@ -62,6 +62,9 @@ public:
     void LoadTervoSample();
     void LoadIconsFromFolder(const QString& zFolder);
     void RefreshIcons();
+    // Widens the items, never narrows them, so that every caption of the items in use fits
+    // without being condensed or cut, at the captions' present font.
+    void fitItemsToCaptions();
 
     // Per-button properties ("ConsultaEnabled", "CajaVisible" ...), by stem.
     vb::Variant GetKeyEnabled(const QString& key);
@@ -217,6 +220,7 @@ protected:
     // The caption as it fits in maxWidth twips, in the caption's font.
     QString FitCaption(int i, const QString& text, double maxWidth) const;
     static void condenseToFit(QLabel* label, const QString& caption, double maxWidth);
+    static QFont uncondensed(const QLabel* label);
     void DrawCheckMark(int i, long backColor);
     void PaintItemIcon(int i);
     void ResetItemIcon(int i);

@@ -56,6 +56,7 @@ public:
     static constexpr double CaptionExtra = 45;
     static constexpr double CaptionMinimum = 400;
     static constexpr double CaptionOverlap = 12;
+    static constexpr double CaptionFitMargin = 20;   // a caption is fitted to its width less this
     static double captionHeight(double textHeight);
     // The command bar lets the caption overlap the box by 12 twips; the tab bar puts it below.
     static QRectF captionRect(const QRectF& r, double height, double offset = -CaptionOverlap);

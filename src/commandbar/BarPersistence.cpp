@@ -49,14 +49,15 @@ void BarPersistence::readIcons(BarSettings& s, const PropertyBag& store)
     s.iconPx = store.readInteger(QStringLiteral("TamanoIcono"), std::int16_t(s.iconPx));
 }
 
-void BarPersistence::readContextAndChecks(BarSettings& s, const PropertyBag& store, const BarPersistenceRules& rules)
+// The check settings come back as they were saved, each with the default it was written with.
+void BarPersistence::readContextAndChecks(BarSettings& s, const PropertyBag& store)
 {
     s.imageFolder = ModUtilKorBar::IniImageFolder();
     s.contextUserName = store.readString(QStringLiteral("ContextUserName"), QString());
     s.contextDbName = store.readString(QStringLiteral("ContextDbName"), QString());
     s.debugMode = store.readBool(QStringLiteral("DebugMode"), false);
     s.estiloTervo = store.readBool(QStringLiteral("EstiloTervo"), false);
-    s.impresoraCheckable = rules.readImpresoraCheckable && store.readBool(QStringLiteral("ImpresoraCheckable"), true);
+    s.impresoraCheckable = store.readBool(QStringLiteral("ImpresoraCheckable"), true);
     s.impresoraChecked = store.readBool(QStringLiteral("ImpresoraChecked"), false);
     s.compartirCheckable = store.readBool(QStringLiteral("CompartirCheckable"), false);
     s.compartirChecked = store.readBool(QStringLiteral("CompartirChecked"), false);
@@ -73,7 +74,7 @@ void BarPersistence::read(BarControl& bar, const PropertyBag& store, const BarPe
         // The context names are still those held before this read: empty for a bar being loaded.
         bar.ApplyColorStyle(bar.ContextTheme());
         bar.setOwnBackColor(s.colors.normalBack);
-        readContextAndChecks(s, store, rules);
+        readContextAndChecks(s, store);
         if (s.estiloTervo)
             bar.AplicarEstiloTervo(s.showCaptions, s.iconPx);
         ButtonFlags::ReadAllButtonFlags(store, bar, *rules.stems);

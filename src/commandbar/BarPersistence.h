@@ -21,7 +21,6 @@ struct BarPersistenceRules {
     std::function<void(BarSettings&, const PropertyBag&)> readGap;
     // Settles the icon size once the three size keys are read.
     std::function<void(BarControl&)> settleIconSize;
-    bool readImpresoraCheckable = false;
     // The gap keys written, each with its default.
     std::vector<std::pair<QString, float>> gapKeys;
     const std::vector<ButtonStem>* stems = nullptr;
@@ -39,7 +38,7 @@ public:
 private:
     static void readLayout(BarSettings& s, const PropertyBag& store, const BarPersistenceRules& rules);
     static void readIcons(BarSettings& s, const PropertyBag& store);
-    static void readContextAndChecks(BarSettings& s, const PropertyBag& store, const BarPersistenceRules& rules);
+    static void readContextAndChecks(BarSettings& s, const PropertyBag& store);
     static void writeLayout(const BarSettings& s, PropertyBag& store, const BarPersistenceRules& rules);
     static void writeLook(const BarSettings& s, PropertyBag& store);
 };

@@ -22,10 +22,15 @@ double CaptionFitter::heightOf(const QString& text) const
     return QFontMetricsF(m_font).boundingRect(text).height() * ui::Twips::perPixel;
 }
 
+QString CaptionFitter::clean(const QString& text)
+{
+    QString cleaned = BarText::trim(text);
+    return cleaned.replace(u'\r', u' ').replace(u'\n', u' ');
+}
+
 QString CaptionFitter::fit(const QString& text, double maxWidth) const
 {
-    QString clean = BarText::trim(text);
-    clean.replace(u'\r', u' ').replace(u'\n', u' ');
+    const QString clean = CaptionFitter::clean(text);
     if (clean.isEmpty())
         return {};
     if (widthOf(clean) <= maxWidth)

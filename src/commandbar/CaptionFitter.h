@@ -13,6 +13,8 @@ public:
     double widthOf(const QString& text) const;      // twips
     double heightOf(const QString& text) const;     // twips
     QString fit(const QString& text, double maxWidth) const;
+    // The caption as measured: trimmed, its line breaks turned into blanks.
+    static QString clean(const QString& text);
     // The caption as shown: blanks become no-break spaces so that the label never breaks it.
     static QString unbreakable(const QString& text);
 

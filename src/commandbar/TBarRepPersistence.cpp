@@ -16,7 +16,6 @@ const BarPersistenceRules& TBarRepPersistence::rules()
         840,
         [](BarSettings& s, const PropertyBag& store) { s.itemGap = store.readSingle(QStringLiteral("ItemGap"), 30); },
         [](BarControl& bar) { static_cast<TBarRep&>(bar).setIconPixels42(); },
-        false,
         {{QStringLiteral("ItemGap"), 30.0f}},
         &ButtonFlags::commandBarStems(),
     };

@@ -38,7 +38,6 @@ const BarPersistenceRules& UtilKorPersistence::rules()
                 s.iconPx = 42;
             s.iconSize = BarControl::PixelsToTwips(s.iconPx);
         },
-        true,
         {{QStringLiteral("ItemGap"), 0.0f}, {QStringLiteral("ButtonGap"), 0.0f}, {QStringLiteral("SeparacionBotones"), 0.0f}},
         &ButtonFlags::tabBarStems(),
     };

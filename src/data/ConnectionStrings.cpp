@@ -19,6 +19,25 @@ QString ConnectionStrings::sqlServer(const QString& provider, const QString& ser
     return s + extended;
 }
 
+QString ConnectionStrings::withPort(const QString& server, const QString& port)
+{
+    if (server.contains(u':') || server.contains(u','))
+        return server;
+    bool number = false;
+    const int value = port.trimmed().toInt(&number);
+    if (!number || value <= 0 || value > 65535 || value == 1433)
+        return server;
+    return server + u':' + QString::number(value);
+}
+
+QString ConnectionStrings::serverToOpen(const QString& server, const QString& port)
+{
+    QString text = withPort(server, port);
+    if (const qsizetype colon = text.indexOf(u':'); colon >= 0)
+        text[colon] = u',';
+    return text;
+}
+
 QString ConnectionStrings::oracle(const QString& database, const QString& login, const QString& password)
 {
     return QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + database + QStringLiteral(";User Id=") + login

@@ -128,6 +128,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
 {
     bool reopened = false;
     vb::Trap trap([&](const vb::Error& e) { return serverOpenFailure(e, MuestraError, reopened); });
+    m_loginCancelled = false;
     gOpenFlag = true;
     if (gProveedor.isEmpty())
         gProveedor = pSQLOLEDB();
@@ -155,9 +156,10 @@ bool DB_Dll::runLoginPrompt()
     form->setPlataforma(0);
     form->showModal();
     gOpenFlag = form->Aceptar();
+    m_loginCancelled = !gOpenFlag;
     if (gOpenFlag) {
         gDBName = form->TxtDbName();
-        gServidor = form->TxtServidor();
+        gServidor = ConnectionStrings::serverToOpen(form->TxtServidor(), form->TxtPuerto());
         gUsuario = gDBName;          // the database login and its password are the database name
         gUserPassWord = gDBName;
         if (form->plataforma() > 0) {
@@ -944,7 +946,8 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
     vb::Trap trap([](const vb::Error& e) {
         return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("VerificaCampos"));
     });
-    trap.run([&] { rs = connection()->OpenSchema(ado::adSchemaColumns, {gDBName, QString(), Tabla, QString()}); });
+    // The restriction compares the whole name: a blank-padded name would match no table.
+    trap.run([&] { rs = connection()->OpenSchema(ado::adSchemaColumns, {gDBName, QString(), vb::Trim(Tabla), QString()}); });
     trap.run([&] {
         requireObject(rs.get());
         for (; !rs->Eof() && !found; rs->MoveNext())

@@ -67,6 +67,9 @@ public:
     void OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString& ConnString, bool ValidaAdmin,
                          bool MuestraError);
     void OpenLocalADODB(const QString& ConnString, const QString& CadenaID, const QString& CadenaPWD);
+    // The last OpenServerADODB ended because the operator closed its login window: his choice,
+    // not a connection that failed.
+    bool loginCancelled() const { return m_loginCancelled; }
     QString pJETOLEDB40() const { return QStringLiteral("Microsoft.Jet.OLEDB.4.0"); }
     QString pJETOLEDB35() const { return QStringLiteral("Microsoft.Jet.OLEDB.3.51"); }
     QString pSQLOLEDB() const { return QStringLiteral("SQLOLEDB"); }
@@ -190,6 +193,7 @@ private:
     int m_asegurarRetries = 0;      // silent-retry counters kept between calls
     int m_abrirRetries = 0;
     bool m_asking = false;          // the lost-connection question is on screen
+    bool m_loginCancelled = false;
 };
 
 // The shared instance, as the rest of the program names it.

@@ -23,7 +23,14 @@ void FrmAccesoPrompt::unload()
 
 void FrmAccesoPrompt::setTxtDbName(const QString& text) { load(); m_window->TxtDbName()->setText(text); }
 QString FrmAccesoPrompt::TxtDbName() const { return m_window ? m_window->TxtDbName()->text() : QString(); }
-void FrmAccesoPrompt::setTxtServidor(const QString& text) { load(); m_window->TxtServidor()->setText(text); }
+// The port box then belongs to the server written, which names its port itself when it has one,
+// not to the list entry that the window's load selected.
+void FrmAccesoPrompt::setTxtServidor(const QString& text)
+{
+    load();
+    m_window->TxtServidor()->setText(text);
+    m_window->TxtPuerto()->clear();
+}
 QString FrmAccesoPrompt::TxtServidor() const { return m_window ? m_window->TxtServidor()->text() : QString(); }
 void FrmAccesoPrompt::setTxtUserId(const QString& text) { load(); m_window->TxtUserId()->setText(text); }
 QString FrmAccesoPrompt::TxtUserId() const { return m_window ? m_window->TxtUserId()->text() : QString(); }
@@ -33,6 +40,7 @@ QString FrmAccesoPrompt::TxtUserPassword() const
     return m_window ? m_window->TxtUserPassword()->text() : QString();
 }
 void FrmAccesoPrompt::setPlataforma(int listIndex) { load(); m_window->CboPlataformaDB()->setCurrentIndex(listIndex); }
+QString FrmAccesoPrompt::TxtPuerto() const { return m_window ? m_window->TxtPuerto()->text() : QString(); }
 int FrmAccesoPrompt::plataforma() const { return m_window ? m_window->CboPlataformaDB()->currentIndex() : 0; }
 
 void FrmAccesoPrompt::showModal()

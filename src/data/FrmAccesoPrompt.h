@@ -24,6 +24,7 @@ public:
     QString TxtUserId() const override;
     void setTxtUserPassword(const QString& text) override;
     QString TxtUserPassword() const override;
+    QString TxtPuerto() const override;
     void setPlataforma(int listIndex) override;
     int plataforma() const override;
     void showModal() override;

@@ -23,6 +23,8 @@ public:
     virtual QString TxtUserId() const = 0;
     virtual void setTxtUserPassword(const QString& text) = 0;
     virtual QString TxtUserPassword() const = 0;
+    // The port box: the port of a connection picked from the list, or one typed.
+    virtual QString TxtPuerto() const = 0;
     // CboPlataformaDB's list position: 0 SQL Server, above 0 Oracle.
     virtual void setPlataforma(int listIndex) = 0;
     virtual int plataforma() const = 0;

@@ -1,6 +1,7 @@
 #include "data/frmAcceso.h"
 
 #include "data/BasesFile.h"
+#include "data/ConnectionStrings.h"
 #include "data/DB_Dll.h"
 #include "data/DesktopShortcut.h"
 #include "data/LBM_Common.h"
@@ -15,7 +16,11 @@
 #include "vb/Conversions.h"
 #include "vb/Strings.h"
 
+#include <algorithm>
+
 #include <QComboBox>
+#include <QScopeGuard>
+#include <QFontMetrics>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
@@ -199,11 +204,13 @@ void frmAcceso::connectHandlers()
         connect(box, &QLineEdit::textChanged, this, [this, box] { MensajeInicial(box); });
     for (QLineEdit* box : {m_userId, m_password, m_dbName, m_servidor})
         box->installEventFilter(this);
+    m_bases->installEventFilter(this);
 }
 
 void frmAcceso::formLoad()
 {
     kit::Utilidades().PrepararFormulario(this);
+    m_registrar->setEnabled(s_registrations == 0);   // shown by a registration's proof: see registrar()
     llenarlist();
     for (QLineEdit* box : {m_userId, m_password, m_dbName, m_servidor})
         MensajeInicial(box);
@@ -216,8 +223,17 @@ bool frmAcceso::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn && watched == m_userId)
         MensajeInicial(m_userId);
+    if (auto* box = qobject_cast<QLineEdit*>(watched); box && event->type() == QEvent::FontChange)
+        fitCue(box);   // the user's style may bring a larger font
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
+    // Any key on the list takes its entry into the boxes, also one that moves no selection
+    // (a key that does move it takes the new entry through the selection change).
+    if (watched == m_bases) {
+        if (appliesListEntry(*static_cast<QKeyEvent*>(event)))
+            AsignarDatosBase();
+        return QDialog::eventFilter(watched, event);
+    }
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return QDialog::eventFilter(watched, event);
@@ -228,6 +244,24 @@ bool frmAcceso::eventFilter(QObject* watched, QEvent* event)
                                             : static_cast<QWidget*>(m_aceptar);
     next->setFocus(Qt::TabFocusReason);
     return true;
+}
+
+// Leaving the list (Tab, Shift+Tab, a modifier on its own) is no choice of its entry: it must
+// not empty the user and password just typed. Without an entry there is nothing to take.
+bool frmAcceso::appliesListEntry(const QKeyEvent& key) const
+{
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return false;
+    default:
+        return m_bases->currentItem() != nullptr;
+    }
 }
 
 void frmAcceso::MensajeInicial(QLineEdit* ObjTxt)
@@ -242,6 +276,18 @@ void frmAcceso::MensajeInicial(QLineEdit* ObjTxt)
     else if (name == u"TxtServidor")
         cue = QStringLiteral("ingrese el nombre del servidor e instancia");
     ObjTxt->setPlaceholderText(cue);
+    fitCue(ObjTxt);
+}
+
+// A box is at least as wide as its cue, with a character's room to spare, so the operator reads
+// it whole. The box's room around its text is what Qt's own size hint adds to its seventeen "x".
+void frmAcceso::fitCue(QLineEdit* box)
+{
+    const QFontMetrics metrics = box->fontMetrics();
+    const int chrome = box->sizeHint().width() - 17 * metrics.horizontalAdvance(u'x');
+    const QString cue = box->placeholderText();
+    const int text = metrics.horizontalAdvance(cue) + metrics.averageCharWidth();
+    box->setMinimumWidth(cue.isEmpty() ? 0 : text + std::max(chrome, 8));
 }
 
 int frmAcceso::moduleError(const vb::Error& error, const QString& routine)
@@ -298,6 +344,9 @@ void frmAcceso::listSelected(int row)
 void frmAcceso::AsignarDatosBase()
 {
     const QListWidgetItem* item = m_bases->currentItem();
+    // The port box shows the port of this entry only: it is used, so a port of the entry picked
+    // before must not carry over.
+    m_puertoBase = vb::Variant();
     DatosBase(vb::Trim(item ? item->text() : QString()));
     if (m_servidorBase.contains(u':')) {
         m_puertoBase = m_servidorBase.mid(m_servidorBase.indexOf(u':') + 1);
@@ -311,12 +360,14 @@ void frmAcceso::AsignarDatosBase()
     m_puerto->setText(m_puertoBase.isEmpty() ? QString() : m_puertoBase.toString());
 }
 
-QString frmAcceso::listName() const
+QString frmAcceso::listName() const { return listName(m_servidor->text(), m_dbName->text()); }
+
+QString frmAcceso::listName(const QString& server, const QString& database)
 {
-    QString server = vb::UCase(vb::Trim(m_servidor->text()));
-    if (server.contains(u':'))
-        server = server.left(server.indexOf(u':'));
-    return vb::UCase(vb::Trim(m_dbName->text())) + QStringLiteral(" / ") + server;
+    QString host = vb::UCase(vb::Trim(server));
+    if (host.contains(u':'))
+        host = host.left(host.indexOf(u':'));
+    return vb::UCase(vb::Trim(database)) + QStringLiteral(" / ") + host;
 }
 
 void frmAcceso::conectar()
@@ -345,7 +396,7 @@ void frmAcceso::reject()
 void frmAcceso::RegistrarBases()
 {
     m_archivoBases = BasesFile::defaultPath();
-    if (!BasesFile::exists(m_archivoBases))
+    if (!BasesFile::exists(m_archivoBases) && s_registrations == 0)
         registrar();
 }
 
@@ -353,15 +404,22 @@ void frmAcceso::RegistrarBases()
 // any other error is shown and the registrar and list reload still run.
 void frmAcceso::registrar()
 {
+    // A login window that the proof's error box opens belongs to this registration: the
+    // registration writes what its proof opened, the window registers nothing of its own.
+    if (s_registrations > 0)
+        return;
+    ++s_registrations;
+    const auto done = qScopeGuard([] { --s_registrations; });
     vb::Trap trap([this](const vb::Error& e) { return registrationFailure(e); });
     bool stop = false;
-    trap.run([&] { stop = alreadyRegistered(); });
+    trap.run([&] { stop = alreadyRegistered(listName()); });
     if (stop)
         return;
     trap.run([&] { readPort(); });
     trap.run([&] { trimBoxes(); });
-    const QString server = m_servidor->text();
-    const QString database = m_dbName->text();
+    // The server as the file keeps it, with the port box's port when its text names none.
+    QString server = ConnectionStrings::withPort(m_servidor->text(), m_puertoBase.toString());
+    QString database = m_dbName->text();
     trap.run([&] { stop = !boxesStorable(); });
     if (stop)
         return;
@@ -386,10 +444,10 @@ int frmAcceso::registrationFailure(const vb::Error& error) const
     return vb::Abort;
 }
 
-bool frmAcceso::alreadyRegistered()
+bool frmAcceso::alreadyRegistered(const QString& nombre)
 {
     m_servidorBase.clear();
-    DatosBase(listName());
+    DatosBase(nombre);
     if (vb::Trim(m_servidorBase).isEmpty())
         return false;
     ui::MsgBox(QStringLiteral("La conexion que intenta registrar ya existe "), ui::vbInformation,
@@ -420,36 +478,46 @@ bool frmAcceso::boxesStorable()
     return false;
 }
 
-bool frmAcceso::proveAndWrite(const QString& server, const QString& database)
+// server and database become what the proof opened, which the second proof's error box may
+// have changed (it offers another try in a login window).
+bool frmAcceso::proveAndWrite(QString& server, QString& database)
 {
     const QString login = vb::UCase(database);
-    if (!ExisteBaseDeDatos(server, login, login, login, QStringLiteral("SQLOLEDB")) &&
+    if (!ExisteBaseDeDatos(ConnectionStrings::serverToOpen(server), login, login, login, QStringLiteral("SQLOLEDB")) &&
         !secondProof(server, database)) {
         ui::MsgBox(QStringLiteral("NO SE PUDO CONECTAR AL SERVIDOR ") + server +
                        QStringLiteral(" VERIFIQUE EL NOMBRE DE USUARIO Y PASSWORD INGRESADO"),
                    ui::vbInformation, QStringLiteral("AVISO AL OPERADOR"));
         return false;
     }
-    writeRecord(server, database);
+    const QString nombre = listName(server, database);
+    if (nombre == listName() || !alreadyRegistered(nombre))
+        writeRecord(nombre, server, database);
     return true;
 }
 
-bool frmAcceso::secondProof(const QString& server, const QString& database)
+bool frmAcceso::secondProof(QString& server, QString& database)
 {
     // A throwaway object: the shared connection and its settings stay as they were.
     DB_Dll proof;
-    proof.gServidor = server;
+    const QString tried = ConnectionStrings::serverToOpen(server);
+    proof.gServidor = tried;
     proof.gUsuario = m_userId->text();
     proof.gUserPassWord = m_password->text();
     proof.gDBName = database;
     proof.OpenServerADODB(false, 3, QString(), false, true);
-    return proof.gOpenFlag;
+    if (!proof.gOpenFlag)
+        return false;
+    if (proof.gServidor != tried)   // typed again in the window the error box offered
+        server = proof.gServidor;
+    database = proof.gDBName;
+    return true;
 }
 
-void frmAcceso::writeRecord(const QString& server, const QString& database)
+void frmAcceso::writeRecord(const QString& nombre, const QString& server, const QString& database)
 {
     bool oracle = false;
-    LBM_Common::RegistraBaseEnArchivo(listName(), database, database, database, server, QString(), oracle);
+    LBM_Common::RegistraBaseEnArchivo(nombre, database, database, database, server, QString(), oracle);
 }
 
 bool frmAcceso::ExisteBaseDeDatos(const QString& Servidor, const QString& Dbname, const QString& Usuario,

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -69,20 +70,23 @@ private:
     void formLoad();
 
     QString listName() const;
+    static QString listName(const QString& server, const QString& database);
     void conectar();
     void registrar();
-    bool alreadyRegistered();
+    bool alreadyRegistered(const QString& nombre);
     void readPort();
     void trimBoxes();
     bool boxesStorable();
-    bool proveAndWrite(const QString& server, const QString& database);
-    bool secondProof(const QString& server, const QString& database);
-    void writeRecord(const QString& server, const QString& database);
+    bool proveAndWrite(QString& server, QString& database);
+    bool secondProof(QString& server, QString& database);
+    void writeRecord(const QString& nombre, const QString& server, const QString& database);
     void startRegistrar(const QString& server, const QString& database);
     int registrationFailure(const vb::Error& error) const;
     void crearAccesoDirecto();
     void makeShortcut();
     void listSelected(int row);
+    bool appliesListEntry(const QKeyEvent& key) const;
+    static void fitCue(QLineEdit* box);
     void openWebSite();
     static int moduleError(const vb::Error& error, const QString& routine);
 
@@ -106,6 +110,8 @@ private:
     QString m_usuarioBase;
     QString m_claveBase;
     vb::Variant m_puertoBase;
+
+    static inline int s_registrations = 0;   // registrations running (a proof may open another window)
 };
 
 } // namespace data

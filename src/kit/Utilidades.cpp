@@ -95,7 +95,7 @@ QString Utilidades::CortarTexto(const QString& text, int length) const
 {
     if (length <= 0)
         return {};
-    return text.left(length).leftJustified(length, u' ');
+    return text.left(length);
 }
 
 bool Utilidades::isNumberedCode(const QString& code)

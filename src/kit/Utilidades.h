@@ -12,7 +12,7 @@
 //   FechaFormula: Date(yyyy,mm,dd) of our report formula language.
 //   FechaSQL: the ODBC escape {ts 'yyyy-mm-dd hh:mm:ss'}, read alike by SQL Server and the
 //     embedded engine whatever their date settings.
-//   CortarTexto: exactly n characters, cut or completed with blanks.
+//   CortarTexto: at most n characters; a shorter text comes back as it is, never padded.
 // Dates in text are read with the regional settings; text that is no date raises vb::Error 13.
 
 #include "vb/Error.h"

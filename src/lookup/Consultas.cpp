@@ -1,6 +1,7 @@
 #include "lookup/Consultas.h"
 
 #include "app/AppModule.h"
+#include "app/ConfigTable.h"
 #include "app/ConsultaGlobal.h"
 #include "data/DB_Dll.h"
 #include "kit/Utilidades.h"
@@ -51,6 +52,11 @@ QString articleColumns(const MascaraConsulta& record, const QString& tabla)
 }
 
 } // namespace
+
+bool likeSearchConfigured()
+{
+    return vb::textEquals(vb::Trim(app::Cfg(QStringLiteral("UsaConsultaLIKE"))), QStringLiteral("SI"));
+}
 
 QString defaultMaskPath()
 {

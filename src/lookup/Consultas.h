@@ -18,6 +18,11 @@ Lib_ClsCons3& gConsulta();
 void PrepararConsultas();
 void PrepararConsultas(const QString& connString, const QString& maskPath);
 
+// Whether the suite searches typed text anywhere in a column rather than at its start: the
+// configuration value "UsaConsultaLIKE" is "SI", letter case and blanks around it aside. The
+// one reading of that value for every lookup.
+bool likeSearchConfigured();
+
 // "consultas.qzt" beside the program, found regardless of letter case when it exists.
 QString defaultMaskPath();
 

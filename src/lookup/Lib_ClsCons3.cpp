@@ -3,6 +3,7 @@
 #include "app/Checks.h"
 #include "app/ConfigTable.h"
 #include "data/DB_Dll.h"
+#include "lookup/Consultas.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "lookup/LookupStatement.h"
 #include "lookup/LookupWindows.h"
@@ -56,7 +57,7 @@ Lib_ClsCons3::Lib_ClsCons3()
     skip.run([&] { StkNivel2 = stockLevel(QStringLiteral("Stk_Nivel2")); });
     skip.run([&] { StkNivel3 = stockLevel(QStringLiteral("Stk_Nivel3")); });
     skip.run([&] { StkNivel4 = stockLevel(QStringLiteral("Stk_Nivel4")); });
-    skip.run([&] { m_usaConsultaLike = vb::textEquals(app::Cfg(QStringLiteral("UsaConsultaLike")), QStringLiteral("SI")); });
+    skip.run([&] { m_usaConsultaLike = likeSearchConfigured(); });
 }
 
 void Lib_ClsCons3::ConsultaSearch(const QString& sql)
@@ -72,7 +73,7 @@ void Lib_ClsCons3::ConsultaSearch(QString sql, vb::CollectionPtr& CmpsDevueltos,
 {
     Lookup lookup{sql, CmpsDevueltos, Clave, CampoBusqueda, Where, SentenciaOpcional, TreeView, ValoresDefault,
                   CampoDevuelto, Checks};
-    startLookup();
+    clearResults();
     struct EndOfLookup {
         Lib_ClsCons3* driver;
         vb::CollectionPtr& cmps;
@@ -94,7 +95,7 @@ void Lib_ClsCons3::ConsultaSearch(QString sql, vb::CollectionPtr& CmpsDevueltos,
     });
 }
 
-void Lib_ClsCons3::startLookup()
+void Lib_ClsCons3::clearResults()
 {
     ValorDevuelto = vb::Variant();
     Valores = nullptr;

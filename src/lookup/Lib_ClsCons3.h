@@ -51,6 +51,10 @@ public:
 
     void GrabaConsultaDefault() {}
 
+    // Forgets the last lookup's choice (ValorDevuelto, Valores, Cantidades), as every lookup
+    // does when it starts; for a caller that may end without showing one.
+    void clearResults();
+
     // Option pickers over the list window. CheckOpciones: each option starts with "1" (ticked)
     // or "0"; the ticked texts are left in Valores and the result is "". MenuOpciones: the
     // chosen option, "" when cancelled. ConsultaDesdeArchivo: the chosen line of a text file,
@@ -65,7 +69,6 @@ public:
 private:
     struct Lookup;
 
-    void startLookup();
     void endLookup(vb::CollectionPtr& cmpsDevueltos);
     bool buildStatement(Lookup& lookup);
     bool fromMaskFile(Lookup& lookup, bool& built);

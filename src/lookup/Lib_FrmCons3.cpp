@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace lookup {
 
@@ -277,6 +278,7 @@ void Lib_FrmCons3::Load()
 {
     if (m_loading)
         return;
+    const bool ownStatement = std::exchange(m_reloading, false);
     m_loading = true;
     m_loaded = true;
     const kit::Utilidades util;
@@ -308,7 +310,10 @@ void Lib_FrmCons3::Load()
     trap.run([&] {
         if (SqlOriginal.isEmpty())
             SqlOriginal = sql;
-        SqlBase = sql;
+        // A statement handed in (by the driver, by "Nueva Busqueda") is the one the next
+        // filters build on; the window's own reloads keep theirs.
+        if (!ownStatement)
+            SqlBase = FilteredStatement(sql);
     });
     bool opened = false;
     trap.run([&] { opened = openStatement(); });
@@ -344,7 +349,7 @@ void Lib_FrmCons3::Load()
     trap.run([&] { LeerAnchosColumnas(); });
     trap.run([&] { CalcularAncho(); });
     trap.run([&] { util.PrepararFormulario(this, false); });
-    m_lastGoodSql = sql;
+    m_lastGood = SqlBase;
     m_loading = false;
 }
 
@@ -360,10 +365,16 @@ bool Lib_FrmCons3::openStatement()
 void Lib_FrmCons3::restorePreviousStatement()
 {
     rsConsulta.reset();
-    if (m_lastGoodSql.isEmpty() || m_lastGoodSql == sql)
+    if (m_lastGood.isEmpty() || m_lastGood == SqlBase)
         return;
-    sql = m_lastGoodSql;
-    SqlBase = sql;
+    reloadWith(m_lastGood);
+}
+
+void Lib_FrmCons3::reloadWith(const FilteredStatement& statement)
+{
+    SqlBase = statement;
+    sql = statement.text();
+    m_reloading = true;
     Load();
 }
 
@@ -758,21 +769,18 @@ void Lib_FrmCons3::searchKey(int index, QKeyEvent* event, bool& handled)
 void Lib_FrmCons3::filterRows(int index)
 {
     // The option pickers have no statement to filter.
-    if (vb::Trim(SqlBase).isEmpty())
+    if (SqlBase.isEmpty())
         return;
     QComboBox* box = m_search[index];
     const QString field = ui::Control::tag(box);
     const QString typed = box->currentText();
     if (!CfgUsaConsultaLIKE)
         box->setEditText(kit::Utilidades().Reemplazar(typed, QStringLiteral("*"), QStringLiteral("%")));
-    // The condition goes into the statement as it was last loaded, before its ORDER BY or
-    // GROUP BY (after a date sort that is the sorted statement).
-    const QString shown = SqlBase;
-    SqlCola = LookupFilter::split(shown).tail;
-    sql = LookupFilter::apply(shown, field, typed, CfgUsaConsultaLIKE);
+    // The condition joins those of the statement shown (after a date sort, the sorted one).
+    FilteredStatement filtered = SqlBase;
+    filtered.addCondition(LookupFilter::condition(SqlBase.base(), field, typed, CfgUsaConsultaLIKE));
     box->setEditText(QString());
-    SqlBase = sql;
-    Load();
+    reloadWith(filtered);
 }
 
 void Lib_FrmCons3::columnClicked(int column)
@@ -793,14 +801,16 @@ void Lib_FrmCons3::columnClicked(int column)
 void Lib_FrmCons3::OrdenarPorFecha(const QString& Cual)
 {
     const QString saved = sql;
-    if (!has(sql, "order")) {
+    FilteredStatement sorted = SqlBase;
+    if (!has(SqlBase.base(), "order")) {
         m_sortColumn = 0;
         OrdenarPorLwv = false;
-        sql += QStringLiteral(" order by ") + Cual;
+        QString order = QStringLiteral(" order by ") + Cual;
         if (vb::textEquals(Cual, QStringLiteral("fechahorafinromaneo")))
-            sql += QStringLiteral(" desc ");
+            order += QStringLiteral(" desc ");
+        sorted.setOrder(order);
     }
-    Load();
+    reloadWith(sorted);
     sql = saved;
 }
 

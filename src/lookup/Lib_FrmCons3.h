@@ -9,6 +9,7 @@
 // Every control keeps the suite's name (ListView1, CmbSearch(i), CmdAceptar ...). Errors inside
 // the handlers never leave the window: they go to the module's error handler.
 
+#include "lookup/FilteredStatement.h"
 #include "lookup/LookupRow.h"
 #include "lookup/LookupWindows.h"
 
@@ -123,6 +124,7 @@ private:
     // Loading.
     bool openStatement();
     void restorePreviousStatement();
+    void reloadWith(const FilteredStatement& statement);
     void buildColumn(int index, const ado::FieldPtr& field, int& tabOrder);
     QString captionOf(const QString& fieldName, int& widthChars) const;
     void readStockFields();
@@ -161,9 +163,8 @@ private:
     bool EsConsultaArticulos = false;
     ado::RecordsetPtr rsConsulta;
     int ComboActual = 0;
-    QString SqlBase;
+    FilteredStatement SqlBase;             // the statement shown, as filters and date sorts build on it
     QString SqlOriginal;
-    QString SqlCola;
     QString TablaConsulta;
     vb::Variant ColorFila;
     int m_stockPoint = -1;                 // field positions of PUNTOPEDIDO and Stock, -1 when absent
@@ -172,7 +173,8 @@ private:
     int m_precheckField = -1;              // position of the field named CampoDevuelto
     int m_sortColumn = 0;                  // the list's own sort: column and order
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    QString m_lastGoodSql;                 // the statement of the last load that opened
+    FilteredStatement m_lastGood;          // the statement of the last load that opened
+    bool m_reloading = false;              // the load shows SqlBase, not a statement handed in
     bool m_loaded = false;
     bool m_loading = false;
     RowSearch m_rowSearch;

@@ -385,11 +385,11 @@ void Lib_FrmCons3Tree::filterAndReload()
             m_familyFilters << condition;
             return;
         }
-        const qsizetype orderBy = sql.indexOf(QLatin1String("order by"), 0, Qt::CaseInsensitive);
-        const QString head = orderBy < 0 ? sql : sql.left(orderBy);
-        const QString tail = orderBy < 0 ? QString() : sql.mid(orderBy);
-        const bool hasWhere = sql.contains(QLatin1String("where"), Qt::CaseInsensitive);
-        sql = head + (hasWhere ? QStringLiteral(" and ") : QStringLiteral(" where ")) + condition + tail;
+        // The typed texts of earlier filters are never searched for clause words again.
+        if (sql != m_filtered.text())
+            m_filtered = FilteredStatement(sql);
+        m_filtered.addCondition(condition);
+        sql = m_filtered.text();
     });
     skip.run([&] {
         const QSignalBlocker quiet(m_search);
@@ -445,7 +445,7 @@ void Lib_FrmCons3Tree::acceptTicked(vb::Trap& trap)
         const QString code = keyOf(ticked).mid(1);
         trap.run([&] {
             if (familias || codigos) {
-                Valores->add(vb::RTrim(code));
+                Valores->add(vb::Trim(code));
             } else if (posiciones) {
                 bool found = false;
                 const QString value = rowValue(QStringLiteral("MA_POSICIONES"), code, found);

@@ -48,12 +48,9 @@ QString LookupFilter::pattern(const QString& typed, bool anywhere)
     return QString(literal).replace(u'*', u'%') + u'%';
 }
 
-QString LookupFilter::apply(const QString& sql, const QString& field, const QString& typed, bool anywhere)
+QString LookupFilter::condition(const QString& base, const QString& field, const QString& typed, bool anywhere)
 {
-    const Parts parts = split(sql);
-    const QString joint = find(sql, "where") >= 0 ? QStringLiteral(" and ") : QStringLiteral(" where ");
-    return parts.base + joint + fieldPrefix(parts.base) + field + QStringLiteral(" like '") + pattern(typed, anywhere)
-         + QStringLiteral("' ") + parts.tail;
+    return fieldPrefix(split(base).base) + field + QStringLiteral(" like '") + pattern(typed, anywhere) + QStringLiteral("' ");
 }
 
 } // namespace lookup

@@ -1,8 +1,8 @@
 #pragma once
-// The F5 filter of the list lookup window: one more condition on the statement shown, put
-// before its ORDER BY or GROUP BY part, joined with " and " when the statement already has a
-// WHERE. The typed text is escaped (apostrophes doubled, "[", "_" and "%" literal); in the
-// anywhere mode the blanks between words match any run, in the prefix mode "*" does.
+// The F5 filter of the list lookup window: the condition on one field, and where conditions go
+// in a statement (FilteredStatement puts them there). The typed text is escaped (apostrophes
+// doubled, "[", "_" and "%" literal); in the anywhere mode the blanks between words match any
+// run, in the prefix mode "*" does.
 
 #include <QString>
 
@@ -19,8 +19,9 @@ public:
     // "stk_ma_articulos." or "v_ma_articulos." when the statement reads that view.
     static QString fieldPrefix(const QString& base);
     static QString pattern(const QString& typed, bool anywhere);
-    // The statement with the condition on field added.
-    static QString apply(const QString& sql, const QString& field, const QString& typed, bool anywhere);
+    // The condition on field for the caller's statement base (its article view qualifies the
+    // field), followed by a blank.
+    static QString condition(const QString& base, const QString& field, const QString& typed, bool anywhere);
 };
 
 } // namespace lookup

@@ -7,6 +7,7 @@
 #include "app/TratamientoErrores.h"
 #include "kit/Utilidades.h"
 #include "lookup/Consultas.h"
+#include "lookup/DefinirConsulta.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/LookupStatement.h"
 #include "lookup/MaskFile.h"
@@ -85,6 +86,7 @@ const PlainEntity kPlainEntities[] = {
     {"V_MA_EMAIL", "EVENTO", "V_MA_EMAIL", PlainEntity::From::Fixed, "Evento", "Evento", nullptr},
     {"V_TA_TECNICOS", "IDTECNICO", nullptr, PlainEntity::From::Others, nullptr, nullptr, "Tecnicos"},
 };
+// Any other table hands back its code column (codeColumn), known once its columns are read.
 const PlainEntity kOtherTable{nullptr, "", nullptr, PlainEntity::From::Others, nullptr, nullptr, nullptr};
 
 const PlainEntity& plainEntity(const QString& tabla)
@@ -128,6 +130,7 @@ private:
 
     // Pieces shared by the cases.
     void readColumns(const QString& table);
+    QString codeColumn() const;
     void addReturnedColumn(const QString& column, const QString& qualifier = {});
     void warn(const QString& entity);
     QString pattern() const;
@@ -179,6 +182,9 @@ void EntitySearch::run()
 
 void EntitySearch::start()
 {
+    // A search that ends without a lookup (a warning, a message, an error) hands back no
+    // earlier lookup's choice either.
+    step([&] { gConsulta().clearResults(); });
     step([&] { m_imagen = vb::textEquals(app::Cfg(QStringLiteral("ConsultaArticuloConImagen")), QStringLiteral("SI")); });
     step([&] {
         m_top = LookupStatement::rowLimit(app::Cfg(QStringLiteral("TopConsArt")));
@@ -224,7 +230,7 @@ void EntitySearch::scanMask()
 
 void EntitySearch::plain(const PlainEntity& entity)
 {
-    const QString campoDevuelto = QString::fromLatin1(entity.campoDevuelto);
+    QString campoDevuelto = QString::fromLatin1(entity.campoDevuelto);
     step([&] {
         if (is(m_tabla, "VT_PROVEEDORES") && blank(m_k))
             m_k = QStringLiteral("Dada_De_Baja = 0");
@@ -236,6 +242,10 @@ void EntitySearch::plain(const PlainEntity& entity)
             m_s = QString::fromLatin1(entity.fallbackSearch);
         if (entity.fallbackColumns && (blank(m_l) || vb::Trim(m_l) == u'*'))
             m_l = QString::fromLatin1(entity.fallbackColumns);
+        if (!entity.tabla) {
+            campoDevuelto = codeColumn();
+            gConsulta().CampoDevuelto = campoDevuelto;
+        }
         addReturnedColumn(campoDevuelto);
     });
     if (m_trap.left())
@@ -281,10 +291,11 @@ void EntitySearch::clients()
     if (m_trap.left())
         return;
     if (vb::Trim(m_l) == u'*') {
-        // Without chosen columns the clients are still shown, whole and unfiltered; the pick
-        // stays in the lookup object only.
+        // Without chosen columns the clients are still shown, whole and unfiltered, and the
+        // pick comes back as from any list.
         warn(QStringLiteral("Clientes"));
         step([&] { show(top() + m_l + QStringLiteral(" FROM VT_CLIENTES  with(nolock) "), false); });
+        step([&] { takeCode(); });
         return;
     }
     QString sql;
@@ -324,16 +335,19 @@ void EntitySearch::articles()
     if (!m_texto.isEmpty()) {
         step([&] {
             if (m_porCodigo != 0) {
+                // The code is searched among the articles not suspended, whatever the caller
+                // asked: its price join goes with its condition, or each article would come
+                // once per price list.
                 m_k = QStringLiteral("SUSPENDIDO = 0");
+                m_j.clear();
                 prepareArticleColumns();
-                // With the price join two tables carry the code: the article's is meant.
-                m_s = m_j.isEmpty() ? QStringLiteral("IdArticulo") : m_b + QStringLiteral(".IdArticulo");
+                m_s = QStringLiteral("IdArticulo");
             } else {
                 prepareArticleColumns();
             }
         });
         bool likeMode = false;
-        step([&] { likeMode = vb::textEquals(app::Cfg(QStringLiteral("UsaConsultaLIKE")), QStringLiteral("SI")); });
+        step([&] { likeMode = likeSearchConfigured(); });
         const bool anywhere = m_porCodigo == 0 && likeMode;
         step([&] {
             if (anywhere)
@@ -393,15 +407,12 @@ void EntitySearch::recipients()
     });
     step([&] { show(sql, true); });
     // The id joins client (4), recipient code (16) and branch (6), each as long as its column.
+    // A cancel leaves the three parts as the caller passed them.
     step([&] {
         const QString id = picked();
         m_codigo = id;
-        if (id.isEmpty()) {
-            m_adicional1.clear();
-            m_adicional2.clear();
-            m_adicional3.clear();
+        if (id.isEmpty())
             return;
-        }
         m_codigo = vb::RTrim(vb::Mid(id, 5, 16));
         m_adicional1 = vb::RTrim(vb::Mid(id, 21, 6));
         m_adicional2.clear();
@@ -445,6 +456,22 @@ void EntitySearch::tropa()
 }
 
 // ---------------------------------------------------------------- shared pieces
+
+// The code column of a table the search has no case for: the one its lookup definition names,
+// else the first listed column named Codigo or Id..., else the list's first column.
+QString EntitySearch::codeColumn() const
+{
+    DefinicionConsulta definicion{m_tabla, {}, {}, {}};
+    if (DefinicionDeConsulta(definicion) && !vb::Trim(definicion.CampoCodigo).isEmpty())
+        return definicion.CampoCodigo;
+    const QStringList items = m_l.split(u',');
+    for (const QString& item : items) {
+        const QString name = columnName(item);
+        if (vb::textEquals(name, QStringLiteral("Codigo")) || name.startsWith(QLatin1String("Id"), Qt::CaseInsensitive))
+            return name;
+    }
+    return columnName(m_s);
+}
 
 void EntitySearch::readColumns(const QString& table)
 {

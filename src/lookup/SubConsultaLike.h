@@ -10,7 +10,9 @@
 // The typed text goes into the statement as literal text (apostrophes doubled, "[", "_" and
 // "%" literal); only the blanks of an article search in LIKE mode match any run on purpose.
 // Codes come back with their trailing blanks removed and their leading ones kept (the suite's
-// codes are right-aligned). A cancelled lookup hands back empty texts.
+// codes are right-aligned). A cancelled lookup hands back an empty code (a tropa record also
+// an empty id; a recipient's three parts stay as the caller passed them); a search that shows no
+// lookup (a warning instead) leaves the shared lookup object without any earlier choice.
 
 #include "vb/Variant.h"
 

@@ -183,6 +183,9 @@ PageSetup DefinitionReader::page(const QJsonObject& o)
     p.fontSize = o.value(QLatin1String("fontSize")).toDouble(p.fontSize);
     if (p.margin < 0 || p.margin > 50 || p.fontSize < 4 || p.fontSize > 30)
         fail(QStringLiteral("margin (0 to 50 mm) or font size (4 to 30 points) out of range"), QStringLiteral("\"page\""));
+    p.keepWithHeading = o.value(QLatin1String("keepWithHeading")).toInt(p.keepWithHeading);
+    if (p.keepWithHeading < 1 || p.keepWithHeading > 10)
+        fail(QStringLiteral("keepWithHeading is 1 to 10 lines"), QStringLiteral("\"keepWithHeading\""));
     return p;
 }
 

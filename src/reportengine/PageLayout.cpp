@@ -1,4 +1,5 @@
 #include "PageLayout.h"
+#include "ReportModel.h"
 
 namespace rpt {
 
@@ -12,6 +13,7 @@ PageLayout::PageLayout(const ReportDefinition& def)
     // The title takes two lines; a blank line parts header and body.
     m_headerLines = (def.title.isEmpty() ? 0 : 2) + int(def.pageHeader.size()) + 1;
     m_footerLines = def.pageFooter.empty() ? 0 : int(def.pageFooter.size()) + 1;
+    m_keepWithHeading = def.page.keepWithHeading;
 }
 
 double PageLayout::bandHeight(const Band& band) const
@@ -21,6 +23,21 @@ double PageLayout::bandHeight(const Band& band) const
     case Band::Kind::ReportFooter: return m_line * 1.5;
     default: return m_line;
     }
+}
+
+PageLayout::Span PageLayout::bandSpan(const Band& band) const
+{
+    const double indent = band.depth * SubreportIndent;
+    return {m_margin + indent, contentWidth() - indent};
+}
+
+PageLayout::Span PageLayout::cellSpan(const Band& band, std::size_t column) const
+{
+    const auto& columns = band.model->definition().columns;
+    double left = bandSpan(band).left;
+    for (std::size_t c = 0; c < column; ++c)
+        left += columns[c].width;
+    return {left, columns.at(column).width};
 }
 
 } // namespace rpt

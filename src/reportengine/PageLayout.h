@@ -21,7 +21,18 @@ public:
     double bodyTop() const { return m_margin + headerHeight(); }
     double bodyHeight() const { return m_paper.height() - 2 * m_margin - headerHeight() - footerHeight(); }
     double bandHeight(const Band& band) const;
+    int keepWithHeading() const { return m_keepWithHeading; }
     static constexpr double SubreportIndent = 8;   // mm per sub-report level
+
+    // Across the page, in millimetres from the paper's left edge: a band's lines (indented by
+    // its sub-report level) and the room of each column of its report.
+    struct Span {
+        double left = 0;
+        double width = 0;
+        double right() const { return left + width; }
+    };
+    Span bandSpan(const Band& band) const;
+    Span cellSpan(const Band& band, std::size_t column) const;
 
 private:
     QSizeF m_paper;
@@ -29,6 +40,7 @@ private:
     double m_line;
     int m_headerLines;
     int m_footerLines;
+    int m_keepWithHeading;
 };
 
 } // namespace rpt

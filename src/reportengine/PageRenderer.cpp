@@ -124,8 +124,9 @@ void PageRenderer::paintTexts(QPainter& p, const std::vector<PageText>& texts, b
 void PageRenderer::paintBand(QPainter& p, const Band& band, double top)
 {
     const double h = m_layout.bandHeight(band);
-    const double left = m_layout.margin() + band.depth * PageLayout::SubreportIndent;
-    const double width = m_layout.contentWidth() - band.depth * PageLayout::SubreportIndent;
+    const PageLayout::Span span = m_layout.bandSpan(band);
+    const double left = span.left;
+    const double width = span.width;
     switch (band.kind) {
     case Band::Kind::GroupHeader:
         use(p, Face::Bold);
@@ -178,13 +179,12 @@ Band PageRenderer::withCoveredCellsInLabel(const Band& band)
 void PageRenderer::paintCells(QPainter& p, const Band& band, double top, double height)
 {
     const auto& columns = band.model->definition().columns;
-    double x = m_layout.margin() + band.depth * PageLayout::SubreportIndent;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const QString& s = band.kind == Band::Kind::ColumnTitles ? columns[c].title
                                                                  : (c < std::size_t(band.cells.size()) ? band.cells[qsizetype(c)] : QString());
+        const PageLayout::Span cell = m_layout.cellSpan(band, c);
         // A little padding keeps neighbouring columns apart.
-        text(p, mm(x + 0.8, top, columns[c].width - 1.6, height), columns[c].align, s);
-        x += columns[c].width;
+        text(p, mm(cell.left + 0.8, top, cell.width - 1.6, height), columns[c].align, s);
     }
 }
 

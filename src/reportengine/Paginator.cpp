@@ -41,16 +41,24 @@ bool Paginator::headsSubreport(std::size_t index)
     return next.kind == Band::Kind::ColumnTitles && next.depth > row.depth;
 }
 
-// A run of headings counts together with the first band under it, so none of them is left
-// alone at the foot of a page.
+// Whether the band ahead at index opens something (a heading, or a row with sub-report lines).
+bool Paginator::opens(std::size_t index)
+{
+    return isHeading(m_ahead[index]) || headsSubreport(index);
+}
+
+// A run of headings counts together with the first lines under it (as many as the page keeps
+// with a heading, fewer when another heading comes sooner), so that none of them is left at the
+// foot of a page without what it heads. Any other band counts alone: lines fill the page.
 double Paginator::neededHeight()
 {
     double height = 0;
-    for (std::size_t i = 0; readAhead(i + 1); ++i) {
+    std::size_t i = 0;
+    for (; readAhead(i + 1) && opens(i); ++i)
         height += m_layout.bandHeight(m_ahead[i]);
-        if (!isHeading(m_ahead[i]) && !headsSubreport(i))
-            break;
-    }
+    const std::size_t lines = i == 0 ? 1 : std::size_t(m_layout.keepWithHeading());
+    for (const std::size_t end = i + lines; i < end && readAhead(i + 1) && !opens(i); ++i)
+        height += m_layout.bandHeight(m_ahead[i]);
     return height;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // Fills pages with bands as they come. A heading (column titles, a group header, or a row whose
-// sub-report lines follow it) goes to the next page when the first band it heads would not follow
-// it on this one; every page after the first opens with the headings still open at its start
-// (column titles, then group headers outermost first, then, while a sub-report is under way, the
-// row it belongs to and the sub-report's own headings), so that no line is read without knowing
-// what it belongs to. Counting and painting both page through here, so they agree. Holds one
-// page, the open headings and the few bands of one heading run.
+// sub-report lines follow it) goes to the next page when the first lines it heads (as many as the
+// page keeps with a heading) would not follow it on this one, while the lines themselves fill
+// every page; every page after the first opens with the headings still open at its start (column
+// titles, then group headers outermost first, then, while a sub-report is under way, the row it
+// belongs to and the sub-report's own headings), so that no line is read without knowing what it
+// belongs to. Counting and painting both page through here, so they agree. Holds one page, the
+// open headings and the few bands of one heading run.
 
 #include "BandStream.h"
 #include "Page.h"
@@ -27,6 +28,7 @@ private:
     bool peek();
     bool readAhead(std::size_t count);
     bool headsSubreport(std::size_t index);
+    bool opens(std::size_t index);
     double neededHeight();
     void repeatHeadings(Page& page, double& used) const;
     void track(const Band& band);

@@ -1,21 +1,28 @@
 #include "PreviewWindow.h"
 #include "PageRenderer.h"
+#include "PdfOutput.h"
 #include "ReportError.h"
 #include "ReportPages.h"
+#include "SystemPrinters.h"
 #include "ui/DialogService.h"
+#include <QComboBox>
 #include <QDeadlineTimer>
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -28,6 +35,10 @@ namespace {
 constexpr double ScreenDotsPerMm = 96.0 / 25.4;
 constexpr int BackgroundSliceMs = 30;   // short enough for the window to answer between slices
 constexpr int FirstSliceMs = 50;        // a short report is whole before the window shows
+constexpr double MinZoom = 0.25;
+constexpr double MaxZoom = 4.0;
+constexpr int FitWidthItem = -1;        // the zoom box's items: a percentage, or one of these
+constexpr int FitPageItem = -2;
 }
 
 PreviewWindow::PreviewWindow(std::shared_ptr<const ReportModel> model, QueryRunner runner, QWidget* parent)
@@ -51,10 +62,11 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const ReportModel> model, QueryRunn
 
 PreviewWindow::~PreviewWindow() = default;
 
-QToolButton* PreviewWindow::addButton(const QString& text, void (PreviewWindow::*slot)())
+QToolButton* PreviewWindow::addButton(const QString& text, const QString& tip, void (PreviewWindow::*slot)())
 {
     auto* b = new QToolButton(this);
     b->setText(text);
+    b->setToolTip(tip);
     connect(b, &QToolButton::clicked, this, slot);
     return b;
 }
@@ -62,17 +74,19 @@ QToolButton* PreviewWindow::addButton(const QString& text, void (PreviewWindow::
 void PreviewWindow::buildUi()
 {
     auto* bar = new QHBoxLayout;
-    bar->addWidget(addButton(QStringLiteral("|<"), &PreviewWindow::firstPage));
-    bar->addWidget(addButton(QStringLiteral("<"), &PreviewWindow::previousPage));
-    bar->addWidget(addButton(QStringLiteral(">"), &PreviewWindow::nextPage));
-    bar->addWidget(addButton(QStringLiteral(">|"), &PreviewWindow::lastPage));
+    bar->addWidget(addButton(QStringLiteral("|<"), QStringLiteral("Primera página (Ctrl+Inicio)"), &PreviewWindow::firstPage));
+    bar->addWidget(addButton(QStringLiteral("<"), QStringLiteral("Página anterior (RePág)"), &PreviewWindow::previousPage));
+    bar->addWidget(buildPageBox());
+    bar->addWidget(addButton(QStringLiteral(">"), QStringLiteral("Página siguiente (AvPág)"), &PreviewWindow::nextPage));
+    bar->addWidget(addButton(QStringLiteral(">|"), QStringLiteral("Última página (Ctrl+Fin)"), &PreviewWindow::lastPage));
     m_status = new QLabel(this);
     bar->addWidget(m_status);
     bar->addStretch();
-    bar->addWidget(addButton(QStringLiteral("+"), &PreviewWindow::zoomIn));
-    bar->addWidget(addButton(QStringLiteral("-"), &PreviewWindow::zoomOut));
-    bar->addWidget(addButton(QStringLiteral("Imprimir"), &PreviewWindow::printReport));
-    bar->addWidget(addButton(QStringLiteral("Guardar PDF"), &PreviewWindow::askAndSavePdf));
+    bar->addWidget(addButton(QStringLiteral("-"), QStringLiteral("Reducir"), &PreviewWindow::zoomOut));
+    bar->addWidget(buildZoomBox());
+    bar->addWidget(addButton(QStringLiteral("+"), QStringLiteral("Ampliar"), &PreviewWindow::zoomIn));
+    bar->addWidget(addButton(QStringLiteral("Imprimir"), QStringLiteral("Imprimir (Ctrl+P)"), &PreviewWindow::printReport));
+    bar->addWidget(addButton(QStringLiteral("Guardar PDF"), QStringLiteral("Guardar el informe en un archivo PDF"), &PreviewWindow::askAndSavePdf));
     m_view = new QLabel;
     m_scroll = new QScrollArea(this);
     m_scroll->setWidget(m_view);
@@ -81,7 +95,43 @@ void PreviewWindow::buildUi()
     layout->addLayout(bar);
     layout->addWidget(m_scroll);
     addKeys();
-    fitPageWidth();
+    sizeToPage();
+    showZoom();
+    // The page keys turn pages from the start, not the cursor of a box.
+    m_scroll->setFocus();
+}
+
+// The number typed and Enter go to that page; a number past the last page goes to the last.
+QLineEdit* PreviewWindow::buildPageBox()
+{
+    m_pageBox = new QLineEdit(this);
+    m_pageBox->setObjectName(QStringLiteral("pageBox"));
+    m_pageBox->setToolTip(QStringLiteral("Ir a la página: escriba el número y presione Enter"));
+    m_pageBox->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,7}")), m_pageBox));
+    m_pageBox->setAlignment(Qt::AlignRight);
+    m_pageBox->setFixedWidth(m_pageBox->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    connect(m_pageBox, &QLineEdit::returnPressed, this, &PreviewWindow::goToTypedPage);
+    connect(m_pageBox, &QLineEdit::editingFinished, this, &PreviewWindow::showPageNumber);
+    return m_pageBox;
+}
+
+// Percentages to choose or type, and the two fits.
+QComboBox* PreviewWindow::buildZoomBox()
+{
+    m_zoomBox = new QComboBox(this);
+    m_zoomBox->setObjectName(QStringLiteral("zoomBox"));
+    m_zoomBox->setToolTip(QStringLiteral("Zoom: elija o escriba un porcentaje"));
+    m_zoomBox->setEditable(true);
+    m_zoomBox->setInsertPolicy(QComboBox::NoInsert);
+    for (int percent : {50, 75, 100, 125, 150, 200, 300, 400})
+        m_zoomBox->addItem(QStringLiteral("%1 %").arg(percent), percent);
+    m_zoomBox->addItem(QStringLiteral("Ancho de página"), FitWidthItem);
+    m_zoomBox->addItem(QStringLiteral("Página entera"), FitPageItem);
+    m_zoomBox->setMinimumContentsLength(14);
+    connect(m_zoomBox, &QComboBox::activated, this, &PreviewWindow::zoomChosen);
+    connect(m_zoomBox->lineEdit(), &QLineEdit::returnPressed, this, &PreviewWindow::applyTypedZoom);
+    connect(m_zoomBox->lineEdit(), &QLineEdit::editingFinished, this, &PreviewWindow::showZoom);
+    return m_zoomBox;
 }
 
 // The keys of a report viewer: page by page, to either end, print, and Esc to close. The page
@@ -101,7 +151,7 @@ void PreviewWindow::addKeys()
 
 // The page's whole width in view, a landscape page's too: the window as wide as the page within
 // the screen, and a screen narrower than that shows the page smaller.
-void PreviewWindow::fitPageWidth()
+void PreviewWindow::sizeToPage()
 {
     constexpr int Chrome = 60;          // margins, frame and the vertical scroll bar
     constexpr int WindowHeight = 1000;
@@ -110,7 +160,7 @@ void PreviewWindow::fitPageWidth()
     const double pageWidth = m_pages->layout().paper().width() * ScreenDotsPerMm;
     const int widest = int(available.width() * 0.95);
     if (pageWidth + Chrome > widest)
-        m_zoom = std::clamp((widest - Chrome) / pageWidth, 0.25, 1.0);
+        m_zoom = std::clamp((widest - Chrome) / pageWidth, MinZoom, 1.0);
     resize(std::min(int(pageWidth * m_zoom) + Chrome, widest), std::min(WindowHeight, int(available.height() * 0.9)));
 }
 
@@ -253,8 +303,93 @@ void PreviewWindow::showRequested()
 
 void PreviewWindow::setZoom(double zoom)
 {
-    m_zoom = std::clamp(zoom, 0.25, 4.0);
+    m_fit = Fit::None;
+    applyZoom(zoom);
+}
+
+void PreviewWindow::applyZoom(double zoom)
+{
+    m_zoom = std::clamp(zoom, MinZoom, MaxZoom);
+    showZoom();
     render();
+}
+
+void PreviewWindow::fitToWidth()
+{
+    m_fit = Fit::Width;
+    applyFit();
+}
+
+void PreviewWindow::fitToPage()
+{
+    m_fit = Fit::Page;
+    applyFit();
+}
+
+// The zoom that puts the page's width, or the whole page, in the view as it is now. Fitting the
+// width leaves room for the vertical scroll bar the page's length will need.
+void PreviewWindow::applyFit()
+{
+    if (m_fit == Fit::None || !m_scroll)
+        return;
+    constexpr int Gap = 4;
+    const QSizeF page = m_pages->layout().paper() * ScreenDotsPerMm;
+    const QSize room = m_scroll->contentsRect().size();
+    const double width = room.width() - Gap - (m_fit == Fit::Width ? m_scroll->verticalScrollBar()->sizeHint().width() : 0);
+    double zoom = width / page.width();
+    if (m_fit == Fit::Page)
+        zoom = std::min(zoom, (room.height() - Gap) / page.height());
+    applyZoom(zoom);
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    applyFit();
+}
+
+void PreviewWindow::zoomChosen(int index)
+{
+    const int value = m_zoomBox->itemData(index).toInt();
+    if (value == FitWidthItem)
+        fitToWidth();
+    else if (value == FitPageItem)
+        fitToPage();
+    else
+        setZoom(value / 100.0);
+}
+
+// "80", "80 %" or "80%"; anything else puts the zoom in force back in the box.
+void PreviewWindow::applyTypedZoom()
+{
+    QString typed = m_zoomBox->currentText();
+    typed.remove(u'%');
+    bool number = false;
+    const double percent = typed.trimmed().toDouble(&number);
+    if (number && percent > 0)
+        setZoom(percent / 100.0);
+    else
+        showZoom();
+}
+
+void PreviewWindow::showZoom()
+{
+    if (m_zoomBox)
+        m_zoomBox->setEditText(QStringLiteral("%1 %").arg(qRound(m_zoom * 100)));
+}
+
+void PreviewWindow::goToTypedPage()
+{
+    const QString typed = m_pageBox->text();
+    if (!typed.isEmpty())
+        showPage(int(std::min(typed.toLongLong(), qlonglong(std::numeric_limits<int>::max()))));
+    showPageNumber();
+}
+
+void PreviewWindow::showPageNumber()
+{
+    if (m_pageBox)
+        m_pageBox->setText(QString::number(m_current));
 }
 
 QImage PreviewWindow::pageImage() const
@@ -300,6 +435,8 @@ void PreviewWindow::render()
     }
     m_view->setPixmap(QPixmap::fromImage(image));
     m_view->resize(image.size());
+    if (!m_pageBox->isModified())   // not over a number being typed
+        showPageNumber();
     refreshStatus();
 }
 
@@ -314,6 +451,10 @@ ReportPrinter::Outcome PreviewWindow::printTo(QPagedPaintDevice& device)
 
 void PreviewWindow::printReport()
 {
+    if (const QString none = SystemPrinters::noneInstalled(); !none.isEmpty()) {
+        ui::MsgBox(QStringLiteral("No se pudo imprimir el informe: %1").arg(none), ui::vbExclamation);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     QPrintDialog dialog(&printer, this);
@@ -328,7 +469,7 @@ void PreviewWindow::printReport()
 
 bool PreviewWindow::saveAsPdf()
 {
-    QString path = ui::DialogService::instance().saveFileName(QStringLiteral("Guardar como PDF"), QStringLiteral("PDF|*.pdf"), QString());
+    QString path = ui::DialogService::instance().saveFileName(QStringLiteral("Guardar como PDF"), QStringLiteral("PDF|*.pdf"), suggestedPdfPath());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -338,20 +479,28 @@ bool PreviewWindow::saveAsPdf()
 
 bool PreviewWindow::saveAsPdf(const QString& path)
 {
-    ReportPrinter::Outcome out;
     try {
-        QPdfWriter writer(path);
-        writer.setResolution(300);
-        writer.setTitle(m_model->definition().title);
-        out = printTo(writer);
+        return !PdfOutput::write(path, m_model->definition().title, [this](QPagedPaintDevice& device) { return printTo(device); }).cancelled;
     } catch (const ReportError& e) {
         // Raised from a button's slot, it would reach the event loop.
         ui::MsgBox(QStringLiteral("No se pudo guardar el archivo %1: %2").arg(path, e.message()), ui::vbExclamation);
         return false;
     }
-    if (out.cancelled)
-        QFile::remove(path);
-    return !out.cancelled;
+}
+
+QString PreviewWindow::suggestedPdfPath() const
+{
+    QString name = m_model->definition().title;
+    name.replace(u'/', u'-').replace(u'\\', u'-');
+    // What file systems refuse in a name, and what would make it hard to type.
+    name.remove(QRegularExpression(QStringLiteral("[:*?\"<>|\\x00-\\x1f]")));
+    name = name.simplified();
+    if (name.isEmpty())
+        name = QStringLiteral("Informe");
+    const QString file = QStringLiteral("%1 %2.pdf").arg(name, m_printDate.toString(QStringLiteral("dd-MM-yyyy")));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QDir folder(!documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath());
+    return folder.filePath(file);
 }
 
 } // namespace rpt

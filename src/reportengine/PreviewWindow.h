@@ -1,5 +1,7 @@
 #pragma once
-// Report preview: one page at a time, with page navigation, zoom, printing and saving as PDF.
+// Report preview: one page at a time, with page navigation (buttons, keys and a box to type the
+// page number), zoom (a percentage typed or chosen, fit to the width or the whole page), printing
+// and saving as PDF.
 // The report is laid out once (ReportPages): the first page shows as soon as it is laid out, the
 // rest is laid out in the background a slice at a time, and every page shown, printed or saved
 // comes from the pages kept, in any order, without reading the data again.
@@ -11,8 +13,10 @@
 #include <QWidget>
 #include <memory>
 
+class QComboBox;
 class QDeadlineTimer;
 class QLabel;
+class QLineEdit;
 class QPagedPaintDevice;
 class QScrollArea;
 class QTimer;
@@ -50,25 +54,46 @@ public slots:
     void lastPage();
     void zoomIn() { setZoom(m_zoom * 1.25); }
     void zoomOut() { setZoom(m_zoom / 1.25); }
-    void setZoom(double zoom);
+    void setZoom(double zoom);         // 1 is the page's real size; kept within 25 % and 400 %
+    // The page as wide as the view, or whole in it; kept so while the window changes size.
+    void fitToWidth();
+    void fitToPage();
     bool finishLayout();               // lays out the rest now; false when the layout stops first
+    // On the printer the operator chooses; on a machine without printers it says so, as the
+    // printer destination of a report does.
     void printReport();
-    // Asks for the file through the dialog service; false when cancelled or not written.
+    // Asks for the file through the dialog service, suggesting suggestedPdfPath(); false when
+    // cancelled or not written.
     bool saveAsPdf();
     bool saveAsPdf(const QString& path);
+    // The report's title and print date as a file name, in the user's documents folder (the
+    // home folder when there is none).
+    QString suggestedPdfPath() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;   // a closed preview lays out no more
+    void resizeEvent(QResizeEvent* event) override;
 
 private slots:
     void layOutInBackground();
 
 private:
+    enum class Fit { None, Width, Page };
+
     void buildUi();
+    QLineEdit* buildPageBox();
+    QComboBox* buildZoomBox();
     void addKeys();
-    void fitPageWidth();
+    void sizeToPage();
     void askAndSavePdf() { saveAsPdf(); }
-    QToolButton* addButton(const QString& text, void (PreviewWindow::*slot)());
+    QToolButton* addButton(const QString& text, const QString& tip, void (PreviewWindow::*slot)());
+    void goToTypedPage();
+    void zoomChosen(int index);
+    void applyTypedZoom();
+    void applyZoom(double zoom);
+    void applyFit();
+    void showPageNumber();
+    void showZoom();
     void layOut(int wanted, const QDeadlineTimer& deadline);
     bool layOutPages(const QDeadlineTimer& deadline);
     bool tellProgress();
@@ -92,10 +117,13 @@ private:
     bool m_requestPending = false;  // asked for while the layout had not reached it
     int m_current = 0;
     double m_zoom = 1.0;
+    Fit m_fit = Fit::None;
     QDate m_printDate = QDate::currentDate();
     QScrollArea* m_scroll = nullptr;
     QLabel* m_view = nullptr;
     QLabel* m_status = nullptr;
+    QLineEdit* m_pageBox = nullptr;
+    QComboBox* m_zoomBox = nullptr;
 };
 
 } // namespace rpt

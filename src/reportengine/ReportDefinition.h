@@ -64,6 +64,7 @@ struct PageSetup {
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     double margin = 10;      // millimetres, all sides
     double fontSize = 8;     // points
+    int keepWithHeading = 1; // lines a heading takes along to the next page when they would not follow it
 };
 
 struct ReportDefinition;

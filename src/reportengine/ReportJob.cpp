@@ -3,20 +3,19 @@
 #include "DefinitionReader.h"
 #include "FormulaError.h"
 #include "FormulaParser.h"
+#include "PdfOutput.h"
 #include "PreviewWindow.h"
 #include "ReportError.h"
 #include "ReportModel.h"
+#include "SystemPrinters.h"
 #include "ado/Connection.h"
 #include "ado/ConnectionString.h"
 #include "ui/DialogService.h"
 #include <vb/Error.h>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QProgressDialog>
 
 namespace rpt {
@@ -171,33 +170,18 @@ ReportPrinter::Outcome ReportJob::toPdf(const ReportModel& model)
     ReportPrinter printer(model, m_runner);
     printer.setPrintDate(m_printDate);
     printer.setProgressHandler(m_progress);
-    ReportPrinter::Outcome out;
-    {
-        QPdfWriter writer(m_target);
-        writer.setResolution(300);
-        writer.setTitle(m_def.title);
-        out = printer.print(writer);
-    }
-    if (out.cancelled)
-        QFile::remove(m_target);   // a cut-off report must not pass for a whole one
-    return out;
+    return PdfOutput::write(m_target, m_def.title, [&printer](QPagedPaintDevice& device) { return printer.print(device); });
 }
 
 ReportPrinter::Outcome ReportJob::toPrinter(const ReportModel& model)
 {
     // Said before the report is read, in the operator's words: the device alone would only
     // fail to open.
-    if (m_target.isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty())
-        throw ReportError(QStringLiteral("no hay ninguna impresora instalada en este equipo"));
+    if (const QString problem = SystemPrinters::problem(m_target); !problem.isEmpty())
+        throw ReportError(problem);
     QPrinter device(QPrinter::HighResolution);
-    if (!m_target.isEmpty()) {
-        if (QPrinterInfo::printerInfo(m_target).isNull())
-            throw ReportError(QStringLiteral("no hay ninguna impresora llamada \"%1\" en este equipo").arg(m_target));
+    if (!m_target.isEmpty())
         device.setPrinterName(m_target);
-    } else if (QPrinterInfo::defaultPrinter().isNull()) {
-        // Printers, but none chosen as the default: Qt's device would fail to open.
-        throw ReportError(QStringLiteral("ninguna impresora de este equipo es la predeterminada"));
-    }
     device.setFullPage(true);
     device.setCopyCount(m_copies);
     device.setDocName(m_def.title);

@@ -5,12 +5,12 @@
 
 #include "app/AppModule.h"
 #include "app/Checks.h"
-#include "app/ConfigTable.h"
 #include "app/SharedObjects.h"
 #include "commandbar/ColorStyle.h"
 #include "commandbar/TBarRep.h"
 #include "kit/ControlesForm.h"
 #include "kit/Utilidades.h"
+#include "lookup/Consultas.h"
 #include "ui/Control.h"
 #include "ui/DialogService.h"
 #include "vb/Conversions.h"
@@ -236,7 +236,7 @@ QString FieldEntry::consultar(const QString& tag, QLineEdit* target, bool& segui
         return m_fechaElegida;
     }
     if (same(tag, u"VT_CLIENTES")) {
-        const bool like = vb::Trim(app::Cfg(QStringLiteral("UsaConsultaLIKE"))).compare(u"SI", Qt::CaseInsensitive) == 0;
+        const bool like = lookup::likeSearchConfigured();
         const QString codigo = like ? lookups.buscarProveedorLike(target->text()) : lookups.listaProveedores();
         // A cancelled supplier search leaves the box as it was.
         seguir = !codigo.isEmpty();

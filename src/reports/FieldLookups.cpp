@@ -28,7 +28,7 @@ QString FieldLookups::buscarProveedorLike(const QString& texto)
     QString buscado = texto;
     QString codigo, adicional1, adicional2, adicional3;
     lookup::SubConsultaLike(tabla, buscado, codigo, 0, 0, QString(), adicional1, adicional2, adicional3);
-    return valorDevuelto();
+    return codigo;
 }
 
 QString FieldLookups::listaProveedores()
@@ -68,7 +68,9 @@ QString FieldLookups::definirConsulta(const QString& tabla)
 {
     QString definida = tabla;
     QString descripcion, codigo, adicional, where;
-    bool abrir = false;
+    // Without the mask file the mapped columns are shown as a plain list: a lookup that showed
+    // nothing would hand back the code column's name as the code.
+    bool abrir = true;
     lookup::DefinirConsulta(definida, descripcion, codigo, adicional, abrir, where);
     data::gDB().QConsulta(tabla, QString(), codigo, adicional, descripcion);
     return codigo;

@@ -20,7 +20,8 @@ public:
     virtual QString lista(const QString& tabla, const QString& campoDevuelto);
     // The list with check boxes; the values of column campoDevuelto of the ticked rows.
     virtual QStringList listaConTildes(const QString& tabla, const QString& campoDevuelto);
-    // The lookup defined for a table; the chosen code.
+    // The lookup defined for a table (through its query mask, else the plain list of its mapped
+    // columns); the chosen code.
     virtual QString definirConsulta(const QString& tabla);
 
     static FieldLookups& instance();

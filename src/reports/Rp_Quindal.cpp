@@ -10,7 +10,9 @@
 #include "app/AppModule.h"
 #include "app/SharedObjects.h"
 #include "app/TratamientoErrores.h"
+#include "commandbar/PropertyBag.h"
 #include "commandbar/TBarRep.h"
+#include "commandbar/TBarRepPersistence.h"
 #include "kit/ArchivoIni.h"
 #include "kit/DLL_Print.h"
 #include "kit/Sistema.h"
@@ -69,8 +71,10 @@ Rp_Quindal::Rp_Quindal(QWidget* parent)
 {
     ui::Control::setName(this, QStringLiteral("Rp_Quindal"));
     m_c = ReportWindowLayout::build(this);
-    m_c.TBarRep1->InitProperties();
-    m_c.TBarRep1->RefreshIcons();
+    // The bar comes with the window's saved design, which also takes the site's icon folder.
+    m_c.TBarRep1->ReadProperties(commandbar::TBarRepPersistence::reportWindowSavedSet());
+    // Captions such as "Impresora" need more than the design's box at the caption font.
+    m_c.TBarRep1->fitItemsToCaptions();
     connectHandlers();
     watchKeys();
 }

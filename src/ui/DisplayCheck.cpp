@@ -1,10 +1,16 @@
 #include "ui/DisplayCheck.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 
 #include <cstdio>
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace ui {
 
@@ -26,22 +32,54 @@ bool platformChosen(const QProcessEnvironment& environment, const QStringList& a
 } // namespace
 
 QString DisplayCheck::missingDisplayMessage(const QProcessEnvironment& environment, const QStringList& arguments,
-                                            const DisplayProbe& answers)
+                                            const DisplayProbe& answers, const DisplayProbe& waylandAnswers)
 {
     if (platformChosen(environment, arguments))
         return {};
     const QString display = environment.value(QStringLiteral("DISPLAY")).trimmed();
-    const bool wayland = !environment.value(QStringLiteral("WAYLAND_DISPLAY")).trimmed().isEmpty();
+    const QString wayland = environment.value(QStringLiteral("WAYLAND_DISPLAY")).trimmed();
     const QString program = arguments.isEmpty() ? QStringLiteral("rp_quindal") : QFileInfo(arguments.first()).fileName();
-    if (display.isEmpty() && !wayland)
+    if (display.isEmpty() && wayland.isEmpty())
         return program + QStringLiteral(": there is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n")
              + howToRun(program, arguments);
-    if (wayland || answers(display))
+    const QString socket = waylandSocket(environment);
+    if ((!display.isEmpty() && answers(display)) || (!wayland.isEmpty() && waylandAnswers(socket)))
         return {};
-    return program
-         + QStringLiteral(": the display \"%1\" (DISPLAY) does not answer: no X server runs there, or it refuses this user.\n")
-               .arg(display)
-         + howToRun(program, arguments);
+    QString message;
+    if (!display.isEmpty())
+        message += program
+                 + QStringLiteral(": the display \"%1\" (DISPLAY) does not answer: no X server runs there, or it refuses this user.\n")
+                       .arg(display);
+    if (!wayland.isEmpty())
+        message += program
+                 + QStringLiteral(": the display \"%1\" (WAYLAND_DISPLAY) does not answer: no Wayland compositor listens at %2.\n")
+                       .arg(wayland, socket);
+    return message + howToRun(program, arguments);
+}
+
+QString DisplayCheck::waylandSocket(const QProcessEnvironment& environment)
+{
+    const QString name = environment.value(QStringLiteral("WAYLAND_DISPLAY")).trimmed();
+    const QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR")).trimmed();
+    if (name.isEmpty() || QDir::isAbsolutePath(name) || runtime.isEmpty())
+        return name;
+    return QDir(runtime).filePath(name);
+}
+
+bool DisplayCheck::waylandSocketAnswers(const QString& socketPath)
+{
+    const QByteArray path = QFile::encodeName(socketPath);
+    sockaddr_un address{};
+    if (path.isEmpty() || path.size() >= qsizetype(sizeof(address.sun_path)))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool answered = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return answered;
 }
 
 bool DisplayCheck::xDisplayAnswers(const QString& display)

@@ -127,6 +127,30 @@ TEST_F(ConfigFormTest, ListBoxesAreSavedOnlyWhenAskedForAndSavingAgainReplacesTh
     EXPECT_EQ(rows(QStringLiteral("DATAFIELD = 'Descripcion'")).value(0).valor, "segunda");
 }
 
+// Earlier versions stored the key columns blank-padded to their full length (100 and 50).
+TEST_F(ConfigFormTest, ARowWithPaddedKeysIsRestoredAndReplacedBySavingAgain)
+{
+    const auto padded = [](const char* text, int length) {
+        return QStringLiteral("'") + QString::fromLatin1(text).leftJustified(length) + QStringLiteral("'");
+    };
+    execute(QStringLiteral("INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) "
+                           "VALUES (")
+            + QStringList{padded("FrmPrueba", 100), padded("ANA", 50), padded("TextBox", 50), padded("TxtNota", 50),
+                          padded("Text", 50), padded("Nota", 50), QStringLiteral("'de antes'")}
+                  .join(u',')
+            + u')');
+    app::CargarConfigForm(&w);
+    EXPECT_EQ(w.nota->text(), "de antes");
+
+    w.nota->setText(QStringLiteral("de ahora"));
+    app::GuardarConfigForm(&w);
+    EXPECT_EQ(rows(QStringLiteral("NOMBRE = 'TxtNota'")),
+              QList<ConfigRow>{row(QStringLiteral("TextBox"), "TxtNota", "Nota", "Text", "de ahora")});
+    w.nota->clear();
+    app::CargarConfigForm(&w);
+    EXPECT_EQ(w.nota->text(), "de ahora");
+}
+
 TEST_F(ConfigFormTest, RestorePutsEveryKindBack)
 {
     w.fillSample();
@@ -303,13 +327,9 @@ TEST_F(ConfigFormTest, TheRestoreLooksEachPropertyUpByItsSixKeyColumns)
     app::GuardarConfigForm(&w, {}, QStringLiteral("TxtNota"));
     handed.clear();
     app::CargarConfigForm(&w, {}, QStringLiteral("TxtNota"));
-    const QString lookup = QStringLiteral("SELECT * FROM TA_CONFIG_FORM  with(nolock)  WHERE FORMULARIO = '")
-                         + QStringLiteral("FrmPrueba").leftJustified(100) + QStringLiteral("' AND USUARIO = '")
-                         + QStringLiteral("ANA").leftJustified(50) + QStringLiteral("' AND TIPOOBJETO = '")
-                         + QStringLiteral("TextBox").leftJustified(50) + QStringLiteral("' AND NOMBRE='")
-                         + QStringLiteral("TxtNota").leftJustified(50) + QStringLiteral("' AND DATAFIELD='")
-                         + QStringLiteral("Nota").leftJustified(50) + QStringLiteral("' AND PROPIEDAD='")
-                         + QStringLiteral("Text").leftJustified(50) + QStringLiteral("' order by id");
+    const QString lookup = QStringLiteral(
+        "SELECT * FROM TA_CONFIG_FORM  with(nolock)  WHERE FORMULARIO = 'FrmPrueba' AND USUARIO = 'ANA' AND "
+        "TIPOOBJETO = 'TextBox' AND NOMBRE='TxtNota' AND DATAFIELD='Nota' AND PROPIEDAD='Text' order by id");
     ASSERT_FALSE(handed.isEmpty());
     EXPECT_EQ(handed.first(), lookup);
 }
@@ -453,11 +473,9 @@ TEST(ConfigFormSql, StatementsCutTheKeyColumnsAndDoubleApostrophes)
     const QString cutForm = form.left(100);
     EXPECT_EQ(ConfigFormSql::deleteRows(form, QStringLiteral("O'NEILL")),
               QStringLiteral("DELETE TA_CONFIG_FORM WHERE FORMULARIO = '") + cutForm
-                  + QStringLiteral("' AND USUARIO= '") + QStringLiteral("O''NEILL").leftJustified(51) + u'\'');
+                  + QStringLiteral("' AND USUARIO= 'O''NEILL'"));
     EXPECT_TRUE(ConfigFormSql::deleteRows(QStringLiteral("F"), {}, QStringLiteral("Txt'A"))
-                    .endsWith(QStringLiteral(" and (Nombre = '") + QStringLiteral("Txt''A").leftJustified(51)
-                              + QStringLiteral("' or TipoObjeto = '") + QStringLiteral("Txt''A").leftJustified(51)
-                              + QStringLiteral("')")));
+                    .endsWith(QStringLiteral(" and (Nombre = 'Txt''A' or TipoObjeto = 'Txt''A')")));
     const app::StoredProperty property{QStringLiteral("TextBox"), QStringLiteral("TxtA"), QStringLiteral("Campo"),
                                        QStringLiteral("Text"), QStringLiteral("it's ") + QString(300, u'v')};
     const QString insert = ConfigFormSql::insertRow(QStringLiteral("F"), {}, property);
@@ -469,8 +487,7 @@ TEST(ConfigFormSql, StatementsCutTheKeyColumnsAndDoubleApostrophes)
               QStringLiteral("select formulario from ta_config_form where formulario like '%@Rp_Quindal''RMC@%' "
                              "group by formulario"));
     EXPECT_EQ(ConfigFormSql::deleteForm(QStringLiteral("F@K@Juan's")),
-              QStringLiteral("Delete ta_config_form where formulario = '")
-                  + QStringLiteral("F@K@Juan''s").leftJustified(101) + u'\'');
+              QStringLiteral("Delete ta_config_form where formulario = 'F@K@Juan''s'"));
 }
 
 } // namespace

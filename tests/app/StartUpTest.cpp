@@ -189,8 +189,9 @@ TEST_F(StartUp, AWrongPasswordGetsThreeTriesThenTheProgramEnds)
     EXPECT_TRUE(startEnds(launcherLine("ADMIN", "mala")));
     EXPECT_EQ(endCode, 1);
     ASSERT_EQ(shownInWindow.size(), 3);
-    EXPECT_EQ(shownInWindow[0], (QStringList{"ADMIN", "mala", "DEMO", "datos"}));
-    EXPECT_EQ(shownInWindow[1], (QStringList{"ADMIN", "mal1", "DEMO", "datos"}));
+    // The password refused is never offered again: each window opens with the box empty.
+    EXPECT_EQ(shownInWindow[0], (QStringList{"ADMIN", "", "DEMO", "datos"}));
+    EXPECT_EQ(shownInWindow[1], (QStringList{"ADMIN", "", "DEMO", "datos"}));
     // The administrator's flags never stood while the password was wrong.
     EXPECT_EQ(adminWhileAsking, (QList<bool>{false, false, false}));
     EXPECT_FALSE(db->gEsAdmin);
@@ -219,6 +220,25 @@ TEST_F(StartUp, ClosingTheLoginWindowEndsTheProgramAtOnce)
     EXPECT_EQ(rows("Control_Acceso"), 0);
 }
 
+// The operator's cancel is no failure, whichever login window it closes: the one a start
+// without arguments asks the connection in, or the one offered again after a failed open.
+TEST_F(StartUp, ClosingAnyLoginWindowEndsWithStatusZero)
+{
+    tries = {closed()};
+    EXPECT_TRUE(startEnds("@ParametroAdicional=OC;"));
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(shownInWindow.size(), 1);
+    EXPECT_TRUE(boxes().isEmpty());
+
+    tries = {closed()};
+    dialogs.pushMsgBoxAnswer(ui::vbYes);     // the open's own question: try again
+    EXPECT_TRUE(startEnds("@Server=datos;@DbName=NO_EXISTE;@Usuario=COMPRAS;@Password=compras;"));
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(shownInWindow.size(), 2);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].title, " Error de Conexion a Base de Datos");
+}
+
 TEST_F(StartUp, AnotherUserAcceptedByTheWindowGetsItsOwnConfiguration)
 {
     tries = {typed("DEPOSITO", "deposito")};
@@ -245,6 +265,15 @@ TEST_F(StartUp, AControlCharacterPastedIntoTheUserBoxNeverReachesTheDatabase)
         EXPECT_FALSE(sql.contains(QChar(0))) << sql.toStdString();
 }
 
+TEST_F(StartUp, AUserWithoutARowAcceptedByTheWindowKeepsNothingOfThePreviousOne)
+{
+    tries = {typed("DEMO", "x")};      // the database's own name needs no row of its own
+    start(launcherLine("DEPOSITO", "mala"));
+    EXPECT_EQ(data::gUsuarioActual, "DEMO");
+    EXPECT_EQ(app::gUNegocioUsuario, "   1");       // not DEPOSITO's "   2"
+    EXPECT_EQ(app::gClasesPrecioUsuario, "");       // nor his price class "1"
+}
+
 TEST_F(StartUp, AnotherServerTypedInTheWindowReopensThere)
 {
     QDir(m_programDir.path()).mkpath("otra");
@@ -266,6 +295,17 @@ TEST_F(StartUp, APasswordEqualToTheDatabaseNameReadsTheStoredOne)
     start(launcherLine("COMPRAS", "demo"));
     EXPECT_EQ(data::gClaveActual, "compras");
     EXPECT_TRUE(handed.contains("Select * from ta_usuarios  with(nolock)  where Nombre = 'COMPRAS'"));
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+// The launcher's contract: whoever starts the program with that line gets the named user's
+// rights, an administrator's included, without typing a password.
+TEST_F(StartUp, APasswordEqualToTheDatabaseNameGivesTheUsersOwnRights)
+{
+    start(launcherLine("ADMIN", "DEMO"));
+    EXPECT_EQ(data::gUsuarioActual, "ADMIN");
+    EXPECT_TRUE(app::gEsAdministrador);
+    EXPECT_TRUE(db->gEsAdmin);
     EXPECT_TRUE(boxes().isEmpty());
 }
 
@@ -332,6 +372,25 @@ TEST_F(StartUp, WithoutServerOrUserTheOpenAsksInTheLoginWindow)
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
     EXPECT_EQ(app::gCaja, "1");
     EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
+}
+
+// What the README tells the operator: the password typed in the window that asks for the
+// connection is checked first, then the login loop gives three more tries.
+TEST_F(StartUp, AStartWithoutArgumentsTakesFourWrongPasswords)
+{
+    tries = {typed("ADMIN", "mal0", "datos"), typed("ADMIN", "mal1"), typed("ADMIN", "mal2"), typed("ADMIN", "mal3")};
+    dialogs.setModalHandler("frmAcceso", [this](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        w->TxtDbName()->setText("DEMO");
+        return operate(w);
+    });
+    EXPECT_TRUE(startEnds("@ParametroAdicional=OC;"));
+    EXPECT_EQ(endCode, 1);
+    EXPECT_EQ(shownInWindow.size(), 4);
+    EXPECT_EQ(boxTexts(), (QStringList{"El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente",
+                                       "Usuario o Clave incorrecta", "Usuario o Clave incorrecta",
+                                       "Usuario o Clave incorrecta",
+                                       "Demasiados intentos para iniciar sesión!\r\nComuniquese con el administrador de sistemas"}));
 }
 
 TEST_F(StartUp, AConnectionThatStaysClosedEndsTheProgram)

@@ -40,8 +40,7 @@ QList<ConfigRow> WindowStateFixture::rows(const QString& condition)
         return value.isNull() ? QStringLiteral("<Null>") : value.toString();
     };
     for (; !rs->Eof(); rs->MoveNext())
-        found.append({text(0).trimmed(), text(1).trimmed(), text(2).trimmed(), text(3).trimmed(), text(4).trimmed(),
-                      text(5).trimmed(), text(6)});
+        found.append({text(0), text(1), text(2), text(3), text(4), text(5), text(6)});
     return found;
 }
 

@@ -11,7 +11,7 @@
 
 namespace apptest {
 
-// A TA_CONFIG_FORM row, its texts trimmed of the blanks the key columns are filled with.
+// A TA_CONFIG_FORM row, its texts as stored (blanks included).
 struct ConfigRow {
     QString formulario, usuario, tipo, nombre, propiedad, datafield, valor;
     bool operator==(const ConfigRow&) const = default;

@@ -111,13 +111,17 @@ TEST_F(BarInput, PointerHoversUsableItemsOnly)
     EXPECT_EQ(bar->HoverIndex(), -1);
 }
 
-TEST_F(BarInput, DisabledBarNeverHoversButKeysStillWork)
+TEST_F(BarInput, DisabledBarNeitherHoversNorAnswersKeys)
 {
     bar->SetHoverItem(1);
     bar->setEnabled(false);
     EXPECT_EQ(bar->HoverIndex(), -1);
     moveOver(bar->itemBox(1));
     EXPECT_EQ(bar->HoverIndex(), -1);
+    bar->KeyAnalisis(116);
+    bar->KeyAnalisis(27);
+    EXPECT_TRUE(clicks.isEmpty());
+    bar->setEnabled(true);
     bar->KeyAnalisis(116);
     EXPECT_EQ(clicks, QStringList({"CONSULTAR"}));
 }

@@ -89,10 +89,9 @@ TEST_F(BarItems, FunctionKeysRaiseTheKeysOfUsableItems)
     EXPECT_TRUE(clicks.isEmpty());
 }
 
-TEST_F(BarItems, EscPrefersCancelarAndKeysIgnoreTheBarsEnabled)
+TEST_F(BarItems, EscPrefersCancelar)
 {
     bar->AddItem("cancelar", "Cancelar", "");
-    bar->setEnabled(false);
     bar->KeyAnalisis(27);
     bar->SetItemVisible("CANCELAR", false);
     bar->KeyAnalisis(27);

@@ -73,6 +73,27 @@ TEST_F(BarPainting, ACaptionWiderThanItsItemIsDrawnCondensedBeforeItIsCut)
     EXPECT_EQ(bar->shownCaption(1), "Imp");
 }
 
+TEST_F(BarPainting, ItemsWidenToTheirWidestCaptionNeverNarrower)
+{
+    bar->ClearItems();
+    bar->AddItem("PANTALLA", "Ver", "");
+    bar->AddItem("IMPRESORA", "Ok", "");
+    bar->fitItemsToCaptions();
+    EXPECT_EQ(bar->itemRect(1), QRectF(1080, -50, 840, 720));   // short captions keep the design's box
+
+    const QString wide = "Impresora de la oficina central";
+    bar->AddItem("IMPRESORA", wide, "");
+    bar->fitItemsToCaptions();
+    const double width = bar->itemRect(0).width();
+    EXPECT_GT(width, 840);
+    for (int i = 0; i < bar->ItemCount(); ++i) {
+        EXPECT_EQ(bar->itemRect(i).width(), width) << i;
+        EXPECT_EQ(bar->captionLabel(i)->font().stretch(), QFont::Unstretched) << i;
+    }
+    EXPECT_EQ(bar->itemRect(1).left(), 120 + width + 120);
+    EXPECT_EQ(bar->shownCaption(1), QString(wide).replace(' ', QChar(0xA0)));
+}
+
 TEST_F(BarPainting, CaptionsFollowShowCaptions)
 {
     bar->setShowCaptions(false);

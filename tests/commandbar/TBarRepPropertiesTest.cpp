@@ -66,7 +66,7 @@ TEST_F(BarProperties, ChangedSettingsWriteTheirKeysInOrder)
     EXPECT_EQ(bag.readString("GroupBreakTag", ""), "CERRAR");
 }
 
-TEST_F(BarProperties, SavingAndLoadingRestoresLayoutAndFlagsNotStyleOrFolder)
+TEST_F(BarProperties, SavingAndLoadingRestoresLayoutChecksAndFlagsNotStyleOrFolder)
 {
     bar->setTopOffset(40);
     bar->setGroupGap(300);
@@ -75,6 +75,7 @@ TEST_F(BarProperties, SavingAndLoadingRestoresLayoutAndFlagsNotStyleOrFolder)
     bar->setCompartirCheckable(true);
     bar->setCompartirChecked(true);
     bar->setImpresoraCheckable(true);
+    bar->setImpresoraChecked(true);
     bar->setEstilo(4);
     bar->setImageFolder(env.path("x"));
     bar->SetItemVisible("CERRAR", false);
@@ -89,7 +90,8 @@ TEST_F(BarProperties, SavingAndLoadingRestoresLayoutAndFlagsNotStyleOrFolder)
     EXPECT_TRUE(back->CompartirChecked());
     EXPECT_FALSE(back->ItemVisible("CERRAR"));
     EXPECT_TRUE(back->ItemVisible("PANTALLA"));
-    EXPECT_FALSE(back->ImpresoraCheckable());
+    EXPECT_TRUE(back->ImpresoraCheckable());
+    EXPECT_TRUE(back->ImpresoraChecked());
     EXPECT_EQ(back->Estilo(), 1);                   // the context's, not the saved 4
     EXPECT_EQ(back->ImageFolder(), env.folder.path() + "/img_menu/");
     EXPECT_EQ(back->UpdateLock(), 0);

@@ -189,7 +189,7 @@ TEST_F(TabBarProperties, MembersOfTheOtherBarAreUnknown)
     EXPECT_EQ(bar->propertyByName("buttongap").toSingle(), 0);
 }
 
-TEST_F(TabBarProperties, PrinterCheckableIsReadBackUnlikeTheCommandBar)
+TEST_F(TabBarProperties, PrinterCheckableIsReadBackAsTheCommandBarReadsIt)
 {
     PropertyBag store;
     store.WriteProperty("ImpresoraCheckable", false);
@@ -203,8 +203,7 @@ TEST_F(TabBarProperties, PrinterCheckableIsReadBackUnlikeTheCommandBar)
         EXPECT_EQ(e.number(), 13);
     }
     commandbar::TBarRep reportBar;
-    reportBar.ReadProperties(store);
-    EXPECT_FALSE(reportBar.ImpresoraCheckable());
+    EXPECT_THROW(reportBar.ReadProperties(store), vb::Error);
 }
 
 TEST_F(TabBarProperties, TervoLookUsesTheTabBarHeights)

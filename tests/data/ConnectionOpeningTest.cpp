@@ -1,5 +1,6 @@
 #include "DataTestBase.h"
 
+#include "data/ConnectionStrings.h"
 #include "data/LoginPrompt.h"
 #include "data/SessionValues.h"
 
@@ -12,7 +13,7 @@ class ScriptedLogin : public data::LoginPrompt {
 public:
     struct Script {
         bool accept = true;
-        QString db, server;
+        QString db, server, port;
         int platform = 0;
         int shown = 0;
         QString givenDb, givenServer, givenUser, givenPassword;
@@ -29,6 +30,7 @@ public:
     QString TxtUserId() const override { return m_s.givenUser; }
     void setTxtUserPassword(const QString& t) override { m_s.givenPassword = t; }
     QString TxtUserPassword() const override { return m_s.givenPassword; }
+    QString TxtPuerto() const override { return m_s.port; }
     void setPlataforma(int i) override { m_s.givenPlatform = i; }
     int plataforma() const override { return m_s.platform; }
     void showModal() override { ++m_s.shown; }
@@ -64,6 +66,19 @@ TEST_F(ConnectionOpening, BuildsTheSqlServerStringAndOpensTheDemoDatabase)
     EXPECT_EQ(db->gProveedor, "SQLOLEDB");
     EXPECT_TRUE(db->gEsAdmin);   // no validation asked
     EXPECT_TRUE(boxes().isEmpty());
+}
+
+// The port box joins a server text that names no port of its own; the default port adds
+// nothing, so a named instance is still found on whatever port it listens.
+TEST(ServerPort, TheLoginWindowsPortJoinsTheServerAsTheProvidersTakeIt)
+{
+    using data::ConnectionStrings;
+    EXPECT_EQ(ConnectionStrings::withPort("srv2\\inst", " 1500 "), "srv2\\inst:1500");
+    EXPECT_EQ(ConnectionStrings::serverToOpen("srv2\\inst", "1500"), "srv2\\inst,1500");
+    EXPECT_EQ(ConnectionStrings::serverToOpen("srv2\\inst:1600", "1500"), "srv2\\inst,1600");
+    EXPECT_EQ(ConnectionStrings::serverToOpen("srv2,1600", "1500"), "srv2,1600");
+    for (const char* none : {"", "1433", "abc", "0", "70000"})
+        EXPECT_EQ(ConnectionStrings::serverToOpen("srv2\\inst", none), "srv2\\inst") << none;
 }
 
 TEST_F(ConnectionOpening, TimeoutClauseFollowsTheExtendedTextAndThePassword)

@@ -99,6 +99,15 @@ TEST_F(LoginWindow, DesignTextsAndNamesAreTheSuites)
     EXPECT_TRUE(w.TxtUserId()->text().isEmpty());
     EXPECT_EQ(w.TxtServidor()->placeholderText(), "ingrese el nombre del servidor e instancia");
     EXPECT_FALSE(w.Aceptar);
+
+    // Every cue is shown whole, also in a larger font than the window was built with.
+    w.setFont(QFont(w.font().family(), w.font().pointSize() + 3));
+    w.show();
+    for (const QLineEdit* box : {w.TxtUserId(), w.TxtDbName(), w.TxtServidor()}) {
+        // Inside the frame (two pixels) and the box's own margin (two more) on either side.
+        EXPECT_GE(box->width() - 8, box->fontMetrics().horizontalAdvance(box->placeholderText()))
+            << box->objectName().toStdString();
+    }
 }
 
 TEST_F(LoginWindow, PickingARegisteredConnectionFillsTheBoxes)
@@ -122,10 +131,22 @@ TEST_F(LoginWindow, PickingARegisteredConnectionFillsTheBoxes)
     EXPECT_TRUE(w.TxtUserId()->text().isEmpty());
     EXPECT_TRUE(w.TxtUserPassword()->text().isEmpty());
 
-    // A record without a port leaves the last one in the box.
+    // A record without a port shows none: the port of the entry before is not its own.
     w.lstBases()->setCurrentRow(0);
     EXPECT_EQ(w.TxtServidor()->text(), "srv1");
-    EXPECT_EQ(w.TxtPuerto()->text(), "1500");
+    EXPECT_EQ(w.TxtPuerto()->text(), "");
+
+    // Any key on the list takes its entry again, also one that moves nothing.
+    type(w, QStringLiteral("otro"), QStringLiteral("Otra"));
+    pressKey(w.lstBases(), Qt::Key_Up);
+    EXPECT_EQ(w.lstBases()->currentRow(), 0);
+    EXPECT_EQ(w.TxtServidor()->text(), "srv1");
+    EXPECT_EQ(w.TxtDbName()->text(), "Ventas");
+    // Leaving the list keeps what was typed since.
+    w.TxtUserId()->setText(QStringLiteral("ana"));
+    pressKey(w.lstBases(), Qt::Key_Shift);
+    pressKey(w.lstBases(), Qt::Key_Backtab);
+    EXPECT_EQ(w.TxtUserId()->text(), "ana");
     EXPECT_TRUE(dialogs.prompts().isEmpty());
 }
 
@@ -190,6 +211,36 @@ TEST_F(LoginWindow, FailedProofShowsItsMessageAndWritesNothing)
     EXPECT_TRUE(db->gServidor.isEmpty());
 }
 
+// The second proof's error box offers another try in a login window of its own: what is typed
+// there is what opens, so that is what the file gets, once.
+TEST_F(LoginWindow, RegistrationStoresWhatTheProofOpenedOnce)
+{
+    data::LoginPrompt::setFactory({});   // the real window, whatever an earlier test installed
+    int shown = 0;
+    dialogs.setModalHandler(QStringLiteral("frmAcceso"), [&](QDialog* d) {
+        auto* second = static_cast<data::frmAcceso*>(d);
+        ++shown;
+        EXPECT_FALSE(qobject_cast<QWidget*>(ui::Control::find(second, QStringLiteral("CmdRegistrar")))->isEnabled());
+        type(*second, demo().folder(), QStringLiteral("Demo"));
+        click(second, "bcAceptar");
+        return d->result();
+    });
+    data::frmAcceso w;
+    type(w, demo().folder() + QStringLiteral(":1433"), QStringLiteral("NOEXISTE"));
+    dialogs.pushMsgBoxAnswer(ui::vbYes);   // the connection-error box: try again
+    click(w, "CmdRegistrar");
+
+    EXPECT_EQ(shown, 1);
+    const auto records = data::BasesFile::read(basesPath());
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0].nombre, demoListName());
+    EXPECT_EQ(records[0].base, "Demo");
+    EXPECT_EQ(records[0].servidor, demo().folder());
+    EXPECT_EQ(listed(w), QStringList{demoListName()});
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].title, " Error de Conexion a Base de Datos");
+}
+
 TEST_F(LoginWindow, TheSecondProofsDiagnosisNamesTheTypedServerAndUser)
 {
     db->gServidor = QStringLiteral("ANTERIOR");
@@ -204,7 +255,9 @@ TEST_F(LoginWindow, TheSecondProofsDiagnosisNamesTheTypedServerAndUser)
     ASSERT_EQ(boxes().size(), 2);
     const auto diagnosis = boxes().first();
     EXPECT_EQ(diagnosis.title, " Error de Conexion a Base de Datos");
-    EXPECT_TRUE(diagnosis.text.contains("por ejemplo : " + server + "\\BRIXKOR\r\n")) << diagnosis.text.toStdString();
+    // The server as it was tried: its port written as the providers take it.
+    EXPECT_TRUE(diagnosis.text.contains("por ejemplo : " + demo().folder() + ",1433\\BRIXKOR\r\n"))
+        << diagnosis.text.toStdString();
     EXPECT_TRUE(diagnosis.text.contains("para el usuario ana existe\r\n")) << diagnosis.text.toStdString();
     EXPECT_EQ(db->gServidor, "ANTERIOR");
 }
@@ -395,6 +448,33 @@ TEST_F(LoginWindow, ConnectThroughTheDataAccessOpensTheTypedDatabase)
     EXPECT_EQ(db->gUsuario, "DEMO");
     ASSERT_TRUE(db->gCnn);
     EXPECT_EQ(db->gCnn->State(), 1);
+}
+
+// A connection registered with its port is opened on that port, as SQL Server's providers
+// take it ("host\instance,port"); one without keeps its server text as it is.
+TEST_F(LoginWindow, APickedConnectionIsOpenedOnItsPort)
+{
+    putBases("VENTAS / SRV1,Ventas,Ventas," + coded("Ventas") + ",srv1\r\n"
+             "STOCK / SRV2\\INST,Stock,Stock," + coded("Stock") + ",srv2\\inst:1500\r\n");
+    data::LoginPrompt::setFactory({});   // the real window, whatever an earlier test installed
+    int row = 1;
+    dialogs.setModalHandler(QStringLiteral("frmAcceso"), [&](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        w->lstBases()->setCurrentRow(-1);   // the boxes show what the caller wrote: pick anew
+        w->lstBases()->setCurrentRow(row);
+        click(w, "bcAceptar");
+        return d->result();
+    });
+    db->gServidor = QStringLiteral("datos");
+    db->OpenServerADODB(true, 3, QString(), false, false);
+    EXPECT_EQ(db->gServidor, "SRV2\\INST,1500");
+    EXPECT_TRUE(db->gConnString.startsWith("PROVIDER=SQLOLEDB;Server=SRV2\\INST,1500;Database =Stock;"))
+        << db->gConnString.toStdString();
+
+    row = 0;
+    db->OpenServerADODB(true, 3, QString(), false, false);
+    EXPECT_TRUE(db->gConnString.startsWith("PROVIDER=SQLOLEDB;Server=srv1;Database =Ventas;"))
+        << db->gConnString.toStdString();
 }
 
 TEST_F(LoginWindow, ShortcutCarriesTheConnectionAndNeverThePassword)

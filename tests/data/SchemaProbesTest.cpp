@@ -19,6 +19,7 @@ TEST_F(SchemaProbes, TablesAndViewsAreFoundWhateverTheCaseAndBlanks)
     EXPECT_FALSE(db->ExisteTablaDB("TA_NADA"));
     EXPECT_TRUE(db->ExisteCampoDB("TA_USUARIOS", " administrador "));
     EXPECT_TRUE(db->ExisteCampoDB("V_TA_CPTE", "Sistema"));
+    EXPECT_TRUE(db->ExisteCampoDB("  ta_usuarios ", "Nombre"));
     EXPECT_FALSE(db->ExisteCampoDB("TA_USUARIOS", "NoEsta"));
     EXPECT_FALSE(db->ExisteCampoDB("TA_NADA", "Nombre"));
     EXPECT_TRUE(boxes().isEmpty());

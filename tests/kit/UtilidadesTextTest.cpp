@@ -69,11 +69,11 @@ TEST(UtilidadesText, contarPalabras)
     EXPECT_EQ(util.ContarPalabras("SUBSTRING ( a,\t1,\r\n2 )"), 6);
 }
 
-TEST(UtilidadesText, cortarTextoGivesExactlyTheWidth)
+TEST(UtilidadesText, cortarTextoCutsToAtMostTheWidth)
 {
     EXPECT_EQ(util.CortarTexto("0123456789AB", 10), "0123456789");
-    EXPECT_EQ(util.CortarTexto("1/2/24", 10), "1/2/24    ");
-    EXPECT_EQ(util.CortarTexto("", 3), "   ");
+    EXPECT_EQ(util.CortarTexto("1/2/24", 10), "1/2/24");   // never padded
+    EXPECT_EQ(util.CortarTexto("", 3), "");
     EXPECT_EQ(util.CortarTexto("abc", 0), "");
     EXPECT_EQ(util.CortarTexto("abc", -2), "");
 }

@@ -328,7 +328,10 @@ TEST_F(Driver, ConstructionReadsTheStockColoursAndSwitches)
     ASSERT_TRUE(fresh.Valores);
     EXPECT_FALSE(fresh.Cantidades);
 
-    setConfig(QStringLiteral("UsaConsultaLike"), QStringLiteral(" SI"));
+    // Blanks around the value count for nothing, as in every other reading of it.
+    setConfig(QStringLiteral("UsaConsultaLike"), QStringLiteral(" SI "));
+    EXPECT_TRUE(lookup::Lib_ClsCons3().usaConsultaLike());
+    setConfig(QStringLiteral("UsaConsultaLike"), QStringLiteral("SIN"));
     EXPECT_FALSE(lookup::Lib_ClsCons3().usaConsultaLike());
 }
 

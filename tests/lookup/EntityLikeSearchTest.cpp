@@ -4,11 +4,15 @@
 // when the operator picks a row or cancels.
 #include "LookupDemoBase.h"
 
+#include "lookup/Lib_FrmCons3.h"
 #include "lookup/MaskFile.h"
 #include "lookup/SubConsultaLike.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <algorithm>
 
 namespace {
@@ -195,20 +199,28 @@ TEST_F(EntityLikeSearch, ArticlesAnywhereInLikeModeAndByTheirStartOtherwise)
     EXPECT_FALSE(rows(prefix).empty());
     const QString inner = statementFor(Like{QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("galvanizado")});
     EXPECT_TRUE(rows(inner).empty()) << inner.toStdString();   // no description begins with a qualifier
+
+    // A value stored with blanks around it is still "SI".
+    setConfig(QStringLiteral("UsaConsultaLIKE"), QStringLiteral("SI "));
+    const QString blanks = statementFor(Like{QStringLiteral("V_MA_ARTICULOS"), last});
+    EXPECT_TRUE(blanks.contains(QStringLiteral(" LIKE '%"))) << blanks.toStdString();
+    EXPECT_FALSE(rows(blanks).empty());
 }
 
-TEST_F(EntityLikeSearch, ArticlesByCodeWithThePriceJoinAndTheStockViewKeepingItsName)
+TEST_F(EntityLikeSearch, ArticlesByCodeOnceEachAndTheStockViewKeepingItsName)
 {
     pick(QStringLiteral("01-00007"));
     Like like{QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("-0000")};
     like.porCodigo = 1;
     like.filtro = QStringLiteral("V_MA_Precios.IdLista = '   1'");
     const QString sql = statementFor(like);
+    // The caller's condition gives way, and so does the price join it asked for: each article once.
     EXPECT_EQ(sql, QStringLiteral("SELECT top 500 VT_MA_ARTICULOS.DESCRIPCION,VT_MA_ARTICULOS.IDARTICULO FROM VT_MA_ARTICULOS "
-                                  "with(nolock)   LEFT OUTER JOIN V_MA_Precios ON VT_MA_ARTICULOS.IdArticulo = "
-                                  "V_MA_Precios.IdArticulo  WHERE VT_MA_ARTICULOS.IdArticulo LIKE '%-0000%'  AND SUSPENDIDO = 0"));
+                                  "with(nolock)   WHERE IdArticulo LIKE '%-0000%'  AND SUSPENDIDO = 0"));
     const auto found = rows(sql);
     ASSERT_FALSE(found.empty());
+    EXPECT_EQ(found.size(),
+              rows(QStringLiteral("SELECT IdArticulo FROM MA_ARTICULOS WHERE IdArticulo LIKE '%-0000%' AND SUSPENDIDO = 0")).size());
     for (const QStringList& row : found)
         EXPECT_TRUE(row[1].contains(QStringLiteral("-0000"))) << row[1].toStdString();
     EXPECT_EQ(like.codigo, QStringLiteral("01-00007"));
@@ -289,9 +301,9 @@ TEST_F(EntityLikeSearch, RecipientsHandBackTheirCodeBranchAndClientFromOneId)
     Like cancelled{QStringLiteral("MA_DESTINATARIOS"), QStringLiteral("obra")};
     search(cancelled);
     EXPECT_EQ(cancelled.codigo, QString());
-    EXPECT_EQ(cancelled.adicional1, QString());
-    EXPECT_EQ(cancelled.adicional2, QString());
-    EXPECT_EQ(cancelled.adicional3, QString());
+    EXPECT_EQ(cancelled.adicional1, QStringLiteral("<a1>"));
+    EXPECT_EQ(cancelled.adicional2, QStringLiteral("<a2>"));
+    EXPECT_EQ(cancelled.adicional3, QStringLiteral("<a3>"));
     EXPECT_TRUE(boxes().isEmpty());
     EXPECT_FALSE(errorLogged());
 }
@@ -373,8 +385,7 @@ TEST_F(EntityLikeSearch, TheMaskConditionAndTheCallersBothHoldForAnyOtherTable)
     EXPECT_EQ(sql, QStringLiteral("SELECT top 500 Descripcion,IDRubro FROM V_TA_Rubros with(nolock)   WHERE IDRubro <> '   3' and "
                                   "IDRubro <> '   1'"));
     EXPECT_EQ(rows(sql), (std::vector<QStringList>{{QStringLiteral("Electricidad"), QStringLiteral("   2")}}));
-    // Any other table hands back what the window decides: no column is named.
-    EXPECT_EQ(listRequests.last().CampoDevuelto, QString());
+    EXPECT_EQ(listRequests.last().CampoDevuelto, QStringLiteral("IDRubro"));
 
     const QString text = statementFor(Like{QStringLiteral("V_TA_Rubros"), QStringLiteral("ferre")});
     EXPECT_EQ(text, QStringLiteral("SELECT top 500 Descripcion,IDRubro FROM V_TA_Rubros with(nolock)    WHERE Descripcion LIKE "
@@ -382,12 +393,46 @@ TEST_F(EntityLikeSearch, TheMaskConditionAndTheCallersBothHoldForAnyOtherTable)
     EXPECT_EQ(rows(text).size(), 1u);
 }
 
+// Any other table hands back the picked row's code: the column its lookup definition names
+// (shown even when the mask leaves it out), else the listed code column.
+TEST_F(EntityLikeSearch, AnyOtherTableHandsBackTheCodeOfThePickedRow)
+{
+    onlyMasks({mask(QStringLiteral("V_TA_Rubros"), QStringLiteral("|Descripcion|")),
+               mask(QStringLiteral("V_TA_FAMILIAS"), QStringLiteral("|Descripcion|IdFamilia|"))});
+    lookup::LookupWindows::setListRunner({});
+    dialogs.setModalHandler(QStringLiteral("Lib_FrmCons3"), [](QDialog* dialog) {
+        auto* window = static_cast<lookup::Lib_FrmCons3*>(dialog);
+        window->ListView1()->setCurrentItem(window->ListView1()->topLevelItem(0));
+        window->CmdAceptar()->click();
+        return int(window->result());
+    });
+    const auto rubros = rows(QStringLiteral("SELECT IDRubro FROM V_TA_Rubros WHERE Descripcion LIKE '%ferre%'"));
+    ASSERT_EQ(rubros.size(), 1u);
+    Like rubro{QStringLiteral("V_TA_Rubros"), QStringLiteral("ferre")};
+    search(rubro);
+    EXPECT_EQ(rubro.codigo, rubros[0][0]);
+    EXPECT_EQ(consulta().ValorDevuelto.toString(), rubros[0][0]);
+
+    // A table no definition covers: the code column among the listed ones.
+    const QString family = scalar(QStringLiteral("SELECT Descripcion FROM V_TA_FAMILIAS WHERE IdFamilia = '0103'")).toString();
+    Like families{QStringLiteral("V_TA_FAMILIAS"), family};
+    search(families);
+    EXPECT_EQ(families.codigo, QStringLiteral("0103"));
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
 TEST_F(EntityLikeSearch, WithoutChosenColumnsTheOperatorIsWarned)
 {
     onlyMasks({mask(QStringLiteral("V_TA_Tareas"), QStringLiteral("|Descripcion|IdTarea|"))});
+    pick(QStringLiteral("   4"), {QStringLiteral("   4")});
+    Like tasks{QStringLiteral("V_TA_Tareas")};
+    search(tasks);
     Like suppliers{QStringLiteral("VT_PROVEEDORES"), QStringLiteral("a")};
     EXPECT_EQ(statementFor(suppliers), QStringLiteral("<no window>"));
     EXPECT_EQ(suppliers.codigo, QStringLiteral("<untouched>"));
+    // No list, so no choice: not even the one of the lookup before.
+    EXPECT_TRUE(consulta().ValorDevuelto.isEmpty());
+    EXPECT_FALSE(consulta().Valores);
     Like other{QStringLiteral("V_TA_Bancos")};
     EXPECT_EQ(statementFor(other), QStringLiteral("<no window>"));
     ASSERT_EQ(boxes().size(), 2);
@@ -396,14 +441,14 @@ TEST_F(EntityLikeSearch, WithoutChosenColumnsTheOperatorIsWarned)
     EXPECT_EQ(boxes()[0].title, QStringLiteral("Aviso al Operador"));
     EXPECT_EQ(boxes()[1].text, QStringLiteral("No hay seleccionados campos personalizados para la consulta de V_TA_Bancos"));
 
-    // The clients are shown whole after the warning; the pick stays in the lookup object.
+    // The clients are shown whole after the warning, and the pick comes back.
     pick(QStringLiteral("11200004"));
     Like clients{QStringLiteral("VT_CLIENTES"), QStringLiteral("x")};
     const QString sql = statementFor(clients);
     EXPECT_EQ(sql, QStringLiteral("SELECT top 500 * FROM VT_CLIENTES  with(nolock) "));
     EXPECT_EQ(boxes().last().text, QStringLiteral("No hay seleccionados campos personalizados para la consulta de Clientes"));
     EXPECT_EQ(rows(sql).size(), rows(QStringLiteral("SELECT Codigo FROM VT_CLIENTES")).size());
-    EXPECT_EQ(clients.codigo, QStringLiteral("<untouched>"));
+    EXPECT_EQ(clients.codigo, QStringLiteral("11200004"));
     EXPECT_TRUE(consulta().ValorDevuelto.sameAs(vb::Variant(QStringLiteral("11200004"))));
 }
 

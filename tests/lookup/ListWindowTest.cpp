@@ -282,6 +282,34 @@ TEST_F(ListWindow, FiltersAccumulateInPrefixModeAndNewSearchStartsOver)
     });
 }
 
+// A filter's text is never read again as part of the statement: clause words typed into one
+// F5 do not decide where the next condition goes, after a date sort neither.
+TEST_F(ListWindow, ClauseWordsTypedIntoAFilterCannotTurnTheNextFilterIntoSql)
+{
+    reconfigure(QStringLiteral("UsaConsultaLike"), QStringLiteral("NO"));
+    const QString injected = QStringLiteral("' OR 1=1 --");
+    lookupWith(QStringLiteral("VT_PROVEEDORES"), [&](Lib_FrmCons3& w) {
+        ASSERT_GT(w.ListView1()->topLevelItemCount(), 10);
+        typeInto(w, 0, QStringLiteral("O order by"));
+        QTest::keyClick(w.CmbSearch(0), Qt::Key_F5);
+        EXPECT_EQ(w.ListView1()->topLevelItemCount(), 0);
+        typeInto(w, 0, injected);
+        QTest::keyClick(w.CmbSearch(0), Qt::Key_F5);
+        EXPECT_EQ(w.ListView1()->topLevelItemCount(), 0) << w.sql.toStdString();
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+    lookupWith(QStringLiteral("select TC, IdComprobante, Fecha, Importe from C_MV_CPTE"), [&](Lib_FrmCons3& w) {
+        typeInto(w, 0, QStringLiteral("R where x order by"));
+        QTest::keyClick(w.CmbSearch(0), Qt::Key_F5);
+        clickHeader(w, 2);
+        typeInto(w, 1, injected);
+        QTest::keyClick(w.CmbSearch(1), Qt::Key_F5);
+        EXPECT_EQ(w.ListView1()->topLevelItemCount(), 0);
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
 TEST_F(ListWindow, TypedTextIsSearchedLiterallyApostrophesAndPercentSignsIncluded)
 {
     addSupplier(QStringLiteral("21109901"), QStringLiteral("O'Neil [50%]_Hnos"));

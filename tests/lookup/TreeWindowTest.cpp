@@ -254,6 +254,12 @@ TEST_F(TreeWindow, F5NarrowsTheStatementByDescriptionAndFiltersAddUp)
     EXPECT_EQ(shape(*other), (QStringList{QStringLiteral(" > Consulta..."), QStringLiteral("A > 3 - Planta O'Higgins")}));
     pressF5(*other, QStringLiteral("%"));
     EXPECT_EQ(shape(*other), QStringList{QStringLiteral(" > Consulta...")});
+
+    // Clause words typed into one filter do not decide where the next one goes.
+    auto typed = open(kCostCentres);
+    pressF5(*typed, QStringLiteral("a order by"));
+    pressF5(*typed, QStringLiteral("' OR 1=1 --"));
+    EXPECT_EQ(shape(*typed), QStringList{QStringLiteral(" > Consulta...")}) << typed->sql.toStdString();
     EXPECT_TRUE(boxes().isEmpty());
 }
 
@@ -365,14 +371,14 @@ TEST_F(TreeWindow, NothingChosenOrTheRootIsNoChoiceAndTheWindowStays)
     EXPECT_TRUE(all->ValorDevuelto.isEmpty());
 }
 
-TEST_F(TreeWindow, TickedCodesComeBackWithoutTrailingBlanksAndPositionsFromTheirRows)
+TEST_F(TreeWindow, TickedCodesComeBackTrimmedAndPositionsFromTheirRows)
 {
     execute(QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('  3  ', 'Centro alineado')"));
     auto costs = open(QStringLiteral("select CODIGO, DESCRIPCION from TA_CCOSTO order by CODIGO"), QStringLiteral("codigo"), true);
     clickCheck(*costs, QStringLiteral("A  3  "));
     clickCheck(*costs, QStringLiteral("A2"));
     costs->CmdAceptar()->click();
-    EXPECT_EQ(texts(costs->Valores), (QStringList{QStringLiteral("  3"), QStringLiteral("2"), QStringLiteral("201")}));
+    EXPECT_EQ(texts(costs->Valores), (QStringList{QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("201")}));
 
     auto positions = open(QStringLiteral("select IDPOSICION, Descripcion from MA_POSICIONES order by IDPOSICION"),
                           QStringLiteral("IDPOSICION"), true);

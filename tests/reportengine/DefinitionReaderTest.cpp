@@ -50,6 +50,7 @@ TEST(DefinitionReader, FaultsNameFileAndLine)
         {replaced("\"+{C_MV_CPTE.IdComprobante}\"", "\"+{@Neto}\""), "mv_prC.rpt:18: sort field: \"{@Neto}\" is not a field"},
         {DocumentData::definitionJson(QStringLiteral(",\n  \"filter\": \"{C_MV_CPTE.Anulada} = \"")), "mv_prC.rpt:26: filter: Unexpected end"},
         {DocumentData::definitionJson(QStringLiteral(",\n  \"filter\": \"{C_MV_CPTE.Estado} = ''\"")), "mv_prC.rpt:26: filter: table C_MV_CPTE has no field"},
+        {DocumentData::definitionJson(QStringLiteral(",\n  \"page\": {\"keepWithHeading\": 0}")), "mv_prC.rpt:26: keepWithHeading is 1 to 10"},
     };
     for (const auto& [json, expected] : cases) {
         SCOPED_TRACE(expected);

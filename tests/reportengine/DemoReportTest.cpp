@@ -4,6 +4,7 @@
 #include "reportengine/AdoRowSource.h"
 #include "reportengine/BandStream.h"
 #include "reportengine/DefinitionReader.h"
+#include "reportengine/PageLayout.h"
 #include "reportengine/ReportError.h"
 #include "reportengine/ReportJob.h"
 #include <ado/TestHooks.h>
@@ -12,7 +13,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <map>
+#include <optional>
 
 using namespace rpt;
 
@@ -391,4 +394,38 @@ TEST(DemoReport, TheDetailedLayoutPrintsEveryLineOfItsDocuments)
     EXPECT_EQ(printed.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
     EXPECT_EQ(printed.filter(QStringLiteral(":SINALTA")).size(), 1);
     EXPECT_FALSE(printed.filter(u':' + untyped).isEmpty());
+}
+
+// Each document's subtotals of articles and of services, and its lines' amounts, sit under the
+// document's own amount, so that the column reads down the page.
+TEST(DemoReport, TheDetailedLayoutPrintsSubtotalsUnderTheDocumentAmount)
+{
+    const ReportModel model(DefinitionReader::readFile(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(QStringLiteral("MV_PR2C.rpt"))));
+    const PageLayout layout(model.definition());
+    const auto amountSpan = [&](const Band& band) {
+        const auto& columns = band.model->definition().columns;
+        const auto it = std::find_if(columns.begin(), columns.end(), [](const ColumnDef& c) { return c.title == u"Importe"; });
+        EXPECT_NE(it, columns.end());
+        EXPECT_EQ(it->align, Qt::AlignRight);
+        return layout.cellSpan(band, std::size_t(it - columns.begin()));
+    };
+    const QueryRunner runner = demoRunner();
+    BandStream stream(model, runner);
+    Band b;
+    std::optional<PageLayout::Span> document;
+    int subtotals = 0;
+    while (stream.next(b)) {
+        if (b.kind == Band::Kind::Detail && b.depth == 0) {
+            document = amountSpan(b);
+            continue;
+        }
+        if (b.depth != 1 || b.cells.size() < 7 || (b.kind != Band::Kind::Detail && b.kind != Band::Kind::ReportFooter))
+            continue;
+        ASSERT_TRUE(document);
+        const PageLayout::Span line = amountSpan(b);
+        ASSERT_DOUBLE_EQ(line.right(), document->right()) << b.cells.join(u'|').toStdString();
+        EXPECT_DOUBLE_EQ(line.width, document->width);
+        subtotals += b.kind == Band::Kind::ReportFooter;
+    }
+    EXPECT_GE(subtotals, 100);
 }

@@ -1,6 +1,7 @@
 // The printer path, the preview's navigation and its save-as-PDF, over the demo database.
 #include "SharedDemoDatabase.h"
 #include "PdfText.h"
+#include "FailingRows.h"
 #include "reportengine/AdoRowSource.h"
 #include "reportengine/DefinitionReader.h"
 #include "reportengine/PreviewWindow.h"
@@ -8,9 +9,11 @@
 #include "reportengine/ReportJob.h"
 #include "ui/DialogServiceScope.h"
 #include "ui/ScriptedDialogService.h"
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -76,12 +79,14 @@ TEST(ReportOutput, UnknownPrinterIsAnError)
     EXPECT_THROW(job.run(), ReportError);
 }
 
-// The operator presses Printer on a machine without any printer: the message says so, in the
-// operator's words, instead of a device that could not be opened.
-TEST(ReportOutput, NoPrinterInstalledIsSaidPlainly)
+// The operator presses Printer in the report window, or Imprimir in the preview, on a machine
+// without any printer: both say so, in the same words, instead of a device that could not be
+// opened or a print dialog that offers no printer.
+TEST(ReportOutput, NoPrinterInstalledIsSaidPlainlyAndAlike)
 {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         GTEST_SKIP() << "this machine has a printer: the report would be printed";
+    const std::string noPrinter = "no hay ninguna impresora instalada en este equipo";
     ReportJob job(SharedDemoDatabase::shared().connection());
     job.setDefinition(documentList()->definition());
     job.setDestination(ReportJob::Destination::Printer, QString());
@@ -89,18 +94,93 @@ TEST(ReportOutput, NoPrinterInstalledIsSaidPlainly)
         job.run();
         ADD_FAILURE() << "printed without a printer";
     } catch (const ReportError& e) {
-        EXPECT_EQ(e.message().toStdString(), "no hay ninguna impresora instalada en este equipo");
+        EXPECT_EQ(e.message().toStdString(), noPrinter);
     }
+
+    ui::ScriptedDialogService dialogs;
+    ui::DialogServiceScope scope(dialogs);
+    PreviewWindow preview(documentList(), demoRunner());
+    preview.printReport();
+    EXPECT_TRUE(dialogs.prompts(ui::ScriptedDialogService::Kind::Modal).isEmpty());
+    const auto told = dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].text.toStdString(), "No se pudo imprimir el informe: " + noPrinter);
+}
+
+// A title that a file name cannot hold as it is still names the file suggested; with no documents
+// folder the suggestion goes to the home folder.
+TEST(ReportOutput, SuggestedPdfNameIsAFileName)
+{
+    ReportDefinition def = documentList()->definition();
+    def.title = QStringLiteral("Compras 1/2: \"detalle\"  por  artículo?");
+    PreviewWindow preview(std::make_shared<ReportModel>(def), demoRunner());
+    preview.setPrintDate(QDate(2024, 12, 31));
+    const QString name = QStringLiteral("Compras 1-2 detalle por artículo 31-12-2024.pdf");
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(documents.startsWith(QDir::tempPath())) << "the tests' home is not a temporary folder";
+    ASSERT_TRUE(QDir(documents).removeRecursively());
+    EXPECT_EQ(preview.suggestedPdfPath(), QDir(QDir::homePath()).filePath(name));
+    ASSERT_TRUE(QDir().mkpath(documents));
+    EXPECT_EQ(preview.suggestedPdfPath(), QDir(documents).filePath(name));
+}
+
+// A new run over an earlier copy of the report: one that fails halfway through its pages (the
+// connection lost) or is cancelled leaves the earlier file as it was and nothing else in the
+// folder; a whole run takes its place.
+TEST(ReportOutput, APdfRunThatFailsOrIsCancelledLeavesTheEarlierFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("comprobantes.pdf"));
+    const QByteArray earlier("%PDF-1.4 an earlier copy of the report");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+    }
+    const auto folderHoldsOnly = [&](const QByteArray& content) {
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("comprobantes.pdf")});
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll() == content) << "the earlier file was changed";
+    };
+    ReportDefinition def = documentList()->definition();
+    def.pageHeader.clear();   // without the page count each page is written as soon as it is laid out
+    const auto job = [&](const QueryRunner& runner) {
+        auto j = std::make_unique<ReportJob>(runner);
+        j->setDefinition(def);
+        j->setDestination(ReportJob::Destination::PdfFile, path);
+        return j;
+    };
+
+    int pagesWritten = 0;
+    const auto failing = job(failingAfter(demoRunner(), 150));
+    failing->setProgressHandler([&](int done, int) {
+        pagesWritten = done;
+        return true;
+    });
+    EXPECT_THROW(failing->run(), ReportError);
+    EXPECT_GE(pagesWritten, 1);
+    folderHoldsOnly(earlier);
+
+    const auto cancelled = job(demoRunner());
+    cancelled->setProgressHandler([](int done, int) { return done < 2; });
+    EXPECT_TRUE(cancelled->run().cancelled);
+    folderHoldsOnly(earlier);
+
+    const int pages = job(demoRunner())->run().pages;
+    EXPECT_GT(pages, 2);
+    EXPECT_EQ(pdfPages(path).size(), pages);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 // Going back, the pages reached again are the very pages shown before.
 TEST(ReportOutput, PreviewShowsTheSamePagesAfterGoingBack)
 {
     PreviewWindow preview(documentList(), demoRunner());
-    ASSERT_GE(preview.pageCount(), 4);
     std::vector<QImage> forward;
-    for (int page = 1; page <= 4; ++page) {
+    for (int page = 1; page <= 4; ++page) {              // each laid out when asked for
         preview.showPage(page);
+        ASSERT_EQ(preview.currentPage(), page);
         forward.push_back(preview.pageImage());
     }
     EXPECT_NE(forward[1], forward[2]);
@@ -142,19 +222,25 @@ TEST(ReportOutput, PreviewPagesAndClosesFromTheKeyboard)
     EXPECT_FALSE(preview.isVisible());
 }
 
-// The file is asked for through the dialog service; a name typed without extension gets ".pdf".
+// The file is asked for through the dialog service, suggesting the report's title and date in
+// the user's documents folder; a name typed without extension gets ".pdf".
 TEST(ReportOutput, PreviewSavesAsPdfWhereTheDialogSays)
 {
     QTemporaryDir dir;
     ui::ScriptedDialogService dialogs;
     ui::DialogServiceScope scope(dialogs);
     PreviewWindow preview(documentList(), demoRunner());
+    preview.setPrintDate(QDate(2024, 7, 1));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(documents.startsWith(QDir::tempPath())) << "the tests' home is not a temporary folder";
+    ASSERT_TRUE(QDir().mkpath(documents));
 
     dialogs.pushFileName(dir.filePath(QStringLiteral("copia")));
     EXPECT_TRUE(preview.saveAsPdf());
     const auto asked = dialogs.prompts(ui::ScriptedDialogService::Kind::SaveFile);
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0].filter, QStringLiteral("PDF|*.pdf"));
+    EXPECT_EQ(asked[0].folder, QDir(documents).filePath(QStringLiteral("Comprobantes 01-07-2024.pdf")));
     const QStringList pages = pdfPages(dir.filePath(QStringLiteral("copia.pdf")));
     EXPECT_EQ(pages.size(), preview.pageCount());
     ASSERT_FALSE(pages.isEmpty());

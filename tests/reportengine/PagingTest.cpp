@@ -7,6 +7,7 @@
 #include "reportengine/ReportPrinter.h"
 #include "reportengine/ReportRun.h"
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -47,7 +48,9 @@ protected:
         m_db.exec(sql.join(u';'));
     }
 
-    static ReportDefinition definition(const QString& extra)
+    // pageEnd replaces the end of the page settings, "fontSize": 10}.
+    static ReportDefinition definition(const QString& extra) { return definition({}, extra); }
+    static ReportDefinition definition(const QString& pageEnd, const QString& extra)
     {
         return DefinitionReader::readText(QString::fromUtf8(R"json({
   "tables": [{"name": "Ventas", "fields": ["Rubro", "Marca", "Numero", "Importe"]}],
@@ -56,8 +59,8 @@ protected:
               {"title": "Importe", "value": "{Ventas.Importe}", "width": 30, "align": "right", "format": "0.00"}],
   "summaries": [{"column": 1, "function": "sum"}],
   "pageHeader": [{"text": "'Hoja ' & totext(PageNumber) & ' de ' & totext(TotalPageCount)", "align": "right"}],
-  "page": {"size": "A4", "margin": 10, "fontSize": 10}%1
-})json").arg(extra).toUtf8());
+  "page": {"size": "A4", "margin": 10, %1%2
+})json").arg(pageEnd.isEmpty() ? QStringLiteral(R"json("fontSize": 10})json") : pageEnd, extra).toUtf8());
     }
 
     static ReportDefinition grouped()
@@ -67,9 +70,9 @@ protected:
              {"field": "{Ventas.Marca}", "header": "'Marca ' & {Ventas.Marca}"}])json"));
     }
 
-    static ReportDefinition withItemLines()
+    static ReportDefinition withItemLines(const QString& pageEnd = {})
     {
-        return definition(QStringLiteral(R"json(,
+        return definition(pageEnd, QStringLiteral(R"json(,
   "subreports": [{"name": "Items", "link": {"field": "{Ventas.Numero}", "subField": "{Renglones.Numero}"},
     "report": {"tables": [{"name": "Renglones", "fields": ["Numero", "Renglon"]}],
                "sort": ["+{Renglones.Renglon}"],
@@ -141,6 +144,59 @@ protected:
         return out;
     }
 
+    static double used(const Page& page, const PageLayout& layout)
+    {
+        double height = 0;
+        for (const Band& b : page.bands)
+            height += layout.bandHeight(b);
+        return height;
+    }
+
+    static int details(const std::vector<Page>& made)
+    {
+        int count = 0;
+        for (const Page& page : made)
+            for (const Band& b : page.bands)
+                count += b.kind == Band::Kind::Detail && !b.repeated;
+        return count;
+    }
+
+    // Over the bands in the order they came (repeated headings left out): each run of headings
+    // (column titles, group headers, a row followed by its sub-report's titles) has on its own
+    // page the lines under it up to the page's keepWithHeading, or all of them when fewer come
+    // before the next heading; no page ends on a heading; no body overflows.
+    static void expectHeadingsKeepTheirLines(const std::vector<Page>& made, const PageLayout& layout)
+    {
+        std::vector<std::pair<const Band*, std::size_t>> bands;   // band, page index
+        for (std::size_t p = 0; p < made.size(); ++p) {
+            EXPECT_LE(used(made[p], layout), layout.bodyHeight()) << "page " << p + 1;
+            for (const Band& b : made[p].bands)
+                if (!b.repeated)
+                    bands.emplace_back(&b, p);
+        }
+        const auto opens = [&](std::size_t i) {
+            const Band& b = *bands[i].first;
+            return Paginator::isHeading(b) || (b.kind == Band::Kind::Detail && i + 1 < bands.size()
+                                               && bands[i + 1].first->kind == Band::Kind::ColumnTitles && bands[i + 1].first->depth > b.depth);
+        };
+        for (std::size_t i = 0; i < bands.size();) {
+            if (!opens(i)) {
+                ++i;
+                continue;
+            }
+            std::size_t last = i;   // the last heading of the run
+            while (last + 1 < bands.size() && opens(last + 1))
+                ++last;
+            EXPECT_EQ(bands[last].second, bands[i].second) << "a run of headings parted on page " << bands[i].second + 1;
+            std::size_t under = 0, onItsPage = 0;
+            for (std::size_t j = last + 1; j < bands.size() && !opens(j); ++j, ++under)
+                onItsPage += bands[j].second == bands[last].second;
+            EXPECT_GE(onItsPage, std::min(under, std::size_t(layout.keepWithHeading())))
+                << "page " << bands[last].second + 1 << " ends after " << onItsPage << " lines under " << bands[last].first->label.toStdString();
+            i = last + 1;
+        }
+    }
+
     // Counting pass and painting pass of the same report, the painted pages read back from PDF.
     void expectCountedPagesArePainted(const ReportDefinition& def, int expected)
     {
@@ -195,33 +251,57 @@ TEST_F(Paging, GroupHeaderMovesWithItsFirstLineAndOpenHeadersRepeat)
     expectCountedPagesArePainted(def, 3);
 }
 
-// Whatever the lengths of the groups, no page ends on a heading, no body overflows and every
+// Whatever the lengths of the groups and however many lines a heading keeps, no page ends on a
+// heading, every heading has its first lines under it on its page, no body overflows and every
 // line is printed once.
-TEST_F(Paging, NoPageEndsOnAHeadingWhateverTheGroupLengths)
+TEST_F(Paging, HeadingsKeepTheirFirstLinesWhateverTheGroupLengths)
 {
-    const ReportDefinition def = grouped();
-    const PageLayout layout(def);
+    ReportDefinition def = grouped();
     const int lines = int(bodyLines(def));
-    for (int lead = lines - 12; lead <= lines; ++lead) {
-        SCOPED_TRACE(lead);
-        m_db.exec(QStringLiteral("DELETE FROM Ventas"));
-        addSales(QStringLiteral("A"), QStringLiteral("Norte"), lead);
-        for (int i = 0; i < 12; ++i)
-            addSales(QStringLiteral("R%1").arg(i % 3), QStringLiteral("M%1").arg(i % 4), 1 + i % 3);
-        const std::vector<Page> made = pages(ReportModel(def));
-        int details = 0;
-        for (const Page& page : made) {
-            double used = 0;
-            for (const Band& b : page.bands) {
-                used += layout.bandHeight(b);
-                details += b.kind == Band::Kind::Detail;
-            }
-            EXPECT_LE(used, layout.bodyHeight()) << page.number;
-            EXPECT_FALSE(Paginator::isHeading(page.bands.back())) << page.number << " " << page.bands.back().label.toStdString();
+    for (int keep = 1; keep <= 3; ++keep) {
+        def.page.keepWithHeading = keep;
+        for (int lead = lines - 12; lead <= lines; ++lead) {
+            SCOPED_TRACE(QStringLiteral("keep %1, lead %2").arg(keep).arg(lead).toStdString());
+            m_db.exec(QStringLiteral("DELETE FROM Ventas"));
+            addSales(QStringLiteral("A"), QStringLiteral("Norte"), lead);
+            for (int i = 0; i < 12; ++i)
+                addSales(QStringLiteral("R%1").arg(i % 3), QStringLiteral("M%1").arg(i % 4), 1 + i % 3);
+            const std::vector<Page> made = pages(ReportModel(def));
+            expectHeadingsKeepTheirLines(made, PageLayout(def));
+            EXPECT_EQ(details(made), lead + 24);
         }
-        EXPECT_EQ(details, lead + 24);
     }
     expectCountedPagesArePainted(def, int(pages(ReportModel(def)).size()));
+}
+
+// A sale keeps its item titles and first two items on its page, wherever it falls, and its long
+// list of items fills every page it runs over.
+TEST_F(Paging, ARowKeepsItsFirstLinesAndItsLongSubreportFillsThePages)
+{
+    const ReportDefinition def = withItemLines(QStringLiteral(R"json("fontSize": 10, "keepWithHeading": 2})json"));
+    ASSERT_EQ(def.page.keepWithHeading, 2);
+    const PageLayout layout(def);
+    const int lines = int(bodyLines(def));
+    const int items = 2 * lines;
+    for (int before = lines - 8; before <= lines; ++before) {
+        SCOPED_TRACE(before);
+        m_db.exec(QStringLiteral("DELETE FROM Ventas; DELETE FROM Renglones"));
+        m_next = 1;
+        addSales(QStringLiteral("A"), QStringLiteral("Norte"), before + 2);
+        addItemLines(before + 1, items);
+        const std::vector<Page> made = pages(ReportModel(def));
+        expectHeadingsKeepTheirLines(made, layout);
+        EXPECT_EQ(details(made), before + 2 + items);
+        // Every page the items run over is full: the band that opens the next page did not fit.
+        for (std::size_t i = 0; i + 1 < made.size(); ++i) {
+            const auto& next = made[i + 1].bands;
+            const auto first = std::find_if(next.begin(), next.end(), [](const Band& b) { return !b.repeated; });
+            ASSERT_NE(first, next.end());
+            if (first->depth == 1) {
+                EXPECT_GT(used(made[i], layout) + layout.bandHeight(*first), layout.bodyHeight()) << "page " << i + 1;
+            }
+        }
+    }
 }
 
 // The sale with items would be the last line of page 1, its item titles the first of page 2: the

@@ -1,14 +1,16 @@
 // The preview shows its first page before the rest is laid out, and any page reached in any
 // order, before or after the layout is complete, is the page reached in order.
 #include "DocumentData.h"
+#include "FailingRows.h"
 #include "reportengine/DefinitionReader.h"
-#include "reportengine/ReportError.h"
 #include "reportengine/PreviewWindow.h"
 #include "reportengine/ReportJob.h"
 #include "ui/DialogServiceScope.h"
 #include "ui/ScriptedDialogService.h"
 #include "PdfText.h"
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollArea>
@@ -143,6 +145,97 @@ TEST_F(PreviewNavigation, PageCountAppearsWhenKnown)
     EXPECT_EQ(told.front().second, 0);
 }
 
+// The operator types a page number and presses Enter: the preview goes to it, laying the report
+// out up to it first; a number past the last page goes to the last, 0 to the first, and letters
+// are not taken. The box always ends showing the page shown.
+TEST_F(PreviewNavigation, ATypedPageNumberGoesToThatPage)
+{
+    const auto owned = slowPreview();
+    PreviewWindow& preview = *owned;
+    preview.show();
+    auto* box = preview.findChild<QLineEdit*>(QStringLiteral("pageBox"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QStringLiteral("1"));
+    const auto type = [&](const QString& text) {
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    const int count = int(m_expected.size());
+    const int beyondLaidOut = preview.pageCount() + 2;
+    ASSERT_LT(beyondLaidOut, count);
+    type(QString::number(beyondLaidOut));
+    EXPECT_EQ(preview.currentPage(), beyondLaidOut);
+    EXPECT_FALSE(preview.pageCountKnown());    // laid out up to it, not beyond need
+    EXPECT_EQ(box->text(), QString::number(beyondLaidOut));
+    type(QStringLiteral("99999999"));
+    EXPECT_EQ(preview.currentPage(), count);
+    EXPECT_EQ(box->text(), QString::number(count));
+    EXPECT_EQ(preview.pageImage(), m_expected.back());
+    type(QStringLiteral("0"));
+    EXPECT_EQ(preview.currentPage(), 1);
+    EXPECT_EQ(box->text(), QStringLiteral("1"));
+    type(QStringLiteral("3"));
+    EXPECT_EQ(preview.pageImage(), m_expected[2]);
+    type(QStringLiteral("dos"));
+    EXPECT_EQ(preview.currentPage(), 3);
+    EXPECT_EQ(box->text(), QStringLiteral("3"));
+}
+
+// The zoom box shows the zoom as a percentage and takes one typed or chosen; the two fits put the
+// page's width, or the whole page, in the view and keep it so when the window changes size.
+TEST_F(PreviewNavigation, TheZoomBoxShowsAndSetsThePercentage)
+{
+    PreviewWindow preview(m_model, m_data.database().runner());
+    preview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    auto* box = preview.findChild<QComboBox*>(QStringLiteral("zoomBox"));
+    const QScrollArea* scroll = preview.findChild<QScrollArea*>();
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_EQ(box->currentText(), QStringLiteral("%1 %").arg(qRound(preview.zoom() * 100)));
+    const QImage page = preview.pageImage();
+    const double perZoom = page.width() / preview.zoom();
+
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("150"));
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(preview.zoom(), 1.5);
+    EXPECT_EQ(box->currentText(), QStringLiteral("150 %"));
+    EXPECT_NEAR(preview.pageImage().width(), perZoom * 1.5, 2);
+
+    const auto choose = [&](const QString& item) {
+        const int index = box->findText(item);
+        ASSERT_GE(index, 0) << item.toStdString();
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    };
+    choose(QStringLiteral("75 %"));
+    EXPECT_DOUBLE_EQ(preview.zoom(), 0.75);
+
+    choose(QStringLiteral("Ancho de página"));
+    const auto widthFits = [&] {
+        const int view = scroll->viewport()->width();
+        EXPECT_LE(preview.pageImage().width(), view);
+        EXPECT_GT(preview.pageImage().width(), view - 30);
+        EXPECT_EQ(box->currentText(), QStringLiteral("%1 %").arg(qRound(preview.zoom() * 100)));
+    };
+    widthFits();
+    preview.resize(preview.width() + 200, preview.height());
+    widthFits();
+
+    choose(QStringLiteral("Página entera"));
+    const QSize view = scroll->viewport()->size();
+    EXPECT_LE(preview.pageImage().width(), view.width());
+    EXPECT_LE(preview.pageImage().height(), view.height());
+    EXPECT_GT(preview.pageImage().height(), view.height() - 30);
+
+    preview.zoomIn();                          // a zoom of the operator's own ends the fit
+    const double chosen = preview.zoom();
+    preview.resize(preview.width() - 200, preview.height());
+    EXPECT_DOUBLE_EQ(preview.zoom(), chosen);
+}
+
 // Pages asked for while the progress handler runs (clicks taken while the layout goes on) are
 // shown when the layout reaches them.
 TEST_F(PreviewNavigation, RequestsDuringTheLayoutAreServedByIt)
@@ -201,26 +294,7 @@ TEST_F(PreviewNavigation, FailureDuringTheLayoutIsTold)
 {
     ui::ScriptedDialogService dialogs;
     ui::DialogServiceScope scope(dialogs);
-    int rows = 0;
-    const QueryRunner inner = slow(m_data.database().runner());
-    const QueryRunner failing = [&](const QString& sql, std::size_t columns) -> std::unique_ptr<RowSource> {
-        class Failing : public RowSource {
-        public:
-            Failing(std::unique_ptr<RowSource> rows, int& count) : m_rows(std::move(rows)), m_count(count) {}
-            bool next(std::vector<FormulaValue>& row) override
-            {
-                if (++m_count > 150)
-                    throw ReportError(QStringLiteral("the connection was lost"));
-                return m_rows->next(row);
-            }
-
-        private:
-            std::unique_ptr<RowSource> m_rows;
-            int& m_count;
-        };
-        return std::make_unique<Failing>(inner(sql, columns), rows);
-    };
-    PreviewWindow preview(m_model, failing);
+    PreviewWindow preview(m_model, failingAfter(slow(m_data.database().runner()), 150));
     const int start = preview.pageCount();
     ASSERT_FALSE(preview.pageCountKnown());
     EXPECT_FALSE(preview.finishLayout());

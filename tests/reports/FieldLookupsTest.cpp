@@ -4,12 +4,16 @@
 
 #include "commandbar/TBarRep.h"
 #include "kit/DatePickerDialog.h"
+#include "lookup/Consultas.h"
+#include "lookup/Lib_ClsCons3.h"
 #include "lookup/LookupWindows.h"
+#include "lookup/MaskFile.h"
 #include "reports/FieldLookups.h"
 #include "ui/ScriptedDialogService.h"
 #include "vb/Error.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -67,6 +71,29 @@ TEST_F(FieldLookups, SupplierSearchStartsFromTheTypedTextWhenTheSuiteSearchesByP
     EXPECT_EQ(focusedField(), C::ClienteHasta);
 }
 
+// Without supplier columns in the mask file the search warns and shows no list: the box keeps
+// its text, whatever the lookup before it chose.
+TEST_F(FieldLookups, ASupplierSearchThatShowsNoListNeverTakesAnEarlierLookupsCode)
+{
+    setConfig("UsaConsultaLIKE", "SI");
+    lookup::MascaraConsulta motives;
+    motives.Nombre = motives.Tabla = QStringLiteral("V_TA_MOTIVOCPRA");
+    motives.Campos = QStringLiteral("|Descripcion|IdMotivoCpra|");
+    const QString masks = lookup::gConsulta().gRutaMascaraConsultas;
+    ASSERT_TRUE(QFile::remove(masks));
+    lookup::MaskFile::append(masks, {motives});
+
+    answerList("0002");
+    rightClick(C::MotivoDesde);
+    ASSERT_EQ(field(C::MotivoDesde)->text(), "0002");
+    typeInto(C::ClienteDesde, "2110");
+    press(Qt::Key_F5);
+    EXPECT_EQ(listRequests.size(), 1);
+    EXPECT_EQ(messages(), QStringList({"No hay seleccionados campos personalizados para la consulta de Proveedores | Aviso al Operador"}));
+    EXPECT_EQ(field(C::ClienteDesde)->text(), "2110");
+    EXPECT_EQ(focusedField(), C::ClienteDesde);
+}
+
 TEST_F(FieldLookups, MotiveUserAndArticleListsReturnTheirCodeColumn)
 {
     answerList("0002");
@@ -87,6 +114,20 @@ TEST_F(FieldLookups, MotiveUserAndArticleListsReturnTheirCodeColumn)
     answerList("ART-0007");
     rightClick(C::IdArticulo);
     EXPECT_TRUE(asked("MA_ARTICULOS")) << lastRequest().sql.toStdString();
+    EXPECT_EQ(lastRequest().CampoDevuelto, "IDARTICULO");
+    EXPECT_EQ(field(C::IdArticulo)->text(), "ART-0007");
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(FieldLookups, WithoutTheMaskFileTheArticleBoxShowsThePlainListOfItsColumns)
+{
+    ASSERT_TRUE(QFile::remove(lookup::gConsulta().gRutaMascaraConsultas));
+    c().OptTipo[9]->setChecked(true);
+    answerList("ART-0007");
+    rightClick(C::IdArticulo);
+    ASSERT_EQ(listRequests.size(), 1);
+    EXPECT_EQ(lastRequest().sql, "select DESCRIPCION,IDARTICULO from VT_MA_ARTICULOS ");
+    EXPECT_FALSE(scalar(lastRequest().sql).isNull());
     EXPECT_EQ(lastRequest().CampoDevuelto, "IDARTICULO");
     EXPECT_EQ(field(C::IdArticulo)->text(), "ART-0007");
     EXPECT_TRUE(boxes().isEmpty());

@@ -13,7 +13,10 @@
 #include <QCheckBox>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -88,6 +91,49 @@ TEST_F(WindowCommands, KeysOfAnyControlReachTheBar)
     EXPECT_EQ(listRequests.size(), 1);
     closeWithEsc();
     EXPECT_TRUE(linkCalls.contains("guardarConfigForm Rp_Quindal [] [] False"));
+}
+
+TEST_F(WindowCommands, ADisabledBarAnswersNoKeyAndNoClick)
+{
+    recordLinks();
+    open("RMC");
+    linkCalls.clear();
+    c().TBarRep1->setEnabled(false);
+    typeInto(C::MotivoDesde, "0001");
+    press(Qt::Key_F5);
+    EXPECT_NO_THROW(press(Qt::Key_Escape));
+    clickBarItem(0);
+    EXPECT_TRUE(listRequests.isEmpty());
+    EXPECT_TRUE(linkCalls.isEmpty()) << linkCalls.join('\n').toStdString();
+    EXPECT_TRUE(window().isVisible());
+}
+
+// A site keeps its own icons in the img_menu folder of the INI's PathSistema.
+TEST_F(WindowCommands, TheBarTakesItsIconsFromTheSitesFolder)
+{
+    const QString folder = m_programDir.filePath("sitio/img_menu");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::red);
+    ASSERT_TRUE(icon.save(folder + "/PANTALLA.png"));
+    writeProgramFile("vu000va.ini", "[BrixGestion]\r\nPathSistema=" + m_programDir.filePath("sitio") + "\r\n");
+    open("RMC");
+    EXPECT_EQ(c().TBarRep1->ImageFolder(), folder + "/");
+    EXPECT_EQ(c().TBarRep1->shownIconFile(0), folder + "/PANTALLA.png");
+    EXPECT_TRUE(c().TBarRep1->shownIconFile(1).isEmpty());
+    EXPECT_FALSE(c().TBarRep1->ImpresoraCheckable());   // the window's design says so
+}
+
+TEST_F(WindowCommands, EveryBarCaptionIsShownWholeAndUncondensed)
+{
+    open("RMC");
+    commandbar::TBarRep* bar = c().TBarRep1;
+    ASSERT_EQ(bar->ItemCount(), 5);
+    for (int i = 0; i < bar->ItemCount(); ++i) {
+        const QString caption = bar->items().at(i).Caption;
+        EXPECT_EQ(bar->shownCaption(i), caption) << caption.toStdString();
+        EXPECT_EQ(bar->captionLabel(i)->font().stretch(), QFont::Unstretched) << caption.toStdString();
+    }
 }
 
 TEST_F(WindowCommands, EscOnAnOpenListClosesTheListNotTheWindow)

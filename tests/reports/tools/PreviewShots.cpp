@@ -1,7 +1,8 @@
 // Screenshots of the report preview for people to look at: on the run command's demo database,
 // the report window of each kind chooses every layout it offers with a click and presses the bar's
-// Screen item; the preview that opens is saved as a PNG, with the time from the click to the
-// preview on screen. Run under a virtual display, from the program folder's copy:
+// Screen item; the preview that opens is saved as a PNG (its first page, its second, and the
+// page whole in the window), with the time from the click to the preview on screen. Run under a
+// virtual display, from the program folder's copy:
 //     xvfb-run -a -s "-screen 0 1280x1024x24" build/src/program/rpq_previewshots /tmp/previews
 #include "app/AppModule.h"
 #include "app/SharedObjects.h"
@@ -85,6 +86,10 @@ int main(int argc, char** argv)
                 QTest::qWait(100);
                 preview->grab().save(file + QStringLiteral("-2.png"));
             }
+            // The whole page in the window, as the zoom box's "Página entera" shows it.
+            preview->fitToPage();
+            QTest::qWait(100);
+            preview->grab().save(file + QStringLiteral("-entera.png"));
             preview->close();   // deletes itself
             QApplication::processEvents();
         }
