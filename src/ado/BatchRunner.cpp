@@ -52,7 +52,7 @@ QString formatMessage(const QString& message, const std::vector<QVariant>& argum
     return out + message.mid(from);
 }
 
-// INSERT, UPDATE and DELETE: the server follows their errors with "The statement has been terminated."
+// INSERT, UPDATE and DELETE: the server follows their errors with 3621 ("Se terminó la instrucción.").
 bool changesRows(const TranslatedStatement& s)
 {
     const QString first = s.sql.section(u' ', 0, 0).toUpper();
