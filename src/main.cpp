@@ -9,6 +9,7 @@
 #include "reports/Rp_Quindal.h"
 #include "ui/DisplayCheck.h"
 #include "ui/QtTranslations.h"
+#include "ui/TypedTextFilter.h"
 #include "vb/App.h"
 
 #include <QApplication>
@@ -18,7 +19,8 @@ int main(int argc, char** argv)
     if (!ui::DisplayCheck::available(argc, argv))
         return 1;
     QApplication application(argc, argv);
-    ui::translateQtWindows(application);
+    const ui::QtTranslations spanish;
+    ui::TypedTextFilter::install(application);
     vb::App::init(argc, argv);
     QApplication::setApplicationName(vb::App::title());
     lookup::EnlazarConInicio();

@@ -13,21 +13,21 @@ QString adoDescription(int number)
 {
     switch (number) {
     case adErrNoCurrentRecord:
-        return QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.");
+        return QStringLiteral("BOF o EOF es True, o el registro actual se eliminó. La operación solicitada requiere un registro actual.");
     case adErrItemNotFound:
-        return QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+        return QStringLiteral("No se encontró el elemento en la colección correspondiente al nombre o al ordinal solicitado.");
     case adErrNotSupported:
-        return QStringLiteral("Current Recordset does not support updating. This may be a limitation of the provider, or of the selected locktype.");
+        return QStringLiteral("El Recordset actual no admite actualizaciones. Puede deberse a una limitación del proveedor o del tipo de bloqueo elegido.");
     case adErrIllegalOperation:
-        return QStringLiteral("Operation is not allowed in this context.");
+        return QStringLiteral("No se permite la operación en este contexto.");
     case adErrObjectClosed:
-        return QStringLiteral("Operation is not allowed when the object is closed.");
+        return QStringLiteral("No se permite la operación si el objeto está cerrado.");
     case adErrObjectOpen:
-        return QStringLiteral("Operation is not allowed when the object is open.");
+        return QStringLiteral("No se permite la operación si el objeto está abierto.");
     case adErrInvalidConnection:
-        return QStringLiteral("The connection cannot be used to perform this operation. It is either closed or invalid in this context.");
+        return QStringLiteral("No se puede usar la conexión para realizar esta operación. Está cerrada o no es válida en este contexto.");
     default:
-        return QStringLiteral("Unspecified error");
+        return QStringLiteral("Error no especificado");
     }
 }
 

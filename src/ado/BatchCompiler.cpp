@@ -1,5 +1,6 @@
 #include "ado/BatchCompiler.h"
 
+#include "ado/ServerMessages.h"
 #include "ado/SessionOptions.h"
 #include "ado/SqlBatchSplitter.h"
 #include "ado/SqlLexer.h"
@@ -56,12 +57,12 @@ QString textFromWords(const std::vector<SqlToken>& words, size_t i)
 
 TranslationError syntaxNear(const QString& word)
 {
-    return TranslationError(156, QStringLiteral("Incorrect syntax near the keyword '%1'.").arg(word));
+    return TranslationError(156, ServerMessages::syntaxNearKeyword(word));
 }
 
 TranslationError endOfBatch()
 {
-    return TranslationError(102, QStringLiteral("Incorrect syntax near the end of the batch."));
+    return TranslationError(102, ServerMessages::syntaxAtEndOfBatch());
 }
 } // namespace
 
@@ -155,7 +156,7 @@ bool BatchCompiler::transactionStatement(const std::vector<SqlToken>& words)
         if (second == QLatin1String("TRY") || second == QLatin1String("CATCH"))
             throw TranslationError::unsupported(QStringLiteral("TRY ... CATCH"));
         if (!tranWords.contains(second) && second != QLatin1String("DISTRIBUTED"))
-            throw TranslationError(102, QStringLiteral("Incorrect syntax near '%1'.").arg(words[1].text));
+            throw TranslationError(102, ServerMessages::syntaxNear(words[1].text));
         transaction(TranslatedStatement::BeginTransaction, words, second == QLatin1String("DISTRIBUTED") ? 3 : 2);
         return true;
     }
@@ -166,7 +167,7 @@ bool BatchCompiler::transactionStatement(const std::vector<SqlToken>& words)
     }
     if (first == QLatin1String("SAVE")) {
         if (!tranWords.contains(second) || words.size() < 3)
-            throw TranslationError(102, QStringLiteral("Incorrect syntax near 'SAVE'."));
+            throw TranslationError(102, ServerMessages::syntaxNear(QStringLiteral("SAVE")));
         transaction(TranslatedStatement::SaveTransaction, words, 2);
         return true;
     }
@@ -274,8 +275,7 @@ size_t BatchCompiler::block(size_t i)
 void BatchCompiler::jump(bool toLoopTop)
 {
     if (m_loops.empty())
-        throw TranslationError(135, QStringLiteral("Cannot use a %1 statement outside the scope of a WHILE statement.")
-                                        .arg(toLoopTop ? QStringLiteral("CONTINUE") : QStringLiteral("BREAK")));
+        throw TranslationError(135, ServerMessages::outsideWhile(toLoopTop ? QStringLiteral("CONTINUE") : QStringLiteral("BREAK")));
     TranslatedStatement step;
     step.kind = TranslatedStatement::Jump;
     step.target = m_loops.back().top;
@@ -291,7 +291,7 @@ void BatchCompiler::declare(const SqlTokens& tokens)
     TokenView v(copy);
     for (const auto [from, comma] : v.items(1, v.size())) {
         if (from >= comma || v[from].kind != SqlToken::Variable)
-            throw TranslationError::unsupported(QStringLiteral("cursors (DECLARE %1)").arg(from < v.size() ? v[from].text : QString()));
+            throw TranslationError::unsupported(QStringLiteral("cursores (DECLARE %1)").arg(from < v.size() ? v[from].text : QString()));
         const QString name = v[from].text;
         int typeFrom = from + 1;
         if (v.is(typeFrom, "AS"))
@@ -301,9 +301,9 @@ void BatchCompiler::declare(const SqlTokens& tokens)
             ++typeTo;
         const QString type = v.text(typeFrom, typeTo);
         if (type.startsWith(QLatin1String("TABLE"), Qt::CaseInsensitive))
-            throw TranslationError::unsupported(QStringLiteral("table variables (%1)").arg(name));
+            throw TranslationError::unsupported(QStringLiteral("variables de tabla (%1)").arg(name));
         if (type.isEmpty())
-            throw TranslationError(102, QStringLiteral("Incorrect syntax near '%1'.").arg(name));
+            throw TranslationError(102, ServerMessages::syntaxNear(name));
         TranslatedStatement step;
         step.kind = TranslatedStatement::Declare;
         step.name = name;
@@ -324,7 +324,7 @@ void BatchCompiler::setStatement(SqlTokens tokens)
     }
     const QString name = words[1].text;
     if (!m_context.variables.contains(name.toLower()))
-        throw TranslationError(137, QStringLiteral("Must declare the scalar variable \"%1\".").arg(name));
+        throw TranslationError(137, ServerMessages::undeclaredVariable(name));
     // SET @v += x and the like: the server's shorthand for SET @v = @v + (x).
     static const QSet<QString> compound{QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/"),
         QStringLiteral("%"), QStringLiteral("&"), QStringLiteral("|")};
@@ -333,7 +333,7 @@ void BatchCompiler::setStatement(SqlTokens tokens)
         return;
     }
     if (words.size() < 4 || !words[2].is("="))
-        throw TranslationError(102, QStringLiteral("Incorrect syntax near '%1'.").arg(name));
+        throw TranslationError(102, ServerMessages::syntaxNear(name));
     append(evaluation(QStringLiteral("SELECT %1 = %2").arg(name, textFrom(tokens, 3))));
 }
 
@@ -368,7 +368,7 @@ void BatchCompiler::option(const std::vector<SqlToken>& words)
     static const QSet<QString> kept{QStringLiteral("XACT_ABORT"), QStringLiteral("DATEFORMAT"), QStringLiteral("DATEFIRST"),
         QStringLiteral("LANGUAGE")};
     if (names.isEmpty())
-        throw TranslationError(102, QStringLiteral("Incorrect syntax near 'SET'."));
+        throw TranslationError(102, ServerMessages::syntaxNear(QStringLiteral("SET")));
     for (const QString& name : names) {
         if (anyValue.contains(name))
             continue;
@@ -402,7 +402,7 @@ void BatchCompiler::transaction(TranslatedStatement::Kind kind, const std::vecto
     if (size_t(nameAt) < words.size()) {
         const SqlToken& name = words[size_t(nameAt)];
         if (name.kind == SqlToken::Variable)
-            throw TranslationError::unsupported(QStringLiteral("transaction names in variables"));
+            throw TranslationError::unsupported(QStringLiteral("nombres de transacción en variables"));
         if (!name.is("WITH"))
             step.name = name.text;
     }
@@ -427,7 +427,7 @@ void BatchCompiler::exec(SqlTokens tokens)
     while (call + 2 < v.size() && v[call].isName() && v.is(call + 1, "."))
         call += 2;
     if (call >= v.size())
-        throw TranslationError(102, QStringLiteral("Incorrect syntax near 'EXEC'."));
+        throw TranslationError(102, ServerMessages::syntaxNear(QStringLiteral("EXEC")));
     out.procedure = v[call].text;
     if (out.procedure.compare(QLatin1String("sp_executesql"), Qt::CaseInsensitive) == 0)
         throw TranslationError::unsupported(QStringLiteral("sp_executesql"));
@@ -443,7 +443,7 @@ void BatchCompiler::exec(SqlTokens tokens)
             --b;
         arg.literal = v.text(a, b);
         if (b == a + 1 && v[a].kind == SqlToken::Variable && !m_context.variables.contains(v[a].text.toLower()))
-            throw TranslationError(137, QStringLiteral("Must declare the scalar variable \"%1\".").arg(v[a].text));
+            throw TranslationError(137, ServerMessages::undeclaredVariable(v[a].text));
         if (!arg.literal.isEmpty() || !arg.name.isEmpty())
             out.arguments.push_back(arg);
     }
@@ -460,20 +460,20 @@ void BatchCompiler::raise(const SqlTokens& tokens, bool throws)
     int to = v.size();
     if (!throws) {
         if (!v.is(1, "("))
-            throw TranslationError(102, QStringLiteral("Incorrect syntax near 'RAISERROR'."));
+            throw TranslationError(102, ServerMessages::syntaxNear(QStringLiteral("RAISERROR")));
         from = 2;
         to = v.closing(1);
     } else if (v.size() == 1) {
-        throw TranslationError::unsupported(QStringLiteral("THROW without arguments outside CATCH"));
+        throw TranslationError::unsupported(QStringLiteral("THROW sin argumentos fuera de CATCH"));
     }
     const std::vector<TokenView::Span> items = v.items(from, to);
     if (items.size() < 3)
-        throw TranslationError(102, QStringLiteral("Incorrect syntax near '%1'.").arg(v[0].text));
+        throw TranslationError(102, ServerMessages::syntaxNear(v[0].text));
     QStringList parts;
     for (const TokenView::Span& item : items)
         parts << v.text(item.from, item.to);
     if (!throws && v[from].kind == SqlToken::Number)
-        throw TranslationError::unsupported(QStringLiteral("RAISERROR with a message number"));
+        throw TranslationError::unsupported(QStringLiteral("RAISERROR con un número de mensaje"));
     QStringList columns;
     if (throws)
         columns << parts[1] << QStringLiteral("16") << parts[0];

@@ -1,6 +1,7 @@
 #include "ado/BatchRunner.h"
 
 #include "ado/AdoEnums.h"
+#include "ado/ServerMessages.h"
 #include "ado/SqlLexer.h"
 #include "ado/SqlLiteral.h"
 #include "ado/SqlTranslator.h"
@@ -51,7 +52,7 @@ QString formatMessage(const QString& message, const std::vector<QVariant>& argum
     return out + message.mid(from);
 }
 
-// INSERT, UPDATE and DELETE: the server follows their errors with "The statement has been terminated."
+// INSERT, UPDATE and DELETE: the server follows their errors with 3621 ("Se terminó la instrucción.").
 bool changesRows(const TranslatedStatement& s)
 {
     const QString first = s.sql.section(u' ', 0, 0).toUpper();
@@ -186,7 +187,7 @@ BatchRunner::Reach BatchRunner::record(const DatabaseFailure& failure, Reach flo
     for (const Error& e : failure.records()) {
         m_errors.push_back(e);
         if (m_changing && terminated.contains(e.NativeError()))
-            m_errors.emplace_back(e.Number(), QStringLiteral("The statement has been terminated."), e.Source(), QStringLiteral("01000"), 3621);
+            m_errors.emplace_back(e.Number(), ServerMessages::statementTerminated(), e.Source(), QStringLiteral("01000"), 3621);
     }
     if (!failure.records().empty())
         m_engine.m_lastError = failure.records().front().NativeError();
@@ -275,7 +276,7 @@ void BatchRunner::selectInto(const TranslatedStatement& statement)
         if (name.isEmpty() || name.startsWith(u'*')) {
             sqlite3_finalize(stmt);
             throw SqliteErrorMap::server(1038, QStringLiteral("42000"),
-                QStringLiteral("An object or column name is missing or empty. For SELECT INTO statements, verify each column has a name."));
+                ServerMessages::missingColumnName());
         }
         if (type.contains(QLatin1String("max"), Qt::CaseInsensitive) || type.compare(QLatin1String("varchar"), Qt::CaseInsensitive) == 0)
             type = QStringLiteral("varchar(max)");
@@ -318,7 +319,7 @@ void BatchRunner::nested(const std::function<void(ExecuteResult&, int)>& run)
 {
     if (m_depth + 1 >= maxNesting)
         throw SqliteErrorMap::server(217, QStringLiteral("42000"),
-            QStringLiteral("Maximum stored procedure, function, trigger, or view nesting level exceeded (limit %1).").arg(maxNesting));
+            ServerMessages::nestingLimit(maxNesting));
     run(m_result, m_depth + 1);
 }
 
@@ -385,7 +386,7 @@ void BatchRunner::option(const TranslatedStatement& statement)
 {
     if (!m_engine.m_options.apply(statement.name, statement.value))
         throw SqliteErrorMap::server(0, QStringLiteral("42000"),
-                                     QStringLiteral("The embedded engine does not support SET %1 %2.").arg(statement.name, statement.value));
+                                     ServerMessages::unsupported(QStringLiteral("SET %1 %2").arg(statement.name, statement.value)));
 }
 
 } // namespace ado

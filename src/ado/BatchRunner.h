@@ -20,7 +20,7 @@ class SqliteEngine;
 // (conversion errors, THROW); a lost connection or a time-out ends everything. A transaction
 // stays open through errors unless SQLite itself rolled it back. With SET XACT_ABORT ON any
 // error rolls the transaction back and ends the batch. All errors, each constraint violation
-// followed by the server's "The statement has been terminated.", are raised together at the
+// followed by the server's 3621 ("Se terminó la instrucción."), are raised together at the
 // end. Procedures and EXEC ('...') run nested, with their own variables and SCOPE_IDENTITY().
 class BatchRunner {
 public:

@@ -4,6 +4,7 @@
 #include "ado/DatabaseFailure.h"
 #include "ado/EngineTarget.h"
 #include "ado/OdbcEngine.h"
+#include "ado/ServerMessages.h"
 #include "ado/SqliteEngine.h"
 #include "ado/TestHooks.h"
 
@@ -15,7 +16,7 @@ namespace {
 DatabaseFailure simulatedLoss()
 {
     return DatabaseFailure(adErrUnspecified,
-        {Error(adErrUnspecified, QStringLiteral("[DBNETLIB][ConnectionWrite (send()).]General network error. Check your network documentation."),
+        {Error(adErrUnspecified, ServerMessages::networkError(),
                QStringLiteral("Microsoft OLE DB Provider for SQL Server"), QStringLiteral("08S01"), 11)});
 }
 } // namespace

@@ -6,6 +6,7 @@
 #include "ado/OdbcRowReader.h"
 #include "ado/ResultSetCursor.h"
 #include "ado/SchemaRowset.h"
+#include "ado/ServerMessages.h"
 
 namespace ado {
 
@@ -183,7 +184,7 @@ void OdbcEngine::commit()
 {
     if (m_transactionLevel == 0)
         throw DatabaseFailure(adErrUnspecified, {Error(adErrUnspecified,
-            QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."),
+            ServerMessages::commitWithoutBegin(),
             OdbcHandle::source(), QStringLiteral("25000"), 3902)});
     if (--m_transactionLevel == 0)
         endTransaction(SQL_COMMIT);
@@ -193,7 +194,7 @@ void OdbcEngine::rollback()
 {
     if (m_transactionLevel == 0)
         throw DatabaseFailure(adErrUnspecified, {Error(adErrUnspecified,
-            QStringLiteral("The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."),
+            ServerMessages::rollbackWithoutBegin(),
             OdbcHandle::source(), QStringLiteral("25000"), 3903)});
     m_transactionLevel = 0;
     endTransaction(SQL_ROLLBACK);

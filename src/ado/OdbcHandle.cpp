@@ -1,6 +1,7 @@
 #include "ado/OdbcHandle.h"
 
 #include "ado/AdoEnums.h"
+#include "ado/AdoRaise.h"
 #include "ado/Errors.h"
 
 namespace ado {
@@ -12,7 +13,7 @@ OdbcHandle::OdbcHandle(SQLSMALLINT type, SQLHANDLE parent)
         m_handle = SQL_NULL_HANDLE;
         if (parent)
             throw diagnostics(type == SQL_HANDLE_STMT ? SQL_HANDLE_DBC : SQL_HANDLE_ENV, parent);
-        throw DatabaseFailure(adErrUnspecified, {Error(adErrUnspecified, QStringLiteral("ODBC environment unavailable"),
+        throw DatabaseFailure(adErrUnspecified, {Error(adErrUnspecified, QStringLiteral("El entorno ODBC no está disponible"),
                                                        source(), QStringLiteral("HY001"), 0)});
     }
 }
@@ -53,7 +54,7 @@ DatabaseFailure OdbcHandle::diagnostics(SQLSMALLINT type, SQLHANDLE handle)
                              isConnectionLostState(sqlState) ? 11 : int(native));
     }
     if (records.empty())
-        records.emplace_back(number, QStringLiteral("Unspecified error"), source(), QStringLiteral("HY000"), 0);
+        records.emplace_back(number, adoDescription(adErrUnspecified), source(), QStringLiteral("HY000"), 0);
     return DatabaseFailure(number, std::move(records));
 }
 

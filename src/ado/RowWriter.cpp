@@ -142,7 +142,7 @@ void RowWriter::remove()
 
 void RowWriter::rowNotFound()
 {
-    throw vb::Error(-2147217864, QStringLiteral("Row cannot be located for updating. Some values may have been changed since it was last read."),
+    throw vb::Error(-2147217864, QStringLiteral("No se encuentra la fila para actualizarla. Algunos valores pueden haber cambiado desde la última vez que se leyó."),
                     QStringLiteral("ADODB"));
 }
 

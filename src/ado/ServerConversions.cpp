@@ -2,6 +2,7 @@
 
 #include "ado/DateText.h"
 #include "ado/ServerError.h"
+#include "ado/ServerMessages.h"
 
 #include <QRegularExpression>
 
@@ -12,7 +13,7 @@ namespace ado {
 namespace {
 [[noreturn]] void dateFailure()
 {
-    throw ServerError(241, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+    throw ServerError(241, ServerMessages::dateConversion());
 }
 
 // Days from the server's day zero, the number a date converts to.
@@ -121,17 +122,17 @@ QVariant ServerConversions::toInteger(const QVariant& value, const SqlType& sour
             ok = true;
         }
         if (!ok)
-            throw ServerError(245, QStringLiteral("Conversion failed when converting the varchar value '%1' to data type %2.")
-                                       .arg(value.toString(), target.kind == SqlType::Bit ? QStringLiteral("bit") : QStringLiteral("int")));
+            throw ServerError(245, ServerMessages::valueConversion(
+                                       value.toString(), target.kind == SqlType::Bit ? QStringLiteral("bit") : QStringLiteral("int")));
     }
     if (target.kind == SqlType::Bit)
         return QVariant(qint64(n != 0 ? 1 : 0));
     const qint64 limit = target.precision >= 19 ? 0 : target.precision == 5 ? 32767 : target.precision == 3 ? 255 : 2147483647LL;
     const qint64 low = target.precision == 3 ? 0 : -limit - 1;
     if (limit > 0 && (n > limit || n < low) && target.precision < 10)
-        throw ServerError(220, QStringLiteral("Arithmetic overflow error for data type %1, value = %2.").arg(target.declaration()).arg(n));
+        throw ServerError(220, ServerMessages::overflowValue(target.declaration(), n));
     if (limit > 0 && (n > limit || n < low))
-        throw ServerError(8115, QStringLiteral("Arithmetic overflow error converting expression to data type %1.").arg(target.declaration()));
+        throw ServerError(8115, ServerMessages::overflowConverting(target.declaration()));
     return QVariant(n);
 }
 
@@ -151,9 +152,9 @@ QVariant ServerConversions::toExactNumber(const SqlType& target, const QVariant&
         text.toDouble(&ok);
         if (!ok) {
             if (target.kind == SqlType::Money)
-                throw ServerError(235, QStringLiteral("Cannot convert a char value to money. The char value has incorrect syntax."));
-            throw ServerError(8114, QStringLiteral("Error converting data type varchar to %1.")
-                                        .arg(target.kind == SqlType::Float ? QStringLiteral("float") : QStringLiteral("numeric")));
+                throw ServerError(235, ServerMessages::moneySyntax());
+            throw ServerError(8114, ServerMessages::typeConversion(
+                                        target.kind == SqlType::Float ? QStringLiteral("float") : QStringLiteral("numeric")));
         }
     }
     if (target.kind == SqlType::Float)
@@ -173,7 +174,7 @@ QVariant ServerConversions::toText(const QString& rawType, const QVariant& value
         const bool integer = source.kind == SqlType::Integer || (!source.isKnown() && value.typeId() == QMetaType::LongLong);
         const bool exact = source.kind == SqlType::Money || source.kind == SqlType::Decimal || source.kind == SqlType::Float;
         if (exact)
-            throw ServerError(8115, QStringLiteral("Arithmetic overflow error converting numeric to data type varchar."));
+            throw ServerError(8115, ServerMessages::overflowToVarchar());
         text = integer ? QStringLiteral("*") : text.left(length);
     }
     if (target.fixed && length >= 0)

@@ -1,6 +1,7 @@
 #include "ado/ServerDates.h"
 
 #include "ado/ServerError.h"
+#include "ado/ServerMessages.h"
 
 #include <QHash>
 
@@ -28,7 +29,7 @@ QString ServerDates::canonical(const QString& unit)
         {QStringLiteral("isowk"), QStringLiteral("iso_week")}, {QStringLiteral("isoww"), QStringLiteral("iso_week")}};
     const auto found = units.constFind(unit.trimmed().toLower());
     if (found == units.constEnd())
-        throw ServerError(155, QStringLiteral("'%1' is not a recognized datepart option.").arg(unit));
+        throw ServerError(155, ServerMessages::unknownDatePart(unit));
     return *found;
 }
 
@@ -48,7 +49,7 @@ QDateTime ServerDates::add(const QString& unit, qint64 amount, const QDateTime& 
     if (u == QLatin1String("millisecond"))
         return date.addMSecs(amount);
     if (u == QLatin1String("iso_week"))
-        throw ServerError(9810, QStringLiteral("The datepart iso_week is not supported by date function dateadd for data type datetime."));
+        throw ServerError(9810, ServerMessages::isoWeekUnsupported(QStringLiteral("dateadd")));
     const qint64 seconds = u == QLatin1String("hour") ? 3600 : u == QLatin1String("minute") ? 60 : 1;
     return date.addSecs(amount * seconds);
 }
@@ -70,7 +71,7 @@ qint64 ServerDates::difference(const QString& unit, const QDateTime& from, const
     if (u == QLatin1String("day") || u == QLatin1String("dayofyear") || u == QLatin1String("weekday"))
         return days;
     if (u == QLatin1String("iso_week"))
-        throw ServerError(9810, QStringLiteral("The datepart iso_week is not supported by date function datediff for data type datetime."));
+        throw ServerError(9810, ServerMessages::isoWeekUnsupported(QStringLiteral("datediff")));
     const qint64 hours = days * 24 + to.time().hour() - from.time().hour();
     if (u == QLatin1String("hour"))
         return hours;

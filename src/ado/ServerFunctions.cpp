@@ -5,6 +5,7 @@
 #include "ado/ServerConversions.h"
 #include "ado/ServerDates.h"
 #include "ado/ServerError.h"
+#include "ado/ServerMessages.h"
 #include "ado/ServerText.h"
 
 #include <QRandomGenerator>
@@ -74,8 +75,13 @@ QDateTime dateArg(sqlite3_context* ctx, sqlite3_value* v)
 {
     const auto d = ServerConversions::toDate(valueArg(v), optionsOf(ctx));
     if (!d || !d->isValid())
-        throw ServerError(241, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+        throw ServerError(241, ServerMessages::dateConversion());
     return *d;
+}
+
+void fail(sqlite3_context* ctx, const ServerError& error)
+{
+    sqlite3_result_error(ctx, error.what(), -1);
 }
 
 // Runs a function body; a ServerError becomes the statement's error.
@@ -214,7 +220,7 @@ void divide(sqlite3_context* ctx, sqlite3_value** argv, bool modulo)
     const int a = sqlite3_value_numeric_type(argv[0]);
     const int b = sqlite3_value_numeric_type(argv[1]);
     if (sqlite3_value_double(argv[1]) == 0.0)
-        return sqlite3_result_error(ctx, "[8134] Divide by zero error encountered.", -1);
+        return fail(ctx, ServerError(8134, ServerMessages::divideByZero()));
     if (a == SQLITE_INTEGER && b == SQLITE_INTEGER) {
         const sqlite3_int64 x = sqlite3_value_int64(argv[0]);
         const sqlite3_int64 y = sqlite3_value_int64(argv[1]);
@@ -308,7 +314,7 @@ void logarithm(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         return sqlite3_result_null(ctx);
     const double x = sqlite3_value_double(argv[0]);
     if (x <= 0)
-        return sqlite3_result_error(ctx, "[3623] An invalid floating point operation occurred.", -1);
+        return fail(ctx, ServerError(3623, ServerMessages::invalidFloatingPoint()));
     sqlite3_result_double(ctx, argc > 1 ? std::log(x) / std::log(sqlite3_value_double(argv[1])) : std::log(x));
 }
 
@@ -372,8 +378,7 @@ void leftOrRight(sqlite3_context* ctx, sqlite3_value** argv, bool left)
         return sqlite3_result_null(ctx);
     const qint64 n = sqlite3_value_int64(argv[1]);
     if (n < 0)
-        return sqlite3_result_error(ctx, left ? "[536] Invalid length parameter passed to the left function."
-                                              : "[536] Invalid length parameter passed to the right function.", -1);
+        return fail(ctx, ServerError(536, ServerMessages::invalidLength(left ? QStringLiteral("left") : QStringLiteral("right"))));
     const QString text = textArg(argv[0]);
     resultText(ctx, left ? text.left(n) : text.right(n));
 }
@@ -389,7 +394,7 @@ void substring(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     const qint64 start = sqlite3_value_int64(argv[1]);
     const qint64 length = sqlite3_value_int64(argv[2]);
     if (length < 0)
-        return sqlite3_result_error(ctx, "[537] Invalid length parameter passed to the substring function.", -1);
+        return fail(ctx, ServerError(537, ServerMessages::invalidLength(QStringLiteral("substring"))));
     const QString text = textArg(argv[0]);
     const qint64 from = std::max<qint64>(start, 1);
     const qint64 to = start + length;   // one past the last position

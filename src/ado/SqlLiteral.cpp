@@ -34,8 +34,7 @@ QString SqlLiteral::fromVariant(const vb::Variant& value)
 
 QString SqlLiteral::escapedText(const QString& text)
 {
-    QString s = text;
-    return s.replace(u'\'', QLatin1String("''"));
+    return escapeSqlText(text);
 }
 
 QString SqlLiteral::likeText(const QString& text)
@@ -43,6 +42,8 @@ QString SqlLiteral::likeText(const QString& text)
     QString s;
     s.reserve(text.size() + 8);
     for (const QChar c : text) {
+        if (c.isNull())
+            continue;
         if (c == u'[' || c == u'_' || c == u'%')
             s += u'[' + QString(c) + u']';
         else if (c == u'\'')

@@ -37,9 +37,14 @@ QString renderTokens(const SqlTokens& tokens)
 
 namespace ado {
 
+QString escapeSqlText(const QString& text)
+{
+    return QString(text).remove(QChar(0)).replace(u'\'', QLatin1String("''"));
+}
+
 QString quoteSqlText(const QString& text)
 {
-    return u'\'' + QString(text).replace(u'\'', QLatin1String("''")) + u'\'';
+    return u'\'' + escapeSqlText(text) + u'\'';
 }
 
 QString unquoteSqlText(const QString& literal)

@@ -1,6 +1,7 @@
 #include "ado/SqlTranslator.h"
 
 #include "ado/BatchCompiler.h"
+#include "ado/ServerMessages.h"
 #include "ado/SqliteShaper.h"
 #include "ado/TableDefinitionRewriter.h"
 #include "ado/TokenView.h"
@@ -69,7 +70,7 @@ TranslatedStatement SqlTranslator::translateTokens(SqlTokens tokens, const Trans
             out.columnTypes << type.declaration();
     if (!shape.intoTable.isEmpty()) {
         if (!shape.assignedVariables.isEmpty())
-            throw TranslationError(102, QStringLiteral("Incorrect syntax near 'INTO'."));
+            throw TranslationError(102, ServerMessages::syntaxNear(QStringLiteral("INTO")));
         out.kind = TranslatedStatement::SelectInto;
         out.name = shape.intoTable;
     }
@@ -164,7 +165,7 @@ void SqlTranslator::quoteTemporaryNames(SqlTokens& tokens)
         if (t.kind != SqlToken::Word || !t.text.startsWith(u'#'))
             continue;
         if (t.text.startsWith(QLatin1String("##")))
-            throw TranslationError::unsupported(QStringLiteral("global temporary tables (%1)").arg(t.text));
+            throw TranslationError::unsupported(QStringLiteral("tablas temporales globales (%1)").arg(t.text));
         t.kind = SqlToken::Quoted;
     }
 }

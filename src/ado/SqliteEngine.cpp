@@ -7,6 +7,7 @@
 #include "ado/EngineTarget.h"
 #include "ado/ResultSetCursor.h"
 #include "ado/SchemaRowset.h"
+#include "ado/ServerMessages.h"
 #include "ado/SqliteCursor.h"
 #include "ado/SqlLiteral.h"
 #include "ado/SqliteErrorMap.h"
@@ -122,8 +123,12 @@ ExecuteResult SqliteEngine::execute(const QString& sql, int timeoutSeconds)
     return result;
 }
 
+// SQLite reads a statement's text only up to its first NUL, even when handed its length:
+// "DELETE FROM T<NUL> WHERE ..." would run as "DELETE FROM T". Such a text fails whole.
 std::vector<TranslatedStatement> SqliteEngine::translate(const QString& sql)
 {
+    if (const qsizetype nul = sql.indexOf(QChar(0)); nul >= 0)
+        throw SqliteErrorMap::server(102, QStringLiteral("42000"), ServerMessages::nulInStatement(nul + 1));
     return SqlTranslator(&m_schema).translate(sql, m_options.dateOrder);
 }
 
@@ -286,7 +291,7 @@ QVariant SqliteEngine::namedValue(const QString& name) const
     }
     const auto found = m_variables.constFind(name.toLower());
     if (found == m_variables.constEnd())
-        throw SqliteErrorMap::server(137, QStringLiteral("42000"), QStringLiteral("Must declare the scalar variable \"%1\".").arg(name));
+        throw SqliteErrorMap::server(137, QStringLiteral("42000"), ServerMessages::undeclaredVariable(name));
     return *found;
 }
 
@@ -387,7 +392,7 @@ QString SqliteEngine::procedureBody(const QString& name)
         if (sqlite3_step(stmt.handle) == SQLITE_ROW)
             return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt.handle, 0)));
     }
-    throw SqliteErrorMap::server(2812, QStringLiteral("42000"), QStringLiteral("Could not find stored procedure '%1'.").arg(name));
+    throw SqliteErrorMap::server(2812, QStringLiteral("42000"), ServerMessages::procedureNotFound(name));
 }
 
 void SqliteEngine::runProcedure(const QString& name, const QHash<QString, QString>& literals, const QStringList& positional,
@@ -395,7 +400,7 @@ void SqliteEngine::runProcedure(const QString& name, const QHash<QString, QStrin
 {
     if (depth >= maxProcedureDepth)
         throw SqliteErrorMap::server(217, QStringLiteral("42000"),
-                                     QStringLiteral("Maximum stored procedure, function, trigger, or view nesting level exceeded (limit %1).").arg(maxProcedureDepth));
+                                     ServerMessages::nestingLimit(maxProcedureDepth));
     const QString body = procedureBody(name);
     QHash<QString, QString> all = literals;
     const QStringList order = StoredProcedureText::parameters(body);
@@ -456,7 +461,7 @@ void SqliteEngine::commit()
     syncTransactionState();
     if (m_transactionLevel == 0)
         throw SqliteErrorMap::server(3902, QStringLiteral("25000"),
-                                     QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+                                     ServerMessages::commitWithoutBegin());
     if (m_transactionLevel == 1) {
         plain("COMMIT");
         m_savepoints.clear();
@@ -470,7 +475,7 @@ void SqliteEngine::rollback(const QString& name)
     syncTransactionState();
     if (m_transactionLevel == 0)
         throw SqliteErrorMap::server(3903, QStringLiteral("25000"),
-                                     QStringLiteral("The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+                                     ServerMessages::rollbackWithoutBegin());
     for (qsizetype i = m_savepoints.size() - 1; !name.isEmpty() && i >= 0; --i) {
         if (m_savepoints[i].compare(name, Qt::CaseInsensitive) != 0)
             continue;
@@ -480,7 +485,7 @@ void SqliteEngine::rollback(const QString& name)
     }
     if (!name.isEmpty() && name.compare(m_transactionName, Qt::CaseInsensitive) != 0)
         throw SqliteErrorMap::server(6401, QStringLiteral("25000"),
-                                     QStringLiteral("Cannot roll back %1. No transaction or savepoint of that name was found.").arg(name));
+                                     ServerMessages::rollbackNameNotFound(name));
     m_transactionLevel = 0;
     m_savepoints.clear();
     plain("ROLLBACK");
@@ -491,7 +496,7 @@ void SqliteEngine::saveTransaction(const QString& name)
     syncTransactionState();
     if (m_transactionLevel == 0)
         throw SqliteErrorMap::server(628, QStringLiteral("25000"),
-                                     QStringLiteral("Cannot issue SAVE TRANSACTION when there is no active transaction."));
+                                     ServerMessages::saveWithoutTransaction());
     plain(QStringLiteral("SAVEPOINT %1").arg(quoteName(name)).toUtf8().constData());
     m_savepoints << name;
 }
@@ -513,7 +518,7 @@ void SqliteEngine::setDefaultDatabase(const QString& name)
     const QString file = EngineTarget::fileOfDatabase(QFileInfo(m_file).dir().path(), name);
     if (!QFileInfo(file).isFile())
         throw SqliteErrorMap::server(911, QStringLiteral("42000"),
-                                     QStringLiteral("Database '%1' does not exist. Make sure that the name is entered correctly.").arg(name));
+                                     ServerMessages::databaseNotFound(name));
     close();
     m_file = file;
     m_name = name;

@@ -1,6 +1,7 @@
 #include "ado/SqliteErrorMap.h"
 
 #include "ado/AdoEnums.h"
+#include "ado/ServerMessages.h"
 #include "ado/TableDefinitionRewriter.h"
 
 #include <QFileInfo>
@@ -32,26 +33,22 @@ DatabaseFailure SqliteErrorMap::server(int native, const QString& sqlState, cons
 DatabaseFailure SqliteErrorMap::lostConnection(const QString& detail)
 {
     Q_UNUSED(detail);
-    return server(11, QStringLiteral("08S01"),
-                  QStringLiteral("[DBNETLIB][ConnectionWrite (send()).]General network error. Check your network documentation."));
+    return server(11, QStringLiteral("08S01"), ServerMessages::networkError());
 }
 
 DatabaseFailure SqliteErrorMap::cannotOpen(const QString& database)
 {
-    return server(4060, QStringLiteral("08001"),
-                  QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.").arg(database));
+    return server(4060, QStringLiteral("08001"), ServerMessages::loginFailed(database));
 }
 
 DatabaseFailure SqliteErrorMap::damaged(const QString& database, const QString& file)
 {
-    return server(926, QStringLiteral("08001"),
-                  QStringLiteral("Cannot open database \"%1\": its file %2 is damaged or is not a database.").arg(database, file));
+    return server(926, QStringLiteral("08001"), ServerMessages::damagedFile(database, file));
 }
 
 DatabaseFailure SqliteErrorMap::readOnly(const QString& database)
 {
-    return server(3906, QStringLiteral("HY000"),
-                  QStringLiteral("Failed to update database \"%1\" because the database is read-only.").arg(database));
+    return server(3906, QStringLiteral("HY000"), ServerMessages::readOnly(database));
 }
 
 DatabaseFailure SqliteErrorMap::failure(sqlite3* db, int resultCode, const QString& sql)
@@ -76,9 +73,9 @@ DatabaseFailure SqliteErrorMap::failure(int code, const QString& message, const 
         return lostConnection(message);
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return server(1222, QStringLiteral("HYT00"), QStringLiteral("Lock request time out period exceeded."));
+        return server(1222, QStringLiteral("HYT00"), ServerMessages::lockTimeout());
     case SQLITE_INTERRUPT:
-        return server(0, QStringLiteral("HYT00"), QStringLiteral("Query timeout expired"));
+        return server(0, QStringLiteral("HYT00"), ServerMessages::queryTimeout());
     default:
         return plainError(message);
     }
@@ -97,21 +94,19 @@ DatabaseFailure SqliteErrorMap::constraint(int code, const QString& message, con
     switch (code) {
     case SQLITE_CONSTRAINT_PRIMARYKEY:
     case SQLITE_CONSTRAINT_UNIQUE:
-        return server(2627, QStringLiteral("23000"),
-                      QStringLiteral("Violation of PRIMARY KEY constraint 'PK_%1'. Cannot insert duplicate key in object 'dbo.%1'.").arg(table));
+        return server(2627, QStringLiteral("23000"), ServerMessages::duplicateKey(table));
     case SQLITE_CONSTRAINT_FOREIGNKEY:
         return server(547, QStringLiteral("23000"),
-                      QStringLiteral("The %1 statement conflicted with the %2 constraint.")
-                          .arg(verb(sql), verb(sql) == QLatin1String("DELETE") ? QStringLiteral("REFERENCE") : QStringLiteral("FOREIGN KEY")));
+                      ServerMessages::referenceConflict(
+                          verb(sql), verb(sql) == QLatin1String("DELETE") ? QStringLiteral("REFERENCE") : QStringLiteral("FOREIGN KEY")));
     case SQLITE_CONSTRAINT_NOTNULL:
         return server(515, QStringLiteral("23000"),
-                      QStringLiteral("Cannot insert the value NULL into column '%1', table '%2'; column does not allow nulls. %3 fails.")
-                          .arg(detail.section(u'.', 1), table, verb(sql)));
+                      ServerMessages::nullNotAllowed(detail.section(u'.', 1), table, verb(sql)));
     case SQLITE_CONSTRAINT_CHECK:
         if (detail.contains(QLatin1String(TableDefinitionRewriter::truncationCheckName)))
-            return server(8152, QStringLiteral("22001"), QStringLiteral("String or binary data would be truncated."));
+            return server(8152, QStringLiteral("22001"), ServerMessages::truncation());
         return server(547, QStringLiteral("23000"),
-                      QStringLiteral("The %1 statement conflicted with the CHECK constraint \"%2\".").arg(verb(sql), detail));
+                      ServerMessages::checkConflict(verb(sql), detail));
     default:
         return server(547, QStringLiteral("23000"), message);
     }
@@ -127,24 +122,24 @@ DatabaseFailure SqliteErrorMap::plainError(const QString& message)
     }
     const QString detail = afterColon(message);
     if (message.startsWith(QLatin1String("no such table")) || message.startsWith(QLatin1String("no such view")))
-        return server(208, QStringLiteral("42S02"), QStringLiteral("Invalid object name '%1'.").arg(withoutSchema(detail)));
+        return server(208, QStringLiteral("42S02"), ServerMessages::invalidObject(withoutSchema(detail)));
     if (message.startsWith(QLatin1String("no such column"))) {
         if (detail.contains(u'.'))
-            return server(4104, QStringLiteral("42000"), QStringLiteral("The multi-part identifier \"%1\" could not be bound.").arg(detail));
-        return server(207, QStringLiteral("42S22"), QStringLiteral("Invalid column name '%1'.").arg(detail));
+            return server(4104, QStringLiteral("42000"), ServerMessages::unboundIdentifier(detail));
+        return server(207, QStringLiteral("42S22"), ServerMessages::invalidColumn(detail));
     }
     static const QRegularExpression near(QStringLiteral("^near \"(.*)\": syntax error$"));
     if (const auto m = near.match(message); m.hasMatch())
-        return server(102, QStringLiteral("42000"), QStringLiteral("Incorrect syntax near '%1'.").arg(m.captured(1)));
+        return server(102, QStringLiteral("42000"), ServerMessages::syntaxNear(m.captured(1)));
     if (message.contains(QLatin1String("syntax error")) || message.startsWith(QLatin1String("incomplete input")))
-        return server(102, QStringLiteral("42000"), QStringLiteral("Incorrect syntax near the end of the statement."));
+        return server(102, QStringLiteral("42000"), ServerMessages::syntaxAtEndOfStatement());
     if (message.startsWith(QLatin1String("no such function")))
-        return server(195, QStringLiteral("42000"), QStringLiteral("'%1' is not a recognized built-in function name.").arg(detail));
+        return server(195, QStringLiteral("42000"), ServerMessages::unknownFunction(detail));
     static const QRegularExpression exists(QStringLiteral("^(?:table|index|view|trigger) \"?([^\"]+)\"? already exists$"));
     if (const auto m = exists.match(message); m.hasMatch())
-        return server(2714, QStringLiteral("42S01"), QStringLiteral("There is already an object named '%1' in the database.").arg(m.captured(1)));
+        return server(2714, QStringLiteral("42S01"), ServerMessages::objectExists(m.captured(1)));
     if (message.startsWith(QLatin1String("duplicate column name")))
-        return server(2705, QStringLiteral("42S21"), QStringLiteral("Column names in each table must be unique. Column name '%1' is specified more than once.").arg(detail));
+        return server(2705, QStringLiteral("42S21"), ServerMessages::duplicateColumn(detail));
     return server(0, QStringLiteral("HY000"), message);
 }
 

@@ -1,5 +1,7 @@
 #include "ado/SqliteShaper.h"
 
+#include "ado/ServerMessages.h"
+
 namespace ado {
 
 namespace {
@@ -43,7 +45,7 @@ void SqliteShaper::limit(const SelectCore& core)
         return;
     if (core.inCompound) {
         if (core.percent || core.withTies)
-            throw TranslationError::unsupported(QStringLiteral("TOP ... PERCENT or WITH TIES in a UNION"));
+            throw TranslationError::unsupported(QStringLiteral("TOP ... PERCENT ni WITH TIES en una UNION"));
         m_view[core.select].prefix.prepend(QStringLiteral("SELECT * FROM ("));
         m_view[core.end - 1].suffix.append(QStringLiteral(" LIMIT %1)").arg(count));
         return;
@@ -65,7 +67,7 @@ void SqliteShaper::limit(const SelectCore& core)
 QString SqliteShaper::tiesLimit(const SelectCore& core, const QString& rows) const
 {
     if (core.orderFrom < 0)
-        throw TranslationError(1062, QStringLiteral("The TOP N WITH TIES clause is not allowed without a corresponding ORDER BY clause."));
+        throw TranslationError(1062, ServerMessages::tiesWithoutOrder());
     QStringList keys;
     QStringList ranking;
     for (const auto [from, comma] : m_view.items(core.orderFrom, core.orderTo)) {

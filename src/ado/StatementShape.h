@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ado/ServerMessages.h"
 #include "ado/SqlType.h"
 
 #include <QString>
@@ -16,10 +17,10 @@ public:
     TranslationError(int native, const QString& text) : std::runtime_error(text.toStdString()), m_native(native), m_text(text) {}
     int native() const { return m_native; }
     const QString& text() const { return m_text; }
-    // "The embedded engine does not run <construct>." (native 0: no server number fits)
+    // A construct the embedded engine does not run (native 0: no server number fits).
     static TranslationError unsupported(const QString& construct)
     {
-        return TranslationError(0, QStringLiteral("The embedded engine does not support %1.").arg(construct));
+        return TranslationError(0, ServerMessages::unsupported(construct));
     }
 
 private:
@@ -36,8 +37,7 @@ public:
     {
         if (++m_depth > limit) {
             --m_depth;
-            throw TranslationError(191, QStringLiteral("Some part of your SQL statement is nested too deeply. "
-                                                       "Rewrite the query or break it up into smaller queries."));
+            throw TranslationError(191, ServerMessages::nestedTooDeeply());
         }
     }
     ~Nesting() { --m_depth; }

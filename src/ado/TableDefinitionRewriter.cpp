@@ -131,7 +131,7 @@ void TableDefinitionRewriter::requireFirstNumbers(int identity) const
     const int close = m_view.closing(identity + 1);
     for (int i = identity + 2; i < close; ++i)
         if (m_view[i].kind == SqlToken::Number && m_view[i].text != QLatin1String("1"))
-            throw TranslationError::unsupported(QStringLiteral("IDENTITY with a seed or increment other than 1"));
+            throw TranslationError::unsupported(QStringLiteral("IDENTITY con un valor inicial o un incremento distinto de 1"));
 }
 
 bool TableDefinitionRewriter::tableHasPrimaryKey(int open, int close) const

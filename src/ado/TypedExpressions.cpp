@@ -1,5 +1,7 @@
 #include "ado/TypedRewriter.h"
 
+#include "ado/ServerMessages.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
@@ -37,7 +39,7 @@ QString operatorName(const QString& symbol)
 TranslationError invalidOperand(const SqlType& type, const QString& symbol)
 {
     const QString name = type.isDate() ? QStringLiteral("datetime") : QStringLiteral("varchar");
-    return TranslationError(8117, QStringLiteral("Operand data type %1 is invalid for %2 operator.").arg(name, operatorName(symbol)));
+    return TranslationError(8117, ServerMessages::invalidOperand(name, operatorName(symbol)));
 }
 } // namespace
 
@@ -198,7 +200,7 @@ TypedRewriter::Node TypedRewriter::combineAdditive(Node left, int op, Node right
         return out;
     }
     if (symbol.is("^"))
-        throw TranslationError::unsupported(QStringLiteral("the ^ operator"));
+        throw TranslationError::unsupported(QStringLiteral("el operador ^"));
     const bool plus = symbol.is("+");
     const SqlType::Kind l = left.type.kind;
     const SqlType::Kind r = right.type.kind;
@@ -404,7 +406,7 @@ TypedRewriter::Node TypedRewriter::variable(int at)
     }
     const auto found = m_context.variables.constFind(t.text.toLower());
     if (found == m_context.variables.constEnd())
-        throw TranslationError(137, QStringLiteral("Must declare the scalar variable \"%1\".").arg(t.text));
+        throw TranslationError(137, ServerMessages::undeclaredVariable(t.text));
     n.type = *found;
     return n;
 }

@@ -1,5 +1,7 @@
 #include "ado/TypedRewriter.h"
 
+#include "ado/ServerMessages.h"
+
 #include <QSet>
 
 namespace ado {
@@ -94,7 +96,7 @@ TypedRewriter::Node TypedRewriter::call(int at, int to, const Scope& scope)
     if (close <= open)
         return Node{at, std::min(open + 1, to)};
     if (isUnsupportedFunction(upper))
-        throw TranslationError::unsupported(QStringLiteral("the function %1").arg(upper));
+        throw TranslationError::unsupported(QStringLiteral("la función %1").arg(upper));
     Node n;
     if (upper == QLatin1String("CONVERT") || upper == QLatin1String("TRY_CONVERT")) {
         n = convertCall(at, close, scope, upper.startsWith(QLatin1String("TRY")));
@@ -229,7 +231,7 @@ TypedRewriter::Node TypedRewriter::convertCall(int at, int close, const Scope& s
 {
     const std::vector<int> commas = m_view.commas(at + 2, close);
     if (commas.empty())
-        throw TranslationError(102, QStringLiteral("Incorrect syntax near ')'."));
+        throw TranslationError(102, ServerMessages::syntaxNear(QStringLiteral(")")));
     const QString typeText = m_view.text(at + 2, commas[0]);
     SqlType target = SqlType::fromDeclared(typeText);
     if (target.isText() && !typeText.contains(u'('))
@@ -258,7 +260,7 @@ TypedRewriter::Node TypedRewriter::castCall(int at, int close, const Scope& scop
     while (as > at + 1 && !m_view.is(as, "AS"))
         --as;
     if (as <= at + 1)
-        throw TranslationError(102, QStringLiteral("Incorrect syntax near 'CAST'."));
+        throw TranslationError(102, ServerMessages::syntaxNear(QStringLiteral("CAST")));
     const QString typeText = m_view.text(as + 1, close);
     SqlType target = SqlType::fromDeclared(typeText);
     if (target.isText() && !typeText.contains(u'('))
@@ -283,7 +285,7 @@ TypedRewriter::Node TypedRewriter::dateUnitCall(int at, int close, const Scope& 
     const std::vector<int> commas = m_view.commas(at + 2, close);
     const size_t wanted = upper == QLatin1String("DATEPART") || upper == QLatin1String("DATENAME") ? 1 : 2;
     if (commas.size() != wanted || commas[0] != at + 3)
-        throw TranslationError(174, QStringLiteral("The %1 function requires %2 argument(s).").arg(upper.toLower()).arg(wanted + 1));
+        throw TranslationError(174, ServerMessages::argumentCount(upper.toLower(), int(wanted) + 1));
     SqlToken& unit = m_view[at + 2];
     const QString unitText = unit.kind == SqlToken::String ? unquoteSqlText(unit.text) : unit.text;
     unit = SqlToken::make(SqlToken::String, quoteSqlText(unitText.toLower()));
@@ -334,7 +336,7 @@ TypedRewriter::Node TypedRewriter::aggregateCall(int at, int close, const Scope&
     const bool sums = upper == QLatin1String("SUM") || upper == QLatin1String("AVG");
     if (sums && (value.type.isText() || value.type.isDate() || value.type.kind == SqlType::Bit)) {
         const QString name = value.type.isDate() ? QStringLiteral("datetime") : value.type.isText() ? QStringLiteral("varchar") : QStringLiteral("bit");
-        throw TranslationError(8117, QStringLiteral("Operand data type %1 is invalid for %2 operator.").arg(name, upper.toLower()));
+        throw TranslationError(8117, ServerMessages::invalidOperand(name, upper.toLower()));
     }
     return n;
 }

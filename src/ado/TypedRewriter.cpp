@@ -1,5 +1,7 @@
 #include "ado/TypedRewriter.h"
 
+#include "ado/ServerMessages.h"
+
 #include <QSet>
 
 namespace ado {
@@ -123,7 +125,7 @@ int TypedRewriter::commonTables(int at, int to)
             at = close + 1;
         }
         if (!m_view.is(at, "AS") || !m_view.is(at + 1, "("))
-            throw TranslationError(102, QStringLiteral("Incorrect syntax near '%1'.").arg(source.name));
+            throw TranslationError(102, ServerMessages::syntaxNear(source.name));
         const int close = std::min(m_view.closing(at + 1), to);
         const QueryResult inner = query(at + 2, close, nullptr, nullptr, false);
         for (size_t k = 0; k < inner.types.size(); ++k) {
@@ -185,7 +187,7 @@ TypedRewriter::QueryResult TypedRewriter::query(int from, int to, const Scope* o
         at = orderTo;
     }
     if (m_view.is(at, "OPTION"))
-        throw TranslationError::unsupported(QStringLiteral("query hints (OPTION)"));
+        throw TranslationError::unsupported(QStringLiteral("sugerencias de consulta (OPTION)"));
     if (m_view.is(at, "FOR"))
         throw TranslationError::unsupported(QStringLiteral("FOR XML / FOR BROWSE"));
     if (at < to && statementLevel)
@@ -227,7 +229,7 @@ TypedRewriter::QueryResult TypedRewriter::selectCore(int from, int to, const Sco
         } else if (at < to && (m_view[at].kind == SqlToken::Number || m_view[at].kind == SqlToken::Variable)) {
             core.countFrom = at++;
         } else {
-            throw TranslationError(102, QStringLiteral("Incorrect syntax near 'TOP'."));
+            throw TranslationError(102, ServerMessages::syntaxNear(QStringLiteral("TOP")));
         }
         core.countTo = at;
         if (m_view.is(at, "PERCENT")) {
@@ -260,7 +262,7 @@ TypedRewriter::QueryResult TypedRewriter::selectCore(int from, int to, const Sco
     if (into < to) {
         const int end = nameEnd(into + 1, to);
         if (end == into + 1)
-            throw TranslationError(102, QStringLiteral("Incorrect syntax near 'INTO'."));
+            throw TranslationError(102, ServerMessages::syntaxNear(QStringLiteral("INTO")));
         m_shape.intoTable = m_view[end - 1].text;
         m_view.erase(into, end);
     }
@@ -335,7 +337,7 @@ SelectCore::Item TypedRewriter::variableItem(int a, int b, const Scope& scope, Q
     const QString name = m_view[a].text;
     const auto declared = m_context.variables.constFind(lower(name));
     if (declared == m_context.variables.constEnd())
-        throw TranslationError(137, QStringLiteral("Must declare the scalar variable \"%1\".").arg(name));
+        throw TranslationError(137, ServerMessages::undeclaredVariable(name));
     Node value = expression(a + 2, b, scope);
     assign(value, *declared, true);
     m_shape.assignedVariables << name;
@@ -396,7 +398,7 @@ void TypedRewriter::tableSources(int from, int to, Scope& scope, const Scope* ou
                           || m_view.is(j, "OUTER") || m_view.is(j, "CROSS")))
             ++j;
         if (m_view.is(j, "APPLY"))
-            throw TranslationError::unsupported(QStringLiteral("CROSS APPLY and OUTER APPLY"));
+            throw TranslationError::unsupported(QStringLiteral("CROSS APPLY ni OUTER APPLY"));
         if (m_view.is(j, "JOIN")) {
             joined = true;
             at = j + 1;
@@ -434,11 +436,11 @@ int TypedRewriter::tableSource(int at, int to, Scope& scope, const Scope* outer)
         }
         at = close + 1;
     } else if (at < to && m_view[at].kind == SqlToken::Variable) {
-        throw TranslationError::unsupported(QStringLiteral("table variables"));
+        throw TranslationError::unsupported(QStringLiteral("variables de tabla"));
     } else if (at < to && m_view[at].isName() && !isKeyword(m_view[at])) {
         const int end = nameEnd(at, to);
         if (m_view.is(end, "("))
-            throw TranslationError::unsupported(QStringLiteral("table-valued functions (%1)").arg(m_view[end - 1].text));
+            throw TranslationError::unsupported(QStringLiteral("funciones con valores de tabla (%1)").arg(m_view[end - 1].text));
         const QString name = m_view[end - 1].text;
         const auto common = m_commonTables.constFind(lower(name));
         if (common != m_commonTables.constEnd())
@@ -453,7 +455,7 @@ int TypedRewriter::tableSource(int at, int to, Scope& scope, const Scope* outer)
     if (m_view.is(at, "AS"))
         ++at;
     if (m_view.is(at, "PIVOT") || m_view.is(at, "UNPIVOT") || m_view.is(at, "TABLESAMPLE"))
-        throw TranslationError::unsupported(m_view.is(at, "TABLESAMPLE") ? QStringLiteral("TABLESAMPLE") : QStringLiteral("PIVOT and UNPIVOT"));
+        throw TranslationError::unsupported(m_view.is(at, "TABLESAMPLE") ? QStringLiteral("TABLESAMPLE") : QStringLiteral("PIVOT ni UNPIVOT"));
     if (isAlias(at, to)) {
         source.name = m_view[at].text;
         ++at;
@@ -575,7 +577,7 @@ void TypedRewriter::updateStatement(int at, int to)
         throw TranslationError::unsupported(QStringLiteral("UPDATE TOP"));
     const int end = nameEnd(i, to);
     if (end == i || !m_view.is(end, "SET"))
-        throw TranslationError(102, QStringLiteral("Incorrect syntax near '%1'.").arg(i < to ? m_view[i].text : QStringLiteral("UPDATE")));
+        throw TranslationError(102, ServerMessages::syntaxNear(i < to ? m_view[i].text : QStringLiteral("UPDATE")));
     m_shape.targetAt = end - 1;
     const QString target = m_view[end - 1].text;
     m_shape.setFrom = end + 1;
@@ -583,7 +585,7 @@ void TypedRewriter::updateStatement(int at, int to)
     const int where = clauseEnd(m_shape.setFrom, to, {"WHERE"});
     const int option = clauseEnd(m_shape.setFrom, to, {"OPTION"});
     if (option < to)
-        throw TranslationError::unsupported(QStringLiteral("query hints (OPTION)"));
+        throw TranslationError::unsupported(QStringLiteral("sugerencias de consulta (OPTION)"));
     m_shape.setTo = std::min(fromWord, where);
     Scope scope;
     const QString table = writtenTable(target, fromWord < to ? fromWord + 1 : -1, where > fromWord ? where : to, scope, "UPDATE");
@@ -597,10 +599,10 @@ void TypedRewriter::assignments(int from, int to, const QString& table, const Sc
         if (a >= comma)
             continue;
         if (m_view[a].kind == SqlToken::Variable)
-            throw TranslationError::unsupported(QStringLiteral("setting a variable in UPDATE"));
+            throw TranslationError::unsupported(QStringLiteral("asignar una variable en UPDATE"));
         const int nameTo = nameEnd(a, comma);
         if (nameTo == a || !m_view.is(nameTo, "="))
-            throw TranslationError::unsupported(QStringLiteral("this assignment in UPDATE (%1)").arg(m_view.text(a, comma)));
+            throw TranslationError::unsupported(QStringLiteral("esta asignación en UPDATE (%1)").arg(m_view.text(a, comma)));
         m_view.erase(a, nameTo - 1);   // SQLite names the column without its table
         const QString column = m_view[nameTo - 1].text;
         Node value = expression(nameTo + 1, comma, scope);
@@ -623,7 +625,7 @@ QString TypedRewriter::writtenTable(const QString& target, int listFrom, int lis
         tableSources(listFrom, listTo, scope, nullptr);
         if (const Source* source = findSource(scope, target)) {
             if (source->table.isEmpty())
-                throw TranslationError::unsupported(QStringLiteral("%1 of a derived table").arg(QLatin1String(verb)));
+                throw TranslationError::unsupported(QStringLiteral("%1 de una tabla derivada").arg(QLatin1String(verb)));
             table = source->table;
             m_shape.targetSource = source->name;
         }

@@ -134,7 +134,7 @@ public:
 private:
     [[noreturn]] static void unknown(const QString& name)
     {
-        vb::raise(438, QStringLiteral("Object doesn't support this property or method"), name);
+        vb::raise(438, QString(), name);
     }
 };
 

@@ -37,6 +37,7 @@ constexpr int kCommandText = -2147217900;           // 0x80040E14
 constexpr int kObjectNotFound = -2147217865;        // 0x80040E37
 constexpr int kIntegrity = -2147217873;             // 0x80040E2F
 constexpr int kTruncation = 8152;
+constexpr int kDamagedDatabase = 926;               // the embedded engine found the file damaged
 // Reconnection attempts made before the lost-link question: statements and DatosTabla try
 // three more after the first, the row-existence tests one more.
 constexpr int kStatementQuietAttempts = 4;
@@ -252,12 +253,21 @@ QString DB_Dll::connectionErrorText(const ado::Error& first) const
          + QStringLiteral("Descripcion: ") + first.Description() + cr
          + QStringLiteral("Codigo Nativo: ") + QString::number(first.NativeError()) + cr + kCrLf
          + QStringLiteral("Nombre de Proceso: ") + vb::App::exeName() + cr + kCrLf + kCrLf
-         + QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + kCrLf
+         + connectionAdvice(first) + kCrLf + kCrLf + kCrLf + QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
+}
+
+// What the operator should check: the login, unless the file of the database was found
+// damaged, which no user, password or server typed again can mend.
+QString DB_Dll::connectionAdvice(const ado::Error& first) const
+{
+    if (first.NativeError() == kDamagedDatabase)
+        return QStringLiteral("El archivo de la base de datos está dañado o no es una base de datos: "
+                              "reemplácelo por su copia de respaldo o elija otra base de datos");
+    return QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + kCrLf
          + QStringLiteral("2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la instancia, "
                           "por ejemplo : ")
          + gServidor + QStringLiteral("\\BRIXKOR") + kCrLf
-         + QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") + gUsuario
-         + QStringLiteral(" existe") + kCrLf + kCrLf + kCrLf + QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
+         + QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") + gUsuario + QStringLiteral(" existe");
 }
 
 void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, const QString& CadenaPWD)

@@ -160,6 +160,7 @@ private:
     void decideAdministrator(bool validaAdmin, bool muestraError);
     int serverOpenFailure(const vb::Error& error, bool muestraError, bool& reopened);
     QString connectionErrorText(const ado::Error& first) const;
+    QString connectionAdvice(const ado::Error& first) const;
     bool pickLocalFile();
 
     // Statements.

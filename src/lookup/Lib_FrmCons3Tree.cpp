@@ -216,7 +216,7 @@ void Lib_FrmCons3Tree::startTree()
 QTreeWidgetItem* Lib_FrmCons3Tree::addNode(QTreeWidgetItem* parent, const QString& key, const QString& nodeText)
 {
     if (m_keys.contains(key))
-        vb::raise(kDuplicateKey, QStringLiteral("Key is not unique in collection"));
+        vb::raise(kDuplicateKey, QStringLiteral("La clave no es única en la colección"));
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
     item->setText(0, nodeText);
     item->setData(0, kKeyRole, key);

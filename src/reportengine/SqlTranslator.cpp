@@ -1,6 +1,7 @@
 #include "SqlTranslator.h"
 #include "FormulaError.h"
 #include "FormulaFunctions.h"
+#include "ado/SqlToken.h"
 
 namespace rpt {
 
@@ -82,7 +83,7 @@ QString SqlTranslator::literal(const FormulaValue& v)
 
 QString SqlTranslator::quotedText(QString text)
 {
-    return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
+    return ado::quoteSqlText(text);
 }
 
 QString SqlTranslator::likePattern(const QString& pattern)

@@ -1,4 +1,5 @@
 #include "QtDialogService.h"
+#include "FileDateProxy.h"
 #include "FileFilter.h"
 #include "InputBoxDialog.h"
 #include "MessageBoxFactory.h"
@@ -40,8 +41,9 @@ QString QtDialogService::inputBox(const QString& prompt, const QString& title, c
 
 QString QtDialogService::openFileName(const QString& title, const QString& filter, const QString& initialFolder)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), DialogService::effectiveTitle(title),
-                                        initialFolder, FileFilter::toQt(filter));
+    QFileDialog dialog(QApplication::activeWindow(), DialogService::effectiveTitle(title), initialFolder, FileFilter::toQt(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
 }
 
 QString QtDialogService::saveFileName(const QString& title, const QString& filter, const QString& initialPath)
@@ -49,6 +51,15 @@ QString QtDialogService::saveFileName(const QString& title, const QString& filte
     QFileDialog dialog(QApplication::activeWindow(), DialogService::effectiveTitle(title), initialPath, FileFilter::toQt(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(firstExtension(filter));
+    return chosenFile(dialog);
+}
+
+// Qt's own dialog, not the desktop's: it speaks the program's language (the desktop's
+// follows the session's) and is the same on every machine.
+QString QtDialogService::chosenFile(QFileDialog& dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new FileDateProxy(&dialog));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();

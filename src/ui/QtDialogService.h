@@ -3,6 +3,8 @@
 
 #include "DialogService.h"
 
+class QFileDialog;
+
 namespace ui {
 
 class QtDialogService : public DialogService {
@@ -13,6 +15,9 @@ public:
     QString saveFileName(const QString& title, const QString& filter, const QString& initialPath) override;
     int showModal(QDialog* dialog) override;
     void showModeless(QWidget* window) override;
+
+private:
+    static QString chosenFile(QFileDialog& dialog);
 };
 
 } // namespace ui

@@ -2,23 +2,29 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 namespace ui {
 
-QTranslator* translateQtWindows(QCoreApplication& application)
+QtTranslations::QtTranslations()
 {
-    auto* translator = new QTranslator(&application);
+    const QLocale argentine(QLocale::Spanish, QLocale::Argentina);
+    QLocale::setDefault(argentine);
     // Argentine Spanish first, then the general Spanish catalogue Debian ships.
-    const bool found = translator->load(QLocale(QLocale::Spanish, QLocale::Argentina),
-                                        QStringLiteral("qtbase"), QStringLiteral("_"),
-                                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (!found || !QCoreApplication::installTranslator(translator)) {
-        delete translator;
-        return nullptr;
+    m_installed = m_catalogue.load(argentine, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+               && QCoreApplication::installTranslator(&m_catalogue);
+    // Installed last, asked first; it answers only for the texts the catalogue lacks.
+    if (m_installed)
+        QCoreApplication::installTranslator(&m_gaps);
+}
+
+QtTranslations::~QtTranslations()
+{
+    if (m_installed) {
+        QCoreApplication::removeTranslator(&m_gaps);
+        QCoreApplication::removeTranslator(&m_catalogue);
     }
-    return translator;
+    QLocale::setDefault(m_previousLocale);
 }
 
 } // namespace ui

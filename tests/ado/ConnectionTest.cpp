@@ -55,11 +55,11 @@ TEST_F(ConnectionTest, ServerErrorsCarryTheServersNumbersAndStates)
 {
     Raised r = raisedBy([&] { db.run(QStringLiteral("SELECT * FROM TA_NADA")); });
     EXPECT_EQ(r.number, ado::adErrCommandText);
-    EXPECT_EQ(r.description, QStringLiteral("Invalid object name 'TA_NADA'."));
+    EXPECT_EQ(r.description, QStringLiteral("El nombre de objeto 'TA_NADA' no es válido."));
     expectLastError(208, "42S02");
 
     r = raisedBy([&] { db.run(QStringLiteral("SELECT Nada FROM TA_RUBROS")); });
-    EXPECT_EQ(r.description, QStringLiteral("Invalid column name 'Nada'."));
+    EXPECT_EQ(r.description, QStringLiteral("El nombre de columna 'Nada' no es válido."));
     expectLastError(207, "42S22");
 
     r = raisedBy([&] { db.run(QStringLiteral("SELEC * FROM TA_RUBROS")); });
@@ -75,7 +75,7 @@ TEST_F(ConnectionTest, ServerErrorsCarryTheServersNumbersAndStates)
     expectLastError(547, "23000");
 
     r = raisedBy([&] { db.run(QStringLiteral("INSERT INTO TA_RUBROS VALUES ('R2', 'Demasiado largo')")); });
-    EXPECT_EQ(r.description, QStringLiteral("String or binary data would be truncated."));
+    EXPECT_EQ(r.description, QStringLiteral("Los datos de cadena o binarios se truncarían."));
     expectLastError(8152, "22001");
 
     r = raisedBy([&] { db.run(QStringLiteral("INSERT INTO TA_RUBROS (Codigo) VALUES ('R3')")); });

@@ -2,6 +2,8 @@
 #include "EmbeddedDatabase.h"
 
 #include <ado/Command.h>
+#include <ado/SqlLiteral.h>
+#include <ado/SqlToken.h>
 #include <ado/SqliteErrorMap.h>
 #include <ado/TestHooks.h>
 
@@ -225,7 +227,7 @@ TEST_F(EngineBehaviourTest, AnOpenThatFindsTheDatabaseLockedSaysSo)
     EXPECT_NE(errorNumberOf([&] { second->Open(db.connectionString()); }), 0);
     ASSERT_GT(second->Errors()->Count(), 0);
     EXPECT_EQ(second->Errors()->Item(0).NativeError(), 1222);
-    EXPECT_EQ(second->Errors()->Item(0).Description(), QStringLiteral("Lock request time out period exceeded."));
+    EXPECT_EQ(second->Errors()->Item(0).Description(), QStringLiteral("Se superó el tiempo de espera de la solicitud de bloqueo."));
     EXPECT_FALSE(ado::isConnectionLost(*second->Errors()));
 
     // Once the writer is done, the same open succeeds.
@@ -248,7 +250,7 @@ TEST_F(EngineBehaviourTest, AnOpenThatFindsTheFileDamagedSaysSoAndNamesIt)
     EXPECT_NE(errorNumberOf([&] { second->Open(db.connectionString()); }), 0);
     ASSERT_GT(second->Errors()->Count(), 0);
     EXPECT_EQ(second->Errors()->Item(0).Description(),
-              QStringLiteral("Cannot open database \"Demo\": its file %1 is damaged or is not a database.").arg(db.file()));
+              QStringLiteral("No se puede abrir la base de datos \"Demo\": su archivo %1 está dañado o no es una base de datos.").arg(db.file()));
 
     // A file that is missing is still told as before.
     ASSERT_TRUE(QFile::remove(db.file()));
@@ -273,8 +275,30 @@ TEST(SqliteErrorMapTest, AWriteToADatabaseOpenedReadOnlyNamesTheDatabase)
     sqlite3_close(db);
     const ado::Error& error = failure.records().front();
     EXPECT_EQ(error.NativeError(), 3906);
-    EXPECT_EQ(error.Description(), QStringLiteral("Failed to update database \"Compras\" because the database is read-only."));
+    EXPECT_EQ(error.Description(), QStringLiteral("No se pudo actualizar la base de datos \"Compras\" porque es de solo lectura."));
     EXPECT_FALSE(ado::isConnectionLostState(error.SQLState()));
+}
+
+// SQLite reads a statement only up to its first NUL, even when handed its length: a NUL after
+// "DELETE FROM TA_LIBRE" emptied the table whatever the WHERE said.
+TEST_F(EngineBehaviourTest, AStatementHoldingANulFailsWholeAndTheLiteralBuildersLeaveItOut)
+{
+    const QString nul(QChar(0));
+    const auto refused = [&](const QString& sql) {
+        return errorNumberOf([&] { db.run(sql); }) == ado::adErrCommandText
+            && db.connection()->Errors()->Item(0).NativeError() == 102;
+    };
+    EXPECT_TRUE(refused(QStringLiteral("DELETE FROM TA_LIBRE") + nul + QStringLiteral(" WHERE Nombre = 'z'")));
+    EXPECT_TRUE(refused(QStringLiteral("UPDATE TA_LIBRE SET Cantidad = 0 WHERE Nombre = 'a") + nul + QStringLiteral("'")));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT SUM(Cantidad) FROM TA_LIBRE")), QStringLiteral("4"));
+
+    // Text from a box or a row that holds one still makes a statement that runs.
+    const QString typed = QStringLiteral("a") + nul + QStringLiteral("'");
+    db.run(QStringLiteral("INSERT INTO TA_LIBRE VALUES (%1, 5)").arg(ado::quoteSqlText(typed)));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT SUM(Cantidad) FROM TA_LIBRE WHERE Nombre = '%1'")
+                            .arg(ado::SqlLiteral::escapedText(typed))), QStringLiteral("5"));
+    EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE WHERE Nombre LIKE '%1%'")
+                            .arg(ado::SqlLiteral::likeText(typed))), QStringLiteral("1"));
 }
 
 TEST_F(EngineBehaviourTest, DefaultDatabaseMovesToAnotherFileOfTheFolder)
@@ -308,14 +332,14 @@ TEST(SqliteErrorMapTest, MessagesBecomeTheServersErrors)
         const ado::DatabaseFailure f = ado::SqliteErrorMap::failure(code, QString::fromLatin1(message), QStringLiteral("DELETE FROM T"));
         return QStringLiteral("%1 %2 %3").arg(f.records().front().NativeError()).arg(f.records().front().SQLState(), f.records().front().Description());
     };
-    EXPECT_EQ(native(SQLITE_ERROR, "no such function: FOO"), QStringLiteral("195 42000 'FOO' is not a recognized built-in function name."));
-    EXPECT_EQ(native(SQLITE_ERROR, "table \"T\" already exists"), QStringLiteral("2714 42S01 There is already an object named 'T' in the database."));
-    EXPECT_EQ(native(SQLITE_ERROR, "no such column: a.b"), QStringLiteral("4104 42000 The multi-part identifier \"a.b\" could not be bound."));
-    EXPECT_EQ(native(SQLITE_ERROR, "no such table: main.T"), QStringLiteral("208 42S02 Invalid object name 'T'."));
+    EXPECT_EQ(native(SQLITE_ERROR, "no such function: FOO"), QStringLiteral("195 42000 'FOO' no es un nombre de función integrada reconocido."));
+    EXPECT_EQ(native(SQLITE_ERROR, "table \"T\" already exists"), QStringLiteral("2714 42S01 Ya hay un objeto con el nombre 'T' en la base de datos."));
+    EXPECT_EQ(native(SQLITE_ERROR, "no such column: a.b"), QStringLiteral("4104 42000 No se pudo enlazar el identificador de varias partes \"a.b\"."));
+    EXPECT_EQ(native(SQLITE_ERROR, "no such table: main.T"), QStringLiteral("208 42S02 El nombre de objeto 'T' no es válido."));
     EXPECT_EQ(native(SQLITE_ERROR, "[245] Conversion failed"), QStringLiteral("245 22018 Conversion failed"));
     EXPECT_EQ(native(SQLITE_CONSTRAINT_FOREIGNKEY, "FOREIGN KEY constraint failed"),
-              QStringLiteral("547 23000 The DELETE statement conflicted with the REFERENCE constraint."));
-    EXPECT_EQ(native(SQLITE_BUSY, "database is locked"), QStringLiteral("1222 HYT00 Lock request time out period exceeded."));
+              QStringLiteral("547 23000 La instrucción DELETE está en conflicto con la restricción REFERENCE."));
+    EXPECT_EQ(native(SQLITE_BUSY, "database is locked"), QStringLiteral("1222 HYT00 Se superó el tiempo de espera de la solicitud de bloqueo."));
     EXPECT_EQ(native(SQLITE_IOERR_READ, "disk I/O error").left(8), QStringLiteral("11 08S01"));
     EXPECT_EQ(native(SQLITE_ERROR, "something new"), QStringLiteral("0 HY000 something new"));
 }

@@ -68,14 +68,14 @@ TEST_F(ProgramUseTest, AdosOwnErrorsNameTheObjectThatRaisedThem)
     EXPECT_EQ(field.number(), ado::adErrNoCurrentRecord);
     EXPECT_EQ(field.source(), QStringLiteral("ADODB.Field"));
     EXPECT_EQ(field.description(), QStringLiteral(
-        "Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record."));
+        "BOF o EOF es True, o el registro actual se eliminó. La operación solicitada requiere un registro actual."));
     EXPECT_EQ(errorRaisedBy([&] { rs->MoveNext(); }).source(), QStringLiteral("ADODB.Recordset"));
     EXPECT_EQ(errorRaisedBy([&] { rs->Fields()->Item(QStringLiteral("NoHay")); }).source(), QStringLiteral("ADODB.Recordset"));
     auto closed = ado::Connection::create();
     const vb::Error onClosed = errorRaisedBy([&] { closed->Execute(QStringLiteral("SELECT 1")); });
     EXPECT_EQ(onClosed.number(), ado::adErrObjectClosed);
     EXPECT_EQ(onClosed.source(), QStringLiteral("ADODB.Connection"));
-    EXPECT_EQ(onClosed.description(), QStringLiteral("Operation is not allowed when the object is closed."));
+    EXPECT_EQ(onClosed.description(), QStringLiteral("No se permite la operación si el objeto está cerrado."));
     const vb::Error unusable = errorRaisedBy([&] { rs->Close(); rs->Open(QStringLiteral("SELECT 1"), closed); });
     EXPECT_EQ(unusable.number(), ado::adErrInvalidConnection);
     EXPECT_EQ(unusable.source(), QStringLiteral("ADODB.Recordset"));

@@ -108,12 +108,12 @@ TEST_F(SqlTranslatorTest, ControlFlowBecomesJumps)
     EXPECT_EQ(kinds(QStringLiteral("DECLARE @i int\nWHILE @i < 3\nBEGIN\nIF @i = 1 BREAK\nCONTINUE\nEND\nRETURN\nSELECT 1")),
               std::vector<int>({S::Declare, S::JumpUnless * 100 + 6, S::JumpUnless * 100 + 4, S::Jump * 100 + 6, S::Jump * 100 + 1,
                                 S::Jump * 100 + 1, S::Jump * 100 + 8, S::Query, S::PartEnd}));
-    EXPECT_EQ(texts(QStringLiteral("BEGIN\nSELECT 1")), QStringList({"<fail 102: Incorrect syntax near the end of the batch.>"}));
-    EXPECT_EQ(texts(QStringLiteral("SELECT 1\nEND")), QStringList({"<fail 156: Incorrect syntax near the keyword 'END'.>"}));
+    EXPECT_EQ(texts(QStringLiteral("BEGIN\nSELECT 1")), QStringList({"<fail 102: Sintaxis incorrecta cerca del final del lote.>"}));
+    EXPECT_EQ(texts(QStringLiteral("SELECT 1\nEND")), QStringList({"<fail 156: Sintaxis incorrecta cerca de la palabra clave 'END'.>"}));
     EXPECT_EQ(texts(QStringLiteral("BREAK")).front().left(10), QStringLiteral("<fail 135:"));
     // A part that does not compile runs nothing; the next part still runs.
     EXPECT_EQ(texts(QStringLiteral("SELECT 1\nSELECT @nada\nGO\nSELECT 2")),
-              QStringList({"<fail 137: Must declare the scalar variable \"@nada\".>", "SELECT 2 AS \"\""}));
+              QStringList({"<fail 137: Debe declarar la variable escalar \"@nada\".>", "SELECT 2 AS \"\""}));
 }
 
 TEST_F(SqlTranslatorTest, VariablesTakeTheirDeclaredTypes)
@@ -202,11 +202,11 @@ TEST_F(SqlTranslatorTest, PlusFollowsTheTypesOfItsOperands)
     // A date plus or minus a number moves by days.
     EXPECT_EQ(one(QStringLiteral("SELECT Fecha + 1 AS X, Fecha - Importe AS Y FROM TA_A")),
               QStringLiteral("SELECT SRV_DATE_PLUS(Fecha , 1) AS X, SRV_DATE_MINUS(Fecha , Importe) AS Y FROM TA_A"));
-    EXPECT_EQ(one(QStringLiteral("SELECT Nombre - 'x' AS X FROM TA_A")), QStringLiteral("<fail 8117: Operand data type varchar is invalid for subtract operator.>"));
+    EXPECT_EQ(one(QStringLiteral("SELECT Nombre - 'x' AS X FROM TA_A")), QStringLiteral("<fail 8117: El tipo de datos varchar del operando no es válido para el operador subtract.>"));
     EXPECT_EQ(one(QStringLiteral("SELECT Importe / Nombre AS X FROM TA_A")),
               QStringLiteral("SELECT SRV_DIVIDE(Importe , SRV_CONVERT('money', Nombre, 0, 'varchar(30)')) AS X FROM TA_A"));
     EXPECT_EQ(one(QStringLiteral("SELECT Nombre / Nombre AS X FROM TA_A")),
-              QStringLiteral("<fail 8117: Operand data type varchar is invalid for divide operator.>"));
+              QStringLiteral("<fail 8117: El tipo de datos varchar del operando no es válido para el operador divide.>"));
 }
 
 TEST_F(SqlTranslatorTest, LiteralsTakeTheTypeTheyAreComparedWith)
@@ -239,9 +239,9 @@ TEST_F(SqlTranslatorTest, FunctionsTakeTheServersRules)
     EXPECT_EQ(one(QStringLiteral("SELECT AVG(Codigo) AS A, SUM(Codigo) / 0 AS B FROM TA_B")),
               QStringLiteral("SELECT CAST(AVG(Codigo) AS INTEGER) AS A, SRV_DIVIDE(SUM(Codigo) , 0) AS B FROM TA_B"));
     EXPECT_EQ(one(QStringLiteral("SELECT SUM(Nombre) AS S FROM TA_A")),
-              QStringLiteral("<fail 8117: Operand data type varchar is invalid for sum operator.>"));
+              QStringLiteral("<fail 8117: El tipo de datos varchar del operando no es válido para el operador sum.>"));
     EXPECT_EQ(one(QStringLiteral("SELECT FORMAT(Fecha, 'd') AS F FROM TA_A")),
-              QStringLiteral("<fail 0: The embedded engine does not support the function FORMAT.>"));
+              QStringLiteral("<fail 0: El motor integrado no admite la función FORMAT.>"));
 }
 
 TEST_F(SqlTranslatorTest, TableDefinitionsGetTheServersTextRules)

@@ -16,6 +16,7 @@
 #include "vb/App.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -33,12 +34,17 @@ struct LoginTry {
     QString password;
     QString server;     // empty: as the window shows it
     bool cancel = false;
+    bool pastedUser = false;    // the user's name comes in through the clipboard
 };
 LoginTry typed(const QString& user, const QString& password, const QString& server = {})
 {
     return LoginTry{user, password, server, false};
 }
 LoginTry closed() { return LoginTry{{}, {}, {}, true}; }
+LoginTry pasted(const QString& user, const QString& password)
+{
+    return LoginTry{user, password, {}, false, true};
+}
 
 class StartUp : public AppTestBase {
 protected:
@@ -93,7 +99,11 @@ protected:
         const char* button = "bcCancelar";
         if (!tries.isEmpty() && !tries.first().cancel) {
             const LoginTry t = tries.takeFirst();
-            w->TxtUserId()->setText(t.user);
+            w->TxtUserId()->setText(t.pastedUser ? QString() : t.user);
+            if (t.pastedUser) {
+                QApplication::clipboard()->setText(t.user);
+                w->TxtUserId()->paste();
+            }
             w->TxtUserPassword()->setText(t.password);
             if (!t.server.isEmpty())
                 w->TxtServidor()->setText(t.server);
@@ -240,6 +250,19 @@ TEST_F(StartUp, AnotherUserAcceptedByTheWindowGetsItsOwnConfiguration)
     EXPECT_EQ(db->gServidor, "datos");             // no re-open
     EXPECT_EQ(lookupCalls.size(), 1);
     EXPECT_EQ(app::gCartel().window(), nullptr);
+}
+
+// A NUL pasted with the name ended the user check's statement ("unrecognized token") and the
+// error reached start-up's caller: the box keeps no control character.
+TEST_F(StartUp, AControlCharacterPastedIntoTheUserBoxNeverReachesTheDatabase)
+{
+    tries = {pasted(QStringLiteral("COMP") + QChar(0) + QStringLiteral("RAS\t"), "compras")};
+    start(launcherLine("ADMIN", "mala"));
+    EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
+    EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
+    EXPECT_TRUE(handed.contains("SELECT * FROM TA_USUARIOS WHERE NOMBRE = 'COMPRAS' AND (SISTEMA = 'vu000va' OR SISTEMA = 'BRIX')"));
+    for (const QString& sql : handed)
+        EXPECT_FALSE(sql.contains(QChar(0))) << sql.toStdString();
 }
 
 TEST_F(StartUp, AUserWithoutARowAcceptedByTheWindowKeepsNothingOfThePreviousOne)

@@ -82,7 +82,7 @@ TEST_F(ConnectionAndRights, AbortStopsTheOpeningAndAStringWithoutDatabaseFailsAt
     dialogs.pushMsgBoxAnswer(ui::vbAbort);
     box->AbrirConexion();
     ASSERT_EQ(boxes().size(), 1);
-    EXPECT_EQ(boxes().first().text, QStringLiteral("Ha ocurrido el Siguiente Error (5) Invalid procedure call or argument"));
+    EXPECT_EQ(boxes().first().text, QStringLiteral("Ha ocurrido el Siguiente Error (5) Llamada a procedimiento o argumento no válidos"));
     EXPECT_FALSE(box->connectionOpen());
     // A blank string is no error at all.
     dialogs.clear();

@@ -214,6 +214,28 @@ TEST_F(ConnectionOpening, RefusedConnectionShowsTheDiagnosisAndNoEndsIt)
     EXPECT_TRUE(box.text.endsWith("para el usuario DEMO existe\r\n\r\n\r\n - Desea Intentarlo Nuevamente??? "));
 }
 
+// A database file overwritten or cut short: the box told the operator to check whether a user
+// named like the database existed, and no login typed again could mend the file.
+TEST_F(ConnectionOpening, ADamagedDatabaseFileIsToldAsSuchNotAsALoginProblem)
+{
+    const QTemporaryDir server;
+    QFile file(server.filePath("DEMO.db"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'Z'));
+    file.close();
+    target(server.path(), "DEMO", "DEMO", "DEMO");
+    dialogs.pushMsgBoxAnswer(ui::vbNo);
+    db->OpenServerADODB(false, 3, "", true, true);
+    EXPECT_FALSE(db->gOpenFlag);
+    ASSERT_EQ(boxes().size(), 1);
+    const QString text = boxes().first().text;
+    EXPECT_TRUE(text.contains("\rDescripcion: No se puede abrir la base de datos \"DEMO\": su archivo " + file.fileName()
+                              + " está dañado o no es una base de datos.\rCodigo Nativo: 926\r")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("Nombre de Proceso: rp_quindal\r\r\n\r\nEl archivo de la base de datos está dañado o no es una "
+                              "base de datos: reemplácelo por su copia de respaldo o elija otra base de datos\r\n\r\n\r\n"
+                              " - Desea Intentarlo Nuevamente??? ")) << text.toStdString();
+}
+
 TEST_F(ConnectionOpening, YesToTheDiagnosisAsksForNewParametersAndOpensThem)
 {
     scriptLogin();

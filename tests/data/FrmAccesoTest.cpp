@@ -516,7 +516,7 @@ TEST_F(LoginWindow, ShortcutFailureIsNeverFollowedBySuccess)
     ASSERT_EQ(boxes().size(), 1);
     // The folder it looked for is named: a machine without a desktop, or one whose desktop
     // folder has another name, showed "Path not found" and nothing more.
-    EXPECT_EQ(boxes()[0].text, "Se ha producido un error: Path not found: " + m_desktop.path() + "/no-such-folder");
+    EXPECT_EQ(boxes()[0].text, "Se ha producido un error: No se encontró la ruta de acceso: " + m_desktop.path() + "/no-such-folder");
     EXPECT_EQ(boxes()[0].icon, ui::vbCritical);
     EXPECT_EQ(boxes()[0].title, "Error");
 }

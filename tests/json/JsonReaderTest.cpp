@@ -114,15 +114,15 @@ TEST(JsonReader, MalformedNumbersEndTheList)
 {
     auto list = parseList(QStringLiteral("[7, 1.2.3, 4]"));
     EXPECT_EQ(textsOf(*list), QStringList{"7"});
-    EXPECT_EQ(JsonParserErrors(), QStringLiteral("Type mismatch: , 4]") + CrLf);
+    EXPECT_EQ(JsonParserErrors(), QStringLiteral("No coinciden los tipos: , 4]") + CrLf);
 
     // Literals are case-sensitive: a capital letter starts no literal and no number either.
     list = parseList(QStringLiteral("[True]"));
     EXPECT_EQ(list->count(), 0);
-    EXPECT_EQ(JsonParserErrors(), QStringLiteral("Type mismatch: True]") + CrLf);
+    EXPECT_EQ(JsonParserErrors(), QStringLiteral("No coinciden los tipos: True]") + CrLf);
 
     parseList(QStringLiteral("[1e999999]"));
-    EXPECT_TRUE(JsonParserErrors().startsWith(QStringLiteral("Overflow: ")));
+    EXPECT_TRUE(JsonParserErrors().startsWith(QStringLiteral("Desbordamiento: ")));
 }
 
 TEST(JsonReader, QuotesAndUnquotedKeys)
@@ -148,7 +148,7 @@ TEST(JsonReader, CommasMayBeMissingOrLeading)
 
     // After a comma a value must follow: a closing bracket there is no number.
     EXPECT_EQ(textsOf(*parseList(QStringLiteral("[1, 2,]"))), (QStringList{"1", "2"}));
-    EXPECT_EQ(JsonParserErrors(), QStringLiteral("Type mismatch: ]") + CrLf);
+    EXPECT_EQ(JsonParserErrors(), QStringLiteral("No coinciden los tipos: ]") + CrLf);
 }
 
 TEST(JsonReader, ParenthesesAndCommentsAreBlanks)

@@ -105,7 +105,7 @@ TEST_F(MaskFiles, AMaskFileThatCannotBeCreatedIsNamedInTheError)
         raised = error;
     }
     EXPECT_EQ(raised.number(), 75);
-    EXPECT_EQ(raised.description(), QStringLiteral("Path/File access error: ") + QDir::cleanPath(maskPath()));
+    EXPECT_EQ(raised.description(), QStringLiteral("Error de acceso a la ruta o al archivo: ") + QDir::cleanPath(maskPath()));
 }
 
 TEST_F(MaskFiles, TropaStockDefaultsAppendRecordTwelveAndOneWidthsLine)

@@ -358,10 +358,10 @@ TEST(DemoReport, FailureInTheMiddleOfAPassRaisesAReportError)
         return QStringLiteral("no error");
     };
     const QString lost = failsMidway([] { ado::TestHooks::failNextOperations(1); });
-    EXPECT_TRUE(lost.contains(QStringLiteral("General network error")) && lost.contains(QStringLiteral("C_MV_CPTE")))
+    EXPECT_TRUE(lost.contains(QStringLiteral("Error general de red")) && lost.contains(QStringLiteral("C_MV_CPTE")))
         << lost.toStdString();
     const QString closed = failsMidway([&] { connection->Close(); });
-    EXPECT_TRUE(closed.contains(QStringLiteral("closed")) && closed.contains(QStringLiteral("C_MV_CPTE"))) << closed.toStdString();
+    EXPECT_TRUE(closed.contains(QStringLiteral("cerrado")) && closed.contains(QStringLiteral("C_MV_CPTE"))) << closed.toStdString();
 }
 
 // The detailed layout prints every line of every document once, under its document: articles

@@ -8,6 +8,8 @@
 #include "reports/ReportKind.h"
 #include "ui/ScriptedDialogService.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -127,6 +129,25 @@ TEST_F(FieldEntry, AccountsMustExistAndAreShownByTheirCode)
     expectAccepted(C::ClienteDesde, "00003", "21100003", C::ClienteHasta);
     expectAccepted(C::ClienteHasta, "21100004", "21100004", C::SucursalDesde);
     expectRejected(C::ClienteHasta, "nadie", "La cuenta es inexistente.");
+}
+
+// A NUL pasted with a code ended the statement that looks the account up ("unrecognized
+// token"): the box keeps no control character, so the look-up runs on the code meant.
+TEST_F(FieldEntry, AControlCharacterPastedIntoABoxNeverReachesTheDatabase)
+{
+    addAccount("ABC");
+    QApplication::clipboard()->setText(QStringLiteral("AB") + QChar(0) + QStringLiteral("C"));
+    focusField(C::ClienteDesde);
+    field(C::ClienteDesde)->clear();
+    handed.clear();
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field(C::ClienteDesde)->text(), "ABC");
+    press(Qt::Key_Return);
+    EXPECT_TRUE(boxes().isEmpty()) << messages().join('\n').toStdString();
+    EXPECT_EQ(focusedField(), C::ClienteHasta);
+    ASSERT_FALSE(handed.isEmpty());
+    for (const QString& sql : handed)
+        EXPECT_FALSE(sql.contains(QChar(0))) << sql.toStdString();
 }
 
 TEST_F(FieldEntry, AccountsToBelowFromAreRejectedComparedAsTextWithoutCase)

@@ -173,7 +173,7 @@ TEST_F(DirectPrinting, TheErrorBoxRetriesIgnoresOrAbandonsTheFailedStep)
     dialogs.pushMsgBoxAnswer(ui::vbIgnore);
     Reporte(control, QStringLiteral("mv_prC"), {}, QString(), logon);
     ASSERT_EQ(boxes().size(), 2);
-    EXPECT_EQ(boxes().at(0).text, QStringLiteral("Ha ocurrido el siguiente error: 9 Subscript out of range"));
+    EXPECT_EQ(boxes().at(0).text, QStringLiteral("Ha ocurrido el siguiente error: 9 El subíndice está fuera del intervalo"));
     EXPECT_TRUE(boxes().at(1).text.startsWith(QStringLiteral("Ha ocurrido el siguiente error: 20500 No se pudo emitir el reporte")));
     EXPECT_FALSE(boxes().at(1).text.contains(QStringLiteral("Cl4ve"))) << boxes().at(1).text.toStdString();
     EXPECT_FALSE(dialogs.ranDry());

@@ -1,5 +1,6 @@
 // One entry point for every test executable: headless Qt, the Argentine regional settings,
 // an End hook that throws instead of leaving the process, and a home of the run's own.
+#include "ui/TypedTextFilter.h"
 #include "vb/Error.h"
 #include "vb/Regional.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
     const TemporaryHome home;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rp_quindal"));
+    ui::TypedTextFilter::install(app);     // the boxes of the windows under test take text as the program's do
     ::testing::InitGoogleTest(&argc, argv);
     vb::Regional::reset();
     vb::setEndHook([](int exitCode) { throw vb::EndRequested(exitCode); });

@@ -1,20 +1,26 @@
 #include "ui/InputBoxDialog.h"
 #include "ui/MessageBoxFactory.h"
 #include "ui/QtDialogService.h"
+#include "ui/QtTranslations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
@@ -204,6 +210,36 @@ TEST(QtDialogService, OpenFileUsesTheConvertedFilterAndReturnsTheChosenPath)
 
     const auto cancel = [](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); };
     EXPECT_EQ(withModal(cancel, [&] { return service.openFileName("Abrir", {}, folder.path()); }), "");
+}
+
+// The operator read "Folder" and "9 Dec" in the file dialog of a Spanish program: Qt's catalogue
+// lacks the one, and Qt's file list writes its dates in the system's language.
+TEST(QtDialogService, TheFileDialogSpeaksSpanish)
+{
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_es.qm")))
+        GTEST_SKIP() << "Qt's Spanish catalogue is not installed";
+    const QtTranslations spanish;
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Remitos"));
+    QStringList seen;   // the first column's caption, then the folder's type and date
+    const auto read = [&seen](QWidget* modal) {
+        auto* view = modal->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(view, nullptr);
+        const QDeadlineTimer listed(4000);
+        while (view->model()->rowCount(view->rootIndex()) == 0 && !listed.hasExpired()) {
+            QCoreApplication::processEvents();
+            QThread::msleep(10);
+        }
+        const QModelIndex row = view->model()->index(0, 0, view->rootIndex());
+        seen << view->model()->headerData(0, Qt::Horizontal).toString() << row.siblingAtColumn(2).data().toString()
+             << row.siblingAtColumn(3).data().toString();
+        qobject_cast<QDialog*>(modal)->reject();
+    };
+    QtDialogService service;
+    EXPECT_EQ(withModal(read, [&] { return service.openFileName("Abrir", "Textos|*.txt", folder.path()); }), "");
+    const QDateTime modified = QFileInfo(folder.filePath("Remitos")).lastModified();
+    EXPECT_EQ(seen, (QStringList{"Nombre", "Carpeta",
+                                 QLocale(QLocale::Spanish, QLocale::Argentina).toString(modified, QLocale::ShortFormat)}));
 }
 
 TEST(QtDialogService, ModalWindowRunsToItsResult)

@@ -10,26 +10,27 @@ using namespace vb;
 
 TEST(Error, StandardDescriptions)
 {
-    EXPECT_EQ(Error(5).description(), "Invalid procedure call or argument");
-    EXPECT_EQ(Error(6).description(), "Overflow");
-    EXPECT_EQ(Error(9).description(), "Subscript out of range");
-    EXPECT_EQ(Error(11).description(), "Division by zero");
-    EXPECT_EQ(Error(13).description(), "Type mismatch");
-    EXPECT_EQ(Error(53).description(), "File not found");
-    EXPECT_EQ(Error(62).description(), "Input past end of file");
-    EXPECT_EQ(Error(76).description(), "Path not found");
-    EXPECT_EQ(Error(91).description(), "Object variable or With block variable not set");
-    EXPECT_EQ(Error(94).description(), "Invalid use of Null");
-    EXPECT_EQ(Error(424).description(), "Object required");
-    EXPECT_EQ(Error(438).description(), "Object doesn't support this property or method");
-    EXPECT_EQ(Error(457).description(), "This key is already associated with an element of this collection");
-    EXPECT_EQ(Error(3).description(), "Return without GoSub");
-    EXPECT_EQ(Error(30000).description(), "Application-defined or object-defined error");
+    EXPECT_EQ(Error(5).description(), "Llamada a procedimiento o argumento no válidos");
+    EXPECT_EQ(Error(6).description(), "Desbordamiento");
+    EXPECT_EQ(Error(9).description(), "El subíndice está fuera del intervalo");
+    EXPECT_EQ(Error(11).description(), "División por cero");
+    EXPECT_EQ(Error(13).description(), "No coinciden los tipos");
+    EXPECT_EQ(Error(53).description(), "No se encontró el archivo");
+    EXPECT_EQ(Error(62).description(), "La entrada pasó del final del archivo");
+    EXPECT_EQ(Error(75).description(), "Error de acceso a la ruta o al archivo");
+    EXPECT_EQ(Error(76).description(), "No se encontró la ruta de acceso");
+    EXPECT_EQ(Error(91).description(), "Variable de objeto o variable de bloque With no establecida");
+    EXPECT_EQ(Error(94).description(), "Uso no válido de Null");
+    EXPECT_EQ(Error(424).description(), "Se requiere un objeto");
+    EXPECT_EQ(Error(438).description(), "El objeto no admite esta propiedad o método");
+    EXPECT_EQ(Error(457).description(), "Esta clave ya está asociada con un elemento de esta colección");
+    EXPECT_EQ(Error(3).description(), "Return sin GoSub");
+    EXPECT_EQ(Error(30000).description(), "Error definido por la aplicación o por el objeto");
     Error custom(1001, "Falta la sucursal", "frmRep");
     EXPECT_EQ(custom.number(), 1001);
     EXPECT_EQ(custom.description(), "Falta la sucursal");
     EXPECT_EQ(custom.source(), "frmRep");
-    EXPECT_STREQ(Error(13).what(), "Error 13: Type mismatch");
+    EXPECT_EQ(QString::fromUtf8(Error(13).what()), "Error 13: No coinciden los tipos");
     EXPECT_EQ(vbtest::errorOf([] { vb::raise(76); }), 76);
 }
 

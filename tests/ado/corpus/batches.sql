@@ -75,9 +75,9 @@
 > COMMIT TRAN SELECT @@TRANCOUNT
 = 0
 > COMMIT TRANSACTION
-! 3902: The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION.
+! 3902: La solicitud COMMIT TRANSACTION no tiene la correspondiente BEGIN TRANSACTION.
 > ROLLBACK
-! 3903: The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION.
+! 3903: La solicitud ROLLBACK TRANSACTION no tiene la correspondiente BEGIN TRANSACTION.
 > BEGIN TRAN INSERT INTO #t VALUES (30, 'a') SAVE TRAN punto INSERT INTO #t VALUES (31, 'b') ROLLBACK TRAN punto COMMIT
 > SELECT Id FROM #t WHERE Id IN (30, 31)
 = 30
@@ -101,7 +101,7 @@
 -- How far an error reaches: a missing table ends the batch, not the transaction; a GO part
 -- runs on its own; a syntax error anywhere keeps the whole part from running.
 > INSERT INTO #t VALUES (50, 'a') SELECT * FROM NoExiste INSERT INTO #t VALUES (51, 'b')
-! 208: Invalid object name 'NoExiste'.
+! 208: El nombre de objeto 'NoExiste' no es válido.
 > SELECT Id FROM #t WHERE Id IN (50, 51)
 = 50
 > INSERT INTO #t VALUES (52, 'a')
@@ -164,11 +164,11 @@
 > DECLARE @k int = 7 SET @k = (SELECT Id FROM #t WHERE Id = 999) SELECT @k
 = NULL
 > SELECT @nada = 1
-! 137: Must declare the scalar variable "@nada".
+! 137: Debe declarar la variable escalar "@nada".
 > DECLARE @x int SET @x = 1
 + GO
 + SELECT @x
-! 137: Must declare the scalar variable "@x".
+! 137: Debe declarar la variable escalar "@x".
 > DECLARE @r int = 1 WHILE @r < 100 BEGIN SET @r = @r * 2 IF @r > 20 RETURN END SELECT 'no llega'
 = (no result)
 > DECLARE @sql varchar(100) = 'SELECT COUNT(*) FROM #t WHERE Id < 3' EXEC (@sql)

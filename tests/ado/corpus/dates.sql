@@ -137,7 +137,7 @@
 > SELECT CONVERT(datetime, '2024-03-15 10:30:00', 120), CONVERT(datetime, '2024-03-15T10:30:00.5', 126)
 = 2024-03-15 10:30:00.000|2024-03-15 10:30:00.500
 > SELECT CONVERT(datetime, 'no es fecha')
-! 241: Conversion failed when converting date and/or time from character string.
+! 241: Error de conversión al convertir una cadena de caracteres en fecha y/u hora.
 > SELECT CONVERT(varchar(23), CONVERT(datetime, '2024-01-01T10:00:00.125'), 121), CONVERT(datetime, '2024-12-31T23:59:59.999')
 = '2024-01-01 10:00:00.127'|2025-01-01 00:00:00.000
 > SELECT CONVERT(varchar(8), CONVERT(datetime, '10:30'), 108), CONVERT(datetime, '10:30')

@@ -76,7 +76,7 @@
 > INSERT INTO #id (N) SELECT 'e' UNION ALL SELECT 'f' SELECT SCOPE_IDENTITY(), @@ROWCOUNT
 = 6|2
 > CREATE TABLE #raro (Id int IDENTITY(100, 10), N int)
-! 0: The embedded engine does not support IDENTITY with a seed or increment other than 1.
+! 0: El motor integrado no admite IDENTITY con un valor inicial o un incremento distinto de 1.
 
 -- @@ROWCOUNT after each kind of statement.
 > UPDATE #id SET N = 'z' WHERE Id > 4 SELECT @@ROWCOUNT
@@ -98,4 +98,4 @@
 > IF OBJECT_ID('tempdb..#copia') IS NOT NULL DROP TABLE #copia SELECT CASE WHEN OBJECT_ID('tempdb..#copia') IS NULL THEN 1 ELSE 0 END
 = 1
 > SELECT * FROM #copia
-! 208: Invalid object name '#copia'.
+! 208: El nombre de objeto '#copia' no es válido.

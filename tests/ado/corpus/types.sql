@@ -18,9 +18,9 @@
 > SELECT Cant + Codigo FROM #n WHERE Id = 1
 = 13
 > SELECT 'a' + 1
-! 245: Conversion failed when converting the varchar value 'a' to data type int.
+! 245: Error de conversión al convertir el valor varchar 'a' al tipo de datos int.
 > SELECT '1.5' + 1
-! 245: Conversion failed when converting the varchar value '1.5' to data type int.
+! 245: Error de conversión al convertir el valor varchar '1.5' al tipo de datos int.
 > SELECT '1.5' + 1.0, '2' * 3, '10' / 4, 10 - '4'
 = 2.5|6|2|6
 > SELECT Precio + '1.5' FROM #n WHERE Id = 1
@@ -28,7 +28,7 @@
 > SELECT 'Total: ' + Precio FROM #n WHERE Id = 1
 ! 235
 > SELECT 'a' - 'b'
-! 8117: Operand data type varchar is invalid for subtract operator.
+! 8117: El tipo de datos varchar del operando no es válido para el operador subtract.
 > SELECT Nombre + NULL, Cant + NULL FROM #n WHERE Id = 1
 = NULL|NULL
 > SELECT 1 + 2 + '3' + '4'
@@ -40,7 +40,7 @@
 > SELECT 10 / 4, -7 / 2, 7 % 3, -7 % 3, CAST(10 AS float) / 4
 = 2|-3|1|-1|2.5
 > SELECT 1 / 0
-! 8134: Divide by zero error encountered.
+! 8134: Se encontró un error de división entre cero.
 > SELECT Cant / 0 FROM #n WHERE Id = 1
 ! 8134
 > SELECT Cant % 0 FROM #n WHERE Id = 1
@@ -64,7 +64,7 @@
 > SELECT Id FROM #n WHERE Cant = 'dos'
 ! 245
 > SELECT Id FROM #n WHERE Nombre = 1
-! 245: Conversion failed when converting the varchar value 'uno' to data type int.
+! 245: Error de conversión al convertir el valor varchar 'uno' al tipo de datos int.
 > SELECT Id FROM #n WHERE Codigo BETWEEN 8 AND 20 ORDER BY Id
 = 1; 2
 
@@ -82,7 +82,7 @@
 > SELECT AVG(Id + 0), SUM(Id) / COUNT(Id) FROM #n WHERE Id < 3
 = 1|1
 > SELECT SUM(Codigo) FROM #n
-! 8117: Operand data type varchar is invalid for sum operator.
+! 8117: El tipo de datos varchar del operando no es válido para el operador sum.
 > SELECT AVG(Nombre) FROM #n
 ! 8117
 
@@ -156,9 +156,9 @@
 > SELECT CONVERT(int, '12.5')
 ! 245
 > SELECT CAST('x' AS money)
-! 235: Cannot convert a char value to money. The char value has incorrect syntax.
+! 235: No se puede convertir un valor char a money. La sintaxis del valor char es incorrecta.
 > SELECT CAST('1,5' AS decimal(10,2))
-! 8114: Error converting data type varchar to numeric.
+! 8114: Error al convertir el tipo de datos varchar a numeric.
 > SELECT CAST(2.675 AS decimal(10,2)), CAST(-2.5 AS decimal(10,0)), CAST(1.23456 AS money)
 = 2.68|-3|1.2346
 > SELECT CAST(5 AS bit), CAST(0 AS bit), CAST('true' AS bit)
@@ -166,6 +166,6 @@
 > SELECT CAST(3000000000 AS int)
 ! 8115
 > SELECT CAST(300 AS tinyint)
-! 220: Arithmetic overflow error for data type tinyint, value = 300.
+! 220: Error de desbordamiento aritmético para el tipo de datos tinyint, valor = 300.
 > SELECT TRY_CONVERT(int, 'x'), TRY_CAST('12' AS int)
 = NULL|12
