@@ -166,14 +166,16 @@ CheckState Rp_Quindal::ChkGarantia() const
     return checkState(m_c.ChkGarantia);
 }
 
+// The choice stays in the saved state, which every kind shares; while the selector is hidden the
+// operator can neither see nor change it, so it counts as no choice.
 QString Rp_Quindal::CmbMonedaText() const
 {
-    return m_c.CmbMoneda->currentText();
+    return ReportKind::shown(m_c.CmbMoneda) ? m_c.CmbMoneda->currentText() : QString();
 }
 
 int Rp_Quindal::CmbMonedaListIndex() const
 {
-    return m_c.CmbMoneda->currentIndex();
+    return ReportKind::shown(m_c.CmbMoneda) ? m_c.CmbMoneda->currentIndex() : -1;
 }
 
 void Rp_Quindal::Reporte(const QString& NombreRep, const QStringList& Orden, const QString& Formula,

@@ -4,10 +4,15 @@
 
 #include "app/AppModule.h"
 #include "app/ConfigurationLoader.h"
+#include "app/SharedObjects.h"
+#include "kit/DLL_Print.h"
+#include "kit/RecordingPrintEngine.h"
 #include "reports/ReportKind.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -163,6 +168,39 @@ TEST_F(ReportOptions, CurrencyListComesFromTheDocumentsAndStartsWithNoChoice)
     open("PR");
     EXPECT_EQ(c().CmbMoneda->count(), 0);
     EXPECT_EQ(window().CmbMonedaListIndex(), -1);
+}
+
+// The choice is kept in the saved state, which every kind shares: under a kind that hides the
+// selector, the operator can neither see nor change it, so it must not reach the report.
+TEST_F(ReportOptions, ACurrencyChosenUnderPrIsNotPrintedUnderAnotherKind)
+{
+    for (const QFileInfo& rpt : QDir(QStringLiteral(RPQ_DEMO_REPORTS)).entryInfoList({QStringLiteral("*.rpt")}))
+        QFile::copy(rpt.filePath(), QDir(m_programDir.path()).filePath(rpt.fileName()));
+    app::gImpresion().pPathSistema = m_programDir.path();
+    const auto log = std::make_shared<kittest::EngineLog>();
+    const kit::PrintEngineScope engine{kittest::RecordingPrintEngine::factory(log)};
+    ASSERT_TRUE(app::gUsaMultiplesMonedas);
+
+    open("PR");
+    click(c().OptTipo[0]);
+    c().CmbMoneda->setCurrentIndex(1);
+    clickBarItem(0);
+    EXPECT_TRUE(log->calls.contains("formula ENQUEMONEDA = '2'")) << log->calls.join('\n').toStdString();
+    closeWithEsc();
+
+    for (const QString kind : {"RMC", "PR"}) {
+        open(kind);
+        click(c().OptTipo[kind == u"PR" ? 2 : 0]);
+        ASSERT_FALSE(ReportKind::shown(c().CmbMoneda));
+        log->calls.clear();
+        clickBarItem(0);
+        const QStringList formulas = log->calls.filter("formula ");
+        EXPECT_TRUE(formulas.contains("formula ENQUEMONEDA = '1'")) << formulas.join('\n').toStdString();
+        EXPECT_TRUE(formulas.filter("Moneda: 2").isEmpty()) << formulas.join('\n').toStdString();
+    }
+    // Shown again, the choice is there.
+    click(c().OptTipo[0]);
+    EXPECT_EQ(c().CmbMoneda->currentText(), "2");
 }
 
 TEST_F(ReportOptions, BlankTemplateNameDoesNothingOnTheButtonAndIsToldOnTheMenu)
