@@ -202,7 +202,7 @@ void Rp_Quindal::Form_Load()
     runStep(trap, [&] { app::gUtil().PrepararFormulario(this, false); });
     runStep(trap, [&] { links.aplicarEstiloFormulario(this, true); });
     runStep(trap, [&] { applyBarStyle(); });
-    runStep(trap, [&] { m_tcoReporte = vb::Trim(app::gParametroAdicional); });
+    runStep(trap, [&] { m_tcoReporte = ReportKind::orDefault(vb::Trim(app::gParametroAdicional)); });
     runStep(trap, [&] { m_c.TBarRep1->setConsultaEnabled(false); });
     runStep(trap, [&] { ReportKind::apply(ReportKind::of(m_tcoReporte), this, m_c); });
     runStep(trap, [&] { m_tablaReporte = QStringLiteral("C_MV_CPTE"); });

@@ -79,9 +79,9 @@ TEST_F(ReportWindowKinds, PurchaseOrdersShowTheirCaptionsLayoutsAndStates)
     EXPECT_FALSE(ReportKind::shown(c().CmbMoneda));
 }
 
-TEST_F(ReportWindowKinds, AnyOtherKindKeepsTheDesign)
+TEST_F(ReportWindowKinds, KindPrKeepsTheDesign)
 {
-    for (const QString kind : {"PR", ""}) {
+    for (const QString kind : {"PR", " pr "}) {
         open(kind);
         EXPECT_EQ(window().windowTitle(), "Reporte de Remitos");
         EXPECT_EQ(c().FrmTipo->title(), "Nº de Presupuesto");
@@ -93,6 +93,28 @@ TEST_F(ReportWindowKinds, AnyOtherKindKeepsTheDesign)
             EXPECT_FALSE(ReportKind::shown(c().OptTipo[size_t(hidden)])) << hidden;
         EXPECT_FALSE(ReportKind::shown(c().chkestado[3]));
         EXPECT_FALSE(ReportKind::shown(c().chkestado[4]));
+    }
+}
+
+// The design's title is the delivery notes': without a kind, or with one it does not know, the
+// window is the delivery-note window throughout, and prints delivery notes.
+TEST_F(ReportWindowKinds, NoKindOrAnUnknownOneIsTheDeliveryNoteWindow)
+{
+    recordLinks();
+    for (const QString kind : {"", "XYZ"}) {
+        linkCalls.clear();
+        open(kind);
+        EXPECT_EQ(window().TcoReporte(), "RMC");
+        EXPECT_EQ(window().windowTitle(), "Reporte de Remitos");
+        EXPECT_EQ(c().FrmTipo->title(), "Remitos");
+        EXPECT_EQ(c().chkestado[1]->text(), "Facturado");
+        EXPECT_TRUE(ReportKind::shown(c().OptTipo[3]));
+        for (QWidget* hidden : {static_cast<QWidget*>(c().OptTipo[8]), static_cast<QWidget*>(c().ChkGarantia),
+                                static_cast<QWidget*>(c().ChkModelo)})
+            EXPECT_FALSE(ReportKind::shown(hidden)) << hidden->objectName().toStdString();
+        EXPECT_TRUE(linkCalls.contains("cargarPlantilla Rp_QuindalRMC")) << linkCalls.join('\n').toStdString();
+        clickBarItem(0);
+        EXPECT_TRUE(linkCalls.contains("imprimirReporte RMC")) << linkCalls.join('\n').toStdString();
     }
 }
 
