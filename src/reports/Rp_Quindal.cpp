@@ -6,6 +6,7 @@
 #include "reports/ReportKind.h"
 #include "reports/ReportWindowLayout.h"
 #include "reports/ReportWindowLinks.h"
+#include "reports/UnsavedNotice.h"
 
 #include "app/AppModule.h"
 #include "app/SharedObjects.h"
@@ -276,12 +277,16 @@ void Rp_Quindal::print(int destino)
 }
 
 // Each step runs even when the one before it failed, whatever the failure; the last one ends the
-// program, which lets the window go with it.
+// program, which lets the window go with it. Values that could not be saved are lost with it:
+// the operator is told so, once, before the window goes.
 void Rp_Quindal::Form_Unload(int&)
 {
     m_unloading = true;
     vb::Trap trap = vb::Trap::skipping();
-    runStep(trap, [this] { ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
+    bool saved = false;
+    runStep(trap, [&] { saved = ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
+    if (!saved)
+        runStep(trap, [] { UnsavedNotice::windowValues(); });
     runStep(trap, [this] { hide(); });
     vb::End();
 }

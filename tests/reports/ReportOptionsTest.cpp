@@ -260,6 +260,22 @@ TEST_F(ReportOptions, TemplateIsSavedAppliedAndDeletedUnderItsTrimmedName)
     EXPECT_LT(c().CboPlantilla->findText("Mensual"), 0);
 }
 
+// As with a database opened read-only: the operator is told, and the list does not offer the
+// template as saved.
+TEST_F(ReportOptions, ATemplateTheDatabaseRefusesIsToldAndNotListed)
+{
+    open("OC");
+    refuseInserts(QStringLiteral("TA_CONFIG_FORM"));
+    nameTemplate("Semanal");
+    menu("Grabar");
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes().first().text, "No se pudo grabar la plantilla Semanal: la base de datos no aceptó los cambios. "
+                                    "Si ya existía, conserva los valores que tenía.");
+    EXPECT_EQ(boxes().first().title, "Aviso al Operador");
+    EXPECT_EQ(templateRows("Rp_Quindal@Rp_QuindalOC@Semanal"), 0);
+    EXPECT_LT(c().CboPlantilla->findText("Semanal"), 0);
+}
+
 TEST_F(ReportOptions, TemplatesOfOneKindAreNotFoundUnderAnother)
 {
     open("RMC");
