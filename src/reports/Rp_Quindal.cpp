@@ -1,6 +1,7 @@
 #include "reports/Rp_Quindal.h"
 
 #include "reports/GapReport.h"
+#include "reports/InstanceSlot.h"
 #include "reports/KeyCodes.h"
 #include "reports/Reporte.h"
 #include "reports/ReportKind.h"
@@ -33,6 +34,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QToolButton>
 
 #include <functional>
@@ -199,9 +201,11 @@ void Rp_Quindal::Form_Load()
     });
     ReportWindowLinks& links = ReportWindowLinks::current();
     runStep(trap, [&] { links.iniciarAplicacion(); });
-    runStep(trap, [&] { adjustSize(); });
+    runStep(trap, [&] { ReportWindowLayout::fitToContent(this); });
     runStep(trap, [&] { app::gUtil().PrepararFormulario(this, false); });
     runStep(trap, [&] { links.aplicarEstiloFormulario(this, true); });
+    // The skin's fonts may want more room than the design's.
+    runStep(trap, [&] { ReportWindowLayout::fitToContent(this); });
     runStep(trap, [&] { applyBarStyle(); });
     runStep(trap, [&] { m_tcoReporte = ReportKind::orDefault(vb::Trim(app::gParametroAdicional)); });
     runStep(trap, [&] { m_c.TBarRep1->setConsultaEnabled(false); });
@@ -209,6 +213,18 @@ void Rp_Quindal::Form_Load()
     runStep(trap, [&] { m_tablaReporte = QStringLiteral("C_MV_CPTE"); });
     runStep(trap, [&] { m_options.LlenarMonedas(); });
     restoreState(trap);
+    runStep(trap, [&] { stepAside(); });
+}
+
+// A second window of the operator's comes from the same saved place as the first: it opens a
+// step aside, not exactly over it.
+void Rp_Quindal::stepAside()
+{
+    const int place = m_instance.take(QStringLiteral("rp_quindal-ventana"));
+    const QScreen* shownOn = screen();
+    if (place == 0 || !shownOn)
+        return;
+    move(InstanceSlot::asidePosition(frameGeometry(), shownOn->availableGeometry(), place));
 }
 
 // The bar's colour style: the INI's "Styles" for this system user and database, plus one.

@@ -11,6 +11,7 @@
 #include "ui/Control.h"
 #include "vb/Error.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -256,6 +257,27 @@ TEST_F(ReportWindowKinds, OptionsAndFramesCarryTheirNamesIndexesAndTags)
     for (QRadioButton* option : c().OptTipo)
         EXPECT_FALSE(option->isChecked());
     EXPECT_TRUE(c().OptOrden[0]->isChecked());
+}
+
+// On a 1024x768 screen, or made small by the operator, the window takes the size asked and its
+// controls scroll; made larger, the range boxes that hold codes take the width, not the
+// template name.
+TEST_F(ReportWindowKinds, TheWindowShrinksBelowItsControlsAndGivesWidthToTheRanges)
+{
+    open("RMC");
+    const int account = field(ReportControls::ClienteDesde)->width();
+    const int date = field(ReportControls::FechaDesde)->width();
+    const int plantilla = c().CboPlantilla->width();
+    window().resize(800, 520);
+    QApplication::processEvents();
+    EXPECT_EQ(window().size(), QSize(800, 520));
+    window().resize(1600, 1000);
+    QApplication::processEvents();
+    EXPECT_EQ(window().size(), QSize(1600, 1000));
+    EXPECT_GT(field(ReportControls::ClienteDesde)->width(), account + 150);
+    EXPECT_GT(field(ReportControls::MotivoHasta)->width(), account + 150);
+    EXPECT_EQ(field(ReportControls::FechaDesde)->width(), date);
+    EXPECT_LT(c().CboPlantilla->width(), 2 * plantilla);
 }
 
 TEST_F(ReportWindowKinds, BarStyleIsTheIniStyleNumberPlusOne)
