@@ -5,13 +5,24 @@
 # with this machine's host and login names; a database that another program is writing, or
 # that a running program has open, is left alone and the script stops. Without a display the program says how to run it
 # under xvfb-run.
-# RPQ_DEMO_KIND picks the report kind (RMC or OC, RMC by default).
+# RPQ_DEMO_KIND picks the report kind (RMC or OC in any letter case, RMC by default); any other
+# is refused with the list, before anything is built or started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${RPQ_BUILD_DIR:-build}
 program_dir=$build/src/program
 generator=$build/demo/rpq_demogen
 kind=${RPQ_DEMO_KIND:-RMC}
+case "${kind^^}" in
+  RMC|OC) ;;
+  *)
+    # The program would show it and print empty reports: the demo has documents of these only.
+    echo "RPQ_DEMO_KIND=$kind is not a report kind of the demo. Use one of:" >&2
+    echo "  RMC  purchase delivery notes (the default)" >&2
+    echo "  OC   purchase orders" >&2
+    exit 1
+    ;;
+esac
 user=ADMIN
 password=admin
 

@@ -28,11 +28,17 @@ QString batchOf(const QStringList& script)
     return batch;
 }
 
-// The statement runs with its errors left in the connection's collection, never raised.
-void executeQuietly(const QString& sql)
+// The statement runs with its errors left in the connection's collection, never raised; the
+// error of a statement that did not run, empty when it ran.
+vb::Error executeQuietly(const QString& sql)
 {
     QString text = sql;
-    vb::Trap::skipping().run([&] { gDB().EjecutaConsultaSQL(text); });
+    vb::Error failure;
+    vb::Trap::skipping().run([&] {
+        if (!gDB().EjecutaConsultaSQL(text))
+            failure = vb::Err::current();
+    });
+    return failure;
 }
 
 ado::Errors& sharedErrors()
@@ -75,6 +81,21 @@ BatchOutcome readOutcome(ado::Errors& errors, bool toleraDuplicado, bool toleraR
     return outcome;
 }
 
+// A batch that never reached the server (no open connection) leaves nothing in the collection,
+// and would pass for one that ran: it fails with the error that stopped it.
+BatchOutcome outcomeOf(const vb::Error& unrun, ado::Errors& errors, bool toleraDuplicado, bool toleraReferencia)
+{
+    BatchOutcome outcome = readOutcome(errors, toleraDuplicado, toleraReferencia);
+    if (outcome.failed || unrun.number() == 0)
+        return outcome;
+    outcome.failed = true;
+    outcome.number = unrun.number();
+    outcome.shownMessage = QString::number(unrun.number()) + QStringLiteral(" : ") + unrun.description()
+                         + QStringLiteral("\r\n");
+    outcome.callerMessage = outcome.shownMessage;
+    return outcome;
+}
+
 void reportFailure(const QString& batch, const BatchOutcome& outcome, bool mostrarMensaje)
 {
     QString proceso = vb::App::exeName();
@@ -100,23 +121,24 @@ void GActualizarDatoScript(const QStringList& Script, bool& Fallo, std::int32_t&
     });
     bool open = false;      // the batch's transaction may still be open
     BatchOutcome outcome;
+    vb::Error unrun;
     trap.run([&] {
         open = true;
-        executeQuietly(batch);
+        unrun = executeQuietly(batch);
     });
     trap.run([&] {
-        outcome = readOutcome(sharedErrors(), ToleraDuplicado, ToleraReferencia);
+        outcome = outcomeOf(unrun, sharedErrors(), ToleraDuplicado, ToleraReferencia);
         Fallo = outcome.failed;
         if (outcome.failed)
             Mensaje = outcome.callerMessage;
     });
     if (!outcome.failed) {
         trap.run([&] {
-            executeQuietly(QStringLiteral("COMMIT TRANSACTION"));
+            const vb::Error uncommitted = executeQuietly(QStringLiteral("COMMIT TRANSACTION"));
             // A commit that did not happen leaves the transaction open, and every later batch of
             // the run would go into it and never be stored: its errors fail the batch as the
             // batch's own do (never tolerated).
-            outcome = readOutcome(sharedErrors(), false, false);
+            outcome = outcomeOf(uncommitted, sharedErrors(), false, false);
             open = outcome.failed;
             Fallo = outcome.failed;
             if (outcome.failed)

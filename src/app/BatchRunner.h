@@ -8,6 +8,8 @@
 // transaction back ("ROLLBACK TRANSACTION"), leaves an AUX_ERR row with the batch and, when
 // asked, the "Aviso al Operador!" box; otherwise "COMMIT TRANSACTION", and a commit that fails
 // fails the batch the same way (its transaction would otherwise stay open under later batches).
+// A batch or commit that never reached the database (a closed connection leaves no error in the
+// collection) fails too, with the error that stopped it.
 
 #include <QString>
 #include <QStringList>

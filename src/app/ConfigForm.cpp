@@ -38,9 +38,10 @@ bool rowWanted(const StoredProperty& row, const QString& controlName)
     return controlName.isEmpty() || vb::textEquals(controlName, row.typeName) || vb::textEquals(controlName, row.name);
 }
 
-void run(QString sql)
+// False when the statement failed (EjecutaConsultaSQL logged it and raised nothing).
+bool run(QString sql)
 {
-    data::gDB().EjecutaConsultaSQL(sql);
+    return data::gDB().EjecutaConsultaSQL(sql);
 }
 
 QStringList storedValues(const FormKey& key, const StoredProperty& property, bool firstOnly)
@@ -63,8 +64,8 @@ QStringList storedValues(const FormKey& key, const StoredProperty& property, boo
 
 // The rows of one save reach the database in one transaction: on the embedded engine each
 // statement on its own costs a commit to disk, which made saving a window the size of the
-// report window take half a second or more (bench_app). A save that stops half-way still
-// keeps the rows it wrote; one whose commit fails leaves the state saved before as it was.
+// report window take half a second or more (bench_app). A save that fails part of the way is
+// rolled back, so that the state saved before stays whole; so is one whose commit fails.
 class OneCommit {
 public:
     OneCommit()
@@ -77,21 +78,36 @@ public:
             }
         });
     }
-    ~OneCommit()
+    ~OneCommit() { rollback(); }
+    OneCommit(const OneCommit&) = delete;
+    OneCommit& operator=(const OneCommit&) = delete;
+
+    // True when the rows are stored (also when no transaction could be opened and each
+    // statement stored its own).
+    bool commit()
     {
         if (!m_open)
-            return;
+            return true;
+        m_open = false;
         vb::Trap commit([](const vb::Error& error) {
             logError(error, QStringLiteral("GuardarConfigForm"));
             return int(vb::Abort);
         });
         // A commit that did not happen leaves the transaction open: every later write of the
         // run would go into it and never be stored, and the database would stay locked.
-        if (!commit.run([this] { m_connection->CommitTrans(); }))
-            vb::Trap::skipping().run([this] { m_connection->RollbackTrans(); });
+        if (commit.run([this] { m_connection->CommitTrans(); }))
+            return true;
+        vb::Trap::skipping().run([this] { m_connection->RollbackTrans(); });
+        return false;
     }
-    OneCommit(const OneCommit&) = delete;
-    OneCommit& operator=(const OneCommit&) = delete;
+
+    void rollback()
+    {
+        if (!m_open)
+            return;
+        m_open = false;
+        vb::Trap::skipping().run([this] { m_connection->RollbackTrans(); });
+    }
 
 private:
     ado::ConnectionPtr m_connection;
@@ -109,33 +125,46 @@ StoredValues tableValues(const FormKey& key)
 
 } // namespace
 
-void GuardarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& NombreControl, bool IncluirListas)
+bool GuardarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& NombreControl, bool IncluirListas)
 {
     if (!Frm)
-        return;
+        return true;
     const FormKey key = formKeyOf(Frm, Sufijo);
-    const OneCommit unit;
+    OneCommit unit;
     bool written = false;
+    bool refused = false;   // a statement failed: nothing more is sent
     // Once part of the state is stored, the rest is stored as far as it can be.
     vb::Trap trap([&](const vb::Error& error) {
         logError(error, QStringLiteral("GuardarConfigForm"));
         return error.number() == noSuchProperty || written ? vb::Ignore : vb::Abort;
     });
+    const auto send = [&](const QString& sql) {
+        if (!refused)
+            refused = !run(sql);
+    };
     const auto write = [&](const QList<StoredProperty>& rows) {
         for (const StoredProperty& row : rows) {
             if (!rowWanted(row, NombreControl))
                 continue;
-            run(ConfigFormSql::insertRow(key.form, key.user, row));
+            send(ConfigFormSql::insertRow(key.form, key.user, row));
             written = true;
         }
     };
 
-    trap.run([&] { run(ConfigFormSql::deleteRows(key.form, key.user, NombreControl)); });
+    trap.run([&] { send(ConfigFormSql::deleteRows(key.form, key.user, NombreControl)); });
     const QList<QObject*> controls = ui::Control::controls(Frm);
-    for (const QObject* control : controls)
+    for (const QObject* control : controls) {
+        if (refused)
+            break;
         trap.run([&] { write(ControlState::rowsOf(control, IncluirListas)); });
+    }
     if (Sufijo.isEmpty())
         trap.run([&] { write(FormPlacement::rowsOf(Frm, ControlState::formRowsDataField(controls))); });
+    if (refused || trap.left()) {
+        unit.rollback();
+        return false;
+    }
+    return unit.commit();
 }
 
 void CargarConfigForm(QWidget* Frm, const QString& Sufijo, const QString& NombreControl)

@@ -14,8 +14,10 @@ namespace app {
 
 // Saves the state of every control of Frm (only those whose name or type name is
 // NombreControl, when given), list boxes only when IncluirListas is true, replacing the rows
-// saved before under the same form key and user.
-void GuardarConfigForm(QWidget* Frm, const QString& Sufijo = {}, const QString& NombreControl = {},
+// saved before under the same form key and user. False when the database refused a statement
+// or the commit: the rows saved before are then kept as they were (the failure is logged, and
+// telling the operator is the caller's part).
+bool GuardarConfigForm(QWidget* Frm, const QString& Sufijo = {}, const QString& NombreControl = {},
                        bool IncluirListas = false);
 
 // Puts the saved state back (only into the control named NombreControl, when given);

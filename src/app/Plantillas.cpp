@@ -75,17 +75,19 @@ QString sufijoPlantilla(const QString& ClavePlantilla, const QString& nombre)
     return u'@' + ClavePlantilla + u'@' + nombre;
 }
 
-void GuardarPlantilla(const QString& ClavePlantilla, QWidget* Frm)
+bool GuardarPlantilla(const QString& ClavePlantilla, QWidget* Frm)
 {
     // A write's failures are passed over; the first leaves its line in the error log.
     QuietSteps steps(QStringLiteral("GuardarPlantilla"));
     QString name;
     steps.run([&] { name = chosenName(Frm); });
     if (steps.failed())
-        return;
-    steps.run([&] { GuardarConfigForm(Frm, sufijoPlantilla(ClavePlantilla, name), QString(), false); });
+        return false;
+    bool stored = false;
+    steps.run([&] { stored = GuardarConfigForm(Frm, sufijoPlantilla(ClavePlantilla, name), QString(), false); });
     steps.run([&] { LlenarPlantillas(ClavePlantilla, Frm); });
     steps.run([&] { showName(Frm, name); });
+    return stored;
 }
 
 void CargarPlantilla(const QString& ClavePlantilla, QWidget* Frm)
@@ -94,15 +96,17 @@ void CargarPlantilla(const QString& ClavePlantilla, QWidget* Frm)
     trap.run([&] { CargarConfigForm(Frm, sufijoPlantilla(ClavePlantilla, chosenName(Frm)), QString()); });
 }
 
-void BorrarPlantilla(const QString& ClavePlantilla, QWidget* Frm)
+bool BorrarPlantilla(const QString& ClavePlantilla, QWidget* Frm)
 {
     QuietSteps steps(QStringLiteral("BorrarPlantilla"));
+    bool deleted = false;
     steps.run([&] {
         const QString form = ui::Control::name(Frm) + sufijoPlantilla(ClavePlantilla, chosenName(Frm));
         QString sql = ConfigFormSql::deleteForm(form);
-        data::gDB().EjecutaConsultaSQL(sql);
+        deleted = data::gDB().EjecutaConsultaSQL(sql);
     });
     steps.run([&] { LlenarPlantillas(ClavePlantilla, Frm); });
+    return deleted;
 }
 
 void LlenarPlantillas(const QString& ClavePlantilla, QWidget* Frm)

@@ -370,17 +370,22 @@ void DB_Dll::truncationWarningFilter(const QString& sql)
         errors.Clear();
 }
 
-void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL)
+bool DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL)
 {
     qint64 affected = 0;
     ado::RecordsetPtr nothing;
-    EjecutaConsultaSQL(SentenciaSQL, affected, nothing);
+    return EjecutaConsultaSQL(SentenciaSQL, affected, nothing);
 }
 
-void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, qint64& RecordsAffected, ado::RecordsetPtr& LRCS)
+bool DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, qint64& RecordsAffected, ado::RecordsetPtr& LRCS)
 {
     int retries = 0;
-    vb::Trap trap([&](const vb::Error& e) { return statementFailure(e, SentenciaSQL, retries); });
+    bool failed = false;
+    vb::Trap trap([&](const vb::Error& e) {
+        const int answer = statementFailure(e, SentenciaSQL, retries);
+        failed = answer != vb::Retry;
+        return answer;
+    });
     trap.run([&] { SentenciaSQL = markerStep(SentenciaSQL); });
     trap.run([&] {
         if (isOracleConnection()) {
@@ -392,6 +397,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, qint64& RecordsAffected, 
             LRCS = rs;
     });
     trap.run([&] { truncationWarningFilter(SentenciaSQL); });
+    return !failed;
 }
 
 int DB_Dll::statementFailure(const vb::Error& error, const QString& sql, int& retries)

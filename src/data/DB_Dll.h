@@ -81,8 +81,10 @@ public:
     void setArchivoErrores(const vb::Variant& vNewValue) { gLogErr = vNewValue.toString(); }
 
     // Statements and recordsets. An empty LRCS stands for Nothing: no result wanted.
-    void EjecutaConsultaSQL(QString& SentenciaSQL, qint64& RecordsAffected, ado::RecordsetPtr& LRCS);
-    void EjecutaConsultaSQL(QString& SentenciaSQL);
+    // EjecutaConsultaSQL raises nothing: a statement that fails is logged, Err keeps its error,
+    // and the result is false, so that a caller that saves can tell the operator what was lost.
+    bool EjecutaConsultaSQL(QString& SentenciaSQL, qint64& RecordsAffected, ado::RecordsetPtr& LRCS);
+    bool EjecutaConsultaSQL(QString& SentenciaSQL);
     void EjecutaConsultaRSQL(QString& SentenciaSQL, qint64& RecordsAffected, ado::RecordsetPtr& LRCS);
     void AbrirRecordset(QString& SentenciaSQL, ado::RecordsetPtr& LRCS, const ado::ConnectionPtr& Conexionactiva = {},
                         int CursorType = 0, int LockType = 1, int Options = -1, bool ConvOracle = true);

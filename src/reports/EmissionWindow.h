@@ -36,6 +36,7 @@ public:
     virtual QList<CheckState> chkestado() const = 0;    // by index, from 0
     virtual CheckState ChkModelo() const = 0;
     virtual CheckState ChkGarantia() const = 0;
+    // The currency chosen where the selector is shown: a hidden one gives "" and -1.
     virtual QString CmbMonedaText() const = 0;
     virtual int CmbMonedaListIndex() const = 0;         // -1 with no entry chosen
 

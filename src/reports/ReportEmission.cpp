@@ -37,6 +37,9 @@ enum Layout {
 
 const QString kAllStates =
     QStringLiteral("ESTADOS = 'Pendiente,Finalizada,Anulada,Bloqueada,Cerrada,Recepcionada,Facturado,Anulado,Vencido'");
+// The same list without the annulled states, for delivery notes printed without the annulled ones.
+const QString kAllStatesButAnnulled =
+    QStringLiteral("ESTADOS = 'Pendiente,Finalizada,Bloqueada,Cerrada,Recepcionada,Facturado,Vencido'");
 
 // Name = 'value', the value's apostrophes doubled.
 QString assignment(const QString& name, const QString& value)
@@ -233,7 +236,9 @@ void ReportEmission::buildAssignments()
 }
 
 // Titles, states and the clauses of each kind: model orders are those of point of sale 9990;
-// delivery notes are pending or invoiced, annulled or not.
+// delivery notes are pending or invoiced, annulled or not. The report prints the documents of the
+// states it is told and its heading names them: delivery notes left unannulled by their clause
+// are not told the annulled states, or the heading would name states none of its documents has.
 void ReportEmission::addKindAssignments()
 {
     const QString kind = m_window.TcoReporte();
@@ -245,14 +250,17 @@ void ReportEmission::addKindAssignments()
                    + (m_window.ChkModelo().value == 0 ? QStringLiteral(".sucursal} <>'9990'") : QStringLiteral(".sucursal} ='9990'"));
     } else if (vb::textEquals(kind, QStringLiteral("RMC"))) {
         m_tituloParametro = QStringLiteral("TituloParametro = 'Remitos'");
-        m_estados = FormulaEstados(m_window);
         const QList<CheckState> states = m_window.chkestado();
+        const bool anuladas = states.value(2).value != 0;
+        m_estados = FormulaEstados(m_window);
+        if (!anuladas && m_estados == kAllStates)
+            m_estados = kAllStatesButAnnulled;
         const int pendiente = states.value(0).value;
         if (pendiente != states.value(1).value)
             m_formula += QStringLiteral(" and {") + tabla
                        + (pendiente != 0 ? QStringLiteral(".FINALIZADO} = FALSE") : QStringLiteral(".FINALIZADO} = TRUE"));
         m_formula += QStringLiteral(" AND {") + tabla
-                   + (states.value(2).value != 0 ? QStringLiteral(".Anulada} = TRUE") : QStringLiteral(".Anulada} = FALSE"));
+                   + (anuladas ? QStringLiteral(".Anulada} = TRUE") : QStringLiteral(".Anulada} = FALSE"));
     }
 }
 

@@ -21,6 +21,12 @@ ReportKind::Kind ReportKind::of(const QString& tcoReporte)
     return Other;
 }
 
+QString ReportKind::orDefault(const QString& tcoReporte)
+{
+    const bool known = of(tcoReporte) != Other || tcoReporte.trimmed().compare(u"PR", Qt::CaseInsensitive) == 0;
+    return known ? tcoReporte : QStringLiteral("RMC");
+}
+
 bool ReportKind::shown(const QWidget* control)
 {
     return control && !control->isHidden();

@@ -20,6 +20,12 @@ public:
     // Letter case and blanks around are ignored.
     static Kind of(const QString& tcoReporte);
 
+    // The kind the window works with: the one given when it is RMC, OC or PR (any letter case,
+    // kept as given); with none, or one it does not know, the delivery notes ("RMC"), the kind
+    // of the window's design caption, so that its title, its controls, its templates and the
+    // documents it prints are of one kind.
+    static QString orDefault(const QString& tcoReporte);
+
     // What the window shows for a kind (the load's steps 7 and 8): captions, the layouts and
     // boxes of that kind; the guarantee box is unticked for RMC and OC. Also hides the
     // currency selector and the article frame, which the chosen layout shows again.

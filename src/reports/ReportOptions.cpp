@@ -3,6 +3,7 @@
 #include "reports/ReportControls.h"
 #include "reports/ReportKind.h"
 #include "reports/ReportWindowLinks.h"
+#include "reports/UnsavedNotice.h"
 
 #include "ado/Recordset.h"
 #include "app/AppModule.h"
@@ -123,15 +124,21 @@ void ReportOptions::TbarPlantilla_ButtonMenuClick(const QString& key)
     if (key.compare(u"Aplicar", Qt::CaseInsensitive) == 0) {
         trap.run([&] { aplicarPlantilla(); });
     } else if (key.compare(u"Grabar", Qt::CaseInsensitive) == 0) {
-        trap.run([&] { links.guardarPlantilla(clavePlantilla(), m_window); });
+        bool stored = false;
+        trap.run([&] { stored = links.guardarPlantilla(clavePlantilla(), m_window); });
+        if (!stored)
+            trap.run([&] { UnsavedNotice::templateNotSaved(name); });
     } else if (key.compare(u"Eliminar", Qt::CaseInsensitive) == 0) {
         int answer = ui::vbNo;
         trap.run([&] {
             answer = ui::MsgBox(QStringLiteral("Seguro desea borrar la plantilla ") + name,
                                 ui::vbYesNo | ui::vbDefaultButton2, kAvisoPlantilla);
         });
+        bool deleted = answer != ui::vbYes;   // nothing asked, nothing lost
         if (answer == ui::vbYes)
-            trap.run([&] { links.borrarPlantilla(clavePlantilla(), m_window); });
+            trap.run([&] { deleted = links.borrarPlantilla(clavePlantilla(), m_window); });
+        if (!deleted)
+            trap.run([&] { UnsavedNotice::templateNotDeleted(name); });
     }
 }
 

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -28,28 +30,30 @@ struct FieldDesign {
     const char* dataField;
     const char* tag;
     int maxLength;   // 0: no limit
-    int chars;       // width in characters
+    int chars;       // width in characters: the box's own for a fixed one, its least for one that grows
+    bool grows;      // takes its share of a wider window
 };
 
-// By index of txtFields.
+// By index of txtFields. Codes grow with the window; dates and the parts of a document number
+// have one length and keep the width that shows it.
 constexpr FieldDesign fieldDesign[ReportControls::FieldCount] = {
-    {"Sucursal_desde", "", 0, 5},
-    {"Nro_desde", "", 0, 9},
-    {"Letra_Desde", "", 1, 2},
-    {"Sucursal_Hasta", "", 0, 5},
-    {"Nro_Hasta", "", 0, 9},
-    {"Letra_Hasta", "", 1, 2},
-    {"Cliente_desde", "VT_CLIENTES", 15, 15},
-    {"Cliente_Hasta", "VT_CLIENTES", 15, 15},
-    {"Fecha_desde", "fecha", 10, 11},
-    {"Fecha_Hasta", "fecha", 10, 11},
-    {"Vto_Hasta", "fecha", 10, 11},
-    {"Vto_desde", "fecha", 10, 11},
-    {"Motivo_Hasta", "V_TA_MOTIVOCPRA", 15, 15},
-    {"Motivo_Desde", "V_TA_MOTIVOCPRA", 15, 15},
-    {"Usuario_Desde", "TA_USUARIOS", 100, 0},
-    {"IdArticulo", "V_MA_ARTICULOS", 25, 0},
-    {"UNegocio", "V_TA_UNIDADNEGOCIO", 100, 0},
+    {"Sucursal_desde", "", 0, 5, false},
+    {"Nro_desde", "", 0, 9, false},
+    {"Letra_Desde", "", 1, 2, false},
+    {"Sucursal_Hasta", "", 0, 5, false},
+    {"Nro_Hasta", "", 0, 9, false},
+    {"Letra_Hasta", "", 1, 2, false},
+    {"Cliente_desde", "VT_CLIENTES", 15, 15, true},
+    {"Cliente_Hasta", "VT_CLIENTES", 15, 15, true},
+    {"Fecha_desde", "fecha", 10, 11, false},
+    {"Fecha_Hasta", "fecha", 10, 11, false},
+    {"Vto_Hasta", "fecha", 10, 11, false},
+    {"Vto_desde", "fecha", 10, 11, false},
+    {"Motivo_Hasta", "V_TA_MOTIVOCPRA", 15, 15, true},
+    {"Motivo_Desde", "V_TA_MOTIVOCPRA", 15, 15, true},
+    {"Usuario_Desde", "TA_USUARIOS", 100, 0, true},
+    {"IdArticulo", "V_MA_ARTICULOS", 25, 0, true},
+    {"UNegocio", "V_TA_UNIDADNEGOCIO", 100, 0, true},
 };
 
 constexpr const char* layoutCaptions[ReportControls::LayoutCount] = {
@@ -88,12 +92,35 @@ constexpr OptionDesign stateDesign[ReportControls::StateCount] = {
     {"&Vencido", "Vencido"},
 };
 
-// Width of the box column of a range frame: the widest content is the document number
+// Least width of the box column of a range frame: the widest content is the document number
 // (point of sale, number and letter side by side).
 constexpr int rangeColumnChars = 19;
+// The template name box: wide enough for a long name, never a strip across the window.
+constexpr int templateNameChars = 22;
+constexpr int templateNameMostChars = 40;
 constexpr int barHeightPixels = 75;
+// Extra width of a larger window: the ranges take two parts, the options one.
+constexpr int rangesStretch = 2;
+constexpr int optionsStretch = 1;
 
 QString text(const char* latin) { return QString::fromUtf8(latin); }
+
+// The window's body scrolls when the window is smaller than its controls (a 1024x768 screen), and
+// asks for the room its controls want, not the scroll area's small default.
+class BodyScrollArea : public QScrollArea {
+public:
+    BodyScrollArea()
+    {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);
+    }
+    QSize sizeHint() const override
+    {
+        const QSize content = widget() ? widget()->sizeHint() : QSize();
+        return content + QSize(2 * frameWidth(), 2 * frameWidth());
+    }
+};
 
 } // namespace
 
@@ -147,22 +174,35 @@ ReportControls ReportWindowLayout::build(QWidget* window)
     builder.createStates();
     builder.createTemplates();
 
-    auto* body = new QHBoxLayout;
+    auto* content = new QWidget;
+    auto* body = new QHBoxLayout(content);
+    body->setContentsMargins(10, 0, 10, 10);
     body->setSpacing(12);
-    body->addWidget(builder.rangesColumn(), 0);
-    body->addWidget(builder.optionsColumn(), 1);
+    body->addWidget(builder.rangesColumn(), rangesStretch);
+    body->addWidget(builder.optionsColumn(), optionsStretch);
+    auto* scroll = new BodyScrollArea;
+    scroll->setWidget(content);
 
     auto* root = new QVBoxLayout(window);
-    root->setContentsMargins(0, 0, 0, 10);
+    root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(8);
     root->addWidget(builder.m_c.TBarRep1);
-    auto* bodyMargins = new QVBoxLayout;
-    bodyMargins->setContentsMargins(10, 0, 10, 0);
-    bodyMargins->addLayout(body);
-    root->addLayout(bodyMargins, 1);
+    root->addWidget(scroll, 1);
 
     builder.setEntryOrder();
     return builder.m_c;
+}
+
+void ReportWindowLayout::fitToContent(QWidget* window)
+{
+    QSize wanted = window->sizeHint();
+    if (const QScreen* screen = window->screen()) {
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - frame);
+    }
+    const QSize before = window->size();
+    window->resize(wanted);
+    window->move(window->pos() + QPoint((before.width() - wanted.width()) / 2, (before.height() - wanted.height()) / 2));
 }
 
 int ReportWindowLayout::charsWide(int chars) const
@@ -195,7 +235,9 @@ void ReportWindowLayout::createFields()
         ui::Control::setTag(box, text(design.tag));
         if (design.maxLength > 0)
             box->setMaxLength(design.maxLength);
-        if (design.chars > 0)
+        if (design.grows)
+            box->setMinimumWidth(charsWide(design.chars));
+        else if (design.chars > 0)
             box->setFixedWidth(charsWide(design.chars));
         // The right button starts the box's lookup.
         box->setContextMenuPolicy(Qt::NoContextMenu);
@@ -252,7 +294,8 @@ void ReportWindowLayout::createTemplates()
     m_c.CboPlantilla->setEditable(true);
     m_c.CboPlantilla->setInsertPolicy(QComboBox::NoInsert);
     m_c.CboPlantilla->setEditText(QStringLiteral("General"));
-    m_c.CboPlantilla->setMinimumWidth(charsWide(22));
+    m_c.CboPlantilla->setMinimumWidth(charsWide(templateNameChars));
+    m_c.CboPlantilla->setMaximumWidth(charsWide(templateNameMostChars));
 
     m_c.TbarPlantilla = new QToolBar;
     ui::Control::setName(m_c.TbarPlantilla, QStringLiteral("TbarPlantilla"));
@@ -292,13 +335,17 @@ QGroupBox* ReportWindowLayout::rangeFrame(QGroupBox* frame, int labelIndex, cons
     const auto boxes = [this](const QList<int>& indexes) {
         auto* row = new QHBoxLayout;
         row->setSpacing(4);
-        for (int i : indexes)
-            row->addWidget(m_c.txtFields[size_t(i)]);
-        row->addStretch(1);
+        bool grows = false;
+        for (int i : indexes) {
+            grows = grows || fieldDesign[i].grows;
+            row->addWidget(m_c.txtFields[size_t(i)], fieldDesign[i].grows ? 1 : 0);
+        }
+        if (!grows)
+            row->addStretch(1);
         auto* holder = new QWidget;
         holder->setLayout(row);
         row->setContentsMargins(0, 0, 0, 0);
-        holder->setFixedWidth(charsWide(rangeColumnChars));
+        holder->setMinimumWidth(charsWide(rangeColumnChars));
         return holder;
     };
     grid->addWidget(m_c.Label1[size_t(labelIndex)], 0, 0);
@@ -306,7 +353,9 @@ QGroupBox* ReportWindowLayout::rangeFrame(QGroupBox* frame, int labelIndex, cons
     grid->addItem(new QSpacerItem(14, 1, QSizePolicy::Fixed), 0, 2);
     grid->addWidget(m_c.Label2[size_t(labelIndex)], 0, 3);
     grid->addWidget(boxes(to), 0, 4);
-    grid->setColumnStretch(5, 1);
+    // Both bounds widen alike, so the "Hasta" boxes of every frame stay in one column.
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
     return frame;
 }
 

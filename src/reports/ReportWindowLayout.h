@@ -2,7 +2,10 @@
 // Builds the controls of the report parameter window: names, control-array indexes, design
 // captions, Tags, DataFields, lengths and the entry order of the range boxes, laid out as two
 // columns under the command bar (ranges on the left, layout, order, states and templates on the
-// right).
+// right). The columns scroll when the window is smaller than they are (a 1024x768 screen); a
+// larger window gives two parts of its extra width to the ranges, where the boxes of codes widen
+// (dates and document numbers keep the width of their one length), and one to the options,
+// where the template name stops at a useful width.
 
 #include "reports/ReportControls.h"
 
@@ -26,6 +29,10 @@ public:
 
     // The range boxes in the order the operator fills them.
     static QList<int> entryOrder();
+
+    // The window at the size its controls ask for, as far as the screen it is on allows (its
+    // body scrolls beyond that), its centre kept where it was.
+    static void fitToContent(QWidget* window);
 
 private:
     explicit ReportWindowLayout(QWidget* window) : m_window(window) {}

@@ -23,7 +23,7 @@ ReportWindowLinks ReportWindowLinks::standard()
         app::CargarConfigForm(form, sufijo, nombre);
     };
     links.guardarConfigForm = [](QWidget* form, const QString& sufijo, const QString& nombre, bool listas) {
-        app::GuardarConfigForm(form, sufijo, nombre, listas);
+        return app::GuardarConfigForm(form, sufijo, nombre, listas);
     };
     links.cargarPlantilla = app::CargarPlantilla;
     links.guardarPlantilla = app::GuardarPlantilla;

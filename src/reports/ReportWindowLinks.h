@@ -21,12 +21,13 @@ struct ReportWindowLinks {
 
     // Saved control states of the window for the current user, and templates
     // (app::CargarConfigForm, app::GuardarConfigForm, app::CargarPlantilla, app::GuardarPlantilla,
-    // app::BorrarPlantilla, app::LlenarPlantillas).
+    // app::BorrarPlantilla, app::LlenarPlantillas). The writes answer false when the database
+    // did not take them.
     std::function<void(QWidget* form, const QString& sufijo, const QString& nombre)> cargarConfigForm;
-    std::function<void(QWidget* form, const QString& sufijo, const QString& nombre, bool listas)> guardarConfigForm;
+    std::function<bool(QWidget* form, const QString& sufijo, const QString& nombre, bool listas)> guardarConfigForm;
     std::function<void(const QString& clave, QWidget* form)> cargarPlantilla;
-    std::function<void(const QString& clave, QWidget* form)> guardarPlantilla;
-    std::function<void(const QString& clave, QWidget* form)> borrarPlantilla;
+    std::function<bool(const QString& clave, QWidget* form)> guardarPlantilla;
+    std::function<bool(const QString& clave, QWidget* form)> borrarPlantilla;
     std::function<void(const QString& clave, QWidget* form)> llenarPlantillas;
 
     // Destination of the shared print object for the next report (app::gImpresion().setDestino):

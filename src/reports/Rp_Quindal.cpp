@@ -1,11 +1,13 @@
 #include "reports/Rp_Quindal.h"
 
 #include "reports/GapReport.h"
+#include "reports/InstanceSlot.h"
 #include "reports/KeyCodes.h"
 #include "reports/Reporte.h"
 #include "reports/ReportKind.h"
 #include "reports/ReportWindowLayout.h"
 #include "reports/ReportWindowLinks.h"
+#include "reports/UnsavedNotice.h"
 
 #include "app/AppModule.h"
 #include "app/SharedObjects.h"
@@ -32,6 +34,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QToolButton>
 
 #include <functional>
@@ -166,14 +169,16 @@ CheckState Rp_Quindal::ChkGarantia() const
     return checkState(m_c.ChkGarantia);
 }
 
+// The choice stays in the saved state, which every kind shares; while the selector is hidden the
+// operator can neither see nor change it, so it counts as no choice.
 QString Rp_Quindal::CmbMonedaText() const
 {
-    return m_c.CmbMoneda->currentText();
+    return ReportKind::shown(m_c.CmbMoneda) ? m_c.CmbMoneda->currentText() : QString();
 }
 
 int Rp_Quindal::CmbMonedaListIndex() const
 {
-    return m_c.CmbMoneda->currentIndex();
+    return ReportKind::shown(m_c.CmbMoneda) ? m_c.CmbMoneda->currentIndex() : -1;
 }
 
 void Rp_Quindal::Reporte(const QString& NombreRep, const QStringList& Orden, const QString& Formula,
@@ -196,16 +201,30 @@ void Rp_Quindal::Form_Load()
     });
     ReportWindowLinks& links = ReportWindowLinks::current();
     runStep(trap, [&] { links.iniciarAplicacion(); });
-    runStep(trap, [&] { adjustSize(); });
+    runStep(trap, [&] { ReportWindowLayout::fitToContent(this); });
     runStep(trap, [&] { app::gUtil().PrepararFormulario(this, false); });
     runStep(trap, [&] { links.aplicarEstiloFormulario(this, true); });
+    // The skin's fonts may want more room than the design's.
+    runStep(trap, [&] { ReportWindowLayout::fitToContent(this); });
     runStep(trap, [&] { applyBarStyle(); });
-    runStep(trap, [&] { m_tcoReporte = vb::Trim(app::gParametroAdicional); });
+    runStep(trap, [&] { m_tcoReporte = ReportKind::orDefault(vb::Trim(app::gParametroAdicional)); });
     runStep(trap, [&] { m_c.TBarRep1->setConsultaEnabled(false); });
     runStep(trap, [&] { ReportKind::apply(ReportKind::of(m_tcoReporte), this, m_c); });
     runStep(trap, [&] { m_tablaReporte = QStringLiteral("C_MV_CPTE"); });
     runStep(trap, [&] { m_options.LlenarMonedas(); });
     restoreState(trap);
+    runStep(trap, [&] { stepAside(); });
+}
+
+// A second window of the operator's comes from the same saved place as the first: it opens a
+// step aside, not exactly over it.
+void Rp_Quindal::stepAside()
+{
+    const int place = m_instance.take(QStringLiteral("rp_quindal-ventana"));
+    const QScreen* shownOn = screen();
+    if (place == 0 || !shownOn)
+        return;
+    move(InstanceSlot::asidePosition(frameGeometry(), shownOn->availableGeometry(), place));
 }
 
 // The bar's colour style: the INI's "Styles" for this system user and database, plus one.
@@ -274,12 +293,16 @@ void Rp_Quindal::print(int destino)
 }
 
 // Each step runs even when the one before it failed, whatever the failure; the last one ends the
-// program, which lets the window go with it.
+// program, which lets the window go with it. Values that could not be saved are lost with it:
+// the operator is told so, once, before the window goes.
 void Rp_Quindal::Form_Unload(int&)
 {
     m_unloading = true;
     vb::Trap trap = vb::Trap::skipping();
-    runStep(trap, [this] { ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
+    bool saved = false;
+    runStep(trap, [&] { saved = ReportWindowLinks::current().guardarConfigForm(this, QString(), QString(), false); });
+    if (!saved)
+        runStep(trap, [] { UnsavedNotice::windowValues(); });
     runStep(trap, [this] { hide(); });
     vb::End();
 }

@@ -10,6 +10,7 @@
 // event handler escapes into Qt's event loop: each goes to the module's error handler.
 
 #include "reports/FieldEntry.h"
+#include "reports/InstanceSlot.h"
 #include "reports/ReportControl.h"
 #include "reports/ReportControls.h"
 #include "reports/ReportOptions.h"
@@ -81,6 +82,7 @@ private:
     void watchKeys();
     void applyBarStyle();
     void restoreState(vb::Trap& trap);
+    void stepAside();
 
     // Handlers of the original, in its order.
     void CmbMoneda_KeyPress(int& KeyAscii);
@@ -97,6 +99,7 @@ private:
     FieldEntry m_fields{m_c};
     ReportOptions m_options;
     ReportControl m_crystalReport1;
+    InstanceSlot m_instance;
     QString m_tcoReporte;
     QString m_tablaReporte;
     bool m_unloading = false;

@@ -14,6 +14,8 @@
 
 #include <QFile>
 
+#include <sqlite3.h>
+
 namespace {
 
 // Generated once; every test works on its own copy of the two files.
@@ -95,6 +97,21 @@ vb::Variant AppTestBase::scalarOn(const QString& database, const QString& sql)
 }
 
 void AppTestBase::execute(const QString& sql) { executeOn(QStringLiteral("DEMO"), sql); }
+
+// Straight on the file: the embedded engine takes the suite's dialect, which has no SQLite trigger.
+void AppTestBase::refuseInserts(const QString& table)
+{
+    sqlite3* file = nullptr;
+    const QByteArray path = QFile::encodeName(serverFolder() + QStringLiteral("/DEMO.db"));
+    ASSERT_EQ(sqlite3_open_v2(path.constData(), &file, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    const QByteArray sql = QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 BEGIN "
+                                          "SELECT RAISE(ABORT, 'attempt to write a readonly database'); END")
+                               .arg(table)
+                               .toUtf8();
+    const int created = sqlite3_exec(file, sql.constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(file);
+    ASSERT_EQ(created, SQLITE_OK);
+}
 void AppTestBase::executeStatistics(const QString& sql)
 {
     executeOn(demo::DemoGenerator::statisticsDatabase(), sql);

@@ -32,6 +32,9 @@ protected:
     void executeStatistics(const QString& sql);
     vb::Variant scalar(const QString& sql);
     vb::Variant scalarStatistics(const QString& sql);
+    // From now on the suite database refuses new rows of the table, as a read-only database
+    // refuses every write (file permissions do not stop every user the tests may run as).
+    void refuseInserts(const QString& table);
     // TA_CONFIGURACION rows of the suite database, group DATOS.
     void setConfig(const QString& key, const QString& value);
     void removeConfig(const QString& key);

@@ -201,6 +201,21 @@ TEST_F(BatchRunner, ABatchThatFailsHalfWayRollsBackAndLeavesItsErrorRow)
     EXPECT_EQ(boxes()[0].buttons, QList<int>{ui::vbOK});
 }
 
+// Nothing reaches the database and nothing lands in the connection's error collection: the
+// batch still fails, and says why.
+TEST_F(BatchRunner, ABatchThatNeverRanIsAFailedBatch)
+{
+    db->gCnn->Close();
+    dialogs.pushMsgBoxAnswer(ui::vbOK);
+    run({insertMenu("X1")});
+    EXPECT_TRUE(fallo);
+    EXPECT_NE(numError, 0);
+    EXPECT_TRUE(mensaje.startsWith(QString::number(numError) + " : ")) << mensaje.toStdString();
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].text, mensaje);
+    EXPECT_EQ(menuRows("X1"), 0);
+}
+
 TEST_F(BatchRunner, ATolerateDuplicateBatchFailsSilently)
 {
     run({insertMenu("X1"), insertMenu("C01")}, true, false);

@@ -334,6 +334,22 @@ TEST_F(ConfigFormTest, TheRestoreLooksEachPropertyUpByItsSixKeyColumns)
     EXPECT_EQ(handed.first(), lookup);
 }
 
+// The database takes the old rows' delete, then refuses the new rows: the save says so, and the
+// state saved before is still whole for the next start.
+TEST_F(ConfigFormTest, ASaveTheDatabaseRefusesSaysSoAndKeepsTheStateSavedBefore)
+{
+    w.fillSample();
+    ASSERT_TRUE(app::GuardarConfigForm(&w));
+    const QList<ConfigRow> before = rows(QStringLiteral("1 = 1"));
+    refuseInserts(QStringLiteral("TA_CONFIG_FORM"));
+    w.descripcion->setText(QStringLiteral("perdida"));
+    handed.clear();
+    EXPECT_FALSE(app::GuardarConfigForm(&w));
+    EXPECT_EQ(rows(QStringLiteral("1 = 1")), before);
+    // The first refused row ends the save: the rest are not sent to be refused one by one.
+    EXPECT_EQ(handed.filter(QStringLiteral("INSERT INTO TA_CONFIG_FORM"), Qt::CaseInsensitive).size(), 1);
+}
+
 // A commit that does not happen must not leave the shared connection inside the save's
 // transaction, where every later write of the run would go and never be stored.
 TEST_F(ConfigFormTest, ASaveWhoseCommitFailsLeavesLaterWritesStored)
@@ -343,7 +359,7 @@ TEST_F(ConfigFormTest, ASaveWhoseCommitFailsLeavesLaterWritesStored)
     reader->Open(demo::DemoGenerator::connectionString(serverFolder(), QStringLiteral("DEMO")));
     reader->BeginTrans();
     reader->Execute(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIG_FORM"));
-    app::GuardarConfigForm(&w);
+    EXPECT_FALSE(app::GuardarConfigForm(&w));
     reader->RollbackTrans();
     reader->Close();
 
@@ -352,7 +368,7 @@ TEST_F(ConfigFormTest, ASaveWhoseCommitFailsLeavesLaterWritesStored)
     QString later = QStringLiteral("INSERT INTO TA_MENU (Clave, Nombre) VALUES ('X9', 'despues')");
     db->EjecutaConsultaSQL(later);
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE Clave = 'X9'")).toLong(), 1);
-    app::GuardarConfigForm(&w);
+    EXPECT_TRUE(app::GuardarConfigForm(&w));
     EXPECT_GT(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIG_FORM")).toLong(), 0);
 }
 

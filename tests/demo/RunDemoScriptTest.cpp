@@ -55,12 +55,16 @@ protected:
     }
 
     // Exit code; the script's output lands in m_output.
-    int runScript()
+    int runScript(const QString &kind = {})
     {
         QFile::remove(path("src/program/started.txt"));
         QProcess script;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("RPQ_BUILD_DIR"), m_build.path());
+        if (kind.isNull())
+            env.remove(QStringLiteral("RPQ_DEMO_KIND"));
+        else
+            env.insert(QStringLiteral("RPQ_DEMO_KIND"), kind);
         script.setProcessEnvironment(env);
         script.setProcessChannelMode(QProcess::MergedChannels);
         script.start(QStringLiteral("bash"), {QStringLiteral(RPQ_RUN_DEMO)});
@@ -70,11 +74,33 @@ protected:
         return script.exitStatus() == QProcess::NormalExit ? script.exitCode() : -1;
     }
 
+    QString startedWith() const
+    {
+        QFile file(path("src/program/started.txt"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
     QStringList users() const { return TableDigest(database()).column(QStringLiteral("SELECT Nombre FROM TA_USUARIOS ORDER BY Nombre")); }
 
     QTemporaryDir m_build;
     QString m_output;
 };
+
+// A kind the demo has no documents of would open a window that prints nothing but empty
+// reports: the script says which kinds there are instead, before it builds or starts anything.
+TEST_F(RunDemoScript, AnUnknownKindIsRefusedWithTheKindsThereAre)
+{
+    EXPECT_EQ(runScript(QStringLiteral("XYZ")), 1);
+    EXPECT_TRUE(m_output.contains(QStringLiteral("RPQ_DEMO_KIND=XYZ is not a report kind of the demo"))) << m_output.toStdString();
+    EXPECT_TRUE(m_output.contains(QStringLiteral("RMC  purchase delivery notes"))) << m_output.toStdString();
+    EXPECT_TRUE(m_output.contains(QStringLiteral("OC   purchase orders"))) << m_output.toStdString();
+    EXPECT_FALSE(m_output.contains(QStringLiteral("Building"))) << m_output.toStdString();
+    EXPECT_FALSE(programStarted());
+    EXPECT_FALSE(QFile::exists(database()));
+
+    ASSERT_EQ(runScript(QStringLiteral("oc")), 0) << m_output.toStdString();
+    EXPECT_TRUE(startedWith().startsWith(QStringLiteral("@ParametroAdicional=oc;"))) << startedWith().toStdString();
+}
 
 TEST_F(RunDemoScript, DamagedDatabaseIsBuiltAgainBeforeTheProgramStarts)
 {

@@ -158,24 +158,33 @@ PrintedText readPdf(const QString& path)
 }
 
 // A kind's window state and the SQL condition it stands for: every layout lists the documents in
-// the states ticked, the states its heading names.
+// the states its heading names, and no other.
 struct KindState {
     QString kind;
     QString title;            // TituloParametro
     QString desde, hasta;     // document dates typed
-    QString where;            // over C_MV_CPTE C
-    QString estados;          // the states the report is told
+    QString selection;        // over C_MV_CPTE C, the states apart
+    QString estados;          // the states the report is told, and its heading names
     QString texto;            // the states, guarantee and user of the heading
+
+    QString where() const
+    {
+        QStringList named;
+        for (const QString& state : estados.split(u','))
+            named << u'\'' + state + u'\'';
+        return selection + QStringLiteral(" AND C.Estado IN (%1)").arg(named.join(QStringLiteral(", ")));
+    }
 };
 
+// Annulled delivery notes are left out unless their box is ticked.
 const KindState rmc{QStringLiteral("RMC"), QStringLiteral("Remitos"), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024"),
                     QStringLiteral("C.TC = 'RMC' AND C.Fecha >= {ts '2024-01-01 00:00:00'} AND C.Fecha <= {ts '2024-12-31 00:00:00'} "
-                                   "AND C.UNEGOCIO IN ('   1', '   3') AND C.Anulada = 0"),
-                    QStringLiteral("Pendiente,Finalizada,Anulada,Bloqueada,Cerrada,Recepcionada,Facturado,Anulado,Vencido"),
+                                   "AND C.UNEGOCIO IN ('   1', '   3')"),
+                    QStringLiteral("Pendiente,Finalizada,Bloqueada,Cerrada,Recepcionada,Facturado,Vencido"),
                     QStringLiteral("Usuario:")};
 const KindState oc{QStringLiteral("OC"), QStringLiteral("Ordenes de Compra"), QStringLiteral("01/07/2023"), QStringLiteral("30/06/2024"),
                    QStringLiteral("C.TC = 'OC' AND C.Fecha >= {ts '2023-07-01 00:00:00'} AND C.Fecha <= {ts '2024-06-30 00:00:00'} "
-                                  "AND C.Sucursal <> '9990' AND C.Estado IN ('Pendiente', 'Recepcionada')"),
+                                  "AND C.Sucursal <> '9990'"),
                    QStringLiteral("Pendiente,Recepcionada"), QStringLiteral("Pendientes - Recepcionadas Usuario:")};
 
 class EndToEnd : public ReportWindowTest {
@@ -321,7 +330,7 @@ TEST_F(EndToEnd, DocumentListingsOfBothKinds)
             SCOPED_TRACE(QStringLiteral("%1 layout %2").arg(k->kind).arg(l.layout).toStdString());
             fill(*k);
             const PrintedText text = print(l.layout);
-            const QList<Row> rows = listing(documentsSql.arg(k->where, l.keys.isEmpty() ? QStringLiteral("C.Importe")
+            const QList<Row> rows = listing(documentsSql.arg(k->where(), l.keys.isEmpty() ? QStringLiteral("C.Importe")
                                                                                           : l.keys + QStringLiteral(", C.Importe"),
                                                              l.keys.isEmpty() ? QStringLiteral("C.IdComprobante") : l.keys),
                                             l.labels.size());
@@ -359,7 +368,7 @@ TEST_F(EndToEnd, ArticleListingsOfBothKinds)
             SCOPED_TRACE(QStringLiteral("%1 layout %2").arg(k->kind).arg(l.layout).toStdString());
             fill(*k);
             const PrintedText text = print(l.layout);
-            const QList<Row> rows = listing(linesSql.arg(k->where, l.keys + QStringLiteral(", ") + values, l.keys), l.labels.size());
+            const QList<Row> rows = listing(linesSql.arg(k->where(), l.keys + QStringLiteral(", ") + values, l.keys), l.labels.size());
             ASSERT_GT(rows.size(), 3);
             EXPECT_EQ(text.documents(), ids(rows));
             EXPECT_EQ(text.startingWith(QStringLiteral("Total")), footers(rows, l.labels, true));
@@ -369,9 +378,9 @@ TEST_F(EndToEnd, ArticleListingsOfBothKinds)
 
     // Orders only: the lines by article, without counts; then one article's.
     fill(oc);
-    const QString article = query(linesSql.arg(oc.where, QStringLiteral("L.IdArticulo"), QStringLiteral("L.IdArticulo"))).value(0).value(1);
+    const QString article = query(linesSql.arg(oc.where(), QStringLiteral("L.IdArticulo"), QStringLiteral("L.IdArticulo"))).value(0).value(1);
     const PrintedText all = print(7);
-    const QList<Row> rows = listing(linesSql.arg(oc.where, QStringLiteral("L.IdArticulo, L.Cantidad, L.CantidadRecibida, L.Importe"),
+    const QList<Row> rows = listing(linesSql.arg(oc.where(), QStringLiteral("L.IdArticulo, L.Cantidad, L.CantidadRecibida, L.Importe"),
                                                  QStringLiteral("L.IdArticulo")),
                                     1);
     EXPECT_EQ(all.documents(), ids(rows));
@@ -380,7 +389,7 @@ TEST_F(EndToEnd, ArticleListingsOfBothKinds)
 
     typeInto(C::IdArticulo, article);
     const PrintedText one = print(7);
-    const QList<Row> ofArticle = listing(linesSql.arg(oc.where + QStringLiteral(" AND L.IdArticulo = '%1'").arg(article),
+    const QList<Row> ofArticle = listing(linesSql.arg(oc.where() + QStringLiteral(" AND L.IdArticulo = '%1'").arg(article),
                                                       QStringLiteral("L.IdArticulo, L.Cantidad, L.CantidadRecibida, L.Importe"),
                                                       QStringLiteral("L.IdArticulo")),
                                          1);

@@ -170,6 +170,8 @@ const QString rmcTitle = QStringLiteral("TituloParametro = 'Remitos'");
 const QString ocTitle = QStringLiteral("TituloParametro = 'Ordenes de Compra'");
 const QString allStates =
     QStringLiteral("ESTADOS = 'Pendiente,Finalizada,Anulada,Bloqueada,Cerrada,Recepcionada,Facturado,Anulado,Vencido'");
+// Delivery notes printed without the annulled ones are not told the annulled states.
+const QString unannulledStates = QStringLiteral("ESTADOS = 'Pendiente,Finalizada,Bloqueada,Cerrada,Recepcionada,Facturado,Vencido'");
 const QString oneCurrency = QStringLiteral("ENQUEMONEDA = '1'");
 const QString byDelivery = QStringLiteral("+{C_MV_Cpte.FechaEntrega}|");
 
@@ -308,19 +310,19 @@ const QList<Case> cases = {
          w.order = 2;
      },
      "mv_pr3C.rpt", rmcOnly + notAnnulled, QStringLiteral("+{C_MV_Cpte.Cuenta}|"),
-     standard(rmcTitle, allStates, QStringLiteral(" (Grafico) - Usuario: "))},
+     standard(rmcTitle, unannulledStates, QStringLiteral(" (Grafico) - Usuario: "))},
     {"no layout and no order chosen", "RMC",
      [](FakeWindow& w) {
          w.layout = -1;
          w.order = -1;
      },
-     "mv_pr3C.rpt", rmcOnly + notAnnulled, QString(), standard(rmcTitle, allStates)},
+     "mv_pr3C.rpt", rmcOnly + notAnnulled, QString(), standard(rmcTitle, unannulledStates)},
     {"summary by user", "OC", [](FakeWindow& w) { w.layout = 4; }, "mv_prC_Usuario.rpt", ocOnly + notModel,
      byDelivery, standard(ocTitle, allStates, QStringLiteral(" (Resumido po Usuario) - Usuario: "))},
     {"statistic by user", "OC", [](FakeWindow& w) { w.layout = 5; }, "mv_pr3C_Usuario.rpt", ocOnly + notModel,
      byDelivery, standard(ocTitle, allStates)},
     {"statistic by state and user", "RMC", [](FakeWindow& w) { w.layout = 6; }, "mv_pr3C_Estado_Usuario.rpt",
-     rmcOnly + notAnnulled, byDelivery, standard(rmcTitle, allStates)},
+     rmcOnly + notAnnulled, byDelivery, standard(rmcTitle, unannulledStates)},
     {"detailed by article, one article", "OC",
      [](FakeWindow& w) {
          w.layout = 7;

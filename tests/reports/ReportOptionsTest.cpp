@@ -4,10 +4,15 @@
 
 #include "app/AppModule.h"
 #include "app/ConfigurationLoader.h"
+#include "app/SharedObjects.h"
+#include "kit/DLL_Print.h"
+#include "kit/RecordingPrintEngine.h"
 #include "reports/ReportKind.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -165,6 +170,39 @@ TEST_F(ReportOptions, CurrencyListComesFromTheDocumentsAndStartsWithNoChoice)
     EXPECT_EQ(window().CmbMonedaListIndex(), -1);
 }
 
+// The choice is kept in the saved state, which every kind shares: under a kind that hides the
+// selector, the operator can neither see nor change it, so it must not reach the report.
+TEST_F(ReportOptions, ACurrencyChosenUnderPrIsNotPrintedUnderAnotherKind)
+{
+    for (const QFileInfo& rpt : QDir(QStringLiteral(RPQ_DEMO_REPORTS)).entryInfoList({QStringLiteral("*.rpt")}))
+        QFile::copy(rpt.filePath(), QDir(m_programDir.path()).filePath(rpt.fileName()));
+    app::gImpresion().pPathSistema = m_programDir.path();
+    const auto log = std::make_shared<kittest::EngineLog>();
+    const kit::PrintEngineScope engine{kittest::RecordingPrintEngine::factory(log)};
+    ASSERT_TRUE(app::gUsaMultiplesMonedas);
+
+    open("PR");
+    click(c().OptTipo[0]);
+    c().CmbMoneda->setCurrentIndex(1);
+    clickBarItem(0);
+    EXPECT_TRUE(log->calls.contains("formula ENQUEMONEDA = '2'")) << log->calls.join('\n').toStdString();
+    closeWithEsc();
+
+    for (const QString kind : {"RMC", "PR"}) {
+        open(kind);
+        click(c().OptTipo[kind == u"PR" ? 2 : 0]);
+        ASSERT_FALSE(ReportKind::shown(c().CmbMoneda));
+        log->calls.clear();
+        clickBarItem(0);
+        const QStringList formulas = log->calls.filter("formula ");
+        EXPECT_TRUE(formulas.contains("formula ENQUEMONEDA = '1'")) << formulas.join('\n').toStdString();
+        EXPECT_TRUE(formulas.filter("Moneda: 2").isEmpty()) << formulas.join('\n').toStdString();
+    }
+    // Shown again, the choice is there.
+    click(c().OptTipo[0]);
+    EXPECT_EQ(c().CmbMoneda->currentText(), "2");
+}
+
 TEST_F(ReportOptions, BlankTemplateNameDoesNothingOnTheButtonAndIsToldOnTheMenu)
 {
     recordLinks();
@@ -220,6 +258,22 @@ TEST_F(ReportOptions, TemplateIsSavedAppliedAndDeletedUnderItsTrimmedName)
     menu("Eliminar");
     EXPECT_EQ(templateRows("Rp_Quindal@Rp_QuindalRMC@Mensual"), 0);
     EXPECT_LT(c().CboPlantilla->findText("Mensual"), 0);
+}
+
+// As with a database opened read-only: the operator is told, and the list does not offer the
+// template as saved.
+TEST_F(ReportOptions, ATemplateTheDatabaseRefusesIsToldAndNotListed)
+{
+    open("OC");
+    refuseInserts(QStringLiteral("TA_CONFIG_FORM"));
+    nameTemplate("Semanal");
+    menu("Grabar");
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes().first().text, "No se pudo grabar la plantilla Semanal: la base de datos no aceptó los cambios. "
+                                    "Si ya existía, conserva los valores que tenía.");
+    EXPECT_EQ(boxes().first().title, "Aviso al Operador");
+    EXPECT_EQ(templateRows("Rp_Quindal@Rp_QuindalOC@Semanal"), 0);
+    EXPECT_LT(c().CboPlantilla->findText("Semanal"), 0);
 }
 
 TEST_F(ReportOptions, TemplatesOfOneKindAreNotFoundUnderAnother)

@@ -11,6 +11,7 @@
 #include "ui/Control.h"
 #include "vb/Error.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -79,9 +80,9 @@ TEST_F(ReportWindowKinds, PurchaseOrdersShowTheirCaptionsLayoutsAndStates)
     EXPECT_FALSE(ReportKind::shown(c().CmbMoneda));
 }
 
-TEST_F(ReportWindowKinds, AnyOtherKindKeepsTheDesign)
+TEST_F(ReportWindowKinds, KindPrKeepsTheDesign)
 {
-    for (const QString kind : {"PR", ""}) {
+    for (const QString kind : {"PR", " pr "}) {
         open(kind);
         EXPECT_EQ(window().windowTitle(), "Reporte de Remitos");
         EXPECT_EQ(c().FrmTipo->title(), "Nº de Presupuesto");
@@ -93,6 +94,28 @@ TEST_F(ReportWindowKinds, AnyOtherKindKeepsTheDesign)
             EXPECT_FALSE(ReportKind::shown(c().OptTipo[size_t(hidden)])) << hidden;
         EXPECT_FALSE(ReportKind::shown(c().chkestado[3]));
         EXPECT_FALSE(ReportKind::shown(c().chkestado[4]));
+    }
+}
+
+// The design's title is the delivery notes': without a kind, or with one it does not know, the
+// window is the delivery-note window throughout, and prints delivery notes.
+TEST_F(ReportWindowKinds, NoKindOrAnUnknownOneIsTheDeliveryNoteWindow)
+{
+    recordLinks();
+    for (const QString kind : {"", "XYZ"}) {
+        linkCalls.clear();
+        open(kind);
+        EXPECT_EQ(window().TcoReporte(), "RMC");
+        EXPECT_EQ(window().windowTitle(), "Reporte de Remitos");
+        EXPECT_EQ(c().FrmTipo->title(), "Remitos");
+        EXPECT_EQ(c().chkestado[1]->text(), "Facturado");
+        EXPECT_TRUE(ReportKind::shown(c().OptTipo[3]));
+        for (QWidget* hidden : {static_cast<QWidget*>(c().OptTipo[8]), static_cast<QWidget*>(c().ChkGarantia),
+                                static_cast<QWidget*>(c().ChkModelo)})
+            EXPECT_FALSE(ReportKind::shown(hidden)) << hidden->objectName().toStdString();
+        EXPECT_TRUE(linkCalls.contains("cargarPlantilla Rp_QuindalRMC")) << linkCalls.join('\n').toStdString();
+        clickBarItem(0);
+        EXPECT_TRUE(linkCalls.contains("imprimirReporte RMC")) << linkCalls.join('\n').toStdString();
     }
 }
 
@@ -234,6 +257,27 @@ TEST_F(ReportWindowKinds, OptionsAndFramesCarryTheirNamesIndexesAndTags)
     for (QRadioButton* option : c().OptTipo)
         EXPECT_FALSE(option->isChecked());
     EXPECT_TRUE(c().OptOrden[0]->isChecked());
+}
+
+// On a 1024x768 screen, or made small by the operator, the window takes the size asked and its
+// controls scroll; made larger, the range boxes that hold codes take the width, not the
+// template name.
+TEST_F(ReportWindowKinds, TheWindowShrinksBelowItsControlsAndGivesWidthToTheRanges)
+{
+    open("RMC");
+    const int account = field(ReportControls::ClienteDesde)->width();
+    const int date = field(ReportControls::FechaDesde)->width();
+    const int plantilla = c().CboPlantilla->width();
+    window().resize(800, 520);
+    QApplication::processEvents();
+    EXPECT_EQ(window().size(), QSize(800, 520));
+    window().resize(1600, 1000);
+    QApplication::processEvents();
+    EXPECT_EQ(window().size(), QSize(1600, 1000));
+    EXPECT_GT(field(ReportControls::ClienteDesde)->width(), account + 150);
+    EXPECT_GT(field(ReportControls::MotivoHasta)->width(), account + 150);
+    EXPECT_EQ(field(ReportControls::FechaDesde)->width(), date);
+    EXPECT_LT(c().CboPlantilla->width(), 2 * plantilla);
 }
 
 TEST_F(ReportWindowKinds, BarStyleIsTheIniStyleNumberPlusOne)

@@ -174,12 +174,12 @@ void ReportWindowTest::recordLinks()
     links.guardarConfigForm = [this, real](QWidget* form, const QString& sufijo, const QString& nombre, bool listas) {
         linkCalls << QStringLiteral("guardarConfigForm ") + ui::Control::name(form) + " [" + sufijo + "] [" + nombre + "]"
                          + (listas ? " True" : " False");
-        real.guardarConfigForm(form, sufijo, nombre, listas);
+        return real.guardarConfigForm(form, sufijo, nombre, listas);
     };
-    const auto keyed = [this](const QString& name, const std::function<void(const QString&, QWidget*)>& call) {
+    const auto keyed = [this](const QString& name, const auto& call) {
         return [this, name, call](const QString& clave, QWidget* form) {
             linkCalls << name + u' ' + clave;
-            call(clave, form);
+            return call(clave, form);
         };
     };
     links.cargarPlantilla = keyed(QStringLiteral("cargarPlantilla"), real.cargarPlantilla);

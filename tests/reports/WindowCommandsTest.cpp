@@ -30,6 +30,7 @@ using reports::ReportWindowLinks;
 
 class WindowCommands : public ReportWindowTest {
 protected:
+    const QString valuesNotSaved = QStringLiteral("No se pudieron guardar los valores de esta ventana");
     QStringList printed() const { return linkCalls.filter(QRegularExpression("^(fijarDestino|imprimirReporte)")); }
 };
 
@@ -197,7 +198,7 @@ TEST_F(WindowCommands, CloseBoxSavesAsTheBarDoes)
 TEST_F(WindowCommands, CloseEndsTheProgramEvenWhenSavingFails)
 {
     open("RMC");
-    ReportWindowLinks::current().guardarConfigForm = [](QWidget*, const QString&, const QString&, bool) {
+    ReportWindowLinks::current().guardarConfigForm = [](QWidget*, const QString&, const QString&, bool) -> bool {
         throw vb::Error(3709, "La conexión no se puede usar.");
     };
     closeWithEsc();
@@ -205,7 +206,7 @@ TEST_F(WindowCommands, CloseEndsTheProgramEvenWhenSavingFails)
 
     // Any other failure too, from the bar and from the close box; none reaches Qt's event loop.
     const auto failing = [] {
-        ReportWindowLinks::current().guardarConfigForm = [](QWidget*, const QString&, const QString&, bool) {
+        ReportWindowLinks::current().guardarConfigForm = [](QWidget*, const QString&, const QString&, bool) -> bool {
             throw std::runtime_error("sin memoria para la consulta");
         };
     };
@@ -217,7 +218,34 @@ TEST_F(WindowCommands, CloseEndsTheProgramEvenWhenSavingFails)
     failing();
     EXPECT_THROW(window().close(), vb::EndRequested);
     EXPECT_FALSE(window().isVisible());
-    EXPECT_TRUE(boxes().isEmpty()) << messages().join('\n').toStdString();
+    // Each close told the operator, once, that the values were not saved.
+    EXPECT_EQ(messages().filter(valuesNotSaved).size(), 3) << messages().join('\n').toStdString();
+    EXPECT_EQ(boxes().size(), 3);
+}
+
+// As with a database opened read-only: the database refuses the window's rows.
+TEST_F(WindowCommands, ValuesTheDatabaseRefusesToSaveAreToldOnceAndTheWindowCloses)
+{
+    open("RMC");
+    typeInto(C::FechaDesde, "01/03/2024");
+    closeWithEsc();
+    ASSERT_TRUE(boxes().isEmpty()) << messages().join('\n').toStdString();
+
+    open("RMC");
+    refuseInserts(QStringLiteral("TA_CONFIG_FORM"));
+    typeInto(C::FechaDesde, "15/03/2024");
+    closeWithEsc();
+    EXPECT_FALSE(window().isVisible());
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes().first().text, "No se pudieron guardar los valores de esta ventana (fechas, rangos, tipo, orden y "
+                                    "estados elegidos): la base de datos no aceptó los cambios. La próxima vez se abrirá "
+                                    "con los valores guardados antes.");
+    EXPECT_EQ(boxes().first().title, "Aviso al Operador");
+    EXPECT_EQ(boxes().first().style, ui::vbExclamation);
+
+    // And so it does.
+    open("RMC");
+    EXPECT_EQ(field(C::FechaDesde)->text(), "01/03/2024");
 }
 
 TEST_F(WindowCommands, StateSavedUnderAnotherKindNeverShowsAHiddenChoice)
