@@ -38,6 +38,7 @@ TranslatedStatement SqlTranslator::translateStatement(SqlTokens tokens, const Tr
 
 TranslatedStatement SqlTranslator::translateTokens(SqlTokens tokens, const TranslationContext& context) const
 {
+    TokenView(tokens).requireMatchedBrackets();
     rewriteEscapes(tokens);
     removeOwners(tokens);
     removeHints(tokens);

@@ -21,6 +21,11 @@ public:
     {
         return TranslationError(0, QStringLiteral("The embedded engine does not support %1.").arg(construct));
     }
+    // The server's syntax error, naming the text where reading stopped.
+    static TranslationError syntaxNear(const QString& text)
+    {
+        return TranslationError(102, QStringLiteral("Incorrect syntax near '%1'.").arg(text));
+    }
 
 private:
     int m_native;
