@@ -38,7 +38,7 @@ TranslatedStatement SqlTranslator::translateStatement(SqlTokens tokens, const Tr
 
 TranslatedStatement SqlTranslator::translateTokens(SqlTokens tokens, const TranslationContext& context) const
 {
-    TokenView(tokens).requireMatchedBrackets();
+    TokenView(tokens).requireWellFormed();
     rewriteEscapes(tokens);
     removeOwners(tokens);
     removeHints(tokens);

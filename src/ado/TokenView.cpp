@@ -99,11 +99,13 @@ TranslationError TokenView::syntaxErrorAt(int i) const
     return TranslationError::syntaxNear(t.kind == SqlToken::String ? unquoteSqlText(t.text) : t.text);
 }
 
-void TokenView::requireMatchedBrackets() const
+void TokenView::requireWellFormed() const
 {
-    if (m_unmatched < 0)
-        return;
-    throw syntaxErrorAt((*this)[m_unmatched].is(")") ? m_unmatched : size() - 1);
+    for (int i = 0; i < size(); ++i)
+        if ((*this)[i].kind == SqlToken::Symbol && (*this)[i].text == QChar(0))
+            throw TranslationError::syntaxNear(QString());
+    if (m_unmatched >= 0)
+        throw syntaxErrorAt((*this)[m_unmatched].is(")") ? m_unmatched : size() - 1);
 }
 
 } // namespace ado

@@ -33,8 +33,9 @@ public:
     // token: a text literal by its text.
     TranslationError syntaxErrorAt(int i) const;
     // A bracket without its partner is the server's syntax error: at the stray ")", or at the
-    // end for an unclosed "(". Every later step may then trust closing().
-    void requireMatchedBrackets() const;
+    // end for an unclosed "(". Every later step may then trust closing(). So is a NUL outside
+    // a literal: SQLite would read the statement's text only up to it.
+    void requireWellFormed() const;
 
 private:
     SqlTokens& m_tokens;
