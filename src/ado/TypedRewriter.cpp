@@ -109,7 +109,7 @@ int TypedRewriter::nameEnd(int at, int to) const
     while (at + 2 < to && m_view.is(at + 1, ".") && m_view[at + 2].isName())
         at += 2;
     while (at + 2 < to && m_view.is(at + 1, ".") && m_view.is(at + 2, "."))   // db..table
-        at += m_view[at + 3].isName() ? 3 : 2;
+        at += at + 3 < to && m_view[at + 3].isName() ? 3 : 2;
     return at + 1;
 }
 

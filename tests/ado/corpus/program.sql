@@ -101,6 +101,10 @@
 ! 102: Incorrect syntax near '1'.
 > SELECT 1)
 ! 102: Incorrect syntax near ')'.
+> SELECT Descripcion FROM MA_ARTICULOS WHERE IdArticulo..
+! 102
+> SELECT CASE WHEN IdArticulo = '1' THEN 'uno' FROM MA_ARTICULOS
+! 102
 > ROLLBACK
 > SELECT COUNT(*) FROM V_TA_Rubros
 = 3
