@@ -125,6 +125,8 @@ size_t BatchCompiler::statement(size_t i)
 {
     const Nesting nesting(m_depth);
     const SqlTokens& tokens = at(i);
+    SqlTokens checked = tokens;
+    TokenView(checked).requireWellFormed();
     const std::vector<SqlToken> words = significant(tokens);
     const QString first = upperWord(words, 0);
     if (first == QLatin1String("IF"))

@@ -142,8 +142,11 @@ void BatchRunner::compileCheck(const std::vector<TranslatedStatement>& program, 
         const char* end = tail + utf8.size();
         while (tail < end) {
             sqlite3_stmt* stmt = nullptr;
+            const char* from = tail;
             const int rc = sqlite3_prepare_v2(m_engine.m_db, tail, int(end - tail), &stmt, &tail);
             sqlite3_finalize(stmt);
+            if (rc == SQLITE_OK && tail == from)   // a NUL: SQLite reads no further
+                break;
             if (rc == SQLITE_OK)
                 continue;
             const DatabaseFailure failure = SqliteErrorMap::failure(m_engine.m_db, rc, s->sql);

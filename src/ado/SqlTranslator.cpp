@@ -39,6 +39,7 @@ TranslatedStatement SqlTranslator::translateStatement(SqlTokens tokens, const Tr
 
 TranslatedStatement SqlTranslator::translateTokens(SqlTokens tokens, const TranslationContext& context) const
 {
+    TokenView(tokens).requireWellFormed();
     rewriteEscapes(tokens);
     removeOwners(tokens);
     removeHints(tokens);

@@ -210,9 +210,12 @@ qint64 SqliteEngine::runSql(const QString& sql, const std::vector<vb::Variant>* 
     qint64 rows = 0;
     while (tail < end) {
         Statement stmt;
+        const char* from = tail;
         const int rc = sqlite3_prepare_v2(m_db, tail, int(end - tail), &stmt.handle, &tail);
         if (rc != SQLITE_OK)
             throw SqliteErrorMap::failure(m_db, rc, sql);
+        if (!stmt.handle && tail == from)   // a NUL: SQLite reads no further
+            throw SqliteErrorMap::failure(SQLITE_ERROR, QStringLiteral("incomplete input"), sql);
         if (!stmt.handle)
             continue;
         if (values)

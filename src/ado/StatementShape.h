@@ -22,6 +22,11 @@ public:
     {
         return TranslationError(0, ServerMessages::unsupported(construct));
     }
+    // The server's syntax error, naming the text where reading stopped.
+    static TranslationError syntaxNear(const QString& text)
+    {
+        return TranslationError(102, ServerMessages::syntaxNear(text));
+    }
 
 private:
     int m_native;

@@ -1,5 +1,7 @@
 #include "ado/TokenView.h"
 
+#include <algorithm>
+
 namespace ado {
 
 TokenView::TokenView(SqlTokens& tokens)
@@ -16,8 +18,12 @@ TokenView::TokenView(SqlTokens& tokens)
         } else if ((*this)[i].is(")") && !open.empty()) {
             m_match[size_t(open.back())] = i;
             open.pop_back();
+        } else if ((*this)[i].is(")") && m_unmatched < 0) {
+            m_unmatched = i;
         }
     }
+    if (!open.empty() && (m_unmatched < 0 || open.front() < m_unmatched))
+        m_unmatched = open.front();
 }
 
 int TokenView::closing(int open) const
@@ -83,6 +89,23 @@ QString TokenView::text(int from, int to) const
     for (size_t k = m_sig[size_t(from)]; k <= m_sig[size_t(to - 1)]; ++k)
         out += m_tokens[k].render();
     return out.trimmed();
+}
+
+TranslationError TokenView::syntaxErrorAt(int i) const
+{
+    if (size() == 0)
+        return TranslationError::syntaxNear(QString());
+    const SqlToken& t = (*this)[std::clamp(i, 0, size() - 1)];
+    return TranslationError::syntaxNear(t.kind == SqlToken::String ? unquoteSqlText(t.text) : t.text);
+}
+
+void TokenView::requireWellFormed() const
+{
+    for (int i = 0; i < size(); ++i)
+        if ((*this)[i].kind == SqlToken::Symbol && (*this)[i].text == QChar(0))
+            throw TranslationError::syntaxNear(QString());
+    if (m_unmatched >= 0)
+        throw syntaxErrorAt((*this)[m_unmatched].is(")") ? m_unmatched : size() - 1);
 }
 
 } // namespace ado

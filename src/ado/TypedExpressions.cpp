@@ -124,7 +124,7 @@ TypedRewriter::Node TypedRewriter::predicate(int at, int to, const Scope& scope)
         textArgument(left);
         Node pattern = additive(i + 1, to, scope);
         Node out{left.from, pattern.empty() ? i + 1 : pattern.to};
-        if (m_view.is(out.to, "ESCAPE")) {
+        if (out.to < to && m_view.is(out.to, "ESCAPE")) {
             const Node escape = additive(out.to + 1, to, scope);
             out.to = escape.empty() ? out.to + 1 : escape.to;
         }
@@ -133,9 +133,9 @@ TypedRewriter::Node TypedRewriter::predicate(int at, int to, const Scope& scope)
     }
     if (!negated && m_view.is(i, "IS")) {
         int end = i + 1;
-        if (m_view.is(end, "NOT"))
+        if (end < to && m_view.is(end, "NOT"))
             ++end;
-        if (m_view.is(end, "NULL"))
+        if (end < to && m_view.is(end, "NULL"))
             ++end;
         Node out{left.from, end};
         out.compound = true;
@@ -148,7 +148,7 @@ TypedRewriter::Node TypedRewriter::inList(Node& left, int at, int to, const Scop
 {
     if (!m_view.is(at, "(") || at >= to)
         return left;
-    const int close = std::min(m_view.closing(at), to);
+    const int close = closingWithin(at, to);
     Node out{left.from, close + 1};
     out.compound = true;
     if (m_view.is(at + 1, "SELECT") || m_view.is(at + 1, "WITH")) {
@@ -337,7 +337,7 @@ TypedRewriter::Node TypedRewriter::primary(int at, int to, const Scope& scope)
         break;
     default:
         if (t.is("(")) {
-            const int close = std::min(m_view.closing(at), to);
+            const int close = closingWithin(at, to);
             if (m_view.is(at + 1, "SELECT") || m_view.is(at + 1, "WITH")) {
                 const QueryResult inner = query(at + 1, close, &scope, nullptr, false);
                 n.to = close + 1;
@@ -358,7 +358,7 @@ TypedRewriter::Node TypedRewriter::primary(int at, int to, const Scope& scope)
     }
     const QString upper = t.text.toUpper();
     if (upper == QLatin1String("EXISTS") && m_view.is(at + 1, "(")) {
-        const int close = std::min(m_view.closing(at + 1), to);
+        const int close = closingWithin(at + 1, to);
         query(at + 2, close, &scope, nullptr, false);
         n.to = close + 1;
         return n;
@@ -413,7 +413,9 @@ TypedRewriter::Node TypedRewriter::variable(int at)
 
 TypedRewriter::Node TypedRewriter::caseExpression(int at, int to, const Scope& scope)
 {
-    const int end = std::min(m_view.caseEnd(at), to);
+    const int end = m_view.caseEnd(at);
+    if (end >= to)   // a CASE without its END
+        throw m_view.syntaxErrorAt(to);
     int i = at + 1;
     const bool simple = !m_view.is(i, "WHEN");
     Node input;
@@ -451,8 +453,8 @@ TypedRewriter::Node TypedRewriter::caseExpression(int at, int to, const Scope& s
             type = SqlType::higher(type, result.type);
     for (Node& result : results)
         coerce(result, type);
-    Node n{at, std::min(end + 1, m_view.size()), type};
-    if (type.isText() && end < m_view.size()) {
+    Node n{at, end + 1, type};
+    if (type.isText()) {
         m_view[end].suffix += QStringLiteral(" COLLATE SRV");
         n.collated = true;
     }

@@ -92,9 +92,7 @@ TypedRewriter::Node TypedRewriter::call(int at, int to, const Scope& scope)
 {
     const QString upper = m_view[at].text.toUpper();
     const int open = at + 1;
-    const int close = std::min(m_view.closing(open), to - 1);
-    if (close <= open)
-        return Node{at, std::min(open + 1, to)};
+    const int close = closingWithin(open, to);
     if (isUnsupportedFunction(upper))
         throw TranslationError::unsupported(QStringLiteral("la función %1").arg(upper));
     Node n;
@@ -346,7 +344,7 @@ TypedRewriter::Node TypedRewriter::aggregateCall(int at, int close, const Scope&
 void TypedRewriter::windowClause(int at, int to, const Scope& scope, Node& call)
 {
     if (m_view.is(at, "OVER") && m_view.is(at + 1, "(")) {
-        const int close = std::min(m_view.closing(at + 1), to - 1);
+        const int close = closingWithin(at + 1, to);
         region(at + 2, close, scope);
         call.to = close + 1;
     }

@@ -92,6 +92,17 @@ int TypedRewriter::clauseEnd(int from, int to, std::initializer_list<const char*
     return to;
 }
 
+// The ")" of the "(" at open, which must close before `to`: a bracket that closes beyond the
+// stretch being read (cut short by a CASE's END or a clause word inside it) is the server's
+// syntax error where the stretch ends.
+int TypedRewriter::closingWithin(int open, int to) const
+{
+    const int close = m_view.closing(open);
+    if (close >= to)
+        throw m_view.syntaxErrorAt(to);
+    return close;
+}
+
 // The end of a dotted name (db.owner.table) starting at `at`.
 int TypedRewriter::nameEnd(int at, int to) const
 {
@@ -100,7 +111,7 @@ int TypedRewriter::nameEnd(int at, int to) const
     while (at + 2 < to && m_view.is(at + 1, ".") && m_view[at + 2].isName())
         at += 2;
     while (at + 2 < to && m_view.is(at + 1, ".") && m_view.is(at + 2, "."))   // db..table
-        at += m_view[at + 3].isName() ? 3 : 2;
+        at += at + 3 < to && m_view[at + 3].isName() ? 3 : 2;
     return at + 1;
 }
 
@@ -118,7 +129,7 @@ int TypedRewriter::commonTables(int at, int to)
         QStringList names;
         ++at;
         if (m_view.is(at, "(")) {
-            const int close = m_view.closing(at);
+            const int close = closingWithin(at, to);
             for (int i = at + 1; i < close; ++i)
                 if (m_view[i].isName())
                     names << m_view[i].text;
@@ -126,7 +137,7 @@ int TypedRewriter::commonTables(int at, int to)
         }
         if (!m_view.is(at, "AS") || !m_view.is(at + 1, "("))
             throw TranslationError(102, ServerMessages::syntaxNear(source.name));
-        const int close = std::min(m_view.closing(at + 1), to);
+        const int close = closingWithin(at + 1, to);
         const QueryResult inner = query(at + 2, close, nullptr, nullptr, false);
         for (size_t k = 0; k < inner.types.size(); ++k) {
             const QString name = qsizetype(k) < names.size() ? names[qsizetype(k)] : inner.names.value(qsizetype(k));
@@ -156,7 +167,7 @@ TypedRewriter::QueryResult TypedRewriter::query(int from, int to, const Scope* o
     while (at < to) {
         if (m_view.is(at, "(")) {
             // SQLite takes no bracketed SELECT among UNION's members: it becomes a derived table.
-            const int close = std::min(m_view.closing(at), to);
+            const int close = closingWithin(at, to);
             m_view[at].prefix.prepend(QStringLiteral("SELECT * FROM "));
             cores.push_back(query(at + 1, close, outer, targets, false));
             at = close + 1;
@@ -224,7 +235,7 @@ TypedRewriter::QueryResult TypedRewriter::selectCore(int from, int to, const Sco
         core.topFrom = at++;
         if (m_view.is(at, "(")) {
             core.countFrom = at;
-            at = std::min(m_view.closing(at), to - 1) + 1;
+            at = closingWithin(at, to) + 1;
             region(core.countFrom + 1, at - 1, scope);
         } else if (at < to && (m_view[at].kind == SqlToken::Number || m_view[at].kind == SqlToken::Variable)) {
             core.countFrom = at++;
@@ -425,7 +436,7 @@ int TypedRewriter::tableSource(int at, int to, Scope& scope, const Scope* outer)
 {
     Source source;
     if (m_view.is(at, "(")) {
-        const int close = std::min(m_view.closing(at), to);
+        const int close = closingWithin(at, to);
         if (m_view.is(at + 1, "SELECT") || m_view.is(at + 1, "WITH")) {
             const QueryResult inner = query(at + 1, close, outer, nullptr, false);
             for (size_t k = 0; k < inner.types.size(); ++k)
@@ -460,7 +471,7 @@ int TypedRewriter::tableSource(int at, int to, Scope& scope, const Scope* outer)
         source.name = m_view[at].text;
         ++at;
         if (m_view.is(at, "(") && source.table.isEmpty()) {   // AS x (a, b): the derived table's names
-            const int close = m_view.closing(at);
+            const int close = closingWithin(at, to);
             QHash<QString, SqlType> renamed;
             const QList<SqlType> types = source.columns.values();
             int k = 0;
@@ -537,7 +548,7 @@ void TypedRewriter::insertStatement(int at, int to)
     i = end;
     QStringList columns;
     if (m_view.is(i, "(") && !m_view.is(i + 1, "SELECT") && !m_view.is(i + 1, "WITH")) {
-        const int close = m_view.closing(i);
+        const int close = closingWithin(i, to);
         for (int k = i + 1; k < close; ++k)
             if (m_view[k].isName())
                 columns << m_view[k].text;
@@ -551,7 +562,7 @@ void TypedRewriter::insertStatement(int at, int to)
     Scope none;
     if (m_view.is(i, "VALUES")) {
         for (int group = i + 1; group < to && m_view.is(group, "(");) {
-            const int close = m_view.closing(group);
+            const int close = closingWithin(group, to);
             const std::vector<TokenView::Span> values = m_view.items(group + 1, close);
             for (size_t k = 0; k < values.size(); ++k) {
                 Node value = expression(values[k].from, values[k].to, none);

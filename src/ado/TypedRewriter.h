@@ -96,6 +96,7 @@ private:
     void tableSources(int from, int to, Scope& scope, const Scope* outer);
     int tableSource(int at, int to, Scope& scope, const Scope* outer);
     int clauseEnd(int from, int to, std::initializer_list<const char*> stops) const;
+    int closingWithin(int open, int to) const;
     int nameEnd(int at, int to) const;
     bool isAlias(int at, int to) const;
     void unifyCompound(std::vector<QueryResult>& cores);

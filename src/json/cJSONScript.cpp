@@ -11,6 +11,7 @@ namespace json {
 
 namespace {
 
+constexpr int ErrOverflow = 6;
 constexpr int ErrObjectRequired = 424;
 
 // Numbers always print with "." as the decimal point, whatever the regional settings say.
@@ -95,13 +96,14 @@ QString shownErrors(const QString& errors)
     return shown;
 }
 
-// Keeps the nesting count right however a call ends, errors included.
+// Keeps a count of calls under way right however a call ends, errors included.
 class NestingLevel {
 public:
     explicit NestingLevel(int& counter) : m_counter(counter) { ++m_counter; }
     ~NestingLevel() { --m_counter; }
     NestingLevel(const NestingLevel&) = delete;
     NestingLevel& operator=(const NestingLevel&) = delete;
+    bool outermost() const { return m_counter == 1; }
 private:
     int& m_counter;
 };
@@ -110,6 +112,9 @@ private:
 
 QString cJSONScript::Eval(const QString& sJSON)
 {
+    const NestingLevel run(m_runs);
+    if (run.outermost())
+        m_built = 0;
     const vb::ObjectPtr script = ParseJson(sJSON);
     const QString errors = JsonParserErrors();
     if (!errors.isEmpty() || !script) {
@@ -125,12 +130,12 @@ QString cJSONScript::runTopLevel(const vb::ObjectPtr& script)
     cStringBuilder output;
     if (auto list = std::dynamic_pointer_cast<vb::Collection>(script)) {
         for (const vb::Variant& element : *list)
-            output.Append(runElement(element));
+            append(output, runElement(element));
     } else if (auto object = std::dynamic_pointer_cast<vb::Dictionary>(script)) {
         for (int i = 1; i <= object->count(); ++i) {
             const vb::Variant key(QString::number(i));
             if (object->exists(key))
-                output.Append(runElement(object->value(key)));
+                append(output, runElement(object->value(key)));
         }
     }
     return output.toString();
@@ -152,6 +157,9 @@ QString cJSONScript::ExecCommand(const vb::Variant& value)
     if (m_nesting >= MaxNesting)
         return QStringLiteral("ERROR: Nesting level exceeded.");
     NestingLevel level(m_nesting);
+    const NestingLevel run(m_runs);
+    if (run.outermost())
+        m_built = 0;
     switch (value.type()) {
     case vb::VarType::Null:
         return QStringLiteral("null");
@@ -172,7 +180,7 @@ QString cJSONScript::execObject(const vb::ObjectPtr& object)
     cStringBuilder output;
     if (auto list = std::dynamic_pointer_cast<vb::Collection>(object)) {
         for (const vb::Variant& element : *list)
-            output.Append(ExecCommand(element));
+            append(output, ExecCommand(element));
     }
     return output.toString();
 }
@@ -181,7 +189,7 @@ QString cJSONScript::execCommands(const vb::Dictionary& commands)
 {
     cStringBuilder output;
     for (int i = 0; i < commands.count(); ++i)
-        output.Append(execCommand(commands.keyAt(i).toString(), commands.itemAt(i)));
+        append(output, execCommand(commands.keyAt(i).toString(), commands.itemAt(i)));
     return output.toString();
 }
 
@@ -205,6 +213,15 @@ QString cJSONScript::execCommand(const QString& key, const vb::Variant& argument
     if (command == u"return")
         return plainText(argument);
     return marker(key, argument);
+}
+
+// Every text a step adds to its output counts against the run's limit.
+void cJSONScript::append(cStringBuilder& output, const QString& text)
+{
+    m_built += text.size();
+    if (m_built > MaxBuilt)
+        vb::raise(ErrOverflow, QStringLiteral("El script construye más de %1 caracteres.").arg(MaxBuilt));
+    output.Append(text);
 }
 
 // A command given a text instead of a parameter object has no parameters at all.

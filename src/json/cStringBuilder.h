@@ -6,12 +6,15 @@
 
 #include <QString>
 #include <cstdint>
+#include <limits>
 
 namespace json {
 
 class cStringBuilder {
 public:
     static constexpr std::int32_t DefaultChunkBytes = 16384;
+    // The most characters a builder holds: its sizes are 32-bit byte counts, two bytes each.
+    static constexpr std::int32_t MaxLength = std::numeric_limits<std::int32_t>::max() / 2;
 
     std::int32_t Length() const { return m_length / 2; }
     std::int32_t Capacity() const { return m_capacity / 2; }

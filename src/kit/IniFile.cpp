@@ -22,11 +22,7 @@ void IniFile::load()
     m_exists = file.exists();
     if (!file.open(QIODevice::ReadOnly))
         return;
-    QByteArray bytes = file.readAll();
-    m_encoding = encodingOf(bytes);
-    if (m_encoding == Encoding::Utf8WithMark)
-        bytes.remove(0, 3);
-    const QString text = m_encoding == Encoding::Windows1252 ? vb::Windows1252::decode(bytes) : QString::fromUtf8(bytes);
+    const QString text = decode(file.readAll(), m_encoding);
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
@@ -55,6 +51,21 @@ IniFile::Encoding IniFile::encodingOf(const QByteArray& bytes)
     const QString decoded = utf8.decode(bytes);     // decoding is what tells whether the bytes are sound
     Q_UNUSED(decoded);
     return utf8.hasError() ? Encoding::Windows1252 : Encoding::Utf8;
+}
+
+QString IniFile::decode(QByteArray bytes, Encoding& encoding)
+{
+    encoding = encodingOf(bytes);
+    if (encoding == Encoding::Utf8WithMark)
+        bytes.remove(0, 3);
+    return encoding == Encoding::Windows1252 ? vb::Windows1252::decode(bytes) : QString::fromUtf8(bytes);
+}
+
+QByteArray IniFile::encode(const QString& text) const
+{
+    if (m_encoding == Encoding::Windows1252)
+        return vb::Windows1252::encode(text);
+    return (m_encoding == Encoding::Utf8WithMark ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + text.toUtf8();
 }
 
 QString IniFile::trimBlanks(const QString& text)
@@ -214,12 +225,12 @@ QString IniFile::valueForWriting(const QString& value)
     return value;
 }
 
-void IniFile::insertLine(int at, const QString& text)
+void IniFile::insertLine(std::vector<Line>& lines, int at, const QString& text) const
 {
     // The line before the new one may be the last of the file, without a line end.
-    if (at > 0 && m_lines[size_t(at - 1)].end.isEmpty())
-        m_lines[size_t(at - 1)].end = lineEnd();
-    m_lines.insert(m_lines.begin() + at, Line{text, lineEnd()});
+    if (at > 0 && lines[size_t(at - 1)].end.isEmpty())
+        lines[size_t(at - 1)].end = lineEnd();
+    lines.insert(lines.begin() + at, Line{text, lineEnd()});
 }
 
 bool IniFile::setValue(const QString& section, const QString& key, const QString& value)
@@ -232,39 +243,44 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         || trimBlanks(key).startsWith(u';') || tabAtEnd(section) || tabAtEnd(key))
         return false;
 
+    std::vector<Line> lines = m_lines;
     const QString written = valueForWriting(value);
-    int header = findSection(section);
+    const int header = findSection(section);
+    const int line = header < 0 ? -1 : findKey(header, key);
     if (header < 0) {
-        const int at = int(m_lines.size());
-        insertLine(at, u'[' + trimBlanks(section) + u']');
-        insertLine(at + 1, trimBlanks(key) + u'=' + written);
-        return save();
-    }
-    const int line = findKey(header, key);
-    if (line >= 0) {
-        QString& text = m_lines[size_t(line)].text;
+        const int at = int(lines.size());
+        insertLine(lines, at, u'[' + trimBlanks(section) + u']');
+        insertLine(lines, at + 1, trimBlanks(key) + u'=' + written);
+    } else if (line >= 0) {
+        QString& text = lines[size_t(line)].text;
         text = text.left(text.indexOf(u'=') + 1) + written;
-        return save();
+    } else {
+        // After the section's last non-blank line, so blank separators stay below it.
+        int at = sectionEnd(header);
+        while (at > header + 1 && trimBlanks(lines[size_t(at - 1)].text).isEmpty())
+            --at;
+        insertLine(lines, at, trimBlanks(key) + u'=' + written);
     }
-    // After the section's last non-blank line, so blank separators stay below it.
-    int at = sectionEnd(header);
-    while (at > header + 1 && trimBlanks(m_lines[size_t(at - 1)].text).isEmpty())
-        --at;
-    insertLine(at, trimBlanks(key) + u'=' + written);
-    return save();
+    if (!save(lines))
+        return false;
+    m_lines = std::move(lines);
+    return true;
 }
 
-bool IniFile::save() const
+// The file is written only when its bytes read back as the lines: a character the file's
+// encoding has no byte for, or Windows-1252 bytes that would read as UTF-8, refuse the write.
+bool IniFile::save(const std::vector<Line>& lines) const
 {
     QString text;
-    for (const Line& line : m_lines)
+    for (const Line& line : lines)
         text += line.text + line.end;
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    const QByteArray bytes = encode(text);
+    Encoding readAs = m_encoding;
+    if (decode(bytes, readAs) != text)
         return false;
-    if (m_encoding == Encoding::Utf8WithMark)
-        file.write("\xEF\xBB\xBF");
-    file.write(m_encoding == Encoding::Windows1252 ? vb::Windows1252::encode(text) : text.toUtf8());
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return false;
     return file.commit();
 }
 

@@ -34,8 +34,10 @@ public:
 
     // Sets the key of the first matching section, adding the key or the section when missing.
     // A value with blanks at either end, or one that is itself quoted (with double or single
-    // quotes), is written between double quotes so that it reads back unchanged. False when the names or the value cannot be
-    // written (line breaks, "=" in a key, "]" in a section) or the file cannot be saved.
+    // quotes), is written between double quotes so that it reads back unchanged. False, the
+    // file left as it was, when the names or the value cannot be written (line breaks, "=" in a
+    // key, "]" in a section, a character the file's encoding cannot hold: Windows-1252 has no
+    // "Ł" nor emoji) or the file cannot be saved.
     bool setValue(const QString& section, const QString& key, const QString& value);
 
 private:
@@ -63,11 +65,13 @@ private:
     int findKey(int header, const QString& key) const;
     QString lineEnd() const;
     static QString valueForWriting(const QString& value);
-    void insertLine(int at, const QString& text);
-    bool save() const;
+    void insertLine(std::vector<Line>& lines, int at, const QString& text) const;
+    bool save(const std::vector<Line>& lines) const;
 
     enum class Encoding { Windows1252, Utf8, Utf8WithMark };
     static Encoding encodingOf(const QByteArray& bytes);
+    static QString decode(QByteArray bytes, Encoding& encoding);   // sets the encoding the bytes read as
+    QByteArray encode(const QString& text) const;                   // in the file's encoding, with its mark
 
     QString m_path;
     bool m_exists = false;

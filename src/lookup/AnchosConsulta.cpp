@@ -92,8 +92,12 @@ QList<double> AnchosConsulta::parse(const QString& anchos)
     QList<double> widths;
     QStringList parts = anchos.split(u'|');
     parts.removeLast();                         // the text after the last "|" is no width
-    for (const QString& part : parts)
-        widths.append(vb::Val(part));
+    try {
+        for (const QString& part : parts)
+            widths.append(vb::Val(part));
+    } catch (const vb::Error&) {
+        // A number past Val's range (error 6) ends the widths there.
+    }
     return widths;
 }
 

@@ -28,7 +28,8 @@ public:
     // when the file cannot be replaced; the old file is then kept as it was.
     static void write(const QString& tabla, const QString& anchos);
 
-    // The widths a text holds: each number before a "|" (a text after the last "|" is no width).
+    // The widths a text holds: each number before a "|" (a text after the last "|" is no width),
+    // up to the first that is past Val's range.
     static QList<double> parse(const QString& anchos);
     static QString format(const QList<double>& widths);
     static QString number(double width);            // "1529.188", "1530"

@@ -17,6 +17,7 @@
 #include "ui/Twips.h"
 #include "vb/Conversions.h"
 #include "vb/DateTime.h"
+#include "vb/Error.h"
 #include "vb/Strings.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace lookup {
@@ -537,13 +539,19 @@ void Lib_FrmCons3::LeerAnchosColumnas()
     // maintenance with the stock view's name until the first widths were saved).
     if (vb::textEquals(TablaConsulta, QStringLiteral("Stk_ma_articulos")))
         TablaConsulta = QStringLiteral("VT_MA_ARTICULOS");
-    for (const QString& line : AnchosConsulta::read(TablaConsulta)) {
-        const QList<double> widths = AnchosConsulta::parse(line);
-        for (int i = 0; i < m_list->columnCount(); ++i) {
-            if (i >= widths.size())
-                return;                     // the widths it had stay applied
-            m_list->setColumnWidth(i, px(widths[i]));
+    // Any fault of the file ends the reading without a message, the widths applied so far
+    // staying: fewer widths than columns (a number past Val's range ends them), a width no
+    // widget can take, a file that cannot be read.
+    try {
+        for (const QString& line : AnchosConsulta::read(TablaConsulta)) {
+            const QList<double> widths = AnchosConsulta::parse(line);
+            for (int i = 0; i < m_list->columnCount(); ++i) {
+                if (i >= widths.size() || !(std::abs(widths[i]) <= double(QWIDGETSIZE_MAX) * ui::Twips::perPixel))
+                    return;
+                m_list->setColumnWidth(i, px(widths[i]));
+            }
         }
+    } catch (const vb::Error&) {
     }
 }
 

@@ -2,6 +2,8 @@
 #include "FormulaError.h"
 #include "FormulaFunctions.h"
 
+#include <cmath>
+
 namespace rpt {
 
 using Type = FormulaNode::Type;
@@ -141,7 +143,10 @@ FormulaValue FormulaEvaluator::arithmetic(Op op, const FormulaValue& a, const Fo
         return FormulaValue::text(a.toText() + b.toText());
     const bool aDate = a.kind() == FormulaValue::Kind::Date || a.kind() == FormulaValue::Kind::DateTime;
     if (aDate && (op == Op::Add || op == Op::Sub) && !b.isText() && b.kind() != a.kind()) {
-        const qint64 days = qint64(b.toNumber()) * (op == Op::Add ? 1 : -1);
+        const double count = b.toNumber();
+        if (!(std::abs(count) <= 1e9))   // NaN too: no whole number of days
+            throw FormulaError(QStringLiteral("Number out of range"));
+        const qint64 days = qint64(count) * (op == Op::Add ? 1 : -1);
         if (a.kind() == FormulaValue::Kind::Date)
             return FormulaValue::date(a.toDateTime().date().addDays(days));
         return FormulaValue::dateTime(a.toDateTime().addDays(days));

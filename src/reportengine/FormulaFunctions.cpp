@@ -28,7 +28,7 @@ bool anyNull(const std::vector<FormulaValue>& args)
 int wholeNumber(const FormulaValue& v)
 {
     const double d = v.toNumber();
-    if (d < -1e9 || d > 1e9)
+    if (!(d >= -1e9 && d <= 1e9))   // NaN too
         throw FormulaError(QStringLiteral("Number out of range"));
     return int(d);
 }

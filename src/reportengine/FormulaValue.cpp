@@ -1,6 +1,8 @@
 #include "FormulaValue.h"
 #include "FormulaError.h"
 
+#include <cmath>
+
 namespace rpt {
 
 FormulaValue FormulaValue::boolean(bool v) { FormulaValue r; r.m_value = v; return r; }
@@ -94,7 +96,8 @@ double FormulaValue::toNumber() const
 
 static QString numberText(double d)
 {
-    if (d == double(qint64(d)) && qAbs(d) < 1e15)
+    // The range first: a double beyond qint64's range (or NaN) has no integer to convert to.
+    if (qAbs(d) < 1e15 && d == std::trunc(d))
         return QString::number(qint64(d));
     QString s = QString::number(d, 'f', 10);
     while (s.endsWith(u'0'))

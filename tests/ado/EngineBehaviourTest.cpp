@@ -131,6 +131,21 @@ TEST_F(EngineBehaviourTest, ALoopThatNeverEndsStopsAtTheCommandTimeout)
     EXPECT_EQ(db.single(QStringLiteral("SELECT 1")), QStringLiteral("1"));
 }
 
+// SQLite reads a statement's text only up to a NUL: one outside a literal made the engine
+// prepare the same empty rest for ever. It is the server's syntax error, and nothing runs.
+TEST_F(EngineBehaviourTest, ANulInAStatementIsASyntaxErrorNotAnEndlessLoop)
+{
+    const QChar nul(0);
+    const QString batches[] = {QString(2, nul) + QStringLiteral("SELECT 1"),
+                               QStringLiteral("UPDATE TA_LIBRE SET Cantidad = 3 ") + nul + QStringLiteral(" SELECT 2"),
+                               QStringLiteral("UPDATE TA_LIBRE SET Cantidad = 3") + nul};
+    for (const QString& batch : batches) {
+        EXPECT_NE(errorNumberOf([&] { db.run(batch); }), 0);
+        EXPECT_EQ(db.connection()->Errors()->Item(0).NativeError(), 102);
+    }
+    EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE WHERE Cantidad = 3")), QStringLiteral("0"));
+}
+
 // Every cut of every corpus statement runs or fails as a vb::Error, and the connection goes on.
 TEST_F(EngineBehaviourTest, EveryCutOfTheCorpusRunsOrFails)
 {

@@ -290,7 +290,7 @@ TEST_F(BatchRunner, SeveralErrorsOfOneBatchAreReportedButTheLast)
     dialogs.pushMsgBoxAnswer(ui::vbOK);
     run({insertMenu("C01"), insertMenu("X1"), insertMenu("C0105"), insertMenu("C0106")});
     EXPECT_EQ(numError, 2627);
-    // Each duplicate is followed by the server's 3621 "The statement has been terminated.":
+    // Each duplicate is followed by the server's 3621 ("Se terminó la instrucción."):
     // six errors, the last one left out.
     QStringList numbers;
     for (const QString& line : mensaje.split("\r\n", Qt::SkipEmptyParts))

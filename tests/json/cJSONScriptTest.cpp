@@ -264,3 +264,22 @@ TEST_F(ScriptTest, MangledScriptsEndWithOutputOrError)
     // However those runs ended, the nesting count is back at zero.
     EXPECT_EQ(exec(nestedLists(40, QStringLiteral("'x'"))), QStringLiteral("x"));
 }
+
+// A script of a few KB that doubles a variable at each of its 40 steps would build some 2^40
+// characters; the run stops with error 6 once it has built the limit, and the object still works.
+TEST_F(ScriptTest, ARunStopsAtTheLimitOfWhatItBuilds)
+{
+    QString script = QStringLiteral(R"([{"set": {"name": "v", "value": "ab"}})");
+    for (int step = 0; step < 40; ++step)
+        script += QStringLiteral(R"(, {"set": {"name": "v", "value": [{"get": {"name": "v"}}, {"get": {"name": "v"}}]}})");
+    script += QStringLiteral(R"(, {"get": {"name": "v"}}])");
+    ASSERT_LT(script.size(), 4000);
+    try {
+        eval(script);
+        ADD_FAILURE() << "the script ran to its end";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number(), 6);
+        EXPECT_EQ(e.description(), QStringLiteral("El script construye más de 16777216 caracteres."));
+    }
+    EXPECT_EQ(eval(QStringLiteral(R"([{"set": {"name": "v", "value": "ok"}}, {"get": {"name": "v"}}])")), QStringLiteral("ok"));
+}

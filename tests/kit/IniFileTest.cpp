@@ -206,6 +206,29 @@ TEST(IniFileEncoding, aWriteKeepsTheFilesEncoding)
     EXPECT_EQ(folder.read("l.ini"), QByteArray("[s]\r\nProveedor=\xd1\x61nd\xfa S.A.\r\nCuenta=Compras P\xfa" "blica\r\n"));
 }
 
+// Windows-1252 has no byte for "Ł", "ź" or an emoji: such a write once reported success and
+// stored "?ód? ?". It is refused and the file keeps its bytes; so is a Windows-1252 text whose
+// bytes would read back as UTF-8 ("Ã©" is C3 A9, "é"). A UTF-8 file takes any text.
+TEST(IniFileEncoding, aValueTheFileCannotHoldIsRefused)
+{
+    TempFolder folder;
+    const QByteArray latinBytes("[s]\r\nProveedor=\xd1\x61nd\xfa S.A.\r\n");
+    IniFile latin(folder.write("l.ini", latinBytes));
+    EXPECT_FALSE(latin.setValue("s", "Ciudad", QString::fromUtf8("Łódź 😀")));
+    EXPECT_FALSE(latin.setValue(QString::fromUtf8("Łódź"), "k", "v"));
+    EXPECT_EQ(folder.read("l.ini"), latinBytes);
+    EXPECT_EQ(latin.value("s", "Ciudad"), std::nullopt);
+    EXPECT_TRUE(latin.setValue("s", "Ciudad", QString::fromUtf8("Córdoba")));
+
+    IniFile ascii(folder.write("a.ini", "[s]\r\n"));
+    EXPECT_FALSE(ascii.setValue("s", "k", QString::fromUtf8("Ã©")));
+    EXPECT_EQ(folder.read("a.ini"), QByteArray("[s]\r\n"));
+
+    IniFile utf8(folder.write("u.ini", "[s]\r\nProveedor=\xc3\x91" "and\xc3\xba\r\n"));
+    ASSERT_TRUE(utf8.setValue("s", "Ciudad", QString::fromUtf8("Łódź 😀")));
+    EXPECT_EQ(IniFile(utf8.path()).value("s", "Ciudad"), QString::fromUtf8("Łódź 😀"));
+}
+
 TEST(IniFileWrite, unwritableFolderFails)
 {
     EXPECT_FALSE(ArchivoIni().writeValue("/proc/no-such-folder/x.ini", "s", "k", "v"));

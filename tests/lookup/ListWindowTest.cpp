@@ -884,6 +884,30 @@ TEST_F(ListWindow, SavedWidthsAreAppliedAndSavedWithAPoint)
               QByteArray("\"vt_proveedores\",\"900|\"\r\n\"MA_ARTICULOS\",\"1800|3015|750|\"\r\n"));
 }
 
+// A damaged widths file (a number past Val's range raises error 6; one past any widget's size
+// is no width) ends the reading without a message and the window opens with the widths
+// applied so far: the error escaped from the window's loading.
+TEST_F(ListWindow, DamagedSavedWidthsStopTheirReadingAndTheWindowStillOpens)
+{
+    const QString sql = QStringLiteral("select IdArticulo, Descripcion, Costo from MA_ARTICULOS");
+    int unsaved = 0;
+    lookupWith(sql, [&](Lib_FrmCons3& w) {
+        unsaved = w.ListView1()->columnWidth(1);
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+    for (const QByteArray& widths : {QByteArray("1500|1e999|3000|"), QByteArray("1500|1e300|3000|")}) {
+        SCOPED_TRACE(widths.toStdString());
+        ASSERT_TRUE(writeFileBytes(programFile(QStringLiteral("CONSULTASLEN.QZT")), "\"ma_articulos\",\"" + widths + "\"\r\n"));
+        dialogs.clear();
+        lookupWith(sql, [&](Lib_FrmCons3& w) {
+            EXPECT_EQ(w.ListView1()->columnWidth(0), 100);
+            EXPECT_EQ(w.ListView1()->columnWidth(1), unsaved);
+            QTest::keyClick(&w, Qt::Key_Escape);
+        });
+        EXPECT_TRUE(dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox).isEmpty());
+    }
+}
+
 TEST_F(ListWindow, TheWindowFitsItsColumnsWithinTheScreen)
 {
     lookupWith(QStringLiteral("select IdArticulo, Costo from MA_ARTICULOS"), [&](Lib_FrmCons3& w) {

@@ -257,6 +257,32 @@ TEST(FormulaLanguage, EvaluationErrorsAreReportedNotGuessed)
     }
 }
 
+// Numbers past the range of a 64-bit integer, and the infinite and undefined results of
+// arithmetic on them: their text is their digits or the name of the value, a count of days or
+// characters made of them is out of range.
+TEST(FormulaLanguage, NumbersPastTheIntegerRangeAreTextAndNoCount)
+{
+    const QString huge = QString(300, u'9');
+    const QString infinite = huge + u'*' + huge;
+    const std::pair<QString, QString> texts[] = {
+        {QStringLiteral("totext(9223372036854775808)"), QStringLiteral("9223372036854775808")},
+        {QStringLiteral("totext(-99999999999999999999)"), QStringLiteral("-100000000000000000000")},
+        {QStringLiteral("totext(%1)").arg(infinite), QStringLiteral("inf")},
+        {QStringLiteral("totext(-(%1))").arg(infinite), QStringLiteral("-inf")},
+        {QStringLiteral("totext(%1 - %1)").arg(infinite), QStringLiteral("nan")},
+    };
+    for (const auto& [formula, text] : texts) {
+        SCOPED_TRACE(formula.toStdString());
+        EXPECT_EQ(eval(formula).toText(), text);
+    }
+    const QString counts[] = {QStringLiteral("Date(2024, 1, 1) + ") + huge, QStringLiteral("{C_MV_CPTE.Fecha} - 10000000000"),
+                              QStringLiteral("Left('abc', %1 - %1)").arg(infinite)};
+    for (const QString& formula : counts) {
+        SCOPED_TRACE(formula.toStdString());
+        EXPECT_THROW(eval(formula), FormulaError);
+    }
+}
+
 TEST(FormulaLanguage, DeepNestingEndsWithAnErrorNotACrash)
 {
     EXPECT_THROW(FormulaParser::parse(QString(100000, u'(') + u'1'), FormulaError);

@@ -90,6 +90,21 @@
 -- A typed apostrophe the program left single is the server's syntax error.
 > select top 100 Razon_Social,Codigo from VT_CLIENTES where (Razon_Social like '%O'Brien%' or Codigo like '%O'Brien%' )  and Dada_De_Baja = 0 order by Razon_Social
 ! 102
+-- So is a bracket left open: a typo in any statement, a configured lookup's included.
+> SELECT (Descripcion
+! 102: Sintaxis incorrecta cerca de 'Descripcion'.
+> SELECT ('a'
+! 102: Sintaxis incorrecta cerca de 'a'.
+> SELECT('
+! 102: Sintaxis incorrecta cerca de ''.
+> SELECT Descripcion FROM MA_ARTICULOS WHERE EXISTS (SELECT 1
+! 102: Sintaxis incorrecta cerca de '1'.
+> SELECT 1)
+! 102: Sintaxis incorrecta cerca de ')'.
+> SELECT Descripcion FROM MA_ARTICULOS WHERE IdArticulo..
+! 102
+> SELECT CASE WHEN IdArticulo = '1' THEN 'uno' FROM MA_ARTICULOS
+! 102
 > ROLLBACK
 > SELECT COUNT(*) FROM V_TA_Rubros
 = 3

@@ -1,0 +1,1 @@
+CREATE TABLE #t (Id int NOT NULL PRIMARY KEY, Nombre varchar(10) NOT NULL)

@@ -1,0 +1,1 @@
+INSERT INTO #t VALUES (4, 'cuatro'); INSERT INTO #t VALUES (5, 'cinco');

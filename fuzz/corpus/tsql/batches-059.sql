@@ -1,0 +1,1 @@
+SELECT COUNT(*) FROM #t WHERE Id = 56

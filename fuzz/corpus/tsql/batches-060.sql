@@ -1,0 +1,1 @@
+DECLARE @n varchar(10) SELECT @n = Nombre FROM #t WHERE Id < 5 SELECT @@ROWCOUNT

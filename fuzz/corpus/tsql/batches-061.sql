@@ -1,0 +1,1 @@
+DECLARE @i int = 0, @s int = 0 WHILE 1 = 1 BEGIN SET @i += 1 IF @i > 10 BREAK IF @i % 2 = 0 CONTINUE SET @s = @s + @i END SELECT @s

@@ -1,0 +1,3 @@
+DECLARE @x int SET @x = 1
+GO
+SELECT @x

@@ -1,0 +1,1 @@
+SELECT CONVERT(datetime, '03/05/2024')

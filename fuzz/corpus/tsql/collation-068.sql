@@ -1,0 +1,1 @@
+SELECT Id FROM #c WHERE UPPER(Nombre) IN ('tuerca')

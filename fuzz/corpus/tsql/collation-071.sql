@@ -1,0 +1,1 @@
+SELECT COUNT(*) FROM (SELECT DISTINCT Nombre + '' AS n, 'X' AS k FROM #c) d

@@ -1,0 +1,1 @@
+INSERT INTO #f (Id, Fecha) VALUES (4, '29/02/2024 08:05')

@@ -1,0 +1,1 @@
+SELECT 'Fecha: ' + Fecha FROM #f WHERE Id = 1

@@ -1,0 +1,1 @@
+SELECT DATEDIFF(dd, Fecha - 30, Fecha), DATEDIFF(dd, Fecha, Fecha + 1) FROM #f WHERE Id = 1

@@ -1,0 +1,1 @@
+UPDATE #f SET Fecha = '20240229 08:05' WHERE Id = 4

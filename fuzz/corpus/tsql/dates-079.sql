@@ -1,0 +1,1 @@
+SELECT DATEPART(year, Fecha), DATEPART(quarter, Fecha), DATEPART(month, Fecha), DATEPART(dayofyear, Fecha), DATEPART(day, Fecha) FROM #f WHERE Id = 1

@@ -1,0 +1,1 @@
+SELECT CONVERT(varchar, Fecha, 102), CONVERT(varchar, Fecha, 111), CONVERT(varchar, Fecha, 126), CONVERT(varchar, Fecha, 3), CONVERT(varchar, Fecha, 1) FROM #f WHERE Id = 1

@@ -1,0 +1,1 @@
+SELECT CONVERT(datetime, '15/03/2024', 103), CONVERT(datetime, '03/15/2024', 101), CONVERT(datetime, '20240315', 112)

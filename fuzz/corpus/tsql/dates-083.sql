@@ -1,0 +1,1 @@
+SELECT COUNT(*) FROM #f WHERE Fecha LIKE '%2024%'

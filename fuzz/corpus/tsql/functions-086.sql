@@ -1,0 +1,1 @@
+SELECT PATINDEX('%ter%', 'interesting data'), PATINDEX('%[0-9]%', 'abc7d'), PATINDEX('ab%', 'abc'), PATINDEX('%z%', 'abc')

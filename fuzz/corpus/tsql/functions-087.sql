@@ -1,0 +1,1 @@
+SELECT SIGN(-5), SIGN(0), SIGN(2.5), ABS(-3), ABS(-1.25)

@@ -1,0 +1,1 @@
+DECLARE @x varchar(5) SELECT @x = N FROM #id SELECT @@ROWCOUNT, @x

@@ -1,0 +1,1 @@
+CREATE TABLE #l (Id int, N varchar(10))

@@ -1,0 +1,1 @@
+MERGE #l AS t USING #l AS s ON t.Id = s.Id WHEN MATCHED THEN UPDATE SET N = 'b';

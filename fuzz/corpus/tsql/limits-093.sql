@@ -1,0 +1,1 @@
+SELECT * FROM #l a CROSS APPLY (SELECT TOP 1 * FROM #l b WHERE b.Id = a.Id) c

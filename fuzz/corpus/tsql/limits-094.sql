@@ -1,0 +1,1 @@
+SET ROWCOUNT 5

@@ -1,0 +1,1 @@
+GOTO fin

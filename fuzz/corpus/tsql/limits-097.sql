@@ -1,0 +1,1 @@
+INSERT INTO #l VALUES (2, 'b') SELECT FORMAT(1, 'n')

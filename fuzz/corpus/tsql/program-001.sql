@@ -1,0 +1,1 @@
+SELECT COUNT(*) FROM TA_USUARIOS with(nolock)   WHERE Nombre ='ADMIN'

@@ -1,0 +1,1 @@
+SELECT Administrador, Sistema FROM ta_usuarios with(nolock)  WHERE Nombre ='admin '

@@ -1,0 +1,1 @@
+SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = 'TopConsArt' AND GRUPO ='DATOS'

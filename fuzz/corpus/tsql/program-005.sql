@@ -1,0 +1,1 @@
+SELECT VALOR FROM ta_configuracion with(nolock)  WHERE CLAVE = 'nombre'

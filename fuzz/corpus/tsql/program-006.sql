@@ -1,0 +1,1 @@
+SELECT TOP 1 DESCRIPCION FROM v_ta_unidadNegocio with(nolock)  WHERE LTRIM(RTRIM(codigo)) ='1'

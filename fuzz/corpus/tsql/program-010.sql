@@ -1,0 +1,1 @@
+SELECT tarea FROM ta_tareas where tarea = 'D010301' and usuario = 'ADMIN'

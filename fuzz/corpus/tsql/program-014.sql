@@ -1,0 +1,1 @@
+SELECT     TOP 100 PERCENT IdFamilia, (SELECT     TOP 1 idfamilia FROM v_ta_familias a   Where a.IdFamilia < b.IdFamilia And (Len(LTrim(RTrim(a.IdFamilia))) < Len(LTrim(RTrim(b.IdFamilia))))  ORDER BY idfamilia DESC) AS [relative] FROM dbo.V_TA_FAMILIAS b Where IdFamilia<>'' AND IdFamilia LIKE '010%' ORDER BY IdFamilia

@@ -1,0 +1,1 @@
+SELECT TOP 3 Descripcion FROM V_TA_FAMILIAS WHERE LEN(IdFamilia) = 2 ORDER BY Descripcion

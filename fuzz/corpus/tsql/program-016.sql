@@ -1,0 +1,1 @@
+select top 100 DESCRIPCION,IDRubro from V_TA_Rubros where (DESCRIPCION like '%ric%' or IDRubro like '%ric%' )   order by DESCRIPCION

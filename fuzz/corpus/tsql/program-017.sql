@@ -1,0 +1,1 @@
+SELECT MAX(IDRubro) as IDRubro FROM V_TA_Rubros where (left(IDRubro,1) = ' ' or left(IDRubro,1) = '9')

@@ -1,0 +1,1 @@
+INSERT INTO V_TA_Rubros(IDRubro,DESCRIPCION) VALUES ('   4','Pinturería')

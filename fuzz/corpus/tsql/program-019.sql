@@ -1,0 +1,1 @@
+SELECT DESCRIPCION FROM V_TA_Rubros where ltrim(rtrim(DESCRIPCION)) = 'PINTURERÍA'

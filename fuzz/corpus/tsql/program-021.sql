@@ -1,0 +1,1 @@
+SELECT COUNT(*) FROM V_TA_Rubros WHERE IDRubro LIKE '[ ][ ][ ]4'

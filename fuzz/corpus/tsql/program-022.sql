@@ -1,0 +1,1 @@
+INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) values('08/12/2025 10:15:00','01-00001','Tornillo galvanizado 3/8"','ADMIN')

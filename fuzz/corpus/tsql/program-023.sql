@@ -1,0 +1,1 @@
+SELECT FechaHora, DATEPART(month, FechaHora) FROM V_MV_FALTANTES WHERE Usuario = 'ADMIN' AND IdArticulo = '01-00001'

@@ -1,0 +1,1 @@
+INSERT INTO Control_Acceso (Maquina,Usuario,Formulario,Tarea,Ingreso,NombreUsuario) VALUES ('PUESTO1','ADMIN','RP_QUINDAL','REPORTES DE REMITOS DE COMPRA','08/12/2025 10:15','ADMIN')

@@ -1,0 +1,1 @@
+SELECT CONVERT(varchar(10), Ingreso, 103), DATENAME(weekday, Ingreso) FROM Control_Acceso WHERE Maquina = 'PUESTO1'

@@ -1,0 +1,1 @@
+SELECT SCOPE_IDENTITY() - (SELECT MAX(Id) FROM Control_Acceso)

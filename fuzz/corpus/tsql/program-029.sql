@@ -1,0 +1,1 @@
+INSERT INTO Control_Acceso (Maquina, Ingreso) VALUES ('PUESTO2', GETDATE()) SELECT COUNT(*) FROM Control_Acceso WHERE Id = SCOPE_IDENTITY() AND Maquina = 'PUESTO2'

@@ -1,0 +1,1 @@
+INSERT TA_CONFIG_FORM (FORMULARIO,USUARIO,NOMBRE,VALOR) VALUES ('Rp_Quindal@Rp_QuindalRMC@Mensual','ADMIN','txtFields','x')

@@ -1,0 +1,1 @@
+SELECT VALOR FROM TA_CONFIG_FORM  with(nolock)  WHERE FORMULARIO = 'Rp_Quindal' AND USUARIO = 'ADMIN' AND TIPOOBJETO = 'TextBox' AND NOMBRE='txtFields' AND DATAFIELD='Fecha_desde' AND PROPIEDAD='Text' order by id

@@ -1,0 +1,1 @@
+select formulario from ta_config_form where formulario like '%@Rp_QuindalRMC@%' group by formulario

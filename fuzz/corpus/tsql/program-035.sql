@@ -1,0 +1,1 @@
+Delete ta_config_form where formulario = 'Rp_Quindal@Rp_QuindalRMC@Mensual'

@@ -1,0 +1,1 @@
+Insert into aux_mayores (Usuario,NroComprobanteBancario,fecha,vencimiento,[Importe-Debe],AP_SUCURSAL,AP_LETRA) values ('PUESTO1|OPERADOR','000100000001R-000100000003R','02/01/2023','05/01/2023',3,'0001','R')

@@ -1,0 +1,1 @@
+SELECT NroComprobanteBancario, fecha, vencimiento, [Importe-Debe] FROM AUX_MAYORES WHERE usuario = 'puesto1|operador'

@@ -1,0 +1,1 @@
+Delete aux_mayores where usuario = 'PUESTO1|OPERADOR'

@@ -1,0 +1,1 @@
+select top 100 Razon_Social,Codigo from VT_CLIENTES where (Razon_Social like '%O'Brien%' or Codigo like '%O'Brien%' )  and Dada_De_Baja = 0 order by Razon_Social

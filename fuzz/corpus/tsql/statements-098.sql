@@ -1,0 +1,1 @@
+INSERT #a (Id, Nombre, Precio) VALUES (3, 'tres', 30), (4, 'cuatro', 40)

@@ -1,0 +1,1 @@
+SELECT Id, Nombre, Precio FROM #a WHERE Id < 3 ORDER BY Id

@@ -1,0 +1,1 @@
+UPDATE #a SET Nombre = Nombre + '!' FROM #a JOIN #b ON #a.Id = #b.Id WHERE #b.Marca = 'y'

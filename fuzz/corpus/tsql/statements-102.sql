@@ -1,0 +1,1 @@
+INSERT INTO #s VALUES ('a', 10), ('b', 20), ('c', 20), ('d', 30), ('e', NULL)

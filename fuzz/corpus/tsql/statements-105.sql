@@ -1,0 +1,1 @@
+SELECT TOP 1 Nombre FROM #s WHERE Puntos = 10 UNION ALL SELECT TOP 1 Nombre FROM #s WHERE Puntos = 30

@@ -1,0 +1,1 @@
+INSERT INTO #s2 (Nombre, Fijo) VALUES ('z', 'largo')

@@ -1,0 +1,1 @@
+SELECT Total = SUM(Puntos), 'Cantidad' = COUNT(*), [Máximo] = MAX(Puntos) FROM #s

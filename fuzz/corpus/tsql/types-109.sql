@@ -1,0 +1,1 @@
+SELECT Cant + Codigo FROM #n WHERE Id = 1

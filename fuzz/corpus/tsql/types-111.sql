@@ -1,0 +1,1 @@
+SELECT Cant / 0 FROM #n WHERE Id = 1

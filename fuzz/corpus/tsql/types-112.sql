@@ -1,0 +1,1 @@
+SELECT Id FROM #n WHERE Codigo > 8 ORDER BY Id

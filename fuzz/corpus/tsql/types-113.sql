@@ -1,0 +1,1 @@
+SELECT AVG(Cant), SUM(Cant), MIN(Cant), MAX(Cant), COUNT(Cant), COUNT(*) FROM #n

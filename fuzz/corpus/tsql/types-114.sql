@@ -1,0 +1,1 @@
+SELECT SUM(Codigo) FROM #n

@@ -1,0 +1,1 @@
+SELECT CONVERT(varchar, Peso), CONVERT(varchar, CAST(1234567.891 AS float)), CONVERT(varchar, CAST(0.1 AS float) + CAST(0.2 AS float)) FROM #n WHERE Id = 1

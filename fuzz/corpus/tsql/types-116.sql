@@ -1,0 +1,1 @@
+SELECT ISNULL(Nombre, 'abcdefghij') FROM #n WHERE Id = 2

@@ -1,0 +1,1 @@
+SELECT ISNULL(Precio, 0) FROM #n WHERE Id = 3

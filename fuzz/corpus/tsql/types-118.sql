@@ -1,0 +1,1 @@
+SELECT Cant, Tasa, Precio, Activo FROM #n WHERE Id = 4

@@ -1,0 +1,1 @@
+INSERT INTO #n (Id, Codigo) SELECT 8, Precio FROM #n WHERE Id = 1

@@ -1,0 +1,1 @@
+SELECT CAST(2.675 AS decimal(10,2)), CAST(-2.5 AS decimal(10,0)), CAST(1.23456 AS money)
