@@ -104,66 +104,6 @@ ProgramState& state();
 // The state object back to a default-constructed one: what a run starts with.
 void resetState();
 
-// Old names of the values while readers move to state().
-inline QString& gSeccionIni = state().startup.SeccionIni;
-inline double& gFlatToolbars = state().startup.FlatToolbars;
-inline QString& gParametroAdicional = state().startup.ParametroAdicional;
-inline QString& gMenu = state().startup.Menu;
-inline QString& gCaja = state().startup.Caja;
-inline QString& gConexionDSN = state().startup.ConexionDSN;
-inline bool& gEsAdministrador = state().startup.EsAdministrador;
-inline std::int16_t& gTimeOut = state().startup.TimeOut;
-inline QString& gTablaConfiguracion = state().configuration.TablaConfiguracion;
-inline bool& gMostrarStock = state().configuration.MostrarStock;
-inline QString& gTituloClientes = state().configuration.TituloClientes;
-inline QString& gTituloProveedores = state().configuration.TituloProveedores;
-inline QString& gRutaTareas = state().configuration.RutaTareas;
-inline bool& gExigeClaveConsultaLike = state().configuration.ExigeClaveConsultaLike;
-inline bool& gUsaConsultaLike = state().configuration.UsaConsultaLike;
-inline QString& gCantidadDecimales = state().configuration.CantidadDecimales;
-inline bool& gUsaMultiplesMonedas = state().configuration.UsaMultiplesMonedas;
-inline bool& gUsaFacturaProforma = state().configuration.UsaFacturaProforma;
-inline bool& gUsaCCosto = state().configuration.UsaCCosto;
-inline bool& gUsaStockUdKg = state().configuration.UsaStockUdKg;
-inline QString& gUNegocioUsuario = state().configuration.UNegocioUsuario;
-inline QString& gClasesPrecioUsuario = state().configuration.ClasesPrecioUsuario;
-inline QString& gUnidadMedidaM3 = state().configuration.UnidadMedidaM3;
-inline QString& gUnidadMedidaBL = state().configuration.UnidadMedidaBL;
-inline QString& gUnidadMedidaKG = state().configuration.UnidadMedidaKG;
-inline std::int16_t& gPeriodo = state().configuration.Periodo;
-inline bool& gRazonSocialPorUneg = state().configuration.RazonSocialPorUneg;
-inline bool& gValidaCodigoBarra = state().configuration.ValidaCodigoBarra;
-inline std::int32_t& gColorFondo = state().configuration.ColorFondo;
-inline std::int32_t& gColorLetra = state().configuration.ColorLetra;
-inline bool& gModuloOrdenDeTrabajo = state().configuration.ModuloOrdenDeTrabajo;
-inline bool& gVentasModificaPrecio = state().configuration.VentasModificaPrecio;
-inline bool& gComprasModificaPrecio = state().configuration.ComprasModificaPrecio;
-inline bool& gMaderera = state().configuration.Maderera;
-inline QString& gMadTiras = state().configuration.MadTiras;
-inline QString& gMadP2 = state().configuration.MadP2;
-inline QString& gMadML = state().configuration.MadML;
-inline QString& gMadM2 = state().configuration.MadM2;
-inline QString& gMadHojas = state().configuration.MadHojas;
-inline QString& gMadMLP2 = state().configuration.MadMLP2;
-inline QString& gMadM2P2 = state().configuration.MadM2P2;
-inline QString& gMadMLM2 = state().configuration.MadMLM2;
-inline QString& gCuentaCtroDist = state().configuration.CuentaCtroDist;
-inline vb::Currency& gMaxDto = state().configuration.MaxDto;
-inline vb::Currency& gMaxDtoProforma = state().configuration.MaxDtoProforma;
-inline bool& gPideClaveStockNeg = state().configuration.PideClaveStockNeg;
-inline bool& gPideClaveMarkUpBase = state().configuration.PideClaveMarkUpBase;
-inline bool& gPideClaveLimiteCredito = state().configuration.PideClaveLimiteCredito;
-inline bool& gBloqueoActivo = state().configuration.BloqueoActivo;
-inline bool& gUtilizarFechaDia = state().configuration.UtilizarFechaDia;
-inline bool& gAsignaLoteIngreso = state().configuration.AsignaLoteIngreso;
-inline bool& gAsignaLoteIngresoOP = state().configuration.AsignaLoteIngresoOP;
-inline std::int16_t& gCondicionIvaEmpresa = state().configuration.CondicionIvaEmpresa;
-inline QString& gCondicionIvaTexto = state().configuration.CondicionIvaTexto;
-inline QString& gTopDefault = state().configuration.TopDefault;
-inline std::int32_t& gTopConsultaLike = state().lookup.TopConsultaLike;
-
-inline void resetModuleValues() { resetState(); }
-
 // Windows colour number of (red, green, blue), as the suite stores colours.
 constexpr std::int32_t RGB(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
 

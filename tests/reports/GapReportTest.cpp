@@ -186,7 +186,7 @@ TEST_F(GapRows, QuotesInTheKeyAndForeignDateSettingsChangeNothing)
 TEST_F(GapRows, TheWindowsProcedureUsesItsKindDatesAndWorkstation)
 {
     add(QStringLiteral("TST"), {{"000100000001A", "2024-01-05"}, {"000100000004A", "2024-01-20"}, {"000100000006A", "2024-03-01"}});
-    app::gSeccionIni = QStringLiteral("CAJA2|MARTA");
+    app::state().startup.SeccionIni = QStringLiteral("CAJA2|MARTA");
     reports::GeneraAuxiliarMvCpte(FakeWindow(QStringLiteral("TST"), QStringLiteral(" 01/01/2024"), QStringLiteral("31/01/2024")));
     EXPECT_EQ(rows(QStringLiteral("CAJA2|MARTA")), (QStringList{
                                                        "000100000001A-000100000001A|2024-01-05|2024-01-05|1|-|0001|A",
