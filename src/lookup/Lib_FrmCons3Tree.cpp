@@ -1,6 +1,5 @@
 #include "lookup/Lib_FrmCons3Tree.h"
 
-#include "ado/SqlLiteral.h"
 #include "app/SharedObjects.h"
 #include "app/TratamientoErrores.h"
 #include "data/DB_Dll.h"
@@ -200,7 +199,7 @@ QString Lib_FrmCons3Tree::familyStatement() const
                       + QStringLiteral(" Where a.IdFamilia < b.IdFamilia And (Len(LTrim(RTrim(a.IdFamilia))) < "
                                        "Len(LTrim(RTrim(b.IdFamilia)))) ")
                       + QStringLiteral(" ORDER BY idfamilia DESC) AS [relative] FROM dbo.V_TA_FAMILIAS b Where IdFamilia<>''");
-    for (const QString& condition : m_familyFilters)
+    for (const QString& condition : m_model.conditions())
         statement += QStringLiteral(" and ") + condition;
     return statement + QStringLiteral(" ORDER BY IdFamilia");
 }
@@ -379,17 +378,13 @@ void Lib_FrmCons3Tree::filterAndReload()
     vb::Trap skip = vb::Trap::skipping();
     skip.run([&] { ui::Control::setTag(m_search, kFilterColumn); });
     skip.run([&] {
-        const QString condition = ui::Control::tag(m_search) + QStringLiteral(" like '%")
-                                + ado::SqlLiteral::likeText(m_search->currentText()) + QStringLiteral("%' ");
-        if (isFamilyStatement()) {
-            m_familyFilters << condition;
-            return;
-        }
+        const bool family = isFamilyStatement();
         // The typed texts of earlier filters are never searched for clause words again.
-        if (sql != m_filtered.text())
-            m_filtered = FilteredStatement(sql);
-        m_filtered.addCondition(condition);
-        sql = m_filtered.text();
+        if (!family && sql != m_model.text())
+            m_model.takeStatement(sql, true);
+        m_model.addContainsFilter(ui::Control::tag(m_search), m_search->currentText());
+        if (!family)
+            sql = m_model.text();
     });
     skip.run([&] {
         const QSignalBlocker quiet(m_search);
