@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -485,7 +486,7 @@ void Lib_FrmCons3Tree::TreeV_NodeCheck(QTreeWidgetItem* changed)
 {
     if (m_propagating || !CheckBoxes || !changed)
         return;
-    m_propagating = true;
+    const QScopedValueRollback propagating(m_propagating, true);
     const Qt::CheckState state = changed->checkState(0);
     std::vector<QTreeWidgetItem*> pending{changed};
     while (!pending.empty()) {
@@ -496,7 +497,6 @@ void Lib_FrmCons3Tree::TreeV_NodeCheck(QTreeWidgetItem* changed)
             pending.push_back(parent->child(i));
         }
     }
-    m_propagating = false;
 }
 
 } // namespace lookup
