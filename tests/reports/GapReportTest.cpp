@@ -250,7 +250,7 @@ TEST_F(GapRows, TheDateRangeTakesItsBoundDaysAndNotTheDayAfter)
     const QByteArray onUpper = upper.toString(Qt::ISODate).toLatin1(), dayAfter = upper.addDays(1).toString(Qt::ISODate).toLatin1();
     add(QStringLiteral("RMC"), {{"000500000001R", onUpper.constData()}, {"000500000002R", dayAfter.constData()}});
 
-    app::gSeccionIni = key;
+    app::state().startup.SeccionIni = key;
     reports::GeneraAuxiliarMvCpte(FakeWindow(QStringLiteral("RMC"), lower.toString(QStringLiteral("dd/MM/yyyy")),
                                              upper.toString(QStringLiteral("dd/MM/yyyy"))));
     const QStringList expected = select(QStringLiteral("SELECT IdComprobante FROM C_MV_CPTE WHERE TC = 'RMC'"
