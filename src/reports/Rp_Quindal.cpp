@@ -213,7 +213,7 @@ void Rp_Quindal::Form_Load()
     // The skin's fonts may want more room than the design's.
     runStep(trap, [&] { ReportWindowLayout::fitToContent(this); });
     runStep(trap, [&] { applyBarStyle(); });
-    runStep(trap, [&] { m_tcoReporte = ReportKind::orDefault(vb::Trim(app::gParametroAdicional)); });
+    runStep(trap, [&] { m_tcoReporte = ReportKind::orDefault(vb::Trim(app::state().startup.ParametroAdicional)); });
     runStep(trap, [&] { m_c.TBarRep1->setConsultaEnabled(false); });
     runStep(trap, [&] { ReportKind::apply(ReportKind::of(m_tcoReporte), this, m_c); });
     runStep(trap, [&] { m_tablaReporte = QStringLiteral("C_MV_CPTE"); });

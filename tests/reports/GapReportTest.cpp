@@ -205,7 +205,7 @@ TEST_F(GapRows, QuotesInTheKeyAndForeignDateSettingsChangeNothing)
 TEST_F(GapRows, TheWindowsProcedureUsesItsKindDatesAndWorkstation)
 {
     add(QStringLiteral("TST"), {{"000100000001A", "2024-01-05"}, {"000100000004A", "2024-01-20"}, {"000100000006A", "2024-03-01"}});
-    app::gSeccionIni = QStringLiteral("CAJA2|MARTA");
+    app::state().startup.SeccionIni = QStringLiteral("CAJA2|MARTA");
     reports::GeneraAuxiliarMvCpte(FakeWindow(QStringLiteral("TST"), QStringLiteral(" 01/01/2024"), QStringLiteral("31/01/2024")));
     EXPECT_EQ(rows(QStringLiteral("CAJA2|MARTA")), (QStringList{
                                                        "000100000001A-000100000001A|2024-01-05|2024-01-05|1|-|0001|A",
@@ -250,7 +250,7 @@ TEST_F(GapRows, TheDateRangeTakesItsBoundDaysAndNotTheDayAfter)
     const QByteArray onUpper = upper.toString(Qt::ISODate).toLatin1(), dayAfter = upper.addDays(1).toString(Qt::ISODate).toLatin1();
     add(QStringLiteral("RMC"), {{"000500000001R", onUpper.constData()}, {"000500000002R", dayAfter.constData()}});
 
-    app::gSeccionIni = key;
+    app::state().startup.SeccionIni = key;
     reports::GeneraAuxiliarMvCpte(FakeWindow(QStringLiteral("RMC"), lower.toString(QStringLiteral("dd/MM/yyyy")),
                                              upper.toString(QStringLiteral("dd/MM/yyyy"))));
     const QStringList expected = select(QStringLiteral("SELECT IdComprobante FROM C_MV_CPTE WHERE TC = 'RMC'"
