@@ -27,7 +27,7 @@ TEST_F(SchemaProbes, TablesAndViewsAreFoundWhateverTheCaseAndBlanks)
 
 TEST_F(SchemaProbes, OracleAnswersThatEveryColumnExists)
 {
-    db->gProveedor = "OraOLEDB.Oracle.1";
+    db->configure([&](data::DbSettings& s) { s.gProveedor = "OraOLEDB.Oracle.1"; });
     EXPECT_TRUE(db->ExisteCampoDB("TA_USUARIOS", "NoEsta"));
     EXPECT_TRUE(db->VerCampoDB("TA_USUARIOS", "NoEsta", true, "int", true));
     EXPECT_TRUE(handed.isEmpty());

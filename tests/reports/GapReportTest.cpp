@@ -69,7 +69,7 @@ protected:
         rs->Open(QStringLiteral("SELECT NroComprobanteBancario, fecha, vencimiento, [Importe-Debe], [Importe-Haber], AP_SUCURSAL, "
                                 "AP_LETRA FROM AUX_MAYORES WHERE Usuario = '%1' ORDER BY NroComprobanteBancario")
                      .arg(QString(key).replace(u'\'', QStringLiteral("''"))),
-                 db->gCnn);
+                 db->gCnn());
         QStringList out;
         for (; !rs->Eof(); rs->MoveNext()) {
             QStringList cells;
