@@ -8,6 +8,7 @@
 #include "data/ObjectNames.h"
 #include "data/OracleDialect.h"
 #include "data/OracleScript.h"
+#include "data/ReconnectPolicy.h"
 #include "vb/App.h"
 #include "data/RestrictedViews.h"
 #include "data/RowLookupSql.h"
@@ -20,13 +21,6 @@
 #include "vb/Conversions.h"
 #include "vb/DateTime.h"
 #include "vb/Strings.h"
-
-#include <QElapsedTimer>
-#include <QPointer>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QThread>
 
 namespace data {
 
@@ -49,7 +43,7 @@ bool has(const QString& text, const char* part)
     return text.contains(QLatin1String(part), Qt::CaseInsensitive);
 }
 
-int reconnectPause = 500;
+int reconnectPause = ReconnectPolicy::kDefaultPause;
 
 std::shared_ptr<DB_Dll>& sharedSlot()
 {
@@ -759,50 +753,11 @@ int DB_Dll::EvaluaErrorConexion(const vb::Error& error, int& retries, const QStr
 
 bool DB_Dll::BucleReconexion(int intentos, const QString& routine)
 {
-    bool reconnected = false;
-    vb::Trap skip = vb::Trap::skipping();
-    auto* window = new frmReconectar;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    const QPointer<frmReconectar> frm(window);
-    const auto pause = [] {
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            vb::DoEvents();
-            if (reconnectPause > 0)
-                QThread::msleep(std::min<qint64>(10, reconnectPause));
-        } while (clock.elapsed() < reconnectPause);
-    };
-    for (int series = intentos;; series = 10) {
-        skip.run([&] {
-            frm->Cancelar = false;
-            frm->Reintentar = false;
-            frm->lblMensaje()->setText(QStringLiteral("Intentando reconectar con el servidor...") + kCrLf + routine);
-            frm->prgIntentos()->setValue(0);
-            frm->CmdReintentar()->setEnabled(false);   // it stayed on from the last attempt before
-            ui::DialogService::instance().showModeless(frm);
-            vb::DoEvents();
-        });
-        for (int i = 1; i <= series && frm; ++i) {
-            if (frm->Cancelar || frm->Reintentar)
-                break;
-            frm->prgIntentos()->setValue(int(std::lround(i * 100.0 / series)));
-            frm->CmdReintentar()->setEnabled(i == series);
-            vb::DoEvents();
-            if (ReintentaConectar()) {
-                reconnected = true;
-                break;
-            }
-            pause();
-        }
-        // The window refuses other ways of closing; should it be gone all the same, the loop
-        // gives up rather than spin unseen.
-        if (!frm || frm->Cancelar || m_state.gOpenFlag) {
-            if (frm)
-                frm->unload();
-            return reconnected;
-        }
-    }
+    // The window refuses every other way of closing, so it lives exactly as long as the loop.
+    const auto window = std::make_unique<frmReconectar>();
+    ReconnectPolicy policy([this] { return ReintentaConectar(); }, [this] { return m_state.gOpenFlag; });
+    policy.setPause(reconnectPause);
+    return policy.run(intentos, routine, *window);
 }
 
 int DB_Dll::lostStatementConnection(int& retries)
