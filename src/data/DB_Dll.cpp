@@ -12,6 +12,7 @@
 #include "vb/App.h"
 #include "data/RestrictedViews.h"
 #include "data/RowLookupSql.h"
+#include "data/SchemaProbe.h"
 #include "data/SessionValues.h"
 #include "data/SqlLiteral.h"
 #include "data/frmReconectar.h"
@@ -56,13 +57,6 @@ std::shared_ptr<DB_Dll>& sharedSlot()
 bool isSetFlag(const QString& text)
 {
     return vb::Val(text) == 1 || vb::textEquals(vb::Trim(text), vb::CStr(vb::Variant(true)));
-}
-
-// Rowset and recordset variables that a failed step left unset behave as Nothing does.
-void requireObject(const void* object)
-{
-    if (!object)
-        vb::raise(91);
 }
 
 } // namespace
@@ -896,54 +890,26 @@ vb::Variant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado
 
 // ---------------------------------------------------------------- schema probes
 
-bool DB_Dll::ExisteTablaDB(const QString& Tabla)
+SchemaProbe DB_Dll::schemaProbe()
 {
-    bool found = false;
-    ado::RecordsetPtr rs;
-    vb::Trap trap([](const vb::Error& e) {
+    return SchemaProbe(connection(), m_settings.gDBName, [](const vb::Error& e) {
         return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("VerificaCampos"));
     });
-    trap.run([&] { rs = connection()->OpenSchema(ado::adSchemaTables); });
-    trap.run([&] {
-        requireObject(rs.get());
-        for (; !rs->Eof() && !found; rs->MoveNext())
-            found = vb::textEquals(vb::Trim(rs->Value(QStringLiteral("TABLE_NAME")).toString()), vb::Trim(Tabla));
-    });
-    return found;
 }
+
+bool DB_Dll::ExisteTablaDB(const QString& Tabla) { return schemaProbe().hasTable(Tabla); }
 
 bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
 {
     if (has(gDB().settings().gProveedor, "ORACLE"))
         return true;
-    bool found = false;
-    ado::RecordsetPtr rs;
-    vb::Trap trap([](const vb::Error& e) {
-        return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("VerificaCampos"));
-    });
-    // The restriction compares the whole name: a blank-padded name would match no table.
-    trap.run([&] {
-        const std::vector<QString> restriction{m_settings.gDBName, QString(), vb::Trim(Tabla), QString()};
-        rs = connection()->OpenSchema(ado::adSchemaColumns, restriction);
-    });
-    trap.run([&] {
-        requireObject(rs.get());
-        for (; !rs->Eof() && !found; rs->MoveNext())
-            found = vb::textEquals(vb::Trim(rs->Value(QStringLiteral("COLUMN_NAME")).toString()), vb::Trim(Campo));
-    });
-    return found;
+    return schemaProbe().hasColumn(Tabla, Campo);
 }
 
 void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
                       const vb::Variant& ValorDefault)
 {
-    const QString nulls = PermiteNulos ? QStringLiteral(" Null ") : QStringLiteral(" Not Null ");
-    QString defaultClause;
-    if (!ValorDefault.isMissing())
-        defaultClause = QStringLiteral(" CONSTRAINT DF_") + vb::Trim(Tabla) + u'_' + vb::Trim(Campo)
-                      + QStringLiteral(" DEFAULT (") + vb::CStr(ValorDefault) + u')';
-    QString sql = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo + u' ' + Tipo + nulls
-                + defaultClause;
+    const QString sql = SchemaProbe::addColumnStatement(Tabla, Campo, Tipo, PermiteNulos, ValorDefault);
     vb::Trap trap([](const vb::Error& e) {
         return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("errAddField"));
     });

@@ -24,6 +24,7 @@ namespace data {
 
 class ErrorReport;
 class LoginPrompt;
+class SchemaProbe;
 
 class DB_Dll {
 public:
@@ -178,6 +179,9 @@ private:
     int lostStatementConnection(int& retries);
     int recoverLostLink(int& retries, int quietAttempts);
     bool askReconnect() const;
+
+    // Schema.
+    SchemaProbe schemaProbe();
 
     // Lookups.
     int lookupFailure(const vb::Error& error, int& retries, int quietAttempts);
