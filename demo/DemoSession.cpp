@@ -8,12 +8,14 @@ namespace demo {
 
 bool openDemoDatabase(data::DB_Dll& db, const QString& folder, const QString& database)
 {
-    db.gServidor = folder;
-    db.gDBName = database;
-    db.gUsuario = database;
-    db.gUserPassWord = database;
+    db.configure([&](data::DbSettings& s) {
+        s.gServidor = folder;
+        s.gDBName = database;
+        s.gUsuario = database;
+        s.gUserPassWord = database;
+    });
     db.OpenServerADODB(false, 3, QString(), false, false);
-    return db.gOpenFlag;
+    return db.gOpenFlag();
 }
 
 DemoSession::DemoSession(int size, std::uint64_t seed, const QString& programFolder)
@@ -33,7 +35,7 @@ DemoSession::~DemoSession()
 
 bool DemoSession::isOpen() const
 {
-    return m_db->gOpenFlag;
+    return m_db->gOpenFlag();
 }
 
 } // namespace demo

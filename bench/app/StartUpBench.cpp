@@ -82,7 +82,7 @@ int child(int argc, char** argv, const QElapsedTimer& fromMain)
 
     const data::DB_Dll& db = data::DB_Dll::shared();
     QMessageBox box(QMessageBox::Information, vb::App::title(),
-                    QStringLiteral("Conectado a la base %1 en %2 como %3.").arg(db.gDBName, db.gServidor, data::gUsuarioActual));
+                    QStringLiteral("Conectado a la base %1 en %2 como %3.").arg(db.settings().gDBName, db.settings().gServidor, data::gUsuarioActual));
     box.setObjectName(QStringLiteral("window after start-up"));
     ui::DialogService::instance().showModeless(&box);
     QElapsedTimer waiting;
@@ -90,7 +90,7 @@ int child(int argc, char** argv, const QElapsedTimer& fromMain)
     while (!exposure.windowAt && waiting.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     std::printf("%.2f %.2f %.2f\n", exposure.noticeAt.value_or(-1), startUp, exposure.windowAt.value_or(-1));
-    return db.gOpenFlag ? 0 : 1;
+    return db.gOpenFlag() ? 0 : 1;
 }
 
 struct Run {

@@ -77,7 +77,7 @@ Figures figures(std::vector<double> samples)
 
 void setTop(data::DB_Dll& db, int top)
 {
-    db.gCnn->Execute(QStringLiteral("UPDATE TA_CONFIGURACION SET Valor = '%1' WHERE Clave = 'TopConsArt'").arg(top));
+    db.gCnn()->Execute(QStringLiteral("UPDATE TA_CONFIGURACION SET Valor = '%1' WHERE Clave = 'TopConsArt'").arg(top));
 }
 
 // The window shown for a lookup of 1,000 articles: from the call to the window on screen.

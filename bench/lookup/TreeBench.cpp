@@ -39,28 +39,28 @@ double median(std::vector<double> samples)
 // Codes GG, GGSS and GGSSCCC: every level under the one it extends.
 int writeCentres(data::DB_Dll& db, int wanted)
 {
-    db.gCnn->Execute(QStringLiteral("DELETE FROM TA_CCOSTO"));
-    db.gCnn->Execute(QStringLiteral("BEGIN TRANSACTION"));
+    db.gCnn()->Execute(QStringLiteral("DELETE FROM TA_CCOSTO"));
+    db.gCnn()->Execute(QStringLiteral("BEGIN TRANSACTION"));
     const int perSubgroup = 50;
     const int subgroups = 20;
     int written = 0;
     for (int group = 1; written < wanted; ++group) {
         const QString g = QStringLiteral("%1").arg(group, 2, 10, QLatin1Char('0'));
-        db.gCnn->Execute(QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('%1', 'Grupo %1')").arg(g));
+        db.gCnn()->Execute(QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('%1', 'Grupo %1')").arg(g));
         ++written;
         for (int sub = 1; sub <= subgroups && written < wanted; ++sub) {
             const QString s = g + QStringLiteral("%1").arg(sub, 2, 10, QLatin1Char('0'));
-            db.gCnn->Execute(QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('%1', 'Sector %1')").arg(s));
+            db.gCnn()->Execute(QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('%1', 'Sector %1')").arg(s));
             ++written;
             for (int c = 1; c <= perSubgroup && written < wanted; ++c) {
                 const QString code = s + QStringLiteral("%1").arg(c, 3, 10, QLatin1Char('0'));
-                db.gCnn->Execute(
+                db.gCnn()->Execute(
                     QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('%1', 'Centro %1')").arg(code));
                 ++written;
             }
         }
     }
-    db.gCnn->Execute(QStringLiteral("COMMIT"));
+    db.gCnn()->Execute(QStringLiteral("COMMIT"));
     return written;
 }
 

@@ -62,7 +62,7 @@ QString taskName(const QString& programa, QuietSteps& steps)
             tarea = gUtil().ValorTexto(rs->Value(QStringLiteral("Nombre")));
         }
     });
-    if (!found && (vb::textEquals(db.gDBName, db.gUsuario) || vb::textEquals(db.gUsuario, QStringLiteral("SUPERVISOR CORVANE MC"))))
+    if (!found && (vb::textEquals(db.settings().gDBName, db.settings().gUsuario) || vb::textEquals(db.settings().gUsuario, QStringLiteral("SUPERVISOR CORVANE MC"))))
         tarea = vb::App::exeName();
     steps.run([&] { db.CierraRecordset(rs); });
     return tarea;
@@ -133,7 +133,7 @@ void RegistrarAcceso(const QString& Programa)
     QuietSteps steps(QStringLiteral("RegistrarAcceso"));
     const QString programa = Programa.isEmpty() ? vb::App::exeName() : Programa;
     if (gUsuarioActual.isEmpty())
-        gUsuarioActual = gDB().gUsuario;
+        gUsuarioActual = gDB().settings().gUsuario;
     // This program is registered in the menu under its own name: the task is always looked up.
     const QString tarea = taskName(programa, steps);
     if (vb::textEquals(vb::App::exeName(), QStringLiteral("VU000VA")))

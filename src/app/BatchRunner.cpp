@@ -43,7 +43,7 @@ vb::Error executeQuietly(const QString& sql)
 
 ado::Errors& sharedErrors()
 {
-    const ado::ConnectionPtr& cnn = gDB().gCnn;
+    const ado::ConnectionPtr& cnn = gDB().gCnn();
     if (!cnn)
         vb::raise(kObjectNotSet, vb::Error::standardDescription(kObjectNotSet));
     return *cnn->Errors();

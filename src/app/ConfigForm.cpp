@@ -71,7 +71,7 @@ public:
     OneCommit()
     {
         vb::Trap::skipping().run([this] {
-            m_connection = data::gDB().gCnn;
+            m_connection = data::gDB().gCnn();
             if (m_connection && m_connection->State() == ado::adStateOpen) {
                 m_connection->BeginTrans();
                 m_open = true;

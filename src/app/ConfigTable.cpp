@@ -94,7 +94,7 @@ QString ConfigTable::writeStatement(const QString& Clave, const QString& Grupo) 
 QString ConfigTable::read(const QString& Clave, QString* ValorAux, const QString& Grupo) const
 {
     data::DB_Dll& base = db();
-    if (!m_statistics && !base.gOpenFlag)
+    if (!m_statistics && !base.gOpenFlag())
         return {};
     ado::RecordsetPtr rs;
     QString result;
@@ -139,7 +139,7 @@ void ConfigTable::write(const QString& Clave, const vb::Variant& Valor, const QS
     QString sql;
     bool missingRow = false;
     trap.run([&] { sql = writeStatement(Clave, Grupo); });
-    trap.run([&] { base.AbrirRecordset(sql, rs, base.gCnn, 2, 3, -1, true); });
+    trap.run([&] { base.AbrirRecordset(sql, rs, base.gCnn(), 2, 3, -1, true); });
     trap.run([&] {
         if (!rs)
             vb::raise(91);

@@ -143,7 +143,7 @@ void themeTabBars(const QWidget* form, int theme)
 EstiloUsuario LeerEstiloUsuario()
 {
     const QString prefix = vb::UCase(gSistema().NombreUsuarioSistema()) + u'_'
-                         + vb::UCase(data::gDB().gDBName);
+                         + vb::UCase(data::gDB().settings().gDBName);
     EstiloUsuario estilo;
     estilo.font = vb::Trim(iniValue(prefix, QStringLiteral("Font"), QStringLiteral("Segoe UI")));
     estilo.fontSize = vb::Trim(iniValue(prefix, QStringLiteral("FontSize"), QStringLiteral("9")));

@@ -67,7 +67,7 @@ TargetKind kindOf(const QString& destino)
 QString parameterLine(const QString& parametroAdicional)
 {
     const data::DB_Dll& db = gDB();
-    return QStringLiteral(" ; @server=") + db.gServidor + QStringLiteral("; @dbname=") + db.gDBName
+    return QStringLiteral(" ; @server=") + db.settings().gServidor + QStringLiteral("; @dbname=") + db.settings().gDBName
          + QStringLiteral("; @usuario=") + gUsuarioActual + QStringLiteral("; @Password=") + gClaveActual
          + QStringLiteral("; @ParametroAdicional=") + parametroAdicional + QStringLiteral("; brix@ ; @UsuarioLogeado = ")
          + gUsuarioActual + QStringLiteral("; @Caja=") + state().startup.Caja + u';';
@@ -77,7 +77,7 @@ QString parameterLine(const QString& parametroAdicional)
 // a folder of the embedded engine, or none, is this machine.
 QString pageHost()
 {
-    const QString server = gDB().gServidor;
+    const QString server = gDB().settings().gServidor;
     if (vb::Trim(server).isEmpty() || !ado::EngineTarget::serverFolder(server).isEmpty())
         return kLocalHost;
     QString host = HostDeServidor(server);

@@ -44,7 +44,7 @@ kit::DLL_Print& gImpresion()
         print.pPathSistema = vb::App::path();
     // Reports log on with the DSN text of the suite database; when that database is an embedded
     // one, the shared connection's server names its folder (the server may change at a new login).
-    print.setDataSourceFolder(ado::EngineTarget::serverFolder(gDB().gServidor));
+    print.setDataSourceFolder(ado::EngineTarget::serverFolder(gDB().settings().gServidor));
     return print;
 }
 data::DB_Dll& gDBEstadisticas() { return firstUse<data::DB_Dll>(); }

@@ -118,7 +118,7 @@ void StartUp::run()
     });
     step([&] { settleCommandLineText(); });
     step([&] { settleIniSection(); });
-    if (!gDB().gOpenFlag) {
+    if (!gDB().gOpenFlag()) {
         step([&] { readCommandLine(); });
         step([&] { settleOracleMark(); });
         openShared();
@@ -196,17 +196,17 @@ void StartUp::settleOracleMark()
 void StartUp::openShared()
 {
     data::DB_Dll& db = gDB();
-    step([&] {
-        db.gUsuario = m_base;
-        db.gDBName = m_base;
-        db.gUserPassWord = m_base;
-    });
-    step([&] { db.gServidor = HostDeServidor(m_servidor); });
+    data::DbSettings settings = db.settings();
+    settings.gUsuario = m_base;
+    settings.gDBName = m_base;
+    settings.gUserPassWord = m_base;
+    step([&] { settings.gServidor = HostDeServidor(m_servidor); });
+    db.configure(settings);
     step([&] {
         const bool ask = vb::Trim(m_servidor).isEmpty() || vb::Trim(m_usuario).isEmpty();
         db.OpenServerADODB(ask, m_cursor, m_cadena, true, true);
     });
-    if (!db.gOpenFlag)
+    if (!db.gOpenFlag())
         vb::End(db.loginCancelled() ? kCancelled : kDidNotStart);
     // The open may have read the user's administrator flag before any password was checked.
     step([] { setAdministrador(false); });
@@ -215,23 +215,23 @@ void StartUp::openShared()
 void StartUp::connectionSettings()
 {
     step([] { ConectarEstadisticas(); });
-    step([] { gDB().gCnn->setCommandTimeout(state().startup.TimeOut); });
-    step([] { gDB().gCnn->setIsolationLevel(kReadUncommitted); });
+    step([] { gDB().gCnn()->setCommandTimeout(state().startup.TimeOut); });
+    step([] { gDB().gCnn()->setIsolationLevel(kReadUncommitted); });
 }
 
 void StartUp::workingSetUp()
 {
     data::DB_Dll& db = gDB();
-    if (db.gDBName.isEmpty())
+    if (db.settings().gDBName.isEmpty())
         return;
-    step([&] { state().startup.ConexionDSN = QStringLiteral("DSN=") + db.gDBName + QStringLiteral("; UID=") + db.gUsuario
-                            + QStringLiteral("; PWD=") + db.gUserPassWord; });
+    step([&] { state().startup.ConexionDSN = QStringLiteral("DSN=") + db.settings().gDBName + QStringLiteral("; UID=") + db.settings().gUsuario
+                            + QStringLiteral("; PWD=") + db.settings().gUserPassWord; });
     step([&] { gImpresion().pPathSistema = m_folder; });
-    step([&] { db.gCnn->setDefaultDatabase(db.gDBName); });
+    step([&] { db.gCnn()->setDefaultDatabase(db.settings().gDBName); });
     step([&] {
-        runLookupSetUp(db.gConnString, gUtil().CarpetaConBarra(vb::App::path()) + QStringLiteral("consultas.qzt"));
+        runLookupSetUp(db.settings().gConnString, gUtil().CarpetaConBarra(vb::App::path()) + QStringLiteral("consultas.qzt"));
     });
-    step([&] { db.gCnn->setDefaultDatabase(db.gDBName); });
+    step([&] { db.gCnn()->setDefaultDatabase(db.settings().gDBName); });
     step([&] {
         m_configuredFor = gUsuarioActual;
         CargarConfiguracion(m_folder);
@@ -319,8 +319,8 @@ bool StartUp::loginTry(LoginChoice& choice)
     bool accepted = false;
     step([&] {
         form->load();
-        form->setTxtDbName(db.gDBName);
-        form->setTxtServidor(db.gServidor);
+        form->setTxtDbName(db.settings().gDBName);
+        form->setTxtServidor(db.settings().gServidor);
         form->setTxtUserId(gUsuarioActual);
         // The password was just refused: offering it again would only invite another wrong try.
         form->setTxtUserPassword(QString());
@@ -335,7 +335,7 @@ bool StartUp::loginTry(LoginChoice& choice)
     form->unload();
     if (!userIsValid())
         return false;
-    choice.reopen = !vb::textEquals(choice.database, db.gDBName) || !vb::textEquals(choice.server, db.gServidor);
+    choice.reopen = !vb::textEquals(choice.database, db.settings().gDBName) || !vb::textEquals(choice.server, db.settings().gServidor);
     return true;
 }
 
@@ -343,7 +343,7 @@ bool StartUp::loginTry(LoginChoice& choice)
 // loaded for needs it loaded again.
 void StartUp::reloadConfigurationFor(const QString& user)
 {
-    if (gDB().gDBName.isEmpty() || vb::textEquals(user, m_configuredFor))
+    if (gDB().settings().gDBName.isEmpty() || vb::textEquals(user, m_configuredFor))
         return;
     step([&] {
         m_configuredFor = user;

@@ -24,7 +24,7 @@ QString joined(const ListaCampos& campos, const std::function<QString(const Camp
     return parts.join(u',');
 }
 
-bool isOracle() { return gDB().gConnString.contains(QLatin1String("oracle"), Qt::CaseInsensitive); }
+bool isOracle() { return gDB().settings().gConnString.contains(QLatin1String("oracle"), Qt::CaseInsensitive); }
 
 // Where the clauses of a query's tail begin, looked for outside quotes and parentheses.
 struct Clauses {

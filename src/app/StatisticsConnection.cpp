@@ -16,14 +16,16 @@ const QString kStatisticsDatabase = QStringLiteral("KQ_ESTADISTICAS");
 void openStatistics(data::DB_Dll& stats, vb::Trap& skip)
 {
     skip.run([&] {
-        if (stats.gOpenFlag && stats.gCnn)
-            stats.gCnn->Close();
+        if (stats.gOpenFlag() && stats.gCnn())
+            stats.gCnn()->Close();
     });
-    skip.run([&] { stats.gProveedor = stats.pSQLOLEDB(); });
-    skip.run([&] { stats.gServidor = gDB().gServidor; });
-    stats.gDBName = kStatisticsDatabase;
-    stats.gUsuario = kStatisticsDatabase;
-    stats.gUserPassWord = QStringLiteral("KQ_RESOLUCIONES");
+    stats.configure([&](data::DbSettings& s) {
+        s.gProveedor = stats.pSQLOLEDB();
+        s.gServidor = gDB().settings().gServidor;
+        s.gDBName = kStatisticsDatabase;
+        s.gUsuario = kStatisticsDatabase;
+        s.gUserPassWord = QStringLiteral("KQ_RESOLUCIONES");
+    });
     skip.run([&] { stats.OpenServerADODB(false, 3, QString(), true, false); });
 }
 
@@ -36,9 +38,9 @@ void ConectarEstadisticas()
     timeOut = kDefaultTimeOut;
     data::DB_Dll& stats = gDBEstadisticas();
     openStatistics(stats, skip);
-    if (!stats.gOpenFlag)
+    if (!stats.gOpenFlag())
         return;
-    skip.run([&] { stats.gCnn->setDefaultDatabase(kStatisticsDatabase); });
+    skip.run([&] { stats.gCnn()->setDefaultDatabase(kStatisticsDatabase); });
     // A value out of the Integer range fails here and leaves the default.
     skip.run([&] { timeOut = vb::CInt(vb::Val(CfgKQ(QStringLiteral("TimeOut")))); });
     if (timeOut == 0) {

@@ -43,7 +43,7 @@ bool checkRow(const ado::RecordsetPtr& rs, const QString& usuario, const QString
 void setAdministrador(bool value)
 {
     state().startup.EsAdministrador = value;
-    gDB().gEsAdmin = value;
+    gDB().setEsAdmin(value);
 }
 
 void openUserRow(const QString& user, ado::RecordsetPtr& rs)
@@ -56,7 +56,7 @@ void openUserRow(const QString& user, ado::RecordsetPtr& rs)
 bool ValidarUsuario(const QString& usuario, const QString& clave)
 {
     data::DB_Dll& db = gDB();
-    if (vb::textEquals(usuario, db.gDBName)) {
+    if (vb::textEquals(usuario, db.settings().gDBName)) {
         gUsuarioActual = usuario;
         return true;
     }

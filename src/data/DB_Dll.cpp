@@ -8,9 +8,11 @@
 #include "data/ObjectNames.h"
 #include "data/OracleDialect.h"
 #include "data/OracleScript.h"
+#include "data/ReconnectPolicy.h"
 #include "vb/App.h"
 #include "data/RestrictedViews.h"
 #include "data/RowLookupSql.h"
+#include "data/SchemaProbe.h"
 #include "data/SessionValues.h"
 #include "data/SqlLiteral.h"
 #include "data/frmReconectar.h"
@@ -20,13 +22,6 @@
 #include "vb/Conversions.h"
 #include "vb/DateTime.h"
 #include "vb/Strings.h"
-
-#include <QElapsedTimer>
-#include <QPointer>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QThread>
 
 namespace data {
 
@@ -49,7 +44,7 @@ bool has(const QString& text, const char* part)
     return text.contains(QLatin1String(part), Qt::CaseInsensitive);
 }
 
-int reconnectPause = 500;
+int reconnectPause = ReconnectPolicy::kDefaultPause;
 
 std::shared_ptr<DB_Dll>& sharedSlot()
 {
@@ -62,13 +57,6 @@ std::shared_ptr<DB_Dll>& sharedSlot()
 bool isSetFlag(const QString& text)
 {
     return vb::Val(text) == 1 || vb::textEquals(vb::Trim(text), vb::CStr(vb::Variant(true)));
-}
-
-// Rowset and recordset variables that a failed step left unset behave as Nothing does.
-void requireObject(const void* object)
-{
-    if (!object)
-        vb::raise(91);
 }
 
 } // namespace
@@ -85,11 +73,18 @@ DB_Dll& DB_Dll::shared()
 
 void DB_Dll::setShared(std::shared_ptr<DB_Dll> instance) { sharedSlot() = std::move(instance); }
 
+void DB_Dll::configure(const std::function<void(DbSettings&)>& change)
+{
+    DbSettings changed = m_settings;
+    change(changed);
+    configure(changed);
+}
+
 ado::ConnectionPtr DB_Dll::connection()
 {
-    if (!gCnn)
-        gCnn = ado::Connection::create();
-    return gCnn;
+    if (!m_state.gCnn)
+        m_state.gCnn = ado::Connection::create();
+    return m_state.gCnn;
 }
 
 kit::Utilidades& DB_Dll::util()
@@ -107,7 +102,7 @@ void DB_Dll::handOver(const QString& sql) const
 
 bool DB_Dll::isOracleConnection() const
 {
-    return gCnn && has(gCnn->ConnectionString(), "ORACLE");
+    return m_state.gCnn && has(m_state.gCnn->ConnectionString(), "ORACLE");
 }
 
 ado::Errors& DB_Dll::sharedErrors() { return *gDB().connection()->Errors(); }
@@ -129,13 +124,13 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
     bool reopened = false;
     vb::Trap trap([&](const vb::Error& e) { return serverOpenFailure(e, MuestraError, reopened); });
     m_loginCancelled = false;
-    gOpenFlag = true;
-    if (gProveedor.isEmpty())
-        gProveedor = pSQLOLEDB();
+    m_state.gOpenFlag = true;
+    if (m_settings.gProveedor.isEmpty())
+        m_settings.gProveedor = pSQLOLEDB();
     if (vb::Trim(ConnString).isEmpty())
         buildConnectionString();
     else
-        gConnString = ConnString;
+        m_settings.gConnString = ConnString;
     if (PideParametrosSQL) {
         if (!runLoginPrompt())
             return;
@@ -149,37 +144,39 @@ bool DB_Dll::runLoginPrompt()
 {
     std::unique_ptr<LoginPrompt> form = LoginPrompt::create();
     form->load();
-    form->setTxtDbName(gDBName);
-    form->setTxtServidor(gServidor);
+    form->setTxtDbName(m_settings.gDBName);
+    form->setTxtServidor(m_settings.gServidor);
     form->setTxtUserId(gUsuarioActual);
     form->setTxtUserPassword(gClaveActual);
     form->setPlataforma(0);
     form->showModal();
-    gOpenFlag = form->Aceptar();
-    m_loginCancelled = !gOpenFlag;
-    if (gOpenFlag) {
-        gDBName = form->TxtDbName();
-        gServidor = ConnectionStrings::serverToOpen(form->TxtServidor(), form->TxtPuerto());
-        gUsuario = gDBName;          // the database login and its password are the database name
-        gUserPassWord = gDBName;
+    m_state.gOpenFlag = form->Aceptar();
+    m_loginCancelled = !m_state.gOpenFlag;
+    if (m_state.gOpenFlag) {
+        m_settings.gDBName = form->TxtDbName();
+        m_settings.gServidor = ConnectionStrings::serverToOpen(form->TxtServidor(), form->TxtPuerto());
+        m_settings.gUsuario = m_settings.gDBName;   // the database login and its password are the database name
+        m_settings.gUserPassWord = m_settings.gDBName;
         if (form->plataforma() > 0) {
-            gProveedor = QStringLiteral("OraOLEDB.Oracle.1");
-            if (!gServidor.contains(u'#'))
-                gServidor = u'#' + gServidor;
+            m_settings.gProveedor = QStringLiteral("OraOLEDB.Oracle.1");
+            if (!m_settings.gServidor.contains(u'#'))
+                m_settings.gServidor = u'#' + m_settings.gServidor;
         } else {
-            gProveedor = gDB().pSQLOLEDB();
+            m_settings.gProveedor = gDB().pSQLOLEDB();
         }
     }
     form->unload();
-    return gOpenFlag;
+    return m_state.gOpenFlag;
 }
 
 void DB_Dll::buildConnectionString()
 {
-    if (ConnectionStrings::isOracleServer(gServidor))
-        gConnString = ConnectionStrings::oracle(gDBName, gUsuario, gUserPassWord);
+    DbSettings& s = m_settings;
+    if (ConnectionStrings::isOracleServer(s.gServidor))
+        s.gConnString = ConnectionStrings::oracle(s.gDBName, s.gUsuario, s.gUserPassWord);
     else
-        gConnString = ConnectionStrings::sqlServer(pSQLOLEDB(), gServidor, gDBName, gUsuario, gUserPassWord, gExtended);
+        s.gConnString = ConnectionStrings::sqlServer(pSQLOLEDB(), s.gServidor, s.gDBName, s.gUsuario, s.gUserPassWord,
+                                                     s.gExtended);
 }
 
 void DB_Dll::openServerConnection(int cursorLocation)
@@ -187,28 +184,28 @@ void DB_Dll::openServerConnection(int cursorLocation)
     const ado::ConnectionPtr cnn = connection();
     cnn->setConnectionTimeout(3);
     cnn->setCursorLocation(cursorLocation);
-    cnn->Open(gConnString, {}, {}, -1);
+    cnn->Open(m_settings.gConnString, {}, {}, -1);
 }
 
 void DB_Dll::decideAdministrator(bool validaAdmin, bool muestraError)
 {
     if (!validaAdmin) {
-        gEsAdmin = true;
+        m_state.gEsAdmin = true;
         return;
     }
-    if (vb::Trim(gDBName).isEmpty())
+    if (vb::Trim(m_settings.gDBName).isEmpty())
         return;
-    connection()->setDefaultDatabase(gDBName);
+    connection()->setDefaultDatabase(m_settings.gDBName);
     if (!gDB().ExisteTablaDB(QStringLiteral("TA_USUARIOS")))
         return;
     if (!muestraError) {
-        gEsAdmin = true;
+        m_state.gEsAdmin = true;
         return;
     }
     vb::Variant textKind = 8;
     const vb::Variant flag = DatosTabla(QStringLiteral("ta_usuarios"), gUsuarioActual, QStringLiteral("Administrador"),
                                         QStringLiteral("nombre"), textKind, QString(), true, false);
-    gEsAdmin = isSetFlag(flag.isNull() ? QString() : vb::CStr(flag));
+    m_state.gEsAdmin = isSetFlag(flag.isNull() ? QString() : vb::CStr(flag));
 }
 
 int DB_Dll::serverOpenFailure(const vb::Error& error, bool muestraError, bool& reopened)
@@ -217,23 +214,23 @@ int DB_Dll::serverOpenFailure(const vb::Error& error, bool muestraError, bool& r
     const bool askOperator = muestraError && !errors->empty();
     if (!askOperator && error.number() == ado::adErrObjectOpen && !reopened) {
         reopened = true;
-        vb::Trap::skipping().run([&] { gCnn->Close(); });
+        vb::Trap::skipping().run([&] { m_state.gCnn->Close(); });
         return vb::Retry;
     }
     if (!muestraError) {
-        gOpenFlag = false;
+        m_state.gOpenFlag = false;
         return vb::Abort;
     }
     if (!askOperator) {
         ui::MsgBox(error.description());
         // The original kept the flag as it was; a connection that did not open must not pass for open.
-        gOpenFlag = gCnn && gCnn->State() == ado::adStateOpen;
+        m_state.gOpenFlag = m_state.gCnn && m_state.gCnn->State() == ado::adStateOpen;
         return vb::Abort;
     }
     const int answer = ui::MsgBox(connectionErrorText(errors->Item(0)), ui::vbYesNo + ui::vbCritical,
                                   QStringLiteral(" Error de Conexion a Base de Datos"));
     if (answer != ui::vbYes) {
-        gOpenFlag = false;
+        m_state.gOpenFlag = false;
         return vb::Abort;
     }
     errors->Clear();
@@ -266,8 +263,9 @@ QString DB_Dll::connectionAdvice(const ado::Error& first) const
     return QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + kCrLf
          + QStringLiteral("2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la instancia, "
                           "por ejemplo : ")
-         + gServidor + QStringLiteral("\\BRIXKOR") + kCrLf
-         + QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") + gUsuario + QStringLiteral(" existe");
+         + m_settings.gServidor + QStringLiteral("\\BRIXKOR") + kCrLf
+         + QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") + m_settings.gUsuario
+         + QStringLiteral(" existe");
 }
 
 void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, const QString& CadenaPWD)
@@ -286,8 +284,8 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
             // A password that was already refused once is not offered again: that would loop for ever.
             if (state == QLatin1String("3031") && !passwordTried) {
                 passwordTried = true;
-                if (!gIgnoraPassWord.isNull() && gIgnoraPassWord.toBool())
-                    passwordClause = QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord + u';';
+                if (!m_settings.gIgnoraPassWord.isNull() && m_settings.gIgnoraPassWord.toBool())
+                    passwordClause = QStringLiteral("Jet OLEDB:Database Password=") + m_settings.gUserPassWord + u';';
                 else
                     passwordClause = QStringLiteral(" Jet OLEDB:Database Password=")
                                    + ui::InputBox(QStringLiteral("ingrese el password:"), QStringLiteral("Password Access"))
@@ -298,15 +296,17 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
             ui::MsgBox(QString::number(e.number()) + QStringLiteral("  ") + e.description(), ui::vbCritical);
             return int(vb::Abort);
         });
-        if (vb::Trim(gDBName).isEmpty() && !pickLocalFile())
+        if (vb::Trim(m_settings.gDBName).isEmpty() && !pickLocalFile())
             return;
-        const QString text = (ConnString.isEmpty() ? ConnectionStrings::jet(gProveedor, gDBName, CadenaID, gUsuario,
-                                                                            CadenaPWD, gUserPassWord, gExtended)
+        const DbSettings& s = m_settings;
+        const QString text = (ConnString.isEmpty() ? ConnectionStrings::jet(s.gProveedor, s.gDBName, CadenaID,
+                                                                            s.gUsuario, CadenaPWD, s.gUserPassWord,
+                                                                            s.gExtended)
                                                    : ConnString)
                            + passwordClause;
         trap.run([&] {
             connection()->Open(text, {}, {}, -1);
-            gConnString = text;
+            m_settings.gConnString = text;
         });
         if (!restart)
             return;
@@ -315,20 +315,20 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
 
 bool DB_Dll::pickLocalFile()
 {
-    if (!CmdDlg)
-        CmdDlg = std::make_shared<kit::DialogoArchivo>();
-    CmdDlg->setTitle(QStringLiteral("Buscar Base de Datos"));
-    CmdDlg->setFilter(QStringLiteral("Base de Datos de Microsoft Access |*.MDB"));
-    CmdDlg->showOpen();
-    gDBName = CmdDlg->fileName();
-    return !CmdDlg->cancelled();
+    if (!m_state.CmdDlg)
+        m_state.CmdDlg = std::make_shared<kit::DialogoArchivo>();
+    m_state.CmdDlg->setTitle(QStringLiteral("Buscar Base de Datos"));
+    m_state.CmdDlg->setFilter(QStringLiteral("Base de Datos de Microsoft Access |*.MDB"));
+    m_state.CmdDlg->showOpen();
+    m_settings.gDBName = m_state.CmdDlg->fileName();
+    return !m_state.CmdDlg->cancelled();
 }
 
 // ---------------------------------------------------------------- error dialog and log
 
 QString DB_Dll::logPath() const
 {
-    return gLogErr.isEmpty() ? ErrorLog::defaultPath(vb::App::path()) : gLogErr;
+    return m_settings.gLogErr.isEmpty() ? ErrorLog::defaultPath(vb::App::path()) : m_settings.gLogErr;
 }
 
 int DB_Dll::TratamientoErrores(const vb::Error& CodErr, const vb::Variant& Botones, const vb::Variant& Rutina)
@@ -469,7 +469,8 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::RecordsetPtr& LRCS, cons
     });
     trap.run([&] {
         const ado::ConnectionPtr cnn = Conexionactiva ? Conexionactiva : connection();
-        const bool oracle = gCnn && gCnn->ConnectionString().indexOf(QLatin1String("ORACLE"), 0, Qt::CaseInsensitive) > 0;
+        const ado::ConnectionPtr& shared = m_state.gCnn;
+        const bool oracle = shared && shared->ConnectionString().indexOf(QLatin1String("ORACLE"), 0, Qt::CaseInsensitive) > 0;
         const QString text = oracle && ConvOracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL;
         handOver(text);
         LRCS->Open(text, cnn, CursorType, LockType, Options);
@@ -556,12 +557,12 @@ void DB_Dll::runScriptPiece(const QString& piece, qint64& RecordsAffected)
 
 QString DB_Dll::SS_TSinonimos(const QString& sql) const
 {
-    return RestrictedViews::rewrite(sql, {gEsAdmin, gConfidencialidad, vb::App::exeName()});
+    return RestrictedViews::rewrite(sql, {m_state.gEsAdmin, gConfidencialidad, vb::App::exeName()});
 }
 
 QString DB_Dll::ORACLE_Dicc(const QString& Valor) const
 {
-    if (!has(gConnString, "ORACLE"))
+    if (!has(m_settings.gConnString, "ORACLE"))
         return Valor;
     if (kit::Utilidades().ContarPalabras(Valor) <= 1)
         return Valor.compare(QLatin1String("LEN"), Qt::CaseInsensitive) == 0 ? QStringLiteral("LENGTH") : Valor;
@@ -665,7 +666,7 @@ bool DB_Dll::AsegurarConexion()
     vb::Trap trap([&](const vb::Error& e) {
         switch (EvaluaErrorConexion(e, m_asegurarRetries, QStringLiteral("AsegurarConexion"))) {
         case 1: return int(vb::Retry);
-        case 2: gOpenFlag = false; vb::End();
+        case 2: m_state.gOpenFlag = false; vb::End();
         default: break;
         }
         return util().ReportarError(e, vb::Variant::missing(), QStringLiteral("AsegurarConexion"));
@@ -673,19 +674,19 @@ bool DB_Dll::AsegurarConexion()
     trap.run([&] {
         const ado::ConnectionPtr cnn = connection();
         if (cnn->State() != ado::adStateOpen)
-            cnn->Open(gConnString, {}, {}, -1);
+            cnn->Open(m_settings.gConnString, {}, {}, -1);
     });
     if (trap.left())
         return false;
-    gOpenFlag = gCnn->State() == ado::adStateOpen;
-    return gOpenFlag;
+    m_state.gOpenFlag = m_state.gCnn->State() == ado::adStateOpen;
+    return m_state.gOpenFlag;
 }
 
 bool DB_Dll::ReintentaConectar()
 {
-    gOpenFlag = false;
+    m_state.gOpenFlag = false;
     const ado::ConnectionPtr cnn = connection();
-    QString text = gConnString;
+    QString text = m_settings.gConnString;
     vb::Trap::skipping().run([&] {
         if (cnn->State() != ado::adStateClosed)
             cnn->Close();
@@ -702,8 +703,8 @@ bool DB_Dll::ReintentaConectar()
         cnn->setCommandTimeout(10);
         cnn->Open(text, {}, {}, -1);
     });
-    gOpenFlag = cnn->State() == ado::adStateOpen;
-    return gOpenFlag;
+    m_state.gOpenFlag = cnn->State() == ado::adStateOpen;
+    return m_state.gOpenFlag;
 }
 
 void DB_Dll::setReconnectPause(int milliseconds) { reconnectPause = milliseconds; }
@@ -717,7 +718,7 @@ bool DB_Dll::isLostConnection(const vb::Error& error)
         return true;
     const int n = error.number();
     return (n == ado::adErrObjectClosed || n == ado::adErrInvalidConnection)
-        && (!gCnn || gCnn->State() != ado::adStateOpen);
+        && (!m_state.gCnn || m_state.gCnn->State() != ado::adStateOpen);
 }
 
 int DB_Dll::EvaluaErrorConexion(const vb::Error& error, int& retries, const QString& routine)
@@ -733,7 +734,7 @@ int DB_Dll::EvaluaErrorConexion(const vb::Error& error, int& retries, const QStr
     if (m_asking)
         return 0;
     m_asking = true;
-    const QString text = QStringLiteral("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (") + gDB().gServidor
+    const QString text = QStringLiteral("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (") + gDB().settings().gServidor
                        + QStringLiteral(") ") + kCrLf + kCrLf + QStringLiteral("¿Querés que intentemos reconectar (Sí) ")
                        + kCrLf + QStringLiteral("o cerrar la aplicación (No)?");
     const int answer = ui::MsgBox(text, ui::vbYesNo + ui::vbCritical, QStringLiteral("Conexión a la base de datos"));
@@ -746,50 +747,11 @@ int DB_Dll::EvaluaErrorConexion(const vb::Error& error, int& retries, const QStr
 
 bool DB_Dll::BucleReconexion(int intentos, const QString& routine)
 {
-    bool reconnected = false;
-    vb::Trap skip = vb::Trap::skipping();
-    auto* window = new frmReconectar;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    const QPointer<frmReconectar> frm(window);
-    const auto pause = [] {
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            vb::DoEvents();
-            if (reconnectPause > 0)
-                QThread::msleep(std::min<qint64>(10, reconnectPause));
-        } while (clock.elapsed() < reconnectPause);
-    };
-    for (int series = intentos;; series = 10) {
-        skip.run([&] {
-            frm->Cancelar = false;
-            frm->Reintentar = false;
-            frm->lblMensaje()->setText(QStringLiteral("Intentando reconectar con el servidor...") + kCrLf + routine);
-            frm->prgIntentos()->setValue(0);
-            frm->CmdReintentar()->setEnabled(false);   // it stayed on from the last attempt before
-            ui::DialogService::instance().showModeless(frm);
-            vb::DoEvents();
-        });
-        for (int i = 1; i <= series && frm; ++i) {
-            if (frm->Cancelar || frm->Reintentar)
-                break;
-            frm->prgIntentos()->setValue(int(std::lround(i * 100.0 / series)));
-            frm->CmdReintentar()->setEnabled(i == series);
-            vb::DoEvents();
-            if (ReintentaConectar()) {
-                reconnected = true;
-                break;
-            }
-            pause();
-        }
-        // The window refuses other ways of closing; should it be gone all the same, the loop
-        // gives up rather than spin unseen.
-        if (!frm || frm->Cancelar || gOpenFlag) {
-            if (frm)
-                frm->unload();
-            return reconnected;
-        }
-    }
+    // The window refuses every other way of closing, so it lives exactly as long as the loop.
+    const auto window = std::make_unique<frmReconectar>();
+    ReconnectPolicy policy([this] { return ReintentaConectar(); }, [this] { return m_state.gOpenFlag; });
+    policy.setPause(reconnectPause);
+    return policy.run(intentos, routine, *window);
 }
 
 int DB_Dll::lostStatementConnection(int& retries)
@@ -800,8 +762,9 @@ int DB_Dll::lostStatementConnection(int& retries)
 bool DB_Dll::askReconnect() const
 {
     const QString crlf3 = kCrLf + kCrLf + kCrLf;
-    const QString text = crlf3 + QStringLiteral("Se perdio la conexion con la base de datos ") + gDB().gDBName + kCrLf
-                       + QStringLiteral(" Servidor ") + gDB().gServidor + kCrLf + kCrLf
+    const DbSettings& shared = gDB().settings();
+    const QString text = crlf3 + QStringLiteral("Se perdio la conexion con la base de datos ") + shared.gDBName + kCrLf
+                       + QStringLiteral(" Servidor ") + shared.gServidor + kCrLf + kCrLf
                        + QStringLiteral("Elija SI para reintentar conectarse") + kCrLf
                        + QStringLiteral("Elija NO para cerrar la aplicacion") + crlf3;
     return ui::MsgBox(text, ui::vbYesNo + ui::vbCritical, QStringLiteral("AVISO AL OPERADOR")) == ui::vbYes;
@@ -911,7 +874,7 @@ vb::Variant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado
         trap.run([&] { openRaising(sql, rs); });
     else
         AbrirRecordset(sql, rs, connection(), ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified, true);
-    if (!IgnoraError && !gOpenFlag)
+    if (!IgnoraError && !m_state.gOpenFlag)
         return {};
     trap.run([&] {
         result = rs->Bof() ? QString() : util().ValorTexto(rs->Value(CampoDevuelto));
@@ -927,51 +890,26 @@ vb::Variant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado
 
 // ---------------------------------------------------------------- schema probes
 
-bool DB_Dll::ExisteTablaDB(const QString& Tabla)
+SchemaProbe DB_Dll::schemaProbe()
 {
-    bool found = false;
-    ado::RecordsetPtr rs;
-    vb::Trap trap([](const vb::Error& e) {
+    return SchemaProbe(connection(), m_settings.gDBName, [](const vb::Error& e) {
         return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("VerificaCampos"));
     });
-    trap.run([&] { rs = connection()->OpenSchema(ado::adSchemaTables); });
-    trap.run([&] {
-        requireObject(rs.get());
-        for (; !rs->Eof() && !found; rs->MoveNext())
-            found = vb::textEquals(vb::Trim(rs->Value(QStringLiteral("TABLE_NAME")).toString()), vb::Trim(Tabla));
-    });
-    return found;
 }
+
+bool DB_Dll::ExisteTablaDB(const QString& Tabla) { return schemaProbe().hasTable(Tabla); }
 
 bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
 {
-    if (has(gDB().gProveedor, "ORACLE"))
+    if (has(gDB().settings().gProveedor, "ORACLE"))
         return true;
-    bool found = false;
-    ado::RecordsetPtr rs;
-    vb::Trap trap([](const vb::Error& e) {
-        return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("VerificaCampos"));
-    });
-    // The restriction compares the whole name: a blank-padded name would match no table.
-    trap.run([&] { rs = connection()->OpenSchema(ado::adSchemaColumns, {gDBName, QString(), vb::Trim(Tabla), QString()}); });
-    trap.run([&] {
-        requireObject(rs.get());
-        for (; !rs->Eof() && !found; rs->MoveNext())
-            found = vb::textEquals(vb::Trim(rs->Value(QStringLiteral("COLUMN_NAME")).toString()), vb::Trim(Campo));
-    });
-    return found;
+    return schemaProbe().hasColumn(Tabla, Campo);
 }
 
 void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
                       const vb::Variant& ValorDefault)
 {
-    const QString nulls = PermiteNulos ? QStringLiteral(" Null ") : QStringLiteral(" Not Null ");
-    QString defaultClause;
-    if (!ValorDefault.isMissing())
-        defaultClause = QStringLiteral(" CONSTRAINT DF_") + vb::Trim(Tabla) + u'_' + vb::Trim(Campo)
-                      + QStringLiteral(" DEFAULT (") + vb::CStr(ValorDefault) + u')';
-    QString sql = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo + u' ' + Tipo + nulls
-                + defaultClause;
+    const QString sql = SchemaProbe::addColumnStatement(Tabla, Campo, Tipo, PermiteNulos, ValorDefault);
     vb::Trap trap([](const vb::Error& e) {
         return gDB().TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("errAddField"));
     });

@@ -7,6 +7,7 @@
 
 #include "ado/Connection.h"
 #include "ado/Recordset.h"
+#include "data/DbSettings.h"
 #include "vb/Error.h"
 #include "vb/Variant.h"
 
@@ -23,6 +24,7 @@ namespace data {
 
 class ErrorReport;
 class LoginPrompt;
+class SchemaProbe;
 
 class DB_Dll {
 public:
@@ -35,25 +37,19 @@ public:
     static DB_Dll& shared();
     static void setShared(std::shared_ptr<DB_Dll> instance);
 
-    // Public data, readable and writable from outside.
-    std::shared_ptr<kit::DialogoArchivo> CmdDlg;   // created on first use by OpenLocalADODB
-    bool gOpenFlag = false;
-    vb::Variant gIgnoraPassWord;
-    ado::ConnectionPtr gCnn;                       // created on first use
-    ado::RecordsetPtr glrcs;
-    vb::Variant gCursorLocation;
-    QString gProveedor;
-    QString gDsn;
-    QString gServidor;
-    QString gDBName;
-    QString gUsuario;
-    bool gEsAdmin = false;
-    QString gUserPassWord;
-    QString gConnString;
-    QString gExtended;
-    QString gLogErr;
-    bool ParametrosSQL = false;
-    std::int16_t gKQTimeOut = 0;
+    // Connection settings: read as a whole, replaced in one call. The second form changes some
+    // of them: db.configure([](DbSettings& s) { s.gServidor = server; }).
+    const DbSettings& settings() const { return m_settings; }
+    void configure(const DbSettings& settings) { m_settings = settings; }
+    void configure(const std::function<void(DbSettings&)>& change);
+
+    // State of the connection. gCnn is null until the object first works on it.
+    const ado::ConnectionPtr& gCnn() const { return m_state.gCnn; }
+    bool gOpenFlag() const { return m_state.gOpenFlag; }
+    // True switches off the rewriting to restricted views; start-up decides it once the
+    // application user's password matched.
+    bool gEsAdmin() const { return m_state.gEsAdmin; }
+    void setEsAdmin(bool value) { m_state.gEsAdmin = value; }
 
     // Column extremes, read straight from the connection.
     vb::Variant BuscaMaximo(const QString& QueTabla, const QString& QueCampo,
@@ -77,8 +73,8 @@ public:
     // Error dialog and log.
     int TratamientoErrores(const vb::Error& CodErr, const vb::Variant& Botones = vb::Variant::missing(),
                            const vb::Variant& Rutina = vb::Variant::missing());
-    vb::Variant ArchivoErrores() const { return gLogErr; }
-    void setArchivoErrores(const vb::Variant& vNewValue) { gLogErr = vNewValue.toString(); }
+    vb::Variant ArchivoErrores() const { return m_settings.gLogErr; }
+    void setArchivoErrores(const vb::Variant& vNewValue) { m_settings.gLogErr = vNewValue.toString(); }
 
     // Statements and recordsets. An empty LRCS stands for Nothing: no result wanted.
     // EjecutaConsultaSQL raises nothing: a statement that fails is logged, Err keeps its error,
@@ -184,12 +180,26 @@ private:
     int recoverLostLink(int& retries, int quietAttempts);
     bool askReconnect() const;
 
+    // Schema.
+    SchemaProbe schemaProbe();
+
     // Lookups.
     int lookupFailure(const vb::Error& error, int& retries, int quietAttempts);
     bool openForLookup(const QString& sql, const ado::ConnectionPtr& connection, ado::RecordsetPtr* LRCS,
                        bool soloLectura);
     void openRaising(QString sql, ado::RecordsetPtr& rs);
 
+    // What the object's own work changes, apart from the settings.
+    struct State {
+        ado::ConnectionPtr gCnn;                        // created on first use
+        bool gOpenFlag = false;                         // the connection is taken to be open
+        bool gEsAdmin = false;
+        ado::RecordsetPtr glrcs;                        // kept; nothing uses it
+        std::shared_ptr<kit::DialogoArchivo> CmdDlg;    // created on first use by OpenLocalADODB
+    };
+
+    DbSettings m_settings;
+    State m_state;
     std::unique_ptr<kit::Utilidades> m_util;
     StatementObserver m_observer;
     int m_asegurarRetries = 0;      // silent-retry counters kept between calls

@@ -501,16 +501,18 @@ bool frmAcceso::secondProof(QString& server, QString& database)
     // A throwaway object: the shared connection and its settings stay as they were.
     DB_Dll proof;
     const QString tried = ConnectionStrings::serverToOpen(server);
-    proof.gServidor = tried;
-    proof.gUsuario = m_userId->text();
-    proof.gUserPassWord = m_password->text();
-    proof.gDBName = database;
+    proof.configure([&](DbSettings& s) {
+        s.gServidor = tried;
+        s.gUsuario = m_userId->text();
+        s.gUserPassWord = m_password->text();
+        s.gDBName = database;
+    });
     proof.OpenServerADODB(false, 3, QString(), false, true);
-    if (!proof.gOpenFlag)
+    if (!proof.gOpenFlag())
         return false;
-    if (proof.gServidor != tried)   // typed again in the window the error box offered
-        server = proof.gServidor;
-    database = proof.gDBName;
+    if (proof.settings().gServidor != tried)   // typed again in the window the error box offered
+        server = proof.settings().gServidor;
+    database = proof.settings().gDBName;
     return true;
 }
 
@@ -526,11 +528,10 @@ bool frmAcceso::ExisteBaseDeDatos(const QString& Servidor, const QString& Dbname
     const QString text = QStringLiteral("PROVIDER=") + Proveedor + QStringLiteral(";Server=") + Servidor +
                          QStringLiteral(";Database =") + Dbname + QStringLiteral(";UId=") + Usuario +
                          QStringLiteral(";Pwd=") + PassWord + u';';
-    DB_Dll trial;
     try {
-        trial.gCnn = ado::Connection::create();
-        trial.gCnn->Open(text, QString(), QString(), ado::adOptionUnspecified);
-        trial.gCnn->Close();
+        const ado::ConnectionPtr trial = ado::Connection::create();
+        trial->Open(text, QString(), QString(), ado::adOptionUnspecified);
+        trial->Close();
         return true;
     } catch (const vb::Error&) {
         return false;

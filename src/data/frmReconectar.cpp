@@ -1,5 +1,8 @@
 #include "data/frmReconectar.h"
 
+#include "ui/DialogService.h"
+#include "vb/Error.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -8,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace data {
 
@@ -49,6 +53,28 @@ void frmReconectar::unload()
     m_unloading = true;
     close();
 }
+
+void frmReconectar::started(const QString& routine)
+{
+    // Nothing the window does may stop the loop.
+    vb::Trap::skipping().run([&] {
+        Cancelar = false;
+        Reintentar = false;
+        m_mensaje->setText(QStringLiteral("Intentando reconectar con el servidor...\r\n") + routine);
+        m_intentos->setValue(0);
+        m_reintentar->setEnabled(false);   // it stayed on from the last attempt before
+        ui::DialogService::instance().showModeless(this);
+        vb::DoEvents();
+    });
+}
+
+void frmReconectar::attempt(int number, int series)
+{
+    m_intentos->setValue(int(std::lround(number * 100.0 / series)));
+    m_reintentar->setEnabled(number == series);
+}
+
+void frmReconectar::idle() { vb::DoEvents(); }
 
 void frmReconectar::closeEvent(QCloseEvent* event)
 {

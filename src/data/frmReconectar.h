@@ -2,6 +2,8 @@
 // Modeless progress window of the reconnection loop: the attempts of a series, a button that
 // starts a fresh series and one that gives up and closes the program.
 
+#include "data/ReconnectProgress.h"
+
 #include <QWidget>
 
 class QCloseEvent;
@@ -12,7 +14,7 @@ class QPushButton;
 
 namespace data {
 
-class frmReconectar : public QWidget {
+class frmReconectar : public QWidget, public ReconnectProgress {
     Q_OBJECT
 public:
     explicit frmReconectar(QWidget* parent = nullptr);
@@ -27,6 +29,14 @@ public:
 
     // Closes the window for good; only the loop of attempts does that.
     void unload();
+
+    // The loop's progress, shown to the operator; his buttons answer its questions.
+    void started(const QString& routine) override;
+    void attempt(int number, int series) override;
+    bool cancelled() const override { return Cancelar; }
+    bool restartRequested() const override { return Reintentar; }
+    void idle() override;
+    void finished() override { unload(); }
 
 protected:
     // The title bar's close button does nothing: only a reconnection or "Cerrar Sistema" ends

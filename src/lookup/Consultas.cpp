@@ -78,7 +78,7 @@ QString rutaMascaraConsultas()
 
 void PrepararConsultas()
 {
-    PrepararConsultas(data::gDB().gConnString, defaultMaskPath());
+    PrepararConsultas(data::gDB().settings().gConnString, defaultMaskPath());
 }
 
 void PrepararConsultas(const QString& connString, const QString& maskPath)

@@ -171,7 +171,7 @@ void Lib_ClsCons3::showList(const Lookup& lookup)
     request.FiltroInicial = lookup.clave;
     request.CampoBusqueda = lookup.campoBusqueda;
     if (gConnString.isEmpty())
-        gConnString = data::gDB().gConnString;
+        gConnString = data::gDB().settings().gConnString;
     request.sql = lookup.sql;
     request.gConnString = gConnString;
     request.CampoDevuelto = lookup.campoDevuelto;

@@ -1089,7 +1089,7 @@ void Lib_FrmCons3::reportMissingArticle()
         return;
     const kit::Utilidades util;
     data::DB_Dll& db = data::gDB();
-    const QString user = data::gUsuarioActual.isEmpty() ? db.gUsuario : data::gUsuarioActual;
+    const QString user = data::gUsuarioActual.isEmpty() ? db.settings().gUsuario : data::gUsuarioActual;
     QString statement = QStringLiteral("INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) values(")
                       + util.FechaSQL(vb::Variant(vb::Date::fromDateTime(vb::Clock::now()))) + QStringLiteral(",")
                       + data::SqlLiteral::quoted(util.FormatearValor(id, 25)) + u','

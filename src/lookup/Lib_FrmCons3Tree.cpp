@@ -246,7 +246,7 @@ bool Lib_FrmCons3Tree::readRows(vb::Trap& trap, const QString& statement, std::v
     ado::RecordsetPtr rs;
     QString statementText = statement;
     bool any = false;
-    trap.run([&] { db.AbrirRecordset(statementText, rs, db.gCnn, 0, 1, -1, true); });
+    trap.run([&] { db.AbrirRecordset(statementText, rs, db.gCnn(), 0, 1, -1, true); });
     trap.run([&] { any = rs && !(rs->Bof() && rs->Eof()); });
     if (any) {
         trap.run([&] {

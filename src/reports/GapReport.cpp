@@ -45,7 +45,7 @@ void GapReport::build(const QString& tipo, const QString& fechaDesde, const QStr
     m_rows = 0;
     const QString condition = dateCondition(fechaDesde, fechaHasta);
     m_db.AsegurarConexion();
-    const ado::ConnectionPtr connection = m_db.gCnn;
+    const ado::ConnectionPtr connection = m_db.gCnn();
     connection->BeginTrans();
     try {
         rebuild(tipo, condition);

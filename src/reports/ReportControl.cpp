@@ -93,7 +93,7 @@ void ReportControl::apply(kit::PrintEngine& engine)
 {
     // Without a folder of its own the control reaches the suite database where the shared
     // connection does, as the print object does.
-    const QString folder = m_dataSourceFolder.isEmpty() ? ado::EngineTarget::serverFolder(app::gDB().gServidor) : m_dataSourceFolder;
+    const QString folder = m_dataSourceFolder.isEmpty() ? ado::EngineTarget::serverFolder(app::gDB().settings().gServidor) : m_dataSourceFolder;
     if (!folder.isEmpty())
         engine.setDataSourceFolder(folder);
     engine.setConnectionString(logon());

@@ -236,7 +236,7 @@ void Rp_Quindal::stepAside()
 // The bar's colour style: the INI's "Styles" for this system user and database, plus one.
 void Rp_Quindal::applyBarStyle()
 {
-    const QString section = vb::UCase(app::gSistema().NombreUsuarioSistema()) + u'_' + vb::UCase(app::gDB().gDBName)
+    const QString section = vb::UCase(app::gSistema().NombreUsuarioSistema()) + u'_' + vb::UCase(app::gDB().settings().gDBName)
                           + QStringLiteral("Styles");
     const QString value = app::gIni().LeerValor(QStringLiteral("vu000va.ini"), section, QStringLiteral("Styles"),
                                                 QStringLiteral("4"));

@@ -166,10 +166,10 @@ TEST_F(AuditRows, WithoutATaskTheDatabaseLoginNamesTheProgram)
     data::gUsuarioActual = "DEPOSITO";
     app::RegistrarAcceso();
     EXPECT_EQ(column("Control_Acceso", "Tarea"), "RP_QUINDAL");   // the login is the database's name
-    db->gUsuario = "otro";
+    db->configure([&](data::DbSettings& s) { s.gUsuario = "otro"; });
     app::RegistrarAcceso();
     EXPECT_EQ(column("Control_Acceso", "Tarea"), "");
-    db->gUsuario = "Supervisor Corvane MC";
+    db->configure([&](data::DbSettings& s) { s.gUsuario = "Supervisor Corvane MC"; });
     app::RegistrarAcceso("Otro_Programa");
     EXPECT_EQ(column("Control_Acceso", "Tarea"), "RP_QUINDAL");
     EXPECT_EQ(column("Control_Acceso", "Formulario"), "OTRO_PROGRAMA");

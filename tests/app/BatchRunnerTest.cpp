@@ -87,14 +87,14 @@ TEST_F(StatementBuilder, TheListProtocolOfClearingAndKeeping)
 
 TEST_F(StatementBuilder, OnSqlServerTextsAreNotAdapted)
 {
-    db->gConnString = "PROVIDER=SQLOLEDB;Server=srv;Database =DEMO";
+    db->configure([&](data::DbSettings& s) { s.gConnString = "PROVIDER=SQLOLEDB;Server=srv;Database =DEMO"; });
     for (const char* text : {"len", "Select TOP 1 * from T", "SELECT TOP 5 Codigo FROM T"})
         EXPECT_EQ(app::AdaptarSQLMotor(text), text);
 }
 
 TEST_F(StatementBuilder, OnOracleLenAndTopAreAdapted)
 {
-    db->gConnString = "Provider=OraOLEDB.Oracle.1;Data Source=DEMO;User Id=u;Password=p;";
+    db->configure([&](data::DbSettings& s) { s.gConnString = "Provider=OraOLEDB.Oracle.1;Data Source=DEMO;User Id=u;Password=p;"; });
     EXPECT_EQ(app::AdaptarSQLMotor("len"), "LENGTH");
     EXPECT_EQ(app::AdaptarSQLMotor(" Len "), "LENGTH");
     EXPECT_EQ(app::AdaptarSQLMotor("LEN(Codigo)"), "LEN(Codigo)");
@@ -205,7 +205,7 @@ TEST_F(BatchRunner, ABatchThatFailsHalfWayRollsBackAndLeavesItsErrorRow)
 // batch still fails, and says why.
 TEST_F(BatchRunner, ABatchThatNeverRanIsAFailedBatch)
 {
-    db->gCnn->Close();
+    db->gCnn()->Close();
     dialogs.pushMsgBoxAnswer(ui::vbOK);
     run({insertMenu("X1")});
     EXPECT_TRUE(fallo);

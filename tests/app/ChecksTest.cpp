@@ -42,9 +42,9 @@ TEST_F(Checks, AServerDateThatCannotBeReadIsTheLocalClockNeverTheZeroDate)
     if (!QFileInfo::exists(driver))
         GTEST_SKIP() << "SQLite ODBC driver not installed";
     // A database without GETDATE: the query fails with a plain error.
-    db->gCnn->Close();
-    db->gConnString = QStringLiteral("DRIVER=%1;Database=%2;").arg(driver, m_programDir.filePath("otro.db"));
-    db->gCnn->Open(db->gConnString);
+    db->gCnn()->Close();
+    db->configure([&](data::DbSettings& s) { s.gConnString = QStringLiteral("DRIVER=%1;Database=%2;").arg(driver, m_programDir.filePath("otro.db")); });
+    db->gCnn()->Open(db->settings().gConnString);
     vb::ClockScope clock(QDateTime(QDate(2025, 2, 14), QTime(10, 20, 30, 450)));
     dialogs.pushMsgBoxAnswer(ui::vbAbort);
     const vb::Date date = app::FechaServidor();

@@ -80,7 +80,9 @@ TEST_F(ConfigTable, ApostrophesInKeysAndGroupsAreDoubled)
 
 TEST_F(ConfigTable, AClosedSuiteConnectionReadsEmptyWithoutAStatement)
 {
-    db->gOpenFlag = false;
+    // A link that dropped and could not be brought back.
+    db->configure([](data::DbSettings& s) { s.gConnString = "Driver={No Such Driver Rpq};Database=X;"; });
+    ASSERT_FALSE(db->ReintentaConectar());
     QString aux = "kept";
     EXPECT_EQ(app::Cfg("NOMBRE", &aux), "");
     EXPECT_EQ(aux, "kept");
@@ -180,7 +182,7 @@ protected:
     {
         openDemo();
         app::ConectarEstadisticas();
-        ASSERT_TRUE(stats->gOpenFlag);
+        ASSERT_TRUE(stats->gOpenFlag());
         handedStatistics.clear();
     }
     vb::Variant statisticsRow(const QString& column, const QString& key)

@@ -161,7 +161,7 @@ TEST_F(EstiloTest, AnotherDatabaseHasItsOwnChoices)
     expectUserFont(QStringLiteral("DejaVu Sans"), 9);
     EXPECT_EQ(w.skin->skinName(), "iTunes");
 
-    db->gDBName = QStringLiteral("otra");
+    db->configure([&](data::DbSettings& s) { s.gDBName = QStringLiteral("otra"); });
     TestWindow other;
     app::AplicarEstiloFormulario(&other, false);
     EXPECT_EQ(other.descripcion->font().family(), "DejaVu Serif");

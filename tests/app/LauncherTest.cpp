@@ -43,8 +43,10 @@ protected:
     void SetUp() override
     {
         app::Launcher::setInstance(launcher);
-        db->gServidor = "SRV01";
-        db->gDBName = "DEMO";
+        db->configure([&](data::DbSettings& s) {
+            s.gServidor = "SRV01";
+            s.gDBName = "DEMO";
+        });
         data::gUsuarioActual = "COMPRAS";
         data::gClaveActual = "compras";
         app::state().startup.Caja = "3";
@@ -107,7 +109,7 @@ TEST_F(Launching, APageOfTheLocalApplicationOpensOnTheDatabaseServersHost)
         {"SRV02,1433", "http://SRV02:5055/compras/ordenes"},
     };
     for (const auto& [server, address] : servers) {
-        db->gServidor = server;
+        db->configure([&](data::DbSettings& s) { s.gServidor = server; });
         QString destino = "SHELL:http://LocalHost:5055/compras/ordenes";
         QString parametro;
         proceso = 0;
@@ -118,7 +120,7 @@ TEST_F(Launching, APageOfTheLocalApplicationOpensOnTheDatabaseServersHost)
     }
     EXPECT_TRUE(launcher->starts.isEmpty());
     // The embedded engine's folder is this machine.
-    db->gServidor = serverFolder();
+    db->configure([&](data::DbSettings& s) { s.gServidor = serverFolder(); });
     QString destino = "http://localhost:5055/";
     QString parametro;
     app::MenuExes(destino, parametro, proceso);

@@ -28,7 +28,8 @@ TEST_F(SharedObjects, ThePrintObjectFollowsTheFolderOfTheEmbeddedSuiteDatabase)
     openDemo();
     EXPECT_EQ(QDir(app::gImpresion().dataSourceFolder()).canonicalPath(), QDir(serverFolder()).canonicalPath());
     EXPECT_FALSE(app::gImpresion().pPathSistema.isEmpty());
-    db->gServidor = QStringLiteral("servidor-de-la-empresa");   // a server, no folder: DSN names go to ODBC
+    // A server, no folder: DSN names go to ODBC.
+    db->configure([](data::DbSettings& s) { s.gServidor = QStringLiteral("servidor-de-la-empresa"); });
     EXPECT_EQ(app::gImpresion().dataSourceFolder(), QString());
 }
 
@@ -38,7 +39,7 @@ TEST_F(SharedObjects, TheStatisticsObjectIsMadeAgainOnlyAfterItWasDropped)
     data::DB_Dll& fresh = app::gDBEstadisticas();
     EXPECT_NE(&fresh, stats.get());
     EXPECT_EQ(&app::gDBEstadisticas(), &fresh);
-    EXPECT_FALSE(fresh.gOpenFlag);
+    EXPECT_FALSE(fresh.gOpenFlag());
 }
 
 TEST_F(SharedObjects, TheModuleNamesTheSessionValuesOfTheDataAccessWithoutCopies)

@@ -140,11 +140,11 @@ protected:
 TEST_F(StartUp, TheLaunchersLineStartsTheProgramForItsUser)
 {
     start(launcherLine("COMPRAS", "compras"));
-    EXPECT_TRUE(db->gOpenFlag);
-    EXPECT_EQ(db->gServidor, "datos");
-    EXPECT_EQ(db->gDBName, "DEMO");
-    EXPECT_EQ(db->gUsuario, "DEMO");
-    EXPECT_EQ(db->gUserPassWord, "DEMO");
+    EXPECT_TRUE(db->gOpenFlag());
+    EXPECT_EQ(db->settings().gServidor, "datos");
+    EXPECT_EQ(db->settings().gDBName, "DEMO");
+    EXPECT_EQ(db->settings().gUsuario, "DEMO");
+    EXPECT_EQ(db->settings().gUserPassWord, "DEMO");
     EXPECT_EQ(app::state().startup.ParametroAdicional, "RMC");
     EXPECT_EQ(app::state().startup.Menu, "C0105");
     EXPECT_EQ(app::state().startup.Caja, "2");
@@ -155,14 +155,14 @@ TEST_F(StartUp, TheLaunchersLineStartsTheProgramForItsUser)
     EXPECT_EQ(app::state().startup.SeccionIni, (app::gSistema().NombreEquipo() + "|" + app::gSistema().NombreUsuarioSistema()).toUpper().left(50));
     EXPECT_EQ(app::state().startup.FlatToolbars, 1);
     // The statistics connection gave the time-out; the configuration is loaded.
-    EXPECT_TRUE(stats->gOpenFlag);
+    EXPECT_TRUE(stats->gOpenFlag());
     EXPECT_EQ(app::state().startup.TimeOut, 60);
-    EXPECT_EQ(db->gCnn->CommandTimeout(), 60);
-    EXPECT_EQ(db->gCnn->IsolationLevel(), 256);
+    EXPECT_EQ(db->gCnn()->CommandTimeout(), 60);
+    EXPECT_EQ(db->gCnn()->IsolationLevel(), 256);
     EXPECT_EQ(app::state().configuration.UNegocioUsuario, "   1");
-    EXPECT_EQ(lookupCalls, QStringList{db->gConnString + " | " + m_programDir.path() + "/consultas.qzt"});
+    EXPECT_EQ(lookupCalls, QStringList{db->settings().gConnString + " | " + m_programDir.path() + "/consultas.qzt"});
     EXPECT_FALSE(app::state().startup.EsAdministrador);
-    EXPECT_FALSE(db->gEsAdmin);
+    EXPECT_FALSE(db->gEsAdmin());
     // The access row, and the notice shown first and closed at the end.
     ASSERT_EQ(rows("Control_Acceso"), 1);
     EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
@@ -179,7 +179,7 @@ TEST_F(StartUp, AnAdministratorIsOneOnlyOnceThePasswordMatched)
 {
     start(launcherLine("admin", "ADMIN"));     // letter case of the password does not count
     EXPECT_TRUE(app::state().startup.EsAdministrador);
-    EXPECT_TRUE(db->gEsAdmin);
+    EXPECT_TRUE(db->gEsAdmin());
     EXPECT_EQ(data::gUsuarioActual, "admin");
 }
 
@@ -194,7 +194,7 @@ TEST_F(StartUp, AWrongPasswordGetsThreeTriesThenTheProgramEnds)
     EXPECT_EQ(shownInWindow[1], (QStringList{"ADMIN", "", "DEMO", "datos"}));
     // The administrator's flags never stood while the password was wrong.
     EXPECT_EQ(adminWhileAsking, (QList<bool>{false, false, false}));
-    EXPECT_FALSE(db->gEsAdmin);
+    EXPECT_FALSE(db->gEsAdmin());
     EXPECT_TRUE(noticeDuringLogin);
     EXPECT_EQ(boxTexts(), (QStringList{"El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente",
                                        "Usuario o Clave incorrecta", "Usuario o Clave incorrecta",
@@ -247,7 +247,7 @@ TEST_F(StartUp, AnotherUserAcceptedByTheWindowGetsItsOwnConfiguration)
     EXPECT_EQ(app::state().configuration.UNegocioUsuario, "   2");      // DEPOSITO's unit, not ADMIN's
     EXPECT_FALSE(app::state().startup.EsAdministrador);
     EXPECT_EQ(lastAccess("Usuario"), "DEPOSITO");
-    EXPECT_EQ(db->gServidor, "datos");             // no re-open
+    EXPECT_EQ(db->settings().gServidor, "datos");             // no re-open
     EXPECT_EQ(lookupCalls.size(), 1);
     EXPECT_EQ(app::gCartel().window(), nullptr);
 }
@@ -282,12 +282,12 @@ TEST_F(StartUp, AnotherServerTypedInTheWindowReopensThere)
                                 demo::DemoGenerator::databasePath(m_programDir.path() + "/otra", name)));
     tries = {typed("COMPRAS", "compras", "otra")};
     start(launcherLine("ADMIN", "mala"));
-    EXPECT_EQ(db->gServidor, "otra");
-    EXPECT_EQ(stats->gServidor, "otra");
+    EXPECT_EQ(db->settings().gServidor, "otra");
+    EXPECT_EQ(stats->settings().gServidor, "otra");
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
     EXPECT_EQ(lookupCalls.size(), 2);
     EXPECT_EQ(rows("Control_Acceso"), 0);      // the access row went to the other server
-    EXPECT_TRUE(db->gConnString.contains("otra"));
+    EXPECT_TRUE(db->settings().gConnString.contains("otra"));
 }
 
 TEST_F(StartUp, APasswordEqualToTheDatabaseNameReadsTheStoredOne)
@@ -305,7 +305,7 @@ TEST_F(StartUp, APasswordEqualToTheDatabaseNameGivesTheUsersOwnRights)
     start(launcherLine("ADMIN", "DEMO"));
     EXPECT_EQ(data::gUsuarioActual, "ADMIN");
     EXPECT_TRUE(app::state().startup.EsAdministrador);
-    EXPECT_TRUE(db->gEsAdmin);
+    EXPECT_TRUE(db->gEsAdmin());
     EXPECT_TRUE(boxes().isEmpty());
 }
 
@@ -316,7 +316,7 @@ TEST_F(StartUp, TheUserNamedLikeTheDatabaseNeedsNoPassword)
     start(launcherLine("Demo", "cualquiera"));
     EXPECT_EQ(data::gUsuarioActual, "Demo");
     EXPECT_FALSE(app::state().startup.EsAdministrador);
-    EXPECT_FALSE(db->gEsAdmin);
+    EXPECT_FALSE(db->gEsAdmin());
     for (const QString& sql : handed)
         EXPECT_FALSE(sql.startsWith("SELECT * FROM TA_USUARIOS WHERE NOMBRE")) << sql.toStdString();
     EXPECT_TRUE(boxes().isEmpty());
@@ -342,7 +342,7 @@ TEST_F(StartUp, WithoutALineTheIniFileGivesIt)
                                     "DbName=DEMO\r\nUsuario=" + util.Codificar("COMPRAS") + "\r\nUserPassWord="
                                     + util.Codificar("compras") + "\r\n");
     start(QString(), true);
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_TRUE(db->gOpenFlag());
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
     EXPECT_EQ(app::state().startup.Caja, "1");
     EXPECT_EQ(app::state().startup.ParametroAdicional, "");
@@ -367,7 +367,7 @@ TEST_F(StartUp, WithoutServerOrUserTheOpenAsksInTheLoginWindow)
         return operate(w);
     });
     start("@ParametroAdicional=OC;");
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_TRUE(db->gOpenFlag());
     EXPECT_EQ(shownInWindow.size(), 1);
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
     EXPECT_EQ(app::state().startup.Caja, "1");
@@ -398,7 +398,7 @@ TEST_F(StartUp, AConnectionThatStaysClosedEndsTheProgram)
     dialogs.pushMsgBoxAnswer(ui::vbNo);     // the open's own question: no retry
     EXPECT_TRUE(startEnds("@Server=datos;@DbName=NO_EXISTE;@Usuario=COMPRAS;@Password=compras;"));
     EXPECT_EQ(endCode, 1);
-    EXPECT_FALSE(db->gOpenFlag);
+    EXPECT_FALSE(db->gOpenFlag());
     EXPECT_TRUE(lookupCalls.isEmpty());
     ASSERT_EQ(boxes().size(), 1);
     EXPECT_EQ(boxes()[0].title, " Error de Conexion a Base de Datos");
@@ -433,7 +433,7 @@ TEST_F(StartUp, AKeyWithoutItsSemicolonOnlyClosesTheNoticeEarly)
     start("@ParametroAdicional=RMC;@Server=datos;@DbName=DEMO;@Usuario=COMPRAS;@Password=compras;@Caja=3");
     EXPECT_FALSE(noticeAtLookups);
     EXPECT_EQ(app::state().startup.Caja, "7");
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_TRUE(db->gOpenFlag());
     EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
     EXPECT_TRUE(boxes().isEmpty());
     EXPECT_TRUE(moduleLog().contains("(5)"));
@@ -446,7 +446,7 @@ TEST_F(StartUp, ASecondCallOnAnOpenConnectionReadsNoLineAndOpensNothing)
     handedStatistics.clear();
     start("@ParametroAdicional=OC;@Server=otro;@DbName=OTRA;");
     EXPECT_EQ(app::state().startup.ParametroAdicional, "RMC");
-    EXPECT_EQ(db->gDBName, "DEMO");
+    EXPECT_EQ(db->settings().gDBName, "DEMO");
     EXPECT_TRUE(handedStatistics.isEmpty());
     EXPECT_EQ(lookupCalls.size(), 2);
     EXPECT_EQ(rows("Control_Acceso"), 2);
@@ -458,9 +458,9 @@ TEST_F(StartUp, AnOracleMarkLeavesTheCallersConnectionString)
     const QString given = cadena;
     app::IniciarAplicacion(false, "@Server=#datos;@DbName=DEMO;@Usuario=COMPRAS;@Password=compras;", cadena, 3);
     EXPECT_EQ(cadena, given);
-    EXPECT_EQ(db->gServidor, "datos");
-    EXPECT_EQ(db->gConnString, given);
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_EQ(db->settings().gServidor, "datos");
+    EXPECT_EQ(db->settings().gConnString, given);
+    EXPECT_TRUE(db->gOpenFlag());
 }
 
 TEST_F(StartUp, TheLoginWindowTakesTheUsersLookAndHandsItsErrorsToTheModule)
@@ -502,12 +502,12 @@ TEST_F(UserCheck, TheTableDecidesAndOnlyAMatchingPasswordGrantsAdministration)
     EXPECT_TRUE(app::ValidarUsuario("admin", "ADMIN"));
     EXPECT_EQ(data::gUsuarioActual, "admin");
     EXPECT_TRUE(app::state().startup.EsAdministrador);
-    EXPECT_TRUE(db->gEsAdmin);
+    EXPECT_TRUE(db->gEsAdmin());
     // A wrong password: the user is known, its flags are gone.
     EXPECT_FALSE(app::ValidarUsuario("COMPRAS", "admin"));
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
     EXPECT_FALSE(app::state().startup.EsAdministrador);
-    EXPECT_FALSE(db->gEsAdmin);
+    EXPECT_FALSE(db->gEsAdmin());
     EXPECT_TRUE(app::ValidarUsuario(" COMPRAS ", "COMPRAS"));
     EXPECT_FALSE(app::state().startup.EsAdministrador);
 }
@@ -526,7 +526,7 @@ TEST_F(UserCheck, OnlyThisProgramsSystemsCount)
     EXPECT_TRUE(app::ValidarUsuario("demo", ""));
     EXPECT_EQ(data::gUsuarioActual, "demo");
     EXPECT_TRUE(app::state().startup.EsAdministrador);
-    EXPECT_TRUE(db->gEsAdmin);
+    EXPECT_TRUE(db->gEsAdmin());
 }
 
 } // namespace

@@ -24,19 +24,19 @@ protected:
 TEST_F(StatisticsConnection, OpensTheStatisticsDatabaseBesideTheSuiteAndReadsItsTimeOut)
 {
     app::ConectarEstadisticas();
-    EXPECT_TRUE(stats->gOpenFlag);
-    EXPECT_EQ(stats->gServidor, serverFolder());
-    EXPECT_EQ(stats->gDBName, "KQ_ESTADISTICAS");
-    EXPECT_EQ(stats->gUsuario, "KQ_ESTADISTICAS");
-    EXPECT_EQ(stats->gUserPassWord, "KQ_RESOLUCIONES");
-    EXPECT_EQ(stats->gProveedor, "SQLOLEDB");
-    EXPECT_EQ(stats->gCnn->DefaultDatabase().toUpper(), "KQ_ESTADISTICAS");
+    EXPECT_TRUE(stats->gOpenFlag());
+    EXPECT_EQ(stats->settings().gServidor, serverFolder());
+    EXPECT_EQ(stats->settings().gDBName, "KQ_ESTADISTICAS");
+    EXPECT_EQ(stats->settings().gUsuario, "KQ_ESTADISTICAS");
+    EXPECT_EQ(stats->settings().gUserPassWord, "KQ_RESOLUCIONES");
+    EXPECT_EQ(stats->settings().gProveedor, "SQLOLEDB");
+    EXPECT_EQ(stats->gCnn()->DefaultDatabase().toUpper(), "KQ_ESTADISTICAS");
     EXPECT_EQ(app::state().startup.TimeOut, 60);
     EXPECT_EQ(handedStatistics.last(),
               "SELECT VALOR, valoraux FROM TA_CONFIGURACION with(nolock)  WHERE CLAVE = 'TimeOut'");
     EXPECT_EQ(storedTimeOut(), "60");
     EXPECT_TRUE(boxes().isEmpty());
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_TRUE(db->gOpenFlag());
 }
 
 TEST_F(StatisticsConnection, TheTimeOutIsTheLeadingNumberRoundedHalfToEven)
@@ -87,26 +87,26 @@ TEST_F(StatisticsConnection, WithoutAStatisticsDatabaseStartUpGoesOnQuietly)
     app::state().startup.TimeOut = 12;
     app::ConectarEstadisticas();
     EXPECT_EQ(app::state().startup.TimeOut, 45);
-    EXPECT_FALSE(stats->gOpenFlag);
+    EXPECT_FALSE(stats->gOpenFlag());
     EXPECT_TRUE(handedStatistics.isEmpty());
     EXPECT_TRUE(boxes().isEmpty());
-    EXPECT_TRUE(db->gOpenFlag);
-    EXPECT_EQ(db->gCnn->State(), 1);
+    EXPECT_TRUE(db->gOpenFlag());
+    EXPECT_EQ(db->gCnn()->State(), 1);
 }
 
 TEST_F(StatisticsConnection, ASecondCallReopensOnTheCurrentServer)
 {
     app::ConectarEstadisticas();
-    ASSERT_TRUE(stats->gOpenFlag);
+    ASSERT_TRUE(stats->gOpenFlag());
 
     QTemporaryDir otherServer;
     QFile::copy(demo::DemoGenerator::databasePath(serverFolder(), "KQ_ESTADISTICAS"),
                 demo::DemoGenerator::databasePath(otherServer.path(), "KQ_ESTADISTICAS"));
-    db->gServidor = otherServer.path();
+    db->configure([&](data::DbSettings& s) { s.gServidor = otherServer.path(); });
     storeTimeOut("25");    // on the first server only
     app::ConectarEstadisticas();
-    EXPECT_EQ(stats->gServidor, otherServer.path());
-    EXPECT_TRUE(stats->gOpenFlag);
+    EXPECT_EQ(stats->settings().gServidor, otherServer.path());
+    EXPECT_TRUE(stats->gOpenFlag());
     EXPECT_EQ(app::state().startup.TimeOut, 60);
 }
 

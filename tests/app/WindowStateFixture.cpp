@@ -33,7 +33,7 @@ QList<ConfigRow> WindowStateFixture::rows(const QString& condition)
                             "FROM TA_CONFIG_FORM ")
                  + (condition.isEmpty() ? QString() : QStringLiteral("WHERE ") + condition)
                  + QStringLiteral(" ORDER BY ID"),
-             db->gCnn);
+             db->gCnn());
     QList<ConfigRow> found;
     const auto text = [&](int column) {
         const vb::Variant value = rs->Fields()->Item(column)->Value();

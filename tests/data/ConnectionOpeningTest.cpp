@@ -50,10 +50,12 @@ protected:
     }
     void target(const QString& server, const QString& database, const QString& user, const QString& password)
     {
-        db->gServidor = server;
-        db->gDBName = database;
-        db->gUsuario = user;
-        db->gUserPassWord = password;
+        db->configure([&](data::DbSettings& s) {
+            s.gServidor = server;
+            s.gDBName = database;
+            s.gUsuario = user;
+            s.gUserPassWord = password;
+        });
     }
     ScriptedLogin::Script login;
 };
@@ -62,9 +64,9 @@ TEST_F(ConnectionOpening, BuildsTheSqlServerStringAndOpensTheDemoDatabase)
 {
     openDemo();
     const QString folder = demo().folder();
-    EXPECT_EQ(db->gConnString, "PROVIDER=SQLOLEDB;Server=" + folder + ";Database =DEMO;UId=DEMO;Pwd=DEMO;Connect Timeout=5;");
-    EXPECT_EQ(db->gProveedor, "SQLOLEDB");
-    EXPECT_TRUE(db->gEsAdmin);   // no validation asked
+    EXPECT_EQ(db->settings().gConnString, "PROVIDER=SQLOLEDB;Server=" + folder + ";Database =DEMO;UId=DEMO;Pwd=DEMO;Connect Timeout=5;");
+    EXPECT_EQ(db->settings().gProveedor, "SQLOLEDB");
+    EXPECT_TRUE(db->gEsAdmin());   // no validation asked
     EXPECT_TRUE(boxes().isEmpty());
 }
 
@@ -84,42 +86,44 @@ TEST(ServerPort, TheLoginWindowsPortJoinsTheServerAsTheProvidersTakeIt)
 TEST_F(ConnectionOpening, TimeoutClauseFollowsTheExtendedTextAndThePassword)
 {
     target("srv", "B", "u", "x;Connect Timeout=9");
-    db->gExtended = "App=rp;";
+    db->configure([&](data::DbSettings& s) { s.gExtended = "App=rp;"; });
     db->OpenServerADODB(false, 3, "   ", false, false);   // blanks count as no string
-    EXPECT_EQ(db->gConnString, "PROVIDER=SQLOLEDB;Server=srv;Database =B;UId=u;Pwd=x;Connect Timeout=9;App=rp;");
+    EXPECT_EQ(db->settings().gConnString, "PROVIDER=SQLOLEDB;Server=srv;Database =B;UId=u;Pwd=x;Connect Timeout=9;App=rp;");
 
-    db->gUserPassWord = "p";
-    db->gExtended = "Connect Timeout=30;";
+    db->configure([&](data::DbSettings& s) {
+        s.gUserPassWord = "p";
+        s.gExtended = "Connect Timeout=30;";
+    });
     db->OpenServerADODB(false, 3, "", false, false);
-    EXPECT_EQ(db->gConnString, "PROVIDER=SQLOLEDB;Server=srv;Database =B;UId=u;Pwd=p;Connect Timeout=5;Connect Timeout=30;");
+    EXPECT_EQ(db->settings().gConnString, "PROVIDER=SQLOLEDB;Server=srv;Database =B;UId=u;Pwd=p;Connect Timeout=5;Connect Timeout=30;");
 }
 
 TEST_F(ConnectionOpening, HashInTheServerBuildsTheOracleStringAndAFailureIsSilentWithoutMessages)
 {
     target("ORASRV#", "XE", "XE", "XE");
-    db->gExtended = "Ignored=1;";
+    db->configure([&](data::DbSettings& s) { s.gExtended = "Ignored=1;"; });
     db->OpenServerADODB(false, 3, "", true, false);
-    EXPECT_EQ(db->gConnString, "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=XE;Password=XE;");
-    EXPECT_EQ(db->gServidor, "ORASRV#");
-    EXPECT_FALSE(db->gOpenFlag);
+    EXPECT_EQ(db->settings().gConnString, "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=XE;Password=XE;");
+    EXPECT_EQ(db->settings().gServidor, "ORASRV#");
+    EXPECT_FALSE(db->gOpenFlag());
     EXPECT_TRUE(boxes().isEmpty());
 }
 
 TEST_F(ConnectionOpening, AGivenStringIsUsedUntrimmed)
 {
     const QString given = demo().connectionString() + " ";
-    db->gDBName = "DEMO";
+    db->configure([&](data::DbSettings& s) { s.gDBName = "DEMO"; });
     db->OpenServerADODB(false, 3, given, false, false);
-    EXPECT_EQ(db->gConnString, given);
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_EQ(db->settings().gConnString, given);
+    EXPECT_TRUE(db->gOpenFlag());
 }
 
 TEST_F(ConnectionOpening, OpeningAnOpenObjectClosesAndReopensOnce)
 {
     openDemo();
     db->OpenServerADODB(false, 3, QString(), false, true);
-    EXPECT_TRUE(db->gOpenFlag);
-    EXPECT_EQ(db->gCnn->State(), 1);
+    EXPECT_TRUE(db->gOpenFlag());
+    EXPECT_EQ(db->gCnn()->State(), 1);
     EXPECT_TRUE(boxes().isEmpty());
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM TA_USUARIOS").toLong(), 3);
 }
@@ -129,9 +133,9 @@ TEST_F(ConnectionOpening, AdministratorFlagComesFromTheUsersRow)
     struct Case { const char* user; bool admin; };
     for (const Case& c : {Case{"ADMIN", true}, Case{"compras", false}, Case{"NOBODY", false}, Case{"O'Hara", false}}) {
         data::gUsuarioActual = c.user;
-        db->gEsAdmin = !c.admin;
+        db->setEsAdmin(!c.admin);
         openDemo(true, true);
-        EXPECT_EQ(db->gEsAdmin, c.admin) << c.user;
+        EXPECT_EQ(db->gEsAdmin(), c.admin) << c.user;
         ASSERT_EQ(handed.size(), 0);
     }
     EXPECT_TRUE(boxes().isEmpty());
@@ -141,14 +145,16 @@ TEST_F(ConnectionOpening, AdministratorFlagWithoutShowingErrorsOrWithoutDatabase
 {
     data::gUsuarioActual = "COMPRAS";
     openDemo(true, false);
-    EXPECT_TRUE(db->gEsAdmin);   // the statistics connection: the table exists, no user check
+    EXPECT_TRUE(db->gEsAdmin());   // the statistics connection: the table exists, no user check
 
     auto other = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(other);
-    other->gServidor = demo().folder();
-    other->gDBName = "  ";
+    other->configure([&](data::DbSettings& s) {
+        s.gServidor = demo().folder();
+        s.gDBName = "  ";
+    });
     other->OpenServerADODB(false, 3, demo().connectionString(), true, true);
-    EXPECT_FALSE(other->gEsAdmin);   // left as it was on a fresh object
+    EXPECT_FALSE(other->gEsAdmin());   // left as it was on a fresh object
 }
 
 TEST_F(ConnectionOpening, LoginWindowChoosesOracleAndMarksTheServer)
@@ -156,8 +162,10 @@ TEST_F(ConnectionOpening, LoginWindowChoosesOracleAndMarksTheServer)
     scriptLogin();
     data::gUsuarioActual = "ADMIN";
     data::gClaveActual = "secreta";
-    db->gDBName = "OLD";
-    db->gServidor = "OLDSRV";
+    db->configure([&](data::DbSettings& s) {
+        s.gDBName = "OLD";
+        s.gServidor = "OLDSRV";
+    });
     login.db = "XE";
     login.server = "orahost";
     login.platform = 1;
@@ -168,14 +176,14 @@ TEST_F(ConnectionOpening, LoginWindowChoosesOracleAndMarksTheServer)
     EXPECT_EQ(login.givenUser, "ADMIN");
     EXPECT_EQ(login.givenPassword, "secreta");
     EXPECT_EQ(login.givenPlatform, 0);
-    EXPECT_EQ(db->gServidor, "#orahost");
-    EXPECT_EQ(db->gProveedor, "OraOLEDB.Oracle.1");
-    EXPECT_EQ(db->gUsuario, "XE");
-    EXPECT_EQ(db->gConnString, "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=XE;Password=XE;");
+    EXPECT_EQ(db->settings().gServidor, "#orahost");
+    EXPECT_EQ(db->settings().gProveedor, "OraOLEDB.Oracle.1");
+    EXPECT_EQ(db->settings().gUsuario, "XE");
+    EXPECT_EQ(db->settings().gConnString, "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=XE;Password=XE;");
 
     login.server = "#orahost";
     db->OpenServerADODB(true, 3, "", false, false);
-    EXPECT_EQ(db->gServidor, "#orahost");
+    EXPECT_EQ(db->settings().gServidor, "#orahost");
 }
 
 TEST_F(ConnectionOpening, LoginWindowOpensTheChosenDatabaseOrCancelsQuietly)
@@ -184,16 +192,16 @@ TEST_F(ConnectionOpening, LoginWindowOpensTheChosenDatabaseOrCancelsQuietly)
     login.db = "DEMO";
     login.server = demo().folder();
     db->OpenServerADODB(true, 3, "", false, true);
-    EXPECT_TRUE(db->gOpenFlag);
-    EXPECT_EQ(db->gProveedor, "SQLOLEDB");
-    EXPECT_EQ(db->gCnn->State(), 1);
+    EXPECT_TRUE(db->gOpenFlag());
+    EXPECT_EQ(db->settings().gProveedor, "SQLOLEDB");
+    EXPECT_EQ(db->gCnn()->State(), 1);
 
     auto fresh = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(fresh);
     login.accept = false;
     fresh->OpenServerADODB(true, 3, demo().connectionString(), false, true);
-    EXPECT_FALSE(fresh->gOpenFlag);
-    EXPECT_TRUE(!fresh->gCnn || fresh->gCnn->State() == 0);
+    EXPECT_FALSE(fresh->gOpenFlag());
+    EXPECT_TRUE(!fresh->gCnn() || fresh->gCnn()->State() == 0);
     EXPECT_TRUE(boxes().isEmpty());
 }
 
@@ -202,7 +210,7 @@ TEST_F(ConnectionOpening, RefusedConnectionShowsTheDiagnosisAndNoEndsIt)
     target("no-such-host-rpq", "DEMO", "DEMO", "DEMO");
     dialogs.pushMsgBoxAnswer(ui::vbNo);
     db->OpenServerADODB(false, 3, "", true, true);
-    EXPECT_FALSE(db->gOpenFlag);
+    EXPECT_FALSE(db->gOpenFlag());
     ASSERT_EQ(boxes().size(), 1);
     const auto box = boxes().first();
     EXPECT_EQ(box.title, " Error de Conexion a Base de Datos");
@@ -226,7 +234,7 @@ TEST_F(ConnectionOpening, ADamagedDatabaseFileIsToldAsSuchNotAsALoginProblem)
     target(server.path(), "DEMO", "DEMO", "DEMO");
     dialogs.pushMsgBoxAnswer(ui::vbNo);
     db->OpenServerADODB(false, 3, "", true, true);
-    EXPECT_FALSE(db->gOpenFlag);
+    EXPECT_FALSE(db->gOpenFlag());
     ASSERT_EQ(boxes().size(), 1);
     const QString text = boxes().first().text;
     EXPECT_TRUE(text.contains("\rDescripcion: No se puede abrir la base de datos \"DEMO\": su archivo " + file.fileName()
@@ -241,13 +249,15 @@ TEST_F(ConnectionOpening, YesToTheDiagnosisAsksForNewParametersAndOpensThem)
     scriptLogin();
     login.db = "DEMO";
     login.server = demo().folder();
-    db->gServidor = "no-such-host-rpq";
-    db->gDBName = "DEMO";
+    db->configure([&](data::DbSettings& s) {
+        s.gServidor = "no-such-host-rpq";
+        s.gDBName = "DEMO";
+    });
     dialogs.pushMsgBoxAnswer(ui::vbYes);
     db->OpenServerADODB(false, 3, "", false, true);
     EXPECT_EQ(login.shown, 1);
-    EXPECT_TRUE(db->gOpenFlag);
-    EXPECT_EQ(db->gCnn->State(), 1);
+    EXPECT_TRUE(db->gOpenFlag());
+    EXPECT_EQ(db->gCnn()->State(), 1);
     EXPECT_EQ(boxes().size(), 1);
 }
 
@@ -259,24 +269,26 @@ class LocalFile : public DataTestBase {};
 
 TEST_F(LocalFile, OpensAFileDatabaseWithTheJetString)
 {
-    db->gProveedor = db->pJETOLEDB40();
-    db->gDBName = demo().databasePath();
-    db->gUsuario = "Admin";
-    db->gExtended = "Mode=Share;";
+    db->configure([&](data::DbSettings& s) {
+        s.gProveedor = db->pJETOLEDB40();
+        s.gDBName = demo().databasePath();
+        s.gUsuario = "Admin";
+        s.gExtended = "Mode=Share;";
+    });
     db->OpenLocalADODB("", "User ID", "Jet OLEDB:Database Password");
-    EXPECT_EQ(db->gConnString, "PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =" + demo().databasePath()
+    EXPECT_EQ(db->settings().gConnString, "PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =" + demo().databasePath()
                                    + ";User ID=Admin;Jet OLEDB:Database Password=;Mode=Share;");
-    ASSERT_TRUE(db->gCnn);
-    EXPECT_EQ(db->gCnn->State(), 1);
+    ASSERT_TRUE(db->gCnn());
+    EXPECT_EQ(db->gCnn()->State(), 1);
     EXPECT_TRUE(dialogs.prompts().isEmpty());
 }
 
 TEST_F(LocalFile, WithoutAFileNameTheOperatorPicksOneOrCancels)
 {
-    db->gProveedor = db->pJETOLEDB35();
+    db->configure([&](data::DbSettings& s) { s.gProveedor = db->pJETOLEDB35(); });
     dialogs.pushFileName("");
     db->OpenLocalADODB("", "UID", "PWD");
-    EXPECT_TRUE(!db->gCnn || db->gCnn->State() == 0);
+    EXPECT_TRUE(!db->gCnn() || db->gCnn()->State() == 0);
     auto files = dialogs.prompts(ui::ScriptedDialogService::Kind::OpenFile);
     ASSERT_EQ(files.size(), 1);
     EXPECT_EQ(files[0].title, "Buscar Base de Datos");
@@ -284,18 +296,18 @@ TEST_F(LocalFile, WithoutAFileNameTheOperatorPicksOneOrCancels)
 
     dialogs.pushFileName(demo().databasePath());
     db->OpenLocalADODB("", "UID", "PWD");
-    EXPECT_EQ(db->gDBName, demo().databasePath());
-    EXPECT_EQ(db->gCnn->State(), 1);
+    EXPECT_EQ(db->settings().gDBName, demo().databasePath());
+    EXPECT_EQ(db->gCnn()->State(), 1);
 }
 
 TEST_F(LocalFile, OtherFailuresShowNumberAndDescription)
 {
-    db->gDBName = "x";
+    db->configure([&](data::DbSettings& s) { s.gDBName = "x"; });
     db->OpenLocalADODB("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =" + m_programDir.path() + "/nada/x.mdb;", "", "");
     ASSERT_EQ(boxes().size(), 1);
     EXPECT_EQ(boxes()[0].style, 16);
     EXPECT_TRUE(boxes()[0].text.contains(QRegularExpression("^-?\\d+  \\S")));
-    EXPECT_TRUE(db->gConnString.isEmpty());
+    EXPECT_TRUE(db->settings().gConnString.isEmpty());
 }
 
 } // namespace

@@ -44,13 +44,15 @@ demo::DemoFixture& DataTestBase::writableDemo()
 void DataTestBase::openDemo(bool validaAdmin, bool muestraError)
 {
     demo::DemoFixture& fixture = m_current ? *m_current : demo();
-    db->gServidor = fixture.folder();
-    db->gDBName = fixture.databaseName();
-    db->gUsuario = fixture.databaseName();
-    db->gUserPassWord = fixture.databaseName();
+    db->configure([&](data::DbSettings& s) {
+        s.gServidor = fixture.folder();
+        s.gDBName = fixture.databaseName();
+        s.gUsuario = fixture.databaseName();
+        s.gUserPassWord = fixture.databaseName();
+    });
     db->OpenServerADODB(false, 3, QString(), validaAdmin, muestraError);
-    ASSERT_TRUE(db->gOpenFlag);
-    ASSERT_EQ(db->gCnn->State(), 1);
+    ASSERT_TRUE(db->gOpenFlag());
+    ASSERT_EQ(db->gCnn()->State(), 1);
     handed.clear();
 }
 
@@ -65,6 +67,6 @@ QString DataTestBase::logText() const
 vb::Variant DataTestBase::scalar(const QString& sql)
 {
     ado::RecordsetPtr rs = ado::Recordset::create();
-    rs->Open(sql, db->gCnn);
+    rs->Open(sql, db->gCnn());
     return rs->Eof() ? vb::Variant() : rs->Fields()->Item(0)->Value();
 }

@@ -78,7 +78,7 @@ TEST_F(ErrorDialog, LogPathFollowsTheMemberOrTheProgramFolder)
 
 TEST_F(ErrorDialog, AnUnwritableLogStillShowsTheBoxAndAnswers)
 {
-    db->gLogErr = m_programDir.path() + "/missing/folder/KQERR.LOG";
+    db->configure([&](data::DbSettings& s) { s.gLogErr = m_programDir.path() + "/missing/folder/KQERR.LOG"; });
     dialogs.pushMsgBoxAnswer(ui::vbIgnore);
     EXPECT_EQ(db->TratamientoErrores(vb::Error(5)), ui::vbIgnore);
     EXPECT_EQ(boxes().size(), 1);

@@ -159,15 +159,15 @@ TEST_F(LoginWindow, TrialConnectionNeverTouchesTheSharedConnection)
                                     QStringLiteral("SQLOLEDB")));
     EXPECT_FALSE(w.ExisteBaseDeDatos(folder, QStringLiteral("NADA"), QStringLiteral("NADA"), QStringLiteral("NADA"),
                                      QStringLiteral("SQLOLEDB")));
-    EXPECT_EQ(db->gCnn->State(), 1);
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_EQ(db->gCnn()->State(), 1);
+    EXPECT_TRUE(db->gOpenFlag());
     EXPECT_TRUE(boxes().isEmpty());
 }
 
 TEST_F(LoginWindow, RegistrationAppendsTheExactRecordAndListsIt)
 {
     putBases("VENTAS / SRV1,Ventas,Ventas," + coded("Ventas") + ",srv1\r\n");
-    db->gDBName = QStringLiteral("OTRA");
+    db->configure([&](data::DbSettings& s) { s.gDBName = QStringLiteral("OTRA"); });
     data::frmAcceso w;
     type(w, "  " + demo().folder() + " ", QStringLiteral(" demo"));
     w.TxtPuerto()->setText(QStringLiteral("abc"));
@@ -179,7 +179,7 @@ TEST_F(LoginWindow, RegistrationAppendsTheExactRecordAndListsIt)
     EXPECT_EQ(listed(w), QStringList({"VENTAS / SRV1", demoListName()}));
     EXPECT_EQ(w.TxtServidor()->text(), "srv1");   // the reload selects the first entry again
     EXPECT_TRUE(boxes().isEmpty());
-    EXPECT_EQ(db->gDBName, "OTRA");
+    EXPECT_EQ(db->settings().gDBName, "OTRA");
 
     // The same name again: a message and nothing else.
     type(w, demo().folder(), QStringLiteral("Demo"));
@@ -207,8 +207,8 @@ TEST_F(LoginWindow, FailedProofShowsItsMessageAndWritesNothing)
     EXPECT_EQ(last.title, "AVISO AL OPERADOR");
     EXPECT_FALSE(QFile::exists(basesPath()));
     EXPECT_TRUE(listed(w).isEmpty());
-    EXPECT_FALSE(db->gOpenFlag);   // the shared object was never used
-    EXPECT_TRUE(db->gServidor.isEmpty());
+    EXPECT_FALSE(db->gOpenFlag());   // the shared object was never used
+    EXPECT_TRUE(db->settings().gServidor.isEmpty());
 }
 
 // The second proof's error box offers another try in a login window of its own: what is typed
@@ -243,8 +243,10 @@ TEST_F(LoginWindow, RegistrationStoresWhatTheProofOpenedOnce)
 
 TEST_F(LoginWindow, TheSecondProofsDiagnosisNamesTheTypedServerAndUser)
 {
-    db->gServidor = QStringLiteral("ANTERIOR");
-    db->gUsuario = QStringLiteral("viejo");
+    db->configure([&](data::DbSettings& s) {
+        s.gServidor = QStringLiteral("ANTERIOR");
+        s.gUsuario = QStringLiteral("viejo");
+    });
     data::frmAcceso w;
     const QString server = demo().folder() + QStringLiteral(":1433");
     type(w, server, QStringLiteral("NADA"));
@@ -259,7 +261,7 @@ TEST_F(LoginWindow, TheSecondProofsDiagnosisNamesTheTypedServerAndUser)
     EXPECT_TRUE(diagnosis.text.contains("por ejemplo : " + demo().folder() + ",1433\\BRIXKOR\r\n"))
         << diagnosis.text.toStdString();
     EXPECT_TRUE(diagnosis.text.contains("para el usuario ana existe\r\n")) << diagnosis.text.toStdString();
-    EXPECT_EQ(db->gServidor, "ANTERIOR");
+    EXPECT_EQ(db->settings().gServidor, "ANTERIOR");
 }
 
 TEST_F(LoginWindow, SecondProofWithTheTypedUserRegistersTheDatabaseLogin)
@@ -424,12 +426,14 @@ TEST_F(LoginWindow, CancelThroughTheDataAccessOpensNothing)
         click(w, "bcCancelar");
         return d->result();
     });
-    db->gServidor = demo().folder();
-    db->gDBName = QStringLiteral("DEMO");
+    db->configure([&](data::DbSettings& s) {
+        s.gServidor = demo().folder();
+        s.gDBName = QStringLiteral("DEMO");
+    });
     db->OpenServerADODB(true, 3, QString(), false, false);
     EXPECT_EQ(shownServer, demo().folder());
-    EXPECT_FALSE(db->gOpenFlag);
-    EXPECT_TRUE(!db->gCnn || db->gCnn->State() == 0);
+    EXPECT_FALSE(db->gOpenFlag());
+    EXPECT_TRUE(!db->gCnn() || db->gCnn()->State() == 0);
 }
 
 TEST_F(LoginWindow, ConnectThroughTheDataAccessOpensTheTypedDatabase)
@@ -443,11 +447,11 @@ TEST_F(LoginWindow, ConnectThroughTheDataAccessOpensTheTypedDatabase)
         return d->result();
     });
     db->OpenServerADODB(true, 3, QString(), false, false);
-    EXPECT_TRUE(db->gOpenFlag);
-    EXPECT_EQ(db->gDBName, "DEMO");
-    EXPECT_EQ(db->gUsuario, "DEMO");
-    ASSERT_TRUE(db->gCnn);
-    EXPECT_EQ(db->gCnn->State(), 1);
+    EXPECT_TRUE(db->gOpenFlag());
+    EXPECT_EQ(db->settings().gDBName, "DEMO");
+    EXPECT_EQ(db->settings().gUsuario, "DEMO");
+    ASSERT_TRUE(db->gCnn());
+    EXPECT_EQ(db->gCnn()->State(), 1);
 }
 
 // A connection registered with its port is opened on that port, as SQL Server's providers
@@ -465,16 +469,16 @@ TEST_F(LoginWindow, APickedConnectionIsOpenedOnItsPort)
         click(w, "bcAceptar");
         return d->result();
     });
-    db->gServidor = QStringLiteral("datos");
+    db->configure([&](data::DbSettings& s) { s.gServidor = QStringLiteral("datos"); });
     db->OpenServerADODB(true, 3, QString(), false, false);
-    EXPECT_EQ(db->gServidor, "SRV2\\INST,1500");
-    EXPECT_TRUE(db->gConnString.startsWith("PROVIDER=SQLOLEDB;Server=SRV2\\INST,1500;Database =Stock;"))
-        << db->gConnString.toStdString();
+    EXPECT_EQ(db->settings().gServidor, "SRV2\\INST,1500");
+    EXPECT_TRUE(db->settings().gConnString.startsWith("PROVIDER=SQLOLEDB;Server=SRV2\\INST,1500;Database =Stock;"))
+        << db->settings().gConnString.toStdString();
 
     row = 0;
     db->OpenServerADODB(true, 3, QString(), false, false);
-    EXPECT_TRUE(db->gConnString.startsWith("PROVIDER=SQLOLEDB;Server=srv1;Database =Ventas;"))
-        << db->gConnString.toStdString();
+    EXPECT_TRUE(db->settings().gConnString.startsWith("PROVIDER=SQLOLEDB;Server=srv1;Database =Ventas;"))
+        << db->settings().gConnString.toStdString();
 }
 
 TEST_F(LoginWindow, ShortcutCarriesTheConnectionAndNeverThePassword)
@@ -537,7 +541,7 @@ TEST_F(LoginWindow, RegistrarBesideTheProgramGetsTheTypedDatabase)
         f.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + out + ".tmp' && mv '" + out + ".tmp' '" + out + "'\n").toUtf8());
     }
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    db->gDBName = QStringLiteral("OTRA");
+    db->configure([&](data::DbSettings& s) { s.gDBName = QStringLiteral("OTRA"); });
     putBases("");
     data::frmAcceso w;
     type(w, demo().folder(), QStringLiteral("demo"));

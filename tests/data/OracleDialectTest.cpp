@@ -40,10 +40,10 @@ TEST(OracleDialect, RewritesEachRule)
 TEST(OracleDialect, OnlyOracleConnectionsTranslateAndSingleWordsStayWords)
 {
     data::DB_Dll db;
-    db.gConnString = "PROVIDER=SQLOLEDB;Server=s;Database =d;";
+    db.configure([&](data::DbSettings& s) { s.gConnString = "PROVIDER=SQLOLEDB;Server=s;Database =d;"; });
     EXPECT_EQ(db.ORACLE_Dicc("SELECT TOP 1 ISNULL(a,0) FROM T"), "SELECT TOP 1 ISNULL(a,0) FROM T");
     EXPECT_EQ(db.ORACLE_Dicc("LEN"), "LEN");
-    db.gConnString = "Provider=OraOLEDB.Oracle.1;Data Source=XE;";
+    db.configure([&](data::DbSettings& s) { s.gConnString = "Provider=OraOLEDB.Oracle.1;Data Source=XE;"; });
     EXPECT_EQ(db.ORACLE_Dicc("len"), "LENGTH");
     EXPECT_EQ(db.ORACLE_Dicc("ISNULL(a,0)"), "ISNULL(a,0)");
     EXPECT_EQ(db.ORACLE_Dicc(""), "");

@@ -67,12 +67,12 @@ TEST_F(Reconnection, AShortOutageIsBridgedSilently)
     ado::TestHooks::failNextOperations(1);
     EXPECT_TRUE(readAdmin());
     EXPECT_TRUE(dialogs.prompts().isEmpty());
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_TRUE(db->gOpenFlag());
 }
 
 TEST_F(Reconnection, ALongOutageAsksAndYesRunsTheWindowUntilTheServerAnswers)
 {
-    db->gServidor = "SRV1";
+    db->configure([&](data::DbSettings& s) { s.gServidor = "SRV1"; });
     ado::TestHooks::failNextOperations(5);   // the read, the silent attempt, three attempts of the window
     dialogs.pushMsgBoxAnswer(ui::vbYes);
     EXPECT_TRUE(readAdmin());
@@ -85,7 +85,7 @@ TEST_F(Reconnection, ALongOutageAsksAndYesRunsTheWindowUntilTheServerAnswers)
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].text, "frmReconectar");
     EXPECT_EQ(window(), nullptr);   // unloaded once the link was back
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_TRUE(db->gOpenFlag());
 }
 
 TEST_F(Reconnection, TheWindowShowsItsProgressAndRoutine)
@@ -153,7 +153,7 @@ TEST_F(Reconnection, ClosingTheWindowByTheTitleBarNeitherEndsNorHidesTheLoop)
     EXPECT_TRUE(closeTried);
     EXPECT_TRUE(visibleAfterClose);
     EXPECT_EQ(window(), nullptr);   // the loop itself unloads it once the link is back
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_TRUE(db->gOpenFlag());
 }
 
 TEST_F(Reconnection, ReintentarStartsAFreshSeries)
@@ -180,10 +180,10 @@ TEST_F(Reconnection, DeterministicErrorsAreReportedWithoutReconnecting)
 
 TEST_F(Reconnection, AsegurarConexionReopensAClosedConnection)
 {
-    db->gCnn->Close();
+    db->gCnn()->Close();
     EXPECT_TRUE(db->AsegurarConexion());
-    EXPECT_EQ(db->gCnn->State(), 1);
-    db->gCnn->Close();
+    EXPECT_EQ(db->gCnn()->State(), 1);
+    db->gCnn()->Close();
     ado::TestHooks::failNextOperations(1);
     EXPECT_TRUE(db->AsegurarConexion());
     EXPECT_TRUE(dialogs.prompts().isEmpty());
@@ -191,21 +191,28 @@ TEST_F(Reconnection, AsegurarConexionReopensAClosedConnection)
 
 TEST_F(Reconnection, ReintentaConectarNeedsAStringAndAddsOneTimeout)
 {
-    const QString lower = db->gConnString.replace("Connect Timeout=5;", "connect timeout=7;");
+    QString lower = db->settings().gConnString;
+    lower.replace("Connect Timeout=5;", "connect timeout=7;");
+    db->configure([&](data::DbSettings& s) { s.gConnString = lower; });
     EXPECT_TRUE(db->ReintentaConectar());
-    EXPECT_EQ(db->gCnn->ConnectionString(), lower);
+    EXPECT_EQ(db->gCnn()->ConnectionString(), lower);
 
     QString plain = lower;
     plain.replace("connect timeout=7;", "");
-    db->gConnString = plain;
+    db->configure([&](data::DbSettings& s) { s.gConnString = plain; });
     EXPECT_TRUE(db->ReintentaConectar());
-    EXPECT_EQ(db->gCnn->ConnectionString(), plain + ";Connect Timeout=5");
-    EXPECT_EQ(db->gConnString, plain);
+    EXPECT_EQ(db->gCnn()->ConnectionString(), plain + ";Connect Timeout=5");
+    EXPECT_EQ(db->settings().gConnString, plain);
+
+    // A string that cannot open takes the flag down with it.
+    db->configure([](data::DbSettings& s) { s.gConnString = "Driver={No Such Driver Rpq};Database=X;"; });
+    ASSERT_TRUE(db->gOpenFlag());
+    EXPECT_FALSE(db->ReintentaConectar());
+    EXPECT_FALSE(db->gOpenFlag());
 
     auto fresh = std::make_shared<data::DB_Dll>();
-    fresh->gOpenFlag = true;
     EXPECT_FALSE(fresh->ReintentaConectar());
-    EXPECT_FALSE(fresh->gOpenFlag);
+    EXPECT_FALSE(fresh->gOpenFlag());
 }
 
 } // namespace
@@ -251,7 +258,7 @@ TEST_F(Reconnection, ANestedCallDoesNotAskTwice)
 TEST_F(Reconnection, TheRecordsetStatementRunnerGivesUpWithAMessageWithoutConnection)
 {
     ado::TestHooks::failNextOperations(1000);
-    db->gCnn->Close();
+    db->gCnn()->Close();
     dialogs.pushMsgBoxAnswer(ui::vbNo);
     QString sql = "DELETE FROM TA_USUARIOS";
     qint64 affected = 0;
@@ -260,7 +267,7 @@ TEST_F(Reconnection, TheRecordsetStatementRunnerGivesUpWithAMessageWithoutConnec
     ado::TestHooks::failNextOperations(0);
 
     // A connection that cannot open for an ordinary reason: reported, then the plain notice.
-    db->gConnString = "Driver={No Such Driver Rpq};Database=X;";
+    db->configure([&](data::DbSettings& s) { s.gConnString = "Driver={No Such Driver Rpq};Database=X;"; });
     dialogs.pushMsgBoxAnswer(ui::vbAbort);
     const int before = boxes().size();
     db->EjecutaConsultaRSQL(sql, affected, none);

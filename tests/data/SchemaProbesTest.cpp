@@ -1,5 +1,7 @@
 #include "DataTestBase.h"
 
+#include "data/SchemaProbe.h"
+
 namespace {
 
 class SchemaProbes : public DataTestBase {
@@ -27,7 +29,7 @@ TEST_F(SchemaProbes, TablesAndViewsAreFoundWhateverTheCaseAndBlanks)
 
 TEST_F(SchemaProbes, OracleAnswersThatEveryColumnExists)
 {
-    db->gProveedor = "OraOLEDB.Oracle.1";
+    db->configure([&](data::DbSettings& s) { s.gProveedor = "OraOLEDB.Oracle.1"; });
     EXPECT_TRUE(db->ExisteCampoDB("TA_USUARIOS", "NoEsta"));
     EXPECT_TRUE(db->VerCampoDB("TA_USUARIOS", "NoEsta", true, "int", true));
     EXPECT_TRUE(handed.isEmpty());
@@ -64,6 +66,30 @@ TEST_F(SchemaProbes, VerCampoDBAddsOnlyMissingColumnsOfExistingTables)
     EXPECT_TRUE(db->VerCampoDB("TA_USUARIOS", "NUEVA", true, "int", true));
     EXPECT_EQ(handed, QStringList{"ALTER TABLE dbo.TA_USUARIOS ADD NUEVA int Null "});
     EXPECT_TRUE(db->ExisteCampoDB("TA_USUARIOS", "NUEVA"));
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+TEST_F(SchemaProbes, AFailedCatalogueReadGoesToTheHandlerAndRetryReadsAgain)
+{
+    // A connection of its own, still closed: the first read fails.
+    const ado::ConnectionPtr cnn = ado::Connection::create();
+    QList<int> errors;
+    const data::SchemaProbe probe(cnn, db->settings().gDBName, [&](const vb::Error& e) {
+        errors << e.number();
+        if (errors.size() > 1)
+            return int(vb::Abort);
+        cnn->Open(db->settings().gConnString);
+        return int(vb::Retry);
+    });
+    EXPECT_TRUE(probe.hasTable("TA_USUARIOS"));
+    EXPECT_TRUE(probe.hasColumn("TA_USUARIOS", "Nombre"));
+    EXPECT_EQ(errors.size(), 1);
+
+    // Any other answer leaves with "not found", even for what exists.
+    cnn->Close();
+    EXPECT_FALSE(probe.hasTable("TA_USUARIOS"));
+    EXPECT_FALSE(probe.hasColumn("TA_USUARIOS", "Nombre"));
+    EXPECT_EQ(errors.size(), 3);
     EXPECT_TRUE(boxes().isEmpty());
 }
 

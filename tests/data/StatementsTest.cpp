@@ -73,7 +73,7 @@ TEST_F(Statements, TheRecordsetStatementRunnerReportsOnlyUnexpectedErrors)
     EXPECT_EQ(count("Nombre = 'rsql'"), 1);
 
     // A closed recordset's error is of another kind: its description is shown.
-    db->gCnn->Close();
+    db->gCnn()->Close();
     QString again = "INSERT INTO TA_USUARIOS (Nombre) VALUES ('reopened')";
     db->EjecutaConsultaRSQL(again, affected, none);
     EXPECT_EQ(count("Nombre = 'reopened'"), 1);   // the connection check opened it again
@@ -86,7 +86,7 @@ TEST_F(Statements, AShortOutageIsBridgedSilentlyAndTheStatementRunsOnce)
     run("INSERT INTO TA_USUARIOS (Nombre) VALUES ('once')");
     EXPECT_TRUE(boxes().isEmpty());
     EXPECT_EQ(count("Nombre = 'once'"), 1);
-    EXPECT_TRUE(db->gOpenFlag);
+    EXPECT_TRUE(db->gOpenFlag());
 }
 
 TEST_F(Statements, AServerThatStaysAwayBringsTheQuestionAndNoEndsTheProgram)
@@ -156,7 +156,7 @@ TEST_F(Statements, ARecordsetWithAPendingEditIsCancelledBeforeReopening)
 {
     openDemo();
     ado::RecordsetPtr rs = ado::Recordset::create();
-    rs->Open("SELECT * FROM TA_USUARIOS WHERE Nombre = 'COMPRAS'", db->gCnn, 1, 3);
+    rs->Open("SELECT * FROM TA_USUARIOS WHERE Nombre = 'COMPRAS'", db->gCnn(), 1, 3);
     rs->AddNew();
     rs->Field("Nombre")->setValue(QString("PENDIENTE"));
     QString sql = "SELECT Nombre FROM TA_USUARIOS WHERE Nombre = 'ADMIN'";
@@ -189,7 +189,7 @@ TEST_F(Statements, CierraRecordsetClosesOpenOnesAndLeavesClosedOnesAlone)
     openDemo();
     ado::RecordsetPtr rs = ado::Recordset::create();
     db->CierraRecordset(rs);
-    rs->Open("SELECT * FROM TA_USUARIOS", db->gCnn, 1, 3);
+    rs->Open("SELECT * FROM TA_USUARIOS", db->gCnn(), 1, 3);
     rs->AddNew();
     db->CierraRecordset(rs);
     EXPECT_EQ(rs->State(), 0);
@@ -201,7 +201,7 @@ TEST_F(Statements, CierraRecordsetClosesOpenOnesAndLeavesClosedOnesAlone)
 TEST_F(Statements, AnOracleScriptRunsPieceByPieceInsideItsTransaction)
 {
     m_current = &writableDemo();
-    db->gExtended = "Application Name=ORACLE;";
+    db->configure([&](data::DbSettings& s) { s.gExtended = "Application Name=ORACLE;"; });
     openDemo();
     QString script = "SET NOCOUNT ON\r\nBEGIN TRANSACTION\r\n"
                      "INSERT INTO TA_USUARIOS (Nombre) VALUES ('ora1')\r\n"
@@ -225,7 +225,7 @@ TEST_F(Statements, AnOracleScriptRunsPieceByPieceInsideItsTransaction)
 
 TEST_F(Statements, AFailingOracleScriptLeavesTheRestForTheCaller)
 {
-    db->gExtended = "Application Name=ORACLE;";
+    db->configure([&](data::DbSettings& s) { s.gExtended = "Application Name=ORACLE;"; });
     openDemo();
     QString script = "INSERT INTO TA_USUARIOS (Nombre) VALUES ('ora3') INSERT INTO NO_SUCH (x) VALUES (1) "
                      "INSERT INTO TA_USUARIOS (Nombre) VALUES ('ora4')";

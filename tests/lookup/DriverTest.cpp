@@ -371,7 +371,7 @@ TEST_F(Driver, TheWindowGetsTheLookupsMembersAndTheDriverReadsItsAnswer)
     EXPECT_FALSE(r.OrdenarPorLwv);
     EXPECT_EQ(r.FiltroInicial, QStringLiteral("ab"));
     EXPECT_EQ(r.CampoBusqueda, QStringLiteral("RAZON_SOCIAL"));
-    EXPECT_EQ(r.gConnString, db->gConnString);
+    EXPECT_EQ(r.gConnString, db->settings().gConnString);
     EXPECT_FALSE(r.gConnString.isEmpty());
     EXPECT_EQ(r.CampoDevuelto, QStringLiteral("CODIGO"));
     EXPECT_TRUE(r.CheckBoxes);
@@ -391,8 +391,8 @@ TEST_F(Driver, TheWindowGetsTheLookupsMembersAndTheDriverReadsItsAnswer)
 
     // The connection string taken from the data access stays for later lookups.
     const QString first = consulta().gConnString;
-    EXPECT_EQ(first, db->gConnString);
-    db->gConnString = QStringLiteral("otra");
+    EXPECT_EQ(first, db->settings().gConnString);
+    db->configure([&](data::DbSettings& s) { s.gConnString = QStringLiteral("otra"); });
     run(s);
     EXPECT_EQ(listRequests.last().gConnString, first);
 }

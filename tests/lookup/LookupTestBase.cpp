@@ -48,7 +48,7 @@ void LookupTestBase::openDemo()
 
 void LookupTestBase::execute(const QString& sql)
 {
-    db->gCnn->Execute(sql);
+    db->gCnn()->Execute(sql);
 }
 
 void LookupTestBase::setConfig(const QString& key, const vb::Variant& value)
@@ -65,7 +65,7 @@ std::vector<QStringList> LookupTestBase::rows(const QString& sql)
 {
     std::vector<QStringList> out;
     ado::RecordsetPtr rs = ado::Recordset::create();
-    rs->Open(sql, db->gCnn);
+    rs->Open(sql, db->gCnn());
     for (; !rs->Eof(); rs->MoveNext()) {
         QStringList row;
         for (int i = 0; i < rs->Fields()->Count(); ++i) {
@@ -80,7 +80,7 @@ std::vector<QStringList> LookupTestBase::rows(const QString& sql)
 QStringList LookupTestBase::columnNames(const QString& sql)
 {
     ado::RecordsetPtr rs = ado::Recordset::create();
-    rs->Open(sql, db->gCnn);
+    rs->Open(sql, db->gCnn());
     QStringList names;
     for (int i = 0; i < rs->Fields()->Count(); ++i)
         names << rs->Fields()->Item(i)->Name();
@@ -90,7 +90,7 @@ QStringList LookupTestBase::columnNames(const QString& sql)
 vb::Variant LookupTestBase::scalar(const QString& sql)
 {
     ado::RecordsetPtr rs = ado::Recordset::create();
-    rs->Open(sql, db->gCnn);
+    rs->Open(sql, db->gCnn());
     return rs->Eof() ? vb::Variant() : rs->Fields()->Item(0)->Value();
 }
 

@@ -122,7 +122,7 @@ protected:
     // being the two-character group of a four-character code.
     QStringList expectedFamilies()
     {
-        const QString visible = db->gEsAdmin ? QString() : QStringLiteral(" WHERE Confidencial = 0");
+        const QString visible = db->gEsAdmin() ? QString() : QStringLiteral(" WHERE Confidencial = 0");
         QStringList out{QStringLiteral(" > Consulta...")};
         for (const QStringList& row : rows(QStringLiteral("SELECT IdFamilia, Descripcion FROM V_TA_FAMILIAS") + visible
                                            + QStringLiteral(" ORDER BY IdFamilia"))) {

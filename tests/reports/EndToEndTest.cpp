@@ -542,7 +542,7 @@ TEST_F(EndToEnd, TheLaunchersLineStartsTheWindowThatPrints)
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(window.TcoReporte(), QStringLiteral("OC"));
-    EXPECT_EQ(app::state().startup.ConexionDSN, QStringLiteral("DSN=DEMO; UID=%1; PWD=%2").arg(db->gUsuario, db->gUserPassWord));
+    EXPECT_EQ(app::state().startup.ConexionDSN, QStringLiteral("DSN=DEMO; UID=%1; PWD=%2").arg(db->settings().gUsuario, db->settings().gUserPassWord));
 
     QRadioButton* summary = window.controls().OptTipo[0];
     QTest::mouseClick(summary, Qt::LeftButton, {}, QPoint(6, summary->height() / 2));

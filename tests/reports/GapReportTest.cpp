@@ -67,7 +67,7 @@ protected:
     QStringList select(const QString& sql) const
     {
         auto rs = ado::Recordset::create();
-        rs->Open(sql, db->gCnn);
+        rs->Open(sql, db->gCnn());
         QStringList out;
         for (; !rs->Eof(); rs->MoveNext()) {
             QStringList cells;

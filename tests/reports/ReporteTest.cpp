@@ -210,7 +210,7 @@ TEST(DirectPrintingRun, PrintsTheDemoLayoutWithItsSubreportSelection)
     vb::App::setPath(program.path());
     // The control finds the embedded database where the shared connection's server points.
     auto shared = std::make_shared<data::DB_Dll>();
-    shared->gServidor = demo.folder();
+    shared->configure([&](data::DbSettings& s) { s.gServidor = demo.folder(); });
     data::DB_Dll::setShared(shared);
     ReportControl control;
     const QString pdf = QDir(program.path()).filePath(QStringLiteral("out.pdf"));
