@@ -4,6 +4,7 @@
 #include "ado/SessionOptions.h"
 #include "ado/SqlBatchSplitter.h"
 #include "ado/SqlLexer.h"
+#include "ado/SqlQuoting.h"
 #include "ado/SqlTranslator.h"
 #include "ado/TokenView.h"
 

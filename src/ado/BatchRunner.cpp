@@ -4,6 +4,7 @@
 #include "ado/ServerMessages.h"
 #include "ado/SqlLexer.h"
 #include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "ado/SqlTranslator.h"
 #include "ado/SqliteEngine.h"
 #include "ado/SqliteErrorMap.h"

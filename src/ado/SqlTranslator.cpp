@@ -2,6 +2,7 @@
 
 #include "ado/BatchCompiler.h"
 #include "ado/ServerMessages.h"
+#include "ado/SqlQuoting.h"
 #include "ado/SqliteShaper.h"
 #include "ado/TableDefinitionRewriter.h"
 #include "ado/TokenView.h"

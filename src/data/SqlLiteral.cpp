@@ -1,21 +1,11 @@
 #include "data/SqlLiteral.h"
 
-#include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 
 #include "kit/Utilidades.h"
 #include "vb/Conversions.h"
 
 namespace data {
-
-QString SqlLiteral::escaped(const QString& text)
-{
-    return ado::SqlLiteral::escapedText(text);
-}
-
-QString SqlLiteral::quoted(const QString& text)
-{
-    return u'\'' + escaped(text) + u'\'';
-}
 
 QString SqlLiteral::number(const vb::Variant& value)
 {
@@ -31,7 +21,7 @@ vb::Variant SqlLiteral::value(const vb::Variant& value, const QString& kind)
     if (value.isNull())
         return QStringLiteral("NULL");
     if (kind == QLatin1String("'"))
-        return quoted(vb::CStr(value));
+        return ado::quoteSqlText(vb::CStr(value));
     return vb::CStr(value);
 }
 

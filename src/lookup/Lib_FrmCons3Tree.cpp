@@ -1,6 +1,6 @@
 #include "lookup/Lib_FrmCons3Tree.h"
 
-#include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "app/SharedObjects.h"
 #include "app/TratamientoErrores.h"
 #include "data/DB_Dll.h"
@@ -380,7 +380,7 @@ void Lib_FrmCons3Tree::filterAndReload()
     skip.run([&] { ui::Control::setTag(m_search, kFilterColumn); });
     skip.run([&] {
         const QString condition = ui::Control::tag(m_search) + QStringLiteral(" like '%")
-                                + ado::SqlLiteral::likeText(m_search->currentText()) + QStringLiteral("%' ");
+                                + ado::escapeLikeText(m_search->currentText()) + QStringLiteral("%' ");
         if (isFamilyStatement()) {
             m_familyFilters << condition;
             return;

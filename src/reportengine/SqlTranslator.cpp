@@ -1,7 +1,7 @@
 #include "SqlTranslator.h"
 #include "FormulaError.h"
 #include "FormulaFunctions.h"
-#include "ado/SqlToken.h"
+#include "ado/SqlQuoting.h"
 
 namespace rpt {
 
@@ -40,6 +40,7 @@ struct DepthCount {
 };
 
 constexpr int MaxReferenceDepth = 32;
+constexpr QChar LikeEscape = u'!';
 
 } // namespace
 
@@ -73,7 +74,7 @@ QString SqlTranslator::literal(const FormulaValue& v)
     case FormulaValue::Kind::Boolean: return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
     case FormulaValue::Kind::Number: return QString::number(v.toNumber(), 'g', 17);
     case FormulaValue::Kind::Text:
-        return quotedText(v.toText());
+        return ado::quoteSqlText(v.toText());
     case FormulaValue::Kind::Date:
     case FormulaValue::Kind::DateTime:
         return QStringLiteral("{ts '%1'}").arg(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
@@ -81,29 +82,26 @@ QString SqlTranslator::literal(const FormulaValue& v)
     return QStringLiteral("NULL");
 }
 
-QString SqlTranslator::quotedText(QString text)
-{
-    return ado::quoteSqlText(text);
-}
-
 QString SqlTranslator::likePattern(const QString& pattern)
 {
     QString out;
+    QString typed;   // the run of letters since the last wildcard
     bool escaped = false;
+    const auto endRun = [&] {
+        out += ado::escapeLikeText(typed, LikeEscape);
+        typed.clear();
+    };
     for (const QChar c : pattern) {
-        if (c == u'*') {
-            out += u'%';
-        } else if (c == u'?') {
-            out += u'_';
-        } else if (c == u'%' || c == u'_' || c == u'[' || c == u'!') {
-            out += u'!';
-            out += c;
-            escaped = true;
+        if (c == u'*' || c == u'?') {
+            endRun();
+            out += c == u'*' ? u'%' : u'_';
         } else {
-            out += c;
+            escaped = escaped || ado::isLikeWildcard(c) || c == LikeEscape;
+            typed += c;
         }
     }
-    const QString quoted = quotedText(out);
+    endRun();
+    const QString quoted = u'\'' + out + u'\'';
     return escaped ? quoted + QStringLiteral(" ESCAPE '!'") : quoted;
 }
 

@@ -22,7 +22,6 @@ public:
     static Translation translate(const FormulaNode* root, const SqlResolver& resolver);
     static QString literal(const FormulaValue& value);        // nullopt-free: Null gives "NULL"
     static QString likePattern(const QString& pattern);      // * ? to % _, with ESCAPE when needed
-    static QString quotedText(QString text);                 // apostrophes doubled, blanks kept
 
 private:
     explicit SqlTranslator(const SqlResolver& resolver) : m_resolver(resolver) {}
