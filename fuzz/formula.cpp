@@ -7,7 +7,7 @@
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaEvaluator.h"
 #include "reportengine/FormulaParser.h"
-#include "reportengine/SqlTranslator.h"
+#include "reportengine/SelectionPushdown.h"
 
 #include <QDateTime>
 
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!tree)
         return 0;
-    rpt::SqlTranslator::translate(tree.get(), Columns());
+    rpt::SelectionPushdown::translate(tree.get(), Columns());
     try {
         rpt::FormulaEvaluator::evaluate(*tree, Row()).toText();
     } catch (const rpt::FormulaError&) {

@@ -1,7 +1,7 @@
 #include "app/AuditRows.h"
 
 #include "app/AppModule.h"
-#include "app/BatchRunner.h"
+#include "app/TransactionScriptRunner.h"
 #include "app/ServerDate.h"
 #include "app/SharedObjects.h"
 #include "app/StatementBuilder.h"

@@ -86,9 +86,9 @@ void ReportModel::parseFormulas(bool pushDown)
         m_selection = m_selection ? FormulaNode::binary(FormulaNode::Op::And, std::move(m_selection), std::move(filter), 0)
                                   : std::move(filter);
     if (pushDown) {
-        m_translation = SqlTranslator::translate(m_selection.get(), *this);
+        m_translation = SelectionPushdown::translate(m_selection.get(), *this);
     } else if (m_selection) {
-        m_translation.result = SqlTranslator::Result::Failed;
+        m_translation.result = SelectionPushdown::Result::Failed;
         m_translation.residual = {m_selection.get()};
     }
     for (const FormulaNode* part : m_translation.residual)

@@ -5,7 +5,7 @@
 #include "FormulaNode.h"
 #include "ReportDefinition.h"
 #include "SqlResolver.h"
-#include "SqlTranslator.h"
+#include "SelectionPushdown.h"
 #include <QHash>
 #include <map>
 #include <memory>
@@ -38,7 +38,7 @@ public:
     const FormulaNode& subreportField(std::size_t i) const { return *m_subFields.at(i); }
     const std::vector<const ReportModel*>& subModels() const { return m_subModelViews; }
     const QString& linkColumn() const { return m_linkColumn; }
-    const SqlTranslator::Translation& selection() const { return m_translation; }
+    const SelectionPushdown::Translation& selection() const { return m_translation; }
     const FormulaNode* formulaTree(const QString& name) const;
     FormulaValue parameterValue(const QString& name) const;
 
@@ -76,7 +76,7 @@ private:
     std::vector<FormulaNode::Ptr> m_columns, m_groupFields, m_groupHeaders, m_groupFooters;
     std::vector<FormulaNode::Ptr> m_pageHeader, m_pageFooter, m_linkFields, m_sortFields, m_subFields;
     FormulaNode::Ptr m_selection, m_totalLabel;
-    SqlTranslator::Translation m_translation;
+    SelectionPushdown::Translation m_translation;
     std::vector<BoundField> m_fields;
     std::vector<std::unique_ptr<ReportModel>> m_subModels;
     std::vector<const ReportModel*> m_subModelViews;

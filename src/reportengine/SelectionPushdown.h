@@ -10,7 +10,7 @@
 
 namespace rpt {
 
-class SqlTranslator {
+class SelectionPushdown {
 public:
     enum class Result { Complete, Partial, Failed };
     struct Translation {
@@ -24,7 +24,7 @@ public:
     static QString likePattern(const QString& pattern);      // * ? to % _, with ESCAPE when needed
 
 private:
-    explicit SqlTranslator(const SqlResolver& resolver) : m_resolver(resolver) {}
+    explicit SelectionPushdown(const SqlResolver& resolver) : m_resolver(resolver) {}
     std::optional<QString> predicate(const FormulaNode& node);
     std::optional<QString> comparison(const FormulaNode& node);
     std::optional<QString> membership(const FormulaNode& node);

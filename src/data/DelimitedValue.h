@@ -1,11 +1,12 @@
 #pragma once
-// Values written into SQL text by concatenation.
+// A value written into SQL text by concatenation, in the form the delimiter of its column's
+// type asks for (DB_Dll::SQLValue).
 
 #include "vb/Variant.h"
 
 namespace data {
 
-class SqlLiteral {
+class DelimitedValue {
 public:
     // kind "@": a number with "." as decimal point (Null is 0); "'": a quoted text with its
     // apostrophes doubled; anything else: the value's own text. Null is NULL, never quoted.

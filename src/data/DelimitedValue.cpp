@@ -1,4 +1,4 @@
-#include "data/SqlLiteral.h"
+#include "data/DelimitedValue.h"
 
 #include "ado/SqlQuoting.h"
 
@@ -7,14 +7,14 @@
 
 namespace data {
 
-QString SqlLiteral::number(const vb::Variant& value)
+QString DelimitedValue::number(const vb::Variant& value)
 {
     const kit::Utilidades util;
     const vb::Currency amount = util.TextoANumero(vb::CStr(value));
     return util.Reemplazar(vb::CStr(vb::Variant(amount)), QStringLiteral(","), QStringLiteral("."));
 }
 
-vb::Variant SqlLiteral::value(const vb::Variant& value, const QString& kind)
+vb::Variant DelimitedValue::value(const vb::Variant& value, const QString& kind)
 {
     if (kind == QLatin1String("@"))
         return number(value.isNull() ? vb::Variant(0) : value);

@@ -1,11 +1,11 @@
-#include "ado/SqlLiteral.h"
+#include "ado/ParameterLiteral.h"
 
 #include "ado/DateText.h"
 #include "ado/SqlQuoting.h"
 
 namespace ado {
 
-QString SqlLiteral::fromVariant(const vb::Variant& value)
+QString ParameterLiteral::fromVariant(const vb::Variant& value)
 {
     switch (value.type()) {
     case vb::VarType::Empty:

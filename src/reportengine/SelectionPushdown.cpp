@@ -1,4 +1,4 @@
-#include "SqlTranslator.h"
+#include "SelectionPushdown.h"
 #include "FormulaError.h"
 #include "FormulaFunctions.h"
 #include "ado/SqlQuoting.h"
@@ -44,7 +44,7 @@ constexpr QChar LikeEscape = u'!';
 
 } // namespace
 
-SqlTranslator::Translation SqlTranslator::translate(const FormulaNode* root, const SqlResolver& resolver)
+SelectionPushdown::Translation SelectionPushdown::translate(const FormulaNode* root, const SqlResolver& resolver)
 {
     Translation t;
     if (!root)
@@ -52,7 +52,7 @@ SqlTranslator::Translation SqlTranslator::translate(const FormulaNode* root, con
     std::vector<const FormulaNode*> parts;
     conjuncts(*root, parts);
     QStringList pushed;
-    SqlTranslator translator(resolver);
+    SelectionPushdown translator(resolver);
     for (const FormulaNode* part : parts) {
         if (auto sql = translator.predicate(*part))
             pushed << *sql;
@@ -67,7 +67,7 @@ SqlTranslator::Translation SqlTranslator::translate(const FormulaNode* root, con
     return t;
 }
 
-QString SqlTranslator::literal(const FormulaValue& v)
+QString SelectionPushdown::literal(const FormulaValue& v)
 {
     switch (v.kind()) {
     case FormulaValue::Kind::Null: return QStringLiteral("NULL");
@@ -82,7 +82,7 @@ QString SqlTranslator::literal(const FormulaValue& v)
     return QStringLiteral("NULL");
 }
 
-QString SqlTranslator::likePattern(const QString& pattern)
+QString SelectionPushdown::likePattern(const QString& pattern)
 {
     QString out;
     QString typed;   // the run of letters since the last wildcard
@@ -105,14 +105,14 @@ QString SqlTranslator::likePattern(const QString& pattern)
     return escaped ? quoted + QStringLiteral(" ESCAPE '!'") : quoted;
 }
 
-const FormulaNode* SqlTranslator::referenced(const FormulaNode& node)
+const FormulaNode* SelectionPushdown::referenced(const FormulaNode& node)
 {
     if (m_depth >= MaxReferenceDepth)
         return nullptr;
     return m_resolver.formula(node.name());
 }
 
-std::optional<QString> SqlTranslator::predicate(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::predicate(const FormulaNode& node)
 {
     DepthCount depth(m_depth);
     switch (node.type()) {
@@ -152,7 +152,7 @@ std::optional<QString> SqlTranslator::predicate(const FormulaNode& node)
     }
 }
 
-std::optional<QString> SqlTranslator::comparison(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::comparison(const FormulaNode& node)
 {
     const auto left = value(node.child(0));
     if (!left)
@@ -170,7 +170,7 @@ std::optional<QString> SqlTranslator::comparison(const FormulaNode& node)
     return *left + QLatin1String(op) + *right;
 }
 
-std::optional<QString> SqlTranslator::membership(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::membership(const FormulaNode& node)
 {
     const FormulaNode& list = node.child(1);
     if (list.type() == Type::Range)
@@ -190,7 +190,7 @@ std::optional<QString> SqlTranslator::membership(const FormulaNode& node)
     return QStringLiteral("%1 IN (%2)").arg(*left, items.join(QStringLiteral(", ")));
 }
 
-std::optional<QString> SqlTranslator::range(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::range(const FormulaNode& node)
 {
     const auto left = value(node.child(0));
     const auto low = left ? value(node.child(1).child(0)) : std::nullopt;
@@ -201,7 +201,7 @@ std::optional<QString> SqlTranslator::range(const FormulaNode& node)
 }
 
 // A value that does not depend on the row: literals, parameters and functions of them.
-std::optional<FormulaValue> SqlTranslator::constant(const FormulaNode& node)
+std::optional<FormulaValue> SelectionPushdown::constant(const FormulaNode& node)
 {
     switch (node.type()) {
     case Type::Literal: return node.literal();
@@ -231,7 +231,7 @@ std::optional<FormulaValue> SqlTranslator::constant(const FormulaNode& node)
     }
 }
 
-std::optional<QString> SqlTranslator::value(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::value(const FormulaNode& node)
 {
     DepthCount depth(m_depth);
     if (const auto c = constant(node)) {
@@ -256,7 +256,7 @@ std::optional<QString> SqlTranslator::value(const FormulaNode& node)
 
 // Only functions whose SQL Server form gives the same result for every value. Len is left out:
 // the server's LEN does not count trailing blanks.
-std::optional<QString> SqlTranslator::function(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::function(const FormulaNode& node)
 {
     struct Mapping { const char* name; const char* sql; std::size_t args; };
     static const Mapping mappings[] = {
