@@ -11,6 +11,7 @@
 #include "ReportsBenchMain.h"
 #include "kit/DLL_Print.h"
 #include "reportengine/PreviewWindow.h"
+#include "reportengine/ReportJobEngine.h"
 #include "reports/ReportWindowLinks.h"
 #include "reports/Rp_Quindal.h"
 #include "ui/DialogServiceScope.h"
@@ -30,6 +31,7 @@ namespace {
 
 int run(int argc, char** argv)
 {
+    rpt::ReportJobEngine::install();
     const int documents = benchreports::documentsArgument(argc, argv, 2000, "bench_emission");
     if (documents == 0)
         return 2;

@@ -10,6 +10,7 @@
 #include "demo/DemoSession.h"
 #include "kit/DLL_Print.h"
 #include "reportengine/PreviewWindow.h"
+#include "reportengine/ReportJobEngine.h"
 #include "reports/ReportWindowLinks.h"
 #include "reports/Rp_Quindal.h"
 #include "ShownWindow.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     vb::App::init(argc, argv);
+    rpt::ReportJobEngine::install();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/rpq-previews");
     QDir().mkpath(out);
 
