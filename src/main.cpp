@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     vb::App::init(argc, argv);
     QApplication::setApplicationName(vb::App::title());
     lookup::EnlazarConInicio();
-    rpt::ReportJobEngine::install();
+    reportengine::ReportJobEngine::install();
 
     reports::Rp_Quindal window;
     window.Form_Load();

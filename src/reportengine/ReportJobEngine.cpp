@@ -1,10 +1,10 @@
-#include "ReportJobEngine.h"
-#include "FormulaError.h"
-#include "ReportError.h"
+#include "reportengine/ReportJobEngine.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/ReportError.h"
 
 #include <memory>
 
-namespace rpt {
+namespace reportengine {
 
 namespace {
 
@@ -94,4 +94,4 @@ int ReportJobEngine::run()
     return faultsAsPrintFaults([&] { return m_job.run().pages; });
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -3,10 +3,10 @@
 // its report and formula faults handed on as kit::PrintFault. install() puts it behind
 // kit::PrintEngine::create(), as the program does at start-up.
 
-#include "ReportJob.h"
+#include "reportengine/ReportJob.h"
 #include "kit/PrintEngine.h"
 
-namespace rpt {
+namespace reportengine {
 
 class ReportJobEngine : public kit::PrintEngine {
 public:
@@ -27,4 +27,4 @@ private:
     ReportJob m_job;
 };
 
-} // namespace rpt
+} // namespace reportengine

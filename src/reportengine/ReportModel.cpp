@@ -1,10 +1,10 @@
-#include "ReportModel.h"
-#include "FormulaError.h"
-#include "FormulaParser.h"
-#include "ReportError.h"
+#include "reportengine/ReportModel.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaParser.h"
+#include "reportengine/ReportError.h"
 #include <QRegularExpression>
 
-namespace rpt {
+namespace reportengine {
 
 using Type = FormulaNode::Type;
 
@@ -314,4 +314,4 @@ QString ReportModel::query(const QString& extraWhere) const
     return sql + orderClause();
 }
 
-} // namespace rpt
+} // namespace reportengine

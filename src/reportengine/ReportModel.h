@@ -2,15 +2,15 @@
 // A report definition made ready to run: every expression parsed, every name checked, every
 // field bound to its column in the query, the selection split between SQL and the evaluator.
 
-#include "FormulaNode.h"
-#include "ReportDefinition.h"
-#include "SqlResolver.h"
-#include "SelectionPushdown.h"
+#include "reportengine/FormulaNode.h"
+#include "reportengine/ReportDefinition.h"
+#include "reportengine/SqlResolver.h"
+#include "reportengine/SelectionPushdown.h"
 #include <QHash>
 #include <map>
 #include <memory>
 
-namespace rpt {
+namespace reportengine {
 
 struct BoundField {
     QString table;       // as the definition declares them
@@ -83,4 +83,4 @@ private:
     QString m_linkColumn;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,9 +1,9 @@
-#include "SelectionPushdown.h"
-#include "FormulaError.h"
-#include "FormulaFunctions.h"
+#include "reportengine/SelectionPushdown.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaFunctions.h"
 #include "ado/SqlQuoting.h"
 
-namespace rpt {
+namespace reportengine {
 
 using Type = FormulaNode::Type;
 using Op = FormulaNode::Op;
@@ -285,4 +285,4 @@ std::optional<QString> SelectionPushdown::function(const FormulaNode& node)
     return std::nullopt;
 }
 
-} // namespace rpt
+} // namespace reportengine

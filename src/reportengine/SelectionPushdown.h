@@ -3,12 +3,12 @@
 // at its top-level ANDs; each part either translates whole or is left to be evaluated per row.
 // An OR translates only when both sides do. Every text literal has its apostrophes doubled.
 
-#include "FormulaNode.h"
-#include "SqlResolver.h"
+#include "reportengine/FormulaNode.h"
+#include "reportengine/SqlResolver.h"
 #include <optional>
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 class SelectionPushdown {
 public:
@@ -38,4 +38,4 @@ private:
     int m_depth = 0;
 };
 
-} // namespace rpt
+} // namespace reportengine

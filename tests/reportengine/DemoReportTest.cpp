@@ -17,7 +17,7 @@
 #include <map>
 #include <optional>
 
-using namespace rpt;
+using namespace reportengine;
 
 namespace {
 

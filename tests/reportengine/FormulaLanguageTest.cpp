@@ -6,10 +6,10 @@
 #include "reportengine/ValueFormatter.h"
 #include <gtest/gtest.h>
 
-using rpt::FormulaError;
-using rpt::FormulaEvaluator;
-using rpt::FormulaParser;
-using rpt::FormulaValue;
+using reportengine::FormulaError;
+using reportengine::FormulaEvaluator;
+using reportengine::FormulaParser;
+using reportengine::FormulaValue;
 
 namespace {
 
@@ -305,7 +305,7 @@ TEST(FormulaLanguage, BlankFormulaSelectsEverything)
 
 TEST(ValueFormatter, NumbersDatesAndBlanks)
 {
-    using rpt::ValueFormatter;
+    using reportengine::ValueFormatter;
     EXPECT_EQ(ValueFormatter::format(N(1234567.891), QStringLiteral("#,##0.00")), QStringLiteral("1.234.567,89"));
     EXPECT_EQ(ValueFormatter::format(N(-0.004), QStringLiteral("0.00")), QStringLiteral("0,00"));
     EXPECT_EQ(ValueFormatter::format(N(-1000.5), QStringLiteral("#,##0")), QStringLiteral("-1.001"));
@@ -317,7 +317,7 @@ TEST(ValueFormatter, NumbersDatesAndBlanks)
 
 TEST(SelectionPushdown, LiteralsAreEscaped)
 {
-    using rpt::SelectionPushdown;
+    using reportengine::SelectionPushdown;
     EXPECT_EQ(SelectionPushdown::literal(S("O'Brien''s")), QStringLiteral("'O''Brien''''s'"));
     EXPECT_EQ(SelectionPushdown::likePattern(QStringLiteral("1*")), QStringLiteral("'1%'"));
     EXPECT_EQ(SelectionPushdown::likePattern(QStringLiteral("5%_?!'")), QStringLiteral("'5!%!__!!''' ESCAPE '!'"));

@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
-using namespace rpt;
+using namespace reportengine;
 
 namespace {
 

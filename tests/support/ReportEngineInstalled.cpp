@@ -9,7 +9,7 @@ namespace {
 
 class ReportEngineInstalled : public ::testing::Environment {
 public:
-    void SetUp() override { rpt::ReportJobEngine::install(); }
+    void SetUp() override { reportengine::ReportJobEngine::install(); }
 };
 
 [[maybe_unused]] ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new ReportEngineInstalled);

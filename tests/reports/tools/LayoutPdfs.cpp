@@ -82,7 +82,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     vb::App::init(argc, argv);
-    rpt::ReportJobEngine::install();
+    reportengine::ReportJobEngine::install();
     const Options o = parse(application.arguments());
     if (o.out.isEmpty() || o.kind.isEmpty() || o.layouts.isEmpty()) {
         std::fputs("usage: rpq_layoutpdfs <out folder> <kind> <layout>[,<layout>...] [DataField=value|estados=..|orden=n|"

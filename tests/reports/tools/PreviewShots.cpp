@@ -28,10 +28,10 @@
 
 namespace {
 
-rpt::PreviewWindow* openPreview()
+reportengine::PreviewWindow* openPreview()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* preview = qobject_cast<rpt::PreviewWindow*>(w); preview && preview->isVisible())
+        if (auto* preview = qobject_cast<reportengine::PreviewWindow*>(w); preview && preview->isVisible())
             return preview;
     return nullptr;
 }
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     vb::App::init(argc, argv);
-    rpt::ReportJobEngine::install();
+    reportengine::ReportJobEngine::install();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/rpq-previews");
     QDir().mkpath(out);
 
@@ -72,7 +72,7 @@ int main(int argc, char** argv)
             QElapsedTimer clock;
             clock.start();
             emit c.TBarRep1->click(QStringLiteral("Pantalla"));
-            rpt::PreviewWindow* preview = openPreview();
+            reportengine::PreviewWindow* preview = openPreview();
             const qint64 shown = clock.elapsed();
             if (!preview) {
                 std::printf("%s layout %d: no preview\n", kind, layout);
