@@ -54,8 +54,8 @@ int run(int argc, char** argv)
         std::fprintf(stderr, "bench_emission: the demo database did not open\n");
         return 1;
     }
-    app::gSeccionIni = QStringLiteral("BENCH|PUESTO");
-    app::gConexionDSN = QStringLiteral("DSN=DEMO; UID=ADMIN; PWD=admin");
+    app::state().startup.SeccionIni = QStringLiteral("BENCH|PUESTO");
+    app::state().startup.ConexionDSN = QStringLiteral("DSN=DEMO; UID=ADMIN; PWD=admin");
     app::gImpresion().pPathSistema = program.path();
     reports::ReportWindowLinks& links = reports::ReportWindowLinks::current();
     links.iniciarAplicacion = [] {};
@@ -67,7 +67,7 @@ int run(int argc, char** argv)
 
     std::printf("%-5s %-7s %-38s %10s %8s %8s\n", "kind", "layout", "caption", "preview ms", "pages", "PDF ms");
     for (const char* kind : {"RMC", "OC"}) {
-        app::gParametroAdicional = QString::fromLatin1(kind);
+        app::state().startup.ParametroAdicional = QString::fromLatin1(kind);
         reports::Rp_Quindal window;
         window.Form_Load();
         const reports::ReportControls& c = window.controls();

@@ -93,7 +93,7 @@ void RegistrarAccion(const QString& TC, const QString& IdComprobante, QString& I
             {QStringLiteral("PC"), quoted(gSistema().NombreEquipo())},
             {QStringLiteral("SYSTEMUSER"), quoted(vb::Trim(util.CortarTexto(Detalle, 255)))},
             {QStringLiteral("Proceso"),
-             quoted(util.CortarTexto(vb::Trim(vb::App::exeName()) + u' ' + gParametroAdicional, 255))},
+             quoted(util.CortarTexto(vb::Trim(vb::App::exeName()) + u' ' + state().startup.ParametroAdicional, 255))},
             {QStringLiteral("ProcesoLote"), QStringLiteral("''")},
             {QStringLiteral("Cuenta"), quoted(vb::Trim(util.CortarTexto(vb::Trim(Cuenta), 15)))},
         };

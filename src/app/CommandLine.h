@@ -12,15 +12,15 @@ namespace app {
 // without its ";" leaves as they were (ParametroAdicional, Menu, UsuarioActual, ClaveActual,
 // Caja).
 struct CommandLineValues {
-    QString ParametroAdicional;   // gParametroAdicional
-    QString Menu;                 // gMenu
+    QString ParametroAdicional;   // startup.ParametroAdicional
+    QString Menu;                 // startup.Menu
     QString Servidor;             // @Server, as given
     QString DbName;               // @DbName
     QString Usuario;              // @Usuario
     QString UsuarioActual;        // gUsuarioActual: @UsuarioLogeado unless blank, else @Usuario
     QString Password;             // @Password
     QString ClaveActual;          // gClaveActual: "* *" when @Password equals @DbName
-    QString Caja;                 // gCaja: "1" without the key
+    QString Caja;                 // startup.Caja: "1" without the key
     bool unendedKey = false;      // a key other than @ParametroAdicional had no ";" after it
 };
 

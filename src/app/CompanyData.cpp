@@ -63,8 +63,8 @@ void DatosEmpresa(const QString& UNegocio, QString& RazonSocial, QString& Cuit, 
         return Cfg(QStringLiteral("CALLE")) + u' ' + Cfg(QStringLiteral("NUMERO")) + QStringLiteral("  ")
              + Cfg(QStringLiteral("PISO")) + u' ' + Cfg(QStringLiteral("Departamento"));
     });
-    gCondicionIvaTexto = CondicionIva;
-    gCondicionIvaEmpresa = vb::CInt(vb::Variant(CondicionIva));
+    state().configuration.CondicionIvaTexto = CondicionIva;
+    state().configuration.CondicionIvaEmpresa = vb::CInt(vb::Variant(CondicionIva));
 }
 
 } // namespace app

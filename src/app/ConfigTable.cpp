@@ -55,9 +55,10 @@ QString ConfigTable::tableName() const
     if (m_statistics)
         return QStringLiteral("TA_CONFIGURACION");
     // The writer defaults the name too: a write before the first read must not lose its row.
-    if (vb::Trim(gTablaConfiguracion).isEmpty())
-        gTablaConfiguracion = QStringLiteral("TA_CONFIGURACION");
-    return gTablaConfiguracion;
+    QString& name = state().configuration.TablaConfiguracion;
+    if (vb::Trim(name).isEmpty())
+        name = QStringLiteral("TA_CONFIGURACION");
+    return name;
 }
 
 QString ConfigTable::readRoutine() const { return m_statistics ? QStringLiteral("CfgKQ") : QStringLiteral("Cfg"); }

@@ -44,7 +44,7 @@ void GrabaCfgKQ(const QString& Clave, const vb::Variant& Valor, const QString& V
 // One settings table and the rules of its reader and writer.
 class ConfigTable {
 public:
-    static ConfigTable suite();          // TA_CONFIGURACION through gTablaConfiguracion, on gDB
+    static ConfigTable suite();          // TA_CONFIGURACION through configuration.TablaConfiguracion, on gDB
     static ConfigTable statistics();     // "TA_CONFIGURACION" of KQ_ESTADISTICAS
 
     QString read(const QString& Clave, QString* ValorAux, const QString& Grupo) const;

@@ -52,7 +52,7 @@ void CargarConfiguracion(const QString& Carpeta)
     ConfigurationLoader(Carpeta).run();
 }
 
-ConfigurationLoader::ConfigurationLoader(QString folder) : m_folder(std::move(folder)) {}
+ConfigurationLoader::ConfigurationLoader(QString folder) : m_folder(std::move(folder)), m_values(state().configuration) {}
 
 const QStringList& ConfigurationLoader::salesPrograms()
 {
@@ -70,7 +70,7 @@ void ConfigurationLoader::run()
 {
     vb::Trap skip = vb::Trap::skipping();
     m_trap = &skip;
-    step([] { gTablaConfiguracion = QStringLiteral("ta_configuracion"); });
+    step([this] { m_values.TablaConfiguracion = QStringLiteral("ta_configuracion"); });
     readDisplayAndLookupValues();
     readSalesValues();
     readCurrentUser();
@@ -79,37 +79,37 @@ void ConfigurationLoader::run()
     readTradeSwitches();
     readLocksAndLots();
     settleVatCondition();
-    step([] {
-        gTopDefault = Cfg(key("Top_Default"));
-        if (vb::Trim(gTopDefault).isEmpty())
-            gTopDefault = QStringLiteral("1000");
+    step([this] {
+        m_values.TopDefault = Cfg(key("Top_Default"));
+        if (vb::Trim(m_values.TopDefault).isEmpty())
+            m_values.TopDefault = QStringLiteral("1000");
     });
     m_trap = nullptr;
 }
 
 void ConfigurationLoader::readDisplayAndLookupValues()
 {
-    step([] { gMostrarStock = cfgSi("MostrarStockenConsultas"); });
-    step([] { gTituloClientes = cfgTrimmed("TituloClientes"); });
-    step([] { gTituloProveedores = cfgTrimmed("TituloProveedores"); });
-    step([this] { gRutaTareas = m_folder + QStringLiteral("KQDOCTareas.qzt"); });
-    step([] { gExigeClaveConsultaLike = cfgSi("EXIGECLAVECONSULTALIKEARTICULOS"); });
-    step([] { gUsaConsultaLike = cfgSi("UsaConsultaLike"); });
-    step([] { gCantidadDecimales = Cfg(key("CantidadDecimales")); });
+    step([this] { m_values.MostrarStock = cfgSi("MostrarStockenConsultas"); });
+    step([this] { m_values.TituloClientes = cfgTrimmed("TituloClientes"); });
+    step([this] { m_values.TituloProveedores = cfgTrimmed("TituloProveedores"); });
+    step([this] { m_values.RutaTareas = m_folder + QStringLiteral("KQDOCTareas.qzt"); });
+    step([this] { m_values.ExigeClaveConsultaLike = cfgSi("EXIGECLAVECONSULTALIKEARTICULOS"); });
+    step([this] { m_values.UsaConsultaLike = cfgSi("UsaConsultaLike"); });
+    step([this] { m_values.CantidadDecimales = Cfg(key("CantidadDecimales")); });
     step([] { gConfidencialidad = cfgSi("SS_CONFIDENCIALIDAD"); });
 }
 
 void ConfigurationLoader::readSalesValues()
 {
-    step([] {
+    step([this] {
         const QString salesDecimals = Cfg(key("CantidadDecimalesVentas"));
         if (gUtil().EstaEnLista(vb::App::exeName(), salesPrograms()) && vb::Val(salesDecimals) > 0)
-            gCantidadDecimales = salesDecimals;
+            m_values.CantidadDecimales = salesDecimals;
     });
-    step([] { gUsaMultiplesMonedas = cfgSi("UsaMultilesMonedas"); });
-    step([] { gUsaFacturaProforma = cfgSi("UsaFacturaProforma"); });
-    step([] { gUsaCCosto = cfgSi("USACCOSTO"); });
-    step([] { gUsaStockUdKg = cfgSi("USA_STK_STOCK_UDKG"); });
+    step([this] { m_values.UsaMultiplesMonedas = cfgSi("UsaMultilesMonedas"); });
+    step([this] { m_values.UsaFacturaProforma = cfgSi("UsaFacturaProforma"); });
+    step([this] { m_values.UsaCCosto = cfgSi("USACCOSTO"); });
+    step([this] { m_values.UsaStockUdKg = cfgSi("USA_STK_STOCK_UDKG"); });
 }
 
 void ConfigurationLoader::readCurrentUser()
@@ -119,104 +119,105 @@ void ConfigurationLoader::readCurrentUser()
     bool found = false;
     // A reload for another user keeps nothing of the previous one, also when the new user has
     // no row of his own.
-    gUNegocioUsuario.clear();
-    gClasesPrecioUsuario.clear();
+    m_values.UNegocioUsuario.clear();
+    m_values.ClasesPrecioUsuario.clear();
     step([&] { openUserRow(gUsuarioActual, user); });
     step([&] { found = user && !user->Eof(); });
     if (found) {
-        step([&] { gUNegocioUsuario = util.ValorTexto(user->Value(QStringLiteral("UNegocio"))); });
+        step([&] { m_values.UNegocioUsuario = util.ValorTexto(user->Value(QStringLiteral("UNegocio"))); });
         step([&] {
-            if (gUsaFacturaProforma)
-                gUsaFacturaProforma = vb::CBool(user->Value(QStringLiteral("verproforma")));
+            if (m_values.UsaFacturaProforma)
+                m_values.UsaFacturaProforma = vb::CBool(user->Value(QStringLiteral("verproforma")));
         });
         step([&] {
-            gClasesPrecioUsuario =
+            m_values.ClasesPrecioUsuario =
                 util.QuitarCaracteres(vb::Trim(util.ValorTexto(user->Value(QStringLiteral("clasepusa")))), QStringLiteral(","));
         });
     }
-    step([] {
-        if (gUNegocioUsuario.isEmpty())
-            gUNegocioUsuario = QStringLiteral("   1");
+    step([this] {
+        if (m_values.UNegocioUsuario.isEmpty())
+            m_values.UNegocioUsuario = QStringLiteral("   1");
     });
     step([&] { gDB().CierraRecordset(user); });
 }
 
 void ConfigurationLoader::readUnitsAndPeriod()
 {
-    step([] { gUnidadMedidaM3 = cfgTrimmed("UNIDADDEMEDIDA_M3"); });
-    step([] { gUnidadMedidaBL = cfgTrimmed("UNIDADDEMEDIDA_BL"); });
-    step([] { gUnidadMedidaKG = cfgTrimmed("UNIDADDEMEDIDA_KG"); });
-    step([] { gPeriodo = wholeNumber(Cfg(key("PERIODO"))); });
-    step([] { gRazonSocialPorUneg = isSi(cfgTrimmed("RazonSocialPorUneg")); });
-    step([] { gValidaCodigoBarra = cfgTrimmed("VALIDACODIGOBARRA").isEmpty() ? false : isSi(cfgTrimmed("VALIDACODIGOBARRA")); });
+    step([this] { m_values.UnidadMedidaM3 = cfgTrimmed("UNIDADDEMEDIDA_M3"); });
+    step([this] { m_values.UnidadMedidaBL = cfgTrimmed("UNIDADDEMEDIDA_BL"); });
+    step([this] { m_values.UnidadMedidaKG = cfgTrimmed("UNIDADDEMEDIDA_KG"); });
+    step([this] { m_values.Periodo = wholeNumber(Cfg(key("PERIODO"))); });
+    step([this] { m_values.RazonSocialPorUneg = isSi(cfgTrimmed("RazonSocialPorUneg")); });
+    step([this] { m_values.ValidaCodigoBarra = cfgTrimmed("VALIDACODIGOBARRA").isEmpty() ? false : isSi(cfgTrimmed("VALIDACODIGOBARRA")); });
 }
 
 void ConfigurationLoader::readColours()
 {
-    step([] { gColorFondo = gUtil().TextoAEntero(Cfg(key("CFondo"))); });
-    step([] { gColorLetra = gUtil().TextoAEntero(Cfg(key("CLetra"))); });
+    step([this] { m_values.ColorFondo = gUtil().TextoAEntero(Cfg(key("CFondo"))); });
+    step([this] { m_values.ColorLetra = gUtil().TextoAEntero(Cfg(key("CLetra"))); });
     // Text the same colour as its background cannot be read: the stored pair is reset.
-    step([] {
-        if (gColorFondo == gColorLetra) {
+    step([this] {
+        if (m_values.ColorFondo == m_values.ColorLetra) {
             writeColour("CFondo", kResetBackground);
             writeColour("CLetra", 0);
-            gColorFondo = kResetBackground;
+            m_values.ColorFondo = kResetBackground;
         }
     });
-    step([] {
-        if (gColorFondo == kCyan)
-            gColorFondo = kResetBackground;
+    step([this] {
+        if (m_values.ColorFondo == kCyan)
+            m_values.ColorFondo = kResetBackground;
     });
-    step([] {
-        if (gColorFondo == 0)
-            gColorFondo = kDefaultBackground;
+    step([this] {
+        if (m_values.ColorFondo == 0)
+            m_values.ColorFondo = kDefaultBackground;
     });
 }
 
 void ConfigurationLoader::readTradeSwitches()
 {
-    step([] { gModuloOrdenDeTrabajo = !vb::textEquals(cfgTrimmed("ModuloOrdenDeTrabajo"), QStringLiteral("NO")); });
-    step([] { gVentasModificaPrecio = switchDefaultOff("V_ModificaCPrecio"); });
-    step([] { gComprasModificaPrecio = switchDefaultOff("C_ModificaCPrecio"); });
-    step([] { gMaderera = switchDefaultOff("MADERERA"); });
+    step([this] { m_values.ModuloOrdenDeTrabajo = !vb::textEquals(cfgTrimmed("ModuloOrdenDeTrabajo"), QStringLiteral("NO")); });
+    step([this] { m_values.VentasModificaPrecio = switchDefaultOff("V_ModificaCPrecio"); });
+    step([this] { m_values.ComprasModificaPrecio = switchDefaultOff("C_ModificaCPrecio"); });
+    step([this] { m_values.Maderera = switchDefaultOff("MADERERA"); });
     const std::pair<const char*, QString*> timberUnits[] = {
-        {"MAD_TIRAS", &gMadTiras}, {"MAD_P2", &gMadP2},       {"MAD_ML", &gMadML},       {"MAD_M2", &gMadM2},
-        {"MAD_HOJAS", &gMadHojas}, {"MAD_ML_P2", &gMadMLP2}, {"MAD_M2_P2", &gMadM2P2}, {"MAD_ML_M2", &gMadMLM2}};
+        {"MAD_TIRAS", &m_values.MadTiras}, {"MAD_P2", &m_values.MadP2},       {"MAD_ML", &m_values.MadML},
+        {"MAD_M2", &m_values.MadM2},       {"MAD_HOJAS", &m_values.MadHojas}, {"MAD_ML_P2", &m_values.MadMLP2},
+        {"MAD_M2_P2", &m_values.MadM2P2}, {"MAD_ML_M2", &m_values.MadMLM2}};
     for (const auto& unit : timberUnits)
         step([&] { *unit.second = cfgTrimmed(unit.first); });
-    step([] { gCuentaCtroDist = cfgTrimmed("CuentaCtroDist"); });
-    step([] { gMaxDto = gUtil().TextoANumero(cfgTrimmed("MaxDto")); });
-    step([] { gMaxDtoProforma = gUtil().TextoANumero(cfgTrimmed("MaxDtoProforma")); });
-    step([] { gPideClaveStockNeg = switchDefaultOff("PideClave_StockNeg"); });
-    step([] { gPideClaveMarkUpBase = switchDefaultOff("PideClave_MarkUpBase"); });
-    step([] { gPideClaveLimiteCredito = switchDefaultOff("PideClave_LimiteCredito"); });
+    step([this] { m_values.CuentaCtroDist = cfgTrimmed("CuentaCtroDist"); });
+    step([this] { m_values.MaxDto = gUtil().TextoANumero(cfgTrimmed("MaxDto")); });
+    step([this] { m_values.MaxDtoProforma = gUtil().TextoANumero(cfgTrimmed("MaxDtoProforma")); });
+    step([this] { m_values.PideClaveStockNeg = switchDefaultOff("PideClave_StockNeg"); });
+    step([this] { m_values.PideClaveMarkUpBase = switchDefaultOff("PideClave_MarkUpBase"); });
+    step([this] { m_values.PideClaveLimiteCredito = switchDefaultOff("PideClave_LimiteCredito"); });
 }
 
 void ConfigurationLoader::readLocksAndLots()
 {
-    step([] { gBloqueoActivo = cfgSi("SS_BloqueoActivo"); });
-    step([] { gUtilizarFechaDia = cfgSi("UTILIZARFECHADIA"); });
-    step([] { gAsignaLoteIngreso = cfgSi("AsignacionAutomaticaDeLoteING"); });
-    step([] { gAsignaLoteIngresoOP = cfgSi("AsignacionAutomaticaDeLoteINGOP"); });
+    step([this] { m_values.BloqueoActivo = cfgSi("SS_BloqueoActivo"); });
+    step([this] { m_values.UtilizarFechaDia = cfgSi("UTILIZARFECHADIA"); });
+    step([this] { m_values.AsignaLoteIngreso = cfgSi("AsignacionAutomaticaDeLoteING"); });
+    step([this] { m_values.AsignaLoteIngresoOP = cfgSi("AsignacionAutomaticaDeLoteINGOP"); });
 }
 
 void ConfigurationLoader::settleVatCondition()
 {
-    step([] { gCondicionIvaEmpresa = wholeNumber(Cfg(key("CONDIVAEMPRESA"))); });
+    step([this] { m_values.CondicionIvaEmpresa = wholeNumber(Cfg(key("CONDIVAEMPRESA"))); });
     // The suite's older key is still read when the company-wide one gives nothing; its value
     // is not used.
-    step([] {
-        if (gCondicionIvaEmpresa == 0)
+    step([this] {
+        if (m_values.CondicionIvaEmpresa == 0)
             Cfg(key("CONDIVA"));
     });
-    step([] {
+    step([this] {
         QString name, cuit, start, grossIncome, vat, pointOfSale, address;
-        DatosEmpresa(gUNegocioUsuario, name, cuit, start, grossIncome, vat, pointOfSale, address);
+        DatosEmpresa(m_values.UNegocioUsuario, name, cuit, start, grossIncome, vat, pointOfSale, address);
     });
-    step([] { gCondicionIvaEmpresa = vb::CInt(vb::Variant(gCondicionIvaTexto)); });
-    step([] {
-        if (gCondicionIvaEmpresa == 0)
-            gCondicionIvaEmpresa = 1;
+    step([this] { m_values.CondicionIvaEmpresa = vb::CInt(vb::Variant(m_values.CondicionIvaTexto)); });
+    step([this] {
+        if (m_values.CondicionIvaEmpresa == 0)
+            m_values.CondicionIvaEmpresa = 1;
     });
 }
 

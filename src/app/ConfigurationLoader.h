@@ -1,6 +1,7 @@
 #pragma once
 // Turns the suite's settings (TA_CONFIGURACION) and the current user's row of ta_usuarios into
-// the module's values (AppModule.h), once per start, before the user is validated.
+// the module's configuration values (state().configuration, AppModule.h), once per start,
+// before the user is validated.
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@ class Trap;
 }
 
 namespace app {
+
+struct ConfigurationValues;
 
 // Carpeta is the program folder ending in a separator. Every failing step is passed over and
 // its value keeps what it had; Cfg reports its own failures. The only writes are the colour
@@ -37,6 +40,7 @@ private:
     void settleVatCondition();
 
     QString m_folder;
+    ConfigurationValues& m_values;  // the program state's, where every value read lands
     vb::Trap* m_trap = nullptr;
 };
 

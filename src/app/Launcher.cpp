@@ -70,7 +70,7 @@ QString parameterLine(const QString& parametroAdicional)
     return QStringLiteral(" ; @server=") + db.gServidor + QStringLiteral("; @dbname=") + db.gDBName
          + QStringLiteral("; @usuario=") + gUsuarioActual + QStringLiteral("; @Password=") + gClaveActual
          + QStringLiteral("; @ParametroAdicional=") + parametroAdicional + QStringLiteral("; brix@ ; @UsuarioLogeado = ")
-         + gUsuarioActual + QStringLiteral("; @Caja=") + gCaja + u';';
+         + gUsuarioActual + QStringLiteral("; @Caja=") + state().startup.Caja + u';';
 }
 
 // The host of the database server, where the suite's web application runs. A server that is

@@ -29,7 +29,7 @@ public:
 
 // Starts a menu target with the suite's parameter line (" ; @server=...; @dbname=...;
 // @usuario=...; @Password=...; @ParametroAdicional=...; brix@ ; @UsuarioLogeado = ...; @Caja=...;"
-// from the shared connection, the current user and password and gCaja):
+// from the shared connection, the current user and password and startup.Caja):
 //   a target holding a folder separator ("SHELL:" + full path): the path after its first six
 //     characters, whatever they are;
 //   a page of the local web application (http://localhost:5055/): "shell:" removed, the local

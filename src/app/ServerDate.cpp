@@ -17,7 +17,7 @@ vb::Date wholeSeconds(const vb::Date& date) { return vb::Date::fromDateTime(date
 
 vb::Date dateWithoutServerRow()
 {
-    if (gUtilizarFechaDia) {
+    if (state().configuration.UtilizarFechaDia) {
         const QString last = Cfg(QStringLiteral("FECHAOPERHASTA"));
         if (vb::IsDate(vb::Variant(last)))
             return vb::CDate(vb::Variant(last));

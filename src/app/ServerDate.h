@@ -6,7 +6,7 @@
 namespace app {
 
 // The server's GETDATE() to the whole second. Without a row: the date of FECHAOPERHASTA when
-// gUtilizarFechaDia is on and that key holds a date, else the local clock. When the server's
+// configuration.UtilizarFechaDia is on and that key holds a date, else the local clock. When the server's
 // date cannot be read at all, the local clock (whole seconds), never the zero date.
 vb::Date FechaServidor();
 

@@ -113,8 +113,8 @@ void StartUp::run()
     step([&] { m_folder = gUtil().CarpetaConBarra(vb::App::path()); });
     // The help file of the original has no reader here: there is no help viewer to hand it to.
     step([&] {
-        gColorLetra = 0;
-        gColorFondo = 0xFFFFFF;
+        state().configuration.ColorLetra = 0;
+        state().configuration.ColorFondo = 0xFFFFFF;
     });
     step([&] { settleCommandLineText(); });
     step([&] { settleIniSection(); });
@@ -150,28 +150,30 @@ void StartUp::settleIniSection()
 {
     const kit::Sistema& sistema = gSistema();
     const QString section = vb::UCase(sistema.NombreEquipo()) + u'|' + vb::UCase(sistema.NombreUsuarioSistema());
-    gSeccionIni = vb::Trim(section).size() > 50 ? section.left(50) : section;
-    gFlatToolbars = vb::Val(gIni().LeerValor(kIniFile, gSeccionIni, QStringLiteral("FlatToolbars"), QStringLiteral("1")));
+    StartupValues& startup = state().startup;
+    startup.SeccionIni = vb::Trim(section).size() > 50 ? section.left(50) : section;
+    startup.FlatToolbars = vb::Val(gIni().LeerValor(kIniFile, startup.SeccionIni, QStringLiteral("FlatToolbars"), QStringLiteral("1")));
 }
 
 void StartUp::readCommandLine()
 {
+    StartupValues& startup = state().startup;
     CommandLineValues before;
-    before.ParametroAdicional = gParametroAdicional;
-    before.Menu = gMenu;
+    before.ParametroAdicional = startup.ParametroAdicional;
+    before.Menu = startup.Menu;
     before.UsuarioActual = gUsuarioActual;
     before.ClaveActual = gClaveActual;
-    before.Caja = gCaja;
+    before.Caja = startup.Caja;
     const CommandLineValues read = LeerLineaParametros(m_linea, before);
-    gParametroAdicional = read.ParametroAdicional;
-    gMenu = read.Menu;
+    startup.ParametroAdicional = read.ParametroAdicional;
+    startup.Menu = read.Menu;
     m_servidor = read.Servidor;
     m_base = read.DbName;
     m_usuario = read.Usuario;
     m_clave = read.Password;
     gUsuarioActual = read.UsuarioActual;
     gClaveActual = read.ClaveActual;
-    gCaja = read.Caja;
+    startup.Caja = read.Caja;
     // A key without its ";" is the invalid-argument case the start-up passes over.
     if (read.unendedKey)
         onError(vb::Error(kInvalidArgument, vb::Error::standardDescription(kInvalidArgument)));
@@ -213,7 +215,7 @@ void StartUp::openShared()
 void StartUp::connectionSettings()
 {
     step([] { ConectarEstadisticas(); });
-    step([] { gDB().gCnn->setCommandTimeout(gTimeOut); });
+    step([] { gDB().gCnn->setCommandTimeout(state().startup.TimeOut); });
     step([] { gDB().gCnn->setIsolationLevel(kReadUncommitted); });
 }
 
@@ -222,7 +224,7 @@ void StartUp::workingSetUp()
     data::DB_Dll& db = gDB();
     if (db.gDBName.isEmpty())
         return;
-    step([&] { gConexionDSN = QStringLiteral("DSN=") + db.gDBName + QStringLiteral("; UID=") + db.gUsuario
+    step([&] { state().startup.ConexionDSN = QStringLiteral("DSN=") + db.gDBName + QStringLiteral("; UID=") + db.gUsuario
                             + QStringLiteral("; PWD=") + db.gUserPassWord; });
     step([&] { gImpresion().pPathSistema = m_folder; });
     step([&] { db.gCnn->setDefaultDatabase(db.gDBName); });

@@ -32,23 +32,24 @@ void openStatistics(data::DB_Dll& stats, vb::Trap& skip)
 void ConectarEstadisticas()
 {
     vb::Trap skip = vb::Trap::skipping();
-    gTimeOut = kDefaultTimeOut;
+    std::int16_t& timeOut = state().startup.TimeOut;
+    timeOut = kDefaultTimeOut;
     data::DB_Dll& stats = gDBEstadisticas();
     openStatistics(stats, skip);
     if (!stats.gOpenFlag)
         return;
     skip.run([&] { stats.gCnn->setDefaultDatabase(kStatisticsDatabase); });
     // A value out of the Integer range fails here and leaves the default.
-    skip.run([&] { gTimeOut = vb::CInt(vb::Val(CfgKQ(QStringLiteral("TimeOut")))); });
-    if (gTimeOut == 0) {
+    skip.run([&] { timeOut = vb::CInt(vb::Val(CfgKQ(QStringLiteral("TimeOut")))); });
+    if (timeOut == 0) {
         skip.run([&] {
-            GrabaCfgKQ(QStringLiteral("TimeOut"), vb::Variant(gTimeOut), QString(), false,
+            GrabaCfgKQ(QStringLiteral("TimeOut"), vb::Variant(timeOut), QString(), false,
                        QStringLiteral("BaseDeDatos"), true);
         });
     }
     // No time-out at all, or a negative one, would leave commands without limit or failing.
-    if (gTimeOut <= 0)
-        gTimeOut = kDefaultTimeOut;
+    if (timeOut <= 0)
+        timeOut = kDefaultTimeOut;
 }
 
 } // namespace app

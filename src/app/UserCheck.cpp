@@ -42,7 +42,7 @@ bool checkRow(const ado::RecordsetPtr& rs, const QString& usuario, const QString
 
 void setAdministrador(bool value)
 {
-    gEsAdministrador = value;
+    state().startup.EsAdministrador = value;
     gDB().gEsAdmin = value;
 }
 

@@ -11,7 +11,7 @@ namespace app {
 // suite's own login: accepted without reading the table, administrator flags untouched.
 // Any other user needs a row of this program's systems ("vu000va" or "BRIX") whose stored
 // password, decoded, equals clave regardless of letter case; that user becomes the current
-// one. The administrator flags (gEsAdministrador and the data access object's gEsAdmin) are
+// one. The administrator flags (startup.EsAdministrador and the data access object's gEsAdmin) are
 // cleared first and set from the row only when the password matched. No error trap: a failing
 // read reaches the caller.
 bool ValidarUsuario(const QString& usuario, const QString& clave);

@@ -861,101 +861,81 @@ void BarControl::SetHoverItem(int i)
 
 // ---- properties ---------------------------------------------------------------------------
 
-void BarControl::setImpresoraCheckable(bool value)
+void BarControl::setCheckable(bool& checkable, bool& checked, bool value, const QString& name)
 {
-    m_settings.impresoraCheckable = value;
     if (!value)
-        m_settings.impresoraChecked = false;
-    LayoutItems();
-    notify(QStringLiteral("ImpresoraCheckable"));
+        checked = false;
+    setAndRefresh(checkable, value, name);
 }
 
-// A check state is refused while its item is not checkable.
+void BarControl::setCheckedIfCheckable(bool checkable, bool& checked, bool value, const QString& name)
+{
+    if (checkable)
+        setAndRefresh(checked, value, name);
+}
+
+void BarControl::setImpresoraCheckable(bool value)
+{
+    setCheckable(m_settings.impresoraCheckable, m_settings.impresoraChecked, value, QStringLiteral("ImpresoraCheckable"));
+}
+
 void BarControl::setImpresoraChecked(bool value)
 {
-    if (!m_settings.impresoraCheckable)
-        return;
-    m_settings.impresoraChecked = value;
-    LayoutItems();
-    notify(QStringLiteral("ImpresoraChecked"));
+    setCheckedIfCheckable(m_settings.impresoraCheckable, m_settings.impresoraChecked, value, QStringLiteral("ImpresoraChecked"));
 }
 
 void BarControl::setCompartirCheckable(bool value)
 {
-    m_settings.compartirCheckable = value;
-    if (!value)
-        m_settings.compartirChecked = false;
-    LayoutItems();
-    notify(QStringLiteral("CompartirCheckable"));
+    setCheckable(m_settings.compartirCheckable, m_settings.compartirChecked, value, QStringLiteral("CompartirCheckable"));
 }
 
 void BarControl::setCompartirChecked(bool value)
 {
-    if (!m_settings.compartirCheckable)
-        return;
-    m_settings.compartirChecked = value;
-    LayoutItems();
-    notify(QStringLiteral("CompartirChecked"));
+    setCheckedIfCheckable(m_settings.compartirCheckable, m_settings.compartirChecked, value, QStringLiteral("CompartirChecked"));
 }
 
 void BarControl::setGroupGap(float value)
 {
-    m_settings.groupGap = value < 0 ? 0 : value;
-    LayoutItems();
-    notify(QStringLiteral("GroupGap"));
+    setAndRefresh(m_settings.groupGap, value < 0 ? 0.0f : value, QStringLiteral("GroupGap"));
 }
 
 void BarControl::setGroupBreakKey(const QString& value, const QString& name)
 {
-    m_settings.groupBreakKey = BarText::upperTrim(value);
-    LayoutItems();
-    notify(name);
+    setAndRefresh(m_settings.groupBreakKey, BarText::upperTrim(value), name);
 }
 
 void BarControl::setCaptions(bool value, const QString& name)
 {
-    m_settings.showCaptions = value;
-    LayoutItems();
-    notify(name);
+    setAndRefresh(m_settings.showCaptions, value, name);
 }
 
 void BarControl::setHorizontalFlag(bool value, const QString& name)
 {
-    m_settings.horizontal = value;
     m_settings.autoOrientation = false;
-    LayoutItems();
-    notify(name);
+    setAndRefresh(m_settings.horizontal, value, name);
 }
 
 void BarControl::setAutoOrientacion(bool value)
 {
-    m_settings.autoOrientation = value;
-    LayoutItems();
-    notify(QStringLiteral("AutoOrientacion"));
+    setAndRefresh(m_settings.autoOrientation, value, QStringLiteral("AutoOrientacion"));
 }
 
 void BarControl::setEnabled(const vb::Variant& value)
 {
     const bool enabled = value.toBool();
-    m_settings.enabled = enabled;
     if (!enabled)
         m_items.setHoverIndex(-1);
-    LayoutItems();
-    notify(QStringLiteral("Enabled"));
+    setAndRefresh(m_settings.enabled, enabled, QStringLiteral("Enabled"));
 }
 
 void BarControl::setItemHeight(float value)
 {
-    m_settings.itemHeight = value < 480 ? 480 : value;
-    LayoutItems();
-    notify(QStringLiteral("ItemHeight"));
+    setAndRefresh(m_settings.itemHeight, value < 480 ? 480.0f : value, QStringLiteral("ItemHeight"));
 }
 
 void BarControl::setTopOffset(float value)
 {
-    m_settings.topOffset = value;
-    LayoutItems();
-    notify(QStringLiteral("TopOffset"));
+    setAndRefresh(m_settings.topOffset, value, QStringLiteral("TopOffset"));
 }
 
 void BarControl::setTopBotones(float value)
@@ -972,9 +952,8 @@ void BarControl::setIconPixels42()
 
 void BarControl::setImageFolder(const QString& value)
 {
-    m_settings.imageFolder = IconLocator::WithTrailingBackslash(value);
-    RefreshIcons();
-    notify(QStringLiteral("ImageFolder"));
+    setAndRefresh(m_settings.imageFolder, IconLocator::WithTrailingBackslash(value), QStringLiteral("ImageFolder"),
+                  &BarControl::RefreshIcons);
 }
 
 void BarControl::setDebugMode(bool value)
@@ -990,25 +969,27 @@ void BarControl::applyContextStyle()
 
 void BarControl::setContextUserName(const QString& value)
 {
-    m_settings.contextUserName = BarText::trim(value);
-    applyContextStyle();
-    notify(QStringLiteral("ContextUserName"));
+    setAndRefresh(m_settings.contextUserName, BarText::trim(value), QStringLiteral("ContextUserName"),
+                  &BarControl::applyContextStyle);
 }
 
 void BarControl::setContextDbName(const QString& value)
 {
-    m_settings.contextDbName = BarText::trim(value);
-    applyContextStyle();
-    notify(QStringLiteral("ContextDbName"));
+    setAndRefresh(m_settings.contextDbName, BarText::trim(value), QStringLiteral("ContextDbName"),
+                  &BarControl::applyContextStyle);
+}
+
+// Turned on, the look is applied at once with the present captions setting.
+void BarControl::applyEstiloTervo()
+{
+    if (m_settings.estiloTervo)
+        AplicarEstiloTervo(m_settings.showCaptions, m_settings.iconPx);
+    LayoutItems();
 }
 
 void BarControl::setEstiloTervo(bool value)
 {
-    m_settings.estiloTervo = value;
-    if (value)
-        AplicarEstiloTervo(m_settings.showCaptions, m_settings.iconPx);
-    LayoutItems();
-    notify(QStringLiteral("EstiloTervo"));
+    setAndRefresh(m_settings.estiloTervo, value, QStringLiteral("EstiloTervo"), &BarControl::applyEstiloTervo);
 }
 
 void BarControl::setEstilo(int value)
@@ -1026,24 +1007,18 @@ void BarControl::setTheme(int)
 
 void BarControl::setNormalBackColor(long value)
 {
-    m_settings.colors.normalBack = value;
     setOwnBackColor(value);
-    LayoutItems();
-    notify(QStringLiteral("NormalBackColor"));
+    setAndRefresh(m_settings.colors.normalBack, value, QStringLiteral("NormalBackColor"));
 }
 
 void BarControl::setActiveBackColor(long value)
 {
-    m_settings.colors.activeBack = value;
-    LayoutItems();
-    notify(QStringLiteral("ActiveBackColor"));
+    setAndRefresh(m_settings.colors.activeBack, value, QStringLiteral("ActiveBackColor"));
 }
 
 void BarControl::setActiveBarColor(long value)
 {
-    m_settings.colors.activeBar = value;
-    LayoutItems();
-    notify(QStringLiteral("ActiveBarColor"));
+    setAndRefresh(m_settings.colors.activeBar, value, QStringLiteral("ActiveBarColor"));
 }
 
 } // namespace commandbar

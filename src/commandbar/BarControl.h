@@ -21,6 +21,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -229,6 +230,15 @@ protected:
     void setIconPixels42();
     void setOwnBackColor(long color);
     void notify(const QString& name) { emit propertyChanged(name); }
+    // A design property: stores the value, brings the bar up to date (lays it out unless told
+    // otherwise) and tells the host that its saved design changed.
+    template <class T, class V>
+    void setAndRefresh(T& setting, V&& value, const QString& name, void (BarControl::*refresh)() = &BarControl::LayoutItems)
+    {
+        setting = std::forward<V>(value);
+        (this->*refresh)();
+        notify(name);
+    }
     bool hasControls(int i) const { return i >= 0 && i < int(m_picItem.size()); }
     ItemSurface* drawingSurfaceOf(int i) const;
 
@@ -262,7 +272,11 @@ private:
     void setGroupBreakKey(const QString& value, const QString& name);
     void setCaptions(bool value, const QString& name);
     void setHorizontalFlag(bool value, const QString& name);
+    // An item's check state goes with its being checkable, and is refused while it is not.
+    void setCheckable(bool& checkable, bool& checked, bool value, const QString& name);
+    void setCheckedIfCheckable(bool checkable, bool& checked, bool value, const QString& name);
     void applyContextStyle();
+    void applyEstiloTervo();
 
     BarLayoutResult m_layout;
     DrawingSurface m_surface;

@@ -74,9 +74,7 @@ void TBarRep::storeChecked(int i, bool checked)
 
 void TBarRep::setItemGap(float)
 {
-    m_settings.itemGap = 120;
-    LayoutItems();
-    notify(QStringLiteral("ItemGap"));
+    setAndRefresh(m_settings.itemGap, 120.0f, QStringLiteral("ItemGap"));
 }
 
 // Icons are always 42 pixels; the value asked for is not used.

@@ -322,9 +322,7 @@ void UtilKor::DrawAttentionDot(int i, long back)
 
 void UtilKor::setGap(float value, const QString& name)
 {
-    m_settings.itemGap = std::max(value, -300.0f);
-    LayoutItems();
-    notify(name);
+    setAndRefresh(m_settings.itemGap, std::max(value, -300.0f), name);
 }
 
 void UtilKor::setSeparacionBotones(float value)

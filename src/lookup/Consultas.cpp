@@ -151,7 +151,7 @@ void CamposConsultaArticulos(const QString& tabla, QString& campos, QString& cam
         const qsizetype comma = campos.indexOf(u',');
         campoBusqueda = comma < 0 ? campos : campos.left(comma);
         if (borrowed)
-            campos += app::gMostrarStock ? QStringLiteral(",Deposito,Stock,PuntoPedido") : QStringLiteral(",Deposito");
+            campos += app::state().configuration.MostrarStock ? QStringLiteral(",Deposito,Stock,PuntoPedido") : QStringLiteral(",Deposito");
     }
     if (vb::Trim(campos).isEmpty())
         campos = QStringLiteral("*");

@@ -26,6 +26,7 @@ public:
     void setOrder(const QString& orderClause);
 
     QString text() const;
+    const QStringList& conditions() const { return m_conditions; }
 
     bool operator==(const FilteredStatement&) const = default;
 

@@ -3,7 +3,6 @@
 #include "app/ConfigTable.h"
 #include "app/TratamientoErrores.h"
 #include "lookup/AnchosConsulta.h"
-#include "lookup/LookupFilter.h"
 #include "lookup/LookupRow.h"
 #include "lookup/MenuLauncher.h"
 
@@ -29,12 +28,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace lookup {
@@ -280,79 +279,77 @@ void Lib_FrmCons3::Load()
 {
     if (m_loading)
         return;
-    const bool ownStatement = std::exchange(m_reloading, false);
-    m_loading = true;
+    if (!loadRows())
+        restorePreviousStatement();
+}
+
+// One load, every step under the one trap of the window's loading (a step that fails is
+// reported and, as the operator answers, run again, passed over or the rest left out); false
+// when the statement did not open.
+bool Lib_FrmCons3::loadRows()
+{
+    const QScopedValueRollback loading(m_loading, true);
+    const bool handedIn = !std::exchange(m_reloading, false);
     m_loaded = true;
-    const kit::Utilidades util;
     vb::Trap trap([](const vb::Error& e) { return app::TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("FORM_LOAD")); });
-    trap.run([&] { EsConsultaArticulos = has(sql, "articulos"); });
-    trap.run([&] {
-        Valores = vb::Collection::create();
-        Cantidades = vb::Collection::create();
-    });
-    trap.run([&] {
-        m_list->clear();
-        m_rowSearch.invalidate();
-        QFont font = m_list->font();
-        font.setBold(true);
-        font.setPointSize(10);
-        m_list->setFont(font);
-    });
+    trap.run([this] { recogniseArticles(); });
+    trap.run([this] { createResults(); });
+    trap.run([this] { clearRows(); });
     if (vb::Trim(sql).isEmpty()) {
-        trap.run([&] { util.PrepararFormulario(this, false); });
-        m_loading = false;
-        return;
+        trap.run([this] { prepareForm(); });
+        return true;
     }
-    trap.run([&] { sql += u' '; });
-    trap.run([&] {
-        const int from = vb::InStr(sql, QStringLiteral("from"), vb::CompareMethod::Text);
-        const int blank = from > 0 ? vb::InStr(from + 5, sql, QStringLiteral(" ")) : 0;
-        TablaConsulta = from > 0 && blank > 0 ? vb::Trim(vb::Mid(sql, from + 4, blank - (from + 4))) : QString();
-    });
-    trap.run([&] {
-        if (SqlOriginal.isEmpty())
-            SqlOriginal = sql;
-        // A statement handed in (by the driver, by "Nueva Busqueda") is the one the next
-        // filters build on; the window's own reloads keep theirs.
-        if (!ownStatement)
-            SqlBase = FilteredStatement(sql);
-    });
+    trap.run([&] { takeStatement(handedIn); });
     bool opened = false;
     trap.run([&] { opened = openStatement(); });
-    if (!opened) {
-        m_loading = false;
-        restorePreviousStatement();
-        return;
-    }
-    trap.run([&] { m_todos->setEnabled(CheckBoxes); });
-    trap.run([&] { Encolumnar(); });
-    trap.run([&] { Leer(1, 0); });
-    trap.run([&] {
-        // A load sorts ascending on the column last sorted; the next header click descends.
-        if (OrdenarPorLwv) {
-            m_sortOrder = Qt::AscendingOrder;
-            sortRows(m_sortColumn, m_sortOrder);
-        } else {
-            // The rows keep the statement's order; the header shows none of the list's own.
-            m_list->header()->setSortIndicatorShown(false);
-            m_rowSearch.rebuild(m_list);
-        }
-    });
-    trap.run([&] {
-        if (m_list->topLevelItemCount() > 0)
-            m_list->setCurrentItem(m_list->topLevelItem(0));
-        if (!vb::Trim(FiltroInicial).isEmpty())
-            m_search[0]->setEditText(FiltroInicial);
-    });
-    trap.run([&] {
-        data::gDB().CierraRecordset(rsConsulta);
-        rsConsulta.reset();
-    });
-    trap.run([&] { LeerAnchosColumnas(); });
-    trap.run([&] { CalcularAncho(); });
-    trap.run([&] { util.PrepararFormulario(this, false); });
-    m_lastGood = SqlBase;
-    m_loading = false;
+    if (!opened)
+        return false;
+    trap.run([this] { enableMarking(); });
+    trap.run([this] { Encolumnar(); });
+    trap.run([this] { readRows(); });
+    trap.run([this] { applyListOrder(); });
+    trap.run([this] { showFirstRow(); });
+    trap.run([this] { closeStatement(); });
+    trap.run([this] { LeerAnchosColumnas(); });
+    trap.run([this] { CalcularAncho(); });
+    trap.run([this] { prepareForm(); });
+    m_model.markOpened();
+    return true;
+}
+
+// An article lookup colours its rows by stock and reports a missing article with F12.
+void Lib_FrmCons3::recogniseArticles()
+{
+    EsConsultaArticulos = has(sql, "articulos");
+}
+
+void Lib_FrmCons3::createResults()
+{
+    Valores = vb::Collection::create();
+    Cantidades = vb::Collection::create();
+}
+
+void Lib_FrmCons3::clearRows()
+{
+    m_list->clear();
+    m_rowSearch.invalidate();
+    QFont font = m_list->font();
+    font.setBold(true);
+    font.setPointSize(10);
+    m_list->setFont(font);
+}
+
+void Lib_FrmCons3::prepareForm()
+{
+    kit::Utilidades().PrepararFormulario(this, false);
+}
+
+// A statement handed in (by the driver, by "Nueva Busqueda") is the one the next filters build
+// on; the window's own reloads keep theirs.
+void Lib_FrmCons3::takeStatement(bool handedIn)
+{
+    sql += u' ';
+    m_model.takeStatement(sql, handedIn);
 }
 
 bool Lib_FrmCons3::openStatement()
@@ -362,20 +359,55 @@ bool Lib_FrmCons3::openStatement()
     return rsConsulta && rsConsulta->State() == ado::adStateOpen;
 }
 
+void Lib_FrmCons3::enableMarking()
+{
+    m_todos->setEnabled(CheckBoxes);
+}
+
+void Lib_FrmCons3::readRows()
+{
+    Leer(1, 0);
+}
+
+// A load sorts ascending on the column last sorted; the next header click descends.
+void Lib_FrmCons3::applyListOrder()
+{
+    if (OrdenarPorLwv) {
+        m_model.sortAscending();
+        sortRows(m_model.sortColumn(), m_model.sortOrder());
+    } else {
+        // The rows keep the statement's order; the header shows none of the list's own.
+        m_list->header()->setSortIndicatorShown(false);
+        m_rowSearch.rebuild(m_list);
+    }
+}
+
+void Lib_FrmCons3::showFirstRow()
+{
+    if (m_list->topLevelItemCount() > 0)
+        m_list->setCurrentItem(m_list->topLevelItem(0));
+    if (!vb::Trim(FiltroInicial).isEmpty())
+        m_search[0]->setEditText(FiltroInicial);
+}
+
+void Lib_FrmCons3::closeStatement()
+{
+    data::gDB().CierraRecordset(rsConsulta);
+    rsConsulta.reset();
+}
+
 // A statement that does not open (the data access has said why) gives way to the last one that
 // did, so a bad filter leaves the rows as they were.
 void Lib_FrmCons3::restorePreviousStatement()
 {
     rsConsulta.reset();
-    if (m_lastGood.isEmpty() || m_lastGood == SqlBase)
-        return;
-    reloadWith(m_lastGood);
+    if (m_model.fallBack())
+        reloadModelStatement();
 }
 
-void Lib_FrmCons3::reloadWith(const FilteredStatement& statement)
+void Lib_FrmCons3::reloadModelStatement()
 {
-    SqlBase = statement;
-    sql = statement.text();
+    sql = m_model.text();
     m_reloading = true;
     Load();
 }
@@ -444,11 +476,7 @@ void Lib_FrmCons3::Leer(qint64, int)
     if (!rsConsulta || rsConsulta->Bof())
         return;
     readStockFields();
-    m_precheck.clear();
-    for (const QString& value : ValoresDefault.split(u',')) {
-        if (!vb::Trim(value).isEmpty())
-            m_precheck.insert(LookupRow::fold(value));
-    }
+    m_model.setTicked(ValoresDefault);
     m_precheckField = rsConsulta->Fields()->indexOf(CampoDevuelto);
     QList<QTreeWidgetItem*> rows;
     vb::Trap trap([](const vb::Error& e) { return app::TratamientoErrores(e, vb::Variant::missing(), QStringLiteral("Leer")); });
@@ -497,7 +525,7 @@ LookupRow* Lib_FrmCons3::makeRow()
     row->setCell(0, vb::Trim(util.ValorTexto(first)), first);
     if (CheckBoxes) {
         const bool ticked = m_precheckField >= 0
-                         && prechecked(util.ValorTexto(fields->Item(m_precheckField)->Value()));
+                         && m_model.isTicked(util.ValorTexto(fields->Item(m_precheckField)->Value()));
         row->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
     }
     for (int i = 1; i < fields->Count(); ++i) {
@@ -506,11 +534,6 @@ LookupRow* Lib_FrmCons3::makeRow()
         colourRow(row, i);
     }
     return row;
-}
-
-bool Lib_FrmCons3::prechecked(const QString& value) const
-{
-    return !vb::Trim(value).isEmpty() && m_precheck.contains(LookupRow::fold(value));
 }
 
 void Lib_FrmCons3::colourRow(LookupRow* row, int column) const
@@ -534,33 +557,28 @@ void Lib_FrmCons3::colourRow(LookupRow* row, int column) const
 
 void Lib_FrmCons3::LeerAnchosColumnas()
 {
-    // The stock view goes by the priced article view's name, for its widths and for the "Nuevo"
-    // button, also while no widths file exists yet (else the button would open the table
-    // maintenance with the stock view's name until the first widths were saved).
-    if (vb::textEquals(TablaConsulta, QStringLiteral("Stk_ma_articulos")))
-        TablaConsulta = QStringLiteral("VT_MA_ARTICULOS");
     // Any fault of the file ends the reading without a message, the widths applied so far
-    // staying: fewer widths than columns (a number past Val's range ends them), a width no
-    // widget can take, a file that cannot be read.
-    try {
-        for (const QString& line : AnchosConsulta::read(TablaConsulta)) {
-            const QList<double> widths = AnchosConsulta::parse(line);
-            for (int i = 0; i < m_list->columnCount(); ++i) {
-                if (i >= widths.size() || !(std::abs(widths[i]) <= double(QWIDGETSIZE_MAX) * ui::Twips::perPixel))
-                    return;
-                m_list->setColumnWidth(i, px(widths[i]));
-            }
-        }
-    } catch (const vb::Error&) {
-    }
+    // staying (the model says which).
+    m_model.setWidths(columnWidths());
+    m_model.readSavedWidths();
+    const QList<double>& widths = m_model.widths();
+    for (int i = 0; i < widths.size(); ++i)
+        m_list->setColumnWidth(i, px(widths[i]));
 }
 
 void Lib_FrmCons3::GrabarAnchosColumnas()
 {
+    m_model.setWidths(columnWidths());
+    m_model.saveWidths();
+}
+
+// The list's column widths in twips.
+QList<double> Lib_FrmCons3::columnWidths() const
+{
     QList<double> widths;
     for (int i = 0; i < m_list->columnCount(); ++i)
         widths.append(ui::Twips::fromPixels(m_list->columnWidth(i)));
-    AnchosConsulta::write(TablaConsulta, AnchosConsulta::format(widths));
+    return widths;
 }
 
 void Lib_FrmCons3::CalcularAncho()
@@ -777,27 +795,24 @@ void Lib_FrmCons3::searchKey(int index, QKeyEvent* event, bool& handled)
 void Lib_FrmCons3::filterRows(int index)
 {
     // The option pickers have no statement to filter.
-    if (SqlBase.isEmpty())
+    if (!m_model.hasStatement())
         return;
     QComboBox* box = m_search[index];
     const QString field = ui::Control::tag(box);
     const QString typed = box->currentText();
     if (!CfgUsaConsultaLIKE)
         box->setEditText(kit::Utilidades().Reemplazar(typed, QStringLiteral("*"), QStringLiteral("%")));
-    // The condition joins those of the statement shown (after a date sort, the sorted one).
-    FilteredStatement filtered = SqlBase;
-    filtered.addCondition(LookupFilter::condition(SqlBase.base(), field, typed, CfgUsaConsultaLIKE));
+    m_model.addFilter(field, typed, CfgUsaConsultaLIKE);
     box->setEditText(QString());
-    reloadWith(filtered);
+    reloadModelStatement();
 }
 
 void Lib_FrmCons3::columnClicked(int column)
 {
     vb::Trap skip = vb::Trap::skipping();
     skip.run([&] {
-        m_sortOrder = m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-        m_sortColumn = column;
-        sortRows(column, m_sortOrder);
+        m_model.toggleSort(column);
+        sortRows(column, m_model.sortOrder());
     });
     skip.run([&] {
         const QString caption = m_list->headerItem()->text(column);
@@ -809,16 +824,9 @@ void Lib_FrmCons3::columnClicked(int column)
 void Lib_FrmCons3::OrdenarPorFecha(const QString& Cual)
 {
     const QString saved = sql;
-    FilteredStatement sorted = SqlBase;
-    if (!has(SqlBase.base(), "order")) {
-        m_sortColumn = 0;
+    if (m_model.orderByDate(Cual))
         OrdenarPorLwv = false;
-        QString order = QStringLiteral(" order by ") + Cual;
-        if (vb::textEquals(Cual, QStringLiteral("fechahorafinromaneo")))
-            order += QStringLiteral(" desc ");
-        sorted.setOrder(order);
-    }
-    reloadWith(sorted);
+    reloadModelStatement();
     sql = saved;
 }
 
@@ -1026,14 +1034,14 @@ void Lib_FrmCons3::cmdCancelar_Click()
 void Lib_FrmCons3::CmdNueva_Click()
 {
     vb::Trap skip = vb::Trap::skipping();
-    skip.run([&] { sql = SqlOriginal; });
+    skip.run([&] { sql = m_model.original(); });
     skip.run([&] { Load(); });
     skip.run([&] { m_search[0]->setFocus(); });
 }
 
 void Lib_FrmCons3::CmdNuevo_Click()
 {
-    const QString table = vb::Trim(TablaConsulta);
+    const QString table = vb::Trim(m_model.table());
     auto is = [&](const char* name) { return vb::textEquals(table, QString::fromLatin1(name)); };
     QString destino = QStringLiteral("SHELL:V_TA_TABLAS");
     QString parametros = table;

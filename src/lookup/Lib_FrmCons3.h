@@ -9,7 +9,7 @@
 // Every control keeps the suite's name (ListView1, CmbSearch(i), CmdAceptar ...). Errors inside
 // the handlers never leave the window: they go to the module's error handler.
 
-#include "lookup/FilteredStatement.h"
+#include "lookup/LookupModel.h"
 #include "lookup/LookupRow.h"
 #include "lookup/LookupWindows.h"
 
@@ -20,7 +20,6 @@
 
 #include <QDialog>
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -99,8 +98,8 @@ public:
     QPushButton* CmdNuevo() const { return m_nuevo; }
     QPushButton* CmdTodos() const { return m_todos; }
     QLabel* Label1() const { return m_label; }
-    QString tablaConsulta() const { return TablaConsulta; }
-    QString sqlOriginal() const { return SqlOriginal; }
+    QString tablaConsulta() const { return m_model.table(); }
+    QString sqlOriginal() const { return m_model.original(); }
 
 public slots:
     void reject() override;
@@ -121,19 +120,30 @@ private:
     void connectHandlers();
     void setKeyboardOrder();
 
-    // Loading.
+    // Loading: the steps of one load, in their order.
+    bool loadRows();
+    void recogniseArticles();
+    void createResults();
+    void clearRows();
+    void prepareForm();
+    void takeStatement(bool handedIn);
     bool openStatement();
+    void enableMarking();
+    void readRows();
+    void applyListOrder();
+    void showFirstRow();
+    void closeStatement();
     void restorePreviousStatement();
-    void reloadWith(const FilteredStatement& statement);
+    void reloadModelStatement();
     void buildColumn(int index, const ado::FieldPtr& field, int& tabOrder);
     QString captionOf(const QString& fieldName, int& widthChars) const;
     void readStockFields();
     void chooseRowColour();
     LookupRow* makeRow();
-    bool prechecked(const QString& value) const;
     void colourRow(LookupRow* row, int column) const;
     void LeerAnchosColumnas();
     void GrabarAnchosColumnas();
+    QList<double> columnWidths() const;
     void placeSearchBoxes();
     void placeButtons();
     void sortRows(int column, Qt::SortOrder order);
@@ -163,18 +173,12 @@ private:
     bool EsConsultaArticulos = false;
     ado::RecordsetPtr rsConsulta;
     int ComboActual = 0;
-    FilteredStatement SqlBase;             // the statement shown, as filters and date sorts build on it
-    QString SqlOriginal;
-    QString TablaConsulta;
+    LookupModel m_model;                   // statement, filters, sort, ticks and widths
     vb::Variant ColorFila;
     int m_stockPoint = -1;                 // field positions of PUNTOPEDIDO and Stock, -1 when absent
     int m_stock = -1;
-    QSet<QString> m_precheck;              // folded values of ValoresDefault
     int m_precheckField = -1;              // position of the field named CampoDevuelto
-    int m_sortColumn = 0;                  // the list's own sort: column and order
-    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    FilteredStatement m_lastGood;          // the statement of the last load that opened
-    bool m_reloading = false;              // the load shows SqlBase, not a statement handed in
+    bool m_reloading = false;              // the load shows the model's statement, not one handed in
     bool m_loaded = false;
     bool m_loading = false;
     RowSearch m_rowSearch;

@@ -1,6 +1,5 @@
 #include "lookup/Lib_FrmCons3Tree.h"
 
-#include "ado/SqlQuoting.h"
 #include "app/SharedObjects.h"
 #include "app/TratamientoErrores.h"
 #include "data/DB_Dll.h"
@@ -16,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -200,7 +200,7 @@ QString Lib_FrmCons3Tree::familyStatement() const
                       + QStringLiteral(" Where a.IdFamilia < b.IdFamilia And (Len(LTrim(RTrim(a.IdFamilia))) < "
                                        "Len(LTrim(RTrim(b.IdFamilia)))) ")
                       + QStringLiteral(" ORDER BY idfamilia DESC) AS [relative] FROM dbo.V_TA_FAMILIAS b Where IdFamilia<>''");
-    for (const QString& condition : m_familyFilters)
+    for (const QString& condition : m_model.conditions())
         statement += QStringLiteral(" and ") + condition;
     return statement + QStringLiteral(" ORDER BY IdFamilia");
 }
@@ -379,17 +379,13 @@ void Lib_FrmCons3Tree::filterAndReload()
     vb::Trap skip = vb::Trap::skipping();
     skip.run([&] { ui::Control::setTag(m_search, kFilterColumn); });
     skip.run([&] {
-        const QString condition = ui::Control::tag(m_search) + QStringLiteral(" like '%")
-                                + ado::escapeLikeText(m_search->currentText()) + QStringLiteral("%' ");
-        if (isFamilyStatement()) {
-            m_familyFilters << condition;
-            return;
-        }
+        const bool family = isFamilyStatement();
         // The typed texts of earlier filters are never searched for clause words again.
-        if (sql != m_filtered.text())
-            m_filtered = FilteredStatement(sql);
-        m_filtered.addCondition(condition);
-        sql = m_filtered.text();
+        if (!family && sql != m_model.text())
+            m_model.takeStatement(sql, true);
+        m_model.addContainsFilter(ui::Control::tag(m_search), m_search->currentText());
+        if (!family)
+            sql = m_model.text();
     });
     skip.run([&] {
         const QSignalBlocker quiet(m_search);
@@ -490,7 +486,7 @@ void Lib_FrmCons3Tree::TreeV_NodeCheck(QTreeWidgetItem* changed)
 {
     if (m_propagating || !CheckBoxes || !changed)
         return;
-    m_propagating = true;
+    const QScopedValueRollback propagating(m_propagating, true);
     const Qt::CheckState state = changed->checkState(0);
     std::vector<QTreeWidgetItem*> pending{changed};
     while (!pending.empty()) {
@@ -501,7 +497,6 @@ void Lib_FrmCons3Tree::TreeV_NodeCheck(QTreeWidgetItem* changed)
             pending.push_back(parent->child(i));
         }
     }
-    m_propagating = false;
 }
 
 } // namespace lookup

@@ -11,7 +11,7 @@
 // stays open; the root's tick is never a choice. Errors inside the handlers never leave the
 // window: they go to the module's error handler, or are passed over where the suite did so.
 
-#include "lookup/FilteredStatement.h"
+#include "lookup/LookupModel.h"
 #include "lookup/LookupWindows.h"
 
 #include "vb/Collection.h"
@@ -109,8 +109,9 @@ private:
     void CmdNueva_Click();
     void TreeV_NodeCheck(QTreeWidgetItem* node);
 
-    QStringList m_familyFilters;      // conditions F5 added to the families' statement
-    FilteredStatement m_filtered;     // any other statement and the conditions F5 added to it
+    // Any other statement and the conditions F5 added to it; the families' statement is the
+    // tree's own and takes only the conditions.
+    LookupModel m_model;
     std::vector<QTreeWidgetItem*> m_nodes;
     QHash<QString, QTreeWidgetItem*> m_keys;
     QHash<QString, QTreeWidgetItem*> m_folded;   // by key without letter case: the first node added

@@ -1,5 +1,7 @@
 #include "lookup/LookupRow.h"
 
+#include "lookup/LookupModel.h"
+
 #include "ado/ServerText.h"
 #include "vb/Strings.h"
 #include "vb/Variant.h"
@@ -51,7 +53,7 @@ bool textBefore(const QString& a, const QString& b)
 
 QString LookupRow::fold(const QString& text)
 {
-    return vb::Trim(text).toCaseFolded();
+    return LookupModel::fold(text);
 }
 
 void LookupRow::setCell(int column, const QString& text, const vb::Variant& value)

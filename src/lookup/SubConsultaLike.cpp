@@ -188,7 +188,7 @@ void EntitySearch::start()
     step([&] { m_imagen = vb::textEquals(app::Cfg(QStringLiteral("ConsultaArticuloConImagen")), QStringLiteral("SI")); });
     step([&] {
         m_top = LookupStatement::rowLimit(app::Cfg(QStringLiteral("TopConsArt")));
-        app::gTopConsultaLike = m_top;
+        app::state().lookup.TopConsultaLike = m_top;
     });
     step([&] { m_k = m_filtro; });
     step([&] {
@@ -196,9 +196,9 @@ void EntitySearch::start()
             m_tabla = QStringLiteral("V_MA_ARTICULOS");
     });
     step([&] {
-        if (vb::textEquals(m_texto, app::gTituloClientes))
+        if (vb::textEquals(m_texto, app::state().configuration.TituloClientes))
             m_texto.clear();
-        if (vb::textEquals(m_texto, app::gTituloProveedores))
+        if (vb::textEquals(m_texto, app::state().configuration.TituloProveedores))
             m_texto.clear();
         m_typed = m_texto;
     });
@@ -317,7 +317,7 @@ void EntitySearch::clients()
 
 void EntitySearch::articles()
 {
-    if (app::gExigeClaveConsultaLike && blank(m_texto)) {
+    if (app::state().configuration.ExigeClaveConsultaLike && blank(m_texto)) {
         ui::MsgBox(QStringLiteral("Atención, por la gran cantidad de Artículos existentes al consultar se debe "
                                   "ingresar al menos parte de la clave..."),
                    ui::vbQuestion + ui::vbOKOnly, kTitle);

@@ -14,13 +14,13 @@ AdoRowSource::AdoRowSource(const std::shared_ptr<ado::Connection>& connection, c
         fail(e.description());
     }
     if (std::size_t(m_reader->columnCount()) < columnCount)
-        throw ReportError(QStringLiteral("the report query returned %1 columns instead of %2 (%3)")
+        throw ReportError(QStringLiteral("la consulta del informe devolvió %1 columnas en lugar de %2 (%3)")
                               .arg(m_reader->columnCount()).arg(columnCount).arg(sql), sql);
 }
 
 void AdoRowSource::fail(const QString& message) const
 {
-    throw ReportError(QStringLiteral("the report query failed: %1 (%2)").arg(message, m_sql), m_sql);
+    throw ReportError(QStringLiteral("falló la consulta del informe: %1 (%2)").arg(message, m_sql), m_sql);
 }
 
 // Rows now come from the database as the report goes, so a failure can arrive mid-pass.

@@ -37,7 +37,7 @@ void BandStream::open()
     readSubreportRows(m_model);
     m_source = m_runner(m_model.query(m_extraWhere), m_model.fields().size());
     if (!m_source)
-        throw ReportError(QStringLiteral("the query of the report could not be run"));
+        throw ReportError(QStringLiteral("no se pudo ejecutar la consulta del informe"));
 }
 
 bool BandStream::next(Band& band)
@@ -78,7 +78,7 @@ bool BandStream::readSelectedRow()
                 return true;
         }
     } catch (const FormulaError& e) {
-        throw ReportError(QStringLiteral("selection: %1").arg(QString::fromUtf8(e.what())));
+        throw ReportError(QStringLiteral("selección: %1").arg(QString::fromUtf8(e.what())));
     }
     return false;
 }
@@ -114,7 +114,7 @@ void BandStream::onRow()
         try {
             values.push_back(FormulaEvaluator::evaluate(m_model.column(c), m_context));
         } catch (const FormulaError& e) {
-            throw ReportError(QStringLiteral("column \"%1\": %2").arg(def.columns[c].title, QString::fromUtf8(e.what())));
+            throw ReportError(QStringLiteral("columna \"%1\": %2").arg(def.columns[c].title, QString::fromUtf8(e.what())));
         }
         detail.cells << ValueFormatter::format(values.back(), def.columns[c].format);
     }
@@ -198,7 +198,7 @@ QString BandStream::evaluateText(const FormulaNode* node) const
     try {
         return FormulaEvaluator::evaluate(*node, m_context).toText();
     } catch (const FormulaError& e) {
-        throw ReportError(QStringLiteral("header or footer text: %1").arg(QString::fromUtf8(e.what())));
+        throw ReportError(QStringLiteral("texto de encabezado o pie: %1").arg(QString::fromUtf8(e.what())));
     }
 }
 

@@ -7,7 +7,7 @@ namespace reportengine {
 
 void CompactReader::fail()
 {
-    throw ReportError(QStringLiteral("the report's kept pages are damaged"));
+    throw ReportError(QStringLiteral("las páginas guardadas del informe están dañadas"));
 }
 
 char CompactReader::byte()

@@ -10,7 +10,7 @@ ReportDefinition DefinitionReader::readFile(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        throw ReportError(QStringLiteral("%1: cannot open the report file (%2)").arg(path, f.errorString()));
+        throw ReportError(QStringLiteral("%1: no se puede abrir el archivo del informe (%2)").arg(path, f.errorString()));
     return readText(f.readAll(), path);
 }
 
@@ -27,7 +27,7 @@ ReportDefinition DefinitionReader::document()
     if (error.error != QJsonParseError::NoError)
         throw ReportError(QStringLiteral("%1:%2: %3").arg(m_fileName).arg(lineOf(error.offset)).arg(error.errorString()));
     if (!doc.isObject())
-        throw ReportError(QStringLiteral("%1:1: a report definition is a JSON object").arg(m_fileName));
+        throw ReportError(QStringLiteral("%1:1: la definición de un informe es un objeto JSON").arg(m_fileName));
     ReportDefinition def = report(doc.object());
     def.fileName = m_fileName;
     try {
@@ -73,7 +73,7 @@ void DefinitionReader::tables(const QJsonObject& o, ReportDefinition& def)
         def.tables.push_back(table);
     }
     if (def.tables.empty())
-        fail(QStringLiteral("the report names no table"), QStringLiteral("\"tables\""));
+        fail(QStringLiteral("el informe no nombra ninguna tabla"), QStringLiteral("\"tables\""));
 }
 
 void DefinitionReader::links(const QJsonObject& o, ReportDefinition& def)
@@ -85,7 +85,7 @@ void DefinitionReader::links(const QJsonObject& o, ReportDefinition& def)
         link.to = text(l, "to", true);
         const QString type = text(l, "type").toLower();
         if (!type.isEmpty() && type != u"inner" && type != u"left")
-            fail(QStringLiteral("a link type is \"inner\" or \"left\", not \"%1\"").arg(type), type);
+            fail(QStringLiteral("el tipo de un vínculo es \"inner\" o \"left\", no \"%1\"").arg(type), type);
         link.left = type == u"left";
         def.links.push_back(link);
     }
@@ -124,7 +124,7 @@ void DefinitionReader::columns(const QJsonObject& o, ReportDefinition& def)
         col.value = text(c, "value", true);
         col.width = c.value(QLatin1String("width")).toDouble(30);
         if (col.width <= 0 || col.width > 1000)
-            fail(QStringLiteral("column width out of range"), col.value);
+            fail(QStringLiteral("ancho de columna fuera de rango"), col.value);
         col.align = alignment(c);
         col.format = text(c, "format");
         def.columns.push_back(col);
@@ -142,11 +142,11 @@ void DefinitionReader::summaries(const QJsonObject& o, ReportDefinition& def)
         SummaryDef summary;
         summary.column = s.value(QLatin1String("column")).toInt(-1);
         if (summary.column < 0 || summary.column >= int(def.columns.size()))
-            fail(QStringLiteral("a summary names column %1, which does not exist").arg(summary.column), QStringLiteral("\"summaries\""));
+            fail(QStringLiteral("un resumen nombra la columna %1, que no existe").arg(summary.column), QStringLiteral("\"summaries\""));
         const QString function = text(s, "function", true).toLower();
         const auto it = std::find_if(std::begin(names), std::end(names), [&](const auto& n) { return function == QLatin1String(n.first); });
         if (it == std::end(names))
-            fail(QStringLiteral("unknown summary function \"%1\"").arg(function), function);
+            fail(QStringLiteral("función de resumen desconocida \"%1\"").arg(function), function);
         summary.function = it->second;
         def.summaries.push_back(summary);
     }
@@ -171,21 +171,21 @@ PageSetup DefinitionReader::page(const QJsonObject& o)
             {"a4", QPageSize::A4}, {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal}, {"a3", QPageSize::A3}};
         const auto it = std::find_if(std::begin(sizes), std::end(sizes), [&](const auto& s) { return size.compare(QLatin1String(s.first), Qt::CaseInsensitive) == 0; });
         if (it == std::end(sizes))
-            fail(QStringLiteral("unknown paper size \"%1\"").arg(size), size);
+            fail(QStringLiteral("tamaño de papel desconocido \"%1\"").arg(size), size);
         p.size = it->second;
     }
     const QString orientation = text(o, "orientation").toLower();
     if (!orientation.isEmpty() && orientation != u"portrait" && orientation != u"landscape")
-        fail(QStringLiteral("orientation is \"portrait\" or \"landscape\""), orientation);
+        fail(QStringLiteral("orientation es \"portrait\" o \"landscape\""), orientation);
     if (orientation == u"landscape")
         p.orientation = QPageLayout::Landscape;
     p.margin = o.value(QLatin1String("margin")).toDouble(p.margin);
     p.fontSize = o.value(QLatin1String("fontSize")).toDouble(p.fontSize);
     if (p.margin < 0 || p.margin > 50 || p.fontSize < 4 || p.fontSize > 30)
-        fail(QStringLiteral("margin (0 to 50 mm) or font size (4 to 30 points) out of range"), QStringLiteral("\"page\""));
+        fail(QStringLiteral("margen (0 a 50 mm) o tamaño de letra (4 a 30 puntos) fuera de rango"), QStringLiteral("\"page\""));
     p.keepWithHeading = o.value(QLatin1String("keepWithHeading")).toInt(p.keepWithHeading);
     if (p.keepWithHeading < 1 || p.keepWithHeading > 10)
-        fail(QStringLiteral("keepWithHeading is 1 to 10 lines"), QStringLiteral("\"keepWithHeading\""));
+        fail(QStringLiteral("keepWithHeading va de 1 a 10 líneas"), QStringLiteral("\"keepWithHeading\""));
     return p;
 }
 
@@ -209,14 +209,14 @@ QJsonArray DefinitionReader::array(const QJsonObject& o, const char* key)
     if (v.isUndefined() || v.isNull())
         return {};
     if (!v.isArray())
-        fail(QStringLiteral("\"%1\" must be a list").arg(QLatin1String(key)), QStringLiteral("\"%1\"").arg(QLatin1String(key)));
+        fail(QStringLiteral("\"%1\" debe ser una lista").arg(QLatin1String(key)), QStringLiteral("\"%1\"").arg(QLatin1String(key)));
     return v.toArray();
 }
 
 QJsonObject DefinitionReader::object(const QJsonValue& v, const char* what)
 {
     if (!v.isObject())
-        fail(QStringLiteral("\"%1\" must hold objects { }").arg(QLatin1String(what)), QStringLiteral("\"%1\"").arg(QLatin1String(what)));
+        fail(QStringLiteral("\"%1\" debe contener objetos { }").arg(QLatin1String(what)), QStringLiteral("\"%1\"").arg(QLatin1String(what)));
     return v.toObject();
 }
 
@@ -227,7 +227,7 @@ QString DefinitionReader::text(const QJsonObject& o, const char* key, bool requi
         return v.toString();
     if (v.isUndefined() && !required)
         return {};
-    fail(QStringLiteral("\"%1\" must be a text").arg(QLatin1String(key)), QStringLiteral("\"%1\"").arg(QLatin1String(key)));
+    fail(QStringLiteral("\"%1\" debe ser un texto").arg(QLatin1String(key)), QStringLiteral("\"%1\"").arg(QLatin1String(key)));
 }
 
 Qt::Alignment DefinitionReader::alignment(const QJsonObject& o)
@@ -239,7 +239,7 @@ Qt::Alignment DefinitionReader::alignment(const QJsonObject& o)
         return Qt::AlignRight;
     if (a == u"center")
         return Qt::AlignHCenter;
-    fail(QStringLiteral("align is \"left\", \"right\" or \"center\", not \"%1\"").arg(a), a);
+    fail(QStringLiteral("align es \"left\", \"right\" o \"center\", no \"%1\"").arg(a), a);
 }
 
 int DefinitionReader::lineOf(qsizetype offset) const

@@ -6,7 +6,7 @@ static std::string describe(const QString& message, int position)
 {
     if (position <= 0)
         return message.toStdString();
-    return QStringLiteral("%1 (at position %2)").arg(message).arg(position).toStdString();
+    return QStringLiteral("%1 (en la posición %2)").arg(message).arg(position).toStdString();
 }
 
 FormulaError::FormulaError(const QString& message, int position)

@@ -33,8 +33,8 @@ FormulaValue FormulaEvaluator::evaluate(const FormulaNode& node, const FormulaCo
         }
         case Type::Binary: return binary(node, context);
         case Type::Call: return call(node, context);
-        case Type::List: throw FormulaError(QStringLiteral("A list [ ] can only follow IN"));
-        case Type::Range: throw FormulaError(QStringLiteral("A range ... TO ... can only follow IN"));
+        case Type::List: throw FormulaError(QStringLiteral("Una lista [ ] solo puede ir después de IN"));
+        case Type::Range: throw FormulaError(QStringLiteral("Un rango ... TO ... solo puede ir después de IN"));
         }
     } catch (const FormulaError& e) {
         throw at(node, e);
@@ -103,7 +103,7 @@ FormulaValue FormulaEvaluator::compare(Op op, const FormulaValue& a, const Formu
     case Op::Ge: return FormulaValue::boolean(*c >= 0);
     default: break;
     }
-    throw FormulaError(QStringLiteral("Unknown operator"));
+    throw FormulaError(QStringLiteral("Operador desconocido"));
 }
 
 // "x IN [a, b]" tests membership; "'a' IN 'abc'" finds a text inside a text.
@@ -145,7 +145,7 @@ FormulaValue FormulaEvaluator::arithmetic(Op op, const FormulaValue& a, const Fo
     if (aDate && (op == Op::Add || op == Op::Sub) && !b.isText() && b.kind() != a.kind()) {
         const double count = b.toNumber();
         if (!(std::abs(count) <= 1e9))   // NaN too: no whole number of days
-            throw FormulaError(QStringLiteral("Number out of range"));
+            throw FormulaError(QStringLiteral("Número fuera de rango"));
         const qint64 days = qint64(count) * (op == Op::Add ? 1 : -1);
         if (a.kind() == FormulaValue::Kind::Date)
             return FormulaValue::date(a.toDateTime().date().addDays(days));
@@ -159,7 +159,7 @@ FormulaValue FormulaEvaluator::arithmetic(Op op, const FormulaValue& a, const Fo
     default: break;
     }
     if (y == 0)
-        throw FormulaError(QStringLiteral("Division by zero"));
+        throw FormulaError(QStringLiteral("División por cero"));
     return FormulaValue::number(x / y);
 }
 

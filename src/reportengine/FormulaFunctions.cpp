@@ -14,7 +14,7 @@ bool is(const QString& name, const char* candidate)
 void requireCount(const QString& name, const std::vector<FormulaValue>& args, std::size_t min, std::size_t max)
 {
     if (args.size() < min || args.size() > max)
-        throw FormulaError(QStringLiteral("Wrong number of arguments for %1").arg(name));
+        throw FormulaError(QStringLiteral("Cantidad de argumentos incorrecta para %1").arg(name));
 }
 
 bool anyNull(const std::vector<FormulaValue>& args)
@@ -29,7 +29,7 @@ int wholeNumber(const FormulaValue& v)
 {
     const double d = v.toNumber();
     if (!(d >= -1e9 && d <= 1e9))   // NaN too
-        throw FormulaError(QStringLiteral("Number out of range"));
+        throw FormulaError(QStringLiteral("Número fuera de rango"));
     return int(d);
 }
 
@@ -76,7 +76,7 @@ FormulaValue FormulaFunctions::call(const QString& name, const std::vector<Formu
         return dateFunction(name, args);
     if (inList(name, std::begin(TextFunctions), std::end(TextFunctions)))
         return textFunction(name, args);
-    throw FormulaError(QStringLiteral("Unknown function %1").arg(name));
+    throw FormulaError(QStringLiteral("Función desconocida %1").arg(name));
 }
 
 FormulaValue FormulaFunctions::textFunction(const QString& name, const std::vector<FormulaValue>& args)
@@ -97,15 +97,15 @@ FormulaValue FormulaFunctions::textFunction(const QString& name, const std::vect
     if (two) {
         const int n = wholeNumber(args[1]);
         if (n < 0)
-            throw FormulaError(QStringLiteral("%1 needs a length of 0 or more").arg(name));
+            throw FormulaError(QStringLiteral("%1 necesita una longitud de 0 o más").arg(name));
         return FormulaValue::text(is(name, "Left") ? s.left(n) : s.right(n));
     }
     const int start = wholeNumber(args[1]);
     if (start < 1)
-        throw FormulaError(QStringLiteral("Mid starts at 1 or later"));
+        throw FormulaError(QStringLiteral("Mid empieza en la posición 1 o después"));
     const int length = args.size() == 3 ? wholeNumber(args[2]) : int(s.size());
     if (length < 0)
-        throw FormulaError(QStringLiteral("Mid needs a length of 0 or more"));
+        throw FormulaError(QStringLiteral("Mid necesita una longitud de 0 o más"));
     return FormulaValue::text(s.mid(start - 1, length));
 }
 
@@ -127,7 +127,7 @@ FormulaValue FormulaFunctions::dateFunction(const QString& name, const std::vect
     const QDate d(parts[0], parts[1], parts[2]);
     const QTime t(parts[3], parts[4], parts[5]);
     if (!d.isValid() || !t.isValid())
-        throw FormulaError(QStringLiteral("%1: no such date").arg(name));
+        throw FormulaError(QStringLiteral("%1: esa fecha no existe").arg(name));
     return isDate ? FormulaValue::date(d) : FormulaValue::dateTime(QDateTime(d, t));
 }
 
@@ -141,7 +141,7 @@ FormulaValue FormulaFunctions::totext(const std::vector<FormulaValue>& args)
         return FormulaValue::text(args[0].toText());
     const int decimals = wholeNumber(args[1]);
     if (decimals < 0 || decimals > 15)
-        throw FormulaError(QStringLiteral("totext: decimals from 0 to 15"));
+        throw FormulaError(QStringLiteral("totext: los decimales van de 0 a 15"));
     QLocale argentine(QLocale::Spanish, QLocale::Argentina);
     return FormulaValue::text(argentine.toString(args[0].toNumber(), 'f', decimals));
 }

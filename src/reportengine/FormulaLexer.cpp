@@ -60,7 +60,7 @@ FormulaToken FormulaLexer::quoted(QChar quote)
         }
         return make(Type::Text, start, text);
     }
-    throw FormulaError(QStringLiteral("Text not closed"), start + 1);
+    throw FormulaError(QStringLiteral("Falta la comilla que cierra el texto"), start + 1);
 }
 
 FormulaToken FormulaLexer::braced()
@@ -68,18 +68,18 @@ FormulaToken FormulaLexer::braced()
     const int start = int(m_pos);
     const qsizetype close = m_src.indexOf(u'}', m_pos);
     if (close < 0)
-        throw FormulaError(QStringLiteral("Field not closed with }"), start + 1);
+        throw FormulaError(QStringLiteral("Falta la } que cierra el campo"), start + 1);
     const QString inner = m_src.mid(m_pos + 1, close - m_pos - 1).trimmed();
     m_pos = close + 1;
     if (inner.startsWith(u'@') || inner.startsWith(u'?')) {
         const QString name = inner.mid(1).trimmed();
         if (name.isEmpty())
-            throw FormulaError(QStringLiteral("Empty name in braces"), start + 1);
+            throw FormulaError(QStringLiteral("Nombre vacío entre llaves"), start + 1);
         return make(inner.startsWith(u'@') ? Type::FormulaRef : Type::Parameter, start, name);
     }
     const qsizetype dot = inner.lastIndexOf(u'.');
     if (dot <= 0 || dot == inner.size() - 1)
-        throw FormulaError(QStringLiteral("A field is written {Table.Field}"), start + 1);
+        throw FormulaError(QStringLiteral("Un campo se escribe {Tabla.Campo}"), start + 1);
     FormulaToken t = make(Type::Field, start, inner.mid(dot + 1).trimmed());
     t.table = inner.left(dot).trimmed();
     return t;
@@ -133,7 +133,7 @@ FormulaToken FormulaLexer::symbol()
         return make(Type::Gt, start);
     default: break;
     }
-    throw FormulaError(QStringLiteral("Unexpected character '%1'").arg(c), start + 1);
+    throw FormulaError(QStringLiteral("Carácter inesperado '%1'").arg(c), start + 1);
 }
 
 } // namespace reportengine

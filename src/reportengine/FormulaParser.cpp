@@ -12,7 +12,7 @@ FormulaParser::DepthGuard::DepthGuard(FormulaParser& p) : m_p(p)
 {
     if (++m_p.m_depth > MaxDepth) {
         --m_p.m_depth;
-        m_p.fail(QStringLiteral("Formula nested too deeply"));
+        m_p.fail(QStringLiteral("La fórmula tiene demasiados niveles anidados"));
     }
 }
 
@@ -23,7 +23,7 @@ FormulaNode::Ptr FormulaParser::parse(const QString& formula)
         return nullptr;
     auto root = parser.orExpr();
     if (parser.peek().type != Type::End)
-        parser.fail(QStringLiteral("Unexpected text after the end of the formula"));
+        parser.fail(QStringLiteral("Sobra texto después del final de la fórmula"));
     return root;
 }
 
@@ -40,7 +40,7 @@ bool FormulaParser::atKeyword(const char* word) const
 void FormulaParser::expect(Type type, const char* what)
 {
     if (peek().type != type)
-        fail(QStringLiteral("%1 expected").arg(QLatin1String(what)));
+        fail(QStringLiteral("Se esperaba %1").arg(QLatin1String(what)));
     ++m_index;
 }
 
@@ -48,7 +48,7 @@ FormulaNode::Ptr FormulaParser::binary(Op op, FormulaNode::Ptr left, FormulaNode
 {
     auto node = FormulaNode::binary(op, std::move(left), std::move(right), pos);
     if (node->height() > MaxHeight)
-        throw FormulaError(QStringLiteral("Formula nested too deeply"), pos);
+        throw FormulaError(QStringLiteral("La fórmula tiene demasiados niveles anidados"), pos);
     return node;
 }
 
@@ -171,7 +171,7 @@ FormulaNode::Ptr FormulaParser::primary()
     case Type::LParen: {
         take();
         auto inner = orExpr();
-        expect(Type::RParen, ")");
+        expect(Type::RParen, "\")\"");
         return inner;
     }
     case Type::LBracket:
@@ -179,9 +179,9 @@ FormulaNode::Ptr FormulaParser::primary()
     case Type::Identifier:
         return identifierExpr();
     case Type::End:
-        fail(QStringLiteral("Unexpected end of the formula"));
+        fail(QStringLiteral("La fórmula termina antes de tiempo"));
     default:
-        fail(QStringLiteral("A value is expected here"));
+        fail(QStringLiteral("Acá se esperaba un valor"));
     }
 }
 
@@ -203,12 +203,12 @@ FormulaNode::Ptr FormulaParser::identifierExpr()
     if (peek().type == Type::LParen) {
         take();
         if (!FormulaFunctions::exists(t.text))
-            throw FormulaError(QStringLiteral("Unknown function \"%1\"").arg(t.text), t.position);
+            throw FormulaError(QStringLiteral("Función desconocida \"%1\"").arg(t.text), t.position);
         return FormulaNode::call(t.text, arguments(Type::RParen), t.position);
     }
     if (isSpecialName(t.text))
         return FormulaNode::named(FormulaNode::Type::Special, t.text, t.position);
-    throw FormulaError(QStringLiteral("Unknown name \"%1\"").arg(t.text), t.position);
+    throw FormulaError(QStringLiteral("Nombre desconocido \"%1\"").arg(t.text), t.position);
 }
 
 FormulaNode::Ptr FormulaParser::listExpr()
@@ -230,7 +230,7 @@ std::vector<FormulaNode::Ptr> FormulaParser::arguments(Type close)
             take();
             return args;
         }
-        expect(Type::Comma, close == Type::RParen ? ", or )" : ", or ]");
+        expect(Type::Comma, close == Type::RParen ? "\",\" o \")\"" : "\",\" o \"]\"");
     }
 }
 

@@ -77,7 +77,7 @@ bool FormulaValue::toBool() const
     }
     default: break;
     }
-    throw FormulaError(QStringLiteral("A boolean is required here"));
+    throw FormulaError(QStringLiteral("Acá se necesita un valor lógico"));
 }
 
 double FormulaValue::toNumber() const
@@ -88,10 +88,10 @@ double FormulaValue::toNumber() const
     case Kind::Text:
         if (auto n = parseNumber(std::get<QString>(m_value)))
             return *n;
-        throw FormulaError(QStringLiteral("The text \"%1\" is not a number").arg(std::get<QString>(m_value)));
+        throw FormulaError(QStringLiteral("El texto \"%1\" no es un número").arg(std::get<QString>(m_value)));
     default: break;
     }
-    throw FormulaError(QStringLiteral("A number is required here"));
+    throw FormulaError(QStringLiteral("Acá se necesita un número"));
 }
 
 static QString numberText(double d)
@@ -134,11 +134,11 @@ QDateTime FormulaValue::toDateTime() const
         const QDateTime dt = parseDateTimeText(std::get<QString>(m_value));
         if (dt.isValid())
             return dt;
-        throw FormulaError(QStringLiteral("The text \"%1\" is not a date").arg(std::get<QString>(m_value)));
+        throw FormulaError(QStringLiteral("El texto \"%1\" no es una fecha").arg(std::get<QString>(m_value)));
     }
     default: break;
     }
-    throw FormulaError(QStringLiteral("A date is required here"));
+    throw FormulaError(QStringLiteral("Acá se necesita una fecha"));
 }
 
 template <class T> static int order(const T& a, const T& b) { return a < b ? -1 : (b < a ? 1 : 0); }
@@ -174,13 +174,13 @@ std::optional<int> FormulaValue::compare(const FormulaValue& a, const FormulaVal
     if (isDateKind(ka) || isDateKind(kb)) {
         if ((isDateKind(ka) || ka == Kind::Text) && (isDateKind(kb) || kb == Kind::Text))
             return order(a.toDateTime(), b.toDateTime());
-        throw FormulaError(QStringLiteral("A date cannot be compared with a number or a boolean"));
+        throw FormulaError(QStringLiteral("Una fecha no se puede comparar con un número ni con un valor lógico"));
     }
     if (ka == Kind::Boolean && kb == Kind::Boolean)
         return order(a.toBool(), b.toBool());
     if (isNumericKind(ka) || isNumericKind(kb))
         return order(a.toNumber(), b.toNumber());
-    throw FormulaError(QStringLiteral("These values cannot be compared"));
+    throw FormulaError(QStringLiteral("Estos valores no se pueden comparar"));
 }
 
 } // namespace reportengine

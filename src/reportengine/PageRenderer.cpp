@@ -87,7 +87,7 @@ QString PageRenderer::pageText(const FormulaNode* node, int page, int pageCount)
     try {
         return FormulaEvaluator::evaluate(*node, m_context).toText();
     } catch (const FormulaError& e) {
-        throw ReportError(QStringLiteral("page text: %1").arg(QString::fromUtf8(e.what())));
+        throw ReportError(QStringLiteral("texto de la página: %1").arg(QString::fromUtf8(e.what())));
     }
 }
 

@@ -23,7 +23,7 @@ int PageStore::modelIndex(const ReportModel* model) const
     for (std::size_t i = 0; i < m_models.size(); ++i)
         if (m_models[i] == model)
             return int(i);
-    throw ReportError(QStringLiteral("a band of another report was laid out on this report's page"));
+    throw ReportError(QStringLiteral("en una página de este informe se compaginó una banda de otro informe"));
 }
 
 void PageStore::write(CompactWriter& out, const Band& band) const
@@ -47,7 +47,7 @@ Band PageStore::read(CompactReader& in) const
     band.depth = int(in.number());
     const quint64 model = in.number();
     if (model >= m_models.size())
-        throw ReportError(QStringLiteral("the report's kept pages are damaged"));
+        throw ReportError(QStringLiteral("las páginas guardadas del informe están dañadas"));
     band.model = m_models[model];
     band.repeated = in.number() != 0;
     band.label = in.text();
@@ -70,7 +70,7 @@ void PageStore::append(const Page& page)
 Page PageStore::page(int number) const
 {
     if (number < 1 || number > count())
-        throw ReportError(QStringLiteral("the report has no page %1").arg(number));
+        throw ReportError(QStringLiteral("el informe no tiene la página %1").arg(number));
     const auto i = std::size_t(number - 1);
     const qint64 end = i + 1 < m_offsets.size() ? m_offsets[i + 1] : m_bytes.size();
     CompactReader in(m_bytes.read(m_offsets[i], end - m_offsets[i]));

@@ -60,12 +60,12 @@ void ReportJob::openConnection()
     if (m_runner)
         return;
     if (m_connectionString.trimmed().isEmpty())
-        throw ReportError(QStringLiteral("the report has no database connection"));
+        throw ReportError(QStringLiteral("el informe no tiene conexión con la base de datos"));
     auto connection = ado::Connection::create();
     try {
         connection->Open(resolvedConnectionString(m_connectionString));
     } catch (const vb::Error& e) {
-        throw ReportError(QStringLiteral("the database could not be opened: %1").arg(e.description()));
+        throw ReportError(QStringLiteral("no se pudo abrir la base de datos: %1").arg(e.description()));
     }
     // Kept, so that a job run again (or its preview) does not log on anew.
     m_runner = AdoRowSource::runner(std::move(connection));
@@ -157,7 +157,7 @@ void ReportJob::useProgressDialog(QWidget* parent)
 ReportPrinter::Outcome ReportJob::run()
 {
     if (m_def.tables.empty())
-        throw ReportError(QStringLiteral("no report loaded"));
+        throw ReportError(QStringLiteral("no hay ningún informe cargado"));
     openConnection();
     if (m_destination == Destination::Screen)
         return toScreen();

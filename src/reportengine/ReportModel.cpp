@@ -15,14 +15,14 @@ ReportModel::ReportModel(const ReportDefinition& def, const QString& linkField, 
     parseLayout();
     checkCycles();
     if (!linkField.isEmpty())
-        m_linkColumn = column(*parseField(linkField, QStringLiteral("sub-report link"), false));
+        m_linkColumn = column(*parseField(linkField, QStringLiteral("vínculo del subinforme"), false));
     for (const SubreportDef& sub : m_def.subreports) {
         if (!sub.report)
-            throw ReportError(QStringLiteral("sub-report %1 has no definition").arg(sub.name), sub.name);
+            throw ReportError(QStringLiteral("el subinforme %1 no tiene definición").arg(sub.name), sub.name);
         try {
             m_subModels.push_back(std::make_unique<ReportModel>(*sub.report, sub.subField, pushDown));
         } catch (const ReportError& e) {
-            throw ReportError(QStringLiteral("sub-report %1: %2").arg(sub.name, e.message()), e.near());
+            throw ReportError(QStringLiteral("subinforme %1: %2").arg(sub.name, e.message()), e.near());
         }
         m_subModelViews.push_back(m_subModels.back().get());
     }
@@ -41,10 +41,10 @@ void ReportModel::checkIdentifiers() const
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(\\.[A-Za-z_][A-Za-z0-9_]*)?$"));
     for (const TableDef& t : m_def.tables) {
         if (!plain.match(t.name).hasMatch())
-            throw ReportError(QStringLiteral("\"%1\" is not a valid table name").arg(t.name), t.name);
+            throw ReportError(QStringLiteral("\"%1\" no es un nombre de tabla válido").arg(t.name), t.name);
         for (const QString& f : t.fields)
             if (!plain.match(f).hasMatch() || f.contains(u'.'))
-                throw ReportError(QStringLiteral("\"%1\" is not a valid field name").arg(f), f);
+                throw ReportError(QStringLiteral("\"%1\" no es un nombre de campo válido").arg(f), f);
     }
 }
 
@@ -54,7 +54,7 @@ FormulaNode::Ptr ReportModel::parse(const QString& text, const QString& what, bo
     try {
         root = FormulaParser::parse(text);
     } catch (const FormulaError& e) {
-        throw ReportError(QStringLiteral("%1: %2 at position %3 of \"%4\"").arg(what, e.message()).arg(e.position()).arg(text), text);
+        throw ReportError(QStringLiteral("%1: %2 en la posición %3 de \"%4\"").arg(what, e.message()).arg(e.position()).arg(text), text);
     }
     if (root)
         bind(*root, what, assignSlots);
@@ -65,7 +65,7 @@ FormulaNode::Ptr ReportModel::parseField(const QString& text, const QString& wha
 {
     FormulaNode::Ptr node = parse(text, what, assignSlot);
     if (!node || node->type() != Type::Field)
-        throw ReportError(QStringLiteral("%1: \"%2\" is not a field {Table.Field}").arg(what, text), text);
+        throw ReportError(QStringLiteral("%1: \"%2\" no es un campo {Tabla.Campo}").arg(what, text), text);
     return node;
 }
 
@@ -77,12 +77,12 @@ void ReportModel::parseFormulas(bool pushDown)
     for (const NamedText& f : m_def.formulas)
         m_formulas[f.name.toLower()] = nullptr;
     for (const NamedText& f : m_def.formulas)
-        m_formulas[f.name.toLower()] = parse(f.text, QStringLiteral("formula @%1").arg(f.name));
+        m_formulas[f.name.toLower()] = parse(f.text, QStringLiteral("fórmula @%1").arg(f.name));
     // Fields of the selection are read only when the evaluator needs them: what goes to the
     // WHERE clause is not selected.
-    m_selection = parse(m_def.selection, QStringLiteral("selection"), false);
+    m_selection = parse(m_def.selection, QStringLiteral("selección"), false);
     // The report's own filter holds whatever selection the caller set: both must be True.
-    if (FormulaNode::Ptr filter = parse(m_def.filter, QStringLiteral("filter"), false))
+    if (FormulaNode::Ptr filter = parse(m_def.filter, QStringLiteral("filtro"), false))
         m_selection = m_selection ? FormulaNode::binary(FormulaNode::Op::And, std::move(m_selection), std::move(filter), 0)
                                   : std::move(filter);
     if (pushDown) {
@@ -92,34 +92,34 @@ void ReportModel::parseFormulas(bool pushDown)
         m_translation.residual = {m_selection.get()};
     }
     for (const FormulaNode* part : m_translation.residual)
-        bind(*part, QStringLiteral("selection"), true);
+        bind(*part, QStringLiteral("selección"), true);
 }
 
 void ReportModel::parseLayout()
 {
     for (const LinkDef& l : m_def.links) {
-        m_linkFields.push_back(parseField(l.from, QStringLiteral("link"), false));
-        m_linkFields.push_back(parseField(l.to, QStringLiteral("link"), false));
+        m_linkFields.push_back(parseField(l.from, QStringLiteral("vínculo"), false));
+        m_linkFields.push_back(parseField(l.to, QStringLiteral("vínculo"), false));
     }
     for (const SortField& s : m_def.sort)
-        m_sortFields.push_back(parseField(s.field, QStringLiteral("sort field"), false));
+        m_sortFields.push_back(parseField(s.field, QStringLiteral("campo de orden"), false));
     for (const GroupDef& g : m_def.groups) {
-        m_groupFields.push_back(parseField(g.field, QStringLiteral("group")));
-        m_groupHeaders.push_back(parse(g.header, QStringLiteral("group header")));
-        m_groupFooters.push_back(parse(g.footer, QStringLiteral("group footer")));
+        m_groupFields.push_back(parseField(g.field, QStringLiteral("grupo")));
+        m_groupHeaders.push_back(parse(g.header, QStringLiteral("encabezado de grupo")));
+        m_groupFooters.push_back(parse(g.footer, QStringLiteral("pie de grupo")));
     }
     for (const ColumnDef& c : m_def.columns) {
-        m_columns.push_back(parse(c.value, QStringLiteral("column \"%1\"").arg(c.title)));
+        m_columns.push_back(parse(c.value, QStringLiteral("columna \"%1\"").arg(c.title)));
         if (!m_columns.back())
-            throw ReportError(QStringLiteral("column \"%1\" has no value").arg(c.title), c.title);
+            throw ReportError(QStringLiteral("la columna \"%1\" no tiene valor").arg(c.title), c.title);
     }
-    m_totalLabel = parse(m_def.totalLabel, QStringLiteral("total label"));
+    m_totalLabel = parse(m_def.totalLabel, QStringLiteral("rótulo del total"));
     for (const PageText& t : m_def.pageHeader)
-        m_pageHeader.push_back(parse(t.text, QStringLiteral("page header")));
+        m_pageHeader.push_back(parse(t.text, QStringLiteral("encabezado de página")));
     for (const PageText& t : m_def.pageFooter)
-        m_pageFooter.push_back(parse(t.text, QStringLiteral("page footer")));
+        m_pageFooter.push_back(parse(t.text, QStringLiteral("pie de página")));
     for (const SubreportDef& s : m_def.subreports)
-        m_subFields.push_back(parseField(s.field, QStringLiteral("sub-report %1").arg(s.name)));
+        m_subFields.push_back(parseField(s.field, QStringLiteral("subinforme %1").arg(s.name)));
 }
 
 void ReportModel::bind(const FormulaNode& root, const QString& what, bool assignSlots)
@@ -140,11 +140,11 @@ void ReportModel::bind(const FormulaNode& root, const QString& what, bool assign
         }
         case Type::FormulaRef:
             if (!m_formulas.contains(n.name().toLower()))
-                throw ReportError(QStringLiteral("%1: unknown formula {@%2}").arg(what, n.name()), QStringLiteral("@") + n.name());
+                throw ReportError(QStringLiteral("%1: fórmula desconocida {@%2}").arg(what, n.name()), QStringLiteral("@") + n.name());
             break;
         case Type::Parameter:
             if (!m_parameters.contains(n.name().toLower()))
-                throw ReportError(QStringLiteral("%1: unknown parameter {?%2}").arg(what, n.name()), QStringLiteral("?") + n.name());
+                throw ReportError(QStringLiteral("%1: parámetro desconocido {?%2}").arg(what, n.name()), QStringLiteral("?") + n.name());
             break;
         default: break;
         }
@@ -158,12 +158,12 @@ BoundField ReportModel::resolveField(const FormulaNode& node, const QString& wha
         return t.name.compare(node.table(), Qt::CaseInsensitive) == 0;
     });
     if (table == m_def.tables.end())
-        throw ReportError(QStringLiteral("%1: unknown table \"%2\"").arg(what, node.table()), near);
+        throw ReportError(QStringLiteral("%1: tabla desconocida \"%2\"").arg(what, node.table()), near);
     const auto field = std::find_if(table->fields.begin(), table->fields.end(), [&](const QString& f) {
         return f.compare(node.name(), Qt::CaseInsensitive) == 0;
     });
     if (field == table->fields.end())
-        throw ReportError(QStringLiteral("%1: table %2 has no field \"%3\"").arg(what, table->name, node.name()), near);
+        throw ReportError(QStringLiteral("%1: la tabla %2 no tiene el campo \"%3\"").arg(what, table->name, node.name()), near);
     return {table->name, *field};
 }
 
@@ -186,7 +186,7 @@ void ReportModel::checkCycles() const
 void ReportModel::checkCyclesFrom(const QString& name, QStringList& path) const
 {
     if (path.contains(name))
-        throw ReportError(QStringLiteral("formula @%1 refers to itself (%2)").arg(name, (path << name).join(QStringLiteral(" -> "))), QStringLiteral("@") + name);
+        throw ReportError(QStringLiteral("la fórmula @%1 se refiere a sí misma (%2)").arg(name, (path << name).join(QStringLiteral(" -> "))), QStringLiteral("@") + name);
     const auto it = m_formulas.find(name);
     const FormulaNode* tree = it == m_formulas.end() ? nullptr : it->second.get();
     if (!tree)
@@ -242,7 +242,7 @@ QString ReportModel::fromClause() const
         const FormulaNode& b = *m_linkFields[2 * i + 1];
         const QString target = resolveField(b, QString()).table;
         if (!joined.contains(resolveField(a, QString()).table.toLower()))
-            throw ReportError(QStringLiteral("link %1 starts from a table not joined before it").arg(m_def.links[i].from), m_def.links[i].from);
+            throw ReportError(QStringLiteral("el vínculo %1 parte de una tabla que no se unió antes").arg(m_def.links[i].from), m_def.links[i].from);
         const QString condition = column(a) + QStringLiteral(" = ") + column(b);
         if (joined.contains(target.toLower())) {
             from += QStringLiteral(" AND ") + condition;   // a second condition of the same join
@@ -253,7 +253,7 @@ QString ReportModel::fromClause() const
     }
     for (const TableDef& t : m_def.tables)
         if (!joined.contains(t.name.toLower()))
-            throw ReportError(QStringLiteral("table %1 is not linked to the others").arg(t.name), t.name);
+            throw ReportError(QStringLiteral("la tabla %1 no está vinculada con las demás").arg(t.name), t.name);
     return from;
 }
 

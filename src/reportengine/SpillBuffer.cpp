@@ -10,7 +10,7 @@ SpillBuffer::~SpillBuffer() = default;
 
 void SpillBuffer::fail(const QString& what) const
 {
-    throw ReportError(QStringLiteral("the report's pages could not be kept in a temporary file: %1 (%2)")
+    throw ReportError(QStringLiteral("no se pudieron guardar las páginas del informe en un archivo temporal: %1 (%2)")
                           .arg(what, m_file ? m_file->errorString() : QString()));
 }
 
@@ -18,9 +18,9 @@ void SpillBuffer::spill()
 {
     m_file = std::make_unique<QTemporaryFile>();
     if (!m_file->open())
-        fail(QStringLiteral("it could not be created"));
+        fail(QStringLiteral("no se pudo crear"));
     if (m_file->write(m_memory) != m_memory.size())
-        fail(QStringLiteral("it could not be written"));
+        fail(QStringLiteral("no se pudo escribir"));
     m_memory = QByteArray();
 }
 
@@ -32,9 +32,9 @@ qint64 SpillBuffer::append(const QByteArray& bytes)
     if (m_file) {
         // A read may have moved the file's position.
         if (m_file->pos() != m_size && !m_file->seek(m_size))
-            fail(QStringLiteral("it could not be written"));
+            fail(QStringLiteral("no se pudo escribir"));
         if (m_file->write(bytes) != bytes.size())
-            fail(QStringLiteral("it could not be written"));
+            fail(QStringLiteral("no se pudo escribir"));
     } else {
         m_memory.append(bytes);
     }
@@ -45,12 +45,12 @@ qint64 SpillBuffer::append(const QByteArray& bytes)
 QByteArray SpillBuffer::read(qint64 offset, qint64 size) const
 {
     if (offset < 0 || size < 0 || offset + size > m_size)
-        throw ReportError(QStringLiteral("the report's kept pages were asked for bytes they do not hold"));
+        throw ReportError(QStringLiteral("se pidieron a las páginas guardadas del informe datos que no tienen"));
     if (!m_file)
         return m_memory.mid(offset, size);
     QByteArray bytes;
     if (!m_file->seek(offset) || (bytes = m_file->read(size)).size() != size)
-        fail(QStringLiteral("it could not be read"));
+        fail(QStringLiteral("no se pudo leer"));
     return bytes;
 }
 

@@ -72,7 +72,7 @@ void SubreportRows::load()
     m_loaded = true;
     const std::unique_ptr<RowSource> source = m_runner(m_parent.subreportQuery(m_index), m_columns + 1);
     if (!source)
-        throw ReportError(QStringLiteral("the query of a sub-report could not be run"));
+        throw ReportError(QStringLiteral("no se pudo ejecutar la consulta de un subinforme"));
     std::vector<FormulaValue> row;
     CompactWriter block;
     QString key;

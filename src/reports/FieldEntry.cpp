@@ -78,7 +78,8 @@ void FieldEntry::txtFields_GotFocus(int index)
 {
     m_campoActual = index;
     m_c.TBarRep1->setConsultaEnabled(!vb::Trim(ui::Control::tag(box(index))).isEmpty());
-    paint(box(index), app::gColorFondo, app::gColorLetra);
+    const app::ConfigurationValues& colours = app::state().configuration;
+    paint(box(index), colours.ColorFondo, colours.ColorLetra);
 }
 
 void FieldEntry::txtFields_LostFocus(int index)

@@ -34,7 +34,7 @@ QString countText(double count)
 
 void GeneraAuxiliarMvCpte(const ReportWindowFields& window)
 {
-    GapReport report(app::gDB(), app::gSeccionIni);
+    GapReport report(app::gDB(), app::state().startup.SeccionIni);
     report.build(window.TcoReporte(), window.fieldText(QStringLiteral("Fecha_Desde")), window.fieldText(QStringLiteral("Fecha_Hasta")));
 }
 

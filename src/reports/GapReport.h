@@ -28,7 +28,7 @@ namespace reports {
 class ReportWindowFields;
 
 // The report window's procedure: the gap rows of the window's report kind for this workstation
-// (gSeccionIni), from its date boxes "Fecha_Desde" and "Fecha_Hasta", through the shared data
+// (startup.SeccionIni), from its date boxes "Fecha_Desde" and "Fecha_Hasta", through the shared data
 // access object. Errors reach the caller.
 void GeneraAuxiliarMvCpte(const ReportWindowFields& window);
 

@@ -110,7 +110,7 @@ bool ReportEmission::run()
     // The currency list holds the currencies by number, so a position is its number less one;
     // with none chosen the report is in the default currency, never in a currency 0.
     const int posicion = m_window.CmbMonedaListIndex();
-    m_enQueMoneda = QStringLiteral("ENQUEMONEDA = '%1'").arg(app::gUsaMultiplesMonedas && posicion >= 0 ? posicion + 1 : 1);
+    m_enQueMoneda = QStringLiteral("ENQUEMONEDA = '%1'").arg(app::state().configuration.UsaMultiplesMonedas && posicion >= 0 ? posicion + 1 : 1);
     setPrintOptions();
     printLayout();
     app::gImpresion().ValorPosterior = kValorPosterior;
@@ -226,7 +226,7 @@ void ReportEmission::chooseSort()
 
 void ReportEmission::buildAssignments()
 {
-    const QString textoMoneda = app::gUsaMultiplesMonedas ? QStringLiteral(" Moneda: ") + m_window.CmbMonedaText()
+    const QString textoMoneda = app::state().configuration.UsaMultiplesMonedas ? QStringLiteral(" Moneda: ") + m_window.CmbMonedaText()
                                                           : QStringLiteral(" ");
     m_nombreEmpresa = assignment(QStringLiteral("Nombreempresa"),
                                  vb::Trim(app::Cfg(QStringLiteral("NOMBRE"), nullptr, QStringLiteral("DATOS"))));
@@ -321,7 +321,7 @@ void ReportEmission::printLayout()
     const auto single = [&](const char* name) { print(resolve(QString::fromLatin1(name)), standard); };
     if (layout(Gaps)) {
         // The scratch rows of every workstation share the table: this one's only.
-        m_formula = QStringLiteral("{AUX_MAYORES.Usuario} = '") + ado::escapeSqlText(app::gSeccionIni) + u'\'';
+        m_formula = QStringLiteral("{AUX_MAYORES.Usuario} = '") + ado::escapeSqlText(app::state().startup.SeccionIni) + u'\'';
         m_orden[0] = QStringLiteral("+{AUX_MAYORES.NroComprobanteBancario}");
         print(QStringLiteral("mv_pr4"), {m_nombreEmpresa, m_tituloParametro, m_enQueMoneda, vb::Variant::missing(),
                                          vb::Variant::missing()});
@@ -360,7 +360,7 @@ void ReportEmission::AgregarFiltroAprobacion()
 QString ReportEmission::resolve(const QString& reportName) const
 {
     QString nombre = reportName;
-    return NombreReporte(nombre, app::gSeccionIni, nullptr, QString());
+    return NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QString());
 }
 
 // An empty file is a report NombreReporte found no file for: it has warned already. The print
@@ -373,7 +373,7 @@ void ReportEmission::print(const QString& file, const QList<vb::Variant>& formul
     kit::DLL_Print& impresion = app::gImpresion();
     if (!m_parametros.isEmpty())
         impresion.AgregarFormulas(QStringList{m_parametros}, kExtraFormulasSlot);
-    impresion.Imprimir(file, m_orden, m_formula, app::gConexionDSN, formulas.value(0), formulas.value(1),
+    impresion.Imprimir(file, m_orden, m_formula, app::state().startup.ConexionDSN, formulas.value(0), formulas.value(1),
                                formulas.value(2), formulas.value(3), formulas.value(4), subreports.value(0),
                                subreports.value(1), subreports.value(2));
 }

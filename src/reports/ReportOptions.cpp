@@ -145,7 +145,7 @@ void ReportOptions::TbarPlantilla_ButtonMenuClick(const QString& key)
 void ReportOptions::LlenarMonedas()
 {
     m_c.CmbMoneda->clear();
-    if (!app::gUsaMultiplesMonedas)
+    if (!app::state().configuration.UsaMultiplesMonedas)
         return;
     QString sql = QStringLiteral("SELECT DISTINCT Moneda FROM C_MV_CPTE with(nolock) WHERE Moneda IS NOT NULL");
     ado::RecordsetPtr rs;

@@ -45,6 +45,77 @@ QString reportFile(const QString& folder, const QString& name)
     return folder + name + QStringLiteral(".rpt");
 }
 
+// The box of a failed step, without the logon's password; its answer decides what follows.
+vb::Trap errorBox(const ReportRequest& request)
+{
+    return vb::Trap([&request](const vb::Error& e) {
+        const QString text = QStringLiteral("Ha ocurrido el siguiente error: %1 %2").arg(e.number()).arg(e.description());
+        return ui::MsgBox(kit::LogonMask::hide(text, request.logon), ui::vbCritical + ui::vbAbortRetryIgnore, boxTitle);
+    });
+}
+
+// The program folder with its separator; false when there is none and nothing is to be printed.
+bool programFolder(vb::Trap& trap, QString& folder)
+{
+    bool noFolder = false;
+    trap.run([&] { folder = app::gUtil().CarpetaConBarra(vb::App::path()); });
+    trap.run([&] {
+        if (vb::Trim(folder).isEmpty()) {
+            ui::MsgBox(QStringLiteral("Se debe informar la Variable pPathSistema$ del Control DLL_Print"), ui::vbCritical + ui::vbOKOnly, boxTitle);
+            noFolder = true;
+        }
+    });
+    if (noFolder)
+        return false;
+    trap.run([&] {
+        if (!folder.endsWith(u'\\') && !folder.endsWith(u'/'))
+            folder += u'/';
+    });
+    return true;
+}
+
+// The logon of the report or sub-report being changed, when the request brings one.
+void setRequestLogon(vb::Trap& trap, ReportControl& report, const ReportRequest& request)
+{
+    trap.run([&] {
+        if (!vb::Trim(request.logon).isEmpty())
+            setLogon(report, request.logon);
+    });
+}
+
+void setTitles(vb::Trap& trap, ReportControl& report, const ReportRequest& request)
+{
+    for (int k = 0; k < ReportRequest::TitleSlots; ++k)
+        trap.run([&] {
+            const vb::Variant& title = request.titles[size_t(k)];
+            if (!title.isMissing())
+                report.setFormulas(k, title.toString());
+        });
+}
+
+void setOrder(vb::Trap& trap, ReportControl& report, const ReportRequest& request)
+{
+    trap.run([&] {
+        if (request.order.isEmpty())
+            vb::raise(kSubscriptOutOfRange);
+        for (int i = 0; i < request.order.size(); ++i)
+            report.setSortFields(i, request.order.at(i));
+    });
+}
+
+// Each setting of a sub-report is a step of its own: one the operator ignores leaves the others.
+void setSubreports(vb::Trap& trap, ReportControl& report, const ReportRequest& request)
+{
+    for (const SubreportSelection& subreport : request.subreports) {
+        if (vb::Trim(subreport.name).isEmpty())
+            continue;
+        trap.run([&] { report.SubreportToChange = subreport.name; });
+        setRequestLogon(trap, report, request);
+        trap.run([&] { report.setSelectionFormula(subreport.selection); });
+    }
+    trap.run([&] { report.SubreportToChange.clear(); });
+}
+
 } // namespace
 
 LogonPieces LogonPieces::cut(const QString& logon)
@@ -57,66 +128,28 @@ LogonPieces LogonPieces::cut(const QString& logon)
     return out;
 }
 
-void Reporte(ReportControl& CrystalReport1, const QString& NombreRep, const QStringList& Orden, const QString& Formula,
-             const QString& gConnString, const vb::Variant& TituloParametro, const vb::Variant& TituloParametro1,
-             const vb::Variant& TituloParametro2, const vb::Variant& TituloParametro3,
-             const vb::Variant& TituloParametro4, const QString& SR1, const QString& SR2, const QString& SR3,
-             const QString& WhereSR1, const QString& WhereSR2, const QString& WhereSR3)
+ReportRequest::Titles ReportRequest::noTitles()
 {
-    vb::Trap trap([&](const vb::Error& e) {
-        const QString text = QStringLiteral("Ha ocurrido el siguiente error: %1 %2").arg(e.number()).arg(e.description());
-        return ui::MsgBox(kit::LogonMask::hide(text, gConnString), ui::vbCritical + ui::vbAbortRetryIgnore, boxTitle);
-    });
+    Titles titles;
+    titles.fill(vb::Variant::missing());
+    return titles;
+}
+
+void Reporte(ReportControl& CrystalReport1, const ReportRequest& request)
+{
+    vb::Trap trap = errorBox(request);
     ReportControl& report = CrystalReport1;
-    const bool hasLogon = !vb::Trim(gConnString).isEmpty();
     QString folder;
-    bool noFolder = false;
 
     trap.run([&] { report.WindowState = 2; });
-    trap.run([&] { folder = app::gUtil().CarpetaConBarra(vb::App::path()); });
-    trap.run([&] {
-        if (vb::Trim(folder).isEmpty()) {
-            ui::MsgBox(QStringLiteral("Se debe informar la Variable pPathSistema$ del Control DLL_Print"), ui::vbCritical + ui::vbOKOnly, boxTitle);
-            noFolder = true;
-        }
-    });
-    if (noFolder)
+    if (!programFolder(trap, folder))
         return;
-    trap.run([&] {
-        if (!folder.endsWith(u'\\') && !folder.endsWith(u'/'))
-            folder += u'/';
-    });
-    trap.run([&] {
-        if (hasLogon)
-            setLogon(report, gConnString);
-    });
-    trap.run([&] { report.ReportFileName = reportFile(folder, NombreRep); });
-    trap.run([&] { report.setSelectionFormula(Formula); });
-    const vb::Variant* titles[] = {&TituloParametro, &TituloParametro1, &TituloParametro2, &TituloParametro3, &TituloParametro4};
-    for (int k = 0; k < 5; ++k)
-        trap.run([&] {
-            if (!titles[k]->isMissing())
-                report.setFormulas(k, titles[k]->toString());
-        });
-    trap.run([&] {
-        if (Orden.isEmpty())
-            vb::raise(kSubscriptOutOfRange);
-        for (int i = 0; i < Orden.size(); ++i)
-            report.setSortFields(i, Orden.at(i));
-    });
-    // Each setting of a sub-report is a step of its own: one the operator ignores leaves the others.
-    const std::pair<const QString*, const QString*> subreports[] = {{&SR1, &WhereSR1}, {&SR2, &WhereSR2}, {&SR3, &WhereSR3}};
-    for (const auto& [name, where] : subreports) {
-        if (vb::Trim(*name).isEmpty())
-            continue;
-        trap.run([&] { report.SubreportToChange = *name; });
-        trap.run([&] {
-            if (hasLogon)
-                setLogon(report, gConnString);
-        });
-        trap.run([&] { report.setSelectionFormula(*where); });
-    }
-    trap.run([&] { report.SubreportToChange.clear(); });
+    setRequestLogon(trap, report, request);
+    trap.run([&] { report.ReportFileName = reportFile(folder, request.reportName); });
+    trap.run([&] { report.setSelectionFormula(request.selection); });
+    setTitles(trap, report, request);
+    setOrder(trap, report, request);
+    setSubreports(trap, report, request);
     trap.run([&] { report.setAction(1); });
 }
 

@@ -8,24 +8,40 @@
 #include "reports/ReportControl.h"
 #include "vb/Variant.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 namespace reports {
 
-// NombreRep: a bare report name of the program folder (".rpt" added), or a path when it holds
-// a folder separator. Orden: sort fields from index 0 (an empty list is an error, as an array
-// without elements). gConnString: "DSN=..; UID=..; PWD=.."; blank leaves the control's logon.
-// TituloParametro..TituloParametro4: formula slots 0 to 4; omitted ones are left as they are.
-// SR1..SR3: sub-reports (blank skipped) with WhereSR1..WhereSR3 as their selections.
-void Reporte(ReportControl& CrystalReport1, const QString& NombreRep, const QStringList& Orden, const QString& Formula,
-             const QString& gConnString, const vb::Variant& TituloParametro = vb::Variant::missing(),
-             const vb::Variant& TituloParametro1 = vb::Variant::missing(),
-             const vb::Variant& TituloParametro2 = vb::Variant::missing(),
-             const vb::Variant& TituloParametro3 = vb::Variant::missing(),
-             const vb::Variant& TituloParametro4 = vb::Variant::missing(), const QString& SR1 = {},
-             const QString& SR2 = {}, const QString& SR3 = {}, const QString& WhereSR1 = {},
-             const QString& WhereSR2 = {}, const QString& WhereSR3 = {});
+// A sub-report of the layout and the selection it gets.
+struct SubreportSelection {
+    QString name;        // blank: skipped
+    QString selection;
+};
+
+// What one direct printing asks of the report control.
+struct ReportRequest {
+    static constexpr int TitleSlots = 5;
+    using Titles = std::array<vb::Variant, TitleSlots>;
+    static Titles noTitles();
+
+    // A bare report name of the program folder (".rpt" added), or a path when it holds a
+    // folder separator.
+    QString reportName;
+    // Sort fields from index 0; an empty list is an error, as an array without elements.
+    QStringList order;
+    QString selection;
+    // "DSN=..; UID=..; PWD=.."; blank leaves the control's logon.
+    QString logon;
+    // Formula slots 0 to 4; a missing value leaves its slot as it is.
+    Titles titles = noTitles();
+    // In the order they are changed.
+    QList<SubreportSelection> subreports;
+};
+
+void Reporte(ReportControl& CrystalReport1, const ReportRequest& request);
 
 // The data-source, user and password pieces of a "DSN=..; UID=..; PWD=.." logon, cut as the
 // report control expects them; raises error 5 when the text has not that shape.

@@ -188,8 +188,14 @@ void Rp_Quindal::Reporte(const QString& NombreRep, const QStringList& Orden, con
                          const QString& SR2, const QString& SR3, const QString& WhereSR1, const QString& WhereSR2,
                          const QString& WhereSR3)
 {
-    reports::Reporte(m_crystalReport1, NombreRep, Orden, Formula, gConnString, TituloParametro, TituloParametro1,
-                     TituloParametro2, TituloParametro3, TituloParametro4, SR1, SR2, SR3, WhereSR1, WhereSR2, WhereSR3);
+    ReportRequest request;
+    request.reportName = NombreRep;
+    request.order = Orden;
+    request.selection = Formula;
+    request.logon = gConnString;
+    request.titles = {TituloParametro, TituloParametro1, TituloParametro2, TituloParametro3, TituloParametro4};
+    request.subreports = {{SR1, WhereSR1}, {SR2, WhereSR2}, {SR3, WhereSR3}};
+    reports::Reporte(m_crystalReport1, request);
 }
 
 // A failing step goes to the module's error handler: Retry runs that step again (never the
@@ -207,7 +213,7 @@ void Rp_Quindal::Form_Load()
     // The skin's fonts may want more room than the design's.
     runStep(trap, [&] { ReportWindowLayout::fitToContent(this); });
     runStep(trap, [&] { applyBarStyle(); });
-    runStep(trap, [&] { m_tcoReporte = ReportKind::orDefault(vb::Trim(app::gParametroAdicional)); });
+    runStep(trap, [&] { m_tcoReporte = ReportKind::orDefault(vb::Trim(app::state().startup.ParametroAdicional)); });
     runStep(trap, [&] { m_c.TBarRep1->setConsultaEnabled(false); });
     runStep(trap, [&] { ReportKind::apply(ReportKind::of(m_tcoReporte), this, m_c); });
     runStep(trap, [&] { m_tablaReporte = QStringLiteral("C_MV_CPTE"); });

@@ -45,6 +45,8 @@ public:
     // index: the box's index (a number or its text); Texto: the object whose Text is written.
     void CampoValida(const vb::Variant& index, QObject* Texto);
     // Prints a report through the window's own report control (see Reporte.h).
+    // TituloParametro..TituloParametro4: formula slots 0 to 4; omitted ones are left as they are.
+    // SR1..SR3: sub-reports (blank skipped) with WhereSR1..WhereSR3 as their selections.
     void Reporte(const QString& NombreRep, const QStringList& Orden, const QString& Formula, const QString& gConnString,
                  const vb::Variant& TituloParametro = vb::Variant::missing(),
                  const vb::Variant& TituloParametro1 = vb::Variant::missing(),

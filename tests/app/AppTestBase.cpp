@@ -53,7 +53,7 @@ AppTestBase::AppTestBase()
     data::gUsuarioActual.clear();
     data::gClaveActual.clear();
     data::gConfidencialidad = false;
-    app::resetModuleValues();
+    app::resetState();
 }
 
 AppTestBase::~AppTestBase()

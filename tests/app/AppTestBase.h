@@ -1,7 +1,7 @@
 #pragma once
 // Common ground of the module tests: this test's own copy of the demo suite database and of its
 // statistics database, a scripted dialog service, the program folder and the TEMP folder (the
-// module's error log) in temporary places, an End hook that throws, fresh module values, and
+// module's error log) in temporary places, an End hook that throws, a fresh program state, and
 // both data access objects installed with every SQL text they hand over recorded.
 
 #include "data/DB_Dll.h"

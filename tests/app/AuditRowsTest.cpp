@@ -18,7 +18,7 @@ protected:
     {
         openDemo();
         data::gUsuarioActual = "O'Neil";
-        app::gParametroAdicional = "RMC";
+        app::state().startup.ParametroAdicional = "RMC";
     }
 
     QString column(const QString& table, const QString& name)
@@ -86,7 +86,7 @@ TEST_F(AuditRows, KindsOfActionAndFittedTexts)
 
 TEST_F(AuditRows, ALongAdditionalParameterIsCutWithTheProgramName)
 {
-    app::gParametroAdicional = QString(300, u'p');
+    app::state().startup.ParametroAdicional = QString(300, u'p');
     QString complemento;
     app::RegistrarAccion("RMC", "1", complemento, true, false, false, "x", "", false);
     EXPECT_EQ(column("V_MV_CPTEACCIONES", "Proceso"), "rp_quindal " + QString(244, u'p'));

@@ -32,8 +32,8 @@ TEST_F(CompanyData, AUnitWithItsOwnTaxNumberUsesItsOwnKeys)
     EXPECT_EQ(h.vat, "1");
     EXPECT_EQ(h.pointOfSale, "0001");
     EXPECT_EQ(h.address, "Córdoba 1200, Rosario");
-    EXPECT_EQ(app::gCondicionIvaTexto, "1");
-    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);
+    EXPECT_EQ(app::state().configuration.CondicionIvaTexto, "1");
+    EXPECT_EQ(app::state().configuration.CondicionIvaEmpresa, 1);
     ASSERT_GE(handed.size(), 2);
     EXPECT_EQ(handed[0], "SELECT TOP 1  * FROM v_ta_unidadNegocio with(nolock)  WHERE LTRIM(RTRIM(codigo)) ='1'");
     EXPECT_EQ(handed[1],
@@ -51,7 +51,7 @@ TEST_F(CompanyData, MissingUnitKeysFallBackToTheCompanyWideOnes)
     EXPECT_EQ(h.grossIncome, "921-765432-1");
     EXPECT_EQ(h.vat, "4");
     EXPECT_EQ(h.address, "Av. Pellegrini 1450  2 B");
-    EXPECT_EQ(app::gCondicionIvaEmpresa, 4);
+    EXPECT_EQ(app::state().configuration.CondicionIvaEmpresa, 4);
 }
 
 TEST_F(CompanyData, AUnitWithoutTaxNumberKeepsOnlyItsPointOfSale)
@@ -96,7 +96,7 @@ TEST_F(CompanyData, AVatConditionThatIsNoNumberReachesTheCaller)
         EXPECT_EQ(e.number(), 13);
     }
     EXPECT_EQ(vat, " ");
-    EXPECT_EQ(app::gCondicionIvaTexto, " ");
+    EXPECT_EQ(app::state().configuration.CondicionIvaTexto, " ");
     EXPECT_EQ(name, "Quindal Insumos Industriales S.A.");
 }
 

@@ -25,7 +25,7 @@ TEST_F(ConfigTable, ReadsTheValueAndItsAuxiliaryWithTheSuiteStatement)
     EXPECT_EQ(app::Cfg("  NOMBRE ", &aux), "Quindal Insumos Industriales S.A.");
     EXPECT_EQ(aux, "aux");
     EXPECT_EQ(handed, QStringList{"SELECT VALOR, valoraux FROM TA_CONFIGURACION with(nolock)  WHERE CLAVE = 'NOMBRE'"});
-    EXPECT_EQ(app::gTablaConfiguracion, "TA_CONFIGURACION");
+    EXPECT_EQ(app::state().configuration.TablaConfiguracion, "TA_CONFIGURACION");
 }
 
 TEST_F(ConfigTable, AMissingKeyReadsOneBlankAndClearsTheAuxiliary)
@@ -168,7 +168,7 @@ TEST_F(ConfigTable, AFailedWriteLeavesALogLineAndNoBox)
 
 TEST_F(ConfigTable, AWriteBeforeAnyReadStillFindsTheTable)
 {
-    app::gTablaConfiguracion.clear();
+    app::state().configuration.TablaConfiguracion.clear();
     app::GrabaDfg("CLetra", vb::Variant(std::int32_t(255)));
     EXPECT_EQ(row("Valor", "CLetra").toString(), "255");
     EXPECT_EQ(configRows("CLetra"), 1);

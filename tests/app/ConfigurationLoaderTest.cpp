@@ -27,6 +27,7 @@ protected:
         app::gUsuarioActual = "ADMIN";
     }
     void load() { app::CargarConfiguracion(m_programDir.path() + "/"); }
+    app::ConfigurationValues& config = app::state().configuration;
     QString stored(const QString& key)
     {
         return scalar(QStringLiteral("SELECT Valor FROM TA_CONFIGURACION WHERE Clave = '%1'").arg(key)).toString();
@@ -60,53 +61,53 @@ TEST_F(ConfigurationLoader, ReadsEveryKeyInItsOrderOnTheDemoDatabase)
 TEST_F(ConfigurationLoader, TheDemoSettingsBecomeTheModuleValues)
 {
     load();
-    EXPECT_EQ(app::gTablaConfiguracion, "ta_configuracion");
-    EXPECT_TRUE(app::gMostrarStock);
-    EXPECT_EQ(app::gTituloClientes, "Clientes");
-    EXPECT_EQ(app::gTituloProveedores, "Proveedores");
-    EXPECT_EQ(app::gRutaTareas, m_programDir.path() + "/KQDOCTareas.qzt");
-    EXPECT_FALSE(app::gExigeClaveConsultaLike);
-    EXPECT_TRUE(app::gUsaConsultaLike);   // the key is read without regard to case
-    EXPECT_EQ(app::gCantidadDecimales, "2");
+    EXPECT_EQ(config.TablaConfiguracion, "ta_configuracion");
+    EXPECT_TRUE(config.MostrarStock);
+    EXPECT_EQ(config.TituloClientes, "Clientes");
+    EXPECT_EQ(config.TituloProveedores, "Proveedores");
+    EXPECT_EQ(config.RutaTareas, m_programDir.path() + "/KQDOCTareas.qzt");
+    EXPECT_FALSE(config.ExigeClaveConsultaLike);
+    EXPECT_TRUE(config.UsaConsultaLike);   // the key is read without regard to case
+    EXPECT_EQ(config.CantidadDecimales, "2");
     EXPECT_TRUE(app::gConfidencialidad);
-    EXPECT_TRUE(app::gUsaMultiplesMonedas);
-    EXPECT_FALSE(app::gUsaFacturaProforma);
-    EXPECT_TRUE(app::gUsaCCosto);
-    EXPECT_EQ(app::gUNegocioUsuario, "   1");
-    EXPECT_EQ(app::gClasesPrecioUsuario, "123");
-    EXPECT_EQ(app::gUnidadMedidaKG, "KG");
-    EXPECT_EQ(app::gPeriodo, 2024);
-    EXPECT_EQ(app::gColorFondo, 16577510);
-    EXPECT_EQ(app::gColorLetra, 0);
-    EXPECT_FALSE(app::gModuloOrdenDeTrabajo);
-    EXPECT_FALSE(app::gVentasModificaPrecio);
-    EXPECT_TRUE(app::gComprasModificaPrecio);
-    EXPECT_EQ(app::gMaxDto.toDouble(), 15);
-    EXPECT_EQ(app::gMaxDtoProforma.toDouble(), 10);
-    EXPECT_FALSE(app::gUtilizarFechaDia);
-    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);
-    EXPECT_EQ(app::gCondicionIvaTexto, "1");
-    EXPECT_EQ(app::gTopDefault, "1000");
+    EXPECT_TRUE(config.UsaMultiplesMonedas);
+    EXPECT_FALSE(config.UsaFacturaProforma);
+    EXPECT_TRUE(config.UsaCCosto);
+    EXPECT_EQ(config.UNegocioUsuario, "   1");
+    EXPECT_EQ(config.ClasesPrecioUsuario, "123");
+    EXPECT_EQ(config.UnidadMedidaKG, "KG");
+    EXPECT_EQ(config.Periodo, 2024);
+    EXPECT_EQ(config.ColorFondo, 16577510);
+    EXPECT_EQ(config.ColorLetra, 0);
+    EXPECT_FALSE(config.ModuloOrdenDeTrabajo);
+    EXPECT_FALSE(config.VentasModificaPrecio);
+    EXPECT_TRUE(config.ComprasModificaPrecio);
+    EXPECT_EQ(config.MaxDto.toDouble(), 15);
+    EXPECT_EQ(config.MaxDtoProforma.toDouble(), 10);
+    EXPECT_FALSE(config.UtilizarFechaDia);
+    EXPECT_EQ(config.CondicionIvaEmpresa, 1);
+    EXPECT_EQ(config.CondicionIvaTexto, "1");
+    EXPECT_EQ(config.TopDefault, "1000");
 }
 
 TEST_F(ConfigurationLoader, AnEmptyTableGivesTheDefaultsAndStoresTheColoursOnce)
 {
     execute("DELETE FROM TA_CONFIGURACION");
     load();
-    EXPECT_FALSE(app::gMostrarStock);
+    EXPECT_FALSE(config.MostrarStock);
     EXPECT_FALSE(app::gConfidencialidad);
-    EXPECT_FALSE(app::gVentasModificaPrecio);
-    EXPECT_FALSE(app::gValidaCodigoBarra);
-    EXPECT_TRUE(app::gModuloOrdenDeTrabajo);
-    EXPECT_EQ(app::gTituloClientes, "");
-    EXPECT_EQ(app::gMadM2P2, "");
-    EXPECT_EQ(app::gCantidadDecimales, " ");
-    EXPECT_EQ(app::gPeriodo, 0);
-    EXPECT_EQ(app::gMaxDto.toDouble(), 0);
-    EXPECT_EQ(app::gTopDefault, "1000");
-    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);
-    EXPECT_EQ(app::gColorFondo, app::RGB(230, 243, 255));
-    EXPECT_EQ(app::gColorLetra, 0);
+    EXPECT_FALSE(config.VentasModificaPrecio);
+    EXPECT_FALSE(config.ValidaCodigoBarra);
+    EXPECT_TRUE(config.ModuloOrdenDeTrabajo);
+    EXPECT_EQ(config.TituloClientes, "");
+    EXPECT_EQ(config.MadM2P2, "");
+    EXPECT_EQ(config.CantidadDecimales, " ");
+    EXPECT_EQ(config.Periodo, 0);
+    EXPECT_EQ(config.MaxDto.toDouble(), 0);
+    EXPECT_EQ(config.TopDefault, "1000");
+    EXPECT_EQ(config.CondicionIvaEmpresa, 1);
+    EXPECT_EQ(config.ColorFondo, app::RGB(230, 243, 255));
+    EXPECT_EQ(config.ColorLetra, 0);
     EXPECT_EQ(stored("CFondo"), "16774118");
     EXPECT_EQ(stored("CLetra"), "0");
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM TA_CONFIGURACION").toLong(), 2);
@@ -116,7 +117,7 @@ TEST_F(ConfigurationLoader, AnEmptyTableGivesTheDefaultsAndStoresTheColoursOnce)
     load();
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM TA_CONFIGURACION").toLong(), 2);
     EXPECT_FALSE(handed.join('\n').contains("SELECT * FROM"));
-    EXPECT_EQ(app::gColorFondo, app::RGB(230, 243, 255));
+    EXPECT_EQ(config.ColorFondo, app::RGB(230, 243, 255));
 }
 
 TEST_F(ConfigurationLoader, ColourRules)
@@ -135,10 +136,10 @@ TEST_F(ConfigurationLoader, ColourRules)
         else
             removeConfig("CFondo");
         setConfig("CLetra", c.letra);
-        app::gColorFondo = 0;
+        config.ColorFondo = 0;
         load();
-        EXPECT_EQ(app::gColorFondo, c.background) << c.fondo;
-        EXPECT_EQ(app::gColorLetra, c.text) << c.fondo;
+        EXPECT_EQ(config.ColorFondo, c.background) << c.fondo;
+        EXPECT_EQ(config.ColorLetra, c.text) << c.fondo;
         EXPECT_EQ(stored("CLetra"), c.reset ? "0" : c.letra) << c.fondo;
         EXPECT_EQ(configRows("CFondo"), c.fondo || c.reset ? 1 : 0) << c.fondo;
     }
@@ -154,20 +155,20 @@ TEST_F(ConfigurationLoader, SwitchRules)
         load();
         return target;
     };
-    EXPECT_FALSE(switchOf("V_ModificaCPrecio", "no", app::gVentasModificaPrecio));
-    EXPECT_TRUE(switchOf("V_ModificaCPrecio", "si", app::gVentasModificaPrecio));
-    EXPECT_TRUE(switchOf("V_ModificaCPrecio", "x", app::gVentasModificaPrecio));
-    EXPECT_FALSE(switchOf("V_ModificaCPrecio", nullptr, app::gVentasModificaPrecio));
-    EXPECT_TRUE(switchOf("V_ModificaCPrecio", " NO", app::gVentasModificaPrecio));   // compared untrimmed
-    EXPECT_TRUE(switchOf("ModuloOrdenDeTrabajo", nullptr, app::gModuloOrdenDeTrabajo));
-    EXPECT_FALSE(switchOf("ModuloOrdenDeTrabajo", " NO ", app::gModuloOrdenDeTrabajo));
-    EXPECT_FALSE(switchOf("MostrarStockenConsultas", " SI", app::gMostrarStock));
-    EXPECT_TRUE(switchOf("MostrarStockenConsultas", "si", app::gMostrarStock));
-    EXPECT_TRUE(switchOf("RazonSocialPorUneg", " SI ", app::gRazonSocialPorUneg));
-    EXPECT_FALSE(switchOf("VALIDACODIGOBARRA", "  ", app::gValidaCodigoBarra));
-    EXPECT_TRUE(switchOf("VALIDACODIGOBARRA", " si ", app::gValidaCodigoBarra));
-    EXPECT_TRUE(switchOf("PideClave_LimiteCredito", "S", app::gPideClaveLimiteCredito));
-    EXPECT_TRUE(switchOf("AsignacionAutomaticaDeLoteINGOP", "SI", app::gAsignaLoteIngresoOP));
+    EXPECT_FALSE(switchOf("V_ModificaCPrecio", "no", config.VentasModificaPrecio));
+    EXPECT_TRUE(switchOf("V_ModificaCPrecio", "si", config.VentasModificaPrecio));
+    EXPECT_TRUE(switchOf("V_ModificaCPrecio", "x", config.VentasModificaPrecio));
+    EXPECT_FALSE(switchOf("V_ModificaCPrecio", nullptr, config.VentasModificaPrecio));
+    EXPECT_TRUE(switchOf("V_ModificaCPrecio", " NO", config.VentasModificaPrecio));   // compared untrimmed
+    EXPECT_TRUE(switchOf("ModuloOrdenDeTrabajo", nullptr, config.ModuloOrdenDeTrabajo));
+    EXPECT_FALSE(switchOf("ModuloOrdenDeTrabajo", " NO ", config.ModuloOrdenDeTrabajo));
+    EXPECT_FALSE(switchOf("MostrarStockenConsultas", " SI", config.MostrarStock));
+    EXPECT_TRUE(switchOf("MostrarStockenConsultas", "si", config.MostrarStock));
+    EXPECT_TRUE(switchOf("RazonSocialPorUneg", " SI ", config.RazonSocialPorUneg));
+    EXPECT_FALSE(switchOf("VALIDACODIGOBARRA", "  ", config.ValidaCodigoBarra));
+    EXPECT_TRUE(switchOf("VALIDACODIGOBARRA", " si ", config.ValidaCodigoBarra));
+    EXPECT_TRUE(switchOf("PideClave_LimiteCredito", "S", config.PideClaveLimiteCredito));
+    EXPECT_TRUE(switchOf("AsignacionAutomaticaDeLoteINGOP", "SI", config.AsignaLoteIngresoOP));
 }
 
 TEST_F(ConfigurationLoader, NumberAndTextRules)
@@ -175,42 +176,42 @@ TEST_F(ConfigurationLoader, NumberAndTextRules)
     const auto periodOf = [&](const char* text) {
         setConfig("PERIODO", text);
         load();
-        return app::gPeriodo;
+        return config.Periodo;
     };
     EXPECT_EQ(periodOf("12.5"), 12);
     EXPECT_EQ(periodOf("13.5"), 14);
     EXPECT_EQ(periodOf("7abc"), 7);
     EXPECT_EQ(periodOf("abc"), 0);
     EXPECT_EQ(periodOf("99999"), 0);        // past the Integer range: the earlier value stays
-    app::gPeriodo = 3;
+    config.Periodo = 3;
     load();
-    EXPECT_EQ(app::gPeriodo, 3);
+    EXPECT_EQ(config.Periodo, 3);
 
     setConfig("MaxDto", " 12,5 ");
     setConfig("Top_Default", "  ");
     setConfig("TituloClientes", "  Socios  ");
     setConfig("CantidadDecimales", " 3 ");
     load();
-    EXPECT_EQ(app::gMaxDto.toDouble(), 12.5);
-    EXPECT_EQ(app::gTopDefault, "1000");
-    EXPECT_EQ(app::gTituloClientes, "Socios");
-    EXPECT_EQ(app::gCantidadDecimales, " 3 ");
+    EXPECT_EQ(config.MaxDto.toDouble(), 12.5);
+    EXPECT_EQ(config.TopDefault, "1000");
+    EXPECT_EQ(config.TituloClientes, "Socios");
+    EXPECT_EQ(config.CantidadDecimales, " 3 ");
     setConfig("Top_Default", "50");
     load();
-    EXPECT_EQ(app::gTopDefault, "50");
+    EXPECT_EQ(config.TopDefault, "50");
 }
 
 TEST_F(ConfigurationLoader, SalesProgramsTakeTheirOwnDecimals)
 {
     setConfig("CantidadDecimalesVentas", "3");
     load();
-    EXPECT_EQ(app::gCantidadDecimales, "2");
+    EXPECT_EQ(config.CantidadDecimales, "2");
     vb::App::setExeName("facturacion");
     load();
-    EXPECT_EQ(app::gCantidadDecimales, "3");
+    EXPECT_EQ(config.CantidadDecimales, "3");
     setConfig("CantidadDecimalesVentas", "0");
     load();
-    EXPECT_EQ(app::gCantidadDecimales, "2");
+    EXPECT_EQ(config.CantidadDecimales, "2");
     EXPECT_EQ(app::ConfigurationLoader::salesPrograms().size(), 10);
     EXPECT_FALSE(app::ConfigurationLoader::salesPrograms().contains("rp_quindal", Qt::CaseInsensitive));
 }
@@ -220,24 +221,24 @@ TEST_F(ConfigurationLoader, TheCurrentUsersRow)
     execute("UPDATE TA_USUARIOS SET UNegocio = NULL, clasepusa = ' 4,5, 6 ' WHERE Nombre = 'COMPRAS'");
     app::gUsuarioActual = "compras";
     load();
-    EXPECT_EQ(app::gUNegocioUsuario, "   1");
-    EXPECT_EQ(app::gClasesPrecioUsuario, "45 6");
+    EXPECT_EQ(config.UNegocioUsuario, "   1");
+    EXPECT_EQ(config.ClasesPrecioUsuario, "45 6");
 
-    app::resetModuleValues();
+    app::resetState();
     app::gUsuarioActual = "DEPOSITO";
     setConfig("UsaFacturaProforma", "SI");
     load();
-    EXPECT_EQ(app::gUNegocioUsuario, "   2");
-    EXPECT_FALSE(app::gUsaFacturaProforma);       // the user's verproforma is 0
+    EXPECT_EQ(config.UNegocioUsuario, "   2");
+    EXPECT_FALSE(config.UsaFacturaProforma);       // the user's verproforma is 0
     execute("UPDATE TA_USUARIOS SET verproforma = 1 WHERE Nombre = 'DEPOSITO'");
     load();
-    EXPECT_TRUE(app::gUsaFacturaProforma);
+    EXPECT_TRUE(config.UsaFacturaProforma);
 
-    app::resetModuleValues();
+    app::resetState();
     app::gUsuarioActual = "NADIE";
     load();
-    EXPECT_EQ(app::gUNegocioUsuario, "   1");
-    EXPECT_EQ(app::gClasesPrecioUsuario, "");
+    EXPECT_EQ(config.UNegocioUsuario, "   1");
+    EXPECT_EQ(config.ClasesPrecioUsuario, "");
 }
 
 TEST_F(ConfigurationLoader, AUserNameWithAnApostropheIsFound)
@@ -246,8 +247,8 @@ TEST_F(ConfigurationLoader, AUserNameWithAnApostropheIsFound)
     app::gUsuarioActual = "D'Amico";
     load();
     EXPECT_TRUE(handed.contains("Select * from ta_usuarios  with(nolock)  where Nombre = 'D''Amico'"));
-    EXPECT_EQ(app::gUNegocioUsuario, "   3");
-    EXPECT_EQ(app::gClasesPrecioUsuario, "9");
+    EXPECT_EQ(config.UNegocioUsuario, "   3");
+    EXPECT_EQ(config.ClasesPrecioUsuario, "9");
     EXPECT_TRUE(boxes().isEmpty());
 }
 
@@ -255,23 +256,23 @@ TEST_F(ConfigurationLoader, VatConditionFromTheUnitTheCompanyOrOne)
 {
     setConfig("CONDIVAEMPRESA", "3");
     load();
-    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);      // the unit's own condition wins
-    EXPECT_EQ(app::gCondicionIvaTexto, "1");
+    EXPECT_EQ(config.CondicionIvaEmpresa, 1);      // the unit's own condition wins
+    EXPECT_EQ(config.CondicionIvaTexto, "1");
 
     setConfig("CONDICIONIVA_UN_1", "");
     load();
-    EXPECT_EQ(app::gCondicionIvaEmpresa, 3);
+    EXPECT_EQ(config.CondicionIvaEmpresa, 3);
 
     setConfig("CONDIVAEMPRESA", "0");
     handed.clear();
     load();
-    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);
+    EXPECT_EQ(config.CondicionIvaEmpresa, 1);
     EXPECT_TRUE(handed.contains(read("CONDIVA")));
 
     removeConfig("CONDIVAEMPRESA");
     load();
-    EXPECT_EQ(app::gCondicionIvaEmpresa, 1);
-    EXPECT_EQ(app::gCondicionIvaTexto, " ");
+    EXPECT_EQ(config.CondicionIvaEmpresa, 1);
+    EXPECT_EQ(config.CondicionIvaTexto, " ");
 }
 
 TEST_F(ConfigurationLoader, AFailingStepIsPassedOverAndTheNextOneRuns)
@@ -280,9 +281,9 @@ TEST_F(ConfigurationLoader, AFailingStepIsPassedOverAndTheNextOneRuns)
     dialogs.pushMsgBoxAnswer(ui::vbAbort);    // the recordset's own box; the loader adds none
     load();
     EXPECT_EQ(boxes().size(), 1);
-    EXPECT_EQ(app::gUNegocioUsuario, "   1");
-    EXPECT_EQ(app::gUnidadMedidaM3, "M3");
-    EXPECT_EQ(app::gTopDefault, "1000");
+    EXPECT_EQ(config.UNegocioUsuario, "   1");
+    EXPECT_EQ(config.UnidadMedidaM3, "M3");
+    EXPECT_EQ(config.TopDefault, "1000");
 }
 
 } // namespace

@@ -47,7 +47,7 @@ protected:
         db->gDBName = "DEMO";
         data::gUsuarioActual = "COMPRAS";
         data::gClaveActual = "compras";
-        app::gCaja = "3";
+        app::state().startup.Caja = "3";
     }
     void TearDown() override { app::Launcher::setInstance(nullptr); }
 

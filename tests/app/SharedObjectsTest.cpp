@@ -50,17 +50,25 @@ TEST_F(SharedObjects, TheModuleNamesTheSessionValuesOfTheDataAccessWithoutCopies
     EXPECT_EQ(&app::gClaveActual, &data::gClaveActual);
 }
 
-TEST_F(SharedObjects, ARunStartsWithWhiteBackgroundAndBlackText)
+// A fresh state is what a run starts with, in the same object: references taken before the
+// reset (the configuration loader holds one) see the fresh values.
+TEST_F(SharedObjects, AFreshStateStartsWithWhiteBackgroundAndBlackTextInTheSameObject)
 {
-    app::gColorFondo = 5;
-    app::gColorLetra = 7;
-    app::gTimeOut = 30;
-    app::gMadM2P2 = "m2";
-    app::resetModuleValues();
-    EXPECT_EQ(app::gColorFondo, app::RGB(255, 255, 255));
-    EXPECT_EQ(app::gColorLetra, 0);
-    EXPECT_EQ(app::gTimeOut, 0);
-    EXPECT_TRUE(app::gMadM2P2.isEmpty());
+    app::ProgramState& held = app::state();
+    held.configuration.ColorFondo = 5;
+    held.configuration.ColorLetra = 7;
+    held.configuration.MadM2P2 = "m2";
+    held.startup.TimeOut = 30;
+    held.startup.SeccionIni = "PC1|ANA";
+    held.lookup.TopConsultaLike = 250;
+    app::resetState();
+    EXPECT_EQ(&app::state(), &held);
+    EXPECT_EQ(held.configuration.ColorFondo, app::RGB(255, 255, 255));
+    EXPECT_EQ(held.configuration.ColorLetra, 0);
+    EXPECT_TRUE(held.configuration.MadM2P2.isEmpty());
+    EXPECT_EQ(held.startup.TimeOut, 0);
+    EXPECT_TRUE(held.startup.SeccionIni.isEmpty());
+    EXPECT_EQ(held.lookup.TopConsultaLike, 0);
     EXPECT_EQ(app::RGB(230, 243, 255), 16774118);
 }
 

@@ -95,7 +95,7 @@ protected:
         shownInWindow << QStringList{w->TxtUserId()->text(), w->TxtUserPassword()->text(), w->TxtDbName()->text(),
                                      w->TxtServidor()->text()};
         noticeDuringLogin = noticeShowing();
-        adminWhileAsking << app::gEsAdministrador;
+        adminWhileAsking << app::state().startup.EsAdministrador;
         const char* button = "bcCancelar";
         if (!tries.isEmpty() && !tries.first().cancel) {
             const LoginTry t = tries.takeFirst();
@@ -145,23 +145,23 @@ TEST_F(StartUp, TheLaunchersLineStartsTheProgramForItsUser)
     EXPECT_EQ(db->gDBName, "DEMO");
     EXPECT_EQ(db->gUsuario, "DEMO");
     EXPECT_EQ(db->gUserPassWord, "DEMO");
-    EXPECT_EQ(app::gParametroAdicional, "RMC");
-    EXPECT_EQ(app::gMenu, "C0105");
-    EXPECT_EQ(app::gCaja, "2");
+    EXPECT_EQ(app::state().startup.ParametroAdicional, "RMC");
+    EXPECT_EQ(app::state().startup.Menu, "C0105");
+    EXPECT_EQ(app::state().startup.Caja, "2");
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
     EXPECT_EQ(data::gClaveActual, "compras");
-    EXPECT_EQ(app::gConexionDSN, "DSN=DEMO; UID=DEMO; PWD=DEMO");
+    EXPECT_EQ(app::state().startup.ConexionDSN, "DSN=DEMO; UID=DEMO; PWD=DEMO");
     EXPECT_EQ(app::gImpresion().pPathSistema, m_programDir.path() + "/");
-    EXPECT_EQ(app::gSeccionIni, (app::gSistema().NombreEquipo() + "|" + app::gSistema().NombreUsuarioSistema()).toUpper().left(50));
-    EXPECT_EQ(app::gFlatToolbars, 1);
+    EXPECT_EQ(app::state().startup.SeccionIni, (app::gSistema().NombreEquipo() + "|" + app::gSistema().NombreUsuarioSistema()).toUpper().left(50));
+    EXPECT_EQ(app::state().startup.FlatToolbars, 1);
     // The statistics connection gave the time-out; the configuration is loaded.
     EXPECT_TRUE(stats->gOpenFlag);
-    EXPECT_EQ(app::gTimeOut, 60);
+    EXPECT_EQ(app::state().startup.TimeOut, 60);
     EXPECT_EQ(db->gCnn->CommandTimeout(), 60);
     EXPECT_EQ(db->gCnn->IsolationLevel(), 256);
-    EXPECT_EQ(app::gUNegocioUsuario, "   1");
+    EXPECT_EQ(app::state().configuration.UNegocioUsuario, "   1");
     EXPECT_EQ(lookupCalls, QStringList{db->gConnString + " | " + m_programDir.path() + "/consultas.qzt"});
-    EXPECT_FALSE(app::gEsAdministrador);
+    EXPECT_FALSE(app::state().startup.EsAdministrador);
     EXPECT_FALSE(db->gEsAdmin);
     // The access row, and the notice shown first and closed at the end.
     ASSERT_EQ(rows("Control_Acceso"), 1);
@@ -178,7 +178,7 @@ TEST_F(StartUp, TheLaunchersLineStartsTheProgramForItsUser)
 TEST_F(StartUp, AnAdministratorIsOneOnlyOnceThePasswordMatched)
 {
     start(launcherLine("admin", "ADMIN"));     // letter case of the password does not count
-    EXPECT_TRUE(app::gEsAdministrador);
+    EXPECT_TRUE(app::state().startup.EsAdministrador);
     EXPECT_TRUE(db->gEsAdmin);
     EXPECT_EQ(data::gUsuarioActual, "admin");
 }
@@ -244,8 +244,8 @@ TEST_F(StartUp, AnotherUserAcceptedByTheWindowGetsItsOwnConfiguration)
     tries = {typed("DEPOSITO", "deposito")};
     start(launcherLine("ADMIN", "mala"));
     EXPECT_EQ(data::gUsuarioActual, "DEPOSITO");
-    EXPECT_EQ(app::gUNegocioUsuario, "   2");      // DEPOSITO's unit, not ADMIN's
-    EXPECT_FALSE(app::gEsAdministrador);
+    EXPECT_EQ(app::state().configuration.UNegocioUsuario, "   2");      // DEPOSITO's unit, not ADMIN's
+    EXPECT_FALSE(app::state().startup.EsAdministrador);
     EXPECT_EQ(lastAccess("Usuario"), "DEPOSITO");
     EXPECT_EQ(db->gServidor, "datos");             // no re-open
     EXPECT_EQ(lookupCalls.size(), 1);
@@ -270,8 +270,8 @@ TEST_F(StartUp, AUserWithoutARowAcceptedByTheWindowKeepsNothingOfThePreviousOne)
     tries = {typed("DEMO", "x")};      // the database's own name needs no row of its own
     start(launcherLine("DEPOSITO", "mala"));
     EXPECT_EQ(data::gUsuarioActual, "DEMO");
-    EXPECT_EQ(app::gUNegocioUsuario, "   1");       // not DEPOSITO's "   2"
-    EXPECT_EQ(app::gClasesPrecioUsuario, "");       // nor his price class "1"
+    EXPECT_EQ(app::state().configuration.UNegocioUsuario, "   1");       // not DEPOSITO's "   2"
+    EXPECT_EQ(app::state().configuration.ClasesPrecioUsuario, "");       // nor his price class "1"
 }
 
 TEST_F(StartUp, AnotherServerTypedInTheWindowReopensThere)
@@ -304,7 +304,7 @@ TEST_F(StartUp, APasswordEqualToTheDatabaseNameGivesTheUsersOwnRights)
 {
     start(launcherLine("ADMIN", "DEMO"));
     EXPECT_EQ(data::gUsuarioActual, "ADMIN");
-    EXPECT_TRUE(app::gEsAdministrador);
+    EXPECT_TRUE(app::state().startup.EsAdministrador);
     EXPECT_TRUE(db->gEsAdmin);
     EXPECT_TRUE(boxes().isEmpty());
 }
@@ -315,7 +315,7 @@ TEST_F(StartUp, TheUserNamedLikeTheDatabaseNeedsNoPassword)
     execute("INSERT INTO TA_USUARIOS (Nombre, PassWord, Administrador, Sistema) VALUES ('DEMO', 'x', 1, 'BRIX')");
     start(launcherLine("Demo", "cualquiera"));
     EXPECT_EQ(data::gUsuarioActual, "Demo");
-    EXPECT_FALSE(app::gEsAdministrador);
+    EXPECT_FALSE(app::state().startup.EsAdministrador);
     EXPECT_FALSE(db->gEsAdmin);
     for (const QString& sql : handed)
         EXPECT_FALSE(sql.startsWith("SELECT * FROM TA_USUARIOS WHERE NOMBRE")) << sql.toStdString();
@@ -344,9 +344,9 @@ TEST_F(StartUp, WithoutALineTheIniFileGivesIt)
     start(QString(), true);
     EXPECT_TRUE(db->gOpenFlag);
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
-    EXPECT_EQ(app::gCaja, "1");
-    EXPECT_EQ(app::gParametroAdicional, "");
-    EXPECT_EQ(app::gFlatToolbars, 0);
+    EXPECT_EQ(app::state().startup.Caja, "1");
+    EXPECT_EQ(app::state().startup.ParametroAdicional, "");
+    EXPECT_EQ(app::state().startup.FlatToolbars, 0);
     EXPECT_TRUE(boxes().isEmpty());
 }
 
@@ -355,7 +355,7 @@ TEST_F(StartUp, TheProcessArgumentsAreTheLineWhenTheCallerGivesNone)
     vb::App::setCommandLine(launcherLine("COMPRAS", "compras"));
     start(QString());
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
-    EXPECT_EQ(app::gParametroAdicional, "RMC");
+    EXPECT_EQ(app::state().startup.ParametroAdicional, "RMC");
 }
 
 TEST_F(StartUp, WithoutServerOrUserTheOpenAsksInTheLoginWindow)
@@ -370,7 +370,7 @@ TEST_F(StartUp, WithoutServerOrUserTheOpenAsksInTheLoginWindow)
     EXPECT_TRUE(db->gOpenFlag);
     EXPECT_EQ(shownInWindow.size(), 1);
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
-    EXPECT_EQ(app::gCaja, "1");
+    EXPECT_EQ(app::state().startup.Caja, "1");
     EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
 }
 
@@ -427,12 +427,12 @@ TEST_F(StartUp, AnUnexpectedErrorIsShownAndLoggedBeforeTheEnd)
 
 TEST_F(StartUp, AKeyWithoutItsSemicolonOnlyClosesTheNoticeEarly)
 {
-    app::gCaja = "7";
+    app::state().startup.Caja = "7";
     bool noticeAtLookups = true;
     app::setLookupSetUp([&](const QString&, const QString&) { noticeAtLookups = noticeShowing(); });
     start("@ParametroAdicional=RMC;@Server=datos;@DbName=DEMO;@Usuario=COMPRAS;@Password=compras;@Caja=3");
     EXPECT_FALSE(noticeAtLookups);
-    EXPECT_EQ(app::gCaja, "7");
+    EXPECT_EQ(app::state().startup.Caja, "7");
     EXPECT_TRUE(db->gOpenFlag);
     EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
     EXPECT_TRUE(boxes().isEmpty());
@@ -445,7 +445,7 @@ TEST_F(StartUp, ASecondCallOnAnOpenConnectionReadsNoLineAndOpensNothing)
     handed.clear();
     handedStatistics.clear();
     start("@ParametroAdicional=OC;@Server=otro;@DbName=OTRA;");
-    EXPECT_EQ(app::gParametroAdicional, "RMC");
+    EXPECT_EQ(app::state().startup.ParametroAdicional, "RMC");
     EXPECT_EQ(db->gDBName, "DEMO");
     EXPECT_TRUE(handedStatistics.isEmpty());
     EXPECT_EQ(lookupCalls.size(), 2);
@@ -501,15 +501,15 @@ TEST_F(UserCheck, TheTableDecidesAndOnlyAMatchingPasswordGrantsAdministration)
 {
     EXPECT_TRUE(app::ValidarUsuario("admin", "ADMIN"));
     EXPECT_EQ(data::gUsuarioActual, "admin");
-    EXPECT_TRUE(app::gEsAdministrador);
+    EXPECT_TRUE(app::state().startup.EsAdministrador);
     EXPECT_TRUE(db->gEsAdmin);
     // A wrong password: the user is known, its flags are gone.
     EXPECT_FALSE(app::ValidarUsuario("COMPRAS", "admin"));
     EXPECT_EQ(data::gUsuarioActual, "COMPRAS");
-    EXPECT_FALSE(app::gEsAdministrador);
+    EXPECT_FALSE(app::state().startup.EsAdministrador);
     EXPECT_FALSE(db->gEsAdmin);
     EXPECT_TRUE(app::ValidarUsuario(" COMPRAS ", "COMPRAS"));
-    EXPECT_FALSE(app::gEsAdministrador);
+    EXPECT_FALSE(app::state().startup.EsAdministrador);
 }
 
 TEST_F(UserCheck, OnlyThisProgramsSystemsCount)
@@ -521,11 +521,11 @@ TEST_F(UserCheck, OnlyThisProgramsSystemsCount)
     EXPECT_FALSE(app::ValidarUsuario("VENDEDOR", "clave"));
     EXPECT_EQ(data::gUsuarioActual, "antes");      // no row: nothing changes
     EXPECT_TRUE(app::ValidarUsuario("mixto", "CLAVE"));
-    EXPECT_TRUE(app::gEsAdministrador);
+    EXPECT_TRUE(app::state().startup.EsAdministrador);
     // The database's own login keeps the flags as they are.
     EXPECT_TRUE(app::ValidarUsuario("demo", ""));
     EXPECT_EQ(data::gUsuarioActual, "demo");
-    EXPECT_TRUE(app::gEsAdministrador);
+    EXPECT_TRUE(app::state().startup.EsAdministrador);
     EXPECT_TRUE(db->gEsAdmin);
 }
 

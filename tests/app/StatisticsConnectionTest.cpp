@@ -31,7 +31,7 @@ TEST_F(StatisticsConnection, OpensTheStatisticsDatabaseBesideTheSuiteAndReadsIts
     EXPECT_EQ(stats->gUserPassWord, "KQ_RESOLUCIONES");
     EXPECT_EQ(stats->gProveedor, "SQLOLEDB");
     EXPECT_EQ(stats->gCnn->DefaultDatabase().toUpper(), "KQ_ESTADISTICAS");
-    EXPECT_EQ(app::gTimeOut, 60);
+    EXPECT_EQ(app::state().startup.TimeOut, 60);
     EXPECT_EQ(handedStatistics.last(),
               "SELECT VALOR, valoraux FROM TA_CONFIGURACION with(nolock)  WHERE CLAVE = 'TimeOut'");
     EXPECT_EQ(storedTimeOut(), "60");
@@ -45,7 +45,7 @@ TEST_F(StatisticsConnection, TheTimeOutIsTheLeadingNumberRoundedHalfToEven)
     for (const auto& [text, expected] : cases) {
         storeTimeOut(text);
         app::ConectarEstadisticas();
-        EXPECT_EQ(app::gTimeOut, expected) << text;
+        EXPECT_EQ(app::state().startup.TimeOut, expected) << text;
         EXPECT_EQ(storedTimeOut(), text) << "nothing is written for " << text;
     }
 }
@@ -59,7 +59,7 @@ TEST_F(StatisticsConnection, NoUsableTimeOutGivesFortyFive)
     for (const auto& [text, stored] : cases) {
         storeTimeOut(text);
         app::ConectarEstadisticas();
-        EXPECT_EQ(app::gTimeOut, 45) << text;
+        EXPECT_EQ(app::state().startup.TimeOut, 45) << text;
         EXPECT_EQ(storedTimeOut(), stored) << text;
         EXPECT_EQ(timeOutRows(), 1) << text;
     }
@@ -71,22 +71,22 @@ TEST_F(StatisticsConnection, AMissingTimeOutIsWrittenOnceAsZeroInItsGroup)
 {
     executeStatistics("DELETE FROM TA_CONFIGURACION");
     app::ConectarEstadisticas();
-    EXPECT_EQ(app::gTimeOut, 45);
+    EXPECT_EQ(app::state().startup.TimeOut, 45);
     EXPECT_EQ(handedStatistics.last(), "SELECT * FROM TA_CONFIGURACION with(nolock)  WHERE CLAVE = 'TimeOut'");
     EXPECT_EQ(storedTimeOut(), "0");
     EXPECT_EQ(scalarStatistics("SELECT Grupo FROM TA_CONFIGURACION").toString(), "BaseDeDatos");
     EXPECT_EQ(scalarStatistics("SELECT Clave FROM TA_CONFIGURACION").toString(), "TIMEOUT");
     app::ConectarEstadisticas();
-    EXPECT_EQ(app::gTimeOut, 45);
+    EXPECT_EQ(app::state().startup.TimeOut, 45);
     EXPECT_EQ(timeOutRows(), 1);
 }
 
 TEST_F(StatisticsConnection, WithoutAStatisticsDatabaseStartUpGoesOnQuietly)
 {
     QFile::remove(demo::DemoGenerator::databasePath(serverFolder(), "KQ_ESTADISTICAS"));
-    app::gTimeOut = 12;
+    app::state().startup.TimeOut = 12;
     app::ConectarEstadisticas();
-    EXPECT_EQ(app::gTimeOut, 45);
+    EXPECT_EQ(app::state().startup.TimeOut, 45);
     EXPECT_FALSE(stats->gOpenFlag);
     EXPECT_TRUE(handedStatistics.isEmpty());
     EXPECT_TRUE(boxes().isEmpty());
@@ -107,7 +107,7 @@ TEST_F(StatisticsConnection, ASecondCallReopensOnTheCurrentServer)
     app::ConectarEstadisticas();
     EXPECT_EQ(stats->gServidor, otherServer.path());
     EXPECT_TRUE(stats->gOpenFlag);
-    EXPECT_EQ(app::gTimeOut, 60);
+    EXPECT_EQ(app::state().startup.TimeOut, 60);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "BarFixture.h"
 
+#include "commandbar/ItemSurface.h"
 #include "commandbar/PropertyBag.h"
 #include "commandbar/TBarRepPersistence.h"
+#include "ui/Twips.h"
 #include "vb/Error.h"
 
 using cbartest::BarFixture;
@@ -211,12 +213,33 @@ TEST_F(BarProperties, OrientationAndStyleLets)
     EXPECT_EQ(bar->Estilo(), 1);                    // the context style, whatever was given
 }
 
-TEST_F(BarProperties, TopBotonesNotifiesBothNames)
+// Each setting that shapes the bar lays it out again at once, and the host hears of it once by
+// the name it was set by (TopBotones also by the name it stands for).
+TEST_F(BarProperties, ShapingSettingsLayTheBarOutAtOnceAndTellTheHost)
 {
     changed.clear();
-    bar->setTopBotones(30);
-    EXPECT_EQ(bar->TopOffset(), 30);
-    EXPECT_EQ(changed, QStringList({"TopOffset", "TopBotones"}));
+    const QRectF first = bar->itemRect(0);
+    const QRectF third = bar->itemRect(2);
+    bar->setTopBotones(310);
+    EXPECT_EQ(bar->itemRect(0), first.translated(0, 300));
+    EXPECT_EQ(bar->itemBox(0)->geometry().top(), ui::Twips::toPixels(first.top() + 300));
+
+    bar->setGroupBreakAfterTag(" pantalla");   // the first item
+    bar->setGroupGap(450);
+    EXPECT_EQ(bar->itemRect(0).left(), first.left());
+    EXPECT_EQ(bar->itemRect(2).left(), third.left() + 450);
+
+    bar->setNormalBackColor(ColorStyle::rgb(10, 20, 30));
+    EXPECT_EQ(bar->barSurface().pixel(0, 0), QColor(10, 20, 30));
+    EXPECT_EQ(bar->itemBox(0)->surface().backColor(), QColor(10, 20, 30));
+
+    bar->setModoHorizontal(false);   // a wide bar, stacked down as asked
+    EXPECT_FALSE(bar->lastLayout().horizontal);
+    EXPECT_EQ(bar->itemRect(1).left(), bar->itemRect(0).left());
+    EXPECT_GT(bar->itemRect(1).top(), bar->itemRect(0).bottom());
+
+    EXPECT_EQ(changed, QStringList({"TopOffset", "TopBotones", "GroupBreakAfterTag", "GroupGap", "NormalBackColor",
+                                    "ModoHorizontal"}));
 }
 
 TEST_F(BarProperties, VariantLetsRaiseTypeMismatchAndStoreNothing)

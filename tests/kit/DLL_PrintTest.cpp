@@ -225,14 +225,14 @@ TEST_F(RecordedPrintObject, HandsTheEngineEachPieceInOrder)
 
 TEST_F(RecordedPrintObject, AFailedReportAlsoDropsTheExtraFormulasAndHidesThePassword)
 {
-    log->failRunWith = QStringLiteral("the database could not be opened: login failed (DSN=demo; UID=DEMO; PWD=Cl4ve.Secreta)");
+    log->failRunWith = QStringLiteral("no se pudo abrir la base de datos: error de inicio de sesión (DSN=demo; UID=DEMO; PWD=Cl4ve.Secreta)");
     print.AgregarFormulas({QStringLiteral("Parametros = 'x'")}, 5);
     try {
         print.Imprimir(QStringLiteral("Listado_Ordenes"), {}, {}, logon);
         FAIL() << "the engine's failure must reach the caller";
     } catch (const vb::Error& e) {
         EXPECT_EQ(e.number(), DLL_Print::ErrorReporte);
-        EXPECT_TRUE(e.description().startsWith(QStringLiteral("No se pudo emitir el reporte Listado_Ordenes: the database could not be opened")));
+        EXPECT_TRUE(e.description().startsWith(QStringLiteral("No se pudo emitir el reporte Listado_Ordenes: no se pudo abrir la base de datos")));
         EXPECT_FALSE(e.description().contains(QStringLiteral("Cl4ve"))) << e.description().toStdString();
     }
     EXPECT_TRUE(print.formulasAdicionales().isEmpty());

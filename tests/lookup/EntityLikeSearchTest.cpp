@@ -258,7 +258,7 @@ TEST_F(EntityLikeSearch, ArticlesWithoutAMaskSearchTheDescriptionUnderTheCallers
 
 TEST_F(EntityLikeSearch, ArticlesNeedTextWhenTheConfigurationSaysSo)
 {
-    app::gExigeClaveConsultaLike = true;
+    app::state().configuration.ExigeClaveConsultaLike = true;
     Like like{QStringLiteral("STK_MA_ARTICULOS"), QStringLiteral("   ")};
     EXPECT_EQ(statementFor(like), QStringLiteral("<no window>"));
     ASSERT_EQ(boxes().size(), 1);
@@ -456,13 +456,13 @@ TEST_F(EntityLikeSearch, RowLimitTitlesAndTheMissingMaskFile)
 {
     setConfig(QStringLiteral("TopConsArt"), QStringLiteral("250"));
     EXPECT_TRUE(statementFor(Like{QStringLiteral("MA_CUENTAS")}).startsWith(QStringLiteral("SELECT top 250 ")));
-    EXPECT_EQ(app::gTopConsultaLike, 250);
+    EXPECT_EQ(app::state().lookup.TopConsultaLike, 250);
     setConfig(QStringLiteral("TopConsArt"), vb::Variant());
     EXPECT_TRUE(statementFor(Like{QStringLiteral("MA_CUENTAS")}).startsWith(QStringLiteral("SELECT top 1000 ")));
     setConfig(QStringLiteral("TopConsArt"), QStringLiteral("abc"));
     EXPECT_TRUE(statementFor(Like{QStringLiteral("MA_CUENTAS")}).startsWith(QStringLiteral("SELECT top 1000 ")));
 
-    app::gTituloProveedores = QStringLiteral("Proveedores");
+    app::state().configuration.TituloProveedores = QStringLiteral("Proveedores");
     Like titled{QStringLiteral("VT_PROVEEDORES"), QStringLiteral("PROVEEDORES")};
     EXPECT_EQ(statementFor(titled),
               QStringLiteral("SELECT top 1000 RAZON_SOCIAL,CODIGO FROM VT_PROVEEDORES  with(nolock)  WHERE Dada_De_Baja = 0"));

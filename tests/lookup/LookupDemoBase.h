@@ -1,6 +1,6 @@
 #pragma once
 // The lookups as the program runs them: the demo database open, the start-up's lookup step
-// done (the default query masks beside the program), fresh module values and recording
+// done (the default query masks beside the program), a fresh program state and recording
 // windows. The module's error log lies in the temporary program folder (LookupTestBase).
 
 #include "LookupTestBase.h"
@@ -15,13 +15,10 @@ class LookupDemoBase : public LookupTestBase {
 protected:
     LookupDemoBase()
     {
-        app::resetModuleValues();
         openDemo();
         lookup::PrepararConsultas();
         recordWindows();
     }
-
-    ~LookupDemoBase() override { app::resetModuleValues(); }
 
     lookup::Lib_ClsCons3& consulta() { return lookup::gConsulta(); }
 

@@ -22,7 +22,7 @@ LookupTestBase::LookupTestBase()
     data::DB_Dll::setShared(db);
     db->setStatementObserver([this](const QString& sql) { handed << sql; });
     app::gConsulta.reset();
-    app::gMostrarStock = false;
+    app::resetState();
 }
 
 LookupTestBase::~LookupTestBase()
@@ -31,7 +31,7 @@ LookupTestBase::~LookupTestBase()
     lookup::LookupWindows::setListRunner({});
     lookup::LookupWindows::setTreeRunner({});
     lookup::MenuLauncher::set({});
-    app::gMostrarStock = false;
+    app::resetState();
     data::DB_Dll::setShared(nullptr);
     vb::App::setPath(m_savedPath);
     if (m_hadTemp)

@@ -265,11 +265,11 @@ TEST_F(MaskFiles, ArticleColumnsComeFromTheArticleMaskQualifiedByTheView)
     EXPECT_EQ(campos, QStringLiteral("V_MA_ARTICULOS.DESCRIPCION,V_MA_ARTICULOS.IDARTICULO"));
     EXPECT_EQ(busqueda, QStringLiteral("V_MA_ARTICULOS.DESCRIPCION"));
 
-    app::gMostrarStock = true;
+    app::state().configuration.MostrarStock = true;
     lookup::CamposConsultaArticulos(QStringLiteral("STK_MA_ARTICULOS"), campos, busqueda);
     EXPECT_EQ(campos, QStringLiteral("STK_MA_ARTICULOS.DESCRIPCION,STK_MA_ARTICULOS.IDARTICULO,Deposito,Stock,PuntoPedido"));
     EXPECT_EQ(busqueda, QStringLiteral("STK_MA_ARTICULOS.DESCRIPCION"));
-    app::gMostrarStock = false;
+    app::state().configuration.MostrarStock = false;
     lookup::CamposConsultaArticulos(QStringLiteral("STK_MA_ARTICULOS"), campos, busqueda);
     EXPECT_EQ(campos, QStringLiteral("STK_MA_ARTICULOS.DESCRIPCION,STK_MA_ARTICULOS.IDARTICULO,Deposito"));
 
@@ -290,7 +290,7 @@ TEST_F(MaskFiles, TheStockViewsOwnMaskComesBeforeTheBorrowedOne)
     lookup::MaskFile::append(maskPath(), {own});
     lookup::CrearConsultasPorDefecto();
     QString campos, busqueda;
-    app::gMostrarStock = true;
+    app::state().configuration.MostrarStock = true;
     lookup::CamposConsultaArticulos(QStringLiteral("STK_MA_ARTICULOS"), campos, busqueda);
     EXPECT_EQ(campos, QStringLiteral("STK_MA_ARTICULOS.IDARTICULO,STK_MA_ARTICULOS.STOCK"));
     EXPECT_EQ(busqueda, QStringLiteral("STK_MA_ARTICULOS.IDARTICULO"));

@@ -41,16 +41,16 @@ TEST(DefinitionReader, FaultsNameFileAndLine)
 {
     const std::pair<QByteArray, const char*> cases[] = {
         {replaced("\"TC\", \"Cuenta\"", "\"TC\" \"Cuenta\""), "mv_prC.rpt:4: "},                      // broken JSON
-        {replaced("{MA_CUENTAS.Nombre}", "{MA_CUENTA.Nombre}"), "mv_prC.rpt:22: column \"Proveedor\": unknown table"},
-        {replaced("{C_MV_CPTE.USUARIO}\"", "{C_MV_CPTE.Usuarios}\""), "mv_prC.rpt:23: column \"Usuario\": table C_MV_CPTE has no field"},
-        {replaced("{@Nombreempresa}", "{@NombreEmp}"), "mv_prC.rpt:14: page header: unknown formula {@NombreEmp}"},
-        {replaced("{C_MV_CPTE.Importe} * 2", "{C_MV_CPTE.Importe} * "), "mv_prC.rpt:11: formula @Neto: Unexpected end"},
-        {replaced("\"right\", \"format\"", "\"rigth\", \"format\""), "mv_prC.rpt:24: align is"},
+        {replaced("{MA_CUENTAS.Nombre}", "{MA_CUENTA.Nombre}"), "mv_prC.rpt:22: columna \"Proveedor\": tabla desconocida"},
+        {replaced("{C_MV_CPTE.USUARIO}\"", "{C_MV_CPTE.Usuarios}\""), "mv_prC.rpt:23: columna \"Usuario\": la tabla C_MV_CPTE no tiene el campo"},
+        {replaced("{@Nombreempresa}", "{@NombreEmp}"), "mv_prC.rpt:14: encabezado de página: fórmula desconocida {@NombreEmp}"},
+        {replaced("{C_MV_CPTE.Importe} * 2", "{C_MV_CPTE.Importe} * "), "mv_prC.rpt:11: fórmula @Neto: La fórmula termina antes de tiempo"},
+        {replaced("\"right\", \"format\"", "\"rigth\", \"format\""), "mv_prC.rpt:24: align es"},
         {replaced("'' \"},\n    {\"name\": \"Neto\"", "x"), "<no error>"},   // a replacement that matches nothing
-        {replaced("\"+{C_MV_CPTE.IdComprobante}\"", "\"+{@Neto}\""), "mv_prC.rpt:18: sort field: \"{@Neto}\" is not a field"},
-        {DocumentData::definitionJson(QStringLiteral(",\n  \"filter\": \"{C_MV_CPTE.Anulada} = \"")), "mv_prC.rpt:26: filter: Unexpected end"},
-        {DocumentData::definitionJson(QStringLiteral(",\n  \"filter\": \"{C_MV_CPTE.Estado} = ''\"")), "mv_prC.rpt:26: filter: table C_MV_CPTE has no field"},
-        {DocumentData::definitionJson(QStringLiteral(",\n  \"page\": {\"keepWithHeading\": 0}")), "mv_prC.rpt:26: keepWithHeading is 1 to 10"},
+        {replaced("\"+{C_MV_CPTE.IdComprobante}\"", "\"+{@Neto}\""), "mv_prC.rpt:18: campo de orden: \"{@Neto}\" no es un campo"},
+        {DocumentData::definitionJson(QStringLiteral(",\n  \"filter\": \"{C_MV_CPTE.Anulada} = \"")), "mv_prC.rpt:26: filtro: La fórmula termina antes de tiempo"},
+        {DocumentData::definitionJson(QStringLiteral(",\n  \"filter\": \"{C_MV_CPTE.Estado} = ''\"")), "mv_prC.rpt:26: filtro: la tabla C_MV_CPTE no tiene el campo"},
+        {DocumentData::definitionJson(QStringLiteral(",\n  \"page\": {\"keepWithHeading\": 0}")), "mv_prC.rpt:26: keepWithHeading va de 1 a 10"},
     };
     for (const auto& [json, expected] : cases) {
         SCOPED_TRACE(expected);
@@ -60,9 +60,9 @@ TEST(DefinitionReader, FaultsNameFileAndLine)
 
 TEST(DefinitionReader, FormulaCyclesAndUnsafeNamesAreRejected)
 {
-    EXPECT_TRUE(errorOf(replaced("{C_MV_CPTE.Importe} * 2", "{@Neto} * 2")).contains(QStringLiteral("refers to itself")));
-    EXPECT_TRUE(errorOf(replaced("\"MA_CUENTAS\", \"fields\"", "\"MA_CUENTAS; DROP TABLE X\", \"fields\"")).contains(QStringLiteral("not a valid table name")));
-    EXPECT_TRUE(errorOf(replaced("\"type\": \"left\"", "\"type\": \"outer\"")).contains(QStringLiteral("link type")));
+    EXPECT_TRUE(errorOf(replaced("{C_MV_CPTE.Importe} * 2", "{@Neto} * 2")).contains(QStringLiteral("se refiere a sí misma")));
+    EXPECT_TRUE(errorOf(replaced("\"MA_CUENTAS\", \"fields\"", "\"MA_CUENTAS; DROP TABLE X\", \"fields\"")).contains(QStringLiteral("no es un nombre de tabla válido")));
+    EXPECT_TRUE(errorOf(replaced("\"type\": \"left\"", "\"type\": \"outer\"")).contains(QStringLiteral("el tipo de un vínculo")));
 }
 
 TEST(DefinitionReader, MissingFileIsAnError)

@@ -194,8 +194,8 @@ protected:
         for (const QFileInfo& rpt : QDir(QStringLiteral(RPQ_DEMO_REPORTS)).entryInfoList({QStringLiteral("*.rpt")}))
             QFile::copy(rpt.filePath(), QDir(m_programDir.path()).filePath(rpt.fileName()));
         app::gImpresion().pPathSistema = m_programDir.path();
-        app::gSeccionIni = QStringLiteral("PC1|ANA");
-        app::gConexionDSN = QStringLiteral("DSN=DEMO; UID=DEMO; PWD=DEMO");
+        app::state().startup.SeccionIni = QStringLiteral("PC1|ANA");
+        app::state().startup.ConexionDSN = QStringLiteral("DSN=DEMO; UID=DEMO; PWD=DEMO");
         // The Screen item prints into a file instead, so that the test can read what it shows.
         reports::ReportWindowLinks::current().fijarDestino = [this](int) {
             kit::DLL_Print& print = app::gImpresion();
@@ -525,7 +525,7 @@ TEST_F(EndToEnd, TheLaunchersLineStartsTheWindowThatPrints)
     db = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(db);
     data::gUsuarioActual.clear();
-    app::resetModuleValues();
+    app::resetState();
     vb::App::setCommandLine(QStringLiteral(
         "@ParametroAdicional=OC;@Menu=C0105;@Server=datos;@DbName=DEMO;@Usuario=COMPRAS;@Password=compras;@Caja=1;"));
     reports::ReportWindowLinks& links = reports::ReportWindowLinks::current();
@@ -542,7 +542,7 @@ TEST_F(EndToEnd, TheLaunchersLineStartsTheWindowThatPrints)
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(window.TcoReporte(), QStringLiteral("OC"));
-    EXPECT_EQ(app::gConexionDSN, QStringLiteral("DSN=DEMO; UID=%1; PWD=%2").arg(db->gUsuario, db->gUserPassWord));
+    EXPECT_EQ(app::state().startup.ConexionDSN, QStringLiteral("DSN=DEMO; UID=%1; PWD=%2").arg(db->gUsuario, db->gUserPassWord));
 
     QRadioButton* summary = window.controls().OptTipo[0];
     QTest::mouseClick(summary, Qt::LeftButton, {}, QPoint(6, summary->height() / 2));

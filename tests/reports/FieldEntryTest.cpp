@@ -70,8 +70,8 @@ TEST_F(FieldEntry, EnterInEmptyBoxesWalksThemInEntryOrderWithoutMessages)
 
 TEST_F(FieldEntry, FocusColoursTheBoxAndTheConsultItemFollowsItsTag)
 {
-    app::gColorFondo = app::RGB(255, 255, 192);
-    app::gColorLetra = app::RGB(0, 0, 128);
+    app::state().configuration.ColorFondo = app::RGB(255, 255, 192);
+    app::state().configuration.ColorLetra = app::RGB(0, 0, 128);
     focusField(C::ClienteDesde);
     EXPECT_EQ(field(C::ClienteDesde)->palette().color(QPalette::Base), QColor(255, 255, 192));
     EXPECT_EQ(field(C::ClienteDesde)->palette().color(QPalette::Text), QColor(0, 0, 128));
@@ -92,7 +92,7 @@ TEST_F(FieldEntry, FocusColoursTheBoxAndTheConsultItemFollowsItsTag)
 // plain again once left.
 TEST_F(FieldEntry, TheFocusedBoxIsDrawnInTheFocusColours)
 {
-    app::gColorFondo = app::RGB(255, 255, 192);
+    app::state().configuration.ColorFondo = app::RGB(255, 255, 192);
     QLineEdit* box = field(C::MotivoDesde);
     ASSERT_FALSE(box->styleSheet().isEmpty()) << "the window has not the suite's flat look";
     const auto inside = [box] { return box->grab().toImage().pixelColor(box->width() - 4, box->height() / 2); };

@@ -1,6 +1,7 @@
 // The numbering-gap rows: runs, gaps, single documents, letters and points of sale kept apart,
 // date ranges, a second run that replaces the first, other keys and kinds left alone, quotes in
-// the key, dates whatever the regional settings, and a failed run that keeps the previous rows.
+// the key, dates whatever the regional settings, a failed run that keeps the previous rows, and
+// the bound days of a date range on the demo documents.
 #include "reports/GapReport.h"
 
 #include "reports/ReportWindowFields.h"
@@ -62,26 +63,44 @@ protected:
         }
     }
 
-    // "range|fecha|vencimiento|present|missing|point of sale|letter", in the report's order.
-    QStringList rows(const QString& key) const
+    // Each row of a query as its cells joined by "|": "-" for a Null, a date as yyyy-mm-dd.
+    QStringList select(const QString& sql) const
     {
         auto rs = ado::Recordset::create();
-        rs->Open(QStringLiteral("SELECT NroComprobanteBancario, fecha, vencimiento, [Importe-Debe], [Importe-Haber], AP_SUCURSAL, "
-                                "AP_LETRA FROM AUX_MAYORES WHERE Usuario = '%1' ORDER BY NroComprobanteBancario")
-                     .arg(QString(key).replace(u'\'', QStringLiteral("''"))),
-                 db->gCnn);
+        rs->Open(sql, db->gCnn);
         QStringList out;
         for (; !rs->Eof(); rs->MoveNext()) {
             QStringList cells;
-            for (int c = 0; c < 7; ++c) {
+            for (int c = 0; c < rs->Fields()->Count(); ++c) {
                 const vb::Variant v = rs->Fields()->Item(c)->Value();
-                cells << (v.isNull() ? QStringLiteral("-")
-                          : v.isDate() && (c == 1 || c == 2) ? v.toDate().date().toString(Qt::ISODate)
-                                                             : v.toString());
+                cells << (v.isNull() ? QStringLiteral("-") : v.isDate() ? v.toDate().date().toString(Qt::ISODate) : v.toString());
             }
             out << cells.join(u'|');
         }
         return out;
+    }
+
+    // "range|fecha|vencimiento|present|missing|point of sale|letter", in the report's order.
+    QStringList rows(const QString& key) const
+    {
+        return select(QStringLiteral("SELECT NroComprobanteBancario, fecha, vencimiento, [Importe-Debe], [Importe-Haber], AP_SUCURSAL, "
+                                     "AP_LETRA FROM AUX_MAYORES WHERE Usuario = '%1' ORDER BY NroComprobanteBancario")
+                          .arg(QString(key).replace(u'\'', QStringLiteral("''"))));
+    }
+
+    // Every document of the key's "present" rows, each run spelled out number by number.
+    QStringList walked(const QString& key) const
+    {
+        QStringList ids;
+        for (const QString& row : rows(key)) {
+            const QStringList cells = row.split(u'|');
+            if (cells.at(3) == u"-")
+                continue;
+            const QString first = cells.at(0).section(u'-', 0, 0), last = cells.at(0).section(u'-', 1, 1);
+            for (int n = first.mid(4, 8).toInt(); n <= last.mid(4, 8).toInt(); ++n)
+                ids << first.left(4) + QStringLiteral("%1").arg(n, 8, 10, QChar(u'0')) + first.right(1);
+        }
+        return ids;
     }
 
     void build(const QString& kind, const QString& from = {}, const QString& to = {}, const QString& key = QStringLiteral("PUESTO1|ANA"))
@@ -186,7 +205,7 @@ TEST_F(GapRows, QuotesInTheKeyAndForeignDateSettingsChangeNothing)
 TEST_F(GapRows, TheWindowsProcedureUsesItsKindDatesAndWorkstation)
 {
     add(QStringLiteral("TST"), {{"000100000001A", "2024-01-05"}, {"000100000004A", "2024-01-20"}, {"000100000006A", "2024-03-01"}});
-    app::gSeccionIni = QStringLiteral("CAJA2|MARTA");
+    app::state().startup.SeccionIni = QStringLiteral("CAJA2|MARTA");
     reports::GeneraAuxiliarMvCpte(FakeWindow(QStringLiteral("TST"), QStringLiteral(" 01/01/2024"), QStringLiteral("31/01/2024")));
     EXPECT_EQ(rows(QStringLiteral("CAJA2|MARTA")), (QStringList{
                                                        "000100000001A-000100000001A|2024-01-05|2024-01-05|1|-|0001|A",
@@ -216,4 +235,34 @@ TEST_F(GapRows, AFailedRunKeepsThePreviousRows)
     // The connection is usable again afterwards, outside any transaction.
     build(QStringLiteral("TST"));
     EXPECT_EQ(rows(key), before);
+}
+
+// Both dates of the window's range take their whole day and no more: the documents walked are the
+// ones plain SQL finds from the start of the lower day to the end of the upper one. The bounds are
+// two of the demo's delivery note dates, typed in the date boxes; another point of sale has a
+// document on the upper day and one on the day after.
+TEST_F(GapRows, TheDateRangeTakesItsBoundDaysAndNotTheDayAfter)
+{
+    const QStringList dates = select(QStringLiteral("SELECT Fecha FROM C_MV_CPTE WHERE TC = 'RMC' ORDER BY Fecha"));
+    ASSERT_GT(dates.size(), 8);
+    const QDate lower = QDate::fromString(dates.at(dates.size() / 4), Qt::ISODate);
+    const QDate upper = QDate::fromString(dates.at(dates.size() / 2), Qt::ISODate);
+    const QByteArray onUpper = upper.toString(Qt::ISODate).toLatin1(), dayAfter = upper.addDays(1).toString(Qt::ISODate).toLatin1();
+    add(QStringLiteral("RMC"), {{"000500000001R", onUpper.constData()}, {"000500000002R", dayAfter.constData()}});
+
+    app::state().startup.SeccionIni = key;
+    reports::GeneraAuxiliarMvCpte(FakeWindow(QStringLiteral("RMC"), lower.toString(QStringLiteral("dd/MM/yyyy")),
+                                             upper.toString(QStringLiteral("dd/MM/yyyy"))));
+    const QStringList expected = select(QStringLiteral("SELECT IdComprobante FROM C_MV_CPTE WHERE TC = 'RMC'"
+                                                       " AND Fecha >= {ts '%1 00:00:00'} AND Fecha < {ts '%2 00:00:00'} ORDER BY IdComprobante")
+                                            .arg(lower.toString(Qt::ISODate), QString::fromLatin1(dayAfter)));
+    EXPECT_GT(expected.size(), 2);
+    EXPECT_TRUE(expected.contains(QStringLiteral("000500000001R")));
+    const QStringList got = walked(key);
+    EXPECT_EQ(got, expected);
+    // The demo's documents of the bound days themselves are in.
+    for (const QDate& day : {lower, upper})
+        for (const QString& id : select(QStringLiteral("SELECT IdComprobante FROM C_MV_CPTE WHERE TC = 'RMC' AND Fecha = {ts '%1 00:00:00'}")
+                                            .arg(day.toString(Qt::ISODate))))
+            EXPECT_TRUE(got.contains(id)) << id.toStdString();
 }

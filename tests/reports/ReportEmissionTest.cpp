@@ -122,8 +122,8 @@ protected:
     {
         openDemo();
         setConfig(QStringLiteral("NOMBRE"), QStringLiteral("Maderas del Sur"));
-        app::gSeccionIni = QStringLiteral("PC1|ANA");
-        app::gConexionDSN = QStringLiteral("DSN=DEMO; UID=DEMO; PWD=DEMO");
+        app::state().startup.SeccionIni = QStringLiteral("PC1|ANA");
+        app::state().startup.ConexionDSN = QStringLiteral("DSN=DEMO; UID=DEMO; PWD=DEMO");
         for (const QFileInfo& rpt : QDir(QStringLiteral(RPQ_DEMO_REPORTS)).entryInfoList({QStringLiteral("*.rpt")}))
             QFile::copy(rpt.filePath(), program(rpt.fileName()));
         kit::DLL_Print& print = app::gImpresion();
@@ -431,7 +431,7 @@ TEST_F(Emission, EveryLayoutPrintsItsOwnFileOnce)
 
 TEST_F(Emission, TheGapReportPrintsThisWorkstationsRowsAfterEmptyingTheRangesItDoesNotUse)
 {
-    app::gSeccionIni = QStringLiteral("PC'1|ANA");
+    app::state().startup.SeccionIni = QStringLiteral("PC'1|ANA");
     FakeWindow window(QStringLiteral("RMC"));
     window.layout = 3;
     window.order = 2;
@@ -455,7 +455,7 @@ TEST_F(Emission, TheGapReportPrintsThisWorkstationsRowsAfterEmptyingTheRangesItD
 
 TEST_F(Emission, CurrenciesGoToTheHeadingAndToTheReport)
 {
-    app::gUsaMultiplesMonedas = true;
+    app::state().configuration.UsaMultiplesMonedas = true;
     FakeWindow window(QStringLiteral("OC"));
     window.moneda = QStringLiteral("Dólar");
     window.monedaIndex = 1;
@@ -472,7 +472,7 @@ TEST_F(Emission, CurrenciesGoToTheHeadingAndToTheReport)
     EXPECT_EQ(only().formulas.value(3), QStringLiteral("ENQUEMONEDA = '1'")) << "no choice is the default currency";
 
     log->calls.clear();
-    app::gUsaMultiplesMonedas = false;
+    app::state().configuration.UsaMultiplesMonedas = false;
     window.moneda = QStringLiteral("Dólar");
     window.monedaIndex = 1;
     reports::ImprimirReporte(window);
@@ -588,7 +588,7 @@ TEST_F(Emission, TheDetailedLayoutNeedsItsSubReports)
 
 TEST_F(Emission, AFailureOfTheEngineReachesTheCallerWithoutThePassword)
 {
-    app::gConexionDSN = QStringLiteral("DSN=DEMO; UID=DEMO; PWD=S3creta");
+    app::state().startup.ConexionDSN = QStringLiteral("DSN=DEMO; UID=DEMO; PWD=S3creta");
     log->failRunWith = QStringLiteral("no se pudo abrir DSN=DEMO; UID=DEMO; PWD=S3creta");
     FakeWindow window(QStringLiteral("RMC"));
     try {

@@ -23,7 +23,7 @@ protected:
     ReportFiles()
     {
         openDemo();
-        app::gSeccionIni = QStringLiteral("PC1|ANA");
+        app::state().startup.SeccionIni = QStringLiteral("PC1|ANA");
     }
 
     QString program(const QString& name = {}) const { return QDir(m_programDir.path()).filePath(name); }
@@ -130,7 +130,7 @@ TEST_F(ReportFiles, TheReportTableDecides)
         dialogs.clear();
         QString nombre = c.nombre;
         QStringList list;
-        const QString result = NombreReporte(nombre, c.blankSuffix ? QStringLiteral("  ") : app::gSeccionIni,
+        const QString result = NombreReporte(nombre, c.blankSuffix ? QStringLiteral("  ") : app::state().startup.SeccionIni,
                                              c.wantsList ? &list : nullptr, QString());
         EXPECT_EQ(result, at(c.result)) << c.what;
         QStringList expectedList;
@@ -150,7 +150,7 @@ TEST_F(ReportFiles, WarningsNameTheMissingFileAndTheFormTakenInstead)
     reportRow(QStringLiteral("Especial"), {QStringLiteral("C:\\Reportes\\Especial.rpt")});
     touch(program(QStringLiteral("Especial.rpt")));
     QString nombre = QStringLiteral("Especial");
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, nullptr, QString()), program(QStringLiteral("Especial.rpt")));
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QString()), program(QStringLiteral("Especial.rpt")));
     EXPECT_EQ(warnings(), QStringList{missingWarning(QStringLiteral("C:\\Reportes\\Especial.rpt"), QStringLiteral("Especial"))});
 
     // Neither the configured file nor the form named after the report: said so, and no file.
@@ -165,7 +165,7 @@ TEST_F(ReportFiles, WarningsNameTheMissingFileAndTheFormTakenInstead)
     // No row, no file, no alternative: the folder and ".rpt" is what is missing.
     dialogs.clear();
     nombre = QStringLiteral("Inexistente");
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, nullptr, QString()), QString());
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QString()), QString());
     ASSERT_EQ(boxes().size(), 1);
     EXPECT_TRUE(boxes().first().text.startsWith(QStringLiteral("No se encuentra el Archivo %1.rpt (Inexistente)").arg(folder())));
 }
@@ -184,23 +184,23 @@ TEST_F(ReportFiles, ARemitoRTakesTheFormOfItsUnitsFolder)
 
     // The unit has a folder without the form: the table's file stays, the configured one is not tried.
     execute(QStringLiteral("UPDATE V_TA_UNIDADNEGOCIO SET ruta_reporte = '%1' WHERE CODIGO = '   1'").arg(unitForms));
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, nullptr, QStringLiteral("000100000007R")), program(QStringLiteral("RM-R.rpt")));
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QStringLiteral("000100000007R")), program(QStringLiteral("RM-R.rpt")));
 
     // Its folder holds the form.
     const QString own = touch(QDir(unitForms).filePath(QStringLiteral("rm-r.RPT")));
     QStringList list;
     nombre = QStringLiteral("RM-R");
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, &list, QStringLiteral("000100000007R")), own);
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, &list, QStringLiteral("000100000007R")), own);
     EXPECT_EQ(list, (QStringList{own, own, own, own}));
 
     // A unit without a folder: the configured one.
     execute(QStringLiteral("UPDATE V_TA_UNIDADNEGOCIO SET ruta_reporte = NULL WHERE CODIGO = '   1'"));
     nombre = QStringLiteral("RM-R");
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, nullptr, QStringLiteral("000100000007R")),
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QStringLiteral("000100000007R")),
               QDir(configured).filePath(QStringLiteral("RM-R.rpt")));
     // Another letter is no remito R.
     nombre = QStringLiteral("RM-R");
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, nullptr, QStringLiteral("000100000007X")), program(QStringLiteral("RM-R.rpt")));
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QStringLiteral("000100000007X")), program(QStringLiteral("RM-R.rpt")));
     EXPECT_TRUE(boxes().isEmpty());
 }
 
@@ -221,11 +221,11 @@ TEST_F(ReportFiles, ElectronicDocumentsTakeTheirFormWithOrWithoutQrCode)
     document(QStringLiteral("000200000012A"), QStringLiteral("2021-04-14"));
 
     QString nombre = QStringLiteral("eefc-E");   // any letter case
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, nullptr, QStringLiteral("000100000010A")), withQr);   // on the start date
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QStringLiteral("000100000010A")), withQr);   // on the start date
     EXPECT_EQ(nombre, QStringLiteral("fc-E"));
     nombre = QStringLiteral("EEFC-E");
     QStringList list;
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, &list, QStringLiteral("000100000011A")), withoutQr);  // one day before
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, &list, QStringLiteral("000100000011A")), withoutQr);  // one day before
     EXPECT_EQ(list, (QStringList{withoutQr, withoutQr, withoutQr, withoutQr}));
 
     // A point of sale whose unit does not invoice electronically: the workstation's folder, else the general one.
@@ -234,15 +234,15 @@ TEST_F(ReportFiles, ElectronicDocumentsTakeTheirFormWithOrWithoutQrCode)
     const QString generalForm = touch(QDir(general).filePath(QStringLiteral("eFC-E_SINQR.rpt")));
     setConfig(QStringLiteral("RUTA_FORMULARIOS_EFACTURA"), general);
     nombre = QStringLiteral("EEFC-E");
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, nullptr, QStringLiteral("000200000012A")), generalForm);
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QStringLiteral("000200000012A")), generalForm);
     const QString ownForm = touch(QDir(ownFolder).filePath(QStringLiteral("EFC-E_SINQR.RPT")));
     setConfig(app::gSistema().NombreEquipo().trimmed().toUpper() + QStringLiteral("_RUTA_FORMULARIOS_EFACTURA"), ownFolder);
     nombre = QStringLiteral("EEFC-E");
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, nullptr, QStringLiteral("000200000012A")), ownForm);
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QStringLiteral("000200000012A")), ownForm);
 
     // Not an electronic document: the table's answer (here, the form named after the report).
     nombre = QStringLiteral("EEFC-E");
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, nullptr, QStringLiteral("000100000099A")), program(QStringLiteral("FC-E.rpt")));
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QStringLiteral("000100000099A")), program(QStringLiteral("FC-E.rpt")));
     EXPECT_TRUE(boxes().isEmpty()) << (boxes().isEmpty() ? "" : boxes().first().text.toStdString());
 }
 
@@ -257,7 +257,7 @@ TEST_F(ReportFiles, AnErrorGoesToTheModulesHandlerAndAbortKeepsWhatWasDecided)
     dialogs.pushMsgBoxAnswer(ui::vbRetry);
     dialogs.pushMsgBoxAnswer(ui::vbAbort);
     QString nombre = QStringLiteral("EEFC-E");
-    EXPECT_EQ(NombreReporte(nombre, app::gSeccionIni, nullptr, QStringLiteral("000100000010A")), tableForm);
+    EXPECT_EQ(NombreReporte(nombre, app::state().startup.SeccionIni, nullptr, QStringLiteral("000100000010A")), tableForm);
     ASSERT_EQ(boxes().size(), 2);
     for (const auto& box : boxes()) {
         EXPECT_TRUE(box.text.startsWith(QStringLiteral("Ha ocurrido el Siguiente Error (13)"))) << box.text.toStdString();

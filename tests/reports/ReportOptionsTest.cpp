@@ -179,7 +179,7 @@ TEST_F(ReportOptions, ACurrencyChosenUnderPrIsNotPrintedUnderAnotherKind)
     app::gImpresion().pPathSistema = m_programDir.path();
     const auto log = std::make_shared<kittest::EngineLog>();
     const kit::PrintEngineScope engine{kittest::RecordingPrintEngine::factory(log)};
-    ASSERT_TRUE(app::gUsaMultiplesMonedas);
+    ASSERT_TRUE(app::state().configuration.UsaMultiplesMonedas);
 
     open("PR");
     click(c().OptTipo[0]);

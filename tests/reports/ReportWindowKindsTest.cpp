@@ -172,7 +172,7 @@ TEST_F(ReportWindowKinds, AFailingLoadStepIsRetriedAloneOrPassedOver)
 
 TEST_F(ReportWindowKinds, LoadDisablesTheConsultItemUntilABoxWithALookupHasTheFocus)
 {
-    reports::ReportWindowLinks::current().iniciarAplicacion = [] { app::gParametroAdicional = "RMC"; };
+    reports::ReportWindowLinks::current().iniciarAplicacion = [] { app::state().startup.ParametroAdicional = "RMC"; };
     reports::Rp_Quindal hidden;
     hidden.controls().TBarRep1->setConsultaEnabled(true);
     hidden.Form_Load();

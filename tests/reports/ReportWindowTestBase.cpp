@@ -47,7 +47,7 @@ reports::Rp_Quindal& ReportWindowTest::open(const QString& kind)
     m_window.reset();
     ReportWindowLinks::current().iniciarAplicacion = [this, kind] {
         linkCalls << QStringLiteral("iniciarAplicacion");
-        app::gParametroAdicional = kind;
+        app::state().startup.ParametroAdicional = kind;
     };
     m_window = std::make_unique<reports::Rp_Quindal>();
     m_window->Form_Load();

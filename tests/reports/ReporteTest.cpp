@@ -1,7 +1,8 @@
-// Direct printing through the report control: what reaches the engine (recorded), the logon
-// pieces, the formula slots left alone, the sub-reports, the steps of the Abort/Retry/Ignore box,
-// and one real run of a demo layout into a PDF.
+// Direct printing through the report control: what reaches the engine (recorded) from the
+// window's parameters, the logon pieces, the formula slots left alone, the sub-reports, the steps
+// of the Abort/Retry/Ignore box, and one real run of a demo layout into a PDF.
 #include "reports/Reporte.h"
+#include "reports/Rp_Quindal.h"
 #include "ReportsDemo.h"
 #include "kit/RecordingPrintEngine.h"
 
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 
 using reports::ReportControl;
+using reports::ReportRequest;
 using reports::Reporte;
 using kittest::EngineLog;
 using kittest::RecordingPrintEngine;
@@ -28,6 +30,15 @@ using Kind = ui::ScriptedDialogService::Kind;
 namespace {
 
 const vb::Variant omitted = vb::Variant::missing();
+
+ReportRequest request(const QString& name, const QStringList& order, const QString& logon)
+{
+    ReportRequest out;
+    out.reportName = name;
+    out.order = order;
+    out.logon = logon;
+    return out;
+}
 
 class DirectPrinting : public ::testing::Test {
 protected:
@@ -55,15 +66,19 @@ private:
 
 } // namespace
 
+// The window's procedure: each title to its own slot, each sub-report with its own selection.
 TEST_F(DirectPrinting, SetsTheControlAndRunsTheReport)
 {
     log->subreports = QStringList{QStringLiteral("Rp_CpteIns"), QStringLiteral("Rp_CpteSer"), QStringLiteral("Rp_CpteObs")};
+    reports::Rp_Quindal window;
+    ReportControl& control = window.CrystalReport1();
     control.setFormulas(2, QStringLiteral("Anterior = 'queda'"));
-    Reporte(control, QStringLiteral("mv_prC"), {QStringLiteral("+{C_MV_CPTE.Fecha}"), QString()},
-            QStringLiteral("{C_MV_CPTE.TC} = 'OC'"), logon, QStringLiteral("Nombreempresa = 'Quindal'"),
-            QStringLiteral("TituloParametro = 'Ordenes'"), omitted, QStringLiteral("ESTADOS = ''"),
-            QStringLiteral("ORDENADO = 'x'"), QString(), QStringLiteral("Rp_CpteSer"), QString(), QStringLiteral("no se usa"),
-            QStringLiteral("{MA_ARTICULOS.IdTipo} = '3'"));
+    window.Reporte(QStringLiteral("mv_prC"), {QStringLiteral("+{C_MV_CPTE.Fecha}"), QString()},
+                   QStringLiteral("{C_MV_CPTE.TC} = 'OC'"), logon, QStringLiteral("Nombreempresa = 'Quindal'"),
+                   QStringLiteral("TituloParametro = 'Ordenes'"), omitted, QStringLiteral("ESTADOS = ''"),
+                   QStringLiteral("ORDENADO = 'x'"), QString(), QStringLiteral("Rp_CpteSer"), QStringLiteral("Rp_CpteObs"),
+                   QStringLiteral("no se usa"), QStringLiteral("{MA_ARTICULOS.IdTipo} = '3'"),
+                   QStringLiteral("{C_MV_CPTE.Observaciones} <> ''"));
     EXPECT_TRUE(boxes().isEmpty());
     EXPECT_EQ(control.ReportFileName, inProgram(QStringLiteral("mv_prC.rpt")));
     EXPECT_EQ(control.WindowState, 2);
@@ -82,13 +97,17 @@ TEST_F(DirectPrinting, SetsTheControlAndRunsTheReport)
         QStringLiteral("formula ORDENADO = 'x'"),
         QStringLiteral("selection {C_MV_CPTE.TC} = 'OC'"),
         QStringLiteral("sort +{C_MV_CPTE.Fecha}"),
-        QStringLiteral("subreport Rp_CpteSer: {MA_ARTICULOS.IdTipo} = '3'"),   // only the second was named
+        // The first was not named; the control hands the others on by name.
+        QStringLiteral("subreport Rp_CpteObs: {C_MV_CPTE.Observaciones} <> ''"),
+        QStringLiteral("subreport Rp_CpteSer: {MA_ARTICULOS.IdTipo} = '3'"),
         QStringLiteral("destination screen"),
         QStringLiteral("run"),
     };
     EXPECT_EQ(log->calls, expected);
     control.SubreportToChange = QStringLiteral("rp_cpteser");
-    EXPECT_EQ(control.Connect(), logon);   // the sub-report got the same logon
+    EXPECT_EQ(control.Connect(), logon);   // the sub-reports got the same logon
+    control.SubreportToChange = QStringLiteral("Rp_CpteObs");
+    EXPECT_EQ(control.Connect(), logon);
     control.SubreportToChange = QStringLiteral("Rp_CpteIns");
     EXPECT_EQ(control.Connect(), QString());
 }
@@ -98,7 +117,7 @@ TEST_F(DirectPrinting, APathIsUsedAsItIsAndABlankLogonLeavesTheControlsOwn)
     control.setConnect(QStringLiteral("DSN=Antes; UID=u; PWD=p"));
     control.setLogonDataSource(QStringLiteral("Antes"));
     const QString path = QStringLiteral("C:\\Reportes\\Especial.RPT");
-    Reporte(control, path, {QString()}, QString(), QStringLiteral("   "));
+    Reporte(control, request(path, {QString()}, QStringLiteral("   ")));
     EXPECT_EQ(control.ReportFileName, path);
     EXPECT_EQ(control.Connect(), QStringLiteral("DSN=Antes; UID=u; PWD=p"));
     EXPECT_EQ(engineCalls(QStringLiteral("load")), QStringList{QStringLiteral("load C:/Reportes/Especial.RPT")});
@@ -132,7 +151,7 @@ TEST_F(DirectPrinting, TheErrorBoxRetriesIgnoresOrAbandonsTheFailedStep)
     // Retry shows the box again; Ignore goes on and the report runs.
     dialogs.pushMsgBoxAnswer(ui::vbRetry);
     dialogs.pushMsgBoxAnswer(ui::vbIgnore);
-    Reporte(control, QStringLiteral("mv_prC"), {QString()}, QString(), badLogon);
+    Reporte(control, request(QStringLiteral("mv_prC"), {QString()}, badLogon));
     ASSERT_EQ(boxes().size(), 2);
     for (const auto& box : boxes()) {
         EXPECT_TRUE(box.text.startsWith(QStringLiteral("Ha ocurrido el siguiente error: 5 "))) << box.text.toStdString();
@@ -149,8 +168,9 @@ TEST_F(DirectPrinting, TheErrorBoxRetriesIgnoresOrAbandonsTheFailedStep)
     log->subreports = QStringList{QStringLiteral("Rp_CpteSer")};
     for (int i = 0; i < 2; ++i)
         dialogs.pushMsgBoxAnswer(ui::vbIgnore);
-    Reporte(control, QStringLiteral("mv_prC"), {QString()}, QString(), badLogon, omitted, omitted, omitted, omitted, omitted,
-            QString(), QStringLiteral("Rp_CpteSer"), QString(), QString(), QStringLiteral("{MA_ARTICULOS.IdTipo} = '3'"));
+    ReportRequest withSubreport = request(QStringLiteral("mv_prC"), {QString()}, badLogon);
+    withSubreport.subreports = {{QString(), QString()}, {QStringLiteral("Rp_CpteSer"), QStringLiteral("{MA_ARTICULOS.IdTipo} = '3'")}};
+    Reporte(control, withSubreport);
     EXPECT_EQ(boxes().size(), 2);
     EXPECT_EQ(engineCalls(QStringLiteral("subreport")),
               QStringList{QStringLiteral("subreport Rp_CpteSer: {MA_ARTICULOS.IdTipo} = '3'")});
@@ -161,7 +181,7 @@ TEST_F(DirectPrinting, TheErrorBoxRetriesIgnoresOrAbandonsTheFailedStep)
     log->calls.clear();
     ReportControl fresh;
     dialogs.pushMsgBoxAnswer(ui::vbAbort);
-    Reporte(fresh, QStringLiteral("mv_prC"), {QString()}, QString(), badLogon);
+    Reporte(fresh, request(QStringLiteral("mv_prC"), {QString()}, badLogon));
     EXPECT_EQ(boxes().size(), 1);
     EXPECT_EQ(fresh.ReportFileName, QString());
     EXPECT_TRUE(log->calls.isEmpty());
@@ -171,7 +191,7 @@ TEST_F(DirectPrinting, TheErrorBoxRetriesIgnoresOrAbandonsTheFailedStep)
     log->failRunWith = QStringLiteral("login failed for DSN=Compras; UID=ana; PWD=Cl4ve");
     dialogs.pushMsgBoxAnswer(ui::vbIgnore);
     dialogs.pushMsgBoxAnswer(ui::vbIgnore);
-    Reporte(control, QStringLiteral("mv_prC"), {}, QString(), logon);
+    Reporte(control, request(QStringLiteral("mv_prC"), {}, logon));
     ASSERT_EQ(boxes().size(), 2);
     EXPECT_EQ(boxes().at(0).text, QStringLiteral("Ha ocurrido el siguiente error: 9 El subíndice está fuera del intervalo"));
     EXPECT_TRUE(boxes().at(1).text.startsWith(QStringLiteral("Ha ocurrido el siguiente error: 20500 No se pudo emitir el reporte")));
@@ -196,11 +216,13 @@ TEST(DirectPrintingRun, PrintsTheDemoLayoutWithItsSubreportSelection)
     const QString pdf = QDir(program.path()).filePath(QStringLiteral("out.pdf"));
     control.setDestination(kit::PrintEngine::Destination::PdfFile, pdf);
     const QString last = demo.column(QStringLiteral("SELECT IdComprobante FROM C_MV_CPTE WHERE TC = 'OC' ORDER BY IdComprobante")).at(3);
-    Reporte(control, QStringLiteral("MV_PR2C"), {QStringLiteral("+{C_MV_CPTE.IdComprobante}")},
-            QStringLiteral("{C_MV_CPTE.TC} = 'OC' AND {C_MV_CPTE.IdComprobante} <= '%1'").arg(last),
-            QStringLiteral("DSN=DEMO; UID=DEMO; PWD=DEMO"), QStringLiteral("Nombreempresa = 'Quindal S.A.'"),
-            QStringLiteral("TituloParametro = 'Ordenes de Compra'"), omitted, omitted, omitted, QString(), QString(),
-            QStringLiteral("Rp_CpteObs"), QString(), QString(), QStringLiteral("{C_MV_CPTE.Observaciones} = 'ninguna'"));
+    ReportRequest orders = request(QStringLiteral("MV_PR2C"), {QStringLiteral("+{C_MV_CPTE.IdComprobante}")},
+                                   QStringLiteral("DSN=DEMO; UID=DEMO; PWD=DEMO"));
+    orders.selection = QStringLiteral("{C_MV_CPTE.TC} = 'OC' AND {C_MV_CPTE.IdComprobante} <= '%1'").arg(last);
+    orders.titles[0] = QStringLiteral("Nombreempresa = 'Quindal S.A.'");
+    orders.titles[1] = QStringLiteral("TituloParametro = 'Ordenes de Compra'");
+    orders.subreports = {{QStringLiteral("Rp_CpteObs"), QStringLiteral("{C_MV_CPTE.Observaciones} = 'ninguna'")}};
+    Reporte(control, orders);
     vb::App::setPath(savedPath);
     data::DB_Dll::setShared(nullptr);
     const QString text = pdfPages(pdf).join(u'\n');

@@ -49,7 +49,7 @@ void startWith(const QString& line)
 {
     data::DB_Dll::setShared(std::make_shared<data::DB_Dll>());
     app::setStatisticsDatabase(std::make_shared<data::DB_Dll>());
-    app::resetModuleValues();
+    app::resetState();
     QString cadena;
     try {
         app::IniciarAplicacion(false, line, cadena, 3);

@@ -101,9 +101,9 @@ int main(int argc, char** argv)
     const QString programFolder = QCoreApplication::applicationDirPath();
     app::CargarConfiguracion(QDir::tempPath() + u'/');
     app::gImpresion().pPathSistema = programFolder;
-    app::gSeccionIni = QStringLiteral("PUESTO1|ANA");
-    app::gConexionDSN = QStringLiteral("DSN=DEMO; UID=ADMIN; PWD=admin");
-    app::gParametroAdicional = o.kind;
+    app::state().startup.SeccionIni = QStringLiteral("PUESTO1|ANA");
+    app::state().startup.ConexionDSN = QStringLiteral("DSN=DEMO; UID=ADMIN; PWD=admin");
+    app::state().startup.ParametroAdicional = o.kind;
     reports::ReportWindowLinks& links = reports::ReportWindowLinks::current();
     links.iniciarAplicacion = [] {};
     QString pdf;

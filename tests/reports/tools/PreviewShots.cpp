@@ -51,13 +51,13 @@ int main(int argc, char** argv)
         std::fputs("the demo database did not open\n", stderr);
         return 1;
     }
-    app::gSeccionIni = QStringLiteral("PUESTO1|ANA");
-    app::gConexionDSN = QStringLiteral("DSN=DEMO; UID=ADMIN; PWD=admin");
+    app::state().startup.SeccionIni = QStringLiteral("PUESTO1|ANA");
+    app::state().startup.ConexionDSN = QStringLiteral("DSN=DEMO; UID=ADMIN; PWD=admin");
     // The demo is open already: the window's load skips the start-up procedure.
     reports::ReportWindowLinks::current().iniciarAplicacion = [] {};
 
     for (const char* kind : {"RMC", "OC"}) {
-        app::gParametroAdicional = QString::fromLatin1(kind);
+        app::state().startup.ParametroAdicional = QString::fromLatin1(kind);
         reports::Rp_Quindal window;
         reporttools::loadAndShow(window);
         const reports::ReportControls& c = window.controls();

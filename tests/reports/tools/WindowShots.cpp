@@ -75,7 +75,7 @@ int main(int argc, char** argv)
 
     for (const char* kind : {"RMC", "OC", "PR", "", "XYZ"}) {
         const QString name = *kind ? QString::fromLatin1(kind) : QStringLiteral("none");
-        app::gParametroAdicional = QString::fromLatin1(kind);
+        app::state().startup.ParametroAdicional = QString::fromLatin1(kind);
         reports::Rp_Quindal window;
         reporttools::loadAndShow(window);
         const reports::ReportControls& c = window.controls();
@@ -106,7 +106,7 @@ int main(int argc, char** argv)
     // As on a database opened read-only: the database refuses the window's rows when it closes.
     refuseWindowRows(session.fixture().folder() + u'/' + session.fixture().databaseName() + QStringLiteral(".db"));
     vb::setEndHook([](int exitCode) { throw vb::EndRequested(exitCode); });
-    app::gParametroAdicional = QStringLiteral("RMC");
+    app::state().startup.ParametroAdicional = QStringLiteral("RMC");
     reports::Rp_Quindal window;
     reporttools::loadAndShow(window);
     QTimer::singleShot(500, [&] {
