@@ -21,7 +21,7 @@ std::unique_ptr<PrintEngine> PrintEngine::create()
 {
     if (const Factory& factory = factoryInForce())
         return factory();
-    throw PrintFault(QStringLiteral("no report engine is installed"));
+    throw PrintFault(QStringLiteral("no hay un motor de reportes instalado"));
 }
 
 PrintEngine::Factory PrintEngine::setFactory(Factory factory)
