@@ -7,44 +7,44 @@
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaEvaluator.h"
 #include "reportengine/FormulaParser.h"
-#include "reportengine/SqlTranslator.h"
+#include "reportengine/SelectionPushdown.h"
 
 #include <QDateTime>
 
 namespace {
 
 // A row whose fields take a value of each kind, chosen by the field's name.
-rpt::FormulaValue valueNamed(const QString& name)
+reportengine::FormulaValue valueNamed(const QString& name)
 {
     switch (qHash(name.toLower()) % 6) {
-    case 0: return rpt::FormulaValue::text(QStringLiteral("Pendiente"));
-    case 1: return rpt::FormulaValue::number(1250.5);
-    case 2: return rpt::FormulaValue::boolean(true);
-    case 3: return rpt::FormulaValue::dateTime(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
-    case 4: return rpt::FormulaValue::date(QDate(2024, 2, 29));
+    case 0: return reportengine::FormulaValue::text(QStringLiteral("Pendiente"));
+    case 1: return reportengine::FormulaValue::number(1250.5);
+    case 2: return reportengine::FormulaValue::boolean(true);
+    case 3: return reportengine::FormulaValue::dateTime(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
+    case 4: return reportengine::FormulaValue::date(QDate(2024, 2, 29));
     default: return {};
     }
 }
 
-class Row : public rpt::FormulaContext {
+class Row : public reportengine::FormulaContext {
 public:
-    rpt::FormulaValue field(const rpt::FormulaNode& node) const override { return valueNamed(node.table() + u'.' + node.name()); }
-    rpt::FormulaValue formula(const rpt::FormulaNode& node) const override
+    reportengine::FormulaValue field(const reportengine::FormulaNode& node) const override { return valueNamed(node.table() + u'.' + node.name()); }
+    reportengine::FormulaValue formula(const reportengine::FormulaNode& node) const override
     {
-        throw rpt::FormulaError(QStringLiteral("no formula ") + node.name(), node.position());
+        throw reportengine::FormulaError(QStringLiteral("no formula ") + node.name(), node.position());
     }
-    rpt::FormulaValue parameter(const rpt::FormulaNode& node) const override { return valueNamed(node.name()); }
-    rpt::FormulaValue special(const rpt::FormulaNode&) const override { return rpt::FormulaValue::number(3); }
+    reportengine::FormulaValue parameter(const reportengine::FormulaNode& node) const override { return valueNamed(node.name()); }
+    reportengine::FormulaValue special(const reportengine::FormulaNode&) const override { return reportengine::FormulaValue::number(3); }
 };
 
-class Columns : public rpt::SqlResolver {
+class Columns : public reportengine::SqlResolver {
 public:
-    QString column(const rpt::FormulaNode& field) const override
+    QString column(const reportengine::FormulaNode& field) const override
     {
         return field.name().startsWith(u'x', Qt::CaseInsensitive) ? QString() : field.table() + u'.' + field.name();
     }
-    const rpt::FormulaNode* formula(const QString&) const override { return nullptr; }
-    std::optional<rpt::FormulaValue> parameter(const QString& name) const override { return valueNamed(name); }
+    const reportengine::FormulaNode* formula(const QString&) const override { return nullptr; }
+    std::optional<reportengine::FormulaValue> parameter(const QString& name) const override { return valueNamed(name); }
 };
 
 } // namespace
@@ -57,18 +57,18 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    rpt::FormulaNode::Ptr tree;
+    reportengine::FormulaNode::Ptr tree;
     try {
-        tree = rpt::FormulaParser::parse(fuzz::text(data, size));
-    } catch (const rpt::FormulaError&) {
+        tree = reportengine::FormulaParser::parse(fuzz::text(data, size));
+    } catch (const reportengine::FormulaError&) {
         return 0;
     }
     if (!tree)
         return 0;
-    rpt::SqlTranslator::translate(tree.get(), Columns());
+    reportengine::SelectionPushdown::translate(tree.get(), Columns());
     try {
-        rpt::FormulaEvaluator::evaluate(*tree, Row()).toText();
-    } catch (const rpt::FormulaError&) {
+        reportengine::FormulaEvaluator::evaluate(*tree, Row()).toText();
+    } catch (const reportengine::FormulaError&) {
     }
     return 0;
 }

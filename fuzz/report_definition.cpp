@@ -15,12 +15,12 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     try {
-        const rpt::ReportDefinition definition = rpt::DefinitionReader::readText(fuzz::bytes(data, size));
-        const rpt::ReportModel model(definition);
+        const reportengine::ReportDefinition definition = reportengine::DefinitionReader::readText(fuzz::bytes(data, size));
+        const reportengine::ReportModel model(definition);
         model.query();
         for (std::size_t i = 0; i < model.subModels().size(); ++i)
             model.subreportQuery(i);
-    } catch (const rpt::ReportError&) {
+    } catch (const reportengine::ReportError&) {
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 // and closing it ends the program.
 
 #include "lookup/StartUpLink.h"
+#include "reportengine/ReportJobEngine.h"
 #include "reports/Rp_Quindal.h"
 #include "ui/DisplayCheck.h"
 #include "ui/QtTranslations.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     vb::App::init(argc, argv);
     QApplication::setApplicationName(vb::App::title());
     lookup::EnlazarConInicio();
+    reportengine::ReportJobEngine::install();
 
     reports::Rp_Quindal window;
     window.Form_Load();

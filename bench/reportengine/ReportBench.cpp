@@ -36,20 +36,20 @@ const QDate PrintDate(2024, 6, 14);
 constexpr int Rounds = 3;
 
 // The way queries were read before the forward-only reader: every row held from the open.
-class RecordsetSource : public rpt::RowSource {
+class RecordsetSource : public reportengine::RowSource {
 public:
     RecordsetSource(const ado::ConnectionPtr& connection, const QString& sql, std::size_t columns)
         : m_rows(ado::Recordset::create()), m_columns(columns)
     {
         m_rows->Open(sql, connection, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdText);
     }
-    bool next(std::vector<rpt::FormulaValue>& row) override
+    bool next(std::vector<reportengine::FormulaValue>& row) override
     {
         if (m_rows->Eof())
             return false;
         row.resize(m_columns);
         for (std::size_t i = 0; i < m_columns; ++i)
-            row[i] = rpt::AdoRowSource::value(m_rows->Fields()->Item(int(i))->Value());
+            row[i] = reportengine::AdoRowSource::value(m_rows->Fields()->Item(int(i))->Value());
         m_rows->MoveNext();
         return true;
     }
@@ -90,7 +90,7 @@ double seconds(const QElapsedTimer& timer)
     return timer.nsecsElapsed() / 1e9;
 }
 
-rpt::QueryRunner counted(rpt::QueryRunner runner, int& queries)
+reportengine::QueryRunner counted(reportengine::QueryRunner runner, int& queries)
 {
     return [runner = std::move(runner), &queries](const QString& sql, std::size_t columns) {
         ++queries;
@@ -101,23 +101,23 @@ rpt::QueryRunner counted(rpt::QueryRunner runner, int& queries)
 // One report written to PDF through the engine's entry point, with resident memory at the pages
 // the memory goal names, while laying out and while painting.
 struct PdfRun {
-    rpt::ReportPrinter::Outcome out;
+    reportengine::ReportPrinter::Outcome out;
     double total = 0;
     double layout = 0;   // until the first page is painted
     int queries = 0;
     std::map<int, long> laidOutMemory, paintedMemory;
 };
 
-PdfRun writePdf(const rpt::ReportDefinition& def, const rpt::QueryRunner& runner, const QString& path,
-                const std::function<void(rpt::ReportJob&)>& prepare = {})
+PdfRun writePdf(const reportengine::ReportDefinition& def, const reportengine::QueryRunner& runner, const QString& path,
+                const std::function<void(reportengine::ReportJob&)>& prepare = {})
 {
     PdfRun run;
-    rpt::ReportJob job(counted(runner, run.queries));
+    reportengine::ReportJob job(counted(runner, run.queries));
     job.setDefinition(def);
     if (prepare)
         prepare(job);
     job.setPrintDate(PrintDate);
-    job.setDestination(rpt::ReportJob::Destination::PdfFile, path);
+    job.setDestination(reportengine::ReportJob::Destination::PdfFile, path);
     QElapsedTimer timer;
     job.setProgressHandler([&](int done, int total) {
         if (total > 0 && done == 1)
@@ -135,14 +135,14 @@ PdfRun writePdf(const rpt::ReportDefinition& def, const rpt::QueryRunner& runner
 }
 
 // The texts and lines the engine paints on every page, as it paints them for a PDF file.
-std::unique_ptr<PaintRecorder> recordPages(const rpt::ReportModel& model, const rpt::QueryRunner& runner)
+std::unique_ptr<PaintRecorder> recordPages(const reportengine::ReportModel& model, const reportengine::QueryRunner& runner)
 {
     const auto& def = model.definition();
     auto recorder = std::make_unique<PaintRecorder>(300, QPageLayout(QPageSize(def.page.size), def.page.orientation, QMarginsF()));
-    rpt::ReportPages pages(model, runner);
+    reportengine::ReportPages pages(model, runner);
     while (pages.layOutNext()) {
     }
-    rpt::PageRenderer renderer(model, pages.layout());
+    reportengine::PageRenderer renderer(model, pages.layout());
     renderer.setPrintDate(PrintDate);
     QPainter painter(recorder.get());
     for (int n = 1; n <= pages.count(); ++n) {
@@ -152,13 +152,13 @@ std::unique_ptr<PaintRecorder> recordPages(const rpt::ReportModel& model, const 
     return recorder;
 }
 
-double bareSeconds(const PaintRecorder& recorder, const rpt::ReportDefinition& def, const QString& path)
+double bareSeconds(const PaintRecorder& recorder, const reportengine::ReportDefinition& def, const QString& path)
 {
     QElapsedTimer timer;
     timer.start();
     QPdfWriter writer(path);
     writer.setResolution(300);
-    rpt::ReportPrinter::preparePage(writer, def);
+    reportengine::ReportPrinter::preparePage(writer, def);
     if (!recorder.replay(writer))
         throw std::runtime_error("the bare PDF could not be opened");
     return seconds(timer);
@@ -166,15 +166,15 @@ double bareSeconds(const PaintRecorder& recorder, const rpt::ReportDefinition& d
 
 // The same rows on at least 10,000 pages when a font of up to 30 points can give them: the
 // smallest such font, found by counting pages from an estimate up.
-std::pair<double, rpt::ReportDefinition> manyPages(int pagesAtSeven, const rpt::QueryRunner& runner)
+std::pair<double, reportengine::ReportDefinition> manyPages(int pagesAtSeven, const reportengine::QueryRunner& runner)
 {
     const double bodyLines = pagesAtSeven * (285 / (7 * 0.529) - 4);   // lines of the portrait report
     const double perPage = bodyLines / 10500 + 6.5;                     // with the header and the repeated headings
     double font = std::clamp(std::floor(130 / perPage / 0.529), 4.0, 30.0);
     for (;; ++font) {
-        rpt::ReportDefinition def = rpt::DefinitionReader::readText(definition(font, true));
-        const rpt::ReportModel model(def);
-        if (font >= 30 || rpt::ReportPrinter(model, runner).countPages().pages >= 10000)
+        reportengine::ReportDefinition def = reportengine::DefinitionReader::readText(definition(font, true));
+        const reportengine::ReportModel model(def);
+        if (font >= 30 || reportengine::ReportPrinter(model, runner).countPages().pages >= 10000)
             return {font, def};
     }
 }
@@ -191,12 +191,12 @@ void printMemory(const char* phase, const std::map<int, long>& at)
 
 // Each step of a walk over the preview, timed: the page asked for is laid out and painted on the
 // window's image before the call returns.
-void previewWalk(const rpt::ReportDefinition& def, const rpt::QueryRunner& runner)
+void previewWalk(const reportengine::ReportDefinition& def, const reportengine::QueryRunner& runner)
 {
-    auto model = std::make_shared<rpt::ReportModel>(def);
+    auto model = std::make_shared<reportengine::ReportModel>(def);
     QElapsedTimer timer;
     timer.start();
-    rpt::PreviewWindow preview(model, runner);
+    reportengine::PreviewWindow preview(model, runner);
     preview.setPrintDate(PrintDate);
     std::printf("preview first page shown in %.0f ms\n", seconds(timer) * 1000);
     timer.restart();
@@ -223,10 +223,10 @@ void previewWalk(const rpt::ReportDefinition& def, const rpt::QueryRunner& runne
     std::printf("preview slowest step %.1f ms (goal < 100)\n", worst);
 }
 
-void detailedLayout(const rpt::QueryRunner& runner, const QString& path)
+void detailedLayout(const reportengine::QueryRunner& runner, const QString& path)
 {
-    const rpt::ReportDefinition def = rpt::DefinitionReader::readFile(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(QStringLiteral("MV_PR2C.rpt")));
-    const PdfRun run = writePdf(def, runner, path, [](rpt::ReportJob& job) {
+    const reportengine::ReportDefinition def = reportengine::DefinitionReader::readFile(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(QStringLiteral("MV_PR2C.rpt")));
+    const PdfRun run = writePdf(def, runner, path, [](reportengine::ReportJob& job) {
         for (const char* assignment : {"Nombreempresa = 'Quindal Insumos Industriales S.A.'", "TituloParametro = 'Remitos'",
                                        "ESTADOS = 'Pendiente,Finalizada,Facturado'", "ORDENADO = 'Fechas: 01/01/2023 31/12/2025'"})
             job.setFormula(QString::fromUtf8(assignment));
@@ -273,16 +273,16 @@ int run(int argc, char** argv)
     auto connection = ado::Connection::create();
     connection->Open(demo.connectionString());
     const bool recordset = argc > 4 && QByteArray(argv[4]) == "recordset";
-    const rpt::QueryRunner runner = recordset
-        ? rpt::QueryRunner([connection](const QString& sql, std::size_t columns) -> std::unique_ptr<rpt::RowSource> {
+    const reportengine::QueryRunner runner = recordset
+        ? reportengine::QueryRunner([connection](const QString& sql, std::size_t columns) -> std::unique_ptr<reportengine::RowSource> {
               return std::make_unique<RecordsetSource>(connection, sql, columns);
           })
-        : rpt::AdoRowSource::runner(connection);
+        : reportengine::AdoRowSource::runner(connection);
     std::printf("rows read by     %s\n", recordset ? "Recordset" : "forward-only reader");
 
     // 1. Speed against the bare painter, the best of a few rounds of each, taken in turn: the
     // machine's other work weighs on both alike.
-    const rpt::ReportDefinition def = rpt::DefinitionReader::readText(definition(fontSize));
+    const reportengine::ReportDefinition def = reportengine::DefinitionReader::readText(definition(fontSize));
     const long residentBefore = ProcessMemory::resident();
     ProcessMemory::resetPeak();
     PdfRun engine = writePdf(def, runner, pdf);
@@ -291,7 +291,7 @@ int run(int argc, char** argv)
     std::printf("pages            %d (A4, %.0f points)\n", engine.out.pages, fontSize);
     std::printf("report peak      %ld KB (+%ld KB over the resident memory before it)\n", reportPeak, reportPeak - residentBefore);
     {
-        const auto recorder = recordPages(rpt::ReportModel(def), runner);
+        const auto recorder = recordPages(reportengine::ReportModel(def), runner);
         std::printf("bare painter     the same %zu pages: %zu texts at the places the engine painted them\n",
                     recorder->pages().size(), recorder->textCount());
         double bare = 0;

@@ -11,6 +11,7 @@
 #include "ReportsBenchMain.h"
 #include "kit/DLL_Print.h"
 #include "reportengine/PreviewWindow.h"
+#include "reportengine/ReportJobEngine.h"
 #include "reports/ReportWindowLinks.h"
 #include "reports/Rp_Quindal.h"
 #include "ui/DialogServiceScope.h"
@@ -30,6 +31,7 @@ namespace {
 
 int run(int argc, char** argv)
 {
+    reportengine::ReportJobEngine::install();
     const int documents = benchreports::documentsArgument(argc, argv, 2000, "bench_emission");
     if (documents == 0)
         return 2;
@@ -82,7 +84,7 @@ int run(int argc, char** argv)
             emit c.TBarRep1->click(QStringLiteral("Pantalla"));
             const qint64 preview = timer.elapsed();
             const auto shown = dialogs.prompts(ui::ScriptedDialogService::Kind::Modeless);
-            auto* opened = shown.isEmpty() ? nullptr : qobject_cast<rpt::PreviewWindow*>(shown.last().window.data());
+            auto* opened = shown.isEmpty() ? nullptr : qobject_cast<reportengine::PreviewWindow*>(shown.last().window.data());
             const int pagesAtOpen = opened ? opened->pageCount() : 0;
             if (opened)
                 opened->close();   // deletes itself, and lays out no more

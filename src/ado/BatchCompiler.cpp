@@ -4,7 +4,8 @@
 #include "ado/SessionOptions.h"
 #include "ado/SqlBatchSplitter.h"
 #include "ado/SqlLexer.h"
-#include "ado/SqlTranslator.h"
+#include "ado/SqlQuoting.h"
+#include "ado/TsqlDialectTranslator.h"
 #include "ado/TokenView.h"
 
 #include <QSet>
@@ -66,7 +67,7 @@ TranslationError endOfBatch()
 }
 } // namespace
 
-BatchCompiler::BatchCompiler(const SqlTranslator& translator, DateOrder order)
+BatchCompiler::BatchCompiler(const TsqlDialectTranslator& translator, DateOrder order)
     : m_translator(translator)
 {
     m_context.schema = translator.schema();

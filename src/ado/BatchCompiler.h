@@ -5,7 +5,7 @@
 
 namespace ado {
 
-class SqlTranslator;
+class TsqlDialectTranslator;
 
 // Compiles a batch into the engine's program: IF / ELSE, WHILE with BREAK and CONTINUE,
 // BEGIN ... END blocks and RETURN become jumps; DECLARE, SET @v = and SELECT @v = become
@@ -17,7 +17,7 @@ class SqlTranslator;
 // nothing while the other parts run.
 class BatchCompiler {
 public:
-    BatchCompiler(const SqlTranslator& translator, DateOrder order);
+    BatchCompiler(const TsqlDialectTranslator& translator, DateOrder order);
     std::vector<TranslatedStatement> compile(const QString& batch);
 
 private:
@@ -44,7 +44,7 @@ private:
     int append(TranslatedStatement step);
     const SqlTokens& at(size_t i) const { return (*m_statements)[i]; }
 
-    const SqlTranslator& m_translator;
+    const TsqlDialectTranslator& m_translator;
     TranslationContext m_context;
     const std::vector<SqlTokens>* m_statements = nullptr;
     std::vector<TranslatedStatement> m_program;

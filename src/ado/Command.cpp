@@ -2,7 +2,7 @@
 
 #include "ado/AdoRaise.h"
 #include "ado/SqlLexer.h"
-#include "ado/SqlLiteral.h"
+#include "ado/ParameterLiteral.h"
 
 namespace ado {
 
@@ -17,7 +17,7 @@ QString Command::boundText() const
     int next = 0;
     for (SqlToken& t : tokens) {
         if (t.kind == SqlToken::Symbol && t.text == QLatin1String("?") && next < m_parameters->Count())
-            t.text = SqlLiteral::fromVariant(m_parameters->Item(next++)->Value());
+            t.text = ParameterLiteral::fromVariant(m_parameters->Item(next++)->Value());
     }
     return renderTokens(tokens);
 }

@@ -34,24 +34,3 @@ QString renderTokens(const SqlTokens& tokens)
 }
 
 } // namespace ado
-
-namespace ado {
-
-QString escapeSqlText(const QString& text)
-{
-    return QString(text).remove(QChar(0)).replace(u'\'', QLatin1String("''"));
-}
-
-QString quoteSqlText(const QString& text)
-{
-    return u'\'' + escapeSqlText(text) + u'\'';
-}
-
-QString unquoteSqlText(const QString& literal)
-{
-    if (literal.size() < 2)
-        return {};
-    return literal.mid(1, literal.size() - 2).replace(QLatin1String("''"), QLatin1String("'"));
-}
-
-} // namespace ado

@@ -29,13 +29,3 @@ using SqlTokens = std::vector<SqlToken>;
 QString renderTokens(const SqlTokens& tokens);
 
 } // namespace ado
-
-namespace ado {
-// The body of a text literal: apostrophes doubled, and no NUL, which would end the
-// statement's text where SQLite and ODBC's NUL-terminated calls read it.
-QString escapeSqlText(const QString& text);
-// A text literal: the body above between apostrophes.
-QString quoteSqlText(const QString& text);
-// The text inside a literal token ('it''s' -> it's).
-QString unquoteSqlText(const QString& literal);
-} // namespace ado

@@ -1,7 +1,7 @@
 #include "ado/SqliteEngine.h"
 
 #include "ado/AdoEnums.h"
-#include "ado/BatchRunner.h"
+#include "ado/SqliteBatchRunner.h"
 #include "ado/ColumnTypes.h"
 #include "ado/DateText.h"
 #include "ado/EngineTarget.h"
@@ -9,11 +9,11 @@
 #include "ado/SchemaRowset.h"
 #include "ado/ServerMessages.h"
 #include "ado/SqliteCursor.h"
-#include "ado/SqlLiteral.h"
+#include "ado/ParameterLiteral.h"
 #include "ado/SqliteErrorMap.h"
 #include "ado/SqliteRowReader.h"
 #include "ado/SqliteSupport.h"
-#include "ado/SqlTranslator.h"
+#include "ado/TsqlDialectTranslator.h"
 #include "ado/StoredProcedureText.h"
 
 #include <QDateTime>
@@ -129,12 +129,12 @@ std::vector<TranslatedStatement> SqliteEngine::translate(const QString& sql)
 {
     if (const qsizetype nul = sql.indexOf(QChar(0)); nul >= 0)
         throw SqliteErrorMap::server(102, QStringLiteral("42000"), ServerMessages::nulInStatement(nul + 1));
-    return SqlTranslator(&m_schema).translate(sql, m_options.dateOrder);
+    return TsqlDialectTranslator(&m_schema).translate(sql, m_options.dateOrder);
 }
 
 void SqliteEngine::runBatch(const QString& sql, ExecuteResult& result, int depth)
 {
-    BatchRunner(*this, result, depth).run(translate(sql));
+    SqliteBatchRunner(*this, result, depth).run(translate(sql));
 }
 
 void SqliteEngine::refreshSchema()
@@ -166,7 +166,7 @@ CursorPtr SqliteEngine::openCursor(const QString& sql, int timeoutSeconds)
             return cursor;
     ExecuteResult result;
     try {
-        BatchRunner(*this, result, 0).run(statements);
+        SqliteBatchRunner(*this, result, 0).run(statements);
     } catch (...) {
         endOfCall();
         throw;
@@ -423,9 +423,9 @@ ExecuteResult SqliteEngine::callProcedure(const QString& name, const std::vector
     for (const auto& [parameterName, value] : parameters) {
         const QString bare = parameterName.startsWith(u'@') ? parameterName.mid(1) : parameterName;
         if (bare.isEmpty())
-            positional << SqlLiteral::fromVariant(value);
+            positional << ParameterLiteral::fromVariant(value);
         else
-            literals.insert(bare.toLower(), SqlLiteral::fromVariant(value));
+            literals.insert(bare.toLower(), ParameterLiteral::fromVariant(value));
     }
     ExecuteResult result;
     QString bareName = name.trimmed();

@@ -13,10 +13,10 @@ struct sqlite3_stmt;
 
 namespace ado {
 
-class BatchRunner;
+class SqliteBatchRunner;
 
 // The embedded engine: one SQLite file per database, spoken to in SQL Server's dialect
-// (translated by SqlTranslator, run by BatchRunner) and answering with SQL Server's results
+// (translated by TsqlDialectTranslator, run by SqliteBatchRunner) and answering with SQL Server's results
 // and errors. The file must exist: an empty file is an empty database. A file that vanishes
 // or turns unreadable while open is a lost connection. The session keeps what the server
 // keeps per connection: options, @@IDENTITY, @@ROWCOUNT, @@ERROR, the transaction count,
@@ -44,7 +44,7 @@ public:
     QString quoteName(const QString& name) const override;
 
 private:
-    friend class BatchRunner;
+    friend class SqliteBatchRunner;
 
     void openFile();
     void checkAlive() const;

@@ -1,5 +1,7 @@
 #include "ado/TokenView.h"
 
+#include "ado/SqlQuoting.h"
+
 #include <algorithm>
 
 namespace ado {

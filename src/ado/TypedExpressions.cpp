@@ -1,6 +1,7 @@
 #include "ado/TypedRewriter.h"
 
 #include "ado/ServerMessages.h"
+#include "ado/SqlQuoting.h"
 
 #include <QHash>
 #include <QRegularExpression>

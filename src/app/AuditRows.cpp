@@ -1,15 +1,14 @@
 #include "app/AuditRows.h"
 
 #include "app/AppModule.h"
-#include "app/BatchRunner.h"
+#include "app/TransactionScriptRunner.h"
 #include "app/ServerDate.h"
 #include "app/SharedObjects.h"
 #include "app/StatementBuilder.h"
 #include "app/TratamientoErrores.h"
 #include "ado/Recordset.h"
 #include "data/DB_Dll.h"
-#include "data/SqlLiteral.h"
-#include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
 #include "vb/App.h"
@@ -22,7 +21,7 @@ namespace app {
 
 namespace {
 
-QString quoted(const QString& text) { return data::SqlLiteral::quoted(text); }
+QString quoted(const QString& text) { return ado::quoteSqlText(text); }
 
 // Now, to the minute: the precision of the suite's stamp patterns.
 vb::Date stampNow()
@@ -52,8 +51,8 @@ QString taskName(const QString& programa, QuietSteps& steps)
     ado::RecordsetPtr rs;
     QString sql = QStringLiteral("SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre ")
                 + QStringLiteral(" FROM TA_TAREAS  with(nolock) INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave ")
-                + QStringLiteral(" WHERE (TA_TAREAS.USUARIO = '") + data::SqlLiteral::escaped(gUsuarioActual)
-                + QStringLiteral(" ') AND (TA_MENU.Proceso LIKE '%") + ado::SqlLiteral::likeText(programa)
+                + QStringLiteral(" WHERE (TA_TAREAS.USUARIO = '") + ado::escapeSqlText(gUsuarioActual)
+                + QStringLiteral(" ') AND (TA_MENU.Proceso LIKE '%") + ado::escapeLikeText(programa)
                 + QStringLiteral("%')");
     steps.run([&] { db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true); });
     steps.run([&] {

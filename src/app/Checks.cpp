@@ -2,7 +2,7 @@
 
 #include "app/SharedObjects.h"
 #include "data/DB_Dll.h"
-#include "data/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "kit/Utilidades.h"
 #include "vb/Files.h"
 
@@ -16,7 +16,7 @@ namespace {
 QString accountStatement(const QString& column, const QString& account)
 {
     return QStringLiteral("SELECT * FROM MA_CUENTAS  with(nolock)  WHERE ") + column + QStringLiteral(" =  '")
-         + data::SqlLiteral::escaped(account) + u'\'';
+         + ado::escapeSqlText(account) + u'\'';
 }
 
 bool openAccount(const QString& column, const QString& account, ado::RecordsetPtr& rs, bool readOnly)

@@ -2,19 +2,19 @@
 
 #include "SharedObjects.h"
 
-#include "data/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "kit/Utilidades.h"
 
 namespace app {
 
 QString ConfigFormSql::keyText(const QString& text, int length)
 {
-    return data::SqlLiteral::escaped(gUtil().CortarTexto(text, length));
+    return ado::escapeSqlText(gUtil().CortarTexto(text, length));
 }
 
 QString ConfigFormSql::valueText(const QString& text)
 {
-    return data::SqlLiteral::escaped(text);
+    return ado::escapeSqlText(text);
 }
 
 QString ConfigFormSql::deleteRows(const QString& formKey, const QString& user, const QString& controlName)
@@ -59,7 +59,7 @@ QString ConfigFormSql::deleteForm(const QString& formKey)
 QString ConfigFormSql::templateForms(const QString& templateKey)
 {
     return QStringLiteral("select formulario from ta_config_form where formulario like '%@")
-         + data::SqlLiteral::escaped(templateKey) + QStringLiteral("@%' group by formulario");
+         + ado::escapeSqlText(templateKey) + QStringLiteral("@%' group by formulario");
 }
 
 } // namespace app

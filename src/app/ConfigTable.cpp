@@ -5,7 +5,7 @@
 #include "app/TratamientoErrores.h"
 #include "ado/Recordset.h"
 #include "data/DB_Dll.h"
-#include "data/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "kit/Utilidades.h"
 #include "vb/Strings.h"
 
@@ -76,18 +76,18 @@ QString ConfigTable::readStatement(const QString& Clave, const QString& Grupo) c
 {
     const QString key = vb::Trim(Clave);
     QString sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + tableName() + QStringLiteral(" with(nolock)  WHERE CLAVE = '")
-                + data::SqlLiteral::escaped(key) + u'\'';
+                + ado::escapeSqlText(key) + u'\'';
     if (groupApplies(Grupo))
-        sql += QStringLiteral(" AND GRUPO ='") + data::SqlLiteral::escaped(Grupo) + u'\'';
+        sql += QStringLiteral(" AND GRUPO ='") + ado::escapeSqlText(Grupo) + u'\'';
     return isDateRangeKey(key) ? vb::UCase(sql) : sql;
 }
 
 QString ConfigTable::writeStatement(const QString& Clave, const QString& Grupo) const
 {
     QString sql = QStringLiteral("SELECT * FROM ") + tableName() + QStringLiteral(" with(nolock)  WHERE CLAVE = '")
-                + data::SqlLiteral::escaped(Clave) + u'\'';
+                + ado::escapeSqlText(Clave) + u'\'';
     if (groupApplies(Grupo))
-        sql += QStringLiteral(" AND GRUPO = '") + data::SqlLiteral::escaped(Grupo) + u'\'';
+        sql += QStringLiteral(" AND GRUPO = '") + ado::escapeSqlText(Grupo) + u'\'';
     return sql;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // INSERT and UPDATE texts built from column and value pairs, collected in a script that the
-// batch runner (BatchRunner.h) sends as one transaction.
+// transaction script runner (TransactionScriptRunner.h) sends as one transaction.
 //
 // Protocol of the module's one column list: AgregarCampo with Nuevo true for the first column
 // and false for each further one, then ArmarSentencia (or ArmarValores when the caller writes

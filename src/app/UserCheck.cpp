@@ -4,7 +4,7 @@
 #include "app/SharedObjects.h"
 #include "ado/Recordset.h"
 #include "data/DB_Dll.h"
-#include "data/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "kit/Utilidades.h"
 #include "vb/Conversions.h"
 #include "vb/Strings.h"
@@ -49,7 +49,7 @@ void setAdministrador(bool value)
 void openUserRow(const QString& user, ado::RecordsetPtr& rs)
 {
     QString sql = QStringLiteral("Select * from ta_usuarios  with(nolock)  where Nombre = '")
-                + data::SqlLiteral::escaped(user) + u'\'';
+                + ado::escapeSqlText(user) + u'\'';
     gDB().AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
 }
 
@@ -61,7 +61,7 @@ bool ValidarUsuario(const QString& usuario, const QString& clave)
         return true;
     }
     setAdministrador(false);
-    QString sql = QStringLiteral("SELECT * FROM TA_USUARIOS WHERE NOMBRE = '") + data::SqlLiteral::escaped(vb::Trim(usuario))
+    QString sql = QStringLiteral("SELECT * FROM TA_USUARIOS WHERE NOMBRE = '") + ado::escapeSqlText(vb::Trim(usuario))
                 + QStringLiteral("' AND (SISTEMA = 'vu000va' OR SISTEMA = 'BRIX')");
     ado::RecordsetPtr rs;
     try {

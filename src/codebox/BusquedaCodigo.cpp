@@ -12,7 +12,7 @@
 #include "codebox/TableBinding.h"
 
 #include "ado/Command.h"
-#include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "ui/Control.h"
 #include "ui/DialogService.h"
 #include "ui/Twips.h"
@@ -331,7 +331,7 @@ bool BusquedaCodigo::AltaDisponible()
     if (vb::Trim(m_util.ValorTexto(Usuario)).isEmpty())
         return true;
     const ado::RecordsetPtr rs = query(QStringLiteral("SELECT tarea FROM ta_tareas where tarea = '") + right
-                                       + QStringLiteral("' and usuario = '") + ado::SqlLiteral::escapedText(Usuario)
+                                       + QStringLiteral("' and usuario = '") + ado::escapeSqlText(Usuario)
                                        + QStringLiteral("'"));
     return !rs->Eof();
 }
@@ -391,11 +391,11 @@ QString BusquedaCodigo::salesmanFilter()
         if (!connectionOpen())
             AbrirConexion();
         const ado::RecordsetPtr rs = query(QStringLiteral("SELECT * FROM ta_USUARIOS where LTRIM(RTRIM(NOMBRE)) = '")
-                                           + ado::SqlLiteral::escapedText(Usuario) + QStringLiteral("'"));
+                                           + ado::escapeSqlText(Usuario) + QStringLiteral("'"));
         const QString salesman = rs->Eof() ? QString() : CodeText::FieldVal(rs->Value(QStringLiteral("IdVendedor")));
         filter = vb::Trim(salesman).isEmpty()
             ? QString()
-            : QStringLiteral(" and IDVENDEDOR = '") + ado::SqlLiteral::escapedText(salesman) + QStringLiteral("'");
+            : QStringLiteral(" and IDVENDEDOR = '") + ado::escapeSqlText(salesman) + QStringLiteral("'");
     });
     return filter;
 }

@@ -2,7 +2,7 @@
 
 #include "codebox/CodeText.h"
 
-#include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "kit/Utilidades.h"
 #include "vb/Conversions.h"
 #include "vb/Error.h"
@@ -31,7 +31,7 @@ bool isSaleMotive(const QString& table)
 
 QString text(const QString& value)
 {
-    return ado::SqlLiteral::escapedText(value);
+    return ado::escapeSqlText(value);
 }
 
 } // namespace

@@ -2,14 +2,14 @@
 
 #include "codebox/CodeText.h"
 
-#include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "vb/Strings.h"
 
 namespace codebox {
 
 QString SearchStatement::pattern(const QString& typed)
 {
-    return ado::SqlLiteral::likeText(typed).replace(u' ', u'%');
+    return ado::escapeLikeText(typed).replace(u' ', u'%');
 }
 
 bool SearchStatement::isModelTable(const QString& table)
@@ -21,7 +21,7 @@ QString SearchStatement::build(const SearchRequest& r)
 {
     const QString p = pattern(r.typed);
     if (!vb::Trim(r.idLista).isEmpty()) {
-        const QString list = ado::SqlLiteral::escapedText(CodeText::FmtLeerCodigo(r.idLista, 4));
+        const QString list = ado::escapeSqlText(CodeText::FmtLeerCodigo(r.idLista, 4));
         return QStringLiteral("select top 100 DESCRIPCION, v_ma_articulos.IDarticulo from v_ma_articulos inner join "
                               "v_ma_precios on v_ma_articulos.idarticulo = v_ma_precios.idarticulo and idlista = '")
             + list + QStringLiteral("'   where (v_ma_articulos.idarticulo like '%") + p

@@ -14,7 +14,7 @@
 #include "data/RowLookupSql.h"
 #include "data/SchemaProbe.h"
 #include "data/SessionValues.h"
-#include "data/SqlLiteral.h"
+#include "data/DelimitedValue.h"
 #include "data/frmReconectar.h"
 #include "kit/DialogoArchivo.h"
 #include "kit/Utilidades.h"
@@ -649,7 +649,7 @@ bool DB_Dll::ADOBoolean(const vb::Variant& Qtype) const { return AdoTypeCodes::i
 QString DB_Dll::ADOComilla(const vb::Variant& Qtype) const { return AdoTypeCodes::delimiter(Qtype); }
 vb::Variant DB_Dll::SQLValue(const vb::Variant& Valor, const QString& Tipo) const
 {
-    return SqlLiteral::value(Valor, Tipo);
+    return DelimitedValue::value(Valor, Tipo);
 }
 QString DB_Dll::stSTF(QString& rsName, int rnPart) const { return ObjectNames::stSTF(rsName, rnPart); }
 QString DB_Dll::AddBrackets(const QString& rObjName) const { return ObjectNames::AddBrackets(rObjName); }

@@ -1,6 +1,6 @@
 #include "data/RowLookupSql.h"
 
-#include "data/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "vb/Conversions.h"
 #include "vb/Strings.h"
 
@@ -38,7 +38,7 @@ QString RowLookupSql::existeEnTablaST(const QString& tabla, const QString& valor
              + condicion;
     const QString head = QStringLiteral("SELECT * FROM ") + tabla + QStringLiteral(" with(nolock)   WHERE ") + campo;
     switch (kindOf(tipoDato)) {
-    case Kind::Text: return head + QStringLiteral(" ='") + SqlLiteral::escaped(valor) + u'\'';
+    case Kind::Text: return head + QStringLiteral(" ='") + ado::escapeSqlText(valor) + u'\'';
     case Kind::Date: return head + QStringLiteral(" = ") + vb::Trim(valor) + u' ';
     case Kind::Number: return head + QStringLiteral(" = ") + numberText(valor);
     case Kind::Verbatim: break;
@@ -56,7 +56,7 @@ QString RowLookupSql::existeEnTabla(const QString& tabla, const QString& valor, 
     switch (kindOf(tipoDato)) {
     case Kind::Text:
         return QStringLiteral("SELECT TOP 1  * FROM ") + tabla + QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(")
-             + campo + QStringLiteral(")) ='") + SqlLiteral::escaped(vb::Trim(valor)) + u'\'';
+             + campo + QStringLiteral(")) ='") + ado::escapeSqlText(vb::Trim(valor)) + u'\'';
     case Kind::Date: return head + campo + QStringLiteral(" = ") + vb::Trim(valor) + u' ';
     case Kind::Number: return head + campo + QStringLiteral(" = ") + numberText(valor);
     case Kind::Verbatim: break;
@@ -74,8 +74,8 @@ QString RowLookupSql::datosTabla(const QString& tabla, const QString& valor, con
     case Kind::Text:
         if (usaTrim)
             return head + QStringLiteral("LTRIM(RTRIM(") + campo + QStringLiteral(")) ='")
-                 + SqlLiteral::escaped(vb::Trim(valor)) + QStringLiteral("' ") + tail;
-        return head + campo + QStringLiteral(" ='") + SqlLiteral::escaped(valor) + QStringLiteral("' ") + tail;
+                 + ado::escapeSqlText(vb::Trim(valor)) + QStringLiteral("' ") + tail;
+        return head + campo + QStringLiteral(" ='") + ado::escapeSqlText(valor) + QStringLiteral("' ") + tail;
     case Kind::Date: return head + campo + QStringLiteral(" = #") + vb::Trim(valor) + QStringLiteral("# ") + tail;
     case Kind::Number: return head + campo + QStringLiteral(" = ") + numberText(valor) + tail;
     case Kind::Verbatim: break;

@@ -9,7 +9,7 @@
 #include "ado/AdoEnums.h"
 #include "data/DB_Dll.h"
 #include "data/SessionValues.h"
-#include "data/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "kit/Utilidades.h"
 #include "ui/Control.h"
 #include "ui/DialogService.h"
@@ -1092,8 +1092,8 @@ void Lib_FrmCons3::reportMissingArticle()
     const QString user = data::gUsuarioActual.isEmpty() ? db.settings().gUsuario : data::gUsuarioActual;
     QString statement = QStringLiteral("INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) values(")
                       + util.FechaSQL(vb::Variant(vb::Date::fromDateTime(vb::Clock::now()))) + QStringLiteral(",")
-                      + data::SqlLiteral::quoted(util.FormatearValor(id, 25)) + u','
-                      + data::SqlLiteral::quoted(vb::Trim(descripcion)) + u',' + data::SqlLiteral::quoted(user)
+                      + ado::quoteSqlText(util.FormatearValor(id, 25)) + u','
+                      + ado::quoteSqlText(vb::Trim(descripcion)) + u',' + ado::quoteSqlText(user)
                       + u')';
     qint64 affected = 0;
     ado::RecordsetPtr none;

@@ -1,6 +1,6 @@
 #include "lookup/LookupFilter.h"
 
-#include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "vb/Strings.h"
 
 namespace lookup {
@@ -42,7 +42,7 @@ QString LookupFilter::fieldPrefix(const QString& base)
 
 QString LookupFilter::pattern(const QString& typed, bool anywhere)
 {
-    const QString literal = ado::SqlLiteral::likeText(typed);
+    const QString literal = ado::escapeLikeText(typed);
     if (anywhere)
         return u'%' + QString(literal).replace(u' ', u'%') + u'%';
     return QString(literal).replace(u'*', u'%') + u'%';

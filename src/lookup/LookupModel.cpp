@@ -4,7 +4,7 @@
 #include "lookup/LookupFilter.h"
 
 #include "ado/SqlLexer.h"
-#include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "ui/Twips.h"
 #include "vb/Error.h"
 #include "vb/Strings.h"
@@ -62,7 +62,7 @@ void LookupModel::addFilter(const QString& field, const QString& typed, bool any
 
 void LookupModel::addContainsFilter(const QString& field, const QString& typed)
 {
-    m_statement.addCondition(field + QStringLiteral(" like '%") + ado::SqlLiteral::likeText(typed) + QStringLiteral("%' "));
+    m_statement.addCondition(field + QStringLiteral(" like '%") + ado::escapeLikeText(typed) + QStringLiteral("%' "));
 }
 
 bool LookupModel::orderByDate(const QString& column)

@@ -1,6 +1,6 @@
 #include "lookup/SubConsultaLike.h"
 
-#include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "app/AppModule.h"
 #include "app/ConfigTable.h"
 #include "app/SharedObjects.h"
@@ -493,7 +493,7 @@ void EntitySearch::warn(const QString& entity)
 
 QString EntitySearch::pattern() const
 {
-    return ado::SqlLiteral::likeText(vb::Trim(m_typed));
+    return ado::escapeLikeText(vb::Trim(m_typed));
 }
 
 void EntitySearch::show(const QString& sql, bool withColumnList)

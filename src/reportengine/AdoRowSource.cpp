@@ -1,9 +1,9 @@
-#include "AdoRowSource.h"
-#include "ReportError.h"
+#include "reportengine/AdoRowSource.h"
+#include "reportengine/ReportError.h"
 #include "ado/Connection.h"
 #include <vb/Error.h>
 
-namespace rpt {
+namespace reportengine {
 
 AdoRowSource::AdoRowSource(const std::shared_ptr<ado::Connection>& connection, const QString& sql, std::size_t columnCount)
     : m_columnCount(columnCount), m_sql(sql)
@@ -65,4 +65,4 @@ QueryRunner AdoRowSource::runner(std::shared_ptr<ado::Connection> connection)
     };
 }
 
-} // namespace rpt
+} // namespace reportengine

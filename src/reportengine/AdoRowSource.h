@@ -3,12 +3,12 @@
 // it is on, whatever the size of the report. The values are turned into formula values one row
 // at a time.
 
-#include "RowSource.h"
+#include "reportengine/RowSource.h"
 #include "ado/ForwardReader.h"
 
 namespace ado { class Connection; }
 
-namespace rpt {
+namespace reportengine {
 
 class AdoRowSource : public RowSource {
 public:
@@ -29,4 +29,4 @@ private:
     QString m_sql;
 };
 
-} // namespace rpt
+} // namespace reportengine

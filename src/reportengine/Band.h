@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace rpt {
+namespace reportengine {
 
 class ReportModel;
 
@@ -20,4 +20,4 @@ struct Band {
     bool repeated = false;               // a heading printed again on a page that continues it
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,11 +1,11 @@
-#include "BandStream.h"
-#include "FormulaError.h"
-#include "FormulaEvaluator.h"
-#include "ReportError.h"
-#include "SubreportRows.h"
-#include "ValueFormatter.h"
+#include "reportengine/BandStream.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaEvaluator.h"
+#include "reportengine/ReportError.h"
+#include "reportengine/SubreportRows.h"
+#include "reportengine/ValueFormatter.h"
 
-namespace rpt {
+namespace reportengine {
 
 BandStream::BandStream(const ReportModel& model, const QueryRunner& runner, const QString& extraWhere, int depth)
     : m_model(model), m_runner(runner), m_extraWhere(extraWhere), m_depth(depth),
@@ -250,4 +250,4 @@ bool BandStream::nextSubreportBand(Band& band)
     }
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -5,15 +5,15 @@
 // previous row. A sub-report's rows are read once for the whole pass (SubreportRows) and handed
 // to the stream of each detail line that shows them.
 
-#include "Band.h"
-#include "ReportModel.h"
-#include "RowContext.h"
-#include "RowSource.h"
-#include "SummaryAccumulator.h"
+#include "reportengine/Band.h"
+#include "reportengine/ReportModel.h"
+#include "reportengine/RowContext.h"
+#include "reportengine/RowSource.h"
+#include "reportengine/SummaryAccumulator.h"
 #include <deque>
 #include <map>
 
-namespace rpt {
+namespace reportengine {
 
 class SubreportRows;
 
@@ -65,4 +65,4 @@ private:
     bool m_inSubreports = false;
 };
 
-} // namespace rpt
+} // namespace reportengine

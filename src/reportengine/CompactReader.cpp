@@ -1,9 +1,9 @@
-#include "CompactReader.h"
-#include "ReportError.h"
+#include "reportengine/CompactReader.h"
+#include "reportengine/ReportError.h"
 #include <cstring>
 #include <limits>
 
-namespace rpt {
+namespace reportengine {
 
 void CompactReader::fail()
 {
@@ -71,4 +71,4 @@ FormulaValue CompactReader::value()
     fail();
 }
 
-} // namespace rpt
+} // namespace reportengine

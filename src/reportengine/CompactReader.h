@@ -1,10 +1,10 @@
 #pragma once
 // Reads back what CompactWriter wrote. Bytes that end too soon raise ReportError.
 
-#include "FormulaValue.h"
+#include "reportengine/FormulaValue.h"
 #include <QByteArray>
 
-namespace rpt {
+namespace reportengine {
 
 class CompactReader {
 public:
@@ -23,4 +23,4 @@ private:
     qsizetype m_pos = 0;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,8 +1,8 @@
-#include "CompactWriter.h"
+#include "reportengine/CompactWriter.h"
 #include <cstring>
 #include <limits>
 
-namespace rpt {
+namespace reportengine {
 
 void CompactWriter::number(quint64 v)
 {
@@ -49,4 +49,4 @@ void CompactWriter::value(const FormulaValue& v)
     }
 }
 
-} // namespace rpt
+} // namespace reportengine

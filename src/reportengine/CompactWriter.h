@@ -3,10 +3,10 @@
 // whole numbers in 7-bit groups, texts in UTF-8 with their length, formula values with their kind.
 // CompactReader reads it back.
 
-#include "FormulaValue.h"
+#include "reportengine/FormulaValue.h"
 #include <QByteArray>
 
-namespace rpt {
+namespace reportengine {
 
 class CompactWriter {
 public:
@@ -21,4 +21,4 @@ private:
     QByteArray m_bytes;
 };
 
-} // namespace rpt
+} // namespace reportengine

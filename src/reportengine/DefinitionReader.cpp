@@ -1,10 +1,10 @@
-#include "DefinitionReader.h"
-#include "ReportError.h"
-#include "ReportModel.h"
+#include "reportengine/DefinitionReader.h"
+#include "reportengine/ReportError.h"
+#include "reportengine/ReportModel.h"
 #include <QFile>
 #include <QJsonDocument>
 
-namespace rpt {
+namespace reportengine {
 
 ReportDefinition DefinitionReader::readFile(const QString& path)
 {
@@ -263,4 +263,4 @@ void DefinitionReader::fail(const QString& message, const QString& near) const
     throw ReportError(QStringLiteral("%1:%2: %3").arg(m_fileName).arg(lineNear(near)).arg(message));
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -2,11 +2,11 @@
 // Reads a .rpt file (our JSON report definition) and checks it, so that a report that names an
 // unknown table, field or formula fails when it is loaded, with the file and line of the fault.
 
-#include "ReportDefinition.h"
+#include "reportengine/ReportDefinition.h"
 #include <QJsonArray>
 #include <QJsonObject>
 
-namespace rpt {
+namespace reportengine {
 
 class DefinitionReader {
 public:
@@ -39,4 +39,4 @@ private:
     QString m_fileName;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -2,9 +2,9 @@
 // What a formula reads while it is evaluated: the current row, other formulas, parameters and
 // the page values. A context raises FormulaError for a name it does not know.
 
-#include "FormulaValue.h"
+#include "reportengine/FormulaValue.h"
 
-namespace rpt {
+namespace reportengine {
 
 class FormulaNode;
 
@@ -17,4 +17,4 @@ public:
     virtual FormulaValue special(const FormulaNode& node) const = 0;
 };
 
-} // namespace rpt
+} // namespace reportengine

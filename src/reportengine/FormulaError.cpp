@@ -1,6 +1,6 @@
-#include "FormulaError.h"
+#include "reportengine/FormulaError.h"
 
-namespace rpt {
+namespace reportengine {
 
 static std::string describe(const QString& message, int position)
 {
@@ -14,4 +14,4 @@ FormulaError::FormulaError(const QString& message, int position)
 {
 }
 
-} // namespace rpt
+} // namespace reportengine

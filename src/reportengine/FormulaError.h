@@ -5,7 +5,7 @@
 #include <QString>
 #include <stdexcept>
 
-namespace rpt {
+namespace reportengine {
 
 class FormulaError : public std::runtime_error {
 public:
@@ -17,4 +17,4 @@ private:
     int m_position;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,10 +1,10 @@
-#include "FormulaEvaluator.h"
-#include "FormulaError.h"
-#include "FormulaFunctions.h"
+#include "reportengine/FormulaEvaluator.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaFunctions.h"
 
 #include <cmath>
 
-namespace rpt {
+namespace reportengine {
 
 using Type = FormulaNode::Type;
 using Op = FormulaNode::Op;
@@ -196,4 +196,4 @@ bool FormulaEvaluator::like(const QString& text, const QString& pattern)
     return p == pattern.size();
 }
 
-} // namespace rpt
+} // namespace reportengine

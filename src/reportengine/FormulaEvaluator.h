@@ -2,10 +2,10 @@
 // Evaluates a parsed formula against a context. Logic is three-valued as in SQL: a comparison
 // with Null is Null, and a selection keeps a row only when it is True.
 
-#include "FormulaContext.h"
-#include "FormulaNode.h"
+#include "reportengine/FormulaContext.h"
+#include "reportengine/FormulaNode.h"
 
-namespace rpt {
+namespace reportengine {
 
 class FormulaEvaluator {
 public:
@@ -22,4 +22,4 @@ private:
     static FormulaValue call(const FormulaNode& node, const FormulaContext& context);
 };
 
-} // namespace rpt
+} // namespace reportengine

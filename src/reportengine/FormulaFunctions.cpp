@@ -1,8 +1,8 @@
-#include "FormulaFunctions.h"
-#include "FormulaError.h"
+#include "reportengine/FormulaFunctions.h"
+#include "reportengine/FormulaError.h"
 #include <QLocale>
 
-namespace rpt {
+namespace reportengine {
 
 namespace {
 
@@ -146,4 +146,4 @@ FormulaValue FormulaFunctions::totext(const std::vector<FormulaValue>& args)
     return FormulaValue::text(argentine.toString(args[0].toNumber(), 'f', decimals));
 }
 
-} // namespace rpt
+} // namespace reportengine

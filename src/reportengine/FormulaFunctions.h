@@ -1,10 +1,10 @@
 #pragma once
 // The built-in functions of the formula language, called by name (letter case ignored).
 
-#include "FormulaValue.h"
+#include "reportengine/FormulaValue.h"
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 class FormulaFunctions {
 public:
@@ -18,4 +18,4 @@ private:
     static FormulaValue totext(const std::vector<FormulaValue>& args);
 };
 
-} // namespace rpt
+} // namespace reportengine

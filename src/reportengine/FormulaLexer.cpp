@@ -1,7 +1,7 @@
-#include "FormulaLexer.h"
-#include "FormulaError.h"
+#include "reportengine/FormulaLexer.h"
+#include "reportengine/FormulaError.h"
 
-namespace rpt {
+namespace reportengine {
 
 using Type = FormulaToken::Type;
 
@@ -136,4 +136,4 @@ FormulaToken FormulaLexer::symbol()
     throw FormulaError(QStringLiteral("Carácter inesperado '%1'").arg(c), start + 1);
 }
 
-} // namespace rpt
+} // namespace reportengine

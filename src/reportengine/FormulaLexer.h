@@ -2,10 +2,10 @@
 // Splits a formula into tokens. Texts are quoted with ' or " (a doubled quote stands for one);
 // fields are {Table.Field}, formulas {@Name}, parameters {?Name}.
 
-#include "FormulaToken.h"
+#include "reportengine/FormulaToken.h"
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 class FormulaLexer {
 public:
@@ -25,4 +25,4 @@ private:
     qsizetype m_pos = 0;
 };
 
-} // namespace rpt
+} // namespace reportengine

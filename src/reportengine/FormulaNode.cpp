@@ -1,7 +1,7 @@
-#include "FormulaNode.h"
+#include "reportengine/FormulaNode.h"
 #include <algorithm>
 
-namespace rpt {
+namespace reportengine {
 
 FormulaNode::Ptr FormulaNode::literalNode(const FormulaValue& v, int position)
 {
@@ -77,4 +77,4 @@ bool FormulaNode::isBooleanLiteral(bool value) const
     return m_type == Type::Literal && m_literal.kind() == FormulaValue::Kind::Boolean && m_literal.toBool() == value;
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -2,13 +2,13 @@
 // One node of a parsed formula. Fields carry a slot that the report binds to the column of its
 // query, so that evaluating a row never looks a name up.
 
-#include "FormulaValue.h"
+#include "reportengine/FormulaValue.h"
 #include <QString>
 #include <functional>
 #include <memory>
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 class FormulaNode {
 public:
@@ -55,4 +55,4 @@ private:
     void adopt(Ptr child);
 };
 
-} // namespace rpt
+} // namespace reportengine

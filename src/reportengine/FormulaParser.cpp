@@ -1,9 +1,9 @@
-#include "FormulaParser.h"
-#include "FormulaError.h"
-#include "FormulaFunctions.h"
-#include "FormulaLexer.h"
+#include "reportengine/FormulaParser.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaFunctions.h"
+#include "reportengine/FormulaLexer.h"
 
-namespace rpt {
+namespace reportengine {
 
 using Type = FormulaToken::Type;
 using Op = FormulaNode::Op;
@@ -234,4 +234,4 @@ std::vector<FormulaNode::Ptr> FormulaParser::arguments(Type close)
     }
 }
 
-} // namespace rpt
+} // namespace reportengine

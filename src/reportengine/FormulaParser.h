@@ -2,11 +2,11 @@
 // Reads a formula into a tree. Precedence, loosest first: OR, AND, NOT, comparisons (= <> < >
 // <= >= LIKE IN), + - &, * /, unary minus. Nesting is limited so that no input can exhaust the stack.
 
-#include "FormulaNode.h"
-#include "FormulaToken.h"
+#include "reportengine/FormulaNode.h"
+#include "reportengine/FormulaToken.h"
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 class FormulaParser {
 public:
@@ -48,4 +48,4 @@ private:
     int m_depth = 0;
 };
 
-} // namespace rpt
+} // namespace reportengine

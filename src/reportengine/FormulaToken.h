@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace rpt {
+namespace reportengine {
 
 struct FormulaToken {
     enum class Type {
@@ -16,4 +16,4 @@ struct FormulaToken {
     int position = 0;    // from 1
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,9 +1,9 @@
-#include "FormulaValue.h"
-#include "FormulaError.h"
+#include "reportengine/FormulaValue.h"
+#include "reportengine/FormulaError.h"
 
 #include <cmath>
 
-namespace rpt {
+namespace reportengine {
 
 FormulaValue FormulaValue::boolean(bool v) { FormulaValue r; r.m_value = v; return r; }
 FormulaValue FormulaValue::number(double v) { FormulaValue r; r.m_value = v; return r; }
@@ -183,4 +183,4 @@ std::optional<int> FormulaValue::compare(const FormulaValue& a, const FormulaVal
     throw FormulaError(QStringLiteral("Estos valores no se pueden comparar"));
 }
 
-} // namespace rpt
+} // namespace reportengine

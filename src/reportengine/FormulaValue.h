@@ -9,7 +9,7 @@
 #include <optional>
 #include <variant>
 
-namespace rpt {
+namespace reportengine {
 
 class FormulaValue {
 public:
@@ -41,4 +41,4 @@ private:
     std::variant<std::monostate, bool, double, QString, QDate, QDateTime> m_value;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Band.h"
+#include "reportengine/Band.h"
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 struct Page {
     int number = 0;   // from 1
     std::vector<Band> bands;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,7 +1,7 @@
-#include "PageLayout.h"
-#include "ReportModel.h"
+#include "reportengine/PageLayout.h"
+#include "reportengine/ReportModel.h"
 
-namespace rpt {
+namespace reportengine {
 
 PageLayout::PageLayout(const ReportDefinition& def)
 {
@@ -40,4 +40,4 @@ PageLayout::Span PageLayout::cellSpan(const Band& band, std::size_t column) cons
     return {left, columns.at(column).width};
 }
 
-} // namespace rpt
+} // namespace reportengine

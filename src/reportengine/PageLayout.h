@@ -2,11 +2,11 @@
 // Geometry of a report page in millimetres: paper, margins, line height and the three areas
 // (page header, body, page footer).
 
-#include "ReportDefinition.h"
-#include "Band.h"
+#include "reportengine/ReportDefinition.h"
+#include "reportengine/Band.h"
 #include <QSizeF>
 
-namespace rpt {
+namespace reportengine {
 
 class PageLayout {
 public:
@@ -43,4 +43,4 @@ private:
     int m_keepWithHeading;
 };
 
-} // namespace rpt
+} // namespace reportengine

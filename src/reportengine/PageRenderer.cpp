@@ -1,11 +1,11 @@
-#include "PageRenderer.h"
-#include "FormulaError.h"
-#include "FormulaEvaluator.h"
-#include "ReportError.h"
+#include "reportengine/PageRenderer.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaEvaluator.h"
+#include "reportengine/ReportError.h"
 #include <QFontMetricsF>
 #include <QPainter>
 
-namespace rpt {
+namespace reportengine {
 
 PageRenderer::PageRenderer(const ReportModel& model, const PageLayout& layout)
     : m_model(model), m_layout(layout), m_context(model)
@@ -188,4 +188,4 @@ void PageRenderer::paintCells(QPainter& p, const Band& band, double top, double 
     }
 }
 
-} // namespace rpt
+} // namespace reportengine

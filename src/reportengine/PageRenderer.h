@@ -2,17 +2,17 @@
 // Paints one page: the page header (title and header texts), the body bands in their columns,
 // and the page footer. Works on any paint device; sizes are taken from the device's resolution.
 
-#include "Page.h"
-#include "PageLayout.h"
-#include "ReportModel.h"
-#include "RowContext.h"
-#include "TextWidths.h"
+#include "reportengine/Page.h"
+#include "reportengine/PageLayout.h"
+#include "reportengine/ReportModel.h"
+#include "reportengine/RowContext.h"
+#include "reportengine/TextWidths.h"
 #include <QFont>
 #include <optional>
 
 class QPainter;
 
-namespace rpt {
+namespace reportengine {
 
 class PageRenderer {
 public:
@@ -48,4 +48,4 @@ private:
     TextWidths* m_face = nullptr;
 };
 
-} // namespace rpt
+} // namespace reportengine

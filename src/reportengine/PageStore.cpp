@@ -1,10 +1,10 @@
-#include "PageStore.h"
-#include "CompactReader.h"
-#include "CompactWriter.h"
-#include "ReportError.h"
-#include "ReportModel.h"
+#include "reportengine/PageStore.h"
+#include "reportengine/CompactReader.h"
+#include "reportengine/CompactWriter.h"
+#include "reportengine/ReportError.h"
+#include "reportengine/ReportModel.h"
 
-namespace rpt {
+namespace reportengine {
 
 PageStore::PageStore(const ReportModel& model, qint64 memoryLimit) : m_bytes(memoryLimit)
 {
@@ -82,4 +82,4 @@ Page PageStore::page(int number) const
     return page;
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -3,11 +3,11 @@
 // SpillBuffer: in memory while they are few, in a temporary file when the report is long. Any page
 // is read back in the time of one page, whatever its number.
 
-#include "Page.h"
-#include "SpillBuffer.h"
+#include "reportengine/Page.h"
+#include "reportengine/SpillBuffer.h"
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 class CompactReader;
 class CompactWriter;
@@ -34,4 +34,4 @@ private:
     std::vector<qint64> m_offsets;             // where each page starts
 };
 
-} // namespace rpt
+} // namespace reportengine

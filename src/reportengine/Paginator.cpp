@@ -1,7 +1,7 @@
-#include "Paginator.h"
+#include "reportengine/Paginator.h"
 #include <algorithm>
 
-namespace rpt {
+namespace reportengine {
 
 bool Paginator::isHeading(const Band& band)
 {
@@ -160,4 +160,4 @@ bool Paginator::nextPage(Page& page)
     return true;
 }
 
-} // namespace rpt
+} // namespace reportengine

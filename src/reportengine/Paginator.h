@@ -8,13 +8,13 @@
 // belongs to. Counting and painting both page through here, so they agree. Holds one page, the
 // open headings and the few bands of one heading run.
 
-#include "BandStream.h"
-#include "Page.h"
-#include "PageLayout.h"
+#include "reportengine/BandStream.h"
+#include "reportengine/Page.h"
+#include "reportengine/PageLayout.h"
 #include <deque>
 #include <optional>
 
-namespace rpt {
+namespace reportengine {
 
 class Paginator {
 public:
@@ -45,4 +45,4 @@ private:
     bool m_done = false;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,9 +1,9 @@
-#include "PdfOutput.h"
-#include "ReportError.h"
+#include "reportengine/PdfOutput.h"
+#include "reportengine/ReportError.h"
 #include <QPdfWriter>
 #include <QSaveFile>
 
-namespace rpt {
+namespace reportengine {
 
 ReportPrinter::Outcome PdfOutput::write(const QString& path, const QString& title, const Painting& paint)
 {
@@ -24,4 +24,4 @@ ReportPrinter::Outcome PdfOutput::write(const QString& path, const QString& titl
     return out;
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -4,12 +4,12 @@
 // that name stays as it was, and a run that fails or is cancelled leaves it so, with no partial
 // file and no temporary one behind (a process killed while writing leaves the temporary file).
 
-#include "ReportPrinter.h"
+#include "reportengine/ReportPrinter.h"
 #include <functional>
 
 class QPagedPaintDevice;
 
-namespace rpt {
+namespace reportengine {
 
 class PdfOutput {
 public:
@@ -18,4 +18,4 @@ public:
     static ReportPrinter::Outcome write(const QString& path, const QString& title, const Painting& paint);
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,9 +1,9 @@
-#include "PreviewWindow.h"
-#include "PageRenderer.h"
-#include "PdfOutput.h"
-#include "ReportError.h"
-#include "ReportPages.h"
-#include "SystemPrinters.h"
+#include "reportengine/PreviewWindow.h"
+#include "reportengine/PageRenderer.h"
+#include "reportengine/PdfOutput.h"
+#include "reportengine/ReportError.h"
+#include "reportengine/ReportPages.h"
+#include "reportengine/SystemPrinters.h"
 #include "ui/DialogService.h"
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -29,7 +29,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace rpt {
+namespace reportengine {
 
 namespace {
 constexpr double ScreenDotsPerMm = 96.0 / 25.4;
@@ -503,4 +503,4 @@ QString PreviewWindow::suggestedPdfPath() const
     return folder.filePath(file);
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -6,9 +6,9 @@
 // rest is laid out in the background a slice at a time, and every page shown, printed or saved
 // comes from the pages kept, in any order, without reading the data again.
 
-#include "Page.h"
-#include "ReportModel.h"
-#include "ReportPrinter.h"
+#include "reportengine/Page.h"
+#include "reportengine/ReportModel.h"
+#include "reportengine/ReportPrinter.h"
 #include <QDate>
 #include <QWidget>
 #include <memory>
@@ -22,7 +22,7 @@ class QScrollArea;
 class QTimer;
 class QToolButton;
 
-namespace rpt {
+namespace reportengine {
 
 class PageRenderer;
 class ReportPages;
@@ -126,4 +126,4 @@ private:
     QComboBox* m_zoomBox = nullptr;
 };
 
-} // namespace rpt
+} // namespace reportengine

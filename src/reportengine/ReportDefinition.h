@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 struct TableDef {
     QString name;
@@ -96,4 +96,4 @@ struct ReportDefinition {
     std::vector<SubreportDef> subreports;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,10 +1,10 @@
-#include "ReportError.h"
+#include "reportengine/ReportError.h"
 
-namespace rpt {
+namespace reportengine {
 
 ReportError::ReportError(const QString& message, const QString& near)
     : std::runtime_error(message.toStdString()), m_message(message), m_near(near)
 {
 }
 
-} // namespace rpt
+} // namespace reportengine

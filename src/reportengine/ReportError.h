@@ -5,7 +5,7 @@
 #include <QString>
 #include <stdexcept>
 
-namespace rpt {
+namespace reportengine {
 
 class ReportError : public std::runtime_error {
 public:
@@ -17,4 +17,4 @@ private:
     QString m_near;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,13 +1,13 @@
-#include "ReportJob.h"
-#include "AdoRowSource.h"
-#include "DefinitionReader.h"
-#include "FormulaError.h"
-#include "FormulaParser.h"
-#include "PdfOutput.h"
-#include "PreviewWindow.h"
-#include "ReportError.h"
-#include "ReportModel.h"
-#include "SystemPrinters.h"
+#include "reportengine/ReportJob.h"
+#include "reportengine/AdoRowSource.h"
+#include "reportengine/DefinitionReader.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaParser.h"
+#include "reportengine/PdfOutput.h"
+#include "reportengine/PreviewWindow.h"
+#include "reportengine/ReportError.h"
+#include "reportengine/ReportModel.h"
+#include "reportengine/SystemPrinters.h"
 #include "ado/Connection.h"
 #include "ado/ConnectionString.h"
 #include "ui/DialogService.h"
@@ -18,7 +18,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 
-namespace rpt {
+namespace reportengine {
 
 void ReportJob::load(const QString& path)
 {
@@ -203,4 +203,4 @@ ReportPrinter::Outcome ReportJob::toScreen()
     return out;
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -2,16 +2,16 @@
 // The engine's entry point: load a report, give it formula assignments, a selection and sort
 // fields, choose where it goes (screen, printer, PDF file) and run it.
 
-#include "ReportDefinition.h"
-#include "ReportPrinter.h"
-#include "RowSource.h"
+#include "reportengine/ReportDefinition.h"
+#include "reportengine/ReportPrinter.h"
+#include "reportengine/RowSource.h"
 #include <QDate>
 #include <QStringList>
 
 class QWidget;
 namespace ado { class Connection; }
 
-namespace rpt {
+namespace reportengine {
 
 class ReportJob {
 public:
@@ -75,4 +75,4 @@ private:
     ProgressHandler m_progress;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,10 +1,10 @@
-#include "ReportModel.h"
-#include "FormulaError.h"
-#include "FormulaParser.h"
-#include "ReportError.h"
+#include "reportengine/ReportModel.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaParser.h"
+#include "reportengine/ReportError.h"
 #include <QRegularExpression>
 
-namespace rpt {
+namespace reportengine {
 
 using Type = FormulaNode::Type;
 
@@ -86,9 +86,9 @@ void ReportModel::parseFormulas(bool pushDown)
         m_selection = m_selection ? FormulaNode::binary(FormulaNode::Op::And, std::move(m_selection), std::move(filter), 0)
                                   : std::move(filter);
     if (pushDown) {
-        m_translation = SqlTranslator::translate(m_selection.get(), *this);
+        m_translation = SelectionPushdown::translate(m_selection.get(), *this);
     } else if (m_selection) {
-        m_translation.result = SqlTranslator::Result::Failed;
+        m_translation.result = SelectionPushdown::Result::Failed;
         m_translation.residual = {m_selection.get()};
     }
     for (const FormulaNode* part : m_translation.residual)
@@ -314,4 +314,4 @@ QString ReportModel::query(const QString& extraWhere) const
     return sql + orderClause();
 }
 
-} // namespace rpt
+} // namespace reportengine

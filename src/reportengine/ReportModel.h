@@ -2,15 +2,15 @@
 // A report definition made ready to run: every expression parsed, every name checked, every
 // field bound to its column in the query, the selection split between SQL and the evaluator.
 
-#include "FormulaNode.h"
-#include "ReportDefinition.h"
-#include "SqlResolver.h"
-#include "SqlTranslator.h"
+#include "reportengine/FormulaNode.h"
+#include "reportengine/ReportDefinition.h"
+#include "reportengine/SqlResolver.h"
+#include "reportengine/SelectionPushdown.h"
 #include <QHash>
 #include <map>
 #include <memory>
 
-namespace rpt {
+namespace reportengine {
 
 struct BoundField {
     QString table;       // as the definition declares them
@@ -38,7 +38,7 @@ public:
     const FormulaNode& subreportField(std::size_t i) const { return *m_subFields.at(i); }
     const std::vector<const ReportModel*>& subModels() const { return m_subModelViews; }
     const QString& linkColumn() const { return m_linkColumn; }
-    const SqlTranslator::Translation& selection() const { return m_translation; }
+    const SelectionPushdown::Translation& selection() const { return m_translation; }
     const FormulaNode* formulaTree(const QString& name) const;
     FormulaValue parameterValue(const QString& name) const;
 
@@ -76,11 +76,11 @@ private:
     std::vector<FormulaNode::Ptr> m_columns, m_groupFields, m_groupHeaders, m_groupFooters;
     std::vector<FormulaNode::Ptr> m_pageHeader, m_pageFooter, m_linkFields, m_sortFields, m_subFields;
     FormulaNode::Ptr m_selection, m_totalLabel;
-    SqlTranslator::Translation m_translation;
+    SelectionPushdown::Translation m_translation;
     std::vector<BoundField> m_fields;
     std::vector<std::unique_ptr<ReportModel>> m_subModels;
     std::vector<const ReportModel*> m_subModelViews;
     QString m_linkColumn;
 };
 
-} // namespace rpt
+} // namespace reportengine

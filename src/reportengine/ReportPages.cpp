@@ -1,7 +1,7 @@
-#include "ReportPages.h"
-#include "ReportRun.h"
+#include "reportengine/ReportPages.h"
+#include "reportengine/ReportRun.h"
 
-namespace rpt {
+namespace reportengine {
 
 ReportPages::ReportPages(const ReportModel& model, const QueryRunner& runner, qint64 memoryLimit)
     : m_model(model), m_layout(model.definition()), m_run(std::make_unique<ReportRun>(model, runner)), m_store(model, memoryLimit)
@@ -42,4 +42,4 @@ long long ReportPages::rowsRead() const
     return m_run ? m_run->rowsRead() : m_rows;
 }
 
-} // namespace rpt
+} // namespace reportengine

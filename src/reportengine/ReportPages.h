@@ -4,13 +4,13 @@
 // without reading the data again. Laying out goes a page at a time, so that a caller can show the
 // first pages while the rest is still being laid out; the queries close when the last page is done.
 
-#include "PageLayout.h"
-#include "PageStore.h"
-#include "ReportModel.h"
-#include "RowSource.h"
+#include "reportengine/PageLayout.h"
+#include "reportengine/PageStore.h"
+#include "reportengine/ReportModel.h"
+#include "reportengine/RowSource.h"
 #include <memory>
 
-namespace rpt {
+namespace reportengine {
 
 class ReportRun;
 
@@ -40,4 +40,4 @@ private:
     bool m_complete = false;
 };
 
-} // namespace rpt
+} // namespace reportengine

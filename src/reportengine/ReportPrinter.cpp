@@ -1,12 +1,12 @@
-#include "ReportPrinter.h"
-#include "PageRenderer.h"
-#include "ReportError.h"
-#include "ReportPages.h"
-#include "ReportRun.h"
+#include "reportengine/ReportPrinter.h"
+#include "reportengine/PageRenderer.h"
+#include "reportengine/ReportError.h"
+#include "reportengine/ReportPages.h"
+#include "reportengine/ReportRun.h"
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-namespace rpt {
+namespace reportengine {
 
 namespace {
 
@@ -150,4 +150,4 @@ ReportPrinter::Outcome ReportPrinter::printAsLaidOut(QPagedPaintDevice& device)
     return out;
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -3,14 +3,14 @@
 // of its data. When the page texts show the page count, every page is laid out first and kept
 // (ReportPages), then painted from there; otherwise each page is painted as it is laid out.
 
-#include "ReportModel.h"
-#include "RowSource.h"
+#include "reportengine/ReportModel.h"
+#include "reportengine/RowSource.h"
 #include <QDate>
 #include <functional>
 
 class QPagedPaintDevice;
 
-namespace rpt {
+namespace reportengine {
 
 class ReportPages;
 
@@ -48,4 +48,4 @@ private:
     ProgressHandler m_progress;
 };
 
-} // namespace rpt
+} // namespace reportengine

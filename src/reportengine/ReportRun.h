@@ -1,11 +1,11 @@
 #pragma once
 // One pass over a report: rows in, pages out, one page at a time.
 
-#include "BandStream.h"
-#include "PageLayout.h"
-#include "Paginator.h"
+#include "reportengine/BandStream.h"
+#include "reportengine/PageLayout.h"
+#include "reportengine/Paginator.h"
 
-namespace rpt {
+namespace reportengine {
 
 class ReportRun {
 public:
@@ -21,4 +21,4 @@ private:
     Paginator m_paginator;
 };
 
-} // namespace rpt
+} // namespace reportengine

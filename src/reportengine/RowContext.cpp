@@ -1,9 +1,9 @@
-#include "RowContext.h"
-#include "FormulaError.h"
-#include "FormulaEvaluator.h"
-#include "ReportModel.h"
+#include "reportengine/RowContext.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaEvaluator.h"
+#include "reportengine/ReportModel.h"
 
-namespace rpt {
+namespace reportengine {
 
 FormulaValue RowContext::field(const FormulaNode& node) const
 {
@@ -35,4 +35,4 @@ FormulaValue RowContext::special(const FormulaNode& node) const
     throw FormulaError(QStringLiteral("Valor especial desconocido %1").arg(n), node.position());
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -2,11 +2,11 @@
 // Formula context of one report: the current row, the report's formulas and parameters, and the
 // page values PageNumber, TotalPageCount and PrintDate.
 
-#include "FormulaContext.h"
+#include "reportengine/FormulaContext.h"
 #include <QDate>
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 class ReportModel;
 
@@ -30,4 +30,4 @@ private:
     QDate m_printDate = QDate::currentDate();
 };
 
-} // namespace rpt
+} // namespace reportengine

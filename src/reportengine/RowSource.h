@@ -2,12 +2,12 @@
 // Where report rows come from: the rows of one query, read forward once. The engine asks for a
 // new source for every pass, so a source keeps no more than the row it is on.
 
-#include "FormulaValue.h"
+#include "reportengine/FormulaValue.h"
 #include <functional>
 #include <memory>
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 class RowSource {
 public:
@@ -20,4 +20,4 @@ public:
 // the query selects.
 using QueryRunner = std::function<std::unique_ptr<RowSource>(const QString& sql, std::size_t columnCount)>;
 
-} // namespace rpt
+} // namespace reportengine

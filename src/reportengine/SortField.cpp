@@ -1,6 +1,6 @@
-#include "ReportDefinition.h"
+#include "reportengine/ReportDefinition.h"
 
-namespace rpt {
+namespace reportengine {
 
 SortField SortField::parse(const QString& text)
 {
@@ -14,4 +14,4 @@ SortField SortField::parse(const QString& text)
     return s;
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,8 +1,8 @@
-#include "SpillBuffer.h"
-#include "ReportError.h"
+#include "reportengine/SpillBuffer.h"
+#include "reportengine/ReportError.h"
 #include <QTemporaryFile>
 
-namespace rpt {
+namespace reportengine {
 
 SpillBuffer::SpillBuffer(qint64 memoryLimit) : m_limit(memoryLimit) {}
 
@@ -54,4 +54,4 @@ QByteArray SpillBuffer::read(qint64 offset, qint64 size) const
     return bytes;
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -8,7 +8,7 @@
 
 class QTemporaryFile;
 
-namespace rpt {
+namespace reportengine {
 
 class SpillBuffer {
 public:
@@ -34,4 +34,4 @@ private:
     qint64 m_limit;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -2,11 +2,11 @@
 // Names as the SQL translation sees them: the column of a field, the tree of a formula, the
 // value of a parameter. Anything unknown makes its part of the formula stay in the evaluator.
 
-#include "FormulaValue.h"
+#include "reportengine/FormulaValue.h"
 #include <QString>
 #include <optional>
 
-namespace rpt {
+namespace reportengine {
 
 class FormulaNode;
 
@@ -18,4 +18,4 @@ public:
     virtual std::optional<FormulaValue> parameter(const QString& name) const = 0;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,12 +1,12 @@
-#include "SubreportRows.h"
-#include "CompactReader.h"
-#include "CompactWriter.h"
-#include "ReportError.h"
-#include "ReportModel.h"
+#include "reportengine/SubreportRows.h"
+#include "reportengine/CompactReader.h"
+#include "reportengine/CompactWriter.h"
+#include "reportengine/ReportError.h"
+#include "reportengine/ReportModel.h"
 #include <QHash>
 #include <algorithm>
 
-namespace rpt {
+namespace reportengine {
 
 namespace {
 
@@ -123,4 +123,4 @@ std::unique_ptr<RowSource> SubreportRows::rowsFor(const FormulaValue& link)
     return std::make_unique<KeptRows>(std::move(rows));
 }
 
-} // namespace rpt
+} // namespace reportengine

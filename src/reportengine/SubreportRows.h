@@ -7,11 +7,11 @@
 // rows without a query of its own. Link values match as the database matches them: texts without
 // regard to letter case or trailing blanks, a date with the same date at midnight.
 
-#include "RowSource.h"
-#include "SpillBuffer.h"
+#include "reportengine/RowSource.h"
+#include "reportengine/SpillBuffer.h"
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
 class ReportModel;
 
@@ -44,4 +44,4 @@ private:
     std::vector<Run> m_runs;   // rows of one link value, sorted by the hash of its key once loaded
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,6 +1,6 @@
-#include "SummaryAccumulator.h"
+#include "reportengine/SummaryAccumulator.h"
 
-namespace rpt {
+namespace reportengine {
 
 void SummaryAccumulator::add(const FormulaValue& v)
 {
@@ -39,4 +39,4 @@ void SummaryAccumulator::reset()
     *this = SummaryAccumulator(m_function);
 }
 
-} // namespace rpt
+} // namespace reportengine

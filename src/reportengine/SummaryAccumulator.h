@@ -1,10 +1,10 @@
 #pragma once
 // Running value of one summary over a group or over the whole report.
 
-#include "ReportDefinition.h"
-#include "FormulaValue.h"
+#include "reportengine/ReportDefinition.h"
+#include "reportengine/FormulaValue.h"
 
-namespace rpt {
+namespace reportengine {
 
 class SummaryAccumulator {
 public:
@@ -20,4 +20,4 @@ private:
     FormulaValue m_min, m_max;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,7 +1,7 @@
-#include "SystemPrinters.h"
+#include "reportengine/SystemPrinters.h"
 #include <QPrinterInfo>
 
-namespace rpt {
+namespace reportengine {
 
 QString SystemPrinters::noneInstalled()
 {
@@ -21,4 +21,4 @@ QString SystemPrinters::problem(const QString& name)
     return QPrinterInfo::defaultPrinter().isNull() ? QStringLiteral("ninguna impresora de este equipo es la predeterminada") : QString();
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace rpt {
+namespace reportengine {
 
 class SystemPrinters {
 public:
@@ -17,4 +17,4 @@ public:
     static QString problem(const QString& name);
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,7 +1,7 @@
-#include "TextWidths.h"
+#include "reportengine/TextWidths.h"
 #include <cmath>
 
-namespace rpt {
+namespace reportengine {
 
 namespace {
 const QString PlainCharacters = QStringLiteral("0123456789.,-/: ");
@@ -75,4 +75,4 @@ qreal TextWidths::baselineIn(qreal top, qreal height) const
     return top + (height - (m_metrics.ascent() + m_metrics.descent())) / 2 + m_metrics.ascent();
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -12,7 +12,7 @@
 
 class QPaintDevice;
 
-namespace rpt {
+namespace reportengine {
 
 class TextWidths {
 public:
@@ -36,4 +36,4 @@ private:
     bool m_plainAddsUp = false;          // digits and separators measure as the sum of their advances
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,7 +1,7 @@
-#include "ValueFormatter.h"
+#include "reportengine/ValueFormatter.h"
 #include <cmath>
 
-namespace rpt {
+namespace reportengine {
 
 QString ValueFormatter::format(const FormulaValue& value, const QString& format)
 {
@@ -36,4 +36,4 @@ QString ValueFormatter::number(double value, const QString& format)
     return negative ? u'-' + out : out;
 }
 
-} // namespace rpt
+} // namespace reportengine

@@ -3,9 +3,9 @@
 // thousands grouped when a comma is present), written with "," for decimals and "." between
 // thousands. Dates take a pattern such as "dd/MM/yyyy". A blank format gives the plain text.
 
-#include "FormulaValue.h"
+#include "reportengine/FormulaValue.h"
 
-namespace rpt {
+namespace reportengine {
 
 class ValueFormatter {
 public:
@@ -14,4 +14,4 @@ private:
     static QString number(double value, const QString& format);
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,7 +1,7 @@
 #include "reports/ArmarFiltro.h"
 
 #include "app/SharedObjects.h"
-#include "data/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "kit/Utilidades.h"
 #include "vb/Conversions.h"
 #include "vb/Strings.h"
@@ -11,8 +11,6 @@
 namespace reports {
 
 namespace {
-
-using data::SqlLiteral;
 
 enum class Kind { Date, Number, ToNumber, Text };
 
@@ -155,8 +153,8 @@ QString patternClause(const RangoFiltro& row)
     const QString quote = text ? QStringLiteral("'") : QString();
     const QString field = text && row.SinRecorte == 0 ? QStringLiteral("TrimLeft(TrimRight(") + row.Campo + QStringLiteral("))")
                                                       : row.Campo;
-    const auto value = [&](const QString& bound) { return quote + (text ? SqlLiteral::escaped(bound) : bound) + quote; };
-    const auto like = [&](const QString& bound) { return field + QStringLiteral(" LIKE '") + SqlLiteral::escaped(bound) + QStringLiteral("' "); };
+    const auto value = [&](const QString& bound) { return quote + (text ? ado::escapeSqlText(bound) : bound) + quote; };
+    const auto like = [&](const QString& bound) { return field + QStringLiteral(" LIKE '") + ado::escapeSqlText(bound) + QStringLiteral("' "); };
     const bool fromStar = isPattern(row.Desde), toStar = isPattern(row.Hasta);
     QString l;
     if (fromStar)

@@ -1,7 +1,7 @@
 #include "reports/GapReport.h"
 
 #include "data/DB_Dll.h"
-#include "data/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "app/AppModule.h"
 #include "app/SharedObjects.h"
 #include "reports/ReportWindowFields.h"
@@ -14,8 +14,6 @@
 namespace reports {
 
 namespace {
-
-using data::SqlLiteral;
 
 QString text(const ado::RecordsetPtr& rs, const QString& field)
 {
@@ -69,7 +67,7 @@ QString GapReport::dateCondition(const QString& desde, const QString& hasta) con
 
 void GapReport::rebuild(const QString& tipo, const QString& condition)
 {
-    execute(QStringLiteral("Delete aux_mayores where usuario = '") + SqlLiteral::escaped(m_key) + u'\'');
+    execute(QStringLiteral("Delete aux_mayores where usuario = '") + ado::escapeSqlText(m_key) + u'\'');
     for (const Group& group : groups(tipo))
         walk(tipo, group, condition);
 }
@@ -79,7 +77,7 @@ QList<GapReport::Group> GapReport::groups(const QString& tipo)
     QString sql = QStringLiteral("SELECT TC, SUBSTRING(IDCOMPROBANTE, 1, 4) AS sucursal, ")
                   + QStringLiteral("SUBSTRING(IDCOMPROBANTE, 13, 1) As Letra ") + QStringLiteral("From C_MV_Cpte ")
                   + QStringLiteral("GROUP BY TC, SUBSTRING(IDCOMPROBANTE, 1, 4), ")
-                  + QStringLiteral("SUBSTRING(IDCOMPROBANTE, 13, 1) HAVING (TC = N'") + SqlLiteral::escaped(tipo)
+                  + QStringLiteral("SUBSTRING(IDCOMPROBANTE, 13, 1) HAVING (TC = N'") + ado::escapeSqlText(tipo)
                   + QStringLiteral("')");
     ado::RecordsetPtr rs;
     m_db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
@@ -92,9 +90,9 @@ QList<GapReport::Group> GapReport::groups(const QString& tipo)
 
 void GapReport::walk(const QString& tipo, const Group& group, const QString& condition)
 {
-    QString sql = QStringLiteral("Select * from C_mv_cpte where tc = '") + SqlLiteral::escaped(tipo)
-                  + QStringLiteral("' and substring(idcomprobante,1,4) = '") + SqlLiteral::escaped(group.sucursal)
-                  + QStringLiteral("' and substring(idcomprobante,13,1) = '") + SqlLiteral::escaped(group.letra) + QStringLiteral("' ")
+    QString sql = QStringLiteral("Select * from C_mv_cpte where tc = '") + ado::escapeSqlText(tipo)
+                  + QStringLiteral("' and substring(idcomprobante,1,4) = '") + ado::escapeSqlText(group.sucursal)
+                  + QStringLiteral("' and substring(idcomprobante,13,1) = '") + ado::escapeSqlText(group.letra) + QStringLiteral("' ")
                   + condition + QStringLiteral(" order by idcomprobante");
     ado::RecordsetPtr rs;
     m_db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
@@ -148,9 +146,9 @@ QString GapReport::nextInGroup(const QString& tipo, const Group& group, const QS
 
 QStringList GapReport::groupIds(const QString& tipo, const Group& group)
 {
-    QString sql = QStringLiteral("Select idcomprobante from C_mv_cpte where tc = '") + SqlLiteral::escaped(tipo)
-                  + QStringLiteral("' and substring(idcomprobante,1,4) = '") + SqlLiteral::escaped(group.sucursal)
-                  + QStringLiteral("' and substring(idcomprobante,13,1) = '") + SqlLiteral::escaped(group.letra)
+    QString sql = QStringLiteral("Select idcomprobante from C_mv_cpte where tc = '") + ado::escapeSqlText(tipo)
+                  + QStringLiteral("' and substring(idcomprobante,1,4) = '") + ado::escapeSqlText(group.sucursal)
+                  + QStringLiteral("' and substring(idcomprobante,13,1) = '") + ado::escapeSqlText(group.letra)
                   + QStringLiteral("' order by idcomprobante");
     ado::RecordsetPtr rs;
     m_db.AbrirRecordset(sql, rs, {}, 0, 1, -1, true);
@@ -175,17 +173,17 @@ void GapReport::writePresent(const Group& group, const Run& run)
 {
     const double count = numberOf(run.lastId) - numberOf(run.firstId) + 1;
     execute(QStringLiteral("Insert into aux_mayores (Usuario,NroComprobanteBancario,fecha,vencimiento,[Importe-Debe],AP_SUCURSAL,AP_LETRA) values ('")
-            + SqlLiteral::escaped(m_key) + QStringLiteral("','") + SqlLiteral::escaped(run.firstId + u'-' + run.lastId)
+            + ado::escapeSqlText(m_key) + QStringLiteral("','") + ado::escapeSqlText(run.firstId + u'-' + run.lastId)
             + QStringLiteral("',") + dateLiteral(run.firstDate) + u',' + dateLiteral(run.lastDate) + u',' + countText(count) + QStringLiteral(",'")
-            + SqlLiteral::escaped(group.sucursal) + QStringLiteral("','") + SqlLiteral::escaped(group.letra) + QStringLiteral("')"));
+            + ado::escapeSqlText(group.sucursal) + QStringLiteral("','") + ado::escapeSqlText(group.letra) + QStringLiteral("')"));
 }
 
 void GapReport::writeMissing(const Group& group, const QString& range, double count)
 {
     execute(QStringLiteral("Insert into aux_mayores (Usuario,NroComprobanteBancario,[Importe-Haber],AP_SUCURSAL,AP_LETRA) values ('")
-            + SqlLiteral::escaped(m_key) + QStringLiteral("','") + SqlLiteral::escaped(range) + QStringLiteral("',")
-            + countText(count) + QStringLiteral(",'") + SqlLiteral::escaped(group.sucursal) + QStringLiteral("','")
-            + SqlLiteral::escaped(group.letra) + QStringLiteral("')"));
+            + ado::escapeSqlText(m_key) + QStringLiteral("','") + ado::escapeSqlText(range) + QStringLiteral("',")
+            + countText(count) + QStringLiteral(",'") + ado::escapeSqlText(group.sucursal) + QStringLiteral("','")
+            + ado::escapeSqlText(group.letra) + QStringLiteral("')"));
 }
 
 void GapReport::execute(QString sql)

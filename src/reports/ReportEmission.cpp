@@ -7,7 +7,7 @@
 #include "app/AppModule.h"
 #include "app/ConfigTable.h"
 #include "app/SharedObjects.h"
-#include "data/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "kit/DLL_Print.h"
 #include "kit/Utilidades.h"
 #include "ui/DialogService.h"
@@ -44,7 +44,7 @@ const QString kAllStatesButAnnulled =
 // Name = 'value', the value's apostrophes doubled.
 QString assignment(const QString& name, const QString& value)
 {
-    return name + QStringLiteral(" = '") + data::SqlLiteral::escaped(value) + u'\'';
+    return name + QStringLiteral(" = '") + ado::escapeSqlText(value) + u'\'';
 }
 
 RangoFiltro row(const QString& campo, const QString& desde, const QString& hasta, std::int16_t tipo, std::int16_t sinRecorte)
@@ -173,7 +173,7 @@ bool ReportEmission::buildRangeFormula()
 // The report kind comes first.
 void ReportEmission::addKindClause()
 {
-    const QString kind = QStringLiteral(" {C_MV_CPTE.TC} = '") + data::SqlLiteral::escaped(vb::UCase(m_window.TcoReporte())) + u'\'';
+    const QString kind = QStringLiteral(" {C_MV_CPTE.TC} = '") + ado::escapeSqlText(vb::UCase(m_window.TcoReporte())) + u'\'';
     m_formula = vb::Trim(m_formula).isEmpty() ? kind : kind + QStringLiteral(" AND ") + m_formula;
 }
 
@@ -189,7 +189,7 @@ void ReportEmission::AgregarUnidadesNegocio()
         const QString unidad = comma >= 0 ? lista.left(comma) : lista;
         lista = comma >= 0 ? lista.mid(comma + 1) : QString();
         clausula += (vb::Trim(clausula).isEmpty() ? QStringLiteral(" AND ({") : QStringLiteral(" OR {")) + tabla
-                  + QStringLiteral(".UNEGOCIO} = '") + data::SqlLiteral::escaped(app::gUtil().FormatearValor(unidad, kUnitFormat))
+                  + QStringLiteral(".UNEGOCIO} = '") + ado::escapeSqlText(app::gUtil().FormatearValor(unidad, kUnitFormat))
                   + QStringLiteral("' ");
     }
     if (vb::Trim(clausula).isEmpty())
@@ -208,7 +208,7 @@ void ReportEmission::addUserClause()
         return;
     m_formula += layout(SummaryByIr) ? QStringLiteral(" AND  UCASE({V_MV_STOCK.USUARIO}) LIKE '")
                                      : QStringLiteral(" AND  UCASE({C_MV_CPTE.USUARIO}) LIKE '");
-    m_formula += data::SqlLiteral::escaped(vb::UCase(usuario)) + QStringLiteral("*'");
+    m_formula += ado::escapeSqlText(vb::UCase(usuario)) + QStringLiteral("*'");
 }
 
 void ReportEmission::chooseSort()
@@ -321,7 +321,7 @@ void ReportEmission::printLayout()
     const auto single = [&](const char* name) { print(resolve(QString::fromLatin1(name)), standard); };
     if (layout(Gaps)) {
         // The scratch rows of every workstation share the table: this one's only.
-        m_formula = QStringLiteral("{AUX_MAYORES.Usuario} = '") + data::SqlLiteral::escaped(app::state().startup.SeccionIni) + u'\'';
+        m_formula = QStringLiteral("{AUX_MAYORES.Usuario} = '") + ado::escapeSqlText(app::state().startup.SeccionIni) + u'\'';
         m_orden[0] = QStringLiteral("+{AUX_MAYORES.NroComprobanteBancario}");
         print(QStringLiteral("mv_pr4"), {m_nombreEmpresa, m_tituloParametro, m_enQueMoneda, vb::Variant::missing(),
                                          vb::Variant::missing()});

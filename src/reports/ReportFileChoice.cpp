@@ -4,7 +4,7 @@
 #include "app/ConfigTable.h"
 #include "app/SharedObjects.h"
 #include "app/TratamientoErrores.h"
-#include "data/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
 #include "ui/DialogService.h"
@@ -19,8 +19,6 @@
 namespace reports {
 
 namespace {
-
-using data::SqlLiteral;
 
 const QString kFormsKey = QStringLiteral("RUTA_FORMULARIOS_EFACTURA");
 const QStringList kFileColumns{QStringLiteral("Archivo"), QStringLiteral("Archivo2"), QStringLiteral("Archivo3"),
@@ -104,8 +102,8 @@ QString ReportFileChoice::run()
 
 void ReportFileChoice::testElectronic()
 {
-    ado::RecordsetPtr rs = open(QStringLiteral("select * from V_MV_CPTE_ELECTRONICOS WHERE TC='") + SqlLiteral::escaped(m_tipoCpte)
-                                + QStringLiteral("' AND IDCOMPROBANTE='") + SqlLiteral::escaped(vb::Trim(m_idComprobante))
+    ado::RecordsetPtr rs = open(QStringLiteral("select * from V_MV_CPTE_ELECTRONICOS WHERE TC='") + ado::escapeSqlText(m_tipoCpte)
+                                + QStringLiteral("' AND IDCOMPROBANTE='") + ado::escapeSqlText(vb::Trim(m_idComprobante))
                                 + u'\'');
     if (!rs->Eof()) {
         m_esElectronico = true;
@@ -138,7 +136,7 @@ void ReportFileChoice::lookUpTable()
 bool ReportFileChoice::lookUpRow(const QString& name)
 {
     ado::RecordsetPtr rs = open(QStringLiteral("SELECT * FROM TA_REPORTES  with(nolock)  WHERE NOMBRE = '")
-                                + SqlLiteral::escaped(vb::Trim(name)) + u'\'');
+                                + ado::escapeSqlText(vb::Trim(name)) + u'\'');
     m_row.clear();
     if (rs->Eof())
         return false;
@@ -206,11 +204,11 @@ void ReportFileChoice::remitoRule()
     vb::Variant textType(8);
     const QString unit = app::gUtil().ValorTexto(app::gDB().DatosTabla(
         QStringLiteral("V_MV_CPTE"), m_idComprobante, QStringLiteral("UNEGOCIO"), QStringLiteral("IDCOMPROBANTE"), textType,
-        QStringLiteral(" TC='RM' AND IDCOMPROBANTE='") + SqlLiteral::escaped(m_idComprobante) + u'\'', true, false));
+        QStringLiteral(" TC='RM' AND IDCOMPROBANTE='") + ado::escapeSqlText(m_idComprobante) + u'\'', true, false));
     if (blank(unit))
         return;
     ado::RecordsetPtr rs = open(QStringLiteral("SELECT * FROM V_TA_UNIDADNEGOCIO WHERE CODIGO='")
-                                + SqlLiteral::escaped(app::gUtil().FormatearValor(unit, 4)) + u'\'');
+                                + ado::escapeSqlText(app::gUtil().FormatearValor(unit, 4)) + u'\'');
     const QString folder = rs->Eof() ? QString() : text(rs, QStringLiteral("ruta_reporte"));
     if (!blank(folder)) {
         // The unit's own folder decides: without the form there, the table's file stays.
@@ -233,7 +231,7 @@ void ReportFileChoice::electronicRule()
         readFormsFolder();
     } else {
         ado::RecordsetPtr rs = open(QStringLiteral("SELECT * FROM V_TA_UNIDADNEGOCIO WHERE LTRIM(PDV)='")
-                                    + SqlLiteral::escaped(vb::Trim(vb::Left(m_idComprobante, 4))) + u'\'');
+                                    + ado::escapeSqlText(vb::Trim(vb::Left(m_idComprobante, 4))) + u'\'');
         if (!rs->Eof()) {
             const QString folder = text(rs, QStringLiteral("ruta_reporte"));
             if (isOn(rs->Value(QStringLiteral("usaefc"))) && !blank(folder))

@@ -2,7 +2,7 @@
 #include "EmbeddedDatabase.h"
 
 #include <ado/Command.h>
-#include <ado/SqlLiteral.h>
+#include <ado/SqlQuoting.h>
 #include <ado/SqlToken.h>
 #include <ado/SqliteErrorMap.h>
 #include <ado/TestHooks.h>
@@ -311,9 +311,9 @@ TEST_F(EngineBehaviourTest, AStatementHoldingANulFailsWholeAndTheLiteralBuilders
     const QString typed = QStringLiteral("a") + nul + QStringLiteral("'");
     db.run(QStringLiteral("INSERT INTO TA_LIBRE VALUES (%1, 5)").arg(ado::quoteSqlText(typed)));
     EXPECT_EQ(db.single(QStringLiteral("SELECT SUM(Cantidad) FROM TA_LIBRE WHERE Nombre = '%1'")
-                            .arg(ado::SqlLiteral::escapedText(typed))), QStringLiteral("5"));
+                            .arg(ado::escapeSqlText(typed))), QStringLiteral("5"));
     EXPECT_EQ(db.single(QStringLiteral("SELECT COUNT(*) FROM TA_LIBRE WHERE Nombre LIKE '%1%'")
-                            .arg(ado::SqlLiteral::likeText(typed))), QStringLiteral("1"));
+                            .arg(ado::escapeLikeText(typed))), QStringLiteral("1"));
 }
 
 TEST_F(EngineBehaviourTest, DefaultDatabaseMovesToAnotherFileOfTheFolder)

@@ -4,7 +4,7 @@
 #include <ado/ConnectionString.h>
 #include <ado/DateText.h>
 #include <ado/LikePattern.h>
-#include <ado/SqlLiteral.h>
+#include <ado/SqlQuoting.h>
 #include <ado/ServerFunctions.h>
 #include <ado/ServerConversions.h>
 #include <ado/ServerDates.h>
@@ -90,20 +90,28 @@ TEST(LikePatternTest, TextAndUtf8ReadingsAgree)
     EXPECT_TRUE(any.matchesUtf8("a\xff" "b", 3));
 }
 
-TEST(SqlLiteralTest, TypedTextInALikePatternMatchesOnlyItself)
+TEST(SqlQuotingTest, TypedTextInALikePatternMatchesOnlyItself)
 {
-    using ado::ServerText;
-    using ado::SqlLiteral;
-    EXPECT_EQ(SqlLiteral::likeText(QStringLiteral("O'Brien 50%_[x]")), QStringLiteral("O''Brien 50[%][_][[]x]"));
-    EXPECT_EQ(SqlLiteral::escapedText(QStringLiteral("it's 50%")), QStringLiteral("it''s 50%"));
-    // Read back by the engine's LIKE, the escaped pattern finds the text and nothing looser.
-    const auto pattern = [](const QString& typed) { return u'%' + SqlLiteral::likeText(typed).replace(QLatin1String("''"), QLatin1String("'")) + u'%'; };
-    EXPECT_TRUE(ServerText::like(QStringLiteral("Descuento 50% contado"), pattern(QStringLiteral("50%"))));
-    EXPECT_FALSE(ServerText::like(QStringLiteral("Descuento 500 contado"), pattern(QStringLiteral("50%"))));
-    EXPECT_TRUE(ServerText::like(QStringLiteral("caño_1"), pattern(QStringLiteral("o_1"))));
-    EXPECT_FALSE(ServerText::like(QStringLiteral("caño-1"), pattern(QStringLiteral("o_1"))));
-    EXPECT_TRUE(ServerText::like(QStringLiteral("perfil [U]"), pattern(QStringLiteral("[U]"))));
-    EXPECT_FALSE(ServerText::like(QStringLiteral("perfil U"), pattern(QStringLiteral("[U]"))));
+    EXPECT_EQ(ado::escapeLikeText(QStringLiteral("O'Brien 50%_[x]")), QStringLiteral("O''Brien 50[%][_][[]x]"));
+    EXPECT_EQ(ado::escapeLikeText(QStringLiteral("O'Brien 50%_[x]!"), u'!'), QStringLiteral("O''Brien 50!%!_![x]!!"));
+    EXPECT_EQ(ado::escapeSqlText(QStringLiteral("it's 50%")), QStringLiteral("it''s 50%"));
+    // Read back by the engine's LIKE, the escaped pattern finds the text and nothing looser, with
+    // one-character sets as with an escape character.
+    for (const QChar escape : {QChar(), QChar(u'!')}) {
+        const auto like = [&](const QString& value, const QString& typed) {
+            const QString literal = u'\'' + ado::escapeLikeText(typed, escape) + u'\'';
+            return ado::ServerText::like(value, u'%' + ado::unquoteSqlText(literal) + u'%', escape);
+        };
+        EXPECT_TRUE(like(QStringLiteral("Descuento 50% contado"), QStringLiteral("50%")));
+        EXPECT_FALSE(like(QStringLiteral("Descuento 500 contado"), QStringLiteral("50%")));
+        EXPECT_TRUE(like(QStringLiteral("caño_1"), QStringLiteral("o_1")));
+        EXPECT_FALSE(like(QStringLiteral("caño-1"), QStringLiteral("o_1")));
+        EXPECT_TRUE(like(QStringLiteral("perfil [U]"), QStringLiteral("[U]")));
+        EXPECT_FALSE(like(QStringLiteral("perfil U"), QStringLiteral("[U]")));
+        EXPECT_TRUE(like(QStringLiteral("¡Oferta!"), QStringLiteral("ta!")));
+        EXPECT_FALSE(like(QStringLiteral("¡Oferta"), QStringLiteral("ta!")));
+        EXPECT_TRUE(like(QStringLiteral("D'Angelo"), QStringLiteral("D'A")));
+    }
 }
 
 QVariant convert(const QString& type, const QVariant& value, int style, const QString& source = {})

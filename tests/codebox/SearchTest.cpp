@@ -3,7 +3,7 @@
 #include "CodeBoxFixture.h"
 
 #include "ado/SchemaCache.h"
-#include "ado/SqlTranslator.h"
+#include "ado/TsqlDialectTranslator.h"
 #include "ado/SqliteSupport.h"
 #include "ado/TestHooks.h"
 #include "codebox/SearchTextBox.h"
@@ -27,7 +27,7 @@ protected:
         ado::SchemaCache schema;
         schema.refresh(raw);
         QStringList plan;
-        for (const ado::TranslatedStatement& step : ado::SqlTranslator(&schema).translate(statement)) {
+        for (const ado::TranslatedStatement& step : ado::TsqlDialectTranslator(&schema).translate(statement)) {
             if (step.kind != ado::TranslatedStatement::Query)
                 continue;
             const QByteArray explain = ("EXPLAIN QUERY PLAN " + step.sql).toUtf8();

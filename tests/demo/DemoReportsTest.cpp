@@ -122,14 +122,14 @@ protected:
     // Runs the layout to a PDF and gives its text; the page count goes to pages.
     static QString render(const Emission &emission, int &pages)
     {
-        rpt::ReportJob job(s_connection);
+        reportengine::ReportJob job(s_connection);
         job.load(programFile(emission.report));
         for (const QString &assignment : emission.assignments)
             EXPECT_TRUE(job.setFormula(assignment)) << emission.report.toStdString() << " lacks " << assignment.toStdString();
         job.setSelection(kindSelection(emission.kind) + emission.extraSelection);
         job.setSortFields({emission.sort, QString()});
         const QString pdf = s_output.filePath(emission.report + emission.kind + QStringLiteral(".pdf"));
-        job.setDestination(rpt::ReportJob::Destination::PdfFile, pdf);
+        job.setDestination(reportengine::ReportJob::Destination::PdfFile, pdf);
         pages = job.run().pages;
         return pdfText(pdf);
     }
@@ -156,22 +156,22 @@ TEST_F(DemoReports, EveryFileOfTheReportTableLoads)
         const QString path = programFile(file.trimmed());
         ASSERT_TRUE(QFileInfo::exists(path)) << path.toStdString();
         try {
-            const rpt::ReportDefinition definition = rpt::DefinitionReader::readFile(path);
+            const reportengine::ReportDefinition definition = reportengine::DefinitionReader::readFile(path);
             EXPECT_FALSE(definition.columns.empty()) << path.toStdString();
-        } catch (const rpt::ReportError &error) {
+        } catch (const reportengine::ReportError &error) {
             ADD_FAILURE() << error.what();
         }
     }
 }
 
 // Every layout of the report table and its sub-reports, by name.
-static std::vector<std::pair<QString, rpt::ReportDefinition>> everyDefinition(const QStringList &files)
+static std::vector<std::pair<QString, reportengine::ReportDefinition>> everyDefinition(const QStringList &files)
 {
-    std::vector<std::pair<QString, rpt::ReportDefinition>> layouts;
+    std::vector<std::pair<QString, reportengine::ReportDefinition>> layouts;
     for (const QString &file : files) {
-        const rpt::ReportDefinition definition = rpt::DefinitionReader::readFile(programFile(file.trimmed()));
+        const reportengine::ReportDefinition definition = reportengine::DefinitionReader::readFile(programFile(file.trimmed()));
         layouts.emplace_back(file.trimmed(), definition);
-        for (const rpt::SubreportDef &sub : definition.subreports)
+        for (const reportengine::SubreportDef &sub : definition.subreports)
             layouts.emplace_back(file.trimmed() + QLatin1Char('/') + sub.name, *sub.report);
     }
     return layouts;
@@ -184,7 +184,7 @@ TEST_F(DemoReports, NoLayoutPutsTwoSummariesInOneColumn)
     ASSERT_FALSE(files.isEmpty());
     for (const auto &[name, definition] : everyDefinition(files)) {
         std::set<int> used;
-        for (const rpt::SummaryDef &summary : definition.summaries)
+        for (const reportengine::SummaryDef &summary : definition.summaries)
             EXPECT_TRUE(used.insert(summary.column).second) << name.toStdString() << " column " << summary.column;
     }
 }
@@ -206,7 +206,7 @@ TEST_F(DemoReports, EveryColumnHeadingFitsItsColumn)
             bold.setPointSizeF(definition.page.fontSize);
             bold.setBold(true);
             const QFontMetricsF metrics(bold, &sheet);
-            for (const rpt::ColumnDef &c : definition.columns)
+            for (const reportengine::ColumnDef &c : definition.columns)
                 EXPECT_LE(metrics.horizontalAdvance(c.title) / dotsPerMm, c.width - 1.6)
                     << name.toStdString() << " column " << c.title.toStdString() << " at " << dpi << " dpi";
         }
@@ -273,13 +273,13 @@ TEST_F(DemoReports, NumberingGapReportCountsPresentAndMissingNumbers)
         "values ('PUESTO1','000400000007R-000400000008R','09/01/2024','10/01/2024',2,'0004','R')"));
     Emission gaps{QStringLiteral("mv_pr4"), QStringLiteral("RMC"), standardAssignments(QStringLiteral("RMC"), {}).mid(0, 4), {},
                   QStringLiteral("+{AUX_MAYORES.NroComprobanteBancario}")};
-    rpt::ReportJob job(s_connection);
+    reportengine::ReportJob job(s_connection);
     job.load(programFile(gaps.report));
     for (const QString &assignment : gaps.assignments)
         EXPECT_TRUE(job.setFormula(assignment)) << assignment.toStdString();
     job.setSortFields({gaps.sort});
     const QString pdf = s_output.filePath(QStringLiteral("gaps.pdf"));
-    job.setDestination(rpt::ReportJob::Destination::PdfFile, pdf);
+    job.setDestination(reportengine::ReportJob::Destination::PdfFile, pdf);
     EXPECT_EQ(job.run().pages, 1);
     const QString text = pdfText(pdf);
     const qsizetype first = text.indexOf(QStringLiteral("000400000001R-000400000003R"));

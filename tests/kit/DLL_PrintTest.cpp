@@ -160,6 +160,24 @@ TEST_F(PrintObject, ErrorsNameTheFaultAndNeverThePassword)
         EXPECT_TRUE(e.description().contains(QStringLiteral("Listado_Ordenes"))) << e.description().toStdString();
         EXPECT_FALSE(e.description().contains(QStringLiteral("Cl4ve"))) << e.description().toStdString();
     }
+    // A selection formula the engine cannot read fails the report the same way.
+    print.setDataSourceFolder(demoDatabase().folder());
+    const auto failure = [&](const QString& selection) {
+        try {
+            print.Imprimir(QStringLiteral("Listado_Ordenes"), {}, selection, logon);
+        } catch (const vb::Error& e) {
+            return QStringLiteral("%1 %2").arg(e.number()).arg(e.description());
+        }
+        return QString();
+    };
+    EXPECT_TRUE(failure(QStringLiteral("{C_MV_CPTE.TC} = ")).startsWith(QStringLiteral("20500 No se pudo emitir el reporte Listado_Ordenes: ")));
+    {
+        // With no engine in force nothing runs, and the caller hears of it as of a failed report.
+        const kit::PrintEngineScope none{kit::PrintEngine::Factory()};
+        EXPECT_TRUE(failure(QString()).startsWith(QStringLiteral("20500 No se pudo emitir el reporte Listado_Ordenes: ")));
+        EXPECT_FALSE(QFile::exists(print.pdfFile()));
+    }
+    EXPECT_EQ(failure(QString()), QString());
     print.pPathSistema.clear();
     try {
         print.Imprimir(QStringLiteral("Listado_Ordenes"), {}, {}, logon);

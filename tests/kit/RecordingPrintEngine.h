@@ -5,7 +5,6 @@
 // can be given.
 
 #include "kit/PrintEngine.h"
-#include "reportengine/ReportError.h"
 
 #include <QStringList>
 #include <memory>
@@ -15,7 +14,7 @@ namespace kittest {
 struct EngineLog {
     QStringList calls;
     QStringList subreports;       // names hasSubreport() knows (letter case ignored)
-    QString failRunWith;          // run() raises a ReportError with this text when set
+    QString failRunWith;          // run() raises a PrintFault with this text when set
 };
 
 class RecordingPrintEngine : public kit::PrintEngine {
@@ -47,7 +46,7 @@ public:
     {
         add(QStringLiteral("run"));
         if (!m_log->failRunWith.isEmpty())
-            throw rpt::ReportError(m_log->failRunWith);
+            throw kit::PrintFault(m_log->failRunWith);
         return 1;
     }
 

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace rpt;
+using namespace reportengine;
 
 namespace {
 

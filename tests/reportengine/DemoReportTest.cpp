@@ -17,7 +17,7 @@
 #include <map>
 #include <optional>
 
-using namespace rpt;
+using namespace reportengine;
 
 namespace {
 
@@ -162,7 +162,7 @@ TEST(DemoReport, PushdownSelectsTheSameRowsAsTheEvaluator)
     for (const QString& s : selections) {
         const ReportModel pushed(demoDefinition(s));
         const ReportModel evaluated(demoDefinition(s), {}, false);
-        EXPECT_NE(pushed.selection().result, SqlTranslator::Result::Failed) << s.toStdString();
+        EXPECT_NE(pushed.selection().result, SelectionPushdown::Result::Failed) << s.toStdString();
         EXPECT_TRUE(pushed.query().contains(QStringLiteral(" WHERE "))) << s.toStdString();
         const QStringList a = detailIds(pushed, runner);
         const QStringList b = detailIds(evaluated, runner);
@@ -222,7 +222,7 @@ TEST(DemoReport, WindowSelectionFormulasSelectTheRightRows)
     };
     for (const auto& [formula, where] : cases) {
         const ReportModel model(demoDefinition(formula));
-        EXPECT_EQ(model.selection().result, SqlTranslator::Result::Complete) << formula.toStdString();
+        EXPECT_EQ(model.selection().result, SelectionPushdown::Result::Complete) << formula.toStdString();
         const QStringList expected = idsWhere(where);
         EXPECT_FALSE(expected.isEmpty()) << where.toStdString();
         EXPECT_EQ(detailIds(model, demoRunner()), expected) << formula.toStdString();

@@ -1,13 +1,6 @@
 #include "DocumentData.h"
 
-namespace {
-
-QString quoted(const QString& s)
-{
-    return u'\'' + QString(s).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
-} // namespace
+#include "ado/SqlQuoting.h"
 
 DocumentData::DocumentData(int count)
 {
@@ -33,11 +26,11 @@ DocumentData::DocumentData(int count)
         d.user = QString::fromUtf8(users[i % 4]);
         m_documents.push_back(d);
         sql << QStringLiteral("INSERT INTO C_MV_CPTE VALUES (%1, '%2', '%3', '%4 00:00:00', %5, %6, %7, %8, %9)")
-                   .arg(quoted(d.id), d.kind, d.account, d.date.toString(Qt::ISODate))
+                   .arg(ado::quoteSqlText(d.id), d.kind, d.account, d.date.toString(Qt::ISODate))
                    .arg(int(d.finished)).arg(int(d.annulled)).arg(d.amount)
-                   .arg(d.unit.isEmpty() ? QStringLiteral("NULL") : quoted(d.unit), quoted(d.user));
+                   .arg(d.unit.isEmpty() ? QStringLiteral("NULL") : ado::quoteSqlText(d.unit), ado::quoteSqlText(d.user));
         for (int line = 0; line < i % 3; ++line)
-            sql << QStringLiteral("INSERT INTO C_MV_CPTEINSUMOS VALUES (%1, 'ART%2', %3)").arg(quoted(d.id)).arg(line + 1).arg(line + i % 5);
+            sql << QStringLiteral("INSERT INTO C_MV_CPTEINSUMOS VALUES (%1, 'ART%2', %3)").arg(ado::quoteSqlText(d.id)).arg(line + 1).arg(line + i % 5);
     }
     sql << QStringLiteral("COMMIT");
     m_db.exec(sql.join(u';'));

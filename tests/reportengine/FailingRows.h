@@ -4,4 +4,4 @@
 
 #include "reportengine/RowSource.h"
 
-rpt::QueryRunner failingAfter(rpt::QueryRunner runner, int rows);
+reportengine::QueryRunner failingAfter(reportengine::QueryRunner runner, int rows);

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 
-using namespace rpt;
+using namespace reportengine;
 
 namespace {
 

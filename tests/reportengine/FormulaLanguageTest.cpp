@@ -2,14 +2,14 @@
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaEvaluator.h"
 #include "reportengine/FormulaParser.h"
-#include "reportengine/SqlTranslator.h"
+#include "reportengine/SelectionPushdown.h"
 #include "reportengine/ValueFormatter.h"
 #include <gtest/gtest.h>
 
-using rpt::FormulaError;
-using rpt::FormulaEvaluator;
-using rpt::FormulaParser;
-using rpt::FormulaValue;
+using reportengine::FormulaError;
+using reportengine::FormulaEvaluator;
+using reportengine::FormulaParser;
+using reportengine::FormulaValue;
 
 namespace {
 
@@ -305,7 +305,7 @@ TEST(FormulaLanguage, BlankFormulaSelectsEverything)
 
 TEST(ValueFormatter, NumbersDatesAndBlanks)
 {
-    using rpt::ValueFormatter;
+    using reportengine::ValueFormatter;
     EXPECT_EQ(ValueFormatter::format(N(1234567.891), QStringLiteral("#,##0.00")), QStringLiteral("1.234.567,89"));
     EXPECT_EQ(ValueFormatter::format(N(-0.004), QStringLiteral("0.00")), QStringLiteral("0,00"));
     EXPECT_EQ(ValueFormatter::format(N(-1000.5), QStringLiteral("#,##0")), QStringLiteral("-1.001"));
@@ -315,11 +315,11 @@ TEST(ValueFormatter, NumbersDatesAndBlanks)
     EXPECT_EQ(ValueFormatter::format(N(2.5), QString()), QStringLiteral("2,5"));
 }
 
-TEST(SqlTranslator, LiteralsAreEscaped)
+TEST(SelectionPushdown, LiteralsAreEscaped)
 {
-    using rpt::SqlTranslator;
-    EXPECT_EQ(SqlTranslator::literal(S("O'Brien''s")), QStringLiteral("'O''Brien''''s'"));
-    EXPECT_EQ(SqlTranslator::likePattern(QStringLiteral("1*")), QStringLiteral("'1%'"));
-    EXPECT_EQ(SqlTranslator::likePattern(QStringLiteral("5%_?!'")), QStringLiteral("'5!%!__!!''' ESCAPE '!'"));
-    EXPECT_EQ(SqlTranslator::literal(FormulaValue::date(QDate(2024, 2, 29))), QStringLiteral("{ts '2024-02-29 00:00:00'}"));
+    using reportengine::SelectionPushdown;
+    EXPECT_EQ(SelectionPushdown::literal(S("O'Brien''s")), QStringLiteral("'O''Brien''''s'"));
+    EXPECT_EQ(SelectionPushdown::likePattern(QStringLiteral("1*")), QStringLiteral("'1%'"));
+    EXPECT_EQ(SelectionPushdown::likePattern(QStringLiteral("5%_?!'")), QStringLiteral("'5!%!__!!''' ESCAPE '!'"));
+    EXPECT_EQ(SelectionPushdown::literal(FormulaValue::date(QDate(2024, 2, 29))), QStringLiteral("{ts '2024-02-29 00:00:00'}"));
 }

@@ -3,7 +3,7 @@
 #include "reportengine/FormulaEvaluator.h"
 #include "reportengine/FormulaParser.h"
 
-using rpt::FormulaValue;
+using reportengine::FormulaValue;
 
 FormulaTestContext::FormulaTestContext(std::initializer_list<std::pair<const char*, FormulaValue>> fields)
 {
@@ -13,31 +13,31 @@ FormulaTestContext::FormulaTestContext(std::initializer_list<std::pair<const cha
 
 void FormulaTestContext::setFormula(const QString& name, const QString& text)
 {
-    m_formulas[name.toLower()] = rpt::FormulaParser::parse(text);
+    m_formulas[name.toLower()] = reportengine::FormulaParser::parse(text);
 }
 
-FormulaValue FormulaTestContext::field(const rpt::FormulaNode& node) const
+FormulaValue FormulaTestContext::field(const reportengine::FormulaNode& node) const
 {
     const QString key = (node.table() + u'.' + node.name()).toLower();
     if (!m_fields.contains(key))
-        throw rpt::FormulaError(QStringLiteral("no field ") + key, node.position());
+        throw reportengine::FormulaError(QStringLiteral("no field ") + key, node.position());
     return m_fields.value(key);
 }
 
-FormulaValue FormulaTestContext::formula(const rpt::FormulaNode& node) const
+FormulaValue FormulaTestContext::formula(const reportengine::FormulaNode& node) const
 {
     const auto it = m_formulas.find(node.name().toLower());
     if (it == m_formulas.end())
-        throw rpt::FormulaError(QStringLiteral("no formula ") + node.name(), node.position());
-    return it->second ? rpt::FormulaEvaluator::evaluate(*it->second, *this) : FormulaValue();
+        throw reportengine::FormulaError(QStringLiteral("no formula ") + node.name(), node.position());
+    return it->second ? reportengine::FormulaEvaluator::evaluate(*it->second, *this) : FormulaValue();
 }
 
-FormulaValue FormulaTestContext::parameter(const rpt::FormulaNode&) const
+FormulaValue FormulaTestContext::parameter(const reportengine::FormulaNode&) const
 {
     return {};
 }
 
-FormulaValue FormulaTestContext::special(const rpt::FormulaNode& node) const
+FormulaValue FormulaTestContext::special(const reportengine::FormulaNode& node) const
 {
     return node.name().compare(u"PageNumber", Qt::CaseInsensitive) == 0 ? FormulaValue::number(3) : FormulaValue();
 }

@@ -6,17 +6,17 @@
 #include <QHash>
 #include <map>
 
-class FormulaTestContext : public rpt::FormulaContext {
+class FormulaTestContext : public reportengine::FormulaContext {
 public:
-    FormulaTestContext(std::initializer_list<std::pair<const char*, rpt::FormulaValue>> fields = {});
+    FormulaTestContext(std::initializer_list<std::pair<const char*, reportengine::FormulaValue>> fields = {});
     void setFormula(const QString& name, const QString& text);
 
-    rpt::FormulaValue field(const rpt::FormulaNode& node) const override;
-    rpt::FormulaValue formula(const rpt::FormulaNode& node) const override;
-    rpt::FormulaValue parameter(const rpt::FormulaNode& node) const override;
-    rpt::FormulaValue special(const rpt::FormulaNode& node) const override;
+    reportengine::FormulaValue field(const reportengine::FormulaNode& node) const override;
+    reportengine::FormulaValue formula(const reportengine::FormulaNode& node) const override;
+    reportengine::FormulaValue parameter(const reportengine::FormulaNode& node) const override;
+    reportengine::FormulaValue special(const reportengine::FormulaNode& node) const override;
 
 private:
-    QHash<QString, rpt::FormulaValue> m_fields;
-    std::map<QString, rpt::FormulaNode::Ptr> m_formulas;
+    QHash<QString, reportengine::FormulaValue> m_fields;
+    std::map<QString, reportengine::FormulaNode::Ptr> m_formulas;
 };

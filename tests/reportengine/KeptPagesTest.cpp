@@ -19,7 +19,7 @@
 #include <numeric>
 #include <random>
 
-using namespace rpt;
+using namespace reportengine;
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace rpt;
+using namespace reportengine;
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using namespace rpt;
+using namespace reportengine;
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-using namespace rpt;
+using namespace reportengine;
 
 inline void PrintTo(const QString& text, std::ostream* out)
 {

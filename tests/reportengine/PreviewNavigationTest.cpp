@@ -19,7 +19,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-using namespace rpt;
+using namespace reportengine;
 
 namespace {
 

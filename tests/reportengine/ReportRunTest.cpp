@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
-using namespace rpt;
+using namespace reportengine;
 
 namespace {
 
@@ -54,19 +54,19 @@ TEST(ReportRun, PushdownSelectsTheSameRowsAsTheEvaluator)
 {
     DocumentData data(300);
     const QueryRunner runner = data.database().runner();
-    const std::pair<const char*, SqlTranslator::Result> selections[] = {
-        {"{C_MV_CPTE.TC} = 'rmc' AND {C_MV_CPTE.Anulada} = FALSE", SqlTranslator::Result::Complete},
-        {"{C_MV_CPTE.FINALIZADO} = TRUE OR {C_MV_CPTE.Importe} > 900", SqlTranslator::Result::Complete},
-        {"{C_MV_CPTE.Fecha} >= Date(2024,2,1) AND {C_MV_CPTE.Fecha} <= Date(2024,2,29)", SqlTranslator::Result::Complete},
-        {"UCASE({C_MV_CPTE.USUARIO}) LIKE 'O''B*'", SqlTranslator::Result::Complete},
-        {"{C_MV_CPTE.USUARIO} = 'O''BRIEN'", SqlTranslator::Result::Complete},
-        {"{C_MV_CPTE.UNEGOCIO} IN ['01', '03'] AND NOT ({C_MV_CPTE.Cuenta} >= '1050')", SqlTranslator::Result::Complete},
-        {"{C_MV_CPTE.UNEGOCIO} <> '02'", SqlTranslator::Result::Complete},           // Null units drop out both ways
-        {"{MA_CUENTAS.Nombre} LIKE '*3'", SqlTranslator::Result::Complete},
-        {"TrimLeft(TrimRight({C_MV_CPTE.Cuenta})) LIKE '10?0' AND {@Neto} > 500", SqlTranslator::Result::Partial},
-        {"tonumber({C_MV_CPTE.Cuenta}) > 1050 AND {C_MV_CPTE.TC} = 'OC'", SqlTranslator::Result::Partial},
-        {"{C_MV_CPTE.TC} = 'OC' OR Len({C_MV_CPTE.USUARIO}) = 3", SqlTranslator::Result::Failed},
-        {"( 'RM' in {C_MV_CPTE.TC} or {@Estados} = 'x')", SqlTranslator::Result::Failed},
+    const std::pair<const char*, SelectionPushdown::Result> selections[] = {
+        {"{C_MV_CPTE.TC} = 'rmc' AND {C_MV_CPTE.Anulada} = FALSE", SelectionPushdown::Result::Complete},
+        {"{C_MV_CPTE.FINALIZADO} = TRUE OR {C_MV_CPTE.Importe} > 900", SelectionPushdown::Result::Complete},
+        {"{C_MV_CPTE.Fecha} >= Date(2024,2,1) AND {C_MV_CPTE.Fecha} <= Date(2024,2,29)", SelectionPushdown::Result::Complete},
+        {"UCASE({C_MV_CPTE.USUARIO}) LIKE 'O''B*'", SelectionPushdown::Result::Complete},
+        {"{C_MV_CPTE.USUARIO} = 'O''BRIEN'", SelectionPushdown::Result::Complete},
+        {"{C_MV_CPTE.UNEGOCIO} IN ['01', '03'] AND NOT ({C_MV_CPTE.Cuenta} >= '1050')", SelectionPushdown::Result::Complete},
+        {"{C_MV_CPTE.UNEGOCIO} <> '02'", SelectionPushdown::Result::Complete},           // Null units drop out both ways
+        {"{MA_CUENTAS.Nombre} LIKE '*3'", SelectionPushdown::Result::Complete},
+        {"TrimLeft(TrimRight({C_MV_CPTE.Cuenta})) LIKE '10?0' AND {@Neto} > 500", SelectionPushdown::Result::Partial},
+        {"tonumber({C_MV_CPTE.Cuenta}) > 1050 AND {C_MV_CPTE.TC} = 'OC'", SelectionPushdown::Result::Partial},
+        {"{C_MV_CPTE.TC} = 'OC' OR Len({C_MV_CPTE.USUARIO}) = 3", SelectionPushdown::Result::Failed},
+        {"( 'RM' in {C_MV_CPTE.TC} or {@Estados} = 'x')", SelectionPushdown::Result::Failed},
     };
     for (const auto& [selection, expected] : selections) {
         SCOPED_TRACE(selection);

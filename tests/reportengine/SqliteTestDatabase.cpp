@@ -5,7 +5,7 @@
 
 namespace {
 
-class SqliteRows : public rpt::RowSource {
+class SqliteRows : public reportengine::RowSource {
 public:
     SqliteRows(sqlite3* db, const QString& sql, std::size_t columns) : m_columns(columns)
     {
@@ -14,7 +14,7 @@ public:
     }
     ~SqliteRows() override { sqlite3_finalize(m_stmt); }
 
-    bool next(std::vector<rpt::FormulaValue>& row) override
+    bool next(std::vector<reportengine::FormulaValue>& row) override
     {
         if (sqlite3_step(m_stmt) != SQLITE_ROW)
             return false;
@@ -25,19 +25,19 @@ public:
     }
 
 private:
-    rpt::FormulaValue value(int i) const
+    reportengine::FormulaValue value(int i) const
     {
         if (sqlite3_column_type(m_stmt, i) == SQLITE_NULL)
             return {};
         const QString type = QString::fromLatin1(sqlite3_column_decltype(m_stmt, i)).toUpper();
         const QString text = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)));
         if (type.startsWith(u"DATETIME"))
-            return rpt::FormulaValue::dateTime(QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+            return reportengine::FormulaValue::dateTime(QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss")));
         if (type == u"BIT")
-            return rpt::FormulaValue::boolean(sqlite3_column_int(m_stmt, i) != 0);
+            return reportengine::FormulaValue::boolean(sqlite3_column_int(m_stmt, i) != 0);
         if (type.startsWith(u"INT") || type.startsWith(u"REAL") || type.startsWith(u"NUMERIC"))
-            return rpt::FormulaValue::number(sqlite3_column_double(m_stmt, i));
-        return rpt::FormulaValue::text(text);
+            return reportengine::FormulaValue::number(sqlite3_column_double(m_stmt, i));
+        return reportengine::FormulaValue::text(text);
     }
 
     sqlite3_stmt* m_stmt = nullptr;
@@ -66,9 +66,9 @@ void SqliteTestDatabase::exec(const QString& sql)
     }
 }
 
-rpt::QueryRunner SqliteTestDatabase::runner()
+reportengine::QueryRunner SqliteTestDatabase::runner()
 {
-    return [this](const QString& sql, std::size_t columns) -> std::unique_ptr<rpt::RowSource> {
+    return [this](const QString& sql, std::size_t columns) -> std::unique_ptr<reportengine::RowSource> {
         m_queries << sql;
         static const QRegularExpression ts(QStringLiteral("\\{ts ('[^']*')\\}"));
         QString local = sql;

@@ -13,7 +13,7 @@ public:
     SqliteTestDatabase();
     ~SqliteTestDatabase();
     void exec(const QString& sql);
-    rpt::QueryRunner runner();
+    reportengine::QueryRunner runner();
     QStringList queries() const { return m_queries; }   // every query run, in order
 
 private:

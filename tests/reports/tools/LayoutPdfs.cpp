@@ -14,6 +14,7 @@
 #include "data/SessionValues.h"
 #include "demo/DemoSession.h"
 #include "kit/DLL_Print.h"
+#include "reportengine/ReportJobEngine.h"
 #include "reports/ReportWindowLinks.h"
 #include "reports/Rp_Quindal.h"
 #include "ShownWindow.h"
@@ -81,6 +82,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     vb::App::init(argc, argv);
+    reportengine::ReportJobEngine::install();
     const Options o = parse(application.arguments());
     if (o.out.isEmpty() || o.kind.isEmpty() || o.layouts.isEmpty()) {
         std::fputs("usage: rpq_layoutpdfs <out folder> <kind> <layout>[,<layout>...] [DataField=value|estados=..|orden=n|"

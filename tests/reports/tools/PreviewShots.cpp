@@ -10,6 +10,7 @@
 #include "demo/DemoSession.h"
 #include "kit/DLL_Print.h"
 #include "reportengine/PreviewWindow.h"
+#include "reportengine/ReportJobEngine.h"
 #include "reports/ReportWindowLinks.h"
 #include "reports/Rp_Quindal.h"
 #include "ShownWindow.h"
@@ -27,10 +28,10 @@
 
 namespace {
 
-rpt::PreviewWindow* openPreview()
+reportengine::PreviewWindow* openPreview()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* preview = qobject_cast<rpt::PreviewWindow*>(w); preview && preview->isVisible())
+        if (auto* preview = qobject_cast<reportengine::PreviewWindow*>(w); preview && preview->isVisible())
             return preview;
     return nullptr;
 }
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     vb::App::init(argc, argv);
+    reportengine::ReportJobEngine::install();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/rpq-previews");
     QDir().mkpath(out);
 
@@ -70,7 +72,7 @@ int main(int argc, char** argv)
             QElapsedTimer clock;
             clock.start();
             emit c.TBarRep1->click(QStringLiteral("Pantalla"));
-            rpt::PreviewWindow* preview = openPreview();
+            reportengine::PreviewWindow* preview = openPreview();
             const qint64 shown = clock.elapsed();
             if (!preview) {
                 std::printf("%s layout %d: no preview\n", kind, layout);

@@ -1,4 +1,4 @@
-#include "app/BatchRunner.h"
+#include "app/TransactionScriptRunner.h"
 
 #include "app/AuditRows.h"
 #include "app/SharedObjects.h"

@@ -1,7 +1,8 @@
-#include "ado/SqlTranslator.h"
+#include "ado/TsqlDialectTranslator.h"
 
 #include "ado/BatchCompiler.h"
 #include "ado/ServerMessages.h"
+#include "ado/SqlQuoting.h"
 #include "ado/SqliteShaper.h"
 #include "ado/TableDefinitionRewriter.h"
 #include "ado/TokenView.h"
@@ -24,12 +25,12 @@ QString firstWord(const SqlTokens& tokens, int index = 0)
 }
 } // namespace
 
-std::vector<TranslatedStatement> SqlTranslator::translate(const QString& batch, DateOrder order) const
+std::vector<TranslatedStatement> TsqlDialectTranslator::translate(const QString& batch, DateOrder order) const
 {
     return BatchCompiler(*this, order).compile(batch);
 }
 
-TranslatedStatement SqlTranslator::translateStatement(SqlTokens tokens, const TranslationContext& context) const
+TranslatedStatement TsqlDialectTranslator::translateStatement(SqlTokens tokens, const TranslationContext& context) const
 {
     TranslatedStatement out = translateTokens(tokens, context);
     out.source = renderTokens(tokens).trimmed();
@@ -37,7 +38,7 @@ TranslatedStatement SqlTranslator::translateStatement(SqlTokens tokens, const Tr
     return out;
 }
 
-TranslatedStatement SqlTranslator::translateTokens(SqlTokens tokens, const TranslationContext& context) const
+TranslatedStatement TsqlDialectTranslator::translateTokens(SqlTokens tokens, const TranslationContext& context) const
 {
     TokenView(tokens).requireWellFormed();
     rewriteEscapes(tokens);
@@ -78,7 +79,7 @@ TranslatedStatement SqlTranslator::translateTokens(SqlTokens tokens, const Trans
     return out;
 }
 
-TranslatedStatement SqlTranslator::tableDefinition(SqlTokens& tokens)
+TranslatedStatement TsqlDialectTranslator::tableDefinition(SqlTokens& tokens)
 {
     TableDefinitionRewriter(tokens).run();
     TokenView v(tokens);
@@ -90,7 +91,7 @@ TranslatedStatement SqlTranslator::tableDefinition(SqlTokens& tokens)
     return out;
 }
 
-void SqlTranslator::rewriteEscapes(SqlTokens& tokens)
+void TsqlDialectTranslator::rewriteEscapes(SqlTokens& tokens)
 {
     TokenView v(tokens);
     for (int i = 0; i + 2 < v.size(); ++i) {
@@ -120,7 +121,7 @@ void SqlTranslator::rewriteEscapes(SqlTokens& tokens)
     }
 }
 
-void SqlTranslator::removeHints(SqlTokens& tokens)
+void TsqlDialectTranslator::removeHints(SqlTokens& tokens)
 {
     static const QSet<QString> hints{QStringLiteral("NOLOCK"), QStringLiteral("READUNCOMMITTED"),
         QStringLiteral("ROWLOCK"), QStringLiteral("UPDLOCK"), QStringLiteral("HOLDLOCK"), QStringLiteral("READPAST"),
@@ -143,7 +144,7 @@ void SqlTranslator::removeHints(SqlTokens& tokens)
     }
 }
 
-void SqlTranslator::removeOwners(SqlTokens& tokens)
+void TsqlDialectTranslator::removeOwners(SqlTokens& tokens)
 {
     TokenView v(tokens);
     for (int i = 0; i + 2 < v.size(); ++i) {
@@ -160,7 +161,7 @@ void SqlTranslator::removeOwners(SqlTokens& tokens)
 }
 
 // #name is a temporary table of the session; SQLite takes the name quoted.
-void SqlTranslator::quoteTemporaryNames(SqlTokens& tokens)
+void TsqlDialectTranslator::quoteTemporaryNames(SqlTokens& tokens)
 {
     for (SqlToken& t : tokens) {
         if (t.kind != SqlToken::Word || !t.text.startsWith(u'#'))

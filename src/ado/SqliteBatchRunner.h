@@ -22,14 +22,14 @@ class SqliteEngine;
 // error rolls the transaction back and ends the batch. All errors, each constraint violation
 // followed by the server's 3621 ("Se terminó la instrucción."), are raised together at the
 // end. Procedures and EXEC ('...') run nested, with their own variables and SCOPE_IDENTITY().
-class BatchRunner {
+class SqliteBatchRunner {
 public:
     enum class Outcome { Completed, BatchAborted, Stopped };
 
-    BatchRunner(SqliteEngine& engine, ExecuteResult& result, int depth, std::vector<Error>* errors = nullptr);
-    ~BatchRunner();
-    BatchRunner(const BatchRunner&) = delete;
-    BatchRunner& operator=(const BatchRunner&) = delete;
+    SqliteBatchRunner(SqliteEngine& engine, ExecuteResult& result, int depth, std::vector<Error>* errors = nullptr);
+    ~SqliteBatchRunner();
+    SqliteBatchRunner(const SqliteBatchRunner&) = delete;
+    SqliteBatchRunner& operator=(const SqliteBatchRunner&) = delete;
 
     // Throws the collected errors at the end (the outermost runner only).
     Outcome run(const std::vector<TranslatedStatement>& program);

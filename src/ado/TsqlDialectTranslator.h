@@ -12,9 +12,9 @@ namespace ado {
 // runs, with SQL Server's results, and the steps of control flow, variables and transactions
 // around them (BatchCompiler). It works on tokens, never inside literals. The schema tells it
 // the declared types of columns; without one every column is of unknown type.
-class SqlTranslator {
+class TsqlDialectTranslator {
 public:
-    explicit SqlTranslator(const SqlSchema* schema = nullptr) : m_schema(schema) {}
+    explicit TsqlDialectTranslator(const SqlSchema* schema = nullptr) : m_schema(schema) {}
 
     std::vector<TranslatedStatement> translate(const QString& batch, DateOrder order = DateOrder::DMY) const;
     // One statement that is not control flow: a Query (or SelectInto) step. Throws

@@ -3,14 +3,14 @@
 // at its top-level ANDs; each part either translates whole or is left to be evaluated per row.
 // An OR translates only when both sides do. Every text literal has its apostrophes doubled.
 
-#include "FormulaNode.h"
-#include "SqlResolver.h"
+#include "reportengine/FormulaNode.h"
+#include "reportengine/SqlResolver.h"
 #include <optional>
 #include <vector>
 
-namespace rpt {
+namespace reportengine {
 
-class SqlTranslator {
+class SelectionPushdown {
 public:
     enum class Result { Complete, Partial, Failed };
     struct Translation {
@@ -22,10 +22,9 @@ public:
     static Translation translate(const FormulaNode* root, const SqlResolver& resolver);
     static QString literal(const FormulaValue& value);        // nullopt-free: Null gives "NULL"
     static QString likePattern(const QString& pattern);      // * ? to % _, with ESCAPE when needed
-    static QString quotedText(QString text);                 // apostrophes doubled, blanks kept
 
 private:
-    explicit SqlTranslator(const SqlResolver& resolver) : m_resolver(resolver) {}
+    explicit SelectionPushdown(const SqlResolver& resolver) : m_resolver(resolver) {}
     std::optional<QString> predicate(const FormulaNode& node);
     std::optional<QString> comparison(const FormulaNode& node);
     std::optional<QString> membership(const FormulaNode& node);
@@ -39,4 +38,4 @@ private:
     int m_depth = 0;
 };
 
-} // namespace rpt
+} // namespace reportengine

@@ -1,7 +1,7 @@
 #include "CorpusStatements.h"
 #include "QtPrinting.h"
 
-#include <ado/SqlTranslator.h>
+#include <ado/TsqlDialectTranslator.h>
 
 #include <QDir>
 #include <QFile>
@@ -43,7 +43,7 @@ private:
     }
 };
 
-class SqlTranslatorTest : public ::testing::Test {
+class TsqlDialectTranslatorTest : public ::testing::Test {
 protected:
     std::vector<ado::TranslatedStatement> translate(const QString& sql) const { return translator.translate(sql); }
 
@@ -69,10 +69,10 @@ protected:
     }
 
     SmallSchema schema;
-    ado::SqlTranslator translator{&schema};
+    ado::TsqlDialectTranslator translator{&schema};
 };
 
-TEST_F(SqlTranslatorTest, StatementsSplitWhereTheServersParserWould)
+TEST_F(TsqlDialectTranslatorTest, StatementsSplitWhereTheServersParserWould)
 {
     EXPECT_EQ(texts(QStringLiteral("INSERT INTO TA_A (Codigo)\r\nSELECT Codigo FROM TA_B\r\nUPDATE TA_A\r\nSET Nombre = 'x'\r\nDELETE FROM TA_B")).size(), 3);
     EXPECT_EQ(texts(QStringLiteral("SELECT 1\nUNION ALL\nSELECT 2")).size(), 1);
@@ -92,7 +92,7 @@ TEST_F(SqlTranslatorTest, StatementsSplitWhereTheServersParserWould)
     EXPECT_EQ(texts(QStringLiteral("SET NOCOUNT ON\nSET ANSI_NULLS ON")), QStringList());
 }
 
-TEST_F(SqlTranslatorTest, ControlFlowBecomesJumps)
+TEST_F(TsqlDialectTranslatorTest, ControlFlowBecomesJumps)
 {
     using S = ado::TranslatedStatement;
     auto kinds = [&](const QString& sql) {
@@ -116,7 +116,7 @@ TEST_F(SqlTranslatorTest, ControlFlowBecomesJumps)
               QStringList({"<fail 137: Debe declarar la variable escalar \"@nada\".>", "SELECT 2 AS \"\""}));
 }
 
-TEST_F(SqlTranslatorTest, VariablesTakeTheirDeclaredTypes)
+TEST_F(TsqlDialectTranslatorTest, VariablesTakeTheirDeclaredTypes)
 {
     EXPECT_EQ(texts(QStringLiteral("DECLARE @d datetime, @c varchar(3) = 'abcdef' SET @d = '20240315' SELECT @c = Nombre FROM TA_A")),
               QStringList({"<8>", "<8>", "SELECT SRV_CONVERT('varchar(3)', 'abcdef', 0, 'varchar(6)')", "SELECT '2024-03-15 00:00:00'",
@@ -130,7 +130,7 @@ TEST_F(SqlTranslatorTest, VariablesTakeTheirDeclaredTypes)
               QStringList({"SELECT $rowcount AS \"\", $identity AS \"\", $scope_identity AS \"\", $error AS \"\", $trancount AS \"\""}));
 }
 
-TEST_F(SqlTranslatorTest, TransactionWordsAndProcedureCalls)
+TEST_F(TsqlDialectTranslatorTest, TransactionWordsAndProcedureCalls)
 {
     using S = ado::TranslatedStatement;
     const auto statements = translate(QStringLiteral("BEGIN TRAN Alta\nCOMMIT TRANSACTION\nROLLBACK WORK\nSAVE TRAN Punto\nROLLBACK TRAN Punto\nBEGIN TRANSACTION"));
@@ -160,7 +160,7 @@ TEST_F(SqlTranslatorTest, TransactionWordsAndProcedureCalls)
     EXPECT_EQ(translate(QStringLiteral("EXEC ('SELECT ' + '1')"))[0].kind, S::ExecText);
 }
 
-TEST_F(SqlTranslatorTest, TopHintsOwnersAndDeletes)
+TEST_F(TsqlDialectTranslatorTest, TopHintsOwnersAndDeletes)
 {
     EXPECT_EQ(one(QStringLiteral("SELECT DISTINCT TOP 5 Codigo FROM TA_A ORDER BY Codigo")),
               QStringLiteral("SELECT DISTINCT Codigo FROM TA_A ORDER BY Codigo LIMIT 5"));
@@ -187,7 +187,7 @@ TEST_F(SqlTranslatorTest, TopHintsOwnersAndDeletes)
               QStringLiteral("DELETE FROM \"TA_A\" WHERE rowid IN (SELECT \"a\".rowid FROM TA_A a JOIN TA_B b ON a.Importe = b.Codigo)"));
 }
 
-TEST_F(SqlTranslatorTest, PlusFollowsTheTypesOfItsOperands)
+TEST_F(TsqlDialectTranslatorTest, PlusFollowsTheTypesOfItsOperands)
 {
     EXPECT_EQ(one(QStringLiteral("SELECT Codigo + Nombre AS X FROM TA_A")), QStringLiteral("SELECT (Codigo || Nombre) COLLATE SRV AS X FROM TA_A"));
     EXPECT_EQ(one(QStringLiteral("SELECT Codigo + 1 AS X FROM TA_B")), QStringLiteral("SELECT Codigo + 1 AS X FROM TA_B"));
@@ -209,7 +209,7 @@ TEST_F(SqlTranslatorTest, PlusFollowsTheTypesOfItsOperands)
               QStringLiteral("<fail 8117: El tipo de datos varchar del operando no es válido para el operador divide.>"));
 }
 
-TEST_F(SqlTranslatorTest, LiteralsTakeTheTypeTheyAreComparedWith)
+TEST_F(TsqlDialectTranslatorTest, LiteralsTakeTheTypeTheyAreComparedWith)
 {
     EXPECT_EQ(one(QStringLiteral("SELECT * FROM TA_A WHERE Fecha >= '1/2/2024' AND Nombre = '1/2/2024'")),
               QStringLiteral("SELECT * FROM TA_A WHERE Fecha >= '2024-02-01 00:00:00' AND Nombre = '1/2/2024' COLLATE SRV"));
@@ -228,7 +228,7 @@ TEST_F(SqlTranslatorTest, LiteralsTakeTheTypeTheyAreComparedWith)
               QStringLiteral("SELECT UCASE(Nombre) AS U, '2024-05-01 00:00:00' AS D, '2024-05-01 10:11:12.123' AS T FROM TA_A"));
 }
 
-TEST_F(SqlTranslatorTest, FunctionsTakeTheServersRules)
+TEST_F(TsqlDialectTranslatorTest, FunctionsTakeTheServersRules)
 {
     EXPECT_EQ(one(QStringLiteral("SELECT LEFT(Nombre, 2) AS A, right(Nombre, 1) AS B, ISNULL(Nombre, 'x') AS C FROM TA_A LEFT JOIN TA_B ON 1 = 1")),
               QStringLiteral("SELECT SRV_LEFT(Nombre, 2) COLLATE SRV AS A, SRV_RIGHT(Nombre, 1) COLLATE SRV AS B, IFNULL(Nombre, 'x') COLLATE SRV AS C "
@@ -244,7 +244,7 @@ TEST_F(SqlTranslatorTest, FunctionsTakeTheServersRules)
               QStringLiteral("<fail 0: El motor integrado no admite la función FORMAT.>"));
 }
 
-TEST_F(SqlTranslatorTest, TableDefinitionsGetTheServersTextRules)
+TEST_F(TsqlDialectTranslatorTest, TableDefinitionsGetTheServersTextRules)
 {
     const QString created = one(QStringLiteral("CREATE TABLE [dbo].[TA_X] ([Id] [int] IDENTITY(1,1) NOT NULL, [Nombre] [varchar](20) NULL,"
                                  " Nota varchar(max), Clave char(3) COLLATE Modern_Spanish_CI_AS NOT NULL,"
@@ -264,7 +264,7 @@ TEST_F(SqlTranslatorTest, TableDefinitionsGetTheServersTextRules)
               QStringLiteral("ALTER TABLE TA_DEMO ADD Obs nvarchar(5) COLLATE SRV CONSTRAINT rpq_truncation CHECK (length(rtrim(\"Obs\")) <= 5) NULL"));
 }
 
-TEST_F(SqlTranslatorTest, EndsOnBrokenText)
+TEST_F(TsqlDialectTranslatorTest, EndsOnBrokenText)
 {
     for (const char* text : {"SELECT 'open", "SELECT [open", "SELECT (((", "SELECT TOP", "EXEC", "{d", "CREATE TABLE T (", "SELECT CAST(",
                              "INSERT INTO T (a VALUES (", "SELECT a + FROM", "/* never closed", ")))"}) {
@@ -273,7 +273,7 @@ TEST_F(SqlTranslatorTest, EndsOnBrokenText)
     }
 }
 
-TEST_F(SqlTranslatorTest, NestingTooDeepFailsAsTheServerDoes)
+TEST_F(TsqlDialectTranslatorTest, NestingTooDeepFailsAsTheServerDoes)
 {
     const QString brackets = QStringLiteral("SELECT ") + QString(5000, u'(') + u'1' + QString(5000, u')');
     EXPECT_EQ(texts(brackets).front().left(10), QStringLiteral("<fail 191:"));
@@ -288,7 +288,7 @@ TEST_F(SqlTranslatorTest, NestingTooDeepFailsAsTheServerDoes)
 
 // Every cut of every corpus statement, and each with its words shuffled into a wrong order,
 // translates to something (a program or a Fail step) without hanging or crashing.
-TEST_F(SqlTranslatorTest, EndsOnEveryCutOfTheCorpus)
+TEST_F(TsqlDialectTranslatorTest, EndsOnEveryCutOfTheCorpus)
 {
     int translated = 0;
     for (const QString& sql : corpusStatements()) {

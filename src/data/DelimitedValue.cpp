@@ -1,37 +1,27 @@
-#include "data/SqlLiteral.h"
+#include "data/DelimitedValue.h"
 
-#include "ado/SqlLiteral.h"
+#include "ado/SqlQuoting.h"
 
 #include "kit/Utilidades.h"
 #include "vb/Conversions.h"
 
 namespace data {
 
-QString SqlLiteral::escaped(const QString& text)
-{
-    return ado::SqlLiteral::escapedText(text);
-}
-
-QString SqlLiteral::quoted(const QString& text)
-{
-    return u'\'' + escaped(text) + u'\'';
-}
-
-QString SqlLiteral::number(const vb::Variant& value)
+QString DelimitedValue::number(const vb::Variant& value)
 {
     const kit::Utilidades util;
     const vb::Currency amount = util.TextoANumero(vb::CStr(value));
     return util.Reemplazar(vb::CStr(vb::Variant(amount)), QStringLiteral(","), QStringLiteral("."));
 }
 
-vb::Variant SqlLiteral::value(const vb::Variant& value, const QString& kind)
+vb::Variant DelimitedValue::value(const vb::Variant& value, const QString& kind)
 {
     if (kind == QLatin1String("@"))
         return number(value.isNull() ? vb::Variant(0) : value);
     if (value.isNull())
         return QStringLiteral("NULL");
     if (kind == QLatin1String("'"))
-        return quoted(vb::CStr(value));
+        return ado::quoteSqlText(vb::CStr(value));
     return vb::CStr(value);
 }
 

@@ -1,11 +1,11 @@
-#include "ado/SqlLiteral.h"
+#include "ado/ParameterLiteral.h"
 
 #include "ado/DateText.h"
-#include "ado/SqlToken.h"
+#include "ado/SqlQuoting.h"
 
 namespace ado {
 
-QString SqlLiteral::fromVariant(const vb::Variant& value)
+QString ParameterLiteral::fromVariant(const vb::Variant& value)
 {
     switch (value.type()) {
     case vb::VarType::Empty:
@@ -30,28 +30,6 @@ QString SqlLiteral::fromVariant(const vb::Variant& value)
     default:
         return quoteSqlText(value.toString());
     }
-}
-
-QString SqlLiteral::escapedText(const QString& text)
-{
-    return escapeSqlText(text);
-}
-
-QString SqlLiteral::likeText(const QString& text)
-{
-    QString s;
-    s.reserve(text.size() + 8);
-    for (const QChar c : text) {
-        if (c.isNull())
-            continue;
-        if (c == u'[' || c == u'_' || c == u'%')
-            s += u'[' + QString(c) + u']';
-        else if (c == u'\'')
-            s += QLatin1String("''");
-        else
-            s += c;
-    }
-    return s;
 }
 
 } // namespace ado

@@ -1,9 +1,9 @@
-#include "SqlTranslator.h"
-#include "FormulaError.h"
-#include "FormulaFunctions.h"
-#include "ado/SqlToken.h"
+#include "reportengine/SelectionPushdown.h"
+#include "reportengine/FormulaError.h"
+#include "reportengine/FormulaFunctions.h"
+#include "ado/SqlQuoting.h"
 
-namespace rpt {
+namespace reportengine {
 
 using Type = FormulaNode::Type;
 using Op = FormulaNode::Op;
@@ -40,10 +40,11 @@ struct DepthCount {
 };
 
 constexpr int MaxReferenceDepth = 32;
+constexpr QChar LikeEscape = u'!';
 
 } // namespace
 
-SqlTranslator::Translation SqlTranslator::translate(const FormulaNode* root, const SqlResolver& resolver)
+SelectionPushdown::Translation SelectionPushdown::translate(const FormulaNode* root, const SqlResolver& resolver)
 {
     Translation t;
     if (!root)
@@ -51,7 +52,7 @@ SqlTranslator::Translation SqlTranslator::translate(const FormulaNode* root, con
     std::vector<const FormulaNode*> parts;
     conjuncts(*root, parts);
     QStringList pushed;
-    SqlTranslator translator(resolver);
+    SelectionPushdown translator(resolver);
     for (const FormulaNode* part : parts) {
         if (auto sql = translator.predicate(*part))
             pushed << *sql;
@@ -66,14 +67,14 @@ SqlTranslator::Translation SqlTranslator::translate(const FormulaNode* root, con
     return t;
 }
 
-QString SqlTranslator::literal(const FormulaValue& v)
+QString SelectionPushdown::literal(const FormulaValue& v)
 {
     switch (v.kind()) {
     case FormulaValue::Kind::Null: return QStringLiteral("NULL");
     case FormulaValue::Kind::Boolean: return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
     case FormulaValue::Kind::Number: return QString::number(v.toNumber(), 'g', 17);
     case FormulaValue::Kind::Text:
-        return quotedText(v.toText());
+        return ado::quoteSqlText(v.toText());
     case FormulaValue::Kind::Date:
     case FormulaValue::Kind::DateTime:
         return QStringLiteral("{ts '%1'}").arg(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
@@ -81,40 +82,37 @@ QString SqlTranslator::literal(const FormulaValue& v)
     return QStringLiteral("NULL");
 }
 
-QString SqlTranslator::quotedText(QString text)
-{
-    return ado::quoteSqlText(text);
-}
-
-QString SqlTranslator::likePattern(const QString& pattern)
+QString SelectionPushdown::likePattern(const QString& pattern)
 {
     QString out;
+    QString typed;   // the run of letters since the last wildcard
     bool escaped = false;
+    const auto endRun = [&] {
+        out += ado::escapeLikeText(typed, LikeEscape);
+        typed.clear();
+    };
     for (const QChar c : pattern) {
-        if (c == u'*') {
-            out += u'%';
-        } else if (c == u'?') {
-            out += u'_';
-        } else if (c == u'%' || c == u'_' || c == u'[' || c == u'!') {
-            out += u'!';
-            out += c;
-            escaped = true;
+        if (c == u'*' || c == u'?') {
+            endRun();
+            out += c == u'*' ? u'%' : u'_';
         } else {
-            out += c;
+            escaped = escaped || ado::isLikeWildcard(c) || c == LikeEscape;
+            typed += c;
         }
     }
-    const QString quoted = quotedText(out);
+    endRun();
+    const QString quoted = u'\'' + out + u'\'';
     return escaped ? quoted + QStringLiteral(" ESCAPE '!'") : quoted;
 }
 
-const FormulaNode* SqlTranslator::referenced(const FormulaNode& node)
+const FormulaNode* SelectionPushdown::referenced(const FormulaNode& node)
 {
     if (m_depth >= MaxReferenceDepth)
         return nullptr;
     return m_resolver.formula(node.name());
 }
 
-std::optional<QString> SqlTranslator::predicate(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::predicate(const FormulaNode& node)
 {
     DepthCount depth(m_depth);
     switch (node.type()) {
@@ -154,7 +152,7 @@ std::optional<QString> SqlTranslator::predicate(const FormulaNode& node)
     }
 }
 
-std::optional<QString> SqlTranslator::comparison(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::comparison(const FormulaNode& node)
 {
     const auto left = value(node.child(0));
     if (!left)
@@ -172,7 +170,7 @@ std::optional<QString> SqlTranslator::comparison(const FormulaNode& node)
     return *left + QLatin1String(op) + *right;
 }
 
-std::optional<QString> SqlTranslator::membership(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::membership(const FormulaNode& node)
 {
     const FormulaNode& list = node.child(1);
     if (list.type() == Type::Range)
@@ -192,7 +190,7 @@ std::optional<QString> SqlTranslator::membership(const FormulaNode& node)
     return QStringLiteral("%1 IN (%2)").arg(*left, items.join(QStringLiteral(", ")));
 }
 
-std::optional<QString> SqlTranslator::range(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::range(const FormulaNode& node)
 {
     const auto left = value(node.child(0));
     const auto low = left ? value(node.child(1).child(0)) : std::nullopt;
@@ -203,7 +201,7 @@ std::optional<QString> SqlTranslator::range(const FormulaNode& node)
 }
 
 // A value that does not depend on the row: literals, parameters and functions of them.
-std::optional<FormulaValue> SqlTranslator::constant(const FormulaNode& node)
+std::optional<FormulaValue> SelectionPushdown::constant(const FormulaNode& node)
 {
     switch (node.type()) {
     case Type::Literal: return node.literal();
@@ -233,7 +231,7 @@ std::optional<FormulaValue> SqlTranslator::constant(const FormulaNode& node)
     }
 }
 
-std::optional<QString> SqlTranslator::value(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::value(const FormulaNode& node)
 {
     DepthCount depth(m_depth);
     if (const auto c = constant(node)) {
@@ -258,7 +256,7 @@ std::optional<QString> SqlTranslator::value(const FormulaNode& node)
 
 // Only functions whose SQL Server form gives the same result for every value. Len is left out:
 // the server's LEN does not count trailing blanks.
-std::optional<QString> SqlTranslator::function(const FormulaNode& node)
+std::optional<QString> SelectionPushdown::function(const FormulaNode& node)
 {
     struct Mapping { const char* name; const char* sql; std::size_t args; };
     static const Mapping mappings[] = {
@@ -287,4 +285,4 @@ std::optional<QString> SqlTranslator::function(const FormulaNode& node)
     return std::nullopt;
 }
 
-} // namespace rpt
+} // namespace reportengine

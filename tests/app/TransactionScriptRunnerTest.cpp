@@ -3,7 +3,7 @@
 #include "ado/Connection.h"
 #include "ado/Errors.h"
 #include "ado/TestHooks.h"
-#include "app/BatchRunner.h"
+#include "app/TransactionScriptRunner.h"
 #include "app/StatementBuilder.h"
 #include "data/SessionValues.h"
 
@@ -120,7 +120,7 @@ TEST_F(StatementBuilder, OnOracleLenAndTopAreAdapted)
 
 // ---------------------------------------------------------------- batches
 
-class BatchRunner : public AppTestBase {
+class TransactionScriptRunner : public AppTestBase {
 protected:
     void SetUp() override
     {
@@ -152,7 +152,7 @@ protected:
     QString mensaje = "before";
 };
 
-TEST_F(BatchRunner, AScriptOfBlankElementsRunsNothing)
+TEST_F(TransactionScriptRunner, AScriptOfBlankElementsRunsNothing)
 {
     run({"", "   ", ""});
     EXPECT_FALSE(fallo);
@@ -161,7 +161,7 @@ TEST_F(BatchRunner, AScriptOfBlankElementsRunsNothing)
     EXPECT_TRUE(handed.isEmpty());
 }
 
-TEST_F(BatchRunner, StatementsRunAsOneBatchAndCommit)
+TEST_F(TransactionScriptRunner, StatementsRunAsOneBatchAndCommit)
 {
     run({"", insertMenu("X1"), "  ", insertMenu("X2")});
     const QString batch = "BEGIN TRANSACTION \r\r\r" + insertMenu("X1") + "\r" + insertMenu("X2") + "\r";
@@ -175,7 +175,7 @@ TEST_F(BatchRunner, StatementsRunAsOneBatchAndCommit)
     EXPECT_TRUE(boxes().isEmpty());
 }
 
-TEST_F(BatchRunner, ABatchThatFailsHalfWayRollsBackAndLeavesItsErrorRow)
+TEST_F(TransactionScriptRunner, ABatchThatFailsHalfWayRollsBackAndLeavesItsErrorRow)
 {
     dialogs.pushMsgBoxAnswer(ui::vbOK);
     run({"", insertMenu("X1"), insertMenu("C01")});   // C01 exists already
@@ -203,7 +203,7 @@ TEST_F(BatchRunner, ABatchThatFailsHalfWayRollsBackAndLeavesItsErrorRow)
 
 // Nothing reaches the database and nothing lands in the connection's error collection: the
 // batch still fails, and says why.
-TEST_F(BatchRunner, ABatchThatNeverRanIsAFailedBatch)
+TEST_F(TransactionScriptRunner, ABatchThatNeverRanIsAFailedBatch)
 {
     db->gCnn()->Close();
     dialogs.pushMsgBoxAnswer(ui::vbOK);
@@ -216,7 +216,7 @@ TEST_F(BatchRunner, ABatchThatNeverRanIsAFailedBatch)
     EXPECT_EQ(menuRows("X1"), 0);
 }
 
-TEST_F(BatchRunner, ATolerateDuplicateBatchFailsSilently)
+TEST_F(TransactionScriptRunner, ATolerateDuplicateBatchFailsSilently)
 {
     run({insertMenu("X1"), insertMenu("C01")}, true, false);
     EXPECT_TRUE(fallo);
@@ -230,7 +230,7 @@ TEST_F(BatchRunner, ATolerateDuplicateBatchFailsSilently)
     EXPECT_EQ(handed.value(1), "ROLLBACK TRANSACTION");
 }
 
-TEST_F(BatchRunner, EachToleranceCoversOnlyItsOwnError)
+TEST_F(TransactionScriptRunner, EachToleranceCoversOnlyItsOwnError)
 {
     dialogs.pushMsgBoxAnswer(ui::vbOK);
     run({insertMenu("C01")}, false, true);      // a duplicate is no reference error
@@ -239,7 +239,7 @@ TEST_F(BatchRunner, EachToleranceCoversOnlyItsOwnError)
     EXPECT_TRUE(lastError("Descripcion").startsWith("2627 : "));
 }
 
-TEST_F(BatchRunner, WithoutTheMessageFlagTheFailureIsOnlyLogged)
+TEST_F(TransactionScriptRunner, WithoutTheMessageFlagTheFailureIsOnlyLogged)
 {
     run({insertMenu("C01")}, false, false, false);
     EXPECT_TRUE(fallo);
@@ -247,7 +247,7 @@ TEST_F(BatchRunner, WithoutTheMessageFlagTheFailureIsOnlyLogged)
     EXPECT_TRUE(lastError("Descripcion").startsWith("2627 : "));
 }
 
-TEST_F(BatchRunner, ASecondBatchAfterAFailedOneCommits)
+TEST_F(TransactionScriptRunner, ASecondBatchAfterAFailedOneCommits)
 {
     run({insertMenu("C01")}, false, false, false);
     run({insertMenu("X3")});
@@ -258,7 +258,7 @@ TEST_F(BatchRunner, ASecondBatchAfterAFailedOneCommits)
 
 // A commit that does not happen would leave the transaction open, and every later batch of the
 // run would go into it and never be stored.
-TEST_F(BatchRunner, ACommitThatFailsIsAFailedBatch)
+TEST_F(TransactionScriptRunner, ACommitThatFailsIsAFailedBatch)
 {
     db->setStatementObserver([this](const QString& sql) {
         handed << sql;
@@ -285,7 +285,7 @@ TEST_F(BatchRunner, ACommitThatFailsIsAFailedBatch)
 
 // SQL Server ends only the failing statement and goes on with the batch: every error of the
 // batch is reported, all but the last, and the first one's number is the batch's.
-TEST_F(BatchRunner, SeveralErrorsOfOneBatchAreReportedButTheLast)
+TEST_F(TransactionScriptRunner, SeveralErrorsOfOneBatchAreReportedButTheLast)
 {
     dialogs.pushMsgBoxAnswer(ui::vbOK);
     run({insertMenu("C01"), insertMenu("X1"), insertMenu("C0105"), insertMenu("C0106")});

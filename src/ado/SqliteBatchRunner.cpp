@@ -1,10 +1,10 @@
-#include "ado/BatchRunner.h"
+#include "ado/SqliteBatchRunner.h"
 
 #include "ado/AdoEnums.h"
 #include "ado/ServerMessages.h"
 #include "ado/SqlLexer.h"
-#include "ado/SqlLiteral.h"
-#include "ado/SqlTranslator.h"
+#include "ado/SqlQuoting.h"
+#include "ado/TsqlDialectTranslator.h"
 #include "ado/SqliteEngine.h"
 #include "ado/SqliteErrorMap.h"
 #include "ado/StoredProcedureText.h"
@@ -69,7 +69,7 @@ bool changesTables(const TranslatedStatement& s)
 }
 } // namespace
 
-BatchRunner::BatchRunner(SqliteEngine& engine, ExecuteResult& result, int depth, std::vector<Error>* errors)
+SqliteBatchRunner::SqliteBatchRunner(SqliteEngine& engine, ExecuteResult& result, int depth, std::vector<Error>* errors)
     : m_engine(engine)
     , m_result(result)
     , m_depth(depth)
@@ -81,13 +81,13 @@ BatchRunner::BatchRunner(SqliteEngine& engine, ExecuteResult& result, int depth,
     m_engine.m_scopeIdentity = QVariant();
 }
 
-BatchRunner::~BatchRunner()
+SqliteBatchRunner::~SqliteBatchRunner()
 {
     m_engine.m_variables = std::move(m_callerVariables);
     m_engine.m_scopeIdentity = m_callerScopeIdentity;
 }
 
-BatchRunner::Outcome BatchRunner::run(const std::vector<TranslatedStatement>& program)
+SqliteBatchRunner::Outcome SqliteBatchRunner::run(const std::vector<TranslatedStatement>& program)
 {
     Outcome outcome = Outcome::Completed;
     const bool outermost = &m_errors == &m_ownErrors;
@@ -128,7 +128,7 @@ BatchRunner::Outcome BatchRunner::run(const std::vector<TranslatedStatement>& pr
 // The server compiles a whole part before it runs any of it: a syntax error, or an unknown
 // function, anywhere in it means none of it runs. Unknown tables and columns are found
 // only when their statement runs (the server resolves names late, too).
-void BatchRunner::compileCheck(const std::vector<TranslatedStatement>& program, int pc)
+void SqliteBatchRunner::compileCheck(const std::vector<TranslatedStatement>& program, int pc)
 {
     std::vector<const TranslatedStatement*> steps;
     for (int i = pc; i < int(program.size()) && program[size_t(i)].kind != TranslatedStatement::PartEnd; ++i)
@@ -158,7 +158,7 @@ void BatchRunner::compileCheck(const std::vector<TranslatedStatement>& program, 
     }
 }
 
-int BatchRunner::partEnd(const std::vector<TranslatedStatement>& program, int pc)
+int SqliteBatchRunner::partEnd(const std::vector<TranslatedStatement>& program, int pc)
 {
     while (pc < int(program.size()) && program[size_t(pc)].kind != TranslatedStatement::PartEnd)
         ++pc;
@@ -168,7 +168,7 @@ int BatchRunner::partEnd(const std::vector<TranslatedStatement>& program, int pc
 // How far an error reaches: the server's statement-terminating errors end the statement;
 // compile-time ones (unknown object or column, syntax, undeclared variable, what the engine
 // does not run) the part; conversion errors the batch; a lost connection or a time-out all.
-BatchRunner::Reach BatchRunner::reachOf(const DatabaseFailure& failure)
+SqliteBatchRunner::Reach SqliteBatchRunner::reachOf(const DatabaseFailure& failure)
 {
     if (failure.connectionLost())
         return Reach::Everything;
@@ -184,7 +184,7 @@ BatchRunner::Reach BatchRunner::reachOf(const DatabaseFailure& failure)
     return Reach::Statement;
 }
 
-BatchRunner::Reach BatchRunner::record(const DatabaseFailure& failure, Reach floor)
+SqliteBatchRunner::Reach SqliteBatchRunner::record(const DatabaseFailure& failure, Reach floor)
 {
     static const QSet<int> terminated{2627, 2601, 547, 515, 8152, 544, 8134, 8115, 220};
     for (const Error& e : failure.records()) {
@@ -198,7 +198,7 @@ BatchRunner::Reach BatchRunner::record(const DatabaseFailure& failure, Reach flo
     return std::max(reachOf(failure), floor);
 }
 
-int BatchRunner::step(const std::vector<TranslatedStatement>& program, int pc)
+int SqliteBatchRunner::step(const std::vector<TranslatedStatement>& program, int pc)
 {
     const TranslatedStatement& s = program[size_t(pc)];
     m_changing = changesRows(s);
@@ -231,7 +231,7 @@ int BatchRunner::step(const std::vector<TranslatedStatement>& program, int pc)
 
 // A statement translated before an earlier one of the batch changed the tables is
 // translated again, so that it sees the new columns' types.
-const TranslatedStatement& BatchRunner::current(const TranslatedStatement& statement)
+const TranslatedStatement& SqliteBatchRunner::current(const TranslatedStatement& statement)
 {
     if (!m_schemaChanged || statement.source.isEmpty())
         return statement;
@@ -241,14 +241,14 @@ const TranslatedStatement& BatchRunner::current(const TranslatedStatement& state
     context.variables = statement.variableTypes;
     context.dateOrder = m_engine.m_options.dateOrder;
     try {
-        m_retranslated = SqlTranslator(&m_engine.m_schema).translateStatement(SqlLexer::tokenize(statement.source), context);
+        m_retranslated = TsqlDialectTranslator(&m_engine.m_schema).translateStatement(SqlLexer::tokenize(statement.source), context);
     } catch (const TranslationError& e) {
         throw SqliteErrorMap::server(e.native(), QStringLiteral("42000"), e.text());
     }
     return m_retranslated;
 }
 
-void BatchRunner::query(const TranslatedStatement& statement)
+void SqliteBatchRunner::query(const TranslatedStatement& statement)
 {
     const TranslatedStatement& s = current(statement);
     if (!s.variables.isEmpty()) {
@@ -263,7 +263,7 @@ void BatchRunner::query(const TranslatedStatement& statement)
 
 // SELECT ... INTO t: the table is made with the columns' declared types (the source
 // columns', else what the translator knows of the expressions), then filled.
-void BatchRunner::selectInto(const TranslatedStatement& statement)
+void SqliteBatchRunner::selectInto(const TranslatedStatement& statement)
 {
     const TranslatedStatement& s = current(statement);
     const QByteArray utf8 = s.sql.toUtf8();
@@ -300,7 +300,7 @@ void BatchRunner::selectInto(const TranslatedStatement& statement)
     m_schemaChanged = true;
 }
 
-QVariant BatchRunner::evaluate(const QString& sql)
+QVariant SqliteBatchRunner::evaluate(const QString& sql)
 {
     qint64 rows = 0;
     const std::vector<QVariant> row = m_engine.lastRow(sql, rows);
@@ -309,7 +309,7 @@ QVariant BatchRunner::evaluate(const QString& sql)
 
 // SELECT @a = x, @b = y FROM ...: every row assigns, so the last one's values stay; no row
 // leaves the variables as they were.
-void BatchRunner::assign(const QStringList& variables, const QString& sql)
+void SqliteBatchRunner::assign(const QStringList& variables, const QString& sql)
 {
     qint64 rows = 0;
     const std::vector<QVariant> row = m_engine.lastRow(sql, rows);
@@ -318,7 +318,7 @@ void BatchRunner::assign(const QStringList& variables, const QString& sql)
     m_engine.m_rowCount = rows;
 }
 
-void BatchRunner::nested(const std::function<void(ExecuteResult&, int)>& run)
+void SqliteBatchRunner::nested(const std::function<void(ExecuteResult&, int)>& run)
 {
     if (m_depth + 1 >= maxNesting)
         throw SqliteErrorMap::server(217, QStringLiteral("42000"),
@@ -326,7 +326,7 @@ void BatchRunner::nested(const std::function<void(ExecuteResult&, int)>& run)
     run(m_result, m_depth + 1);
 }
 
-void BatchRunner::exec(const TranslatedStatement& statement)
+void SqliteBatchRunner::exec(const TranslatedStatement& statement)
 {
     QHash<QString, QString> named;
     QStringList positional;
@@ -345,22 +345,22 @@ void BatchRunner::exec(const TranslatedStatement& statement)
         const QStringList order = StoredProcedureText::parameters(body);
         for (qsizetype k = 0; k < positional.size() && k < order.size(); ++k)
             all.insert(order[k].toLower(), positional[k]);
-        BatchRunner inner(m_engine, result, depth, &m_errors);
+        SqliteBatchRunner inner(m_engine, result, depth, &m_errors);
         passOn(inner.run(m_engine.translate(StoredProcedureText::bind(body, all))));
     });
 }
 
-void BatchRunner::execText(const TranslatedStatement& statement)
+void SqliteBatchRunner::execText(const TranslatedStatement& statement)
 {
     const QString text = evaluate(current(statement).sql).toString();
     nested([&](ExecuteResult& result, int depth) {
-        BatchRunner inner(m_engine, result, depth, &m_errors);
+        SqliteBatchRunner inner(m_engine, result, depth, &m_errors);
         passOn(inner.run(m_engine.translate(text)));
     });
 }
 
 // A nested batch that was aborted aborts this one too (its errors are already recorded).
-void BatchRunner::passOn(Outcome outcome)
+void SqliteBatchRunner::passOn(Outcome outcome)
 {
     if (outcome == Outcome::Completed)
         return;
@@ -370,7 +370,7 @@ void BatchRunner::passOn(Outcome outcome)
 
 // The query gives the message, the severity, the number and the message's arguments.
 // Severities below 11 are messages, not errors.
-void BatchRunner::raise(const TranslatedStatement& statement)
+void SqliteBatchRunner::raise(const TranslatedStatement& statement)
 {
     qint64 rows = 0;
     const std::vector<QVariant> row = m_engine.lastRow(current(statement).sql, rows);
@@ -385,7 +385,7 @@ void BatchRunner::raise(const TranslatedStatement& statement)
     throw failure;
 }
 
-void BatchRunner::option(const TranslatedStatement& statement)
+void SqliteBatchRunner::option(const TranslatedStatement& statement)
 {
     if (!m_engine.m_options.apply(statement.name, statement.value))
         throw SqliteErrorMap::server(0, QStringLiteral("42000"),

@@ -1,0 +1,45 @@
+#include "kit/PrintEngine.h"
+
+#include "kit/LogonMask.h"
+#include "vb/Error.h"
+
+#include <utility>
+
+namespace kit {
+
+namespace {
+
+PrintEngine::Factory& factoryInForce()
+{
+    static PrintEngine::Factory factory;
+    return factory;
+}
+
+} // namespace
+
+std::unique_ptr<PrintEngine> PrintEngine::create()
+{
+    if (const Factory& factory = factoryInForce())
+        return factory();
+    throw PrintFault(QStringLiteral("no hay un motor de reportes instalado"));
+}
+
+PrintEngine::Factory PrintEngine::setFactory(Factory factory)
+{
+    return std::exchange(factoryInForce(), std::move(factory));
+}
+
+void PrintEngine::guarded(const QString& file, const QString& logon, const std::function<void()>& body)
+{
+    QString fault;
+    try {
+        body();
+        return;
+    } catch (const PrintFault& e) {
+        fault = e.message();
+    }
+    vb::raise(ErrorReporte, LogonMask::hide(QStringLiteral("No se pudo emitir el reporte %1: %2").arg(file.trimmed(), fault), logon),
+              QStringLiteral("DLL_Print"));
+}
+
+} // namespace kit
