@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# Configures and builds the whole project in ./build (Ninja, warnings on).
-# RPQ_JOBS limits the parallel compile jobs (default: one per processor); ccache is used when
-# installed, with paths taken relative to the source folder so that clones share its cache.
+# Configures and builds the whole project in ./build (Ninja, warnings on), or in the folder given
+# first, with any further arguments passed to CMake's configure step:
+#   scripts/build.sh                                   the normal build in ./build
+#   scripts/build.sh build-sanitize -DRPQ_SANITIZE=ON  the sanitizer build (scripts/test.sh --sanitize)
+# The common Qt and standard headers are precompiled (RPQ_PCH). RPQ_JOBS limits the parallel
+# compile jobs (default: one per processor); ccache is used when installed, with paths taken
+# relative to the source folder so that clones share its cache, and told to accept the
+# precompiled headers (it cannot see the macros and time stamps compiled into them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+folder="${1:-build}"
+shift || true
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
-  export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+  export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1 CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
-cmake --build build -j"${RPQ_JOBS:-$(nproc)}"
+cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRPQ_PCH=ON "${launcher[@]}" "$@" >/dev/null
+cmake --build "$folder" -j"${RPQ_JOBS:-$(nproc)}"

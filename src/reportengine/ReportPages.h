@@ -16,7 +16,9 @@ class ReportRun;
 
 class ReportPages {
 public:
+    // The runner is kept by reference and must outlive the pages: a temporary one is refused.
     ReportPages(const ReportModel& model, const QueryRunner& runner, qint64 memoryLimit = SpillBuffer::DefaultMemoryLimit);
+    ReportPages(const ReportModel&, QueryRunner&&, qint64 = 0) = delete;
     ~ReportPages();
 
     // One more page; false once the report has no more. Raises ReportError, and lays out no more.

@@ -27,6 +27,7 @@ public:
     };
 
     ReportPrinter(const ReportModel& model, const QueryRunner& runner) : m_model(model), m_runner(runner) {}
+    ReportPrinter(const ReportModel&, QueryRunner&&) = delete;   // the runner must outlive the printer
     void setPrintDate(const QDate& d) { m_printDate = d; }
     void setProgressHandler(ProgressHandler h) { m_progress = std::move(h); }
 

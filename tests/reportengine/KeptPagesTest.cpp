@@ -85,7 +85,8 @@ TEST(KeptPages, StoppedLayoutKeepsItsPages)
 {
     DocumentData data(400);
     const ReportModel model(documentsWithLines());
-    ReportPages pages(model, data.database().runner(), 2048);
+    const QueryRunner runner = data.database().runner();
+    ReportPages pages(model, runner, 2048);
     ASSERT_TRUE(pages.layOutNext());
     ASSERT_TRUE(pages.layOutNext());
     const QString second = describe(pages.page(2));

@@ -30,7 +30,7 @@ protected:
         const qsizetype before = boxes().size();
         EXPECT_EQ(enter(index, typed), typed);
         ASSERT_EQ(boxes().size(), before + 1) << typed.toStdString();
-        const auto& box = boxes().last();
+        const ui::ScriptedDialogService::Prompt box = boxes().last();
         EXPECT_EQ(box.text, message);
         EXPECT_EQ(box.title, "Aviso al operador...");
         EXPECT_EQ(box.style, 64);
