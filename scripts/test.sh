@@ -3,6 +3,7 @@
 #   scripts/test.sh              the normal build in ./build
 #   scripts/test.sh --sanitize   the whole suite again, built in ./build-sanitize with the address
 #                                and undefined-behaviour sanitizers; any report fails its test
+# RPQ_JOBS limits the parallel compile jobs and the tests run at once (one per processor by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
@@ -20,4 +21,4 @@ elif [ $# -gt 0 ]; then
 fi
 scripts/build.sh "$folder" "${configure[@]}"
 cd "$folder"
-ctest --output-on-failure -j"$(nproc)" --timeout 300
+ctest --output-on-failure -j"${RPQ_JOBS:-$(nproc)}" --timeout 300
