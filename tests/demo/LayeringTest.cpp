@@ -1,6 +1,8 @@
 // The libraries' layering, as docs/architecture.md draws it: a file of src/<folder> includes
-// headers of its own folder and of the libraries its CMakeLists.txt declares only, and no
-// declared library uses, directly or through others, the one that declares it.
+// headers (with quotes or angle brackets) of its own folder and of the libraries its
+// CMakeLists.txt declares only; every declared library stands on a lower level of the page's
+// level table, so no library uses, directly or through others, the one that declares it; and the
+// page's table of uses says what the CMakeLists.txt files declare.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -13,6 +15,7 @@
 namespace {
 
 const QString kSource = QStringLiteral(RPQ_SOURCE_DIR "/src");
+const QString kArchitecture = QStringLiteral(RPQ_SOURCE_DIR "/docs/architecture.md");
 
 QString readAll(const QString& path)
 {
@@ -44,7 +47,7 @@ QMap<QString, QSet<QString>> declaredUses()
 QMap<QString, QSet<QString>> includedFolders(const QStringList& folders)
 {
     QMap<QString, QSet<QString>> included;
-    const QRegularExpression include(QStringLiteral("(?m)^#include \"(\\w+)/"));
+    const QRegularExpression include(QStringLiteral("(?m)^\\s*#\\s*include\\s*[\"<](\\w+)/"));
     for (const QString& folder : folders) {
         QDirIterator files(kSource + u'/' + folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
                            QDirIterator::Subdirectories);
@@ -58,6 +61,56 @@ QMap<QString, QSet<QString>> includedFolders(const QStringList& folders)
         }
     }
     return included;
+}
+
+// The page's table rows "| <first cell> | <second cell> | ...": first cell -> second cell.
+QMap<QString, QString> tableRows(const QString& header)
+{
+    QMap<QString, QString> rows;
+    const QString text = readAll(kArchitecture);
+    const qsizetype start = text.indexOf(header);
+    if (start < 0)
+        return rows;
+    const QStringList lines = text.mid(start).split(u'\n');
+    for (qsizetype i = 2; i < lines.size() && lines[i].startsWith(u'|'); ++i) {
+        const QStringList cells = lines[i].split(u'|');
+        if (cells.size() >= 3)
+            rows.insert(cells[1].trimmed(), cells[2].trimmed());
+    }
+    return rows;
+}
+
+// The project's library names a cell of the table of uses lists ("vb, ui, Qt PrintSupport").
+QStringList libraryNames(const QString& cell, const QSet<QString>& known)
+{
+    QStringList names;
+    const QRegularExpression word(QStringLiteral("\\b(\\w+)\\b"));
+    for (auto found = word.globalMatch(cell); found.hasNext();) {
+        const QString name = found.next().captured(1);
+        if (known.contains(name))
+            names << name;
+    }
+    return names;
+}
+
+// Library -> its level in the page's level table ("| 3 | `data`, `reportengine`, ... |").
+QMap<QString, int> levels(const QSet<QString>& known)
+{
+    QMap<QString, int> level;
+    const QMap<QString, QString> rows = tableRows(QStringLiteral("| level | libraries |"));
+    for (auto row = rows.cbegin(); row != rows.cend(); ++row) {
+        bool number = false;
+        const int value = row.key().toInt(&number);
+        if (!number)
+            continue;
+        const QRegularExpression quoted(QStringLiteral("`(\\w+)`"));
+        for (auto found = quoted.globalMatch(row.value()); found.hasNext();) {
+            const QString name = found.next().captured(1);
+            if (known.contains(name))
+                level.insert(name, value);
+        }
+    }
+    return level;
 }
 
 bool reaches(const QMap<QString, QSet<QString>>& uses, const QString& from, const QString& to, QSet<QString>& seen)
@@ -90,5 +143,35 @@ TEST(Layering, EachLibraryIncludesOnlyWhatItDeclaresAndNoDeclarationRunsInACircl
     for (const QString& folder : uses.keys()) {
         QSet<QString> seen;
         EXPECT_FALSE(reaches(uses, folder, folder, seen)) << folder.toStdString() << " uses itself through others";
+    }
+}
+
+TEST(Layering, EveryDeclaredLibraryStandsOnALowerLevelOfTheArchitecturePage)
+{
+    const QMap<QString, QSet<QString>> uses = declaredUses();
+    const QSet<QString> libraries(uses.keyBegin(), uses.keyEnd());
+    const QMap<QString, int> level = levels(libraries);
+    for (const QString& library : libraries)
+        ASSERT_TRUE(level.contains(library)) << library.toStdString() << " has no level on the architecture page";
+    EXPECT_EQ(level.value(QStringLiteral("vb")), 0);
+    EXPECT_LT(level.value(QStringLiteral("app")), level.value(QStringLiteral("lookup")));
+    for (auto it = uses.cbegin(); it != uses.cend(); ++it)
+        for (const QString& used : it.value())
+            EXPECT_LT(level.value(used), level.value(it.key()))
+                << it.key().toStdString() << " (level " << level.value(it.key()) << ") uses " << used.toStdString() << " (level "
+                << level.value(used) << ")";
+}
+
+TEST(Layering, TheArchitecturePagesTableOfUsesSaysWhatEachLibraryDeclares)
+{
+    const QMap<QString, QSet<QString>> uses = declaredUses();
+    const QSet<QString> libraries(uses.keyBegin(), uses.keyEnd());
+    const QMap<QString, QString> rows = tableRows(QStringLiteral("| library | uses | role |"));
+    for (const QString& library : libraries) {
+        const QString key = u'`' + library + u'`';
+        ASSERT_TRUE(rows.contains(key)) << library.toStdString() << " has no row in the table of uses";
+        const QStringList written = libraryNames(rows.value(key), libraries);
+        EXPECT_EQ(QSet<QString>(written.cbegin(), written.cend()), uses.value(library))
+            << library.toStdString() << ": the page says " << written.join(u',').toStdString();
     }
 }
