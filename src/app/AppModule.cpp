@@ -1,5 +1,7 @@
 #include "app/AppModule.h"
 
+#include "app/ConsultaGlobal.h"
+
 namespace app {
 
 ProgramState& state()
@@ -8,6 +10,11 @@ ProgramState& state()
     return current;
 }
 
-void resetState() { state() = ProgramState{}; }
+void resetState()
+{
+    state() = ProgramState{};
+    data::resetSessionValues();
+    gConsulta.reset();
+}
 
 } // namespace app

@@ -8,7 +8,9 @@
 // The default member initialisers are what a run starts with (white and black for the focus
 // colours); resetState() brings the whole object back to them.
 // The application user, its password and the confidentiality switch live with the data access
-// (data/SessionValues.h); they are only named here, never copied.
+// (data/SessionValues.h); they are only named here, never copied. resetState() clears them too,
+// and drops the shared lookup object (app/ConsultaGlobal.h), so that nothing of an earlier start
+// or test survives it.
 //
 // Threads: none. Everything is written and read on the interface thread.
 
@@ -101,7 +103,9 @@ struct ProgramState {
 // The program's one state object. The reference stays valid for the whole run.
 ProgramState& state();
 
-// The state object back to a default-constructed one: what a run starts with.
+// What a run starts with: the state object back to a default-constructed one, the session
+// values of the data access cleared and the shared lookup object dropped (the next lookup creates
+// a fresh one).
 void resetState();
 
 // Windows colour number of (red, green, blue), as the suite stores colours.

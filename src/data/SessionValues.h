@@ -10,4 +10,12 @@ inline QString gUsuarioActual;       // application user
 inline QString gClaveActual;         // application password
 inline bool gConfidencialidad = false;   // SS_CONFIDENCIALIDAD is "SI"
 
+// What a run starts with: no user, no password, no confidentiality.
+inline void resetSessionValues()
+{
+    gUsuarioActual.clear();
+    gClaveActual.clear();
+    gConfidencialidad = false;
+}
+
 } // namespace data

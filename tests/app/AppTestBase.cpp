@@ -50,9 +50,6 @@ AppTestBase::AppTestBase()
     app::setStatisticsDatabase(stats);
     stats->setStatementObserver([this](const QString& sql) { handedStatistics << sql; });
 
-    data::gUsuarioActual.clear();
-    data::gClaveActual.clear();
-    data::gConfidencialidad = false;
     app::resetState();
 }
 

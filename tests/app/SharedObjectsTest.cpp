@@ -62,6 +62,9 @@ TEST_F(SharedObjects, AFreshStateStartsWithWhiteBackgroundAndBlackTextInTheSameO
     held.startup.TimeOut = 30;
     held.startup.SeccionIni = "PC1|ANA";
     held.lookup.TopConsultaLike = 250;
+    data::gUsuarioActual = "COMPRAS";
+    data::gClaveActual = "compras";
+    data::gConfidencialidad = true;
     app::resetState();
     EXPECT_EQ(&app::state(), &held);
     EXPECT_EQ(held.configuration.ColorFondo, app::RGB(255, 255, 255));
@@ -70,6 +73,9 @@ TEST_F(SharedObjects, AFreshStateStartsWithWhiteBackgroundAndBlackTextInTheSameO
     EXPECT_EQ(held.startup.TimeOut, 0);
     EXPECT_TRUE(held.startup.SeccionIni.isEmpty());
     EXPECT_EQ(held.lookup.TopConsultaLike, 0);
+    EXPECT_TRUE(data::gUsuarioActual.isEmpty());
+    EXPECT_TRUE(data::gClaveActual.isEmpty());
+    EXPECT_FALSE(data::gConfidencialidad);
     EXPECT_EQ(app::RGB(230, 243, 255), 16774118);
 }
 

@@ -1,7 +1,6 @@
 #include "LookupTestBase.h"
 
 #include "app/AppModule.h"
-#include "app/ConsultaGlobal.h"
 #include "demo/DemoSession.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/MenuLauncher.h"
@@ -21,13 +20,11 @@ LookupTestBase::LookupTestBase()
     db = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(db);
     db->setStatementObserver([this](const QString& sql) { handed << sql; });
-    app::gConsulta.reset();
     app::resetState();
 }
 
 LookupTestBase::~LookupTestBase()
 {
-    app::gConsulta.reset();
     lookup::LookupWindows::setListRunner({});
     lookup::LookupWindows::setTreeRunner({});
     lookup::MenuLauncher::set({});

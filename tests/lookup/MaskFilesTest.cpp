@@ -92,6 +92,21 @@ TEST_F(MaskFiles, StartUpWritesTheDefaultsOnlyWhenNoMaskFileExistsWhateverItsLet
     EXPECT_EQ(QFileInfo(lookup::gConsulta().gRutaMascaraConsultas).fileName(), QStringLiteral("CONSULTAS.QZT"));
 }
 
+// A fresh start (a test, or a second start in one process) must not find the lookup object of
+// the earlier one with its connection and mask file.
+TEST_F(MaskFiles, AFreshStartDropsTheSharedLookupObjectOfTheEarlierOne)
+{
+    lookup::PrepararConsultas();
+    lookup::gConsulta().Checks = true;
+    ASSERT_FALSE(lookup::gConsulta().gRutaMascaraConsultas.isEmpty());
+    app::resetState();
+    const lookup::Lib_ClsCons3& fresh = lookup::gConsulta();
+    EXPECT_TRUE(fresh.gRutaMascaraConsultas.isEmpty());
+    EXPECT_TRUE(fresh.gConnString.isEmpty());
+    EXPECT_FALSE(fresh.gUsarMascarasConsultas);
+    EXPECT_FALSE(fresh.Checks);
+}
+
 // A program folder the operator may not write (an installed copy): the start-up ended on a box
 // that said "Path/File access error" and nothing of which file. A name that leads nowhere
 // stands in for the folder, since the tests may run with every right.
