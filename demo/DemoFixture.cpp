@@ -1,5 +1,6 @@
 #include "DemoFixture.h"
 
+#include "DemoCache.h"
 #include "DemoGenerator.h"
 
 #include <stdexcept>
@@ -11,11 +12,10 @@ DemoFixture::DemoFixture(int size, std::uint64_t seed)
     if (!m_folder.isValid())
         throw std::runtime_error("no temporary folder for the demo database");
     DemoGenerator::Options options;
-    options.folder = m_folder.path();
     options.database = databaseName();
     options.seed = seed;
     options.size = size;
-    DemoGenerator(options).run();
+    DemoCache().fill(m_folder.path(), options);
 }
 
 QString DemoFixture::databasePath() const

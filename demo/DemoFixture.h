@@ -9,6 +9,8 @@ namespace demo {
 
 // A fresh small demo database in a temporary folder for one test; the folder goes with
 // the fixture. Open it through connectionString() (the embedded engine picks the folder).
+// The databases are the test's own copies of the ones the executable's first process of that
+// size and seed built (DemoCache.h).
 class DemoFixture
 {
 public:
