@@ -26,8 +26,8 @@ void DateMask::apply(QLineEdit* box, int& keyAscii)
     if (ui::Control::tag(box).compare(QLatin1String("FECHA"), Qt::CaseInsensitive) != 0)
         return;
     int pos = box->cursorPosition() == 0 ? 1 : box->cursorPosition();
-    // Ten places, the text cut or completed with blanks: every key writes into its place.
-    QString work = kit::Utilidades().CortarTexto(box->text(), 10).leftJustified(10, u' ');
+    // Ten places: every key writes into its place.
+    QString work = kit::Utilidades().fitText(box->text(), 10);
     work[2] = u'/';
     work[5] = u'/';
     if (isDigit(keyAscii)) {

@@ -98,6 +98,11 @@ QString Utilidades::CortarTexto(const QString& text, int length) const
     return text.left(length);
 }
 
+QString Utilidades::fitText(const QString& text, int length) const
+{
+    return CortarTexto(text, length).leftJustified(length, u' ');
+}
+
 bool Utilidades::isNumberedCode(const QString& code)
 {
     static const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));

@@ -13,6 +13,8 @@
 //   FechaSQL: the ODBC escape {ts 'yyyy-mm-dd hh:mm:ss'}, read alike by SQL Server and the
 //     embedded engine whatever their date settings.
 //   CortarTexto: at most n characters; a shorter text comes back as it is, never padded.
+//   fitText: exactly n characters, cut or completed with blanks: a fixed-width field, as
+//     places to write into or as a value compared with another of the same width.
 // Dates in text are read with the regional settings; text that is no date raises vb::Error 13.
 
 #include "vb/Error.h"
@@ -46,6 +48,7 @@ public:
     QString trimPadding(const QString& text) const;
     int ContarPalabras(const QString& text) const;                      // runs of non-blank characters
     QString CortarTexto(const QString& text, int length) const;
+    QString fitText(const QString& text, int length) const;
     QString FormatearValor(const vb::Variant& value, int formatCode = 0) const;
     bool EsElementoDeArreglo(const QObject* control) const;
     bool EstaEnLista(const QString& text, const QStringList& list) const;  // letter case ignored

@@ -131,6 +131,7 @@ private:
     // Pieces shared by the cases.
     void readColumns(const QString& table);
     QString codeColumn() const;
+    bool hasColumn(const QString& column) const;
     void addReturnedColumn(const QString& column, const QString& qualifier = {});
     void warn(const QString& entity);
     QString pattern() const;
@@ -457,12 +458,13 @@ void EntitySearch::tropa()
 
 // ---------------------------------------------------------------- shared pieces
 
-// The code column of a table the search has no case for: the one its lookup definition names,
+// The code column of a table the search has no case for: the one its lookup definition names
+// when the table has it (the definitions' catch-all rules name a column many tables lack),
 // else the first listed column named Codigo or Id..., else the list's first column.
 QString EntitySearch::codeColumn() const
 {
     DefinicionConsulta definicion{m_tabla, {}, {}, {}};
-    if (DefinicionDeConsulta(definicion) && !vb::Trim(definicion.CampoCodigo).isEmpty())
+    if (DefinicionDeConsulta(definicion) && hasColumn(definicion.CampoCodigo))
         return definicion.CampoCodigo;
     const QStringList items = m_l.split(u',');
     for (const QString& item : items) {
@@ -471,6 +473,14 @@ QString EntitySearch::codeColumn() const
             return name;
     }
     return columnName(m_s);
+}
+
+// A column the mask lists or the table has (the catalogue is read only when the mask lacks it).
+bool EntitySearch::hasColumn(const QString& column) const
+{
+    if (blank(column))
+        return false;
+    return listsColumn(m_l, column) || app::gDB().ExisteCampoDB(m_tabla, vb::Trim(column));
 }
 
 void EntitySearch::readColumns(const QString& table)

@@ -171,8 +171,9 @@ void FieldEntry::validarCuenta(vb::Trap& trap, int index, QString& valor, QObjec
     });
     bool menor = false;
     trap.run([&] {
-        const QString a = app::gUtil().CortarTexto(valor, 15);
-        const QString b = app::gUtil().CortarTexto(desde, 15);
+        // Both as fields of the account's width, so blanks after a code do not set it apart.
+        const QString a = app::gUtil().fitText(valor, 15);
+        const QString b = app::gUtil().fitText(desde, 15);
         menor = a.compare(b, Qt::CaseInsensitive) < 0;
     });
     if (menor && !trap.left())

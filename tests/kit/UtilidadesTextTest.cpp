@@ -78,6 +78,15 @@ TEST(UtilidadesText, cortarTextoCutsToAtMostTheWidth)
     EXPECT_EQ(util.CortarTexto("abc", -2), "");
 }
 
+TEST(UtilidadesText, fitTextGivesExactlyTheWidth)
+{
+    EXPECT_EQ(util.fitText("0123456789AB", 10), "0123456789");
+    EXPECT_EQ(util.fitText("1/2/24", 10), "1/2/24    ");
+    EXPECT_EQ(util.fitText("", 3), "   ");
+    EXPECT_EQ(util.fitText("abc", 0), "");
+    EXPECT_EQ(util.fitText("abc", -2), "");
+}
+
 TEST(UtilidadesText, formatearValorGivesCodesAsTheSuiteStoresThem)
 {
     // Numbered unit, deposit and type codes are kept right-aligned in four columns.

@@ -421,6 +421,48 @@ TEST_F(EntityLikeSearch, AnyOtherTableHandsBackTheCodeOfThePickedRow)
     EXPECT_TRUE(boxes().isEmpty());
 }
 
+// The definitions' rules by prefix name a Codigo column these tables lack: each hands back the
+// code column its mask lists, else its first listed column, and its list is read without error.
+TEST_F(EntityLikeSearch, AnyOtherTableWithoutTheDefinitionsCodeColumnListsItsRows)
+{
+    execute(QStringLiteral("INSERT INTO TA_CONFIG_FORM (FORMULARIO, USUARIO, TIPOOBJETO, NOMBRE, PROPIEDAD, DATAFIELD, VALOR) "
+                           "VALUES ('Rp_Quindal@Mensual@OC', '', 'TextBox', 'txtFields', 'Text', 'Cliente_desde', '21100001')"));
+    const struct {
+        QString tabla, campos, codigo;
+    } tables[] = {
+        {QStringLiteral("MA_POSICIONES"), QStringLiteral("|Descripcion|IDPOSICION|"), QStringLiteral("IDPOSICION")},
+        {QStringLiteral("TA_TAREAS"), QStringLiteral("|TAREA|USUARIO|Id|"), QStringLiteral("Id")},
+        {QStringLiteral("TA_CONFIGURACION"), QStringLiteral("|Clave|Valor|Grupo|"), QStringLiteral("Clave")},
+        {QStringLiteral("TA_CONFIG_FORM"), QStringLiteral("|FORMULARIO|NOMBRE|"), QStringLiteral("FORMULARIO")},
+        {QStringLiteral("TA_MENU"), QStringLiteral("|Nombre|Clave|"), QStringLiteral("Nombre")},
+        {QStringLiteral("TA_REPORTES"), QStringLiteral("|NOMBRE|Descripcion|"), QStringLiteral("NOMBRE")},
+    };
+    QList<lookup::MascaraConsulta> masks;
+    for (const auto& table : tables)
+        masks << mask(table.tabla, table.campos);
+    onlyMasks(masks);
+    lookup::LookupWindows::setListRunner({});
+    int listed = -1;
+    dialogs.setModalHandler(QStringLiteral("Lib_FrmCons3"), [&listed](QDialog* dialog) {
+        auto* window = static_cast<lookup::Lib_FrmCons3*>(dialog);
+        listed = window->ListView1()->topLevelItemCount();
+        window->ListView1()->setCurrentItem(window->ListView1()->topLevelItem(0));
+        window->CmdAceptar()->click();
+        return int(window->result());
+    });
+    for (const auto& table : tables) {
+        listed = -1;
+        Like like{table.tabla};
+        search(like);
+        EXPECT_GT(listed, 0) << table.tabla.toStdString();
+        EXPECT_TRUE(column(rows(QStringLiteral("SELECT ") + table.codigo + QStringLiteral(" FROM ") + table.tabla), 0)
+                        .contains(like.codigo))
+            << table.tabla.toStdString() << " " << like.codigo.toStdString();
+        EXPECT_TRUE(boxes().isEmpty()) << table.tabla.toStdString() << " " << (boxes().isEmpty() ? "" : boxes().last().text.toStdString());
+    }
+    EXPECT_FALSE(errorLogged());
+}
+
 TEST_F(EntityLikeSearch, WithoutChosenColumnsTheOperatorIsWarned)
 {
     onlyMasks({mask(QStringLiteral("V_TA_Tareas"), QStringLiteral("|Descripcion|IdTarea|"))});

@@ -165,6 +165,22 @@ TEST_F(FieldEntry, AccountsToBelowFromAreRejectedComparedAsTextWithoutCase)
     expectAccepted(C::ClienteHasta, "10", "10", C::SucursalDesde);
 }
 
+// The From box left with Tab keeps the blanks typed after its code; the same account in the
+// To box is still no reversed range, nor is a From code cut at the account's 15 characters.
+TEST_F(FieldEntry, TheSameAccountInBothBoxesPassesWhateverBlanksFollowTheFromCode)
+{
+    typeInto(C::ClienteDesde, "21100004  ");
+    press(Qt::Key_Tab);
+    ASSERT_EQ(field(C::ClienteDesde)->text(), "21100004  ");
+    expectAccepted(C::ClienteHasta, "21100004", "21100004", C::SucursalDesde);
+    expectAccepted(C::ClienteHasta, "21100005", "21100005", C::SucursalDesde);
+    expectRejected(C::ClienteHasta, "21100003", "Cuenta desde mayor a Cuenta Hasta");
+
+    addAccount("ABCDEFGHIJKLMNO");
+    field(C::ClienteDesde)->setText("abcdefghijklmnoZZ");
+    expectAccepted(C::ClienteHasta, "ABCDEFGHIJKLMNO", "ABCDEFGHIJKLMNO", C::SucursalDesde);
+}
+
 TEST_F(FieldEntry, DatesMustBeDatesAndNotBeforeTheirFrom)
 {
     expectRejected(C::FechaDesde, "31/02/2024", "La fecha ingresada no es correcta!!");
