@@ -11,7 +11,6 @@
 #include "app/TratamientoErrores.h"
 #include "app/UserCheck.h"
 #include "ado/Recordset.h"
-#include "data/ConnectionStrings.h"
 #include "data/DB_Dll.h"
 #include "data/LoginPrompt.h"
 #include "data/frmAcceso.h"
@@ -331,7 +330,7 @@ bool StartUp::loginTry(LoginChoice& choice)
     if (!accepted)
         vb::End(kCancelled);
     choice.database = form->TxtDbName();
-    choice.server = data::ConnectionStrings::serverToOpen(form->TxtServidor(), form->TxtPuerto());
+    choice.server = form->serverToOpen();
     form->unload();
     if (!userIsValid())
         return false;

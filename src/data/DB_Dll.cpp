@@ -154,7 +154,7 @@ bool DB_Dll::runLoginPrompt()
     m_loginCancelled = !m_state.gOpenFlag;
     if (m_state.gOpenFlag) {
         m_settings.gDBName = form->TxtDbName();
-        m_settings.gServidor = ConnectionStrings::serverToOpen(form->TxtServidor(), form->TxtPuerto());
+        m_settings.gServidor = form->serverToOpen();
         m_settings.gUsuario = m_settings.gDBName;   // the database login and its password are the database name
         m_settings.gUserPassWord = m_settings.gDBName;
         if (form->plataforma() > 0) {

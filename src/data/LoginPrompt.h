@@ -34,6 +34,10 @@ public:
     virtual void hide() = 0;
     virtual bool Aceptar() const = 0;
 
+    // The server chosen, as the providers open it: the port box joins a server text that names
+    // no port of its own.
+    QString serverToOpen() const;
+
     using Factory = std::function<std::unique_ptr<LoginPrompt>()>;
     static void setFactory(Factory factory);     // empty restores frmAcceso
     static std::unique_ptr<LoginPrompt> create();

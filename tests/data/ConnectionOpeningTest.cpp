@@ -71,11 +71,15 @@ TEST_F(ConnectionOpening, BuildsTheSqlServerStringAndOpensTheDemoDatabase)
 }
 
 // The port box joins a server text that names no port of its own; the default port adds
-// nothing, so a named instance is still found on whatever port it listens.
+// nothing, so a named instance is still found on whatever port it listens. The file keeps a
+// port after ":", the providers take it after ",".
 TEST(ServerPort, TheLoginWindowsPortJoinsTheServerAsTheProvidersTakeIt)
 {
     using data::ConnectionStrings;
-    EXPECT_EQ(ConnectionStrings::withPort("srv2\\inst", " 1500 "), "srv2\\inst:1500");
+    EXPECT_EQ(ConnectionStrings::storedServer("srv2\\inst", " 1500 "), "srv2\\inst:1500");
+    EXPECT_EQ(ConnectionStrings::storedServer("srv2\\inst,1600", "1500"), "srv2\\inst:1600");
+    EXPECT_EQ(ConnectionStrings::storedServer(ConnectionStrings::serverToOpen("srv2:1600")), "srv2:1600");
+    EXPECT_EQ(ConnectionStrings::storedServer("srv2"), "srv2");
     EXPECT_EQ(ConnectionStrings::serverToOpen("srv2\\inst", "1500"), "srv2\\inst,1500");
     EXPECT_EQ(ConnectionStrings::serverToOpen("srv2\\inst:1600", "1500"), "srv2\\inst,1600");
     EXPECT_EQ(ConnectionStrings::serverToOpen("srv2,1600", "1500"), "srv2,1600");
