@@ -317,14 +317,8 @@ bool StartUp::loginTry(LoginChoice& choice)
     std::unique_ptr<data::LoginPrompt> form = data::LoginPrompt::create();
     bool accepted = false;
     step([&] {
-        form->load();
-        form->setTxtDbName(db.settings().gDBName);
-        form->setTxtServidor(db.settings().gServidor);
-        form->setTxtUserId(gUsuarioActual);
-        // The password was just refused: offering it again would only invite another wrong try.
-        form->setTxtUserPassword(QString());
-        form->setPlataforma(0);
-        form->showModal();
+        // The password was just refused: the window offers none, and an empty box is what is checked.
+        form->ask(db.settings().gDBName, db.settings().gServidor, gUsuarioActual);
         accepted = form->Aceptar();
     });
     if (!accepted)

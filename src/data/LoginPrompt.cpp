@@ -15,6 +15,17 @@ LoginPrompt::Factory& factory()
 
 void LoginPrompt::setFactory(Factory f) { factory() = std::move(f); }
 
+void LoginPrompt::ask(const QString& database, const QString& server, const QString& user)
+{
+    load();
+    setTxtDbName(database);
+    setTxtServidor(server);
+    setTxtUserId(user);
+    setTxtUserPassword(QString());
+    setPlataforma(0);
+    showModal();
+}
+
 QString LoginPrompt::serverToOpen() const { return ConnectionStrings::serverToOpen(TxtServidor(), TxtPuerto()); }
 
 std::unique_ptr<LoginPrompt> LoginPrompt::create()
