@@ -11,7 +11,6 @@
 #include "app/TratamientoErrores.h"
 #include "app/UserCheck.h"
 #include "ado/Recordset.h"
-#include "data/ConnectionStrings.h"
 #include "data/DB_Dll.h"
 #include "data/LoginPrompt.h"
 #include "data/frmAcceso.h"
@@ -318,20 +317,14 @@ bool StartUp::loginTry(LoginChoice& choice)
     std::unique_ptr<data::LoginPrompt> form = data::LoginPrompt::create();
     bool accepted = false;
     step([&] {
-        form->load();
-        form->setTxtDbName(db.settings().gDBName);
-        form->setTxtServidor(db.settings().gServidor);
-        form->setTxtUserId(gUsuarioActual);
-        // The password was just refused: offering it again would only invite another wrong try.
-        form->setTxtUserPassword(QString());
-        form->setPlataforma(0);
-        form->showModal();
+        // The password was just refused: the window offers none, and an empty box is what is checked.
+        form->ask(db.settings().gDBName, db.settings().gServidor, gUsuarioActual);
         accepted = form->Aceptar();
     });
     if (!accepted)
         vb::End(kCancelled);
     choice.database = form->TxtDbName();
-    choice.server = data::ConnectionStrings::serverToOpen(form->TxtServidor(), form->TxtPuerto());
+    choice.server = form->serverToOpen();
     form->unload();
     if (!userIsValid())
         return false;

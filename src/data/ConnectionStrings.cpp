@@ -19,10 +19,22 @@ QString ConnectionStrings::sqlServer(const QString& provider, const QString& ser
     return s + extended;
 }
 
-QString ConnectionStrings::withPort(const QString& server, const QString& port)
+namespace {
+// The text with the first "from" written as "to".
+QString firstAs(QString text, QChar from, QChar to)
 {
-    if (server.contains(u':') || server.contains(u','))
+    if (const qsizetype at = text.indexOf(from); at >= 0)
+        text[at] = to;
+    return text;
+}
+} // namespace
+
+QString ConnectionStrings::storedServer(const QString& server, const QString& port)
+{
+    if (server.contains(u':'))
         return server;
+    if (server.contains(u','))
+        return firstAs(server, u',', u':');
     bool number = false;
     const int value = port.trimmed().toInt(&number);
     if (!number || value <= 0 || value > 65535 || value == 1433)
@@ -32,10 +44,7 @@ QString ConnectionStrings::withPort(const QString& server, const QString& port)
 
 QString ConnectionStrings::serverToOpen(const QString& server, const QString& port)
 {
-    QString text = withPort(server, port);
-    if (const qsizetype colon = text.indexOf(u':'); colon >= 0)
-        text[colon] = u',';
-    return text;
+    return firstAs(storedServer(server, port), u':', u',');
 }
 
 QString ConnectionStrings::oracle(const QString& database, const QString& login, const QString& password)

@@ -17,12 +17,13 @@ public:
     static bool isOracleServer(const QString& server) { return server.contains(u'#'); }
     static bool hasTimeout(const QString& text);
 
-    // The server text with the login window's port, in the suite's notation "host:port" as the
-    // connections file keeps it, when the text names no port of its own (after ":" or ",") and
-    // the port is one other than the default 1433, which the host alone reaches (a named
-    // instance is found on its own port).
-    static QString withPort(const QString& server, const QString& port);
-    // The server to open: withPort, written "host,port" as SQL Server's providers take it.
+    // The server text in the suite's own notation, "host:port", as the connections file keeps
+    // it: a port written the providers' way ("host,port") moves behind a ":", and the login
+    // window's port joins a text that names none of its own when it is one other than the
+    // default 1433, which the host alone reaches (a named instance is found on its own port).
+    static QString storedServer(const QString& server, const QString& port = {});
+    // The server to open: storedServer, its port written "host,port" as SQL Server's providers
+    // take it. These two are the only passage between the notations.
     static QString serverToOpen(const QString& server, const QString& port = {});
 };
 

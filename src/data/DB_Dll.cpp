@@ -46,6 +46,15 @@ bool has(const QString& text, const char* part)
 
 int reconnectPause = ReconnectPolicy::kDefaultPause;
 
+// The window asked for the connection, and no password was refused: a password box left empty
+// for the user it showed keeps the password the program holds, the launcher's stored-password
+// marker included. Another user typed there is checked with what was typed.
+void keepUntypedPassword(const LoginPrompt& form, const QString& user, const QString& password)
+{
+    if (form.TxtUserPassword().isEmpty() && vb::textEquals(form.TxtUserId(), user))
+        gClaveActual = password;
+}
+
 std::shared_ptr<DB_Dll>& sharedSlot()
 {
     static std::shared_ptr<DB_Dll> instance;
@@ -143,18 +152,15 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
 bool DB_Dll::runLoginPrompt()
 {
     std::unique_ptr<LoginPrompt> form = LoginPrompt::create();
-    form->load();
-    form->setTxtDbName(m_settings.gDBName);
-    form->setTxtServidor(m_settings.gServidor);
-    form->setTxtUserId(gUsuarioActual);
-    form->setTxtUserPassword(gClaveActual);
-    form->setPlataforma(0);
-    form->showModal();
+    const QString user = gUsuarioActual;
+    const QString password = gClaveActual;
+    form->ask(m_settings.gDBName, m_settings.gServidor, user);
     m_state.gOpenFlag = form->Aceptar();
     m_loginCancelled = !m_state.gOpenFlag;
     if (m_state.gOpenFlag) {
+        keepUntypedPassword(*form, user, password);
         m_settings.gDBName = form->TxtDbName();
-        m_settings.gServidor = ConnectionStrings::serverToOpen(form->TxtServidor(), form->TxtPuerto());
+        m_settings.gServidor = form->serverToOpen();
         m_settings.gUsuario = m_settings.gDBName;   // the database login and its password are the database name
         m_settings.gUserPassWord = m_settings.gDBName;
         if (form->plataforma() > 0) {

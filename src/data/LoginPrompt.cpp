@@ -1,5 +1,6 @@
 #include "data/LoginPrompt.h"
 
+#include "data/ConnectionStrings.h"
 #include "data/FrmAccesoPrompt.h"
 
 namespace data {
@@ -13,6 +14,19 @@ LoginPrompt::Factory& factory()
 } // namespace
 
 void LoginPrompt::setFactory(Factory f) { factory() = std::move(f); }
+
+void LoginPrompt::ask(const QString& database, const QString& server, const QString& user)
+{
+    load();
+    setTxtDbName(database);
+    setTxtServidor(server);
+    setTxtUserId(user);
+    setTxtUserPassword(QString());
+    setPlataforma(0);
+    showModal();
+}
+
+QString LoginPrompt::serverToOpen() const { return ConnectionStrings::serverToOpen(TxtServidor(), TxtPuerto()); }
 
 std::unique_ptr<LoginPrompt> LoginPrompt::create()
 {

@@ -34,6 +34,14 @@ public:
     virtual void hide() = 0;
     virtual bool Aceptar() const = 0;
 
+    // Fills the boxes, the platform on SQL Server, and shows the window. The password box opens
+    // empty: the program's password is one just refused or the launcher's stored-password
+    // marker, neither of them for the operator's eyes.
+    void ask(const QString& database, const QString& server, const QString& user);
+    // The server chosen, as the providers open it: the port box joins a server text that names
+    // no port of its own.
+    QString serverToOpen() const;
+
     using Factory = std::function<std::unique_ptr<LoginPrompt>()>;
     static void setFactory(Factory factory);     // empty restores frmAcceso
     static std::unique_ptr<LoginPrompt> create();

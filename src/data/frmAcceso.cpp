@@ -362,9 +362,11 @@ void frmAcceso::AsignarDatosBase()
 
 QString frmAcceso::listName() const { return listName(m_servidor->text(), m_dbName->text()); }
 
+// The server as the file writes it: a port typed the providers' way ("host,port") is no part
+// of the name either.
 QString frmAcceso::listName(const QString& server, const QString& database)
 {
-    QString host = vb::UCase(vb::Trim(server));
+    QString host = vb::UCase(vb::Trim(ConnectionStrings::storedServer(server)));
     if (host.contains(u':'))
         host = host.left(host.indexOf(u':'));
     return vb::UCase(vb::Trim(database)) + QStringLiteral(" / ") + host;
@@ -418,9 +420,9 @@ void frmAcceso::registrar()
     trap.run([&] { readPort(); });
     trap.run([&] { trimBoxes(); });
     // The server as the file keeps it, with the port box's port when its text names none.
-    QString server = ConnectionStrings::withPort(m_servidor->text(), m_puertoBase.toString());
+    QString server = ConnectionStrings::storedServer(m_servidor->text(), m_puertoBase.toString());
     QString database = m_dbName->text();
-    trap.run([&] { stop = !boxesStorable(); });
+    trap.run([&] { stop = !fitsTheFile(server, database); });
     if (stop)
         return;
     trap.run([&] { stop = !proveAndWrite(server, database); });
@@ -467,10 +469,10 @@ void frmAcceso::trimBoxes()
         box->setText(vb::Trim(box->text()));
 }
 
-bool frmAcceso::boxesStorable()
+bool frmAcceso::fitsTheFile(const QString& server, const QString& database)
 {
     // A comma or line break would shift every later field of the file for the reader.
-    if (BasesFile::storable(m_servidor->text()) && BasesFile::storable(m_dbName->text()))
+    if (BasesFile::storable(server) && BasesFile::storable(database))
         return true;
     ui::MsgBox(QStringLiteral("El servidor y la base de datos no pueden contener comas ni saltos de linea, "
                               "ni comenzar con comillas. La conexion no se registro."),
@@ -511,7 +513,7 @@ bool frmAcceso::secondProof(QString& server, QString& database)
     if (!proof.gOpenFlag())
         return false;
     if (proof.settings().gServidor != tried)   // typed again in the window the error box offered
-        server = proof.settings().gServidor;
+        server = ConnectionStrings::storedServer(proof.settings().gServidor);
     database = proof.settings().gDBName;
     return true;
 }

@@ -76,7 +76,7 @@ private:
     bool alreadyRegistered(const QString& nombre);
     void readPort();
     void trimBoxes();
-    bool boxesStorable();
+    bool fitsTheFile(const QString& server, const QString& database);
     bool proveAndWrite(QString& server, QString& database);
     bool secondProof(QString& server, QString& database);
     void writeRecord(const QString& nombre, const QString& server, const QString& database);

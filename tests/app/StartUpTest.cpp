@@ -307,6 +307,57 @@ TEST_F(StartUp, APasswordEqualToTheDatabaseNameGivesTheUsersOwnRights)
     EXPECT_TRUE(app::state().startup.EsAdministrador);
     EXPECT_TRUE(db->gEsAdmin());
     EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_TRUE(shownInWindow.isEmpty());
+}
+
+// The launcher's line without a database: its empty password equals the missing name. The
+// open fails and the operator tries again in the login window, which shows no password;
+// the database chosen there, he goes on as the launcher's user without typing one.
+TEST_F(StartUp, TheWindowAfterAFailedOpenShowsNoPasswordAndKeepsTheLaunchersWord)
+{
+    dialogs.setModalHandler("frmAcceso", [this](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        shownInWindow << QStringList{w->TxtUserId()->text(), w->TxtUserPassword()->text(), w->TxtDbName()->text(),
+                                     w->TxtServidor()->text()};
+        w->TxtDbName()->setText("DEMO");
+        qobject_cast<QPushButton*>(ui::Control::find(w, "bcAceptar"))->click();
+        return w->result();
+    });
+    dialogs.pushMsgBoxAnswer(ui::vbYes);     // the open's own question: try again
+    start("@Server=datos;@Usuario=ADMIN;@Password=;");
+    ASSERT_EQ(shownInWindow.size(), 1);
+    EXPECT_EQ(shownInWindow[0], (QStringList{"ADMIN", "", "", "datos"}));
+    EXPECT_TRUE(db->gOpenFlag());
+    EXPECT_EQ(data::gUsuarioActual, "ADMIN");
+    EXPECT_TRUE(app::state().startup.EsAdministrador);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].title, " Error de Conexion a Base de Datos");
+    EXPECT_EQ(lastAccess("Usuario"), "ADMIN");
+}
+
+// The launcher vouched for its own user only: another user typed in that window with the
+// password box left empty is checked with an empty password.
+TEST_F(StartUp, TheLaunchersWordIsNoPasswordForAnotherUserTypedAfterAFailedOpen)
+{
+    tries = {closed()};     // the login loop's window
+    dialogs.setModalHandler("frmAcceso", [this](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        if (!shownInWindow.isEmpty())
+            return operate(w);
+        shownInWindow << QStringList{w->TxtUserId()->text(), w->TxtUserPassword()->text()};
+        w->TxtUserId()->setText("COMPRAS");
+        w->TxtDbName()->setText("DEMO");
+        qobject_cast<QPushButton*>(ui::Control::find(w, "bcAceptar"))->click();
+        return w->result();
+    });
+    dialogs.pushMsgBoxAnswer(ui::vbYes);
+    EXPECT_TRUE(startEnds("@Server=datos;@Usuario=ADMIN;@Password=;"));
+    EXPECT_EQ(endCode, 0);
+    ASSERT_EQ(shownInWindow.size(), 2);
+    EXPECT_EQ(shownInWindow[0], (QStringList{"ADMIN", ""}));
+    EXPECT_EQ(shownInWindow[1][0], "COMPRAS");
+    EXPECT_EQ(boxTexts().value(1), "El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente");
+    EXPECT_EQ(rows("Control_Acceso"), 0);
 }
 
 TEST_F(StartUp, TheUserNamedLikeTheDatabaseNeedsNoPassword)

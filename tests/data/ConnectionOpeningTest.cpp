@@ -8,7 +8,8 @@
 
 namespace {
 
-// A login window that answers from fields the test sets and remembers what it was given.
+// A login window that answers from fields the test sets and remembers what it was given;
+// the user and password boxes keep what the caller wrote.
 class ScriptedLogin : public data::LoginPrompt {
 public:
     struct Script {
@@ -33,7 +34,15 @@ public:
     QString TxtPuerto() const override { return m_s.port; }
     void setPlataforma(int i) override { m_s.givenPlatform = i; }
     int plataforma() const override { return m_s.platform; }
-    void showModal() override { ++m_s.shown; }
+    // As the window does on "Conectar": the boxes' user and password become the program's.
+    void showModal() override
+    {
+        ++m_s.shown;
+        if (m_s.accept) {
+            data::gUsuarioActual = m_s.givenUser;
+            data::gClaveActual = m_s.givenPassword;
+        }
+    }
     void hide() override {}
     bool Aceptar() const override { return m_s.accept; }
 
@@ -71,11 +80,15 @@ TEST_F(ConnectionOpening, BuildsTheSqlServerStringAndOpensTheDemoDatabase)
 }
 
 // The port box joins a server text that names no port of its own; the default port adds
-// nothing, so a named instance is still found on whatever port it listens.
+// nothing, so a named instance is still found on whatever port it listens. The file keeps a
+// port after ":", the providers take it after ",".
 TEST(ServerPort, TheLoginWindowsPortJoinsTheServerAsTheProvidersTakeIt)
 {
     using data::ConnectionStrings;
-    EXPECT_EQ(ConnectionStrings::withPort("srv2\\inst", " 1500 "), "srv2\\inst:1500");
+    EXPECT_EQ(ConnectionStrings::storedServer("srv2\\inst", " 1500 "), "srv2\\inst:1500");
+    EXPECT_EQ(ConnectionStrings::storedServer("srv2\\inst,1600", "1500"), "srv2\\inst:1600");
+    EXPECT_EQ(ConnectionStrings::storedServer(ConnectionStrings::serverToOpen("srv2:1600")), "srv2:1600");
+    EXPECT_EQ(ConnectionStrings::storedServer("srv2"), "srv2");
     EXPECT_EQ(ConnectionStrings::serverToOpen("srv2\\inst", "1500"), "srv2\\inst,1500");
     EXPECT_EQ(ConnectionStrings::serverToOpen("srv2\\inst:1600", "1500"), "srv2\\inst,1600");
     EXPECT_EQ(ConnectionStrings::serverToOpen("srv2,1600", "1500"), "srv2,1600");
@@ -174,7 +187,10 @@ TEST_F(ConnectionOpening, LoginWindowChoosesOracleAndMarksTheServer)
     EXPECT_EQ(login.givenDb, "OLD");
     EXPECT_EQ(login.givenServer, "OLDSRV");
     EXPECT_EQ(login.givenUser, "ADMIN");
-    EXPECT_EQ(login.givenPassword, "secreta");
+    // The window asks for the connection: it shows no password, and one left untyped for the
+    // same user is the password the program already held.
+    EXPECT_EQ(login.givenPassword, "");
+    EXPECT_EQ(data::gClaveActual, "secreta");
     EXPECT_EQ(login.givenPlatform, 0);
     EXPECT_EQ(db->settings().gServidor, "#orahost");
     EXPECT_EQ(db->settings().gProveedor, "OraOLEDB.Oracle.1");

@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -78,6 +79,7 @@ protected:
         w.TxtDbName()->setText(database);
     }
     QString demoListName() const { return QStringLiteral("DEMO / ") + demo().folder().toUpper(); }
+    QString serverOnPort() const;
 
     QTemporaryDir m_desktop;
 };
@@ -239,6 +241,84 @@ TEST_F(LoginWindow, RegistrationStoresWhatTheProofOpenedOnce)
     EXPECT_EQ(listed(w), QStringList{demoListName()});
     ASSERT_EQ(boxes().size(), 1);
     EXPECT_EQ(boxes()[0].title, " Error de Conexion a Base de Datos");
+}
+
+// A server on port 1500, as the embedded engine finds it: the folder is named the way SQL
+// Server's providers write a server on a port.
+QString LoginWindow::serverOnPort() const
+{
+    const QString host = m_programDir.path() + QStringLiteral("/srv");
+    const QString folder = host + QStringLiteral(",1500");
+    EXPECT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(QFile::copy(demo().databasePath(), folder + QStringLiteral("/DEMO.db")));
+    return host;
+}
+
+// The proof's login window opens its choice on the port as the providers take it
+// ("host,port"); the file gets it in its own notation, once, and the record is found and
+// opened on its port again.
+TEST_F(LoginWindow, APortChosenInTheProofsWindowIsStoredInTheFilesNotation)
+{
+    const QString host = serverOnPort();
+    data::LoginPrompt::setFactory({});   // the real window, whatever an earlier test installed
+    dialogs.setModalHandler(QStringLiteral("frmAcceso"), [&](QDialog* d) {
+        auto* second = static_cast<data::frmAcceso*>(d);
+        type(*second, host, QStringLiteral("Demo"));
+        second->TxtPuerto()->setText(QStringLiteral("1500"));
+        click(second, "bcAceptar");
+        return d->result();
+    });
+    data::frmAcceso w;
+    type(w, demo().folder(), QStringLiteral("NOEXISTE"));
+    dialogs.pushMsgBoxAnswer(ui::vbYes);   // the connection-error box: try again
+    click(w, "CmdRegistrar");
+
+    const QString listName = QStringLiteral("DEMO / ") + host.toUpper();
+    ASSERT_TRUE(QFile::exists(basesPath())) << boxes().value(1).text.toStdString();
+    const auto records = data::BasesFile::read(basesPath());
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0].nombre, listName);
+    EXPECT_EQ(records[0].servidor, host + QStringLiteral(":1500"));
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_EQ(boxes()[0].title, " Error de Conexion a Base de Datos");
+    EXPECT_EQ(listed(w), QStringList{listName});
+
+    // Picking that record in the proof's window: the name is registered already, nothing else.
+    dialogs.setModalHandler(QStringLiteral("frmAcceso"), [&](QDialog* d) {
+        auto* second = static_cast<data::frmAcceso*>(d);
+        second->lstBases()->setCurrentRow(-1);   // the boxes show what the proof wrote: pick anew
+        second->lstBases()->setCurrentRow(0);
+        click(second, "bcAceptar");
+        return d->result();
+    });
+    dialogs.pushMsgBoxAnswer(ui::vbYes);
+    type(w, demo().folder(), QStringLiteral("NOEXISTE"));
+    click(w, "CmdRegistrar");
+    ASSERT_EQ(boxes().size(), 3);
+    EXPECT_EQ(boxes()[2].text, "La conexion que intenta registrar ya existe ");
+    EXPECT_EQ(data::BasesFile::read(basesPath()).size(), 1);
+
+    // The data access opens the picked record on its port.
+    db->OpenServerADODB(true, 3, QString(), false, false);
+    EXPECT_TRUE(db->gOpenFlag());
+    EXPECT_EQ(db->settings().gServidor, host.toUpper() + QStringLiteral(",1500"));
+    EXPECT_EQ(db->settings().gDBName, "Demo");
+}
+
+// A server typed with its port the providers' way is proved as typed and stored as the file
+// writes a port.
+TEST_F(LoginWindow, AServerTypedWithItsPortTheProvidersWayIsStoredInTheFilesNotation)
+{
+    const QString host = serverOnPort();
+    data::frmAcceso w;
+    type(w, host + QStringLiteral(",1500"), QStringLiteral("demo"));
+    click(w, "CmdRegistrar");
+    EXPECT_TRUE(boxes().isEmpty()) << boxes().value(0).text.toStdString();
+    ASSERT_TRUE(QFile::exists(basesPath()));
+    const auto records = data::BasesFile::read(basesPath());
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0].nombre, QStringLiteral("DEMO / ") + host.toUpper());
+    EXPECT_EQ(records[0].servidor, host + QStringLiteral(":1500"));
 }
 
 TEST_F(LoginWindow, TheSecondProofsDiagnosisNamesTheTypedServerAndUser)
