@@ -81,7 +81,7 @@ DemoCache::Outcome DemoCache::fill(const QString& folder, DemoGenerator::Options
 bool DemoCache::ensureEntry(const QString& entry, const QString& stamp, const DemoGenerator::Options& options, bool& built)
 {
     const QString group = QFileInfo(entry).path();
-    if (!QDir().mkpath(group))
+    if (!QDir().mkpath(group) || !nameExecutable(group))
         return false;
     QLockFile lock(entry + QStringLiteral(".lock"));
     lock.setStaleLockTime(0);   // only a dead holder frees it: a slow build is not a stale one
@@ -90,6 +90,7 @@ bool DemoCache::ensureEntry(const QString& entry, const QString& stamp, const De
     if (QFileInfo::exists(entry))
         return true;
     removeOtherBuilds(group, stamp);
+    removeGroupsOfRemovedExecutables(QFileInfo(group).path());
     built = buildEntry(group + u'/' + stamp, entry, options);
     return built;
 }
@@ -104,6 +105,31 @@ void DemoCache::removeOtherBuilds(const QString& folder, const QString& stamp)
     for (const QString& name : group.entryList({QStringLiteral("*.lock")}, QDir::Files))
         if (!name.startsWith(stamp))
             QFile::remove(group.filePath(name));
+}
+
+// The group says which executable it belongs to, for the clean-up below.
+bool DemoCache::nameExecutable(const QString& group)
+{
+    QFile name(group + QStringLiteral("/executable"));
+    if (name.exists())
+        return true;
+    return name.open(QIODevice::WriteOnly) && name.write(QFile::encodeName(QCoreApplication::applicationFilePath())) > 0;
+}
+
+// A build folder or clone that is gone leaves its executables' groups behind; a group whose
+// executable no longer exists can serve no one. One that names none yet is left alone: its
+// process may be about to name it.
+void DemoCache::removeGroupsOfRemovedExecutables(const QString& root)
+{
+    const QDir folder(root);
+    for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile executable(folder.filePath(name) + QStringLiteral("/executable"));
+        if (!executable.open(QIODevice::ReadOnly))
+            continue;
+        const QString path = QFile::decodeName(executable.readAll());
+        if (!path.isEmpty() && !QFileInfo::exists(path))
+            QDir(folder.filePath(name)).removeRecursively();
+    }
 }
 
 // Built aside and renamed, so that an entry is either complete or missing. The folder aside

@@ -6,7 +6,8 @@
 //
 // An entry belongs to one build of one executable (its path, size and modification time), so a
 // rebuilt executable never copies what an older generator wrote, and its first use removes the
-// older build's entries. Entries appear complete or not at all (built aside, then renamed), and
+// older build's entries (and the groups of executables that are gone, e.g. with a removed
+// clone). Entries appear complete or not at all (built aside, then renamed), and
 // one process builds a given entry while the others wait on its lock.
 
 #include "DemoGenerator.h"
@@ -38,6 +39,8 @@ private:
     static QString entryName(const QString& stamp, const DemoGenerator::Options& options);
     static bool ensureEntry(const QString& entry, const QString& stamp, const DemoGenerator::Options& options, bool& built);
     static void removeOtherBuilds(const QString& folder, const QString& stamp);
+    static bool nameExecutable(const QString& group);
+    static void removeGroupsOfRemovedExecutables(const QString& root);
     static bool buildEntry(const QString& prefix, const QString& entry, DemoGenerator::Options options);
     static bool copyEntry(const QString& entry, const QString& folder);
 

@@ -4,6 +4,7 @@
 #include "DemoGenerator.h"
 #include "TableDigest.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -42,6 +43,7 @@ protected:
     }
 
     demo::DemoGenerator::Options options;
+    QTemporaryDir emptyFolder;   // a folder without the executable a planted group names
 
 private:
     QTemporaryDir m_root;
@@ -127,4 +129,24 @@ TEST_F(DemoCacheTest, ACacheThatCannotBeMadeStillGivesTheDatabase)
     const QString target = folder();
     EXPECT_EQ(demo::DemoCache(root()).fill(target, options), Outcome::BuiltWithoutCache);
     EXPECT_EQ(documentCount(target), QStringLiteral("12"));
+}
+
+TEST_F(DemoCacheTest, AGroupWhoseExecutableIsGoneIsRemovedAndOthersStay)
+{
+    const auto plant = [this](const QString& name, const QString& executable) {
+        const QString group = root() + u'/' + name;
+        QDir().mkpath(group + QStringLiteral("/0123456789abcdef-DEMO-12-3-0"));
+        QFile file(group + QStringLiteral("/executable"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QFile::encodeName(executable)) > 0);
+        return group;
+    };
+    const QString gone = plant(QStringLiteral("feedfeedfeedfeed"), emptyFolder.path() + QStringLiteral("/tests_gone"));
+    const QString alive = plant(QStringLiteral("abababababababab"), QCoreApplication::applicationFilePath());
+    const QString unnamed = root() + QStringLiteral("/cdcdcdcdcdcdcdcd");
+    QDir().mkpath(unnamed);
+
+    EXPECT_EQ(demo::DemoCache(root()).fill(folder(), options), Outcome::Built);
+    EXPECT_FALSE(QFileInfo::exists(gone));
+    EXPECT_TRUE(QFileInfo::exists(alive + QStringLiteral("/0123456789abcdef-DEMO-12-3-0")));
+    EXPECT_TRUE(QFileInfo::exists(unnamed));
 }
