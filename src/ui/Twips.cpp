@@ -52,10 +52,34 @@ void resizeOuter(QWidget* window, const QSize& outer)
     window->resize(std::max(0, outer.width() - frame.width()), std::max(0, outer.height() - frame.height()));
 }
 
+// The top-left corner that brings box inside area, moving it as little as it can; a box larger
+// than the area starts at the area's edge.
+QPoint keptWithin(const QRect& box, const QRect& area)
+{
+    const auto within = [](int value, int least, int most) { return std::max(least, std::min(value, most)); };
+    return {within(box.left(), area.left(), area.right() + 1 - box.width()),
+            within(box.top(), area.top(), area.bottom() + 1 - box.height())};
+}
+
+void growToContent(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    const QSize content = window->sizeHint();
+    if (!screen || !content.isValid())
+        return;
+    const QSize frame = frameOf(window);
+    const QRect box = window->frameGeometry();
+    const QRect opened = Twips::openingBox(box, frame, content, screen->availableGeometry());
+    if (opened == box)
+        return;
+    window->resize(opened.size() - frame);
+    window->move(opened.topLeft());
+}
+
 // A window placed before it is shown has no frame yet: its client area takes the whole outer
 // size, and the frame the window gets on showing would be added to it (the window grew by its
 // frame at every start). Once the frame is known, or by the first paint, the outer size is
-// given again.
+// given again, and then grown to what the window's content asks for.
 class OuterSizeOnShow : public QObject {
 public:
     OuterSizeOnShow(QWidget* window, const QSize& outer) : QObject(window), m_window(window), m_outer(outer)
@@ -75,6 +99,7 @@ protected:
         if (!frameOf(m_window).isEmpty() || painted) {
             m_window->removeEventFilter(this);
             resizeOuter(m_window, m_outer);
+            growToContent(m_window);
             deleteLater();
         }
         return false;
@@ -97,6 +122,16 @@ void Twips::placeWindow(QWidget* window, double left, double top, double width, 
         pending->setOuter(outer);
     else if (!window->isVisible())
         new OuterSizeOnShow(window, outer);
+}
+
+QRect Twips::openingBox(const QRect& box, const QSize& frame, const QSize& content, const QRect& available)
+{
+    const QSize wanted = (content + frame).boundedTo(available.size());
+    const QSize size = box.size().expandedTo(wanted);
+    if (size == box.size())
+        return box;
+    const QRect grown(box.topLeft(), size);
+    return {keptWithin(grown, available), size};
 }
 
 QSize Twips::screenSize(const QWidget* widget)

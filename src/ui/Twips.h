@@ -25,9 +25,16 @@ public:
     static QRect geometry(const QWidget* widget);
 
     // A window's Left, Top, Width and Height are those of its outer frame, title bar and
-    // borders included; the client area is what is left inside the frame.
+    // borders included; the client area is what is left inside the frame. A window placed
+    // before it is shown opens, once it has its frame, no smaller than its layout asks while the
+    // screen has room: a smaller size saved by an earlier run, or the client size it had before
+    // the frame was known, does not cut its content.
     static QRect windowGeometry(const QWidget* window);
     static void placeWindow(QWidget* window, double left, double top, double width, double height);
+    // The outer box (pixels) a window placed at box opens at, when its content asks for that
+    // size inside a frame of that thickness: grown to hold both as far as the available area
+    // allows, and moved back into the area when growing took it past an edge.
+    static QRect openingBox(const QRect& box, const QSize& frame, const QSize& content, const QRect& available);
     // The whole screen the widget is on (the primary screen without one), in twips.
     static QSize screenSize(const QWidget* widget = nullptr);
 };

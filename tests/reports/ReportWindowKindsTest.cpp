@@ -9,6 +9,7 @@
 #include "reports/ReportKind.h"
 #include "reports/ReportWindowLinks.h"
 #include "ui/Control.h"
+#include "ui/Twips.h"
 #include "vb/Error.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -278,6 +280,34 @@ TEST_F(ReportWindowKinds, TheWindowShrinksBelowItsControlsAndGivesWidthToTheRang
     EXPECT_GT(field(ReportControls::MotivoHasta)->width(), account + 150);
     EXPECT_EQ(field(ReportControls::FechaDesde)->width(), date);
     EXPECT_LT(c().CboPlantilla->width(), 2 * plantilla);
+}
+
+// Made small by the operator, the window is saved so; it opens again with its controls whole, as
+// far as the screen has room for them and its frame.
+TEST_F(ReportWindowKinds, ASmallerSizeSavedBeforeDoesNotCutTheControls)
+{
+    open("RMC");
+    window().resize(700, 400);
+    QApplication::processEvents();
+    closeWithEsc();
+    open("RMC");
+    const QSize frame = window().frameGeometry().size() - window().size();
+    ASSERT_FALSE(frame.isEmpty()) << "the platform gives windows no frame";
+    const QRect available = window().screen()->availableGeometry();
+    EXPECT_EQ(window().size(), window().sizeHint().boundedTo(available.size() - frame));
+    EXPECT_TRUE(available.contains(window().frameGeometry()));
+}
+
+// Under a window manager's title bar and borders, on a 1280x1024 and on a 1024x768 screen.
+TEST_F(ReportWindowKinds, TheControlsFitTheSmallScreensWithoutScrolling)
+{
+    open("RMC");
+    const QSize frame(16, 39);
+    const QSize content = window().sizeHint();
+    for (const QSize& screen : {QSize(1280, 1024), QSize(1024, 768)}) {
+        const QRect opened = ui::Twips::openingBox(QRect(QPoint(40, 40), content), frame, content, QRect(QPoint(), screen));
+        EXPECT_EQ(opened.size() - frame, content) << screen.width() << "x" << screen.height();
+    }
 }
 
 TEST_F(ReportWindowKinds, BarStyleIsTheIniStyleNumberPlusOne)
