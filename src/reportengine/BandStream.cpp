@@ -108,7 +108,6 @@ void BandStream::onRow()
         footers(level);
     headers(level);
     Band detail{Band::Kind::Detail, 0, m_depth, &m_model, {}, {}};
-    m_context.setRow(&m_row);
     std::vector<FormulaValue> values;
     for (std::size_t c = 0; c < def.columns.size(); ++c) {
         try {

@@ -17,4 +17,11 @@ private:
     int m_position;
 };
 
+// A text that would grow past FormulaEvaluator::MaxText characters: a formula that doubles its
+// text at each step ends with this before it exhausts memory. Always raised with a position.
+class TextTooLongError : public FormulaError {
+public:
+    using FormulaError::FormulaError;
+};
+
 } // namespace reportengine

@@ -2,6 +2,7 @@
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaFunctions.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace reportengine {
@@ -11,7 +12,7 @@ using Op = FormulaNode::Op;
 
 static FormulaError at(const FormulaNode& node, const FormulaError& e)
 {
-    return FormulaError(e.message(), e.position() > 0 ? e.position() : node.position());
+    return FormulaError(e.message(), node.position());
 }
 
 FormulaValue FormulaEvaluator::evaluate(const FormulaNode& node, const FormulaContext& context)
@@ -37,6 +38,8 @@ FormulaValue FormulaEvaluator::evaluate(const FormulaNode& node, const FormulaCo
         case Type::Range: throw FormulaError(QStringLiteral("Un rango ... TO ... solo puede ir después de IN"));
         }
     } catch (const FormulaError& e) {
+        if (e.position() > 0)
+            throw;   // placed already, and kept of its own kind
         throw at(node, e);
     }
     return {};
@@ -65,11 +68,11 @@ FormulaValue FormulaEvaluator::binary(const FormulaNode& node, const FormulaCont
         if (a.isNull() || b.isNull())
             return {};
         return FormulaValue::boolean(like(a.toText(), b.toText()));
-    case Op::Concat: return FormulaValue::text(a.toText() + b.toText());
+    case Op::Concat: return joined(node, a.toText(), b.toText());
     case Op::Add:
     case Op::Sub:
     case Op::Mul:
-    case Op::Div: return arithmetic(node.op(), a, b);
+    case Op::Div: return arithmetic(node, a, b);
     default: return compare(node.op(), a, b);
     }
 }
@@ -135,12 +138,13 @@ FormulaValue FormulaEvaluator::contains(const FormulaNode& node, const FormulaCo
     return unknown ? FormulaValue() : FormulaValue::boolean(false);
 }
 
-FormulaValue FormulaEvaluator::arithmetic(Op op, const FormulaValue& a, const FormulaValue& b)
+FormulaValue FormulaEvaluator::arithmetic(const FormulaNode& node, const FormulaValue& a, const FormulaValue& b)
 {
+    const Op op = node.op();
     if (a.isNull() || b.isNull())
         return {};
     if (op == Op::Add && a.isText() && b.isText())
-        return FormulaValue::text(a.toText() + b.toText());
+        return joined(node, a.toText(), b.toText());
     const bool aDate = a.kind() == FormulaValue::Kind::Date || a.kind() == FormulaValue::Kind::DateTime;
     if (aDate && (op == Op::Add || op == Op::Sub) && !b.isText() && b.kind() != a.kind()) {
         const double count = b.toNumber();
@@ -161,6 +165,14 @@ FormulaValue FormulaEvaluator::arithmetic(Op op, const FormulaValue& a, const Fo
     if (y == 0)
         throw FormulaError(QStringLiteral("División por cero"));
     return FormulaValue::number(x / y);
+}
+
+// Measured before the text is built, so that no step ever holds more than the bound.
+FormulaValue FormulaEvaluator::joined(const FormulaNode& node, const QString& a, const QString& b)
+{
+    if (a.size() + b.size() > MaxText)
+        throw TextTooLongError(QStringLiteral("El texto armado pasa de %1 caracteres").arg(MaxText), std::max(node.position(), 1));
+    return FormulaValue::text(a + b);
 }
 
 FormulaValue FormulaEvaluator::call(const FormulaNode& node, const FormulaContext& context)

@@ -9,6 +9,10 @@ namespace reportengine {
 
 class FormulaEvaluator {
 public:
+    // The longest text a formula may build (16 Mi characters, 32 MB), as for the JSON scripts;
+    // past it TextTooLongError.
+    static constexpr qsizetype MaxText = 16 * 1024 * 1024;
+
     static FormulaValue evaluate(const FormulaNode& node, const FormulaContext& context);
     static bool selects(const FormulaNode* node, const FormulaContext& context);   // nullptr selects all
     static bool like(const QString& text, const QString& pattern);                // * and ?, case ignored
@@ -18,7 +22,8 @@ private:
     static FormulaValue logical(const FormulaNode& node, const FormulaContext& context);
     static FormulaValue compare(FormulaNode::Op op, const FormulaValue& a, const FormulaValue& b);
     static FormulaValue contains(const FormulaNode& node, const FormulaContext& context);
-    static FormulaValue arithmetic(FormulaNode::Op op, const FormulaValue& a, const FormulaValue& b);
+    static FormulaValue arithmetic(const FormulaNode& node, const FormulaValue& a, const FormulaValue& b);
+    static FormulaValue joined(const FormulaNode& node, const QString& a, const QString& b);
     static FormulaValue call(const FormulaNode& node, const FormulaContext& context);
 };
 

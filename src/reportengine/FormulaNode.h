@@ -1,6 +1,7 @@
 #pragma once
 // One node of a parsed formula. Fields carry a slot that the report binds to the column of its
-// query, so that evaluating a row never looks a name up.
+// query, and formula references one that it binds to the formula's number, so that evaluating a
+// row never looks a name up.
 
 #include "reportengine/FormulaValue.h"
 #include <QString>

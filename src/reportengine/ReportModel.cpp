@@ -13,6 +13,7 @@ ReportModel::ReportModel(const ReportDefinition& def, const QString& linkField, 
     checkIdentifiers();
     parseFormulas(pushDown);
     parseLayout();
+    listReferences();
     checkCycles();
     if (!linkField.isEmpty())
         m_linkColumn = column(*parseField(linkField, QStringLiteral("vínculo del subinforme"), false));
@@ -74,10 +75,14 @@ void ReportModel::parseFormulas(bool pushDown)
     for (const NamedText& p : m_def.parameters)
         m_parameters.insert(p.name.toLower(), p.text);
     // Names first, so that formulas may refer to one another in any order.
+    for (const NamedText& f : m_def.formulas) {
+        if (m_formulaNumbers.contains(f.name.toLower()))
+            continue;
+        m_formulaNumbers.insert(f.name.toLower(), m_formulas.size());
+        m_formulas.push_back({f.name, nullptr, {}});
+    }
     for (const NamedText& f : m_def.formulas)
-        m_formulas[f.name.toLower()] = nullptr;
-    for (const NamedText& f : m_def.formulas)
-        m_formulas[f.name.toLower()] = parse(f.text, QStringLiteral("fórmula @%1").arg(f.name));
+        m_formulas[m_formulaNumbers.value(f.name.toLower())].tree = parse(f.text, QStringLiteral("fórmula @%1").arg(f.name));
     // Fields of the selection are read only when the evaluator needs them: what goes to the
     // WHERE clause is not selected.
     m_selection = parse(m_def.selection, QStringLiteral("selección"), false);
@@ -138,10 +143,13 @@ void ReportModel::bind(const FormulaNode& root, const QString& what, bool assign
             n.setSlot(slot);
             break;
         }
-        case Type::FormulaRef:
-            if (!m_formulas.contains(n.name().toLower()))
+        case Type::FormulaRef: {
+            const auto number = m_formulaNumbers.constFind(n.name().toLower());
+            if (number == m_formulaNumbers.constEnd())
                 throw ReportError(QStringLiteral("%1: fórmula desconocida {@%2}").arg(what, n.name()), QStringLiteral("@") + n.name());
+            n.setSlot(int(*number));
             break;
+        }
         case Type::Parameter:
             if (!m_parameters.contains(n.name().toLower()))
                 throw ReportError(QStringLiteral("%1: parámetro desconocido {?%2}").arg(what, n.name()), QStringLiteral("?") + n.name());
@@ -175,34 +183,92 @@ int ReportModel::slotOf(const QString& table, const QString& field) const
     return -1;
 }
 
-void ReportModel::checkCycles() const
+void ReportModel::listReferences()
 {
-    for (const NamedText& f : m_def.formulas) {
-        QStringList path;
-        checkCyclesFrom(f.name.toLower(), path);
+    std::vector<std::size_t> listedBy(m_formulas.size(), m_formulas.size());   // the last formula that listed it
+    for (std::size_t i = 0; i < m_formulas.size(); ++i) {
+        Formula& f = m_formulas[i];
+        if (!f.tree)
+            continue;
+        f.tree->visit([&](const FormulaNode& n) {
+            if (n.type() != Type::FormulaRef || listedBy[std::size_t(n.slot())] == i)
+                return;
+            listedBy[std::size_t(n.slot())] = i;
+            f.references.push_back(std::size_t(n.slot()));
+        });
     }
 }
 
-void ReportModel::checkCyclesFrom(const QString& name, QStringList& path) const
+// One walk over all formulas: each is looked at once, whatever refers to it.
+void ReportModel::checkCycles() const
 {
-    if (path.contains(name))
-        throw ReportError(QStringLiteral("la fórmula @%1 se refiere a sí misma (%2)").arg(name, (path << name).join(QStringLiteral(" -> "))), QStringLiteral("@") + name);
-    const auto it = m_formulas.find(name);
-    const FormulaNode* tree = it == m_formulas.end() ? nullptr : it->second.get();
-    if (!tree)
+    std::vector<Mark> marks(m_formulas.size(), Mark::Unseen);
+    for (std::size_t i = 0; i < m_formulas.size(); ++i)
+        walkFormulas(i, marks, [](std::size_t) {});
+}
+
+namespace {
+
+// A step of a walk: the formula, and how many of its references were followed.
+using WalkPath = std::vector<std::pair<std::size_t, std::size_t>>;
+
+// Names the formulas from where the walk began to the one reached again, in lower case.
+ReportError cycleError(const ReportModel& model, const WalkPath& path, std::size_t again)
+{
+    QStringList names;
+    for (const auto& step : path)
+        names << model.formulaName(step.first).toLower();
+    const QString name = model.formulaName(again).toLower();
+    names << name;
+    return ReportError(QStringLiteral("la fórmula @%1 se refiere a sí misma (%2)").arg(name, names.join(QStringLiteral(" -> "))),
+                       QStringLiteral("@") + name);
+}
+
+} // namespace
+
+void ReportModel::walkFormulas(std::size_t from, std::vector<Mark>& marks, const std::function<void(std::size_t)>& done) const
+{
+    if (marks.at(from) != Mark::Unseen)
         return;
-    path << name;
-    tree->visit([&](const FormulaNode& n) {
-        if (n.type() == Type::FormulaRef)
-            checkCyclesFrom(n.name().toLower(), path);
+    marks[from] = Mark::OnPath;
+    WalkPath path{{from, 0}};
+    while (!path.empty()) {
+        const std::size_t formula = path.back().first;
+        const std::vector<std::size_t>& references = m_formulas[formula].references;
+        if (path.back().second < references.size()) {
+            const std::size_t next = references[path.back().second++];
+            if (marks[next] == Mark::OnPath)
+                throw cycleError(*this, path, next);
+            if (marks[next] == Mark::Unseen) {
+                marks[next] = Mark::OnPath;
+                path.emplace_back(next, 0);
+            }
+            continue;
+        }
+        done(formula);
+        marks[formula] = Mark::Done;
+        path.pop_back();
+    }
+}
+
+void ReportModel::visitWithFormulas(const FormulaNode& root, const std::function<void(const FormulaNode&)>& f) const
+{
+    std::vector<Mark> marks(m_formulas.size(), Mark::Unseen);
+    const auto visitFormula = [&](std::size_t number) {
+        if (const FormulaNode* tree = m_formulas[number].tree.get())
+            tree->visit(f);
+    };
+    root.visit([&](const FormulaNode& n) {
+        f(n);
+        if (n.type() == Type::FormulaRef && n.slot() >= 0)
+            walkFormulas(std::size_t(n.slot()), marks, visitFormula);
     });
-    path.removeLast();
 }
 
 const FormulaNode* ReportModel::formulaTree(const QString& name) const
 {
-    const auto it = m_formulas.find(name.toLower());
-    return it == m_formulas.end() ? nullptr : it->second.get();
+    const auto number = m_formulaNumbers.constFind(name.toLower());
+    return number == m_formulaNumbers.constEnd() ? nullptr : m_formulas[*number].tree.get();
 }
 
 FormulaValue ReportModel::parameterValue(const QString& name) const

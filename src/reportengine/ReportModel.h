@@ -7,7 +7,7 @@
 #include "reportengine/SqlResolver.h"
 #include "reportengine/SelectionPushdown.h"
 #include <QHash>
-#include <map>
+#include <functional>
 #include <memory>
 
 namespace reportengine {
@@ -40,6 +40,24 @@ public:
     const QString& linkColumn() const { return m_linkColumn; }
     const SelectionPushdown::Translation& selection() const { return m_translation; }
     const FormulaNode* formulaTree(const QString& name) const;
+
+    // Formulas by number, in the order the definition declares them (a name declared twice is one
+    // formula, its last text); a formula reference's slot is the number of its formula.
+    std::size_t formulaCount() const { return m_formulas.size(); }
+    const FormulaNode* formulaTree(std::size_t number) const { return m_formulas.at(number).tree.get(); }
+    const QString& formulaName(std::size_t number) const { return m_formulas.at(number).name; }
+
+    // Where each formula stands in a walk; a walk begins with every mark Unseen and leaves a
+    // formula Done once it and all it refers to were walked.
+    enum class Mark : unsigned char { Unseen, OnPath, Done };
+    // Calls done(n) for formula `from` and each formula it refers to, directly or not, that is not
+    // Done yet, each after the formulas it refers to. The path is kept on the heap, not the stack:
+    // a line of formulas may be thousands long. Raises ReportError on a formula that refers to
+    // itself; done may raise too, and then the marks are to be thrown away.
+    void walkFormulas(std::size_t from, std::vector<Mark>& marks, const std::function<void(std::size_t)>& done) const;
+    // Calls f for every node of root and of the formulas it refers to, directly or not, each
+    // formula once.
+    void visitWithFormulas(const FormulaNode& root, const std::function<void(const FormulaNode&)>& f) const;
     FormulaValue parameterValue(const QString& name) const;
 
     // Blank extraWhere adds nothing; it is ANDed with the translated selection.
@@ -64,14 +82,21 @@ private:
     void parseLayout();
     void bind(const FormulaNode& root, const QString& what, bool assignSlots);
     BoundField resolveField(const FormulaNode& node, const QString& what) const;
+    void listReferences();
     void checkCycles() const;
-    void checkCyclesFrom(const QString& name, QStringList& path) const;
     QString fromClause() const;
     QString selectClause(const QString& extraColumn = {}) const;
     QString orderClause(const QString& firstColumn = {}) const;
 
+    struct Formula {
+        QString name;                          // as first declared
+        FormulaNode::Ptr tree;                 // nullptr when blank
+        std::vector<std::size_t> references;   // the formulas it names, each once, in the order named
+    };
+
     ReportDefinition m_def;
-    std::map<QString, FormulaNode::Ptr> m_formulas;   // lower-case name -> tree (nullptr when blank)
+    std::vector<Formula> m_formulas;
+    QHash<QString, std::size_t> m_formulaNumbers;   // lower-case name -> number
     QHash<QString, QString> m_parameters;          // lower-case name -> value
     std::vector<FormulaNode::Ptr> m_columns, m_groupFields, m_groupHeaders, m_groupFooters;
     std::vector<FormulaNode::Ptr> m_pageHeader, m_pageFooter, m_linkFields, m_sortFields, m_subFields;

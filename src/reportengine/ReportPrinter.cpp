@@ -40,17 +40,13 @@ private:
 
 } // namespace
 
-bool ReportPrinter::pageCountIn(const FormulaNode* node, int depth) const
+bool ReportPrinter::pageCountIn(const FormulaNode* node) const
 {
-    if (!node || depth > 32)
-        return false;
     bool found = false;
-    node->visit([&](const FormulaNode& n) {
-        if (n.type() == FormulaNode::Type::Special && n.name().compare(u"TotalPageCount", Qt::CaseInsensitive) == 0)
-            found = true;
-        else if (n.type() == FormulaNode::Type::FormulaRef)
-            found = found || pageCountIn(m_model.formulaTree(n.name()), depth + 1);
-    });
+    if (node)
+        m_model.visitWithFormulas(*node, [&](const FormulaNode& n) {
+            found = found || (n.type() == FormulaNode::Type::Special && n.name().compare(u"TotalPageCount", Qt::CaseInsensitive) == 0);
+        });
     return found;
 }
 
@@ -58,10 +54,10 @@ bool ReportPrinter::needsPageCount() const
 {
     const auto& def = m_model.definition();
     for (std::size_t i = 0; i < def.pageHeader.size(); ++i)
-        if (pageCountIn(m_model.pageHeader(i), 0))
+        if (pageCountIn(m_model.pageHeader(i)))
             return true;
     for (std::size_t i = 0; i < def.pageFooter.size(); ++i)
-        if (pageCountIn(m_model.pageFooter(i), 0))
+        if (pageCountIn(m_model.pageFooter(i)))
             return true;
     return false;
 }

@@ -39,7 +39,7 @@ public:
     static void preparePage(QPagedPaintDevice& device, const ReportDefinition& def);
 
 private:
-    bool pageCountIn(const FormulaNode* node, int depth) const;
+    bool pageCountIn(const FormulaNode* node) const;
     Outcome layOut(ReportPages& pages) const;
     Outcome printAsLaidOut(QPagedPaintDevice& device);
 

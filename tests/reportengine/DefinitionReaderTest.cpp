@@ -65,6 +65,23 @@ TEST(DefinitionReader, FormulaCyclesAndUnsafeNamesAreRejected)
     EXPECT_TRUE(errorOf(replaced("\"type\": \"left\"", "\"type\": \"outer\"")).contains(QStringLiteral("el tipo de un vínculo")));
 }
 
+// The message names the formulas from the first one checked, around the loop, however long the
+// loop is.
+TEST(DefinitionReader, FormulaCyclesAreNamedAlongTheirPath)
+{
+    QByteArray json = DocumentData::definitionJson();
+    json.replace("\"Nombreempresa\", \"text\": \"''\"", "\"Nombreempresa\", \"text\": \"{@Estados}\"")
+        .replace("\"Estados\", \"text\": \"''\"", "\"Estados\", \"text\": \"{@Neto} & {@Neto}\"")
+        .replace("{C_MV_CPTE.Importe} * 2", "{@Estados} * 2");
+    EXPECT_EQ(errorOf(json), QStringLiteral("mv_prC.rpt:9: la fórmula @estados se refiere a sí misma (nombreempresa -> estados -> neto -> estados)"));
+
+    EXPECT_EQ(errorOf(DocumentData::formulaChainJson(3000, QStringLiteral("%1 + 1"))), QStringLiteral("<no error>"));
+    const QString loop = errorOf(DocumentData::formulaChainJson(3000, QStringLiteral("%1 + 1"), QStringLiteral("{@f2999} - 1")));
+    EXPECT_TRUE(loop.startsWith(QStringLiteral("mv_prC.rpt:6: la fórmula @f0 se refiere a sí misma (f0 -> f2999 -> f2998 -> "))) << loop.left(200).toStdString();
+    EXPECT_TRUE(loop.endsWith(QStringLiteral(" -> f2 -> f1 -> f0)"))) << loop.right(200).toStdString();
+    EXPECT_EQ(loop.count(QStringLiteral(" -> ")), 3000);
+}
+
 TEST(DefinitionReader, MissingFileIsAnError)
 {
     QTemporaryDir dir;

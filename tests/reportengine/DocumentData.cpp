@@ -65,3 +65,23 @@ QByteArray DocumentData::definitionJson(const QString& extra)
   ]%1
 })json").arg(extra).toUtf8();
 }
+
+QByteArray DocumentData::formulaChainJson(int count, const QString& step, const QString& first)
+{
+    QStringList formulas{QStringLiteral(R"({"name": "f0", "text": "%1"})").arg(first)};
+    for (int i = 1; i < count; ++i)
+        formulas << QStringLiteral(R"({"name": "f%1", "text": "%2"})").arg(i).arg(step.arg(QStringLiteral("{@f%1}").arg(i - 1)));
+    return QString::fromUtf8(R"json({
+  "title": "Cadena de fórmulas",
+  "tables": [{"name": "C_MV_CPTE", "fields": ["IdComprobante", "Importe"]}],
+  "formulas": [
+    %1
+  ],
+  "pageFooter": [{"text": "'Último valor ' & totext({@%2})"}],
+  "sort": ["+{C_MV_CPTE.IdComprobante}"],
+  "columns": [
+    {"title": "Número", "value": "{C_MV_CPTE.IdComprobante}", "width": 35},
+    {"title": "Valor", "value": "{@%2}", "width": 100, "align": "right", "format": "#,##0.00"}
+  ]
+})json").arg(formulas.join(QStringLiteral(",\n    ")), QStringLiteral("f%1").arg(count - 1)).toUtf8();
+}

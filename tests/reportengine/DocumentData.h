@@ -25,6 +25,10 @@ public:
     const std::vector<Document>& documents() const { return m_documents; }
     SqliteTestDatabase& database() { return m_db; }
     static QByteArray definitionJson(const QString& extra = {});   // a report over these tables
+    // A report whose formulas f0 .. f<count-1> each build on the one before: f0 is `first`, every
+    // later one is `step` with %1 standing for the formula before it. Its column "Valor" and its
+    // page footer show the last one.
+    static QByteArray formulaChainJson(int count, const QString& step, const QString& first = QStringLiteral("{C_MV_CPTE.Importe}"));
 
 private:
     std::vector<Document> m_documents;

@@ -283,6 +283,26 @@ TEST(FormulaLanguage, NumbersPastTheIntegerRangeAreTextAndNoCount)
     }
 }
 
+// Joined texts, with & or +, may reach the bound but not pass it.
+TEST(FormulaLanguage, JoinedTextsStopAtTheBound)
+{
+    const qsizetype half = FormulaEvaluator::MaxText / 2;
+    const FormulaTestContext row({{"T.Mitad", FormulaValue::text(QString(half, u'a'))}, {"T.Mas", FormulaValue::text(QString(half + 1, u'a'))}});
+    for (const char* formula : {"{T.Mitad} & {T.Mitad}", "{T.Mitad} + {T.Mitad}"}) {
+        SCOPED_TRACE(formula);
+        EXPECT_EQ(FormulaEvaluator::evaluate(*FormulaParser::parse(QString::fromUtf8(formula)), row).toText().size(), 2 * half);
+    }
+    for (const char* formula : {"{T.Mitad} & {T.Mas}", "{T.Mas} + {T.Mitad}", "Trim({T.Mitad} & ' ' & {T.Mitad})"}) {
+        SCOPED_TRACE(formula);
+        try {
+            FormulaEvaluator::evaluate(*FormulaParser::parse(QString::fromUtf8(formula)), row);
+            ADD_FAILURE() << "no error";
+        } catch (const FormulaError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("El texto armado pasa de 16777216 caracteres"));
+        }
+    }
+}
+
 TEST(FormulaLanguage, DeepNestingEndsWithAnErrorNotACrash)
 {
     EXPECT_THROW(FormulaParser::parse(QString(100000, u'(') + u'1'), FormulaError);

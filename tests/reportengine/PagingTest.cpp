@@ -249,6 +249,12 @@ TEST_F(Paging, GroupHeaderMovesWithItsFirstLineAndOpenHeadersRepeat)
                                              QStringLiteral("2 detail"), QStringLiteral("footer 1"), QStringLiteral("footer 0"),
                                              QStringLiteral("Total")}));
     expectCountedPagesArePainted(def, 3);
+
+    // The same line from a formula of the report: each page has its own number.
+    ReportDefinition numbered = def;
+    numbered.formulas.push_back({QStringLiteral("Hoja"), numbered.pageHeader.at(0).text});
+    numbered.pageHeader[0].text = QStringLiteral("{@Hoja}");
+    expectCountedPagesArePainted(numbered, 3);
 }
 
 // Whatever the lengths of the groups and however many lines a heading keeps, no page ends on a

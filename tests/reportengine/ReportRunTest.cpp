@@ -1,4 +1,5 @@
 #include "DocumentData.h"
+#include "PdfText.h"
 #include "reportengine/BandStream.h"
 #include "reportengine/DefinitionReader.h"
 #include "reportengine/ReportError.h"
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <map>
 
 using namespace reportengine;
@@ -38,6 +40,18 @@ QStringList detailIds(const std::vector<Band>& bands)
 QString money(double v)
 {
     return QLocale(QLocale::Spanish, QLocale::Argentina).toString(v, 'f', 2);
+}
+
+// The report's one page as it is written to a PDF file; a fault of the run is a ReportError.
+QString printedPage(const QByteArray& json, const QueryRunner& runner)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("cadena.pdf"));
+    ReportJob job(runner);
+    job.setDefinition(DefinitionReader::readText(json));
+    job.setDestination(ReportJob::Destination::PdfFile, pdf);
+    const QStringList pages = job.run().pages == 1 ? pdfPages(pdf) : QStringList();
+    return pages.size() == 1 ? pages.first() : QString();
 }
 
 ReportDefinition definitionWith(const QString& selection)
@@ -284,6 +298,58 @@ TEST(ReportRun, RowErrorsStopTheReportWithTheirCause)
     } catch (const ReportError& e) {
         // What the operator reads: the part of the report, the cause and where, all in Spanish.
         EXPECT_EQ(e.message(), QStringLiteral("selección: El texto \"jperez\" no es un número (en la posición 1)"));
+    }
+}
+
+// A formula that names the one before it twice is read and evaluated once a row, however long
+// the line of formulas behind it, and each row gets its own values.
+TEST(ReportRun, FormulasBuiltOnFormulasPrintTheirRows)
+{
+    DocumentData data(5);
+    for (const int count : {26, 60}) {
+        SCOPED_TRACE(count);
+        const QString page = printedPage(DocumentData::formulaChainJson(count, QStringLiteral("%1 + %1")), data.database().runner());
+        for (const Document& d : data.documents())
+            EXPECT_TRUE(page.contains(money(std::ldexp(d.amount, count - 1)))) << page.toStdString();
+    }
+    const QString page = printedPage(DocumentData::formulaChainJson(3000, QStringLiteral("%1 + 1")), data.database().runner());
+    for (const Document& d : data.documents())
+        EXPECT_TRUE(page.contains(money(d.amount + 2999))) << page.toStdString();
+    // A page text that shows the page count through forty formulas still has it.
+    const QString counted = printedPage(DocumentData::formulaChainJson(40, QStringLiteral("%1 & ''"), QStringLiteral("'de ' & totext(TotalPageCount)")),
+                                        data.database().runner());
+    EXPECT_TRUE(counted.contains(QStringLiteral("Último valor de 1"))) << counted.toStdString();
+}
+
+// A text that doubles at each formula stops the report at the first formula past the bound.
+TEST(ReportRun, FormulaTextPastTheBoundStopsTheReport)
+{
+    DocumentData data(1);
+    try {
+        printedPage(DocumentData::formulaChainJson(26, QStringLiteral("%1 & %1"), QStringLiteral("'ab'")), data.database().runner());
+        ADD_FAILURE() << "no error";
+    } catch (const ReportError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("columna \"Valor\": la fórmula @f24 arma un texto de más de 16777216 caracteres")))
+            << e.message().toStdString();
+    }
+}
+
+// The formulas a formula refers to are worked out before it, even those its AND or OR do not
+// look at for the row: a fault counts only where it is looked at, as the fault it would have been.
+TEST(ReportRun, AFormulaFaultCountsOnlyWhereItIsUsed)
+{
+    DocumentData data(5);   // the first document's amount is 0
+    ReportDefinition def = definitionWith(QStringLiteral("{@Cubierto}"));
+    def.formulas.push_back({QStringLiteral("Inverso"), QStringLiteral("1 / {C_MV_CPTE.Importe}")});
+    def.formulas.push_back({QStringLiteral("Cubierto"), QStringLiteral("{C_MV_CPTE.Importe} = 0 OR {@Inverso} < 1")});
+    EXPECT_EQ(detailIds(allBands(ReportModel(def), data.database().runner())).size(), 5);
+
+    def.selection = QStringLiteral("{@Inverso} < 1");
+    try {
+        allBands(ReportModel(def), data.database().runner());
+        ADD_FAILURE() << "no error";
+    } catch (const ReportError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("selección: División por cero (en la posición 3)"));
     }
 }
 
