@@ -32,7 +32,7 @@ function(rpq_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} rpq_testmain GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} rpq_testmain rpq_testpaths GTest::gtest GTest::gmock)
   rpq_precompile(${name} RPQ_PCH_WIDGETS)
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"

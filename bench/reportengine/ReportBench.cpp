@@ -25,6 +25,8 @@
 #include "reportengine/ReportModel.h"
 #include "reportengine/ReportPages.h"
 #include "reportengine/ReportRun.h"
+#include "support/TestPaths.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -234,7 +236,7 @@ void previewWalk(const reportengine::ReportDefinition& def, const reportengine::
 
 void detailedLayout(const reportengine::QueryRunner& runner, const QString& path)
 {
-    const reportengine::ReportDefinition def = reportengine::DefinitionReader::readFile(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(QStringLiteral("MV_PR2C.rpt")));
+    const reportengine::ReportDefinition def = reportengine::DefinitionReader::readFile(QDir(testpaths::demoReports()).filePath(QStringLiteral("MV_PR2C.rpt")));
     const PdfRun run = writePdf(def, runner, path, [](reportengine::ReportJob& job) {
         for (const char* assignment : {"Nombreempresa = 'Quindal Insumos Industriales S.A.'", "TituloParametro = 'Remitos'",
                                        "ESTADOS = 'Pendiente,Finalizada,Facturado'", "ORDENADO = 'Fechas: 01/01/2023 31/12/2025'"})

@@ -18,6 +18,8 @@
 #include "ui/ScriptedDialogService.h"
 #include "vb/App.h"
 
+#include "support/TestPaths.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,7 +42,7 @@ int run(int argc, char** argv)
 
     QTemporaryDir program;
     vb::App::setPath(program.path());
-    for (const QFileInfo& rpt : QDir(QStringLiteral(RPQ_DEMO_REPORTS)).entryInfoList({QStringLiteral("*.rpt")}))
+    for (const QFileInfo& rpt : QDir(testpaths::demoReports()).entryInfoList({QStringLiteral("*.rpt")}))
         QFile::copy(rpt.filePath(), QDir(program.path()).filePath(rpt.fileName()));
     // The preview opens as a modeless window; any message box answers itself.
     ui::ScriptedDialogService dialogs;

@@ -1,12 +1,14 @@
 #include "CorpusStatements.h"
 
+#include "support/TestPaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
 QStringList corpusStatements()
 {
-    const QDir corpus(QStringLiteral(RPQ_DIALECT_CORPUS));
+    const QDir corpus(testpaths::source(QStringLiteral("tests/ado/corpus")));
     QStringList statements;
     for (const QString& name : corpus.entryList({QStringLiteral("*.sql")})) {
         QFile file(corpus.filePath(name));

@@ -16,6 +16,8 @@
 #include "DemoFixture.h"
 #include "QtPrinting.h"
 
+#include "support/TestPaths.h"
+
 #include <ado/Connection.h>
 #include <vb/Error.h>
 
@@ -141,7 +143,7 @@ demo::DemoFixture* DialectCorpusTest::s_fixture = nullptr;
 
 TEST_P(DialectCorpusTest, GivesTheServersResults)
 {
-    const QString path = QStringLiteral(RPQ_DIALECT_CORPUS "/") + GetParam() + QStringLiteral(".sql");
+    const QString path = testpaths::source(QStringLiteral("tests/ado/corpus/")) + GetParam() + QStringLiteral(".sql");
     const std::vector<CorpusCase> cases = readCorpus(path);
     ASSERT_GE(cases.size(), 20u) << path.toStdString();
     auto connection = ado::Connection::create();

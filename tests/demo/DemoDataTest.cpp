@@ -3,6 +3,8 @@
 #include "DemoGenerator.h"
 #include "TableDigest.h"
 
+#include "support/TestPaths.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -84,7 +86,7 @@ TEST(DemoGeneration, GeneratorTakesAFolderRelativeToWhereItRuns)
     QTemporaryDir base;
     QProcess generator;
     generator.setWorkingDirectory(base.path());
-    generator.start(QStringLiteral(RPQ_DEMOGEN), {QStringLiteral("datos"), QStringLiteral("DEMO"), QStringLiteral("4"), QStringLiteral("30")});
+    generator.start(testpaths::demogen(), {QStringLiteral("datos"), QStringLiteral("DEMO"), QStringLiteral("4"), QStringLiteral("30")});
     ASSERT_TRUE(generator.waitForFinished(60000));
     EXPECT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
     const QString path = demo::DemoGenerator::databasePath(QDir(base.path()).filePath(QStringLiteral("datos")), QStringLiteral("DEMO"));
@@ -100,7 +102,7 @@ TEST(DemoGeneration, TheArticleCountCanBeGivenApartFromTheSize)
     auto articles = [&](const QStringList& arguments) {
         QProcess generator;
         generator.setWorkingDirectory(base.path());
-        generator.start(QStringLiteral(RPQ_DEMOGEN), arguments);
+        generator.start(testpaths::demogen(), arguments);
         EXPECT_TRUE(generator.waitForFinished(60000));
         EXPECT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
         TableDigest db(demo::DemoGenerator::databasePath(base.path(), QStringLiteral("DEMO")));
@@ -111,7 +113,7 @@ TEST(DemoGeneration, TheArticleCountCanBeGivenApartFromTheSize)
     EXPECT_EQ(articles({folder, QStringLiteral("DEMO"), QStringLiteral("4"), QStringLiteral("30"), QStringLiteral("1234")}), 1234);
 
     QProcess refused;
-    refused.start(QStringLiteral(RPQ_DEMOGEN), {folder, QStringLiteral("DEMO"), QStringLiteral("4"), QStringLiteral("30"), QStringLiteral("-3")});
+    refused.start(testpaths::demogen(), {folder, QStringLiteral("DEMO"), QStringLiteral("4"), QStringLiteral("30"), QStringLiteral("-3")});
     ASSERT_TRUE(refused.waitForFinished(60000));
     EXPECT_EQ(refused.exitCode(), 2);
     demo::DemoGenerator::Options options;

@@ -7,6 +7,8 @@
 #include "reportengine/ReportError.h"
 #include "reportengine/ReportJob.h"
 
+#include "support/TestPaths.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -25,7 +27,7 @@ namespace {
 
 QString programFile(const QString &name)
 {
-    return QDir(QStringLiteral(RPQ_PROGRAM_DIR)).filePath(name + QStringLiteral(".rpt"));
+    return QDir(testpaths::programDir()).filePath(name + QStringLiteral(".rpt"));
 }
 
 QString pdfText(const QString &path)

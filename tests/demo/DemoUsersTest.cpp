@@ -4,6 +4,8 @@
 
 #include "kit/Utilidades.h"
 
+#include "support/TestPaths.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -42,7 +44,7 @@ demo::DemoFixture *DemoUsers::s_fixture = nullptr;
 // A shell variable assignment at the start of a line of the run script.
 QString scriptValue(const QString &name)
 {
-    QFile file(QStringLiteral(RPQ_RUN_DEMO));
+    QFile file(testpaths::source(QStringLiteral("scripts/run-demo.sh")));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QRegularExpression assignment(QStringLiteral("(?m)^%1=(\\S+)$").arg(name));
@@ -51,14 +53,14 @@ QString scriptValue(const QString &name)
 
 QString readme()
 {
-    QFile file(QStringLiteral(RPQ_SOURCE_DIR "/README.md"));
+    QFile file(testpaths::source(QStringLiteral("README.md")));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 QString encodedByGenerator(const QString &text)
 {
     QProcess generator;
-    generator.start(QStringLiteral(RPQ_DEMOGEN), {QStringLiteral("--encode"), text});
+    generator.start(testpaths::demogen(), {QStringLiteral("--encode"), text});
     if (!generator.waitForFinished(10000) || generator.exitCode() != 0)
         return QStringLiteral("<failed>");
     return QString::fromUtf8(generator.readAllStandardOutput()).trimmed();
@@ -101,7 +103,7 @@ TEST_F(DemoUsers, TheReadmesLoginLineOpensTheDemo)
         "From the login window[^\\n]*(?:\\n[^\\n]+)*?server `([^`]+)`, database `([^`]+)` and user `([^`]+)`, password `([^`]+)`"));
     const QRegularExpressionMatch found = line.match(readme());
     ASSERT_TRUE(found.hasMatch());
-    QFile script(QStringLiteral(RPQ_RUN_DEMO));
+    QFile script(testpaths::source(QStringLiteral("scripts/run-demo.sh")));
     ASSERT_TRUE(script.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(script.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("@Server=%1;").arg(found.captured(1)), Qt::CaseInsensitive)) << found.captured(1).toStdString();
@@ -123,7 +125,7 @@ TEST(Readme, LayoutTableNamesWhatExists)
         for (auto names = QRegularExpression(QStringLiteral("`([^`<]+)`")).globalMatch(cell); names.hasNext();) {
             const QString name = names.next().captured(1);
             ++named;
-            EXPECT_TRUE(QFileInfo::exists(QStringLiteral(RPQ_SOURCE_DIR "/") + name)) << name.toStdString();
+            EXPECT_TRUE(QFileInfo::exists(testpaths::source(name))) << name.toStdString();
         }
     }
     EXPECT_GT(named, 10);

@@ -3,6 +3,8 @@
 // CMakeLists.txt declares only; every declared library stands on a lower level of the page's
 // level table, so no library uses, directly or through others, the one that declares it; and the
 // page's table of uses says what the CMakeLists.txt files declare.
+#include "support/TestPaths.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -14,8 +16,8 @@
 
 namespace {
 
-const QString kSource = QStringLiteral(RPQ_SOURCE_DIR "/src");
-const QString kArchitecture = QStringLiteral(RPQ_SOURCE_DIR "/docs/architecture.md");
+const QString kSource = testpaths::source(QStringLiteral("src"));
+const QString kArchitecture = testpaths::source(QStringLiteral("docs/architecture.md"));
 
 QString readAll(const QString& path)
 {

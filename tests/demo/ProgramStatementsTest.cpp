@@ -6,6 +6,8 @@
 #include "ado/Connection.h"
 #include "vb/Error.h"
 
+#include "support/TestPaths.h"
+
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -76,7 +78,7 @@ Outcome run(const ado::ConnectionPtr &connection, const QString &sql)
 
 QStringList programStatements()
 {
-    QFile file(QStringLiteral(RPQ_PROGRAM_STATEMENTS));
+    QFile file(testpaths::source(QStringLiteral("tests/demo/program_statements.sql")));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QStringList lines;

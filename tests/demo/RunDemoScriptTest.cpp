@@ -3,6 +3,8 @@
 // damaged or half-built demo database.
 #include "TableDigest.h"
 
+#include "support/TestPaths.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -34,7 +36,7 @@ protected:
     void useRealGenerator()
     {
         QFile::remove(path("demo/rpq_demogen"));
-        ASSERT_TRUE(QFile::link(QStringLiteral(RPQ_DEMOGEN), path("demo/rpq_demogen")));
+        ASSERT_TRUE(QFile::link(testpaths::demogen(), path("demo/rpq_demogen")));
     }
 
     void writeExecutable(const QString &relative, const QByteArray &text)
@@ -67,7 +69,7 @@ protected:
             env.insert(QStringLiteral("RPQ_DEMO_KIND"), kind);
         script.setProcessEnvironment(env);
         script.setProcessChannelMode(QProcess::MergedChannels);
-        script.start(QStringLiteral("bash"), {QStringLiteral(RPQ_RUN_DEMO)});
+        script.start(QStringLiteral("bash"), {testpaths::source(QStringLiteral("scripts/run-demo.sh"))});
         if (!script.waitForFinished(120000))
             return -1;
         m_output = QString::fromUtf8(script.readAll());

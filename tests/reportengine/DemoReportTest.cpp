@@ -7,6 +7,8 @@
 #include "reportengine/PageLayout.h"
 #include "reportengine/ReportError.h"
 #include "reportengine/ReportJob.h"
+#include "support/TestPaths.h"
+
 #include <ado/TestHooks.h>
 #include <QDir>
 #include <QLocale>
@@ -380,7 +382,7 @@ TEST(DemoReport, TheDetailedLayoutPrintsEveryLineOfItsDocuments)
         "SELECT TOP 1 TC, IdComprobante, 99, 'SINALTA', 'Artículo sin alta', 1, 0, 10, 10 FROM C_MV_CPTE WHERE TC = 'RMC' "
         "ORDER BY IdComprobante DESC"));
 
-    const ReportModel model(DefinitionReader::readFile(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(QStringLiteral("MV_PR2C.rpt"))));
+    const ReportModel model(DefinitionReader::readFile(QDir(testpaths::demoReports()).filePath(QStringLiteral("MV_PR2C.rpt"))));
     QStringList printed = subreportLines(model, AdoRowSource::runner(connection), 0, 1, 7);   // articles and services
     QStringList expected;
     auto lines = connection->Execute(QStringLiteral(
@@ -400,7 +402,7 @@ TEST(DemoReport, TheDetailedLayoutPrintsEveryLineOfItsDocuments)
 // document's own amount, so that the column reads down the page.
 TEST(DemoReport, TheDetailedLayoutPrintsSubtotalsUnderTheDocumentAmount)
 {
-    const ReportModel model(DefinitionReader::readFile(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(QStringLiteral("MV_PR2C.rpt"))));
+    const ReportModel model(DefinitionReader::readFile(QDir(testpaths::demoReports()).filePath(QStringLiteral("MV_PR2C.rpt"))));
     const PageLayout layout(model.definition());
     const auto amountSpan = [&](const Band& band) {
         const auto& columns = band.model->definition().columns;

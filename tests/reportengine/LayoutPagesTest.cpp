@@ -6,6 +6,8 @@
 #include "ado/Connection.h"
 #include "demo/DemoFixture.h"
 #include "reportengine/ReportJob.h"
+#include "support/TestPaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -65,9 +67,12 @@ std::vector<Layout> demoLayouts()
     return list;
 }
 
+// The kept pages of every layout, in the clone.
+QString layoutPages() { return testpaths::source(QStringLiteral("tests/reportengine/pages")); }
+
 QString pagesFile(const Layout& layout)
 {
-    return QDir(QStringLiteral(RPQ_LAYOUT_PAGES)).filePath(layout.file + u'-' + layout.kind + QStringLiteral(".txt"));
+    return QDir(layoutPages()).filePath(layout.file + u'-' + layout.kind + QStringLiteral(".txt"));
 }
 
 // The layout printed as the report window prints it, into pdf, read back page by page; other
@@ -76,7 +81,7 @@ QStringList printedOn(const ado::ConnectionPtr& connection, const Layout& layout
                       const QStringList& otherAssignments = {})
 {
     ReportJob job(connection);
-    job.load(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(layout.file + QStringLiteral(".rpt")));
+    job.load(QDir(testpaths::demoReports()).filePath(layout.file + QStringLiteral(".rpt")));
     for (const QString& assignment : assignmentsFor(layout) + otherAssignments)
         job.setFormula(assignment);
     if (layout.file != u"mv_pr4")
@@ -148,7 +153,7 @@ TEST_F(LayoutPages, EveryDemoLayoutPrintsTheKeptPages)
             EXPECT_EQ(pages[i].toStdString(), kept[i].toStdString()) << "page " << i + 1;
     }
     if (write)
-        GTEST_SKIP() << "pages written to " RPQ_LAYOUT_PAGES;
+        GTEST_SKIP() << "pages written to " << layoutPages().toStdString();
     EXPECT_GE(multiPage, 6);   // breaks inside groups and sub-reports are part of what is compared
 }
 

@@ -12,6 +12,8 @@
 #include "reportengine/SubreportRows.h"
 #include "ui/DialogServiceScope.h"
 #include "ui/ScriptedDialogService.h"
+#include "support/TestPaths.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -212,7 +214,7 @@ TEST(OneRead, DemoLayoutsQueryOncePerReportAndSubreport)
         SCOPED_TRACE(file);
         CountingRunner counter;
         ReportJob job(counter.runner());
-        job.load(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(QString::fromLatin1(file) + QStringLiteral(".rpt")));
+        job.load(QDir(testpaths::demoReports()).filePath(QString::fromLatin1(file) + QStringLiteral(".rpt")));
         job.setSelection(QStringLiteral("{C_MV_CPTE.TC} = 'RMC' AND {C_MV_CPTE.Anulada} = FALSE"));
         job.setSortFields({QStringLiteral("+{C_MV_Cpte.FechaEntrega}")});
         job.setPrintDate(QDate(2024, 3, 1));
@@ -273,7 +275,7 @@ TEST(OneRead, SubreportsAreReadBeforeTheReportsOwnRowsAreOpened)
     QTemporaryDir dir;
     OneResultSetAtATime connection;
     ReportJob job(connection.runner());
-    job.load(QDir(QStringLiteral(RPQ_DEMO_REPORTS)).filePath(QStringLiteral("MV_PR2C.rpt")));
+    job.load(QDir(testpaths::demoReports()).filePath(QStringLiteral("MV_PR2C.rpt")));
     ASSERT_FALSE(job.definition().subreports.empty());
     job.setSelection(QStringLiteral("{C_MV_CPTE.TC} = 'RMC' AND {C_MV_CPTE.Anulada} = FALSE"));
     job.setDestination(ReportJob::Destination::PdfFile, dir.filePath(QStringLiteral("a.pdf")));

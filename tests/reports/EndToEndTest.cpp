@@ -21,6 +21,8 @@
 #include "reports/ReportWindowLinks.h"
 #include "vb/App.h"
 
+#include "support/TestPaths.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDate>
@@ -191,7 +193,7 @@ class EndToEnd : public ReportWindowTest {
 protected:
     EndToEnd()
     {
-        for (const QFileInfo& rpt : QDir(QStringLiteral(RPQ_DEMO_REPORTS)).entryInfoList({QStringLiteral("*.rpt")}))
+        for (const QFileInfo& rpt : QDir(testpaths::demoReports()).entryInfoList({QStringLiteral("*.rpt")}))
             QFile::copy(rpt.filePath(), QDir(m_programDir.path()).filePath(rpt.fileName()));
         app::gImpresion().pPathSistema = m_programDir.path();
         app::state().startup.SeccionIni = QStringLiteral("PC1|ANA");

@@ -14,6 +14,8 @@
 #include "ui/Control.h"
 #include "vb/Error.h"
 
+#include "support/TestPaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -124,7 +126,7 @@ protected:
         setConfig(QStringLiteral("NOMBRE"), QStringLiteral("Maderas del Sur"));
         app::state().startup.SeccionIni = QStringLiteral("PC1|ANA");
         app::state().startup.ConexionDSN = QStringLiteral("DSN=DEMO; UID=DEMO; PWD=DEMO");
-        for (const QFileInfo& rpt : QDir(QStringLiteral(RPQ_DEMO_REPORTS)).entryInfoList({QStringLiteral("*.rpt")}))
+        for (const QFileInfo& rpt : QDir(testpaths::demoReports()).entryInfoList({QStringLiteral("*.rpt")}))
             QFile::copy(rpt.filePath(), program(rpt.fileName()));
         kit::DLL_Print& print = app::gImpresion();
         print.pPathSistema = m_programDir.path();

@@ -9,6 +9,8 @@
 #include "kit/RecordingPrintEngine.h"
 #include "reports/ReportKind.h"
 
+#include "support/TestPaths.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -174,7 +176,7 @@ TEST_F(ReportOptions, CurrencyListComesFromTheDocumentsAndStartsWithNoChoice)
 // selector, the operator can neither see nor change it, so it must not reach the report.
 TEST_F(ReportOptions, ACurrencyChosenUnderPrIsNotPrintedUnderAnotherKind)
 {
-    for (const QFileInfo& rpt : QDir(QStringLiteral(RPQ_DEMO_REPORTS)).entryInfoList({QStringLiteral("*.rpt")}))
+    for (const QFileInfo& rpt : QDir(testpaths::demoReports()).entryInfoList({QStringLiteral("*.rpt")}))
         QFile::copy(rpt.filePath(), QDir(m_programDir.path()).filePath(rpt.fileName()));
     app::gImpresion().pPathSistema = m_programDir.path();
     const auto log = std::make_shared<kittest::EngineLog>();

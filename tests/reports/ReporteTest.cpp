@@ -14,6 +14,8 @@
 #include "vb/App.h"
 #include "vb/Error.h"
 
+#include "support/TestPaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -205,7 +207,7 @@ TEST(DirectPrintingRun, PrintsTheDemoLayoutWithItsSubreportSelection)
     ReportsDemo& demo = ReportsDemo::shared();
     QTemporaryDir program;
     for (const char* name : {"MV_PR2C.rpt"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(RPQ_DEMO_REPORTS "/") + QLatin1String(name), QDir(program.path()).filePath(QString::fromLatin1(name).toLower())));
+        ASSERT_TRUE(QFile::copy(testpaths::demoReports() + u'/' + QLatin1String(name), QDir(program.path()).filePath(QString::fromLatin1(name).toLower())));
     const QString savedPath = vb::App::path();
     vb::App::setPath(program.path());
     // The control finds the embedded database where the shared connection's server points.
