@@ -415,6 +415,16 @@ TEST_F(StartUp, AMarkerWrittenAsTheLinesPasswordIsCheckedAsTyped)
     EXPECT_EQ(rows("Control_Acceso"), 0);
 }
 
+// The embedded engine's data folder may be named by its absolute path on the line.
+TEST_F(StartUp, AnAbsoluteDataFolderOnTheLineIsOpened)
+{
+    start("@Server=" + serverFolder() + ";@DbName=DEMO;@Usuario=COMPRAS;@Password=compras;");
+    EXPECT_TRUE(db->gOpenFlag());
+    EXPECT_EQ(db->settings().gServidor, serverFolder());
+    EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
 TEST_F(StartUp, TheUserNamedLikeTheDatabaseNeedsNoPassword)
 {
     // Even an administrator's row under that name grants nothing without a password.
