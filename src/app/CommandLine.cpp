@@ -1,10 +1,13 @@
 #include "app/CommandLine.h"
 
 #include "app/SharedObjects.h"
+#include "ado/EngineTarget.h"
 #include "kit/ArchivoIni.h"
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
 #include "vb/Strings.h"
+
+#include <QDir>
 
 namespace app {
 
@@ -30,6 +33,11 @@ KeyRead readKey(const QString& linea, const QString& key, QString& value, qsizet
         result = KeyRead::Unended;
     value = vb::Trim(gUtil().QuitarCaracteres(value, QStringLiteral("=")));
     return result;
+}
+
+bool namesAbsoluteFolder(const QString& servidor)
+{
+    return QDir::isAbsolutePath(servidor) && !ado::EngineTarget::serverFolder(servidor).isEmpty();
 }
 
 } // namespace
@@ -61,8 +69,10 @@ CommandLineValues LeerLineaParametros(const QString& linea, const CommandLineVal
     if (!read("@UsuarioLogeado", logeado, {}) || vb::Trim(logeado).isEmpty())
         logeado = vb::Trim(v.Usuario);
     v.UsuarioActual = logeado;
-    if (read("@Password", v.Password, {}))
-        v.ClaveActual = vb::textEquals(v.Password, v.DbName) ? QStringLiteral("* *") : v.Password;
+    if (read("@Password", v.Password, {})) {
+        v.StoredPasswordMarker = vb::textEquals(v.Password, v.DbName);
+        v.ClaveActual = v.StoredPasswordMarker ? QStringLiteral("* *") : v.Password;
+    }
     read("@Caja", v.Caja, QStringLiteral("1"));
     return v;
 }
@@ -91,6 +101,9 @@ QString LineaDesdeIni()
 
 QString HostDeServidor(const QString& servidor)
 {
+    // An absolute folder of the embedded engine is kept whole: its slashes name no protocol.
+    if (namesAbsoluteFolder(servidor))
+        return servidor;
     const qsizetype slash = servidor.indexOf(u'/');
     QString host = slash >= 0 ? servidor.mid(slash + 1) : servidor;
     const qsizetype colon = host.indexOf(u':');

@@ -20,6 +20,7 @@ struct CommandLineValues {
     QString UsuarioActual;        // gUsuarioActual: @UsuarioLogeado unless blank, else @Usuario
     QString Password;             // @Password
     QString ClaveActual;          // gClaveActual: "* *" when @Password equals @DbName
+    bool StoredPasswordMarker = false;   // ClaveActual is that marker, given by this line: take the stored password
     QString Caja;                 // startup.Caja: "1" without the key
     bool unendedKey = false;      // a key other than @ParametroAdicional had no ";" after it
 };
@@ -27,7 +28,7 @@ struct CommandLineValues {
 // A value is the text between its key and the next ";", without any "=" and trimmed of
 // blanks. "@ParametroAdicional" without a ";" takes the 19 characters after it; any other key
 // without one keeps what it had (empty for the server, database, user and password) and sets
-// unendedKey. Without "@Password" ClaveActual is left as it was.
+// unendedKey. Without "@Password" ClaveActual and StoredPasswordMarker are left as they were.
 CommandLineValues LeerLineaParametros(const QString& linea, const CommandLineValues& antes);
 
 // The line start-up builds from "VU000va.INI" when the caller asks for it and no line is given:
@@ -37,7 +38,8 @@ QString LineaDesdeIni();
 
 // The host part of a server text: what follows the first "/" (the whole text without one),
 // cut before its first ":". "tcp/SRV01:1433" gives "SRV01"; an instance after "\" or a port
-// after "," stays.
+// after "," stays. An absolute path naming an existing folder (the embedded engine's data
+// folder) is kept whole.
 QString HostDeServidor(const QString& servidor);
 
 } // namespace app

@@ -162,6 +162,7 @@ void StartUp::readCommandLine()
     before.Menu = startup.Menu;
     before.UsuarioActual = gUsuarioActual;
     before.ClaveActual = gClaveActual;
+    before.StoredPasswordMarker = data::gStoredPasswordMarker;
     before.Caja = startup.Caja;
     const CommandLineValues read = LeerLineaParametros(m_linea, before);
     startup.ParametroAdicional = read.ParametroAdicional;
@@ -172,6 +173,7 @@ void StartUp::readCommandLine()
     m_clave = read.Password;
     gUsuarioActual = read.UsuarioActual;
     gClaveActual = read.ClaveActual;
+    data::gStoredPasswordMarker = read.StoredPasswordMarker;
     startup.Caja = read.Caja;
     // A key without its ";" is the invalid-argument case the start-up passes over.
     if (read.unendedKey)
@@ -237,16 +239,20 @@ void StartUp::workingSetUp()
     });
 }
 
+// Only the marker the command line gave counts: the same text typed in a login window is
+// checked as typed.
 void StartUp::readStoredPassword()
 {
-    if (gClaveActual != kStoredPassword)
+    if (!data::gStoredPasswordMarker || gClaveActual != kStoredPassword)
         return;
     data::DB_Dll& db = gDB();
     ado::RecordsetPtr rs;
     try {
         openUserRow(gUsuarioActual, rs);
-        if (!rs->Eof())
+        if (!rs->Eof()) {
             gClaveActual = gUtil().Decodificar(gUtil().ValorTexto(rs->Value(QStringLiteral("PassWord"))));
+            data::gStoredPasswordMarker = false;
+        }
     } catch (const vb::Error&) {
         vb::Trap::skipping().run([&] { db.CierraRecordset(rs); });
         throw;

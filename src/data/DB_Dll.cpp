@@ -46,13 +46,26 @@ bool has(const QString& text, const char* part)
 
 int reconnectPause = ReconnectPolicy::kDefaultPause;
 
-// The window asked for the connection, and no password was refused: a password box left empty
-// for the user it showed keeps the password the program holds, the launcher's stored-password
-// marker included. Another user typed there is checked with what was typed.
-void keepUntypedPassword(const LoginPrompt& form, const QString& user, const QString& password)
+// What the program held before it asked in the login window.
+struct HeldLogin {
+    QString user;
+    QString password;
+    bool storedPasswordMarker = false;
+};
+
+HeldLogin heldLogin() { return {gUsuarioActual, gClaveActual, gStoredPasswordMarker}; }
+
+// The window asked for the connection, and no password was refused: a password left empty for
+// the user it showed keeps the password the program holds, the launcher's stored-password
+// marker included. Another user typed there is checked with what was typed. The decision is
+// taken on what "Conectar" stored, never on the boxes: registering the first connection reloads
+// the list, which empties them before the window closes.
+void keepUntypedPassword(const HeldLogin& held)
 {
-    if (form.TxtUserPassword().isEmpty() && vb::textEquals(form.TxtUserId(), user))
-        gClaveActual = password;
+    if (gClaveActual.isEmpty() && vb::textEquals(gUsuarioActual, held.user)) {
+        gClaveActual = held.password;
+        gStoredPasswordMarker = held.storedPasswordMarker;
+    }
 }
 
 std::shared_ptr<DB_Dll>& sharedSlot()
@@ -152,13 +165,12 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
 bool DB_Dll::runLoginPrompt()
 {
     std::unique_ptr<LoginPrompt> form = LoginPrompt::create();
-    const QString user = gUsuarioActual;
-    const QString password = gClaveActual;
-    form->ask(m_settings.gDBName, m_settings.gServidor, user);
+    const HeldLogin held = heldLogin();
+    form->ask(m_settings.gDBName, m_settings.gServidor, held.user);
     m_state.gOpenFlag = form->Aceptar();
     m_loginCancelled = !m_state.gOpenFlag;
     if (m_state.gOpenFlag) {
-        keepUntypedPassword(*form, user, password);
+        keepUntypedPassword(held);
         m_settings.gDBName = form->TxtDbName();
         m_settings.gServidor = form->serverToOpen();
         m_settings.gUsuario = m_settings.gDBName;   // the database login and its password are the database name

@@ -8,6 +8,10 @@ namespace data {
 
 inline QString gUsuarioActual;       // application user
 inline QString gClaveActual;         // application password
+// gClaveActual holds the launcher's stored-password marker ("* *") as the command line gave it:
+// start-up then checks the password stored for the user. Only the reading of the line sets it;
+// the same text typed in a login window is a password like any other.
+inline bool gStoredPasswordMarker = false;
 inline bool gConfidencialidad = false;   // SS_CONFIDENCIALIDAD is "SI"
 
 // What a run starts with: no user, no password, no confidentiality.
@@ -15,6 +19,7 @@ inline void resetSessionValues()
 {
     gUsuarioActual.clear();
     gClaveActual.clear();
+    gStoredPasswordMarker = false;
     gConfidencialidad = false;
 }
 

@@ -378,6 +378,7 @@ void frmAcceso::conectar()
     DatosBase(listName());
     gUsuarioActual = m_userId->text();
     gClaveActual = m_password->text();
+    gStoredPasswordMarker = false;   // typed here, even as "* *", it is checked as typed
     if (m_servidorBase.isEmpty()) {
         m_servidorBase = m_servidor->text();
         m_nombreBase = m_dbName->text();
@@ -595,7 +596,9 @@ void frmAcceso::makeShortcut()
         ui::MsgBox(QStringLiteral("El acceso directo ya existe."), ui::vbInformation, QStringLiteral("Acceso Directo"));
         return;
     }
-    const QString line = DesktopShortcut::parameterLine(m_servidor->text(), m_dbName->text(), m_userId->text());
+    // The server as the window opens it, so the shortcut starts the program on the same port.
+    const QString server = ConnectionStrings::serverToOpen(m_servidor->text(), m_puerto->text());
+    const QString line = DesktopShortcut::parameterLine(server, m_dbName->text(), m_userId->text());
     const QString target = vb::App::path() + u'/' + vb::App::exeName();
     DesktopShortcut::write(path, title, target, line);
     ui::MsgBox(QStringLiteral("Acceso directo creado correctamente en el escritorio."), ui::vbInformation,

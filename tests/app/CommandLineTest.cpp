@@ -2,8 +2,12 @@
 
 #include "app/CommandLine.h"
 #include "app/SharedObjects.h"
+#include "data/DesktopShortcut.h"
 #include "kit/Sistema.h"
 #include "kit/Utilidades.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 
 namespace {
@@ -108,6 +112,47 @@ TEST(CommandLineReader, HostOfAServerText)
         {"SRV01,1433", "SRV01,1433"}, {":1433", ""}, {"datos", "datos"}, {"", ""}, {"a/b/c:1", "b/c"}};
     for (const auto& [text, host] : cases)
         EXPECT_EQ(app::HostDeServidor(text), host) << text;
+}
+
+// Only the line's own reading marks the password as the launcher's: a password equal to the
+// database name. The marker's text given as a password is a password like any other.
+TEST(CommandLineReader, OnlyAPasswordEqualToTheDatabaseAsksForTheStoredOne)
+{
+    CommandLineValues before;
+    const CommandLineValues launcher = app::LeerLineaParametros("@DbName=DEMO;@Password=demo;", before);
+    EXPECT_EQ(launcher.ClaveActual, "* *");
+    EXPECT_TRUE(launcher.StoredPasswordMarker);
+    const CommandLineValues typed = app::LeerLineaParametros("@DbName=DEMO;@Password=* *;", before);
+    EXPECT_EQ(typed.ClaveActual, "* *");
+    EXPECT_FALSE(typed.StoredPasswordMarker);
+    // Without "@Password" the password and its mark stay as they were.
+    before.StoredPasswordMarker = true;
+    EXPECT_TRUE(app::LeerLineaParametros("@DbName=DEMO;", before).StoredPasswordMarker);
+    EXPECT_FALSE(app::LeerLineaParametros("@DbName=DEMO;@Password=x;", before).StoredPasswordMarker);
+}
+
+// The embedded engine's data folder named by its absolute path reaches the open whole; a path
+// that names no folder is read as a server text.
+TEST(CommandLineReader, AnAbsoluteDataFolderIsKeptWhole)
+{
+    QTemporaryDir root;
+    const QString folder = root.path() + "/abs/datos";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_EQ(app::HostDeServidor(folder), folder);
+    const QString missing = root.path() + "/abs/nada";
+    EXPECT_EQ(app::HostDeServidor(missing), missing.mid(1));
+    const CommandLineValues read = app::LeerLineaParametros("@Server=" + folder + ";@DbName=DEMO;", {});
+    EXPECT_EQ(app::HostDeServidor(read.Servidor), folder);
+}
+
+// What a desktop shortcut of the login window writes: the server as the window opens it, its
+// port included, which the started program keeps.
+TEST(CommandLineReader, AShortcutsServerKeepsItsPort)
+{
+    const QString line = data::DesktopShortcut::parameterLine("SRV2\\INST,1500", "Stock", "ana");
+    const CommandLineValues read = app::LeerLineaParametros(line, {});
+    EXPECT_EQ(app::HostDeServidor(read.Servidor), "SRV2\\INST,1500");
+    EXPECT_EQ(read.DbName, "Stock");
 }
 
 class IniLine : public AppTestBase {

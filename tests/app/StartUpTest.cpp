@@ -8,6 +8,8 @@
 #include "app/SharedObjects.h"
 #include "app/StartUp.h"
 #include "app/UserCheck.h"
+#include "data/BasesFile.h"
+#include "data/LBM_Common.h"
 #include "data/SessionValues.h"
 #include "data/frmAcceso.h"
 #include "kit/Sistema.h"
@@ -360,6 +362,69 @@ TEST_F(StartUp, TheLaunchersWordIsNoPasswordForAnotherUserTypedAfterAFailedOpen)
     EXPECT_EQ(rows("Control_Acceso"), 0);
 }
 
+// The stored-password marker stands for the user's stored password only as the launcher's line
+// gives it (its password equal to its database name). Typed into a login window, or written on
+// a line as a password of its own, it is checked as typed: it opens no account, an
+// administrator's least of all.
+TEST_F(StartUp, AMarkerTypedInTheWindowAskingForTheConnectionIsCheckedAsTyped)
+{
+    tries = {typed("ADMIN", "* *", "datos"), closed()};
+    dialogs.setModalHandler("frmAcceso", [this](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        w->TxtDbName()->setText("DEMO");
+        return operate(w);
+    });
+    EXPECT_TRUE(startEnds(QString()));
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(shownInWindow.size(), 2);
+    EXPECT_EQ(boxTexts(), QStringList{"El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente"});
+    EXPECT_FALSE(app::state().startup.EsAdministrador);
+    EXPECT_FALSE(db->gEsAdmin());
+    EXPECT_EQ(rows("Control_Acceso"), 0);
+}
+
+// After the launcher's line failed to open, its own user or another types the marker.
+class MarkerAfterAFailedOpen : public StartUp, public testing::WithParamInterface<const char*> {};
+
+TEST_P(MarkerAfterAFailedOpen, IsCheckedAsTyped)
+{
+    tries = {typed(GetParam(), "* *"), closed()};
+    dialogs.setModalHandler("frmAcceso", [this](QDialog* d) {
+        auto* w = static_cast<data::frmAcceso*>(d);
+        w->TxtDbName()->setText("DEMO");
+        return operate(w);
+    });
+    dialogs.pushMsgBoxAnswer(ui::vbYes);     // the failed open's question: try another connection
+    EXPECT_TRUE(startEnds("@Server=datos;@DbName=NOEXISTE;@Usuario=ADMIN;@Password=NOEXISTE;"));
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(shownInWindow.size(), 2);
+    EXPECT_EQ(boxTexts().value(1), "El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente");
+    EXPECT_FALSE(app::state().startup.EsAdministrador);
+    EXPECT_EQ(rows("Control_Acceso"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(LaunchersUserAndAnother, MarkerAfterAFailedOpen, testing::Values("ADMIN", "DEPOSITO"));
+
+TEST_F(StartUp, AMarkerWrittenAsTheLinesPasswordIsCheckedAsTyped)
+{
+    tries = {closed()};
+    EXPECT_TRUE(startEnds(launcherLine("ADMIN", "* *")));
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(boxTexts(), QStringList{"El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente"});
+    EXPECT_FALSE(app::state().startup.EsAdministrador);
+    EXPECT_EQ(rows("Control_Acceso"), 0);
+}
+
+// The embedded engine's data folder may be named by its absolute path on the line.
+TEST_F(StartUp, AnAbsoluteDataFolderOnTheLineIsOpened)
+{
+    start("@Server=" + serverFolder() + ";@DbName=DEMO;@Usuario=COMPRAS;@Password=compras;");
+    EXPECT_TRUE(db->gOpenFlag());
+    EXPECT_EQ(db->settings().gServidor, serverFolder());
+    EXPECT_EQ(lastAccess("Usuario"), "COMPRAS");
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
 TEST_F(StartUp, TheUserNamedLikeTheDatabaseNeedsNoPassword)
 {
     // Even an administrator's row under that name grants nothing without a password.
@@ -540,6 +605,145 @@ TEST_F(StartUp, TheLoginWindowTakesTheUsersLookAndHandsItsErrorsToTheModule)
     EXPECT_TRUE(boxes()[1].title.endsWith(" - DatosBase Aviso al operador!!! - 2 ")) << boxes()[1].title.toStdString();
     EXPECT_TRUE(moduleLog().contains("Rutina: - DatosBase Mensaje Ha ocurrido el Siguiente Error (53)"));
 }
+
+// ---------------------------------------------------------------- the first login window
+
+// One start through the window that asks for the connection: the one a start without
+// arguments opens, or the one offered after the launcher's line failed to open and the
+// operator answered Yes. The password must be judged by what "Conectar" stored: registering
+// the first connection of a new installation reloads the list, which empties the boxes.
+struct FirstLogin {
+    bool basesFile;       // BASES.TXT exists before the start (else the window registers the connection)
+    bool launcherLine;    // the launcher's line, whose open fails; else no command line
+    bool passwordTyped;   // the user's own password typed; else the box left empty
+    bool sameUser;        // the launcher's user kept (with no line: ADMIN typed); else COMPRAS typed
+    bool onPort;          // the server on port 1500; else the folder "datos"
+};
+
+std::string caseName(const testing::TestParamInfo<FirstLogin>& info)
+{
+    const FirstLogin& c = info.param;
+    return std::string(c.basesFile ? "WithBases" : "NoBases") + (c.launcherLine ? "Launcher" : "NoLine")
+         + (c.passwordTyped ? "Typed" : "Empty") + (c.sameUser ? "SameUser" : "OtherUser") + (c.onPort ? "Port" : "Folder");
+}
+
+class FirstLoginWindow : public StartUp, public testing::WithParamInterface<FirstLogin> {
+protected:
+    void SetUp() override
+    {
+        StartUp::SetUp();
+        data::LBM_Common::RutaArchivoBases.clear();
+        // A server on port 1500, as the embedded engine finds it: the folder is named the way
+        // SQL Server's providers write a server on a port.
+        ASSERT_TRUE(QFile::link(serverFolder(), m_programDir.path() + "/srv,1500"));
+        QFile::remove(m_programDir.path() + "/BASES.TXT");
+        if (GetParam().basesFile)
+            writeProgramFile("BASES.TXT", "VENTAS / OTRO,VENTAS,VENTAS,x,otro\r\n");
+        dialogs.setModalHandler("frmAcceso", [this](QDialog* d) { return answer(static_cast<data::frmAcceso*>(d)); });
+    }
+    void TearDown() override
+    {
+        data::LBM_Common::RutaArchivoBases.clear();
+        StartUp::TearDown();
+    }
+
+    QString user() const { return GetParam().sameUser ? "ADMIN" : "COMPRAS"; }
+    QString password() const { return GetParam().sameUser ? "admin" : "compras"; }
+    // The server as the program opens it.
+    QString server() const { return GetParam().onPort ? "srv,1500" : "datos"; }
+    QString line() const
+    {
+        // The launcher's word for ADMIN ("@Password" equal to "@DbName") on a database that is not there.
+        return GetParam().launcherLine ? "@ParametroAdicional=RMC;@Server=" + server()
+                                             + ";@DbName=NOEXISTE;@Usuario=ADMIN;@Password=NOEXISTE;@Caja=2;"
+                                       : QString();
+    }
+
+    // The first window is answered as the case says; any later one (the login loop's) is closed.
+    int answer(data::frmAcceso* w)
+    {
+        shownInWindow << QStringList{w->TxtUserId()->text(), w->TxtUserPassword()->text(), w->TxtDbName()->text(),
+                                     w->TxtServidor()->text()};
+        if (shownInWindow.size() > 1) {
+            w->reject();
+            return w->result();
+        }
+        const FirstLogin& c = GetParam();
+        w->TxtDbName()->setText("DEMO");
+        if (!c.launcherLine) {
+            w->TxtServidor()->setText(c.onPort ? "srv" : "datos");
+            w->TxtPuerto()->setText(c.onPort ? "1500" : "1433");
+        }
+        if (!c.launcherLine || !c.sameUser)
+            w->TxtUserId()->setText(user());
+        if (c.passwordTyped)
+            w->TxtUserPassword()->setText(password());
+        qobject_cast<QPushButton*>(ui::Control::find(w, "bcAceptar"))->click();
+        return w->result();
+    }
+};
+
+TEST_P(FirstLoginWindow, TheRightPasswordOrTheLaunchersWordLogsIn)
+{
+    const FirstLogin& c = GetParam();
+    const QString launcherLine = line();
+    if (c.launcherLine)
+        dialogs.pushMsgBoxAnswer(ui::vbYes);     // the failed open's question: try another connection
+    const bool ended = startEnds(launcherLine);
+    // Only the launcher's own user keeps its word when the password box is left empty.
+    const bool loggedIn = c.passwordTyped || (c.launcherLine && c.sameUser);
+
+    // The windows shown: the one that asks for the connection, and the login loop's after a refusal.
+    ASSERT_EQ(shownInWindow.size(), loggedIn ? 1 : 2);
+    EXPECT_EQ(shownInWindow[0], c.launcherLine ? (QStringList{"ADMIN", "", "NOEXISTE", server()})
+                                               : (QStringList{"", "", "", ""}));
+    if (!loggedIn) {
+        EXPECT_EQ(shownInWindow[1][0], user());
+        EXPECT_EQ(shownInWindow[1][1], "");
+        EXPECT_EQ(shownInWindow[1][2], "DEMO");
+        EXPECT_EQ(shownInWindow[1][3].toLower(), server());
+    }
+    // The messages: the failed open's question first, then the refusal.
+    const auto shown = boxes();
+    qsizetype next = 0;
+    if (c.launcherLine) {
+        ASSERT_FALSE(shown.isEmpty());
+        EXPECT_EQ(shown[0].title, " Error de Conexion a Base de Datos");
+        next = 1;
+    }
+    QStringList after;
+    for (qsizetype i = next; i < shown.size(); ++i)
+        after << shown[i].text;
+    EXPECT_EQ(after, loggedIn ? QStringList{}
+                              : QStringList{"El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente"});
+    // The user logged in and the exit status.
+    EXPECT_EQ(ended, !loggedIn);
+    if (loggedIn) {
+        EXPECT_EQ(data::gUsuarioActual, user());
+        EXPECT_EQ(lastAccess("Usuario"), user());
+        EXPECT_EQ(app::state().startup.EsAdministrador, user() == "ADMIN");
+        EXPECT_EQ(db->settings().gServidor.toLower(), server());
+    } else {
+        EXPECT_EQ(endCode, 0);     // the operator closed the loop's window
+        EXPECT_EQ(rows("Control_Acceso"), 0);
+    }
+    // A new installation registers the connection it opened, on its port.
+    if (!c.basesFile) {
+        const auto records = data::BasesFile::read(m_programDir.path() + "/BASES.TXT");
+        ASSERT_EQ(records.size(), 1);
+        EXPECT_EQ(records[0].servidor.toLower(), c.onPort ? "srv:1500" : "datos");
+    }
+}
+
+std::vector<FirstLogin> everyFirstLogin()
+{
+    std::vector<FirstLogin> cases;
+    for (int bits = 0; bits < 32; ++bits)
+        cases.push_back({(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0, (bits & 16) != 0});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStart, FirstLoginWindow, testing::ValuesIn(everyFirstLogin()), caseName);
 
 // ---------------------------------------------------------------- the user check alone
 

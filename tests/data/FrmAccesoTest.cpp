@@ -591,6 +591,32 @@ TEST_F(LoginWindow, ShortcutCarriesTheConnectionAndNeverThePassword)
     EXPECT_EQ(boxes()[1].text, "El acceso directo ya existe.");
 }
 
+// The shortcut starts the program on the connection as the window would open it: a picked
+// record's port, or one typed in the server text, goes with the server.
+TEST_F(LoginWindow, ShortcutCarriesTheServersPort)
+{
+    putBases("STOCK / SRV2,Stock,Stock," + coded("Stock") + ",srv2\\inst:1500\r\n");
+    const auto lineOf = [&](data::frmAcceso& w) {
+        QFile::remove(m_desktop.path() + QStringLiteral("/rp_quindal.desktop"));
+        click(w, "CmdLineaComando");
+        QFile file(m_desktop.path() + QStringLiteral("/rp_quindal.desktop"));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        const qsizetype at = text.indexOf(QStringLiteral("@server="));
+        return text.mid(at, text.indexOf(u';', at) - at);
+    };
+    data::frmAcceso w;
+    w.lstBases()->setCurrentRow(0);
+    EXPECT_EQ(lineOf(w), "@server=SRV2\\\\\\\\INST,1500");
+    type(w, QStringLiteral("srv:1600"), QStringLiteral("Stock"));
+    EXPECT_EQ(lineOf(w), "@server=srv,1600");
+    type(w, QStringLiteral("srv3"), QStringLiteral("Stock"));
+    w.TxtPuerto()->setText(QStringLiteral("1700"));
+    EXPECT_EQ(lineOf(w), "@server=srv3,1700");
+    w.TxtPuerto()->setText(QStringLiteral("1433"));
+    EXPECT_EQ(lineOf(w), "@server=srv3");
+}
+
 TEST_F(LoginWindow, ShortcutFailureIsNeverFollowedBySuccess)
 {
     data::DesktopShortcut::setDesktopFolder(m_desktop.path() + QStringLiteral("/no-such-folder"));
