@@ -924,6 +924,31 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
     return schemaProbe().hasColumn(Tabla, Campo);
 }
 
+QStringList DB_Dll::tableColumns(const QString& table)
+{
+    const QString name = ObjectNames::QuotableName(table);
+    if (name.isEmpty())
+        return {};
+    QStringList names;
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    vb::Trap trap([&](const vb::Error& e) {
+        logSwallowed(e, QStringLiteral("tableColumns"));
+        names.clear();
+        return int(vb::Abort);
+    });
+    trap.run([&] {
+        openRaising(QStringLiteral("SELECT * FROM ") + name + QStringLiteral(" WHERE 1 = 0"), rs);
+        const ado::FieldsPtr fields = rs->Fields();
+        for (int i = 0; i < fields->Count(); ++i)
+            names << fields->Item(i)->Name();
+    });
+    vb::Trap::skipping().run([&] {
+        if (rs->State() != ado::adStateClosed)
+            rs->Close();
+    });
+    return names;
+}
+
 void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
                       const vb::Variant& ValorDefault)
 {

@@ -12,6 +12,7 @@
 #include "vb/Variant.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -124,6 +125,11 @@ public:
     // Schema probes.
     bool ExisteTablaDB(const QString& Tabla);
     bool ExisteCampoDB(const QString& Tabla, const QString& Campo);
+    // The columns of a table or view as a statement over it names them, asked of the table
+    // itself with a statement that returns no rows: the same answer on every engine (the
+    // catalogue probe above answers yes to any column on Oracle). Empty when the name is not a
+    // plain object name or the table cannot be read; a failure is logged, never shown.
+    QStringList tableColumns(const QString& table);
     void AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
                   const vb::Variant& ValorDefault = vb::Variant::missing());
     bool VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar, const QString& Tipo, bool PermiteNulos,

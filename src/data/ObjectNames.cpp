@@ -2,6 +2,9 @@
 
 #include "vb/Error.h"
 
+#include <QStringList>
+#include <algorithm>
+
 namespace data {
 
 QString ObjectNames::stSTF(QString& name, int part)
@@ -54,6 +57,34 @@ QString ObjectNames::StripFileName(const QString& path)
 {
     const qsizetype at = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
     return at < 0 ? QString() : path.left(at);
+}
+
+namespace {
+
+bool isNameCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_' || c == u'$' || c == u'#' || c == u' ';
+}
+
+bool isPlainName(const QString& part)
+{
+    return !part.isEmpty() && std::all_of(part.begin(), part.end(), isNameCharacter);
+}
+
+} // namespace
+
+QString ObjectNames::QuotableName(const QString& name)
+{
+    QStringList parts = name.split(u'.');
+    for (QString& part : parts) {
+        part = part.trimmed();
+        if (part.startsWith(u'[') && part.endsWith(u']') && part.size() > 2)
+            part = StripBrackets(part).trimmed();
+        if (!isPlainName(part))
+            return {};
+        part = AddBrackets(part);
+    }
+    return parts.join(u'.');
 }
 
 } // namespace data

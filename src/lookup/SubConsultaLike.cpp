@@ -16,6 +16,8 @@
 #include "vb/Files.h"
 #include "vb/Strings.h"
 
+#include <algorithm>
+
 namespace lookup {
 
 namespace {
@@ -475,12 +477,18 @@ QString EntitySearch::codeColumn() const
     return columnName(m_s);
 }
 
-// A column the mask lists or the table has (the catalogue is read only when the mask lacks it).
+// A column the mask lists or the table has. The table is asked only when the mask lacks the
+// column, and asked itself rather than its catalogue, which on some engines answers yes to any
+// column.
 bool EntitySearch::hasColumn(const QString& column) const
 {
     if (blank(column))
         return false;
-    return listsColumn(m_l, column) || app::gDB().ExisteCampoDB(m_tabla, vb::Trim(column));
+    if (listsColumn(m_l, column))
+        return true;
+    const QStringList columns = app::gDB().tableColumns(m_tabla);
+    return std::any_of(columns.begin(), columns.end(),
+                       [&](const QString& name) { return vb::textEquals(name, vb::Trim(column)); });
 }
 
 void EntitySearch::readColumns(const QString& table)

@@ -58,6 +58,20 @@ RangoFiltro row(const QString& campo, const QString& desde, const QString& hasta
     return r;
 }
 
+// A document number is its point of sale, number and letter written together, and ranges over it
+// compare as text. A number written without its letter stands for every letter of that number:
+// as a From bound it already sorts before all of them; as a To bound it takes the last letter,
+// or the documents of that number would sort past it and be left out.
+constexpr char16_t kLastLetter = u'Z';
+
+QString toDocument(const QString& sucursal, const QString& numero, const QString& letra)
+{
+    const QString written = sucursal + numero;
+    if (!letra.isEmpty() || written.isEmpty())
+        return written + letra;
+    return written + kLastLetter;
+}
+
 bool tickedAndVisible(const CheckState& box)
 {
     return box.value == 1 && box.visible;
@@ -142,7 +156,7 @@ void ReportEmission::fillRows()
     const QString letraHasta = field(QStringLiteral("Letra_Hasta"));
 
     m_filtros[0] = row(tableField(QStringLiteral("IdComprobante")), sucursalDesde + nroDesde + letraDesde,
-                       sucursalHasta + nroHasta + letraHasta, kText, kRaw);
+                       toDocument(sucursalHasta, nroHasta, letraHasta), kText, kRaw);
     m_filtros[2] = row(tableField(QStringLiteral("Cuenta")), field(QStringLiteral("Cliente_Desde")),
                        field(QStringLiteral("Cliente_Hasta")), kText, kRaw);
     m_filtros[3] = row(layout(SummaryByIr) ? QStringLiteral("{v_mv_stock.Fecha}") : tableField(QStringLiteral("Fecha")),

@@ -27,7 +27,9 @@ const demo::DemoFixture& pristineDemo()
 
 } // namespace
 
-AppTestBase::AppTestBase()
+AppTestBase::AppTestBase() : AppTestBase(pristineDemo()) {}
+
+AppTestBase::AppTestBase(const demo::DemoFixture& demo)
 {
     m_savedPath = vb::App::path();
     m_savedExe = vb::App::exeName();
@@ -38,7 +40,6 @@ AppTestBase::AppTestBase()
     qputenv("TEMP", QFile::encodeName(m_tempDir.path()));
     vb::setEndHook([](int exitCode) { throw vb::EndRequested(exitCode); });
 
-    const demo::DemoFixture& demo = pristineDemo();
     QFile::copy(demo.databasePath(), demo::DemoGenerator::databasePath(serverFolder(), demo.databaseName()));
     QFile::copy(demo.statisticsPath(),
                 demo::DemoGenerator::databasePath(serverFolder(), demo::DemoGenerator::statisticsDatabase()));

@@ -16,11 +16,17 @@
 #include <memory>
 #include <ostream>
 
+namespace demo {
+class DemoFixture;
+}
+
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 class AppTestBase : public ::testing::Test {
 protected:
     AppTestBase();
+    // On a copy of that demo database (and its statistics database) instead of the usual one.
+    explicit AppTestBase(const demo::DemoFixture& demo);
     ~AppTestBase() override;
 
     // gDB on this test's copy of the demo database, as start-up opens it.

@@ -1,4 +1,5 @@
 #include "data/DB_Dll.h"
+#include "data/ObjectNames.h"
 
 #include "QStringPrinting.h"
 
@@ -108,6 +109,23 @@ TEST(ObjectNames, DegenerateNamesRaiseInvalidArgument)
             EXPECT_EQ(e.number(), 5);
         }
     }
+}
+
+// Only a name reaches a statement: brackets and blanks come off and go back where a blank needs
+// them; anything that could end the name or the statement gives no name at all.
+TEST(ObjectNames, QuotableNamesAreNamesOnly)
+{
+    using data::ObjectNames;
+    EXPECT_EQ(ObjectNames::QuotableName("TA_USUARIOS"), "TA_USUARIOS");
+    EXPECT_EQ(ObjectNames::QuotableName("  ta_usuarios "), "ta_usuarios");
+    EXPECT_EQ(ObjectNames::QuotableName("dbo.V_TA_Rubros"), "dbo.V_TA_Rubros");
+    EXPECT_EQ(ObjectNames::QuotableName("[V_TA_Rubros]"), "V_TA_Rubros");
+    EXPECT_EQ(ObjectNames::QuotableName("dbo.[Mi Tabla]"), "dbo.[Mi Tabla]");
+    EXPECT_EQ(ObjectNames::QuotableName("Mi Tabla"), "[Mi Tabla]");
+    EXPECT_EQ(ObjectNames::QuotableName("TA$#_Año1"), "TA$#_Año1");
+    for (const char* bad : {"", " ", "[]", "[ ]", "dbo.", ".T", "T;DELETE FROM TA_USUARIOS", "T WHERE 1 = 1 --", "T'x",
+                            "[T]]; DROP TABLE X --]", "T)", "T->c:\\x.mdb", "\"T\"", "T\nX"})
+        EXPECT_EQ(ObjectNames::QuotableName(bad), "") << bad;
 }
 
 } // namespace

@@ -93,4 +93,62 @@ TEST_F(SchemaProbes, AFailedCatalogueReadGoesToTheHandlerAndRetryReadsAgain)
     EXPECT_TRUE(boxes().isEmpty());
 }
 
+// The table itself names its columns, through a statement that returns no rows: tables and
+// views alike, on Oracle too (where the catalogue probe answers yes to anything). A name that is
+// not a plain object name never reaches the engine; a table that cannot be read answers with no
+// columns and a line in the log, without a dialog.
+TEST_F(SchemaProbes, TheTableItselfNamesItsColumns)
+{
+    const QStringList usuarios = db->tableColumns("TA_USUARIOS");
+    EXPECT_TRUE(usuarios.contains("Nombre"));
+    EXPECT_TRUE(usuarios.contains("Administrador"));
+    EXPECT_FALSE(usuarios.contains("NoEsta"));
+    EXPECT_EQ(handed, QStringList{"SELECT * FROM TA_USUARIOS WHERE 1 = 0"});
+    EXPECT_TRUE(db->tableColumns(" [v_ta_cpte] ").contains("Sistema"));
+    EXPECT_EQ(handed.last(), "SELECT * FROM v_ta_cpte WHERE 1 = 0");
+
+    db->configure([&](data::DbSettings& s) { s.gProveedor = "OraOLEDB.Oracle.1"; });
+    EXPECT_TRUE(db->ExisteCampoDB("TA_USUARIOS", "NoEsta"));
+    EXPECT_EQ(db->tableColumns("TA_USUARIOS"), usuarios);
+
+    handed.clear();
+    EXPECT_TRUE(db->tableColumns("TA_USUARIOS; DELETE FROM TA_USUARIOS").isEmpty());
+    EXPECT_TRUE(db->tableColumns("").isEmpty());
+    EXPECT_TRUE(handed.isEmpty());
+    EXPECT_GT(scalar("SELECT COUNT(*) FROM TA_USUARIOS").toLong(), 0);
+
+    EXPECT_TRUE(db->tableColumns("TA_NADA").isEmpty());
+    EXPECT_TRUE(logText().contains("tableColumns")) << logText().toStdString();
+    EXPECT_TRUE(boxes().isEmpty());
+}
+
+// Through ODBC, with the statement as the driver receives it: a name with a blank goes in
+// brackets, and on an Oracle connection in Oracle's quotes.
+TEST_F(SchemaProbes, TheTableNamesItsColumnsThroughOdbc)
+{
+    const QString driver = "/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so";
+    if (!QFile::exists(driver))
+        GTEST_SKIP() << "SQLite ODBC driver not installed";
+    const QString file = m_programDir.filePath("odbc.db");
+    const ado::ConnectionPtr setUp = ado::Connection::create();
+    setUp->Open(QStringLiteral("DRIVER=%1;Database=%2;").arg(driver, file));
+    setUp->Execute("CREATE TABLE MA_POSICIONES (IDPOSICION char(4), Descripcion varchar(30))");
+    setUp->Execute("CREATE TABLE [Mi Tabla] (Clave int, Valor varchar(10))");
+    setUp->Execute("INSERT INTO MA_POSICIONES VALUES ('0001', 'Primera')");
+    setUp->Close();
+
+    for (const QString& oracle : {QString(), QStringLiteral("Description=ORACLE;")}) {
+        SCOPED_TRACE(oracle.toStdString());
+        db->OpenServerADODB(false, 3, QStringLiteral("DRIVER=%1;Database=%2;%3").arg(driver, file, oracle), false, false);
+        ASSERT_TRUE(db->gOpenFlag());
+        handed.clear();
+        EXPECT_EQ(db->tableColumns("MA_POSICIONES"), (QStringList{"IDPOSICION", "Descripcion"}));
+        EXPECT_EQ(db->tableColumns("Mi Tabla"), (QStringList{"Clave", "Valor"}));
+        EXPECT_EQ(handed.last(), oracle.isEmpty() ? "SELECT * FROM [Mi Tabla] WHERE 1 = 0" : "SELECT * FROM \"Mi Tabla\" WHERE 1 = 0");
+        db->gCnn()->Close();
+    }
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_FALSE(QFile::exists(logPath()));
+}
+
 } // namespace

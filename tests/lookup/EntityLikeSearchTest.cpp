@@ -423,13 +423,12 @@ TEST_F(EntityLikeSearch, AnyOtherTableHandsBackTheCodeOfThePickedRow)
 
 // The definitions' rules by prefix name a Codigo column these tables lack: each hands back the
 // code column its mask lists, else its first listed column, and its list is read without error.
-TEST_F(EntityLikeSearch, AnyOtherTableWithoutTheDefinitionsCodeColumnListsItsRows)
-{
-    execute(QStringLiteral("INSERT INTO TA_CONFIG_FORM (FORMULARIO, USUARIO, TIPOOBJETO, NOMBRE, PROPIEDAD, DATAFIELD, VALOR) "
-                           "VALUES ('Rp_Quindal@Mensual@OC', '', 'TextBox', 'txtFields', 'Text', 'Cliente_desde', '21100001')"));
-    const struct {
+class EntityLikeSearchOfTablesWithoutCodigo : public EntityLikeSearch {
+protected:
+    struct Table {
         QString tabla, campos, codigo;
-    } tables[] = {
+    };
+    const QList<Table> tables = {
         {QStringLiteral("MA_POSICIONES"), QStringLiteral("|Descripcion|IDPOSICION|"), QStringLiteral("IDPOSICION")},
         {QStringLiteral("TA_TAREAS"), QStringLiteral("|TAREA|USUARIO|Id|"), QStringLiteral("Id")},
         {QStringLiteral("TA_CONFIGURACION"), QStringLiteral("|Clave|Valor|Grupo|"), QStringLiteral("Clave")},
@@ -437,30 +436,75 @@ TEST_F(EntityLikeSearch, AnyOtherTableWithoutTheDefinitionsCodeColumnListsItsRow
         {QStringLiteral("TA_MENU"), QStringLiteral("|Nombre|Clave|"), QStringLiteral("Nombre")},
         {QStringLiteral("TA_REPORTES"), QStringLiteral("|NOMBRE|Descripcion|"), QStringLiteral("NOMBRE")},
     };
-    QList<lookup::MascaraConsulta> masks;
-    for (const auto& table : tables)
-        masks << mask(table.tabla, table.campos);
-    onlyMasks(masks);
-    lookup::LookupWindows::setListRunner({});
-    int listed = -1;
-    dialogs.setModalHandler(QStringLiteral("Lib_FrmCons3"), [&listed](QDialog* dialog) {
-        auto* window = static_cast<lookup::Lib_FrmCons3*>(dialog);
-        listed = window->ListView1()->topLevelItemCount();
-        window->ListView1()->setCurrentItem(window->ListView1()->topLevelItem(0));
-        window->CmdAceptar()->click();
-        return int(window->result());
-    });
-    for (const auto& table : tables) {
-        listed = -1;
-        Like like{table.tabla};
-        search(like);
-        EXPECT_GT(listed, 0) << table.tabla.toStdString();
-        EXPECT_TRUE(column(rows(QStringLiteral("SELECT ") + table.codigo + QStringLiteral(" FROM ") + table.tabla), 0)
-                        .contains(like.codigo))
-            << table.tabla.toStdString() << " " << like.codigo.toStdString();
-        EXPECT_TRUE(boxes().isEmpty()) << table.tabla.toStdString() << " " << (boxes().isEmpty() ? "" : boxes().last().text.toStdString());
+
+    EntityLikeSearchOfTablesWithoutCodigo()
+    {
+        execute(QStringLiteral("INSERT INTO TA_CONFIG_FORM (FORMULARIO, USUARIO, TIPOOBJETO, NOMBRE, PROPIEDAD, DATAFIELD, VALOR) "
+                               "VALUES ('Rp_Quindal@Mensual@OC', '', 'TextBox', 'txtFields', 'Text', 'Cliente_desde', '21100001')"));
+        QList<lookup::MascaraConsulta> masks;
+        for (const Table& table : tables)
+            masks << mask(table.tabla, table.campos);
+        onlyMasks(masks);
+        lookup::LookupWindows::setListRunner({});
+        dialogs.setModalHandler(QStringLiteral("Lib_FrmCons3"), [this](QDialog* dialog) {
+            auto* window = static_cast<lookup::Lib_FrmCons3*>(dialog);
+            listed = window->ListView1()->topLevelItemCount();
+            window->ListView1()->setCurrentItem(window->ListView1()->topLevelItem(0));
+            window->CmdAceptar()->click();
+            return int(window->result());
+        });
     }
-    EXPECT_FALSE(errorLogged());
+
+    // Each table lists its rows, the picked row's code comes back, and nothing goes wrong.
+    void expectEachListsItsRowsAndHandsBackItsCode()
+    {
+        for (const Table& table : tables) {
+            listed = -1;
+            Like like{table.tabla};
+            search(like);
+            EXPECT_GT(listed, 0) << table.tabla.toStdString();
+            EXPECT_TRUE(column(rows(QStringLiteral("SELECT ") + table.codigo + QStringLiteral(" FROM ") + table.tabla), 0)
+                            .contains(like.codigo))
+                << table.tabla.toStdString() << " " << like.codigo.toStdString();
+            EXPECT_TRUE(boxes().isEmpty()) << table.tabla.toStdString() << " "
+                                           << (boxes().isEmpty() ? "" : boxes().last().text.toStdString());
+        }
+        EXPECT_FALSE(errorLogged());
+    }
+
+    int listed = -1;
+};
+
+TEST_F(EntityLikeSearchOfTablesWithoutCodigo, ListTheirRowsAndHandBackTheirCode)
+{
+    expectEachListsItsRowsAndHandsBackItsCode();
+}
+
+// On Oracle the catalogue probe answers yes to any column, so the table itself is asked: once
+// per search, and only when the mask does not list the definition's column.
+TEST_F(EntityLikeSearchOfTablesWithoutCodigo, OnOracleTheTableItselfSaysWhichColumnsItHas)
+{
+    db->configure([](data::DbSettings& s) { s.gProveedor = QStringLiteral("OraOLEDB.Oracle.1"); });
+    ASSERT_TRUE(db->ExisteCampoDB(QStringLiteral("MA_POSICIONES"), QStringLiteral("Codigo")));
+    handed.clear();
+    expectEachListsItsRowsAndHandsBackItsCode();
+    EXPECT_EQ(handed.filter(QStringLiteral(" WHERE 1 = 0")).size(), tables.size());
+    EXPECT_TRUE(handed.contains(QStringLiteral("SELECT * FROM MA_POSICIONES WHERE 1 = 0"))) << handed.join(u'\n').toStdString();
+
+    // A table that has the definition's column hands it back whether its mask lists it or not;
+    // only when the mask does not is the table asked.
+    const QString rubro = scalar(QStringLiteral("SELECT IDRubro FROM V_TA_Rubros WHERE Descripcion LIKE '%ferre%'")).toString();
+    for (const QString& campos : {QStringLiteral("|Descripcion|"), QStringLiteral("|Descripcion|IDRubro|")}) {
+        SCOPED_TRACE(campos.toStdString());
+        onlyMasks({mask(QStringLiteral("V_TA_Rubros"), campos)});
+        handed.clear();
+        Like rubros{QStringLiteral("V_TA_Rubros"), QStringLiteral("ferre")};
+        search(rubros);
+        EXPECT_EQ(handed.filter(QStringLiteral(" WHERE 1 = 0")),
+                  campos.contains(QLatin1String("IDRubro")) ? QStringList{} : QStringList{QStringLiteral("SELECT * FROM V_TA_Rubros WHERE 1 = 0")});
+        EXPECT_EQ(rubros.codigo, rubro);
+    }
+    EXPECT_TRUE(boxes().isEmpty());
 }
 
 TEST_F(EntityLikeSearch, WithoutChosenColumnsTheOperatorIsWarned)

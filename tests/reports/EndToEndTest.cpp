@@ -15,6 +15,7 @@
 #include "data/SessionValues.h"
 #include "commandbar/ItemSurface.h"
 #include "commandbar/TBarRep.h"
+#include "demo/DemoFixture.h"
 #include "demo/DemoGenerator.h"
 #include "kit/DLL_Print.h"
 #include "reportengine/PdfText.h"
@@ -191,7 +192,10 @@ const KindState oc{QStringLiteral("OC"), QStringLiteral("Ordenes de Compra"), QS
 
 class EndToEnd : public ReportWindowTest {
 protected:
-    EndToEnd()
+    EndToEnd() { prepare(); }
+    explicit EndToEnd(const demo::DemoFixture& demo) : ReportWindowTest(demo) { prepare(); }
+
+    void prepare()
     {
         for (const QFileInfo& rpt : QDir(testpaths::demoReports()).entryInfoList({QStringLiteral("*.rpt")}))
             QFile::copy(rpt.filePath(), QDir(m_programDir.path()).filePath(rpt.fileName()));
@@ -559,4 +563,58 @@ TEST_F(EndToEnd, TheLaunchersLineStartsTheWindowThatPrints)
     EXPECT_TRUE(boxes().isEmpty()) << messages().join(u'\n').toStdString();
     app::setLookupSetUp({});
     vb::App::setCommandLine({});
+}
+
+namespace {
+
+// The demo database the demo script builds for the program, where point of sale 0001 has orders
+// numbered past 450.
+const demo::DemoFixture& programDemo()
+{
+    static const demo::DemoFixture fixture(2000, 20240101);
+    return fixture;
+}
+
+class EndToEndOnTheProgramDemo : public EndToEnd {
+protected:
+    EndToEndOnTheProgramDemo() : EndToEnd(programDemo()) {}
+};
+
+} // namespace
+
+// Orders 0001-00000400 to 0001-00000450 typed into the window and printed summarised: the
+// documents, their count and their total are those plain SQL gives for that range. A letter box
+// left empty stands for every letter of its number, at either end; a letter typed keeps the
+// documents of its number on its side of it.
+TEST_F(EndToEndOnTheProgramDemo, AnOrderNumberRangePrintsEveryDocumentOfItsNumbers)
+{
+    const QString numbered = QStringLiteral("C.IdComprobante >= '000100000400' AND C.IdComprobante < '000100000451'");
+    const struct {
+        QString desde, hasta, range;
+    } ranges[] = {
+        {{}, {}, numbered},
+        {QStringLiteral("X"), {}, numbered},
+        {{}, QStringLiteral("X"), numbered},
+        {QStringLiteral("X"), QStringLiteral("X"), numbered},
+        {QStringLiteral("Y"), QStringLiteral("W"),
+         numbered + QStringLiteral(" AND C.IdComprobante > '000100000400X' AND C.IdComprobante < '000100000450X'")},
+    };
+    for (const auto& r : ranges) {
+        SCOPED_TRACE(QStringLiteral("letters '%1' '%2'").arg(r.desde, r.hasta).toStdString());
+        open(QStringLiteral("OC"));
+        EXPECT_EQ(enter(C::SucursalDesde, QStringLiteral("1")), QStringLiteral("0001"));
+        EXPECT_EQ(enter(C::NroDesde, QStringLiteral("400")), QStringLiteral("00000400"));
+        EXPECT_EQ(enter(C::LetraDesde, r.desde), r.desde);
+        EXPECT_EQ(enter(C::SucursalHasta, QStringLiteral("1")), QStringLiteral("0001"));
+        EXPECT_EQ(enter(C::NroHasta, QStringLiteral("450")), QStringLiteral("00000450"));
+        EXPECT_EQ(enter(C::LetraHasta, r.hasta), r.hasta);
+        const PrintedText text = print(0);
+        const QList<Row> rows = listing(documentsSql.arg(QStringLiteral("C.TC = 'OC' AND C.Sucursal <> '9990' AND ") + r.range,
+                                                         QStringLiteral("C.Importe"), QStringLiteral("C.IdComprobante")),
+                                        0);
+        ASSERT_GT(rows.size(), 40);
+        EXPECT_EQ(text.documents(), ids(rows));
+        EXPECT_EQ(text.startingWith(QStringLiteral("Total")), footers(rows, {}, true));
+        EXPECT_TRUE(boxes().isEmpty()) << messages().join(u'\n').toStdString();
+    }
 }

@@ -6,6 +6,8 @@
 #include "reports/ReportEmission.h"
 #include "app/AppTestBase.h"
 #include "kit/RecordingPrintEngine.h"
+#include "ReportsDemo.h"
+#include "reportengine/ReportJobEngine.h"
 
 #include "reports/EmissionWindow.h"
 #include "app/AppModule.h"
@@ -160,6 +162,15 @@ protected:
         const QList<Printed> all = printed();
         EXPECT_EQ(all.size(), 1);
         return all.value(0);
+    }
+
+    // The documents of the shared demo the report engine itself selects with that formula (this
+    // fixture's recording engine stands aside meanwhile).
+    static QStringList selectedOnTheDemo(const QString& selection)
+    {
+        const kit::PrintEngineScope real{{}};
+        reportengine::ReportJobEngine::install();
+        return ReportsDemo::shared().idsSelectedByEngine(selection);
     }
 
     std::shared_ptr<EngineLog> log = std::make_shared<EngineLog>();
@@ -537,6 +548,75 @@ TEST_F(Emission, ABadRangeShowsItsMessageAndPrintsNothing)
     EXPECT_TRUE(log->calls.isEmpty());
     ASSERT_EQ(boxes().size(), 1);
     EXPECT_EQ(boxes().at(0).text, QStringLiteral("Fecha Desde Mayor que Hasta , Campo : {C_MV_CPTE.Fecha}"));
+}
+
+// A range of document numbers, as the emission hands it to the engine, selects on the demo what
+// plain SQL selects, for both kinds: a number typed without its letter stands for every letter of
+// that number at either end of the range (a point of sale typed alone, for all its numbers); a
+// letter typed keeps the documents of its number on its side of it. A reversed range is refused.
+TEST_F(Emission, ADocumentNumberRangeSelectsEveryLetterOfANumberTypedWithoutOne)
+{
+    const ReportsDemo& demo = ReportsDemo::shared();
+    const struct {
+        QString kind, where;
+    } kinds[] = {{QStringLiteral("OC"), QStringLiteral("TC = 'OC' AND Sucursal <> '9990'")},
+                 {QStringLiteral("RMC"), QStringLiteral("TC = 'RMC' AND Anulada = 0")}};
+    for (const auto& k : kinds) {
+        const QStringList ids = demo.column(
+            QStringLiteral("SELECT IdComprobante FROM C_MV_CPTE WHERE %1 AND Sucursal = '0001' ORDER BY IdComprobante").arg(k.where));
+        ASSERT_GT(ids.size(), 20);
+        const QString first = ids.at(ids.size() / 4).mid(4, 8), last = ids.at(ids.size() / 2).mid(4, 8);
+        const QChar letter = ids.at(0).back();
+        const QString same(letter), before(QChar(letter.unicode() - 1)), after(QChar(letter.unicode() + 1));
+        const QString numbered = QStringLiteral(" AND LEFT(IdComprobante, 12) >= '0001%1' AND LEFT(IdComprobante, 12) <= '0001%2'");
+        const QString notFirst = QStringLiteral(" AND IdComprobante > '0001%1%2'").arg(first, same);
+        const QString notLast = QStringLiteral(" AND IdComprobante < '0001%1%2'").arg(last, same);
+        const struct {
+            QString nroDesde, letraDesde, sucursalHasta, nroHasta, letraHasta, where;
+        } ranges[] = {
+            {first, {}, QStringLiteral("0001"), last, {}, numbered.arg(first, last)},
+            {first, same, QStringLiteral("0001"), last, {}, numbered.arg(first, last)},
+            {first, after, QStringLiteral("0001"), last, {}, numbered.arg(first, last) + notFirst},
+            {first, {}, QStringLiteral("0001"), last, same, numbered.arg(first, last)},
+            {first, {}, QStringLiteral("0001"), last, before, numbered.arg(first, last) + notLast},
+            {first, same, QStringLiteral("0001"), last, same, numbered.arg(first, last)},
+            {first, after, QStringLiteral("0001"), last, before, numbered.arg(first, last) + notFirst + notLast},
+            {first, {}, QStringLiteral("0001"), first, {}, numbered.arg(first, first)},
+            {last, same, QStringLiteral("0001"), last, {}, numbered.arg(last, last)},
+            {first, {}, QStringLiteral("0001"), {}, {}, numbered.arg(first, QStringLiteral("99999999"))},
+        };
+        for (const auto& r : ranges) {
+            SCOPED_TRACE(QStringLiteral("%1 0001-%2%3 to %4-%5%6").arg(k.kind, r.nroDesde, r.letraDesde, r.sucursalHasta,
+                                                                         r.nroHasta, r.letraHasta).toStdString());
+            log->calls.clear();
+            FakeWindow window(k.kind);
+            window.set("Sucursal_desde", QStringLiteral("0001"));
+            window.set("Nro_desde", r.nroDesde);
+            window.set("Letra_Desde", r.letraDesde);
+            window.set("Sucursal_Hasta", r.sucursalHasta);
+            window.set("Nro_Hasta", r.nroHasta);
+            window.set("Letra_Hasta", r.letraHasta);
+            reports::ImprimirReporte(window);
+            const QString selection = only().selection;
+            const QStringList expected = demo.idsWhere(k.where + r.where);
+            EXPECT_FALSE(expected.isEmpty());
+            EXPECT_EQ(selectedOnTheDemo(selection), expected) << selection.toStdString();
+            EXPECT_TRUE(boxes().isEmpty());
+        }
+
+        dialogs.clear();
+        log->calls.clear();
+        FakeWindow reversed(k.kind);
+        reversed.set("Sucursal_desde", QStringLiteral("0001"));
+        reversed.set("Nro_desde", last);
+        reversed.set("Sucursal_Hasta", QStringLiteral("0001"));
+        reversed.set("Nro_Hasta", first);
+        reports::ImprimirReporte(reversed);
+        EXPECT_TRUE(log->calls.isEmpty());
+        ASSERT_EQ(boxes().size(), 1);
+        EXPECT_EQ(boxes().at(0).text, QStringLiteral("Desde Mayor que Hasta, Campo : {C_MV_CPTE.IdComprobante}"));
+        dialogs.clear();
+    }
 }
 
 TEST_F(Emission, SetsThePrintOptionsAndTheValueAfterPrinting)

@@ -21,6 +21,16 @@ using reports::ReportWindowLinks;
 
 ReportWindowTest::ReportWindowTest()
 {
+    prepare();
+}
+
+ReportWindowTest::ReportWindowTest(const demo::DemoFixture& demo) : AppTestBase(demo)
+{
+    prepare();
+}
+
+void ReportWindowTest::prepare()
+{
     openDemo();
     data::gUsuarioActual = QStringLiteral("ADMIN");
     app::CargarConfiguracion(m_programDir.path() + u'/');

@@ -22,6 +22,7 @@ class QWidget;
 class ReportWindowTest : public AppTestBase {
 protected:
     ReportWindowTest();
+    explicit ReportWindowTest(const demo::DemoFixture& demo);   // on a copy of that demo database
     ~ReportWindowTest() override;
 
     // A new window of that kind, loaded, shown and active. The previous one is closed first
@@ -64,6 +65,8 @@ protected:
     void recordLinks();
 
 private:
+    void prepare();
+
     std::unique_ptr<reports::Rp_Quindal> m_window;
     QList<lookup::LookupAnswer> m_listAnswers;
 };

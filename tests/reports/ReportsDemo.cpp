@@ -12,7 +12,7 @@ namespace {
 
 const QByteArray listing = R"json({
   "tables": [{"name": "C_MV_CPTE", "fields": ["TC", "IdComprobante", "Cuenta", "Fecha", "FechaEntrega",
-                                              "IdMotivoCpraVta", "Usuario", "Importe"]}],
+                                              "IdMotivoCpraVta", "Usuario", "Importe", "Sucursal", "Anulada"]}],
   "columns": [{"title": "Id", "value": "'#' & {C_MV_CPTE.TC} & '-' & {C_MV_CPTE.IdComprobante}", "width": 60}]
 })json";
 
