@@ -1,4 +1,5 @@
 #include "reportengine/AdoRowSource.h"
+#include "reportengine/MessageText.h"
 #include "reportengine/ReportError.h"
 #include "ado/Connection.h"
 #include <vb/Error.h>
@@ -15,12 +16,18 @@ AdoRowSource::AdoRowSource(const std::shared_ptr<ado::Connection>& connection, c
     }
     if (std::size_t(m_reader->columnCount()) < columnCount)
         throw ReportError(QStringLiteral("la consulta del informe devolvió %1 columnas en lugar de %2 (%3)")
-                              .arg(m_reader->columnCount()).arg(columnCount).arg(sql), sql);
+                              .arg(m_reader->columnCount()).arg(columnCount).arg(statementStart(sql)), sql);
+}
+
+// The statement may be tens of thousands of characters long: its start tells which query it is.
+QString AdoRowSource::statementStart(const QString& sql)
+{
+    return textAround(sql, 1, 300);
 }
 
 void AdoRowSource::fail(const QString& message) const
 {
-    throw ReportError(QStringLiteral("falló la consulta del informe: %1 (%2)").arg(message, m_sql), m_sql);
+    throw ReportError(QStringLiteral("falló la consulta del informe: %1 (%2)").arg(message, statementStart(m_sql)), m_sql);
 }
 
 // Rows now come from the database as the report goes, so a failure can arrive mid-pass.

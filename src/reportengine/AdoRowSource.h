@@ -23,6 +23,7 @@ public:
 
 private:
     [[noreturn]] void fail(const QString& message) const;
+    static QString statementStart(const QString& sql);
 
     ado::ForwardReaderPtr m_reader;
     std::size_t m_columnCount;

@@ -1,8 +1,10 @@
 #include "reportengine/ReportModel.h"
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaParser.h"
+#include "reportengine/MessageText.h"
 #include "reportengine/ReportError.h"
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace reportengine {
 
@@ -55,7 +57,8 @@ FormulaNode::Ptr ReportModel::parse(const QString& text, const QString& what, bo
     try {
         root = FormulaParser::parse(text);
     } catch (const FormulaError& e) {
-        throw ReportError(QStringLiteral("%1: %2 en la posición %3 de \"%4\"").arg(what, e.message()).arg(e.position()).arg(text), text);
+        throw ReportError(QStringLiteral("%1: %2 en la posición %3 de \"%4\"").arg(what, e.message()).arg(e.position()).arg(textAround(text, e.position())),
+                          text);
     }
     if (root)
         bind(*root, what, assignSlots);
@@ -66,7 +69,7 @@ FormulaNode::Ptr ReportModel::parseField(const QString& text, const QString& wha
 {
     FormulaNode::Ptr node = parse(text, what, assignSlot);
     if (!node || node->type() != Type::Field)
-        throw ReportError(QStringLiteral("%1: \"%2\" no es un campo {Tabla.Campo}").arg(what, text), text);
+        throw ReportError(QStringLiteral("%1: \"%2\" no es un campo {Tabla.Campo}").arg(what, textAround(text, 1)), text);
     return node;
 }
 
@@ -212,14 +215,19 @@ namespace {
 // A step of a walk: the formula, and how many of its references were followed.
 using WalkPath = std::vector<std::pair<std::size_t, std::size_t>>;
 
-// Names the formulas from where the walk began to the one reached again, in lower case.
+// Names the loop alone, from the formula reached again back to it, in lower case; a long loop
+// by its first and last few formulas, so that the message does not grow with the loop.
 ReportError cycleError(const ReportModel& model, const WalkPath& path, std::size_t again)
 {
+    constexpr qsizetype EachEnd = 5;
+    const auto loopStart = std::find_if(path.begin(), path.end(), [again](const auto& step) { return step.first == again; });
     QStringList names;
-    for (const auto& step : path)
-        names << model.formulaName(step.first).toLower();
+    for (auto step = loopStart; step != path.end(); ++step)
+        names << model.formulaName(step->first).toLower();
     const QString name = model.formulaName(again).toLower();
     names << name;
+    if (names.size() > 2 * EachEnd + 1)
+        names = names.first(EachEnd) + QStringList{QStringLiteral("...")} + names.last(EachEnd);
     return ReportError(QStringLiteral("la fórmula @%1 se refiere a sí misma (%2)").arg(name, names.join(QStringLiteral(" -> "))),
                        QStringLiteral("@") + name);
 }

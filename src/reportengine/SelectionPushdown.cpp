@@ -51,15 +51,21 @@ SelectionPushdown::Translation SelectionPushdown::translate(const FormulaNode* r
         return t;
     std::vector<const FormulaNode*> parts;
     conjuncts(*root, parts);
+    const QString joiner = QStringLiteral(" AND ");
     QStringList pushed;
+    qsizetype length = 0;   // of the pushed parts joined
     SelectionPushdown translator(resolver);
     for (const FormulaNode* part : parts) {
-        if (auto sql = translator.predicate(*part))
+        const qsizetype joined = pushed.isEmpty() ? 0 : joiner.size();
+        translator.m_room = MaxWhere - length - joined;
+        if (auto sql = translator.predicate(*part)) {
+            length += joined + sql->size();
             pushed << *sql;
-        else
+        } else {
             t.residual.push_back(part);
+        }
     }
-    t.where = pushed.join(QStringLiteral(" AND "));
+    t.where = pushed.join(joiner);
     if (t.residual.empty())
         t.result = Result::Complete;
     else
@@ -112,9 +118,23 @@ const FormulaNode* SelectionPushdown::referenced(const FormulaNode& node)
     return m_resolver.formula(node.name());
 }
 
+// Every translated node is measured as it is built, so a part past the bound is given up after
+// building at most a few times the bound, not the whole text it would have been.
+std::optional<QString> SelectionPushdown::fitting(std::optional<QString> sql) const
+{
+    if (sql && sql->size() > m_room)
+        return std::nullopt;
+    return sql;
+}
+
 std::optional<QString> SelectionPushdown::predicate(const FormulaNode& node)
 {
     DepthCount depth(m_depth);
+    return fitting(unboundedPredicate(node));
+}
+
+std::optional<QString> SelectionPushdown::unboundedPredicate(const FormulaNode& node)
+{
     switch (node.type()) {
     case Type::Literal:
         if (node.literal().kind() == FormulaValue::Kind::Boolean)
@@ -181,9 +201,11 @@ std::optional<QString> SelectionPushdown::membership(const FormulaNode& node)
     if (!left)
         return std::nullopt;
     QStringList items;
+    qsizetype length = left->size();
     for (const auto& item : list.children()) {
         const auto v = value(*item);
-        if (!v)
+        length += v ? v->size() + 2 : 0;
+        if (!v || length > m_room)
             return std::nullopt;
         items << *v;
     }
@@ -234,6 +256,11 @@ std::optional<FormulaValue> SelectionPushdown::constant(const FormulaNode& node)
 std::optional<QString> SelectionPushdown::value(const FormulaNode& node)
 {
     DepthCount depth(m_depth);
+    return fitting(unboundedValue(node));
+}
+
+std::optional<QString> SelectionPushdown::unboundedValue(const FormulaNode& node)
+{
     if (const auto c = constant(node)) {
         if (c->isNull())
             return std::nullopt;

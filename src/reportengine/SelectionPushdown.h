@@ -2,6 +2,9 @@
 // Turns a selection formula into a SQL Server WHERE clause as far as it can. The formula is split
 // at its top-level ANDs; each part either translates whole or is left to be evaluated per row.
 // An OR translates only when both sides do. Every text literal has its apostrophes doubled.
+// The clause is bounded in length: a part that would pass the bound is evaluated per row instead,
+// so formulas that name the formula before them several times cannot build a statement that
+// grows that many times over with each formula.
 
 #include "reportengine/FormulaNode.h"
 #include "reportengine/SqlResolver.h"
@@ -19,23 +22,31 @@ public:
         std::vector<const FormulaNode*> residual;   // parts the evaluator must still check (ANDed)
     };
 
+    static constexpr qsizetype MaxWhere = 64 * 1024;   // characters of the WHERE clause
+
     static Translation translate(const FormulaNode* root, const SqlResolver& resolver);
     static QString literal(const FormulaValue& value);        // nullopt-free: Null gives "NULL"
     static QString likePattern(const QString& pattern);      // * ? to % _, with ESCAPE when needed
 
 private:
     explicit SelectionPushdown(const SqlResolver& resolver) : m_resolver(resolver) {}
+    // predicate and value give nullopt when the node does not translate, or when its SQL would
+    // take more than m_room characters.
     std::optional<QString> predicate(const FormulaNode& node);
+    std::optional<QString> value(const FormulaNode& node);
+    std::optional<QString> fitting(std::optional<QString> sql) const;
+    std::optional<QString> unboundedPredicate(const FormulaNode& node);
+    std::optional<QString> unboundedValue(const FormulaNode& node);
     std::optional<QString> comparison(const FormulaNode& node);
     std::optional<QString> membership(const FormulaNode& node);
     std::optional<QString> range(const FormulaNode& node);
-    std::optional<QString> value(const FormulaNode& node);
     std::optional<QString> function(const FormulaNode& node);
     std::optional<FormulaValue> constant(const FormulaNode& node);
     const FormulaNode* referenced(const FormulaNode& node);
 
     const SqlResolver& m_resolver;
     int m_depth = 0;
+    qsizetype m_room = MaxWhere;   // characters the part being translated may take
 };
 
 } // namespace reportengine

@@ -1,6 +1,9 @@
 #include "DocumentData.h"
 #include "reportengine/DefinitionReader.h"
 #include "reportengine/ReportError.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -65,21 +68,58 @@ TEST(DefinitionReader, FormulaCyclesAndUnsafeNamesAreRejected)
     EXPECT_TRUE(errorOf(replaced("\"type\": \"left\"", "\"type\": \"outer\"")).contains(QStringLiteral("el tipo de un vínculo")));
 }
 
-// The message names the formulas from the first one checked, around the loop, however long the
-// loop is.
-TEST(DefinitionReader, FormulaCyclesAreNamedAlongTheirPath)
+// The message names the loop alone, wherever the check came upon it, and a long loop by its ends.
+TEST(DefinitionReader, FormulaCyclesAreNamedByTheirLoop)
 {
     QByteArray json = DocumentData::definitionJson();
     json.replace("\"Nombreempresa\", \"text\": \"''\"", "\"Nombreempresa\", \"text\": \"{@Estados}\"")
         .replace("\"Estados\", \"text\": \"''\"", "\"Estados\", \"text\": \"{@Neto} & {@Neto}\"")
         .replace("{C_MV_CPTE.Importe} * 2", "{@Estados} * 2");
-    EXPECT_EQ(errorOf(json), QStringLiteral("mv_prC.rpt:9: la fórmula @estados se refiere a sí misma (nombreempresa -> estados -> neto -> estados)"));
+    EXPECT_EQ(errorOf(json).toStdString(), "mv_prC.rpt:9: la fórmula @estados se refiere a sí misma (estados -> neto -> estados)");
 
     EXPECT_EQ(errorOf(DocumentData::formulaChainJson(3000, QStringLiteral("%1 + 1"))), QStringLiteral("<no error>"));
+    // A loop of two at the end of a line of 3,000: the line is declared from its far end, so the
+    // check walks all of it before it meets the loop.
+    QJsonObject line = QJsonDocument::fromJson(DocumentData::formulaChainJson(3000, QStringLiteral("%1 + 1"), QStringLiteral("{@f1} - 1"))).object();
+    QJsonArray reversed;
+    for (const QJsonValue& formula : line.value(QStringLiteral("formulas")).toArray())
+        reversed.prepend(formula);
+    line.insert(QStringLiteral("formulas"), reversed);
+    const QString end = errorOf(QJsonDocument(line).toJson());
+    EXPECT_TRUE(end.endsWith(QStringLiteral(": la fórmula @f1 se refiere a sí misma (f1 -> f0 -> f1)"))) << end.left(300).toStdString();
+
     const QString loop = errorOf(DocumentData::formulaChainJson(3000, QStringLiteral("%1 + 1"), QStringLiteral("{@f2999} - 1")));
-    EXPECT_TRUE(loop.startsWith(QStringLiteral("mv_prC.rpt:6: la fórmula @f0 se refiere a sí misma (f0 -> f2999 -> f2998 -> "))) << loop.left(200).toStdString();
-    EXPECT_TRUE(loop.endsWith(QStringLiteral(" -> f2 -> f1 -> f0)"))) << loop.right(200).toStdString();
-    EXPECT_EQ(loop.count(QStringLiteral(" -> ")), 3000);
+    EXPECT_EQ(loop.toStdString(), "mv_prC.rpt:6: la fórmula @f0 se refiere a sí misma "
+                                  "(f0 -> f2999 -> f2998 -> f2997 -> f2996 -> ... -> f4 -> f3 -> f2 -> f1 -> f0)");
+}
+
+// A formula that does not parse is quoted round the place of the fault, whatever its length.
+TEST(DefinitionReader, FormulaFaultsQuoteTheTextRoundThePlace)
+{
+    EXPECT_EQ(errorOf(replaced("{C_MV_CPTE.Importe} * 2", "{C_MV_CPTE.Importe} * ")).toStdString(),
+              "mv_prC.rpt:11: fórmula @Neto: La fórmula termina antes de tiempo en la posición 23 de \"{C_MV_CPTE.Importe} * \"");
+
+    QStringList terms(800, QStringLiteral("{C_MV_CPTE.TC} = 'OC'"));   // 20,000 characters
+    terms.insert(400, QStringLiteral("{C_MV_CPTE.TC} = RMC"));
+    const QString filter = terms.join(QStringLiteral(" OR "));
+    const QString fault = errorOf(DocumentData::definitionJson(QStringLiteral(",\n  \"filter\": \"%1\"").arg(filter)));
+    const QString at = QStringLiteral("mv_prC.rpt:26: filtro: Nombre desconocido \"RMC\" en la posición %1 de \"...").arg(filter.indexOf(QStringLiteral("RMC OR")) + 1);
+    EXPECT_TRUE(fault.startsWith(at)) << fault.left(300).toStdString() << "\n" << at.toStdString();
+    EXPECT_TRUE(fault.contains(QStringLiteral("'OC' OR {C_MV_CPTE.TC} = RMC OR {C_MV_CPTE.TC} = 'OC'"))) << fault.left(300).toStdString();
+    EXPECT_TRUE(fault.endsWith(QStringLiteral("...\""))) << fault.right(100).toStdString();
+    EXPECT_LE(fault.size(), at.size() + 70);
+
+    const QString nested = errorOf(DocumentData::definitionJson(
+        QStringLiteral(",\n  \"filter\": \"%1TRUE%2\"").arg(QString(100000, u'('), QString(100000, u')'))));
+    const QString deep = QStringLiteral("mv_prC.rpt:26: filtro: La fórmula tiene demasiados niveles anidados en la posición ");
+    EXPECT_TRUE(nested.startsWith(deep)) << nested.left(300).toStdString();
+    EXPECT_TRUE(nested.contains(QStringLiteral(" de \"...") + QString(60, u'(') + QStringLiteral("...\""))) << nested.left(300).toStdString();
+    EXPECT_LE(nested.size(), deep.size() + 80);
+
+    const QString field = errorOf(replaced("\"+{C_MV_CPTE.IdComprobante}\"", QStringLiteral("\"+{@Neto} & '%1'\"").arg(QString(5000, u'x')).toUtf8().constData()));
+    EXPECT_TRUE(field.startsWith(QStringLiteral("mv_prC.rpt:18: campo de orden: \"{@Neto} & 'xxx"))) << field.left(300).toStdString();
+    EXPECT_TRUE(field.endsWith(QStringLiteral("...\" no es un campo {Tabla.Campo}"))) << field.right(100).toStdString();
+    EXPECT_LE(field.size(), 150);
 }
 
 TEST(DefinitionReader, MissingFileIsAnError)

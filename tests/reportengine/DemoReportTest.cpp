@@ -262,6 +262,38 @@ TEST(DemoReport, JobOpensItsConnectionTextAndReportsDatabaseFaults)
     }
 }
 
+// A query the database refuses, or one that gives fewer columns than the report reads, is named
+// by the start of its statement, however long the statement.
+TEST(DemoReport, QueryFaultsQuoteTheStartOfTheStatement)
+{
+    QStringList kinds;
+    for (int i = 0; i < 3000; ++i)
+        kinds << QStringLiteral("'K%1'").arg(i);
+    const QString where = QStringLiteral(" FROM C_MV_CPTE WHERE C_MV_CPTE.TC IN (%1)").arg(kinds.join(QStringLiteral(", ")));
+    const std::pair<QString, std::size_t> queries[] = {
+        {QStringLiteral("SELECT C_MV_CPTE.NoSuchColumn") + where, 1},
+        {QStringLiteral("SELECT C_MV_CPTE.TC") + where, 2},
+    };
+    QStringList messages;
+    for (const auto& [sql, columns] : queries) {
+        try {
+            AdoRowSource rows(SharedDemoDatabase::shared().connection(), sql, columns);
+            messages << QStringLiteral("no error");
+        } catch (const ReportError& e) {
+            messages << e.message();
+        }
+    }
+    const QString start = QStringLiteral("(SELECT C_MV_CPTE.NoSuchColumn FROM C_MV_CPTE WHERE C_MV_CPTE.TC IN ('K0', 'K1', 'K2', ");
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("falló la consulta del informe: "))) << messages[0].left(300).toStdString();
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("NoSuchColumn")) && messages[0].contains(start)) << messages[0].left(600).toStdString();
+    EXPECT_TRUE(messages[0].endsWith(QStringLiteral("...)"))) << messages[0].right(100).toStdString();
+    EXPECT_LE(messages[0].size(), 600);
+    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("la consulta del informe devolvió 1 columnas en lugar de 2 (SELECT C_MV_CPTE.TC FROM ")))
+        << messages[1].left(300).toStdString();
+    EXPECT_TRUE(messages[1].endsWith(QStringLiteral("...)"))) << messages[1].right(100).toStdString();
+    EXPECT_LE(messages[1].size(), 400);
+}
+
 // Lines of each purchase order printed under it, filtered by the sub-report's own selection.
 TEST(DemoReport, SubreportLinesFollowTheirDocument)
 {

@@ -2,6 +2,7 @@
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaEvaluator.h"
 #include "reportengine/FormulaParser.h"
+#include "reportengine/MessageText.h"
 #include "reportengine/SelectionPushdown.h"
 #include "reportengine/ValueFormatter.h"
 #include <gtest/gtest.h>
@@ -244,6 +245,45 @@ TEST(FormulaLanguage, ErrorsCarryTheirPosition)
         } catch (const FormulaError& e) {
             EXPECT_EQ(e.position(), position) << e.what();
         }
+    }
+}
+
+// A name the language does not know is quoted by its start, however long it is.
+TEST(FormulaLanguage, UnknownNamesAreQuotedByTheirStart)
+{
+    const QString longName = QString(100000, u'a');
+    const std::pair<QString, QString> cases[] = {
+        {longName, QStringLiteral("Nombre desconocido \"%1...\"").arg(QString(60, u'a'))},
+        {QStringLiteral("1 + ") + longName + QStringLiteral("(2)"), QStringLiteral("Función desconocida \"%1...\"").arg(QString(60, u'a'))},
+        {QStringLiteral("Nosuch(1)"), QStringLiteral("Función desconocida \"Nosuch\"")},
+    };
+    for (const auto& [formula, message] : cases) {
+        try {
+            FormulaParser::parse(formula);
+            ADD_FAILURE() << "parsed";
+        } catch (const FormulaError& e) {
+            EXPECT_EQ(e.message().toStdString(), message.toStdString());
+        }
+    }
+}
+
+// The part of a text a message quotes: round the place, to the end when the place is the end,
+// never half of a character written as two UTF-16 units.
+TEST(FormulaLanguage, MessagesQuoteAPartOfALongText)
+{
+    using reportengine::textAround;
+    const QString digits = QStringLiteral("0123456789").repeated(20);
+    EXPECT_EQ(textAround(digits.left(60), 30), digits.left(60));
+    EXPECT_EQ(textAround(digits, 101), QStringLiteral("...") + digits.mid(70, 60) + QStringLiteral("..."));
+    EXPECT_EQ(textAround(digits, 201), QStringLiteral("...") + digits.right(60));
+    EXPECT_EQ(textAround(digits, 1, 10), QStringLiteral("0123456789..."));
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");   // one character, two units
+    const QString faces = face.repeated(100);
+    for (const qsizetype at : {1, 2, 61, 100, 199, 201}) {
+        const QString part = textAround(faces, at);
+        const QString inner = part.mid(part.startsWith(u'.') ? 3 : 0).chopped(part.endsWith(u'.') ? 3 : 0);
+        EXPECT_FALSE(inner.front().isLowSurrogate() || inner.back().isHighSurrogate()) << at;
+        EXPECT_LE(inner.size(), 60);
     }
 }
 

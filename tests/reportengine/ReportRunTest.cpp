@@ -96,6 +96,51 @@ TEST(ReportRun, PushdownSelectsTheSameRowsAsTheEvaluator)
     }
 }
 
+// The WHERE clause stops at a bound on its text: a part that would pass it is left whole to the
+// evaluator, the parts before it still go to the database, and the rows are the same.
+TEST(ReportRun, PushdownStopsAtTheBoundOnItsText)
+{
+    DocumentData data(300);
+    const QueryRunner runner = data.database().runner();
+    QStringList others;   // accounts no document has: about 15,000 characters of a list
+    for (int i = 0; i < 1500; ++i)
+        others << QStringLiteral("'X%1'").arg(i, 4, 10, QChar(u'0'));
+    // Each part leaves out one account of the twelve; eight of them leave four accounts.
+    QStringList parts;
+    for (int k = 0; k < 8; ++k) {
+        QStringList accounts = others;
+        for (int a = 0; a < 12; ++a)
+            if (a != k)
+                accounts << QStringLiteral("'%1'").arg(1000 + a * 10);
+        parts << QStringLiteral("{C_MV_CPTE.Cuenta} IN [%1]").arg(accounts.join(QStringLiteral(", ")));
+    }
+    QStringList kinds = others;   // one list past the bound on its own
+    for (int i = 0; i < 6000; ++i)
+        kinds << QStringLiteral("'Y%1'").arg(i);
+    kinds << QStringLiteral("'OC'");
+    const auto kept = [&](const Document& d, const QString& selection) {
+        return selection.startsWith(QStringLiteral("{C_MV_CPTE.Cuenta}")) ? d.account.toInt() >= 1080 : d.kind == QStringLiteral("OC");
+    };
+    const std::pair<QString, SelectionPushdown::Result> selections[] = {
+        {parts.join(QStringLiteral(" AND ")), SelectionPushdown::Result::Partial},
+        {QStringLiteral("{C_MV_CPTE.TC} IN [%1]").arg(kinds.join(QStringLiteral(", "))), SelectionPushdown::Result::Failed},
+    };
+    for (const auto& [selection, result] : selections) {
+        SCOPED_TRACE(selection.left(40).toStdString());
+        const ReportDefinition def = definitionWith(selection);
+        const ReportModel pushed(def);
+        EXPECT_LE(pushed.selection().where.size(), 64 * 1024);
+        EXPECT_EQ(pushed.selection().result, result);
+        QStringList expected;
+        for (const Document& d : data.documents())
+            if (kept(d, selection))
+                expected << d.id;
+        ASSERT_FALSE(expected.isEmpty());
+        EXPECT_EQ(detailIds(allBands(pushed, runner)), expected);
+        EXPECT_EQ(detailIds(allBands(ReportModel(def, {}, false), runner)), expected);
+    }
+}
+
 TEST(ReportRun, QueryReadsOnlyUsedFieldsAndDoublesApostrophes)
 {
     const ReportModel model(definitionWith(QStringLiteral("{C_MV_CPTE.USUARIO} = 'o''brien' AND {C_MV_CPTE.Anulada} = FALSE")));
