@@ -1,8 +1,25 @@
 #include "app/AppModule.h"
 
 #include "app/ConsultaGlobal.h"
+#include "app/Dll_Display.h"
+#include "app/EstiloFormulario.h"
+#include "app/SharedObjects.h"
+#include "app/StatementBuilder.h"
+#include "data/RunState.h"
+#include "vb/Error.h"
 
 namespace app {
+
+namespace {
+
+// A start that ended early (the operator closed the login window) leaves its notice showing.
+void closeBusyNotice()
+{
+    if (gCartel().window())
+        gCartel().CartelCerrar();
+}
+
+} // namespace
 
 ProgramState& state()
 {
@@ -13,8 +30,14 @@ ProgramState& state()
 void resetState()
 {
     state() = ProgramState{};
-    data::resetSessionValues();
     gConsulta.reset();
+    gCampos().clear();
+    gEstilo = 0;
+    closeBusyNotice();
+    dropSharedObjects();
+    data::resetRunState();
+    // Last: a connection closed quietly above may have left its error there.
+    vb::Err::clear();
 }
 
 } // namespace app

@@ -8,9 +8,15 @@
 // The default member initialisers are what a run starts with (white and black for the focus
 // colours); resetState() brings the whole object back to them.
 // The application user, its password and the confidentiality switch live with the data access
-// (data/SessionValues.h); they are only named here, never copied. resetState() clears them too,
-// and drops the shared lookup object (app/ConsultaGlobal.h), so that nothing of an earlier start
-// or test survives it.
+// (data/SessionValues.h); they are only named here, never copied.
+//
+// resetState() is the one reset of everything a start or a run fills, so that a second start
+// in one process (or the next test) finds nothing of the one before; see its comment below for
+// what it covers. What it leaves is wiring installed once by main or by the program, not
+// values of a run: the program folder and command line (vb/App.h), the regional settings, the
+// End hook, the dialog service, the print engine's factory, the lookups' start-up link
+// (setLookupSetUp), the login window's style hook and error handler, the program launcher,
+// the lookup windows' runners, and the report window's links.
 //
 // Threads: none. Everything is written and read on the interface thread.
 
@@ -103,9 +109,15 @@ struct ProgramState {
 // The program's one state object. The reference stays valid for the whole run.
 ProgramState& state();
 
-// What a run starts with: the state object back to a default-constructed one, the session
-// values of the data access cleared and the shared lookup object dropped (the next lookup creates
-// a fresh one).
+// What a run starts with, whatever an earlier start or run left: the state object back to a
+// default-constructed one (the same object); the shared lookup object dropped (the next lookup
+// creates a fresh one); the statement builder's column list emptied; the window style number
+// (gEstilo) back to 0; a busy notice still showing closed; the shared objects of
+// SharedObjects.h dropped, the statistics connection closed quietly first, so that the print
+// object is made again with the program folder of the next start; the data access's run state
+// (data/RunState.h: the shared connection closed quietly and dropped with its settings and
+// administrator flag, the path of BASES.TXT forgotten, the session values cleared); and Err
+// cleared. Raises nothing and shows nothing.
 void resetState();
 
 // Windows colour number of (red, green, blue), as the suite stores colours.

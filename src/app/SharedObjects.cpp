@@ -1,6 +1,7 @@
 #include "app/SharedObjects.h"
 
 #include "ado/EngineTarget.h"
+#include "data/RunState.h"
 #include "kit/ArchivoIni.h"
 #include "kit/ControlesForm.h"
 #include "kit/Sistema.h"
@@ -13,18 +14,25 @@ namespace app {
 
 namespace {
 
-// One slot per object; created on first use and kept for the life of the process.
-template <class T>
-std::shared_ptr<T>& slot()
+// The objects of the run, each made on first use; a fresh start drops them all at once.
+struct Objects {
+    std::shared_ptr<kit::Utilidades> util;
+    std::shared_ptr<kit::ArchivoIni> ini;
+    std::shared_ptr<kit::Sistema> sistema;
+    std::shared_ptr<kit::ControlesForm> controles;
+    std::shared_ptr<kit::DLL_Print> impresion;
+    std::shared_ptr<data::DB_Dll> estadisticas;
+};
+
+Objects& objects()
 {
-    static std::shared_ptr<T> instance;
-    return instance;
+    static Objects current;
+    return current;
 }
 
 template <class T>
-T& firstUse()
+T& firstUse(std::shared_ptr<T>& instance)
 {
-    std::shared_ptr<T>& instance = slot<T>();
     if (!instance)
         instance = std::make_shared<T>();
     return *instance;
@@ -32,14 +40,14 @@ T& firstUse()
 
 } // namespace
 
-kit::Utilidades& gUtil() { return firstUse<kit::Utilidades>(); }
-kit::ArchivoIni& gIni() { return firstUse<kit::ArchivoIni>(); }
-kit::Sistema& gSistema() { return firstUse<kit::Sistema>(); }
-kit::ControlesForm& gControles() { return firstUse<kit::ControlesForm>(); }
+kit::Utilidades& gUtil() { return firstUse(objects().util); }
+kit::ArchivoIni& gIni() { return firstUse(objects().ini); }
+kit::Sistema& gSistema() { return firstUse(objects().sistema); }
+kit::ControlesForm& gControles() { return firstUse(objects().controles); }
 kit::DLL_Print& gImpresion()
 {
-    const bool created = !slot<kit::DLL_Print>();
-    kit::DLL_Print& print = firstUse<kit::DLL_Print>();
+    const bool created = !objects().impresion;
+    kit::DLL_Print& print = firstUse(objects().impresion);
     if (created)
         print.pPathSistema = vb::App::path();
     // Reports log on with the DSN text of the suite database; when that database is an embedded
@@ -47,8 +55,15 @@ kit::DLL_Print& gImpresion()
     print.setDataSourceFolder(ado::EngineTarget::serverFolder(gDB().settings().gServidor));
     return print;
 }
-data::DB_Dll& gDBEstadisticas() { return firstUse<data::DB_Dll>(); }
+data::DB_Dll& gDBEstadisticas() { return firstUse(objects().estadisticas); }
 
-void setStatisticsDatabase(std::shared_ptr<data::DB_Dll> instance) { slot<data::DB_Dll>() = std::move(instance); }
+void setStatisticsDatabase(std::shared_ptr<data::DB_Dll> instance) { objects().estadisticas = std::move(instance); }
+
+void dropSharedObjects()
+{
+    if (objects().estadisticas)
+        data::closeQuietly(*objects().estadisticas);
+    objects() = Objects{};
+}
 
 } // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 // Objects the program's module shares for the whole run, each created on first use: the
-// utility library's objects and the two data access objects. The login window, the data access
+// utility library's objects and the two data access objects. A fresh start (resetState in
+// AppModule.h) drops them, so the next use creates them anew. The login window, the data access
 // class and the code-entry box keep Utilidades objects of their own.
 
 #include "data/DB_Dll.h"
@@ -32,5 +33,10 @@ using data::gDB;
 data::DB_Dll& gDBEstadisticas();
 // Tests install their own; nullptr drops it, and the next use creates a fresh one.
 void setStatisticsDatabase(std::shared_ptr<data::DB_Dll> instance);
+
+// The statistics connection closed quietly (data::closeQuietly) and every object above dropped,
+// the print object with its folders included; the suite database's object is the data
+// access's own (data::resetRunState).
+void dropSharedObjects();
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include "app/ConfigTable.h"
 #include "app/SharedObjects.h"
 #include "data/DB_Dll.h"
+#include "data/RunState.h"
 #include "vb/Conversions.h"
 
 namespace app {
@@ -15,10 +16,7 @@ const QString kStatisticsDatabase = QStringLiteral("KQ_ESTADISTICAS");
 
 void openStatistics(data::DB_Dll& stats, vb::Trap& skip)
 {
-    skip.run([&] {
-        if (stats.gOpenFlag() && stats.gCnn())
-            stats.gCnn()->Close();
-    });
+    data::closeQuietly(stats);
     stats.configure([&](data::DbSettings& s) {
         s.gProveedor = stats.pSQLOLEDB();
         s.gServidor = gDB().settings().gServidor;

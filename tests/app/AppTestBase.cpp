@@ -8,7 +8,6 @@
 #include "ado/TestHooks.h"
 #include "app/AppModule.h"
 #include "app/SharedObjects.h"
-#include "data/SessionValues.h"
 #include "vb/App.h"
 #include "vb/Files.h"
 
@@ -44,21 +43,13 @@ AppTestBase::AppTestBase(const demo::DemoFixture& demo)
     QFile::copy(demo.statisticsPath(),
                 demo::DemoGenerator::databasePath(serverFolder(), demo::DemoGenerator::statisticsDatabase()));
 
-    db = std::make_shared<data::DB_Dll>();
-    data::DB_Dll::setShared(db);
-    db->setStatementObserver([this](const QString& sql) { handed << sql; });
-    stats = std::make_shared<data::DB_Dll>();
-    app::setStatisticsDatabase(stats);
-    stats->setStatementObserver([this](const QString& sql) { handedStatistics << sql; });
-
-    app::resetState();
+    freshStart();
 }
 
 AppTestBase::~AppTestBase()
 {
     ado::TestHooks::failNextOperations(0);
-    app::setStatisticsDatabase(nullptr);
-    data::DB_Dll::setShared(nullptr);
+    app::resetState();
     vb::App::setPath(m_savedPath);
     vb::App::setExeName(m_savedExe);
     if (m_hadTemp)
@@ -66,6 +57,17 @@ AppTestBase::~AppTestBase()
     else
         qunsetenv("TEMP");
     vb::setEndHook({});
+}
+
+void AppTestBase::freshStart()
+{
+    app::resetState();
+    db = std::make_shared<data::DB_Dll>();
+    data::DB_Dll::setShared(db);
+    db->setStatementObserver([this](const QString& sql) { handed << sql; });
+    stats = std::make_shared<data::DB_Dll>();
+    app::setStatisticsDatabase(stats);
+    stats->setStatementObserver([this](const QString& sql) { handedStatistics << sql; });
 }
 
 void AppTestBase::openDemo()

@@ -29,6 +29,10 @@ protected:
     explicit AppTestBase(const demo::DemoFixture& demo);
     ~AppTestBase() override;
 
+    // What the program starts with (app::resetState), and this test's two data access objects
+    // installed anew: the constructor's start, and a second one within a test. The demo
+    // database is then closed: openDemo opens it again.
+    void freshStart();
     // gDB on this test's copy of the demo database, as start-up opens it.
     void openDemo();
     QString serverFolder() const { return m_serverDir.path(); }

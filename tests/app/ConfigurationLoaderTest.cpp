@@ -224,7 +224,8 @@ TEST_F(ConfigurationLoader, TheCurrentUsersRow)
     EXPECT_EQ(config.UNegocioUsuario, "   1");
     EXPECT_EQ(config.ClasesPrecioUsuario, "45 6");
 
-    app::resetState();
+    freshStart();
+    openDemo();
     app::gUsuarioActual = "DEPOSITO";
     setConfig("UsaFacturaProforma", "SI");
     load();
@@ -234,7 +235,8 @@ TEST_F(ConfigurationLoader, TheCurrentUsersRow)
     load();
     EXPECT_TRUE(config.UsaFacturaProforma);
 
-    app::resetState();
+    freshStart();
+    openDemo();
     app::gUsuarioActual = "NADIE";
     load();
     EXPECT_EQ(config.UNegocioUsuario, "   1");

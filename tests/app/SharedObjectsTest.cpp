@@ -1,9 +1,12 @@
 #include "AppTestBase.h"
 
+#include "ado/Connection.h"
 #include "app/AppModule.h"
 #include "app/SharedObjects.h"
+#include "app/StatisticsConnection.h"
 #include "kit/DLL_Print.h"
 #include "data/SessionValues.h"
+#include "vb/Error.h"
 
 #include <QDir>
 
@@ -77,6 +80,26 @@ TEST_F(SharedObjects, AFreshStateStartsWithWhiteBackgroundAndBlackTextInTheSameO
     EXPECT_TRUE(data::gClaveActual.isEmpty());
     EXPECT_FALSE(data::gConfidencialidad);
     EXPECT_EQ(app::RGB(230, 243, 255), 16774118);
+}
+
+// A fresh start closes the connections of the one before without a word, also one the data
+// access still takes as open after its link was closed under it.
+TEST_F(SharedObjects, AFreshStartClosesTheConnectionsOfTheOneBeforeQuietly)
+{
+    openDemo();
+    app::ConectarEstadisticas();
+    ASSERT_TRUE(stats->gOpenFlag());
+    db->gCnn()->Close();
+    ASSERT_TRUE(db->gOpenFlag());
+    EXPECT_NO_THROW(app::resetState());
+    EXPECT_EQ(stats->gCnn()->State(), ado::adStateClosed);
+    EXPECT_NE(&app::gDB(), db.get());
+    EXPECT_FALSE(app::gDB().gOpenFlag());
+    EXPECT_NE(&app::gDBEstadisticas(), stats.get());
+    EXPECT_FALSE(app::gDBEstadisticas().gOpenFlag());
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(moduleLog(), QString());
+    EXPECT_EQ(vb::Err::number(), 0);
 }
 
 } // namespace

@@ -7,7 +7,11 @@
 #include "kit/DLL_Print.h"
 #include "app/SharedObjects.h"
 #include "app/StartUp.h"
+#include "app/StatementBuilder.h"
+#include "app/EstiloFormulario.h"
 #include "app/UserCheck.h"
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
 #include "data/BasesFile.h"
 #include "data/LBM_Common.h"
 #include "data/SessionValues.h"
@@ -25,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -64,7 +69,6 @@ protected:
     void TearDown() override
     {
         app::setLookupSetUp({});
-        app::gCartel().CartelCerrar();
         data::frmAcceso::setStyleHook({});
         data::frmAcceso::setErrorHandler({});
     }
@@ -632,7 +636,6 @@ protected:
     void SetUp() override
     {
         StartUp::SetUp();
-        data::LBM_Common::RutaArchivoBases.clear();
         // A server on port 1500, as the embedded engine finds it: the folder is named the way
         // SQL Server's providers write a server on a port.
         ASSERT_TRUE(QFile::link(serverFolder(), m_programDir.path() + "/srv,1500"));
@@ -640,11 +643,6 @@ protected:
         if (GetParam().basesFile)
             writeProgramFile("BASES.TXT", "VENTAS / OTRO,VENTAS,VENTAS,x,otro\r\n");
         dialogs.setModalHandler("frmAcceso", [this](QDialog* d) { return answer(static_cast<data::frmAcceso*>(d)); });
-    }
-    void TearDown() override
-    {
-        data::LBM_Common::RutaArchivoBases.clear();
-        StartUp::TearDown();
     }
 
     QString user() const { return GetParam().sameUser ? "ADMIN" : "COMPRAS"; }
@@ -744,6 +742,141 @@ std::vector<FirstLogin> everyFirstLogin()
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryStart, FirstLoginWindow, testing::ValuesIn(everyFirstLogin()), caseName);
+
+// ---------------------------------------------------------------- a second start in one process
+
+// A second program folder beside the first: its own copy of the demo databases, linked as
+// "datos" like the launcher names them, and its own (empty) connections file.
+class SecondProgramFolder {
+public:
+    explicit SecondProgramFolder(const QString& databasesToCopy)
+    {
+        for (const QString& name : {QStringLiteral("DEMO"), demo::DemoGenerator::statisticsDatabase()})
+            m_ready = m_ready && QFile::copy(demo::DemoGenerator::databasePath(databasesToCopy, name),
+                                             demo::DemoGenerator::databasePath(server(), name));
+        m_ready = m_ready && QFile::link(server(), program() + "/datos");
+        QFile bases(basesFile());
+        m_ready = m_ready && bases.open(QIODevice::WriteOnly);
+    }
+    bool ready() const { return m_ready && m_program.isValid() && m_server.isValid(); }
+    QString program() const { return m_program.path(); }
+    QString server() const { return m_server.path(); }
+    QString basesFile() const { return program() + "/BASES.TXT"; }
+
+    void execute(const QString& database, const QString& sql) const
+    {
+        const ado::ConnectionPtr cnn = ado::Connection::create();
+        cnn->Open(demo::DemoGenerator::connectionString(server(), database));
+        cnn->Execute(sql);
+        cnn->Close();
+    }
+    long count(const QString& table) const
+    {
+        const ado::ConnectionPtr cnn = ado::Connection::create();
+        cnn->Open(demo::DemoGenerator::connectionString(server(), "DEMO"));
+        const ado::RecordsetPtr rs = ado::Recordset::create();
+        rs->Open("SELECT COUNT(*) FROM " + table, cnn);
+        const long rows = rs->Fields()->Item(0)->Value().toLong();
+        rs->Close();
+        cnn->Close();
+        return rows;
+    }
+
+private:
+    QTemporaryDir m_program;
+    QTemporaryDir m_server;
+    bool m_ready = true;
+};
+
+QString fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+QString canonical(const QString& folder) { return QDir(folder).canonicalPath(); }
+
+void registerConnection(const QString& name)
+{
+    bool oracle = false;
+    data::LBM_Common::RegistraBaseEnArchivo(name, "DEMO", "DEMO", "DEMO", "datos", QString(), oracle);
+}
+
+// The program started in one folder, reset, and started again in another folder (as a test
+// run, or a second start in one process, does): the second start works on the second folder's
+// databases and connections file, and finds nothing the first one left behind.
+TEST_F(StartUp, AStartAfterTheResetInAnotherFolderFindsNothingOfTheFirst)
+{
+    const SecondProgramFolder second(serverFolder());
+    ASSERT_TRUE(second.ready());
+    second.execute(demo::DemoGenerator::statisticsDatabase(),
+                   "UPDATE TA_CONFIGURACION SET Valor = '90' WHERE Clave = 'TimeOut'");
+
+    // The first start, as an administrator, and what its run leaves behind.
+    start(launcherLine("ADMIN", "ADMIN"));
+    ASSERT_TRUE(app::state().startup.EsAdministrador);
+    ASSERT_TRUE(db->gEsAdmin());
+    ASSERT_TRUE(stats->gOpenFlag());
+    registerConnection("PRIMERA");
+    app::AgregarCampo("A", "x", "'", true);
+    app::gImpresion().setDestino(kit::DLL_Print::PdfDestination);
+    app::gImpresion().setPdfFile(m_programDir.path() + "/primero.pdf");
+    app::gEstilo = 3;
+    vb::Trap::skipping().run([] { vb::raise(53); });
+
+    app::resetState();
+    // The statement builder's list starts empty (the start's access row fills it again): a
+    // further column without a first one fails.
+    try {
+        app::AgregarCampo("B", "2", "@", false);
+        ADD_FAILURE() << "a column was added to the first run's list";
+    } catch (const vb::Error& error) {
+        EXPECT_EQ(error.number(), 9);
+    }
+    vb::App::setPath(second.program());
+    tries = {};
+    ASSERT_FALSE(startEnds(launcherLine("COMPRAS", "compras"))) << boxTexts().join('\n').toStdString();
+
+    // The connection: the second folder's database, opened anew; the first one is closed.
+    data::DB_Dll& shared = app::gDB();
+    EXPECT_NE(&shared, db.get());
+    EXPECT_TRUE(shared.gOpenFlag());
+    EXPECT_EQ(db->gCnn()->State(), ado::adStateClosed);
+    EXPECT_EQ(rows("Control_Acceso"), 1);                 // the first start's access row only
+    EXPECT_EQ(second.count("Control_Acceso"), 1);         // the second start's
+    EXPECT_FALSE(app::state().startup.EsAdministrador);
+    EXPECT_FALSE(shared.gEsAdmin());
+    // The statistics connection: another object, on the second folder, with its time-out.
+    EXPECT_NE(&app::gDBEstadisticas(), stats.get());
+    EXPECT_TRUE(app::gDBEstadisticas().gOpenFlag());
+    EXPECT_EQ(stats->gCnn()->State(), ado::adStateClosed);
+    EXPECT_EQ(app::state().startup.TimeOut, 90);
+    // The print object: the second folders, and nothing the first run chose.
+    EXPECT_EQ(app::gImpresion().pPathSistema, second.program() + "/");
+    EXPECT_EQ(canonical(app::gImpresion().dataSourceFolder()), canonical(second.server()));
+    EXPECT_EQ(app::gImpresion().Destino(), kit::DLL_Print::DestinoPantalla);
+    EXPECT_EQ(app::gImpresion().pdfFile(), QString());
+    // A registration goes to the second folder's connections file.
+    registerConnection("SEGUNDA");
+    EXPECT_TRUE(fileText(second.basesFile()).contains("SEGUNDA"));
+    EXPECT_FALSE(fileText(m_programDir.path() + "/BASES.TXT").contains("SEGUNDA"));
+    EXPECT_TRUE(fileText(m_programDir.path() + "/BASES.TXT").contains("PRIMERA"));
+    // The window style of the first user, and the last error of the first run.
+    EXPECT_EQ(app::gEstilo, 0);
+    EXPECT_EQ(vb::Err::number(), 0);
+    app::resetState();      // closes the second folder's connections before the folder goes
+}
+
+// A start the operator ended in the login window leaves its busy notice on the screen (the
+// program would have ended); a fresh start finds none.
+TEST_F(StartUp, TheResetClosesTheBusyNoticeOfAnEndedStart)
+{
+    tries = {closed()};
+    ASSERT_TRUE(startEnds("@ParametroAdicional=OC;"));
+    ASSERT_TRUE(noticeShowing());
+    app::resetState();
+    EXPECT_EQ(app::gCartel().window(), nullptr);
+}
 
 // ---------------------------------------------------------------- the user check alone
 

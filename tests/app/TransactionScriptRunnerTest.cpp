@@ -13,11 +13,7 @@ using Kind = ui::ScriptedDialogService::Kind;
 
 // ---------------------------------------------------------------- statements
 
-class StatementBuilder : public AppTestBase {
-protected:
-    void SetUp() override { app::gCampos().clear(); }
-    void TearDown() override { app::gCampos().clear(); }
-};
+using StatementBuilder = AppTestBase;     // the column list starts empty: the base resets it
 
 TEST_F(StatementBuilder, InsertTextsWithQuotedTextsNumbersAndNull)
 {

@@ -1,5 +1,6 @@
 #include "data/BasesFile.h"
 #include "data/LBM_Common.h"
+#include "data/RunState.h"
 #include "kit/Utilidades.h"
 #include "vb/App.h"
 #include "vb/Error.h"
@@ -17,12 +18,12 @@ protected:
     ConnectionsFile() : m_savedPath(vb::App::path())
     {
         vb::App::setPath(m_dir.path());
-        data::LBM_Common::RutaArchivoBases.clear();
+        data::resetRunState();
     }
     ~ConnectionsFile() override
     {
         vb::App::setPath(m_savedPath);
-        data::LBM_Common::RutaArchivoBases.clear();
+        data::resetRunState();
     }
 
     QString path() const { return m_dir.path() + QStringLiteral("/BASES.TXT"); }

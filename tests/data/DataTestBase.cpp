@@ -1,7 +1,7 @@
 #include "DataTestBase.h"
 
 #include "ado/TestHooks.h"
-#include "data/SessionValues.h"
+#include "data/RunState.h"
 #include "vb/Files.h"
 
 DataTestBase::DataTestBase()
@@ -11,18 +11,16 @@ DataTestBase::DataTestBase()
     vb::App::setPath(m_programDir.path());
     vb::App::setExeName(QStringLiteral("rp_quindal"));
     vb::setEndHook([](int exitCode) { throw vb::EndRequested(exitCode); });
+    data::resetRunState();
     db = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(db);
     db->setStatementObserver([this](const QString& sql) { handed << sql; });
-    data::gUsuarioActual.clear();
-    data::gClaveActual.clear();
-    data::gConfidencialidad = false;
 }
 
 DataTestBase::~DataTestBase()
 {
     ado::TestHooks::failNextOperations(0);
-    data::DB_Dll::setShared(nullptr);
+    data::resetRunState();
     vb::App::setPath(m_savedPath);
     vb::App::setExeName(m_savedExe);
     vb::setEndHook({});

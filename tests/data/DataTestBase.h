@@ -1,7 +1,8 @@
 #pragma once
 // Common ground of the data-access tests: a fresh demo database, a scripted dialog service, the
-// program folder in a temporary place (the error log lands there), an End hook that throws, and
-// a DB_Dll installed as the shared instance with every SQL text it hands over recorded.
+// program folder in a temporary place (the error log lands there), an End hook that throws, the
+// data access's run state fresh (data::resetRunState), and a DB_Dll installed as the shared
+// instance with every SQL text it hands over recorded.
 
 #include "data/DB_Dll.h"
 #include "vb/App.h"

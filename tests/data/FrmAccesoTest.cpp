@@ -49,16 +49,11 @@ void mouse(QWidget* target, QEvent::Type type, const QPoint& at)
 
 class LoginWindow : public DataTestBase {
 protected:
-    LoginWindow()
-    {
-        data::LBM_Common::RutaArchivoBases.clear();
-        data::DesktopShortcut::setDesktopFolder(m_desktop.path());
-    }
+    LoginWindow() { data::DesktopShortcut::setDesktopFolder(m_desktop.path()); }
     ~LoginWindow() override
     {
         data::LoginPrompt::setFactory({});
         data::DesktopShortcut::setDesktopFolder({});
-        data::LBM_Common::RutaArchivoBases.clear();
         vb::App::setTitle({});
     }
 

@@ -119,7 +119,6 @@ protected:
         lookup::PrepararConsultas();
         data::gUsuarioActual.clear();
     }
-    ~ListWindow() override { data::gUsuarioActual.clear(); }
 
     lookup::Lib_ClsCons3& consulta() { return lookup::gConsulta(); }
 

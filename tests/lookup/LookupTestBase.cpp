@@ -17,10 +17,10 @@ LookupTestBase::LookupTestBase()
     m_hadTemp = qEnvironmentVariableIsSet("TEMP");
     m_savedTemp = qgetenv("TEMP");
     qputenv("TEMP", QFile::encodeName(m_programDir.path()));
+    app::resetState();
     db = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(db);
     db->setStatementObserver([this](const QString& sql) { handed << sql; });
-    app::resetState();
 }
 
 LookupTestBase::~LookupTestBase()
@@ -29,7 +29,6 @@ LookupTestBase::~LookupTestBase()
     lookup::LookupWindows::setTreeRunner({});
     lookup::MenuLauncher::set({});
     app::resetState();
-    data::DB_Dll::setShared(nullptr);
     vb::App::setPath(m_savedPath);
     if (m_hadTemp)
         qputenv("TEMP", m_savedTemp);

@@ -528,10 +528,9 @@ TEST_F(EndToEnd, TheLaunchersLineStartsTheWindowThatPrints)
     bases.close();
     app::setLookupSetUp([](const QString&, const QString&) {});
     // Nothing open and nobody logged in, as when the program starts.
+    app::resetState();
     db = std::make_shared<data::DB_Dll>();
     data::DB_Dll::setShared(db);
-    data::gUsuarioActual.clear();
-    app::resetState();
     vb::App::setCommandLine(QStringLiteral(
         "@ParametroAdicional=OC;@Menu=C0105;@Server=datos;@DbName=DEMO;@Usuario=COMPRAS;@Password=compras;@Caja=1;"));
     reports::ReportWindowLinks& links = reports::ReportWindowLinks::current();

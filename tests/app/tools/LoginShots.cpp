@@ -5,9 +5,7 @@
 //     xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/app/rpq_loginshots /tmp/shots
 #include "demo/DemoFixture.h"
 #include "app/AppModule.h"
-#include "app/SharedObjects.h"
 #include "app/StartUp.h"
-#include "data/DB_Dll.h"
 #include "data/frmAcceso.h"
 #include "kit/Utilidades.h"
 #include "ui/DialogServiceScope.h"
@@ -23,7 +21,6 @@
 #include <QTest>
 #include <cstdio>
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -47,8 +44,6 @@ int shoot(data::frmAcceso* window, const QString& name, const std::function<void
 // One start on fresh shared objects; it ends at the cancelled login window.
 void startWith(const QString& line)
 {
-    data::DB_Dll::setShared(std::make_shared<data::DB_Dll>());
-    app::setStatisticsDatabase(std::make_shared<data::DB_Dll>());
     app::resetState();
     QString cadena;
     try {
@@ -100,8 +95,7 @@ int main(int argc, char** argv)
     drive = {};
     startWith(QStringLiteral("@ParametroAdicional=RMC;@Server=datos;@DbName=DEMO;@Usuario=ADMIN;@Password=mala;"));
 
-    data::DB_Dll::setShared(nullptr);
-    app::setStatisticsDatabase(nullptr);
+    app::resetState();
     std::printf("screenshots in %s\n", qPrintable(out));
     return 0;
 }
