@@ -29,7 +29,7 @@ reportengine::FormulaValue valueNamed(const QString& name)
 class Row : public reportengine::FormulaContext {
 public:
     reportengine::FormulaValue field(const reportengine::FormulaNode& node) const override { return valueNamed(node.table() + u'.' + node.name()); }
-    reportengine::FormulaValue formula(const reportengine::FormulaNode& node) const override
+    FormulaLookup formula(const reportengine::FormulaNode& node) const override
     {
         throw reportengine::FormulaError(QStringLiteral("no formula ") + node.name(), node.position());
     }

@@ -3,11 +3,14 @@
 #include "kit/LogonMask.h"
 #include "vb/Error.h"
 
+#include <new>
 #include <utility>
 
 namespace kit {
 
 namespace {
+
+constexpr int OutOfMemory = 7;   // the runtime's "Memoria insuficiente"
 
 PrintEngine::Factory& factoryInForce()
 {
@@ -16,6 +19,11 @@ PrintEngine::Factory& factoryInForce()
 }
 
 } // namespace
+
+PrintFault PrintFault::outOfMemory()
+{
+    return PrintFault(QStringLiteral("la memoria no alcanza para armar el reporte; pruebe con un rango más chico"));
+}
 
 std::unique_ptr<PrintEngine> PrintEngine::create()
 {
@@ -37,6 +45,12 @@ void PrintEngine::guarded(const QString& file, const QString& logon, const std::
         return;
     } catch (const PrintFault& e) {
         fault = e.message();
+    } catch (const std::bad_alloc&) {
+        fault = PrintFault::outOfMemory().message();
+    } catch (const vb::Error& e) {
+        if (e.number() != OutOfMemory)
+            throw;
+        fault = PrintFault::outOfMemory().message();
     }
     vb::raise(ErrorReporte, LogonMask::hide(QStringLiteral("No se pudo emitir el reporte %1: %2").arg(file.trimmed(), fault), logon),
               QStringLiteral("DLL_Print"));

@@ -17,6 +17,8 @@ class PrintFault : public std::runtime_error {
 public:
     explicit PrintFault(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
     const QString& message() const { return m_message; }
+    // A report that ran short of memory: it ends there, and the program goes on.
+    static PrintFault outOfMemory();
 
 private:
     QString m_message;
@@ -42,7 +44,8 @@ public:
     virtual int run() = 0;                                        // pages produced
 
     // Runs body; a PrintFault it raises becomes vb::Error ErrorReporte, "No se pudo emitir el
-    // reporte <file>: <fault>", with the logon's password kept out of the text.
+    // reporte <file>: <fault>", with the logon's password kept out of the text. So does an
+    // allocation that fails (std::bad_alloc, or the runtime's error 7), as PrintFault::outOfMemory.
     static constexpr int ErrorReporte = 20500;
     static void guarded(const QString& file, const QString& logon, const std::function<void()>& body);
 

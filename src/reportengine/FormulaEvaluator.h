@@ -10,21 +10,16 @@ namespace reportengine {
 class FormulaEvaluator {
 public:
     // The longest text a formula may build (16 Mi characters, 32 MB), as for the JSON scripts;
-    // past it TextTooLongError.
+    // past it TextTooLongError, or, from inside a formula, a FormulaError naming the formula.
     static constexpr qsizetype MaxText = 16 * 1024 * 1024;
 
+    // An operand is worked out only when its value is needed: AND, OR and IN [..] stop at the
+    // first operand that decides, and a formula is worked out where its value is first looked at.
+    // The nodes being worked out, those of the formulas named included, are kept on a stack on the
+    // heap: no formula, nor line of formulas however long, nests calls.
     static FormulaValue evaluate(const FormulaNode& node, const FormulaContext& context);
     static bool selects(const FormulaNode* node, const FormulaContext& context);   // nullptr selects all
     static bool like(const QString& text, const QString& pattern);                // * and ?, case ignored
-
-private:
-    static FormulaValue binary(const FormulaNode& node, const FormulaContext& context);
-    static FormulaValue logical(const FormulaNode& node, const FormulaContext& context);
-    static FormulaValue compare(FormulaNode::Op op, const FormulaValue& a, const FormulaValue& b);
-    static FormulaValue contains(const FormulaNode& node, const FormulaContext& context);
-    static FormulaValue arithmetic(const FormulaNode& node, const FormulaValue& a, const FormulaValue& b);
-    static FormulaValue joined(const FormulaNode& node, const QString& a, const QString& b);
-    static FormulaValue call(const FormulaNode& node, const FormulaContext& context);
 };
 
 } // namespace reportengine

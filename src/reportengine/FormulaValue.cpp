@@ -2,6 +2,7 @@
 #include "reportengine/FormulaError.h"
 
 #include <cmath>
+#include <utility>
 
 namespace reportengine {
 
@@ -107,7 +108,17 @@ static QString numberText(double d)
     return s.replace(u'.', u',');
 }
 
-QString FormulaValue::toText() const
+QString FormulaValue::toText() &&
+{
+    return isText() ? std::move(std::get<QString>(m_value)) : std::as_const(*this).toText();
+}
+
+qsizetype FormulaValue::textSize() const
+{
+    return isText() ? std::get<QString>(m_value).size() : 0;
+}
+
+QString FormulaValue::toText() const&
 {
     switch (kind()) {
     case Kind::Null: return {};

@@ -28,7 +28,9 @@ public:
 
     bool toBool() const;                 // raises FormulaError for text that is not a boolean
     double toNumber() const;             // numeric text is accepted (either decimal separator)
-    QString toText() const;              // dates dd/MM/yyyy, whole numbers without decimals
+    QString toText() const&;             // dates dd/MM/yyyy, whole numbers without decimals
+    QString toText() &&;                 // the same; a text is moved out, so that it may grow in place
+    qsizetype textSize() const;          // characters of a text; 0 for any other kind
     QDateTime toDateTime() const;
 
     // -1, 0, 1; nullopt when either side is Null. Raises FormulaError on kinds that do not meet.

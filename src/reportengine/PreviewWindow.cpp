@@ -4,6 +4,7 @@
 #include "reportengine/ReportError.h"
 #include "reportengine/ReportPages.h"
 #include "reportengine/SystemPrinters.h"
+#include "kit/PrintEngine.h"
 #include "ui/DialogService.h"
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -27,7 +28,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 #include <limits>
+#include <new>
 
 namespace reportengine {
 
@@ -39,7 +42,31 @@ constexpr double MinZoom = 0.25;
 constexpr double MaxZoom = 4.0;
 constexpr int FitWidthItem = -1;        // the zoom box's items: a percentage, or one of these
 constexpr int FitPageItem = -2;
+
+// What the operator reads of a fault that stopped the report: the report's own account, or, for
+// an allocation that failed, the one every report gives.
+QString faultText(const std::exception& e)
+{
+    if (const auto* report = dynamic_cast<const ReportError*>(&e))
+        return report->message();
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return kit::PrintFault::outOfMemory().message();
+    return QString::fromUtf8(e.what());
 }
+
+// Runs work, which may run the report; a fault that stops it is told after `what` in a message
+// box (raised from a button's slot, it would reach the event loop). False when it stopped.
+bool toldIfStopped(const QString& what, const std::function<void()>& work)
+{
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        ui::MsgBox(QStringLiteral("%1: %2").arg(what, faultText(e)), ui::vbExclamation);
+        return false;
+    }
+}
+} // namespace
 
 PreviewWindow::PreviewWindow(std::shared_ptr<const ReportModel> model, QueryRunner runner, QWidget* parent)
     : QWidget(parent), m_model(std::move(model)), m_runner(std::move(runner))
@@ -228,8 +255,7 @@ void PreviewWindow::layOut(int wanted, const QDeadlineTimer& deadline)
         completedNow = layOutPages(deadline);
     } catch (const std::exception& e) {
         // Raised from a timer or a button's slot, it would reach the event loop.
-        const auto* report = dynamic_cast<const ReportError*>(&e);
-        failure = report ? report->message() : QString::fromUtf8(e.what());
+        failure = faultText(e);
         m_pages->stop();
         m_stopped = true;
         endProgress();
@@ -425,14 +451,13 @@ void PreviewWindow::render()
     image.setDotsPerMeterX(int(dots * 1000));
     image.setDotsPerMeterY(int(dots * 1000));
     image.fill(Qt::white);
-    try {
+    const bool painted = toldIfStopped(QStringLiteral("No se pudo mostrar la página %1").arg(m_current), [&] {
         const Page page = m_pages->page(m_current);
         QPainter painter(&image);
         m_renderer->paint(painter, page, m_pages->complete() ? m_pages->count() : 0, dots);
-    } catch (const ReportError& e) {
-        ui::MsgBox(QStringLiteral("No se pudo mostrar la página %1: %2").arg(m_current).arg(e.message()), ui::vbExclamation);
+    });
+    if (!painted)
         return;
-    }
     m_view->setPixmap(QPixmap::fromImage(image));
     m_view->resize(image.size());
     if (!m_pageBox->isModified())   // not over a number being typed
@@ -460,11 +485,7 @@ void PreviewWindow::printReport()
     QPrintDialog dialog(&printer, this);
     if (ui::DialogService::instance().showModal(&dialog) != QDialog::Accepted)
         return;
-    try {
-        printTo(printer);
-    } catch (const ReportError& e) {
-        ui::MsgBox(QStringLiteral("No se pudo imprimir el informe: %1").arg(e.message()), ui::vbExclamation);
-    }
+    toldIfStopped(QStringLiteral("No se pudo imprimir el informe"), [&] { printTo(printer); });
 }
 
 bool PreviewWindow::saveAsPdf()
@@ -479,13 +500,11 @@ bool PreviewWindow::saveAsPdf()
 
 bool PreviewWindow::saveAsPdf(const QString& path)
 {
-    try {
-        return !PdfOutput::write(path, m_model->definition().title, [this](QPagedPaintDevice& device) { return printTo(device); }).cancelled;
-    } catch (const ReportError& e) {
-        // Raised from a button's slot, it would reach the event loop.
-        ui::MsgBox(QStringLiteral("No se pudo guardar el archivo %1: %2").arg(path, e.message()), ui::vbExclamation);
-        return false;
-    }
+    bool written = false;
+    toldIfStopped(QStringLiteral("No se pudo guardar el archivo %1").arg(path), [&] {
+        written = !PdfOutput::write(path, m_model->definition().title, [this](QPagedPaintDevice& device) { return printTo(device); }).cancelled;
+    });
+    return written;
 }
 
 QString PreviewWindow::suggestedPdfPath() const

@@ -16,6 +16,7 @@ ReportModel::ReportModel(const ReportDefinition& def, const QString& linkField, 
     parseFormulas(pushDown);
     parseLayout();
     listReferences();
+    countUses();
     checkCycles();
     if (!linkField.isEmpty())
         m_linkColumn = column(*parseField(linkField, QStringLiteral("vínculo del subinforme"), false));
@@ -200,6 +201,26 @@ void ReportModel::listReferences()
             f.references.push_back(std::size_t(n.slot()));
         });
     }
+}
+
+void ReportModel::countUses()
+{
+    const auto count = [this](const FormulaNode* root) {
+        if (!root)
+            return;
+        root->visit([this](const FormulaNode& n) {
+            if (n.type() == Type::FormulaRef && n.slot() >= 0)
+                ++m_formulas[std::size_t(n.slot())].uses;
+        });
+    };
+    for (const Formula& f : m_formulas)
+        count(f.tree.get());
+    for (const FormulaNode* part : m_translation.residual)
+        count(part);
+    for (const auto* roots : {&m_columns, &m_groupHeaders, &m_groupFooters, &m_pageHeader, &m_pageFooter})
+        for (const FormulaNode::Ptr& root : *roots)
+            count(root.get());
+    count(m_totalLabel.get());
 }
 
 // One walk over all formulas: each is looked at once, whatever refers to it.

@@ -46,6 +46,9 @@ public:
     std::size_t formulaCount() const { return m_formulas.size(); }
     const FormulaNode* formulaTree(std::size_t number) const { return m_formulas.at(number).tree.get(); }
     const QString& formulaName(std::size_t number) const { return m_formulas.at(number).name; }
+    // How often the formula is named where a row or a page asks for it: in formulas, and in the
+    // texts the report shows or selects rows by.
+    std::size_t formulaUses(std::size_t number) const { return m_formulas.at(number).uses; }
 
     // Where each formula stands in a walk; a walk begins with every mark Unseen and leaves a
     // formula Done once it and all it refers to were walked.
@@ -83,6 +86,7 @@ private:
     void bind(const FormulaNode& root, const QString& what, bool assignSlots);
     BoundField resolveField(const FormulaNode& node, const QString& what) const;
     void listReferences();
+    void countUses();
     void checkCycles() const;
     QString fromClause() const;
     QString selectClause(const QString& extraColumn = {}) const;
@@ -92,6 +96,7 @@ private:
         QString name;                          // as first declared
         FormulaNode::Ptr tree;                 // nullptr when blank
         std::vector<std::size_t> references;   // the formulas it names, each once, in the order named
+        std::size_t uses = 0;
     };
 
     ReportDefinition m_def;

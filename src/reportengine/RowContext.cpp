@@ -1,7 +1,5 @@
 #include "reportengine/RowContext.h"
-#include "reportengine/FormulaEvaluator.h"
-
-#include <algorithm>
+#include "reportengine/FormulaError.h"
 
 namespace reportengine {
 
@@ -28,7 +26,10 @@ void RowContext::setPrintDate(const QDate& d)
 
 void RowContext::forget() const
 {
-    std::fill(m_marks.begin(), m_marks.end(), ReportModel::Mark::Unseen);
+    for (const std::size_t number : m_keptNumbers)
+        m_kept[number].reset();
+    m_keptNumbers.clear();
+    m_keptCharacters = 0;
 }
 
 FormulaValue RowContext::field(const FormulaNode& node) const
@@ -38,48 +39,28 @@ FormulaValue RowContext::field(const FormulaNode& node) const
     return (*m_row)[std::size_t(node.slot())];
 }
 
-// The formula and those it refers to are evaluated in turn, each after the ones it refers to,
-// so that a long line of formulas never nests evaluations.
-FormulaValue RowContext::formula(const FormulaNode& node) const
+RowContext::FormulaLookup RowContext::formula(const FormulaNode& node) const
 {
     if (node.slot() < 0)
-        return {};   // a tree the report did not bind
+        return {FormulaValue(), nullptr};   // a tree the report did not bind
     const auto number = std::size_t(node.slot());
-    if (m_marks.size() != m_model.formulaCount()) {
-        m_marks.assign(m_model.formulaCount(), ReportModel::Mark::Unseen);
-        m_results.resize(m_model.formulaCount());
-    }
-    if (m_marks[number] != ReportModel::Mark::Done) {
-        try {
-            m_model.walkFormulas(number, m_marks, [this](std::size_t n) { evaluateFormula(n); });
-        } catch (...) {
-            forget();
-            throw;
-        }
-    }
-    const Result& result = m_results[number];
-    if (result.fault)
-        throw *result.fault;
-    return result.value;
+    if (number < m_kept.size() && m_kept[number])
+        return {*m_kept[number], nullptr};
+    const FormulaNode* tree = m_model.formulaTree(number);
+    return tree ? FormulaLookup{std::nullopt, tree} : FormulaLookup{FormulaValue(), nullptr};
 }
 
-// Evaluated whether or not the row uses it in the end (AND and OR may not look at it): a fault
-// waits for the place that uses it.
-void RowContext::evaluateFormula(std::size_t number) const
+// A formula named once is asked for once: keeping it would only hold its text until the next row.
+void RowContext::formulaDone(const FormulaNode& node, const FormulaValue& value) const
 {
-    Result& result = m_results[number];
-    result = {};
-    const FormulaNode* tree = m_model.formulaTree(number);
-    if (!tree)
+    const auto number = std::size_t(node.slot());
+    if (m_model.formulaUses(number) < 2 || m_keptCharacters + value.textSize() > m_keptLimit)
         return;
-    try {
-        result.value = FormulaEvaluator::evaluate(*tree, *this);
-    } catch (const TextTooLongError& e) {
-        result.fault = FormulaError(QStringLiteral("la fórmula @%1 arma un texto de más de %2 caracteres")
-                                        .arg(m_model.formulaName(number)).arg(FormulaEvaluator::MaxText), e.position());
-    } catch (const FormulaError& e) {
-        result.fault = e;
-    }
+    if (m_kept.size() != m_model.formulaCount())
+        m_kept.resize(m_model.formulaCount());
+    m_kept[number] = value;
+    m_keptNumbers.push_back(number);
+    m_keptCharacters += value.textSize();
 }
 
 FormulaValue RowContext::parameter(const FormulaNode& node) const

@@ -1,10 +1,12 @@
 #pragma once
 // Formula context of one report: the current row, the report's formulas and parameters, and the
-// page values PageNumber, TotalPageCount and PrintDate. Each formula is evaluated at most once
-// for a row and page: what it gave is kept until the row, the page or the print date changes.
+// page values PageNumber, TotalPageCount and PrintDate. A formula is worked out where its value is
+// looked at. The row keeps the value of a formula named more than once, so that it is worked out
+// once for the row and page, up to a bound on the characters kept: past it a value is worked out
+// again each time it is asked for. What is kept goes when the row, the page or the print date
+// changes.
 
 #include "reportengine/FormulaContext.h"
-#include "reportengine/FormulaError.h"
 #include "reportengine/ReportModel.h"
 #include <QDate>
 #include <optional>
@@ -14,34 +16,34 @@ namespace reportengine {
 
 class RowContext : public FormulaContext {
 public:
-    explicit RowContext(const ReportModel& model) : m_model(model) {}
+    // 64 Mi characters, 128 MB: four texts of the longest a formula may build.
+    static constexpr qsizetype KeptCharacters = 64 * 1024 * 1024;
+
+    explicit RowContext(const ReportModel& model, qsizetype keptCharacters = KeptCharacters)
+        : m_model(model), m_keptLimit(keptCharacters) {}
     // The row's values may change behind the same pointer: every call starts anew.
     void setRow(const std::vector<FormulaValue>* row);
     void setPage(int number, int count);   // count 0: not known
     void setPrintDate(const QDate& d);
 
     FormulaValue field(const FormulaNode& node) const override;
-    FormulaValue formula(const FormulaNode& node) const override;
+    FormulaLookup formula(const FormulaNode& node) const override;
+    void formulaDone(const FormulaNode& node, const FormulaValue& value) const override;
     FormulaValue parameter(const FormulaNode& node) const override;
     FormulaValue special(const FormulaNode& node) const override;
 
 private:
-    // What a formula gave: its value, or the fault raised where it is used, as evaluating it
-    // there would have raised it.
-    struct Result {
-        FormulaValue value;
-        std::optional<FormulaError> fault;
-    };
     void forget() const;
-    void evaluateFormula(std::size_t number) const;
 
     const ReportModel& m_model;
+    const qsizetype m_keptLimit;
     const std::vector<FormulaValue>* m_row = nullptr;
     int m_page = 0;
     int m_pageCount = 0;
     QDate m_printDate = QDate::currentDate();
-    mutable std::vector<ReportModel::Mark> m_marks;   // Done: its result is kept
-    mutable std::vector<Result> m_results;
+    mutable std::vector<std::optional<FormulaValue>> m_kept;   // by formula number
+    mutable std::vector<std::size_t> m_keptNumbers;            // those that hold a value
+    mutable qsizetype m_keptCharacters = 0;
 };
 
 } // namespace reportengine

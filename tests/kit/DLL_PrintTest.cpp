@@ -247,6 +247,33 @@ TEST_F(RecordedPrintObject, AFailedReportAlsoDropsTheExtraFormulasAndHidesThePas
     EXPECT_FALSE(log->calls.contains(QStringLiteral("run")));
 }
 
+// A report that runs short of memory ends with the operator's message, as any failed report; the
+// print object goes on to the next report.
+TEST_F(RecordedPrintObject, AnAllocationFailureEndsTheReportWithItsMessage)
+{
+    const auto failure = [&] {
+        try {
+            print.Imprimir(QStringLiteral("Listado_Ordenes"), {}, {}, logon);
+        } catch (const vb::Error& e) {
+            return QStringLiteral("%1 %2").arg(e.number()).arg(e.description());
+        }
+        return QString();
+    };
+    const QString expected = QStringLiteral("20500 No se pudo emitir el reporte Listado_Ordenes: la memoria no alcanza para armar el "
+                                            "reporte; pruebe con un rango más chico");
+    log->runOutOfMemory = true;
+    EXPECT_EQ(failure(), expected);
+    {
+        // The runtime's own error for it reads the same.
+        const kit::PrintEngineScope failing{[]() -> std::unique_ptr<kit::PrintEngine> { vb::raise(7); }};
+        EXPECT_EQ(failure(), expected);
+    }
+    log->runOutOfMemory = false;
+    log->calls.clear();
+    EXPECT_EQ(failure(), QString());
+    EXPECT_TRUE(log->calls.contains(QStringLiteral("run")));
+}
+
 TEST(LogonMask, HidesThePasswordAndPasswordClauses)
 {
     const QString logon = QStringLiteral("DSN=base; UID=ana; PWD=s3cr3t");

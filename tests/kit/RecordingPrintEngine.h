@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <new>
 
 namespace kittest {
 
@@ -15,6 +16,7 @@ struct EngineLog {
     QStringList calls;
     QStringList subreports;       // names hasSubreport() knows (letter case ignored)
     QString failRunWith;          // run() raises a PrintFault with this text when set
+    bool runOutOfMemory = false;  // run() raises std::bad_alloc, as an allocation that fails
 };
 
 class RecordingPrintEngine : public kit::PrintEngine {
@@ -47,6 +49,8 @@ public:
         add(QStringLiteral("run"));
         if (!m_log->failRunWith.isEmpty())
             throw kit::PrintFault(m_log->failRunWith);
+        if (m_log->runOutOfMemory)
+            throw std::bad_alloc();
         return 1;
     }
 

@@ -1,6 +1,5 @@
 #include "FormulaTestContext.h"
 #include "reportengine/FormulaError.h"
-#include "reportengine/FormulaEvaluator.h"
 #include "reportengine/FormulaParser.h"
 
 using reportengine::FormulaValue;
@@ -24,12 +23,12 @@ FormulaValue FormulaTestContext::field(const reportengine::FormulaNode& node) co
     return m_fields.value(key);
 }
 
-FormulaValue FormulaTestContext::formula(const reportengine::FormulaNode& node) const
+FormulaTestContext::FormulaLookup FormulaTestContext::formula(const reportengine::FormulaNode& node) const
 {
     const auto it = m_formulas.find(node.name().toLower());
     if (it == m_formulas.end())
         throw reportengine::FormulaError(QStringLiteral("no formula ") + node.name(), node.position());
-    return it->second ? reportengine::FormulaEvaluator::evaluate(*it->second, *this) : FormulaValue();
+    return it->second ? FormulaLookup{std::nullopt, it->second.get()} : FormulaLookup{FormulaValue(), nullptr};
 }
 
 FormulaValue FormulaTestContext::parameter(const reportengine::FormulaNode&) const

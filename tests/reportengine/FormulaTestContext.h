@@ -12,7 +12,7 @@ public:
     void setFormula(const QString& name, const QString& text);
 
     reportengine::FormulaValue field(const reportengine::FormulaNode& node) const override;
-    reportengine::FormulaValue formula(const reportengine::FormulaNode& node) const override;
+    FormulaLookup formula(const reportengine::FormulaNode& node) const override;
     reportengine::FormulaValue parameter(const reportengine::FormulaNode& node) const override;
     reportengine::FormulaValue special(const reportengine::FormulaNode& node) const override;
 

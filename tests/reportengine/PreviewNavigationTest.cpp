@@ -307,6 +307,28 @@ TEST_F(PreviewNavigation, FailureDuringTheLayoutIsTold)
     EXPECT_FALSE(preview.pageImage().isNull());
 }
 
+// An allocation that fails while the preview lays out, or while it saves the report anew, ends
+// that work with the operator's message; the preview stays, with the pages it has.
+TEST_F(PreviewNavigation, AnAllocationFailureIsToldAndThePreviewStays)
+{
+    ui::ScriptedDialogService dialogs;
+    ui::DialogServiceScope scope(dialogs);
+    PreviewWindow preview(m_model, failingAfter(slow(m_data.database().runner()), 150, RowFailure::OutOfMemory));
+    EXPECT_FALSE(preview.finishLayout());
+    EXPECT_TRUE(preview.layoutStopped());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sin memoria.pdf"));
+    EXPECT_FALSE(preview.saveAsPdf(pdf));
+    EXPECT_FALSE(QFile::exists(pdf));
+    const QString fault = QStringLiteral("la memoria no alcanza para armar el reporte; pruebe con un rango más chico");
+    const auto told = dialogs.prompts(ui::ScriptedDialogService::Kind::MsgBox);
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_EQ(told[0].text, QStringLiteral("No se pudo preparar el informe: ") + fault);
+    EXPECT_EQ(told[1].text, QStringLiteral("No se pudo guardar el archivo %1: %2").arg(pdf, fault));
+    preview.firstPage();
+    EXPECT_FALSE(preview.pageImage().isNull());
+}
+
 // A preview closed while it lays out reads no further, and a progress dialog waiting on it is
 // told the layout is over.
 TEST_F(PreviewNavigation, ClosingStopsTheLayout)

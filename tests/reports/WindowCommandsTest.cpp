@@ -6,8 +6,10 @@
 #include "app/SharedObjects.h"
 #include "commandbar/TBarRep.h"
 #include "kit/DLL_Print.h"
+#include "kit/RecordingPrintEngine.h"
 #include "reports/ReportKind.h"
 #include "reports/ReportWindowLinks.h"
+#include "support/TestPaths.h"
 #include "vb/Error.h"
 
 #include <QCheckBox>
@@ -74,6 +76,31 @@ TEST_F(WindowCommands, AnErrorOfThePrintGoesToTheErrorHandler)
     EXPECT_TRUE(boxes().first().text.contains("No se pudo abrir el reporte.")) << boxes().first().text.toStdString();
     EXPECT_TRUE(moduleLog().contains("TBarRep1_click"));
     EXPECT_TRUE(window().isVisible());
+}
+
+// A report that runs short of memory is told as a report that could not be issued, never as the
+// runtime's bare error 7, and the window goes on.
+TEST_F(WindowCommands, AReportShortOfMemoryIsToldAndTheWindowGoesOn)
+{
+    for (const QFileInfo& rpt : QDir(testpaths::demoReports()).entryInfoList({QStringLiteral("*.rpt")}))
+        QFile::copy(rpt.filePath(), QDir(m_programDir.path()).filePath(rpt.fileName()));
+    app::gImpresion().pPathSistema = m_programDir.path();
+    const auto log = std::make_shared<kittest::EngineLog>();
+    log->runOutOfMemory = true;
+    const kit::PrintEngineScope engine{kittest::RecordingPrintEngine::factory(log)};
+    open("RMC");
+    dialogs.pushMsgBoxAnswer(ui::vbIgnore);
+    clickBarItem(0);
+    ASSERT_EQ(boxes().size(), 1);
+    const QRegularExpression told("^Ha ocurrido el Siguiente Error \\(20500\\) No se pudo emitir el reporte \\S+: la memoria no "
+                                  "alcanza para armar el reporte; pruebe con un rango más chico$");
+    EXPECT_TRUE(told.match(boxes().first().text).hasMatch()) << boxes().first().text.toStdString();
+    EXPECT_TRUE(window().isVisible());
+
+    log->runOutOfMemory = false;
+    clickBarItem(0);
+    EXPECT_EQ(boxes().size(), 1);
+    EXPECT_EQ(log->calls.count("run"), 2);
 }
 
 TEST_F(WindowCommands, KeysOfAnyControlReachTheBar)

@@ -1,0 +1,80 @@
+#pragma once
+// Shapes of formulas a report definition of a few KB may hold, each costly to work out if the
+// engine works out more than it must or keeps more than it must; the tests print them and the
+// benchmark times them. The formulas read C_MV_CPTE.Importe, which is never below -1.
+
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+namespace formulashapes {
+
+using Formulas = std::vector<std::pair<QString, QString>>;   // name, text
+
+// <prefix>0 is `first`, and each later one up to <prefix><last> is `step` with %1 standing for
+// the one before it.
+inline Formulas line(const QString& prefix, int last, const QString& step, const QString& first)
+{
+    Formulas formulas{{prefix + u'0', first}};
+    for (int i = 1; i <= last; ++i)
+        formulas.emplace_back(prefix + QString::number(i), step.arg(QStringLiteral("{@%1%2}").arg(prefix).arg(i - 1)));
+    return formulas;
+}
+
+// f0 .. f<last>: 'ab' doubled at each step, 2^(last+1) characters in f<last>.
+inline Formulas doubling(int last)
+{
+    return line(QStringLiteral("f"), last, QStringLiteral("%1 & %1"), QStringLiteral("'ab'"));
+}
+
+// c0 .. c159: each appends lit, a text of 40,000 characters, to the one before.
+inline Formulas appends()
+{
+    Formulas formulas = line(QStringLiteral("c"), 159, QStringLiteral("%1 & {@lit}"), QStringLiteral("{@lit}"));
+    formulas.emplace_back(QStringLiteral("lit"), u'\'' + QString(40000, u'x') + u'\'');
+    return formulas;
+}
+
+// The formulas and one more, Cubierto: whether the amount is below -1, as no row's is, and then
+// whether formula `name` has any text.
+inline Formulas guarded(Formulas formulas, const QString& name)
+{
+    formulas.emplace_back(QStringLiteral("Cubierto"), QStringLiteral("{C_MV_CPTE.Importe} < -1 AND Len({@%1}) > 0").arg(name));
+    return formulas;
+}
+
+// g1 .. g30, each f22 doubled once (16 Mi characters), and the column that sums their lengths.
+inline std::pair<Formulas, QString> keptTexts()
+{
+    Formulas formulas = doubling(22);
+    QStringList lengths;
+    for (int i = 1; i <= 30; ++i) {
+        formulas.emplace_back(QStringLiteral("g%1").arg(i), QStringLiteral("{@f22} & {@f22}"));
+        lengths << QStringLiteral("Len({@g%1})").arg(i);
+    }
+    return {formulas, lengths.join(QStringLiteral(" + "))};
+}
+
+struct Shape {
+    const char* name;
+    Formulas formulas;
+    QString column;   // the column that shows it
+    QString value;    // what that column shows for every row
+};
+
+// A text doubled 23 times behind a condition no row meets, the line of 160 appends with and
+// without that condition, and the 30 texts of 16 Mi characters.
+inline std::vector<Shape> costly()
+{
+    const QString guard = QStringLiteral("{@Cubierto}");
+    const auto [kept, keptLengths] = keptTexts();
+    return {
+        {"guarded doubling", guarded(doubling(23), QStringLiteral("f23")), guard, QStringLiteral("False")},
+        {"160 appends", appends(), QStringLiteral("Len({@c159})"), QString::number(160 * 40000)},
+        {"160 appends guarded", guarded(appends(), QStringLiteral("c159")), guard, QStringLiteral("False")},
+        {"30 kept texts", kept, keptLengths, QString::number(30LL << 24)},
+    };
+}
+
+} // namespace formulashapes
