@@ -150,13 +150,13 @@ void ReportModel::bind(const FormulaNode& root, const QString& what, bool assign
         case Type::FormulaRef: {
             const auto number = m_formulaNumbers.constFind(n.name().toLower());
             if (number == m_formulaNumbers.constEnd())
-                throw ReportError(QStringLiteral("%1: fórmula desconocida {@%2}").arg(what, n.name()), QStringLiteral("@") + n.name());
+                throw ReportError(QStringLiteral("%1: fórmula desconocida {@%2}").arg(what, textAround(n.name(), 1)), QStringLiteral("@") + n.name());
             n.setSlot(int(*number));
             break;
         }
         case Type::Parameter:
             if (!m_parameters.contains(n.name().toLower()))
-                throw ReportError(QStringLiteral("%1: parámetro desconocido {?%2}").arg(what, n.name()), QStringLiteral("?") + n.name());
+                throw ReportError(QStringLiteral("%1: parámetro desconocido {?%2}").arg(what, textAround(n.name(), 1)), QStringLiteral("?") + n.name());
             break;
         default: break;
         }
@@ -170,12 +170,12 @@ BoundField ReportModel::resolveField(const FormulaNode& node, const QString& wha
         return t.name.compare(node.table(), Qt::CaseInsensitive) == 0;
     });
     if (table == m_def.tables.end())
-        throw ReportError(QStringLiteral("%1: tabla desconocida \"%2\"").arg(what, node.table()), near);
+        throw ReportError(QStringLiteral("%1: tabla desconocida \"%2\"").arg(what, textAround(node.table(), 1)), near);
     const auto field = std::find_if(table->fields.begin(), table->fields.end(), [&](const QString& f) {
         return f.compare(node.name(), Qt::CaseInsensitive) == 0;
     });
     if (field == table->fields.end())
-        throw ReportError(QStringLiteral("%1: la tabla %2 no tiene el campo \"%3\"").arg(what, table->name, node.name()), near);
+        throw ReportError(QStringLiteral("%1: la tabla %2 no tiene el campo \"%3\"").arg(what, table->name, textAround(node.name(), 1)), near);
     return {table->name, *field};
 }
 

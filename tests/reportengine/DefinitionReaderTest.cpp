@@ -68,6 +68,23 @@ TEST(DefinitionReader, FormulaCyclesAndUnsafeNamesAreRejected)
     EXPECT_TRUE(errorOf(replaced("\"type\": \"left\"", "\"type\": \"outer\"")).contains(QStringLiteral("el tipo de un vínculo")));
 }
 
+// A name the report does not know is quoted by its start: the message does not grow with it.
+TEST(DefinitionReader, UnknownNamesOfAnyLengthAreQuotedByTheirStart)
+{
+    const QByteArray name(100000, 'q');
+    const QByteArray start = name.left(60) + "...";
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {replaced("{@Nombreempresa}", "{@" + name + "}"), "fórmula desconocida {@" + start + "}"},
+        {replaced("{MA_CUENTAS.Nombre}", "{" + name + ".Nombre}"), "tabla desconocida \"" + start + "\""},
+        {replaced("{C_MV_CPTE.USUARIO}\"", "{C_MV_CPTE." + name + "}\""), "no tiene el campo \"" + start + "\""},
+    };
+    for (const auto& [json, expected] : cases) {
+        const QString message = errorOf(json);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(expected))) << message.left(300).toStdString();
+        EXPECT_LT(message.size(), 300);
+    }
+}
+
 // The message names the loop alone, wherever the check came upon it, and a long loop by its ends.
 TEST(DefinitionReader, FormulaCyclesAreNamedByTheirLoop)
 {

@@ -267,6 +267,25 @@ TEST(FormulaLanguage, UnknownNamesAreQuotedByTheirStart)
     }
 }
 
+// A text that is no number or no date is quoted by its start, however long it is.
+TEST(FormulaLanguage, ATextOfTheWrongKindIsQuotedByItsStart)
+{
+    const QString text = QStringLiteral("'") + QString(100000, u'x') + QStringLiteral("'");
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("tonumber(%1)").arg(text), QStringLiteral("El texto \"%1...\" no es un número").arg(QString(60, u'x'))},
+        {QStringLiteral("Date(%1)").arg(text), QStringLiteral("El texto \"%1...\" no es una fecha").arg(QString(60, u'x'))},
+        {QStringLiteral("tonumber('12x')"), QStringLiteral("El texto \"12x\" no es un número")},
+    };
+    for (const auto& [formula, message] : cases) {
+        try {
+            eval(formula);
+            ADD_FAILURE() << "evaluated";
+        } catch (const FormulaError& e) {
+            EXPECT_EQ(e.message().toStdString(), message.toStdString());
+        }
+    }
+}
+
 // The part of a text a message quotes: round the place, to the end when the place is the end,
 // never half of a character written as two UTF-16 units.
 TEST(FormulaLanguage, MessagesQuoteAPartOfALongText)
