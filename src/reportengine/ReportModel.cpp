@@ -259,21 +259,20 @@ void ReportModel::markLifetimes()
                 m_formulas[number].lifetime = lifetimeOf(*tree);
         });
     std::vector<bool> askedAgain(m_formulas.size(), false);
-    const auto namedIn = [&](const FormulaNode& tree) {
-        tree.visit([&](const FormulaNode& n) {
+    for (const Formula& f : m_formulas)
+        if (f.lifetime == Lifetime::Row)
+            for (const std::size_t named : f.references)
+                askedAgain[named] = true;
+    forEachEvaluatedTree([&](const FormulaNode& root) {
+        const Lifetime lifetime = lifetimeOf(root);
+        if (lifetime != Lifetime::Row && !root.children().empty()) {
+            m_keptTrees.insert(&root, lifetime);
+            return;
+        }
+        root.visit([&](const FormulaNode& n) {
             if (n.type() == Type::FormulaRef && n.slot() >= 0)
                 askedAgain[std::size_t(n.slot())] = true;
         });
-    };
-    for (const Formula& f : m_formulas)
-        if (f.tree && f.lifetime == Lifetime::Row)
-            namedIn(*f.tree);
-    forEachEvaluatedTree([&](const FormulaNode& root) {
-        const Lifetime lifetime = lifetimeOf(root);
-        if (lifetime != Lifetime::Row && !root.children().empty())
-            m_keptTrees.insert(&root, lifetime);
-        else
-            namedIn(root);
     });
     for (std::size_t i = 0; i < m_formulas.size(); ++i) {
         Formula& f = m_formulas[i];

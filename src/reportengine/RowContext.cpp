@@ -58,18 +58,20 @@ FormulaValue RowContext::field(const FormulaNode& node) const
 
 RowContext::FormulaLookup RowContext::formula(const FormulaNode& node) const
 {
-    if (node.slot() < 0)
-        return {FormulaValue(), nullptr};   // a tree the report did not bind
     const auto number = std::size_t(node.slot());
-    if (number < m_kept.size() && m_kept[number])
-        return {*m_kept[number], nullptr};
-    const FormulaNode* tree = m_model.formulaTree(number);
+    const FormulaNode* tree = node.slot() < 0 ? nullptr : m_model.formulaTree(number);
     if (!tree)
-        return {FormulaValue(), nullptr};
-    if (m_model.keptForRun(number))
-        if (const FormulaValue* kept = runValue(*tree))
-            return {*kept, nullptr};
+        return {std::optional<FormulaValue>(std::in_place), nullptr};   // blank, or a tree the report did not bind: Null
+    if (const FormulaValue* kept = keptValue(number, *tree))
+        return {*kept, nullptr};
     return {std::nullopt, tree};
+}
+
+const FormulaValue* RowContext::keptValue(std::size_t number, const FormulaNode& tree) const
+{
+    if (number < m_kept.size() && m_kept[number])
+        return &*m_kept[number];
+    return m_model.keptForRun(number) ? runValue(tree) : nullptr;
 }
 
 // A formula named once is asked for once: keeping it would only hold its text until the next row.

@@ -46,6 +46,7 @@ private:
     void forget() const;
     void forgetDated();
     qsizetype keptCharacters() const { return m_rowCharacters + m_runCharacters; }
+    const FormulaValue* keptValue(std::size_t formula, const FormulaNode& tree) const;   // for the row or the run
     const FormulaValue* runValue(const FormulaNode& tree) const;
     // Keeps the value of a formula's tree or of an evaluated tree for the run; false past the bound.
     bool keepForRun(const FormulaNode& tree, const FormulaValue& value, ReportModel::Lifetime lifetime) const;
