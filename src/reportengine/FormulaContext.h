@@ -26,6 +26,11 @@ public:
     virtual void formulaDone(const FormulaNode&, const FormulaValue&) const {}
     virtual FormulaValue parameter(const FormulaNode& node) const = 0;
     virtual FormulaValue special(const FormulaNode& node) const = 0;
+    // The value of a whole tree the evaluator is asked for, when the context kept it from an
+    // earlier time; and the value the evaluator worked out for such a tree, which a context may
+    // keep. A tree that raised is not handed back: it raises again where it is asked for.
+    virtual std::optional<FormulaValue> treeValue(const FormulaNode&) const { return std::nullopt; }
+    virtual void treeDone(const FormulaNode&, const FormulaValue&) const {}
 };
 
 } // namespace reportengine

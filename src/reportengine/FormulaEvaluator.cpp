@@ -354,7 +354,11 @@ void Machine::fail(const FormulaError& raised)
 
 FormulaValue FormulaEvaluator::evaluate(const FormulaNode& node, const FormulaContext& context)
 {
-    return Machine(context).run(node);
+    if (std::optional<FormulaValue> kept = context.treeValue(node))
+        return std::move(*kept);
+    FormulaValue value = Machine(context).run(node);
+    context.treeDone(node, value);
+    return value;
 }
 
 bool FormulaEvaluator::selects(const FormulaNode* node, const FormulaContext& context)

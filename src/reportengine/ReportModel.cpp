@@ -18,6 +18,7 @@ ReportModel::ReportModel(const ReportDefinition& def, const QString& linkField, 
     listReferences();
     countUses();
     checkCycles();
+    markLifetimes();
     if (!linkField.isEmpty())
         m_linkColumn = column(*parseField(linkField, QStringLiteral("vínculo del subinforme"), false));
     for (const SubreportDef& sub : m_def.subreports) {
@@ -203,24 +204,85 @@ void ReportModel::listReferences()
     }
 }
 
+void ReportModel::forEachEvaluatedTree(const std::function<void(const FormulaNode&)>& f) const
+{
+    for (const FormulaNode* part : m_translation.residual)
+        f(*part);
+    for (const auto* roots : {&m_columns, &m_groupFields, &m_groupHeaders, &m_groupFooters, &m_pageHeader, &m_pageFooter})
+        for (const FormulaNode::Ptr& root : *roots)
+            if (root)
+                f(*root);
+    if (m_totalLabel)
+        f(*m_totalLabel);
+}
+
 void ReportModel::countUses()
 {
-    const auto count = [this](const FormulaNode* root) {
-        if (!root)
-            return;
-        root->visit([this](const FormulaNode& n) {
+    const auto count = [this](const FormulaNode& root) {
+        root.visit([this](const FormulaNode& n) {
             if (n.type() == Type::FormulaRef && n.slot() >= 0)
                 ++m_formulas[std::size_t(n.slot())].uses;
         });
     };
     for (const Formula& f : m_formulas)
-        count(f.tree.get());
-    for (const FormulaNode* part : m_translation.residual)
-        count(part);
-    for (const auto* roots : {&m_columns, &m_groupHeaders, &m_groupFooters, &m_pageHeader, &m_pageFooter})
-        for (const FormulaNode::Ptr& root : *roots)
-            count(root.get());
-    count(m_totalLabel.get());
+        if (f.tree)
+            count(*f.tree);
+    forEachEvaluatedTree(count);
+}
+
+ReportModel::Lifetime ReportModel::lifetimeOf(const FormulaNode& root) const
+{
+    Lifetime lifetime = Lifetime::Run;
+    root.visit([&](const FormulaNode& n) {
+        Lifetime node = Lifetime::Run;
+        if (n.type() == Type::Field)
+            node = Lifetime::Row;
+        else if (n.type() == Type::FormulaRef && n.slot() >= 0)
+            node = m_formulas[std::size_t(n.slot())].lifetime;
+        else if (n.type() == Type::Special)
+            node = n.name().compare(u"PrintDate", Qt::CaseInsensitive) == 0 || n.name().compare(u"CurrentDate", Qt::CaseInsensitive) == 0
+                ? Lifetime::PrintDate
+                : Lifetime::Row;   // the page number and count
+        lifetime = std::min(lifetime, node);
+    });
+    return lifetime;
+}
+
+// Each formula after those it names, so that a line of formulas is walked on the heap. A formula
+// named in a tree that is worked out again for each row or use is asked for again.
+void ReportModel::markLifetimes()
+{
+    std::vector<Mark> marks(m_formulas.size(), Mark::Unseen);
+    for (std::size_t i = 0; i < m_formulas.size(); ++i)
+        walkFormulas(i, marks, [this](std::size_t number) {
+            if (const FormulaNode* tree = m_formulas[number].tree.get())
+                m_formulas[number].lifetime = lifetimeOf(*tree);
+        });
+    std::vector<bool> askedAgain(m_formulas.size(), false);
+    for (const Formula& f : m_formulas)
+        if (f.lifetime == Lifetime::Row)
+            for (const std::size_t named : f.references)
+                askedAgain[named] = true;
+    forEachEvaluatedTree([&](const FormulaNode& root) {
+        const Lifetime lifetime = lifetimeOf(root);
+        if (lifetime != Lifetime::Row && !root.children().empty()) {
+            m_keptTrees.insert(&root, lifetime);
+            return;
+        }
+        root.visit([&](const FormulaNode& n) {
+            if (n.type() == Type::FormulaRef && n.slot() >= 0)
+                askedAgain[std::size_t(n.slot())] = true;
+        });
+    });
+    for (std::size_t i = 0; i < m_formulas.size(); ++i) {
+        Formula& f = m_formulas[i];
+        f.keptForRun = f.lifetime != Lifetime::Row && (f.uses > 1 || askedAgain[i]);
+    }
+}
+
+ReportModel::Lifetime ReportModel::treeLifetime(const FormulaNode& root) const
+{
+    return m_keptTrees.value(&root, Lifetime::Row);
 }
 
 // One walk over all formulas: each is looked at once, whatever refers to it.

@@ -50,6 +50,22 @@ public:
     // texts the report shows or selects rows by.
     std::size_t formulaUses(std::size_t number) const { return m_formulas.at(number).uses; }
 
+    // How long a value holds once worked out. Row: it names a field, the page number or the page
+    // count, itself or through the formulas it names, and holds for its row (or page) alone.
+    // PrintDate: it names the print date, and holds for the run until the print date changes.
+    // Run: it names none of these, and holds for the whole run, since every function is pure and
+    // the parameters are fixed at load.
+    enum class Lifetime : unsigned char { Row, PrintDate, Run };
+    Lifetime formulaLifetime(std::size_t number) const { return m_formulas.at(number).lifetime; }
+    // Whether a run keeps the formula's value beyond its row: it holds beyond a row and is asked
+    // for again, being named more than once, or in a tree that is worked out again for each row
+    // or use. A formula named once in a tree kept for the run is asked for once.
+    bool keptForRun(std::size_t number) const { return m_formulas.at(number).keptForRun; }
+    // The lifetime of a tree the report evaluates whole (a column, a group or page text, a part of
+    // the selection) that is kept for the run: one with operands that holds beyond a row. Row for
+    // any other tree; a tree that names a formula alone stands for the formula, kept as such.
+    Lifetime treeLifetime(const FormulaNode& root) const;
+
     // Where each formula stands in a walk; a walk begins with every mark Unseen and leaves a
     // formula Done once it and all it refers to were walked.
     enum class Mark : unsigned char { Unseen, OnPath, Done };
@@ -87,6 +103,10 @@ private:
     BoundField resolveField(const FormulaNode& node, const QString& what) const;
     void listReferences();
     void countUses();
+    void markLifetimes();
+    Lifetime lifetimeOf(const FormulaNode& root) const;   // its formulas' lifetimes known already
+    // Every tree a row or a page evaluates whole.
+    void forEachEvaluatedTree(const std::function<void(const FormulaNode&)>& f) const;
     void checkCycles() const;
     QString fromClause() const;
     QString selectClause(const QString& extraColumn = {}) const;
@@ -97,12 +117,15 @@ private:
         FormulaNode::Ptr tree;                 // nullptr when blank
         std::vector<std::size_t> references;   // the formulas it names, each once, in the order named
         std::size_t uses = 0;
+        Lifetime lifetime = Lifetime::Run;
+        bool keptForRun = false;
     };
 
     ReportDefinition m_def;
     std::vector<Formula> m_formulas;
     QHash<QString, std::size_t> m_formulaNumbers;   // lower-case name -> number
     QHash<QString, QString> m_parameters;          // lower-case name -> value
+    QHash<const FormulaNode*, Lifetime> m_keptTrees;   // evaluated trees kept for the run
     std::vector<FormulaNode::Ptr> m_columns, m_groupFields, m_groupHeaders, m_groupFooters;
     std::vector<FormulaNode::Ptr> m_pageHeader, m_pageFooter, m_linkFields, m_sortFields, m_subFields;
     FormulaNode::Ptr m_selection, m_totalLabel;

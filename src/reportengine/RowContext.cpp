@@ -3,6 +3,8 @@
 
 namespace reportengine {
 
+using Lifetime = ReportModel::Lifetime;
+
 void RowContext::setRow(const std::vector<FormulaValue>* row)
 {
     m_row = row;
@@ -20,8 +22,11 @@ void RowContext::setPage(int number, int count)
 
 void RowContext::setPrintDate(const QDate& d)
 {
+    if (d == m_printDate)
+        return;
     m_printDate = d;
     forget();
+    forgetDated();
 }
 
 void RowContext::forget() const
@@ -29,7 +34,19 @@ void RowContext::forget() const
     for (const std::size_t number : m_keptNumbers)
         m_kept[number].reset();
     m_keptNumbers.clear();
-    m_keptCharacters = 0;
+    m_rowCharacters = 0;
+}
+
+void RowContext::forgetDated()
+{
+    for (auto it = m_run.begin(); it != m_run.end();) {
+        if (!it->second.dated) {
+            ++it;
+            continue;
+        }
+        m_runCharacters -= it->second.value.textSize();
+        it = m_run.erase(it);
+    }
 }
 
 FormulaValue RowContext::field(const FormulaNode& node) const
@@ -41,26 +58,64 @@ FormulaValue RowContext::field(const FormulaNode& node) const
 
 RowContext::FormulaLookup RowContext::formula(const FormulaNode& node) const
 {
-    if (node.slot() < 0)
-        return {FormulaValue(), nullptr};   // a tree the report did not bind
     const auto number = std::size_t(node.slot());
+    const FormulaNode* tree = node.slot() < 0 ? nullptr : m_model.formulaTree(number);
+    if (!tree)
+        return {std::optional<FormulaValue>(std::in_place), nullptr};   // blank, or a tree the report did not bind: Null
+    if (const FormulaValue* kept = keptValue(number, *tree))
+        return {*kept, nullptr};
+    return {std::nullopt, tree};
+}
+
+const FormulaValue* RowContext::keptValue(std::size_t number, const FormulaNode& tree) const
+{
     if (number < m_kept.size() && m_kept[number])
-        return {*m_kept[number], nullptr};
-    const FormulaNode* tree = m_model.formulaTree(number);
-    return tree ? FormulaLookup{std::nullopt, tree} : FormulaLookup{FormulaValue(), nullptr};
+        return &*m_kept[number];
+    return m_model.keptForRun(number) ? runValue(tree) : nullptr;
 }
 
 // A formula named once is asked for once: keeping it would only hold its text until the next row.
 void RowContext::formulaDone(const FormulaNode& node, const FormulaValue& value) const
 {
     const auto number = std::size_t(node.slot());
-    if (m_model.formulaUses(number) < 2 || m_keptCharacters + value.textSize() > m_keptLimit)
+    if (m_model.keptForRun(number) && keepForRun(*m_model.formulaTree(number), value, m_model.formulaLifetime(number)))
+        return;
+    if (m_model.formulaUses(number) < 2 || keptCharacters() + value.textSize() > m_keptLimit)
         return;
     if (m_kept.size() != m_model.formulaCount())
         m_kept.resize(m_model.formulaCount());
     m_kept[number] = value;
     m_keptNumbers.push_back(number);
-    m_keptCharacters += value.textSize();
+    m_rowCharacters += value.textSize();
+}
+
+std::optional<FormulaValue> RowContext::treeValue(const FormulaNode& root) const
+{
+    if (const FormulaValue* kept = runValue(root))
+        return *kept;
+    return std::nullopt;
+}
+
+void RowContext::treeDone(const FormulaNode& root, const FormulaValue& value) const
+{
+    const Lifetime lifetime = m_model.treeLifetime(root);
+    if (lifetime != Lifetime::Row)
+        keepForRun(root, value, lifetime);
+}
+
+const FormulaValue* RowContext::runValue(const FormulaNode& tree) const
+{
+    const auto it = m_run.find(&tree);
+    return it == m_run.end() ? nullptr : &it->second.value;
+}
+
+bool RowContext::keepForRun(const FormulaNode& tree, const FormulaValue& value, Lifetime lifetime) const
+{
+    if (keptCharacters() + value.textSize() > m_keptLimit)
+        return false;
+    if (m_run.try_emplace(&tree, RunValue{value, lifetime == Lifetime::PrintDate}).second)
+        m_runCharacters += value.textSize();
+    return true;
 }
 
 FormulaValue RowContext::parameter(const FormulaNode& node) const

@@ -1,15 +1,18 @@
 #pragma once
-// Formula context of one report: the current row, the report's formulas and parameters, and the
-// page values PageNumber, TotalPageCount and PrintDate. A formula is worked out where its value is
-// looked at. The row keeps the value of a formula named more than once, so that it is worked out
-// once for the row and page, up to a bound on the characters kept: past it a value is worked out
-// again each time it is asked for. What is kept goes when the row, the page or the print date
-// changes.
+// Formula context of one report run: the current row, the report's formulas and parameters, and
+// the page values PageNumber, TotalPageCount and PrintDate. A formula is worked out where its
+// value is looked at. A value that no row or page can change (the model marks them at load) is
+// kept for the run: worked out once, however many rows ask for it. Of the rest, the row keeps the
+// value of a formula named more than once, so that it is worked out once for the row and page.
+// Both take from one bound on the characters kept: past it a value is worked out again each time
+// it is asked for. What the row keeps goes when the row, the page or the print date changes; what
+// the run keeps goes with the context, and what names the print date goes when it changes.
 
 #include "reportengine/FormulaContext.h"
 #include "reportengine/ReportModel.h"
 #include <QDate>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace reportengine {
@@ -31,9 +34,22 @@ public:
     void formulaDone(const FormulaNode& node, const FormulaValue& value) const override;
     FormulaValue parameter(const FormulaNode& node) const override;
     FormulaValue special(const FormulaNode& node) const override;
+    std::optional<FormulaValue> treeValue(const FormulaNode& root) const override;
+    void treeDone(const FormulaNode& root, const FormulaValue& value) const override;
 
 private:
+    struct RunValue {
+        FormulaValue value;
+        bool dated;   // names the print date
+    };
+
     void forget() const;
+    void forgetDated();
+    qsizetype keptCharacters() const { return m_rowCharacters + m_runCharacters; }
+    const FormulaValue* keptValue(std::size_t formula, const FormulaNode& tree) const;   // for the row or the run
+    const FormulaValue* runValue(const FormulaNode& tree) const;
+    // Keeps the value of a formula's tree or of an evaluated tree for the run; false past the bound.
+    bool keepForRun(const FormulaNode& tree, const FormulaValue& value, ReportModel::Lifetime lifetime) const;
 
     const ReportModel& m_model;
     const qsizetype m_keptLimit;
@@ -41,9 +57,11 @@ private:
     int m_page = 0;
     int m_pageCount = 0;
     QDate m_printDate = QDate::currentDate();
-    mutable std::vector<std::optional<FormulaValue>> m_kept;   // by formula number
+    mutable std::vector<std::optional<FormulaValue>> m_kept;   // for the row, by formula number
     mutable std::vector<std::size_t> m_keptNumbers;            // those that hold a value
-    mutable qsizetype m_keptCharacters = 0;
+    mutable qsizetype m_rowCharacters = 0;
+    mutable std::unordered_map<const FormulaNode*, RunValue> m_run;   // by formula tree or evaluated tree
+    mutable qsizetype m_runCharacters = 0;
 };
 
 } // namespace reportengine

@@ -2,6 +2,7 @@
 // it is named, keeping only what the row asks for again, and never nesting calls along a line of
 // formulas.
 #include "FormulaShapes.h"
+#include "reportengine/FormulaError.h"
 #include "reportengine/FormulaEvaluator.h"
 #include "reportengine/ReportModel.h"
 #include "reportengine/RowContext.h"
@@ -15,18 +16,27 @@ namespace {
 
 using formulashapes::Formulas;
 
-// A report over table T with these formulas and one column showing `column`.
-ReportDefinition definition(const Formulas& formulas, const QString& column)
+// A report over table T with these formulas, a parameter Letra of value "q", and a column
+// showing each of `columns`.
+ReportDefinition definition(const Formulas& formulas, const QStringList& columns)
 {
     ReportDefinition def;
     def.tables.push_back({QStringLiteral("T"), {QStringLiteral("Importe"), QStringLiteral("Texto"), QStringLiteral("Inicio")}});
+    def.parameters.push_back({QStringLiteral("Letra"), QStringLiteral("q")});
     for (const auto& [name, text] : formulas)
         def.formulas.push_back({name, text});
-    ColumnDef shown;
-    shown.title = QStringLiteral("Valor");
-    shown.value = column;
-    def.columns.push_back(shown);
+    for (const QString& column : columns) {
+        ColumnDef shown;
+        shown.title = QStringLiteral("Valor %1").arg(def.columns.size());
+        shown.value = column;
+        def.columns.push_back(shown);
+    }
     return def;
+}
+
+ReportDefinition definition(const Formulas& formulas, const QString& column)
+{
+    return definition(formulas, QStringList{column});
 }
 
 // f1 .. f<count>, each `step` with %1 standing for the formula before it; f0 is `first`.
@@ -35,8 +45,8 @@ Formulas line(int count, const QString& step, const QString& first)
     return formulashapes::line(QStringLiteral("f"), count, step, first);
 }
 
-// A row that counts the reads of each field: a formula reading a field once is worked out as
-// often as the field is read.
+// A row that counts the reads of each field, and the times each formula's tree is handed to the
+// evaluator to be worked out rather than its value.
 class CountingRow : public RowContext {
 public:
     using RowContext::RowContext;
@@ -45,10 +55,19 @@ public:
         ++m_reads[node.name().toLower()];
         return RowContext::field(node);
     }
+    FormulaLookup formula(const FormulaNode& node) const override
+    {
+        FormulaLookup found = RowContext::formula(node);
+        if (found.tree)
+            ++m_workedOut[node.name().toLower()];
+        return found;
+    }
     int reads(const QString& field) const { return m_reads[field.toLower()]; }
+    int workedOut(const QString& formula) const { return m_workedOut[formula.toLower()]; }
 
 private:
     mutable std::map<QString, int> m_reads;
+    mutable std::map<QString, int> m_workedOut;
 };
 
 // The row's values in the model's slot order; fields not given are Null.
@@ -62,9 +81,24 @@ std::vector<FormulaValue> rowOf(const ReportModel& model, const std::map<QString
     return row;
 }
 
-FormulaValue column(const ReportModel& model, const RowContext& row)
+FormulaValue column(const ReportModel& model, const RowContext& row, std::size_t i = 0)
 {
-    return FormulaEvaluator::evaluate(model.column(0), row);
+    return FormulaEvaluator::evaluate(model.column(i), row);
+}
+
+// A row whose amount is `amount`.
+std::vector<FormulaValue> amountRow(const ReportModel& model, double amount)
+{
+    return rowOf(model, {{QStringLiteral("Importe"), FormulaValue::number(amount)}});
+}
+
+// Formulas that name no field: Sufijo, named three times, and Largo, named once by a column that
+// names no field either.
+Formulas fixedFormulas()
+{
+    return {{QStringLiteral("Sufijo"), QStringLiteral("UCASE({?Letra}) & Mid('abcdef', 2, 3) & totext(Date(2024, 1, 31))")},
+            {QStringLiteral("Largo"), QStringLiteral("{@Sufijo} & {@Sufijo}")},
+            {QStringLiteral("Doble"), QStringLiteral("{T.Importe} * 2")}};
 }
 
 } // namespace
@@ -170,5 +204,128 @@ TEST(RowFormulas, WhatARowKeepsStaysWithinItsBound)
         row.setRow(&values);
         EXPECT_EQ(column(model, row), FormulaValue::number(8 * 301));
         EXPECT_EQ(row.reads(QStringLiteral("Texto")), reads);
+    }
+}
+
+// A formula or a column that names no field, page value nor such formula holds for the whole run:
+// it is worked out once however many rows ask for it, whether a column names it or it is the
+// column, and also where a column that names a field asks for it. One that names a field is still
+// worked out for each row, and a new run starts with nothing kept.
+TEST(RowFormulas, AValueNoRowCanChangeIsWorkedOutOncePerRun)
+{
+    const ReportModel model(definition(fixedFormulas(), {QStringLiteral("Len({@Largo}) + 1"), QStringLiteral("{@Doble} & {@Sufijo}")}));
+    const QString suffix = QStringLiteral("Qbcd31/01/2024");
+    CountingRow row(model);
+    for (int i = 1; i <= 10; ++i) {
+        SCOPED_TRACE(i);
+        const std::vector<FormulaValue> values = amountRow(model, i);
+        row.setRow(&values);
+        EXPECT_EQ(column(model, row, 0), FormulaValue::number(2 * suffix.size() + 1));
+        EXPECT_EQ(column(model, row, 1), FormulaValue::text(QString::number(2 * i) + suffix));
+    }
+    EXPECT_EQ(row.workedOut(QStringLiteral("Largo")), 1);
+    EXPECT_EQ(row.workedOut(QStringLiteral("Sufijo")), 1);
+    EXPECT_EQ(row.workedOut(QStringLiteral("Doble")), 10);
+    EXPECT_EQ(row.reads(QStringLiteral("Importe")), 10);
+
+    CountingRow another(model);
+    const std::vector<FormulaValue> values = amountRow(model, 4);
+    another.setRow(&values);
+    EXPECT_EQ(column(model, another, 1), FormulaValue::text(QStringLiteral("8") + suffix));
+    EXPECT_EQ(another.workedOut(QStringLiteral("Sufijo")), 1);
+}
+
+// The page number and count change the value with the page, the print date when it is set; a
+// part of the selection that names no field gives every row the same answer, worked out once.
+TEST(RowFormulas, PageValuesAndThePrintDateAreWorkedOutWhenTheyChange)
+{
+    Formulas formulas = fixedFormulas();
+    formulas.emplace_back(QStringLiteral("Pagina"), QStringLiteral("totext(PageNumber) & '/' & totext(TotalPageCount) & {@Sufijo}"));
+    formulas.emplace_back(QStringLiteral("Fecha"), QStringLiteral("totext(PrintDate) & {@Sufijo}"));
+    const ReportModel model(definition(formulas, {QStringLiteral("{@Pagina}"), QStringLiteral("Left({@Fecha}, 10) & '.'")}));
+    CountingRow row(model);
+    row.setPrintDate(QDate(2024, 6, 14));
+    const std::vector<FormulaValue> values = amountRow(model, 1);
+    for (int page = 1; page <= 3; ++page) {
+        row.setPage(page, 3);
+        for (int i = 0; i < 4; ++i) {
+            row.setRow(&values);
+            EXPECT_EQ(column(model, row, 1), FormulaValue::text(QStringLiteral("14/06/2024.")));
+        }
+        EXPECT_EQ(column(model, row, 0), FormulaValue::text(QStringLiteral("%1/3Qbcd31/01/2024").arg(page)));
+    }
+    EXPECT_EQ(row.workedOut(QStringLiteral("Pagina")), 3);
+    EXPECT_EQ(row.workedOut(QStringLiteral("Fecha")), 1);
+
+    row.setPrintDate(QDate(2024, 6, 15));
+    EXPECT_EQ(column(model, row, 1), FormulaValue::text(QStringLiteral("15/06/2024.")));
+    EXPECT_EQ(column(model, row, 1), FormulaValue::text(QStringLiteral("15/06/2024.")));
+    EXPECT_EQ(row.workedOut(QStringLiteral("Fecha")), 2);
+    EXPECT_EQ(row.workedOut(QStringLiteral("Sufijo")), 1);
+
+    ReportDefinition selecting = definition(formulas, QStringLiteral("{@Doble}"));
+    selecting.selection = QStringLiteral("Len({@Largo}) > 20");
+    const ReportModel evaluated(selecting, QString(), false);
+    ASSERT_EQ(evaluated.selection().residual.size(), 1u);
+    CountingRow selected(evaluated);
+    for (int i = 1; i <= 5; ++i) {
+        const std::vector<FormulaValue> amounts = amountRow(evaluated, i);
+        selected.setRow(&amounts);
+        EXPECT_TRUE(FormulaEvaluator::selects(evaluated.selection().residual.front(), selected));
+    }
+    EXPECT_EQ(selected.workedOut(QStringLiteral("Largo")), 1);
+}
+
+// A formula that names no field and fails is not kept: it raises for every row that looks at
+// it, and only there.
+TEST(RowFormulas, AFailingValueNoRowCanChangeRaisesForEveryRowThatAsks)
+{
+    Formulas formulas = fixedFormulas();
+    formulas.emplace_back(QStringLiteral("Mal"), QStringLiteral("1 / (Len({@Sufijo}) - 14)"));
+    const ReportModel model(definition(formulas, {QStringLiteral("{T.Importe} > 0 AND {@Mal} > 0"), QStringLiteral("{@Mal} + 1")}));
+    CountingRow row(model);
+    for (const double amount : {-1.0, 2.0, 0.0, 3.0}) {
+        SCOPED_TRACE(amount);
+        const std::vector<FormulaValue> values = amountRow(model, amount);
+        row.setRow(&values);
+        if (amount <= 0) {
+            EXPECT_EQ(column(model, row, 0), FormulaValue::boolean(false));
+        } else {
+            try {
+                column(model, row, 0);
+                ADD_FAILURE() << "no fault";
+            } catch (const FormulaError& e) {
+                EXPECT_EQ(e.message(), QStringLiteral("División por cero"));
+            }
+        }
+        EXPECT_THROW(column(model, row, 1), FormulaError);
+    }
+    EXPECT_EQ(row.workedOut(QStringLiteral("Mal")), 2 + 4);
+    EXPECT_EQ(row.workedOut(QStringLiteral("Sufijo")), 1);
+}
+
+// What a run keeps takes from the row's bound: past it, a value no row can change is worked out
+// again each time it is named, as one that names a field.
+TEST(RowFormulas, WhatARunKeepsStaysWithinTheRowsBound)
+{
+    Formulas formulas;
+    for (int i = 1; i <= 3; ++i)
+        formulas.emplace_back(QStringLiteral("g%1").arg(i), QStringLiteral("'%1' & Left({?Letra}, 0) & '%2'").arg(QString(300, u'x')).arg(i));
+    const ReportModel model(definition(formulas, QStringLiteral("{T.Importe} + Len({@g1}) + Len({@g1}) + Len({@g2}) + Len({@g3})")));
+    const struct {
+        qsizetype bound;
+        int g1, g2, g3;
+    } cases[] = {{RowContext::KeptCharacters, 1, 1, 1}, {700, 1, 1, 3}, {0, 6, 3, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bound);
+        CountingRow row(model, c.bound);
+        for (int i = 0; i < 3; ++i) {
+            const std::vector<FormulaValue> values = amountRow(model, i);
+            row.setRow(&values);
+            EXPECT_EQ(column(model, row), FormulaValue::number(i + 4 * 301));
+        }
+        EXPECT_EQ(row.workedOut(QStringLiteral("g1")), c.g1);
+        EXPECT_EQ(row.workedOut(QStringLiteral("g2")), c.g2);
+        EXPECT_EQ(row.workedOut(QStringLiteral("g3")), c.g3);
     }
 }
