@@ -1,9 +1,25 @@
 #include "reportengine/RowContext.h"
 #include "reportengine/FormulaError.h"
+#include <atomic>
 
 namespace reportengine {
 
 using Lifetime = ReportModel::Lifetime;
+
+namespace {
+std::atomic<bool> keepingOff{false};
+}
+
+void RowContext::keepNothing(bool on)
+{
+    keepingOff = on;
+}
+
+qsizetype RowContext::charge(const FormulaValue& value)
+{
+    const qsizetype size = value.textSize();
+    return size > ShortText ? size : 0;
+}
 
 void RowContext::setRow(const std::vector<FormulaValue>* row)
 {
@@ -44,7 +60,7 @@ void RowContext::forgetDated()
             ++it;
             continue;
         }
-        m_runCharacters -= it->second.value.textSize();
+        m_runCharacters -= charge(it->second.value);
         it = m_run.erase(it);
     }
 }
@@ -62,6 +78,8 @@ RowContext::FormulaLookup RowContext::formula(const FormulaNode& node) const
     const FormulaNode* tree = node.slot() < 0 ? nullptr : m_model.formulaTree(number);
     if (!tree)
         return {std::optional<FormulaValue>(std::in_place), nullptr};   // blank, or a tree the report did not bind: Null
+    if (keepingOff)
+        return {std::nullopt, tree};
     if (const FormulaValue* kept = keptValue(number, *tree))
         return {*kept, nullptr};
     return {std::nullopt, tree};
@@ -77,20 +95,24 @@ const FormulaValue* RowContext::keptValue(std::size_t number, const FormulaNode&
 // A formula named once is asked for once: keeping it would only hold its text until the next row.
 void RowContext::formulaDone(const FormulaNode& node, const FormulaValue& value) const
 {
+    if (keepingOff)
+        return;
     const auto number = std::size_t(node.slot());
     if (m_model.keptForRun(number) && keepForRun(*m_model.formulaTree(number), value, m_model.formulaLifetime(number)))
         return;
-    if (m_model.formulaUses(number) < 2 || keptCharacters() + value.textSize() > m_keptLimit)
+    if (m_model.formulaUses(number) < 2 || !fits(value))
         return;
     if (m_kept.size() != m_model.formulaCount())
         m_kept.resize(m_model.formulaCount());
     m_kept[number] = value;
     m_keptNumbers.push_back(number);
-    m_rowCharacters += value.textSize();
+    m_rowCharacters += charge(value);
 }
 
 std::optional<FormulaValue> RowContext::treeValue(const FormulaNode& root) const
 {
+    if (keepingOff)
+        return std::nullopt;
     if (const FormulaValue* kept = runValue(root))
         return *kept;
     return std::nullopt;
@@ -99,7 +121,7 @@ std::optional<FormulaValue> RowContext::treeValue(const FormulaNode& root) const
 void RowContext::treeDone(const FormulaNode& root, const FormulaValue& value) const
 {
     const Lifetime lifetime = m_model.treeLifetime(root);
-    if (lifetime != Lifetime::Row)
+    if (lifetime != Lifetime::Row && !keepingOff)
         keepForRun(root, value, lifetime);
 }
 
@@ -111,10 +133,10 @@ const FormulaValue* RowContext::runValue(const FormulaNode& tree) const
 
 bool RowContext::keepForRun(const FormulaNode& tree, const FormulaValue& value, Lifetime lifetime) const
 {
-    if (keptCharacters() + value.textSize() > m_keptLimit)
+    if (!fits(value))
         return false;
     if (m_run.try_emplace(&tree, RunValue{value, lifetime == Lifetime::PrintDate}).second)
-        m_runCharacters += value.textSize();
+        m_runCharacters += charge(value);
     return true;
 }
 

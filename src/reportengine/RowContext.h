@@ -4,9 +4,11 @@
 // value is looked at. A value that no row or page can change (the model marks them at load) is
 // kept for the run: worked out once, however many rows ask for it. Of the rest, the row keeps the
 // value of a formula named more than once, so that it is worked out once for the row and page.
-// Both take from one bound on the characters kept: past it a value is worked out again each time
-// it is asked for. What the row keeps goes when the row, the page or the print date changes; what
-// the run keeps goes with the context, and what names the print date goes when it changes.
+// Texts longer than ShortText take from one bound on the characters kept: past it such a value is
+// worked out again each time it is asked for. Shorter values are always kept: there are no more
+// of them than formulas and trees, and a fan-out of short values stays linear however full the
+// bound is. What the row keeps goes when the row, the page or the print date changes; what the
+// run keeps goes with the context, and what names the print date goes when it changes.
 
 #include "reportengine/FormulaContext.h"
 #include "reportengine/ReportModel.h"
@@ -21,6 +23,12 @@ class RowContext : public FormulaContext {
 public:
     // 64 Mi characters, 128 MB: four texts of the longest a formula may build.
     static constexpr qsizetype KeptCharacters = 64 * 1024 * 1024;
+    // Texts of up to this many characters are kept outside that bound.
+    static constexpr qsizetype ShortText = 1024;
+
+    // For tests: no context keeps anything while this is on, so that a test can show that what
+    // is kept changes no value. Off unless a test turns it on.
+    static void keepNothing(bool on);
 
     explicit RowContext(const ReportModel& model, qsizetype keptCharacters = KeptCharacters)
         : m_model(model), m_keptLimit(keptCharacters) {}
@@ -46,6 +54,9 @@ private:
     void forget() const;
     void forgetDated();
     qsizetype keptCharacters() const { return m_rowCharacters + m_runCharacters; }
+    // What a value takes from the bound: nothing for a short one.
+    static qsizetype charge(const FormulaValue& value);
+    bool fits(const FormulaValue& value) const { return keptCharacters() + charge(value) <= m_keptLimit; }
     const FormulaValue* keptValue(std::size_t formula, const FormulaNode& tree) const;   // for the row or the run
     const FormulaValue* runValue(const FormulaNode& tree) const;
     // Keeps the value of a formula's tree or of an evaluated tree for the run; false past the bound.

@@ -57,23 +57,47 @@ inline std::pair<Formulas, QString> keptTexts()
 }
 
 struct Shape {
-    const char* name;
+    QString name;
     Formulas formulas;
-    QString column;   // the column that shows it
-    QString value;    // what that column shows for every row
+    QStringList columns;   // the columns that show it
+    QString value;         // what the first column shows for every row
 };
 
+// Four lines a, b, c and d that each double 'ab' `doublings` times, every step named twice by the
+// next, so that the run keeps all of each line but its last text (with 23 doublings, 64 Mi - 8
+// characters); the first column adds up the lengths of the last texts. Beside them a fan-out of
+// short texts over the user: g0 is the user and ten digits, each later one up to g<fanOut> the
+// first 12 characters of the one before doubled. The second column shows g<fanOut>.
+inline Shape fullBudgetFanOut(int fanOut, int doublings = 23)
+{
+    Formulas formulas;
+    QStringList lengths;
+    for (const char* name : {"a", "b", "c", "d"}) {
+        const QString prefix = QString::fromLatin1(name);
+        const Formulas steps = line(prefix, doublings, QStringLiteral("%1 & %1"), QStringLiteral("'ab'"));
+        formulas.insert(formulas.end(), steps.begin(), steps.end());
+        lengths << QStringLiteral("Len({@%1%2})").arg(prefix).arg(doublings);
+    }
+    const Formulas fan = line(QStringLiteral("g"), fanOut, QStringLiteral("Left(%1 & %1, 12)"),
+                                             QStringLiteral("{C_MV_CPTE.Usuario} & '0123456789'"));
+    formulas.insert(formulas.end(), fan.begin(), fan.end());
+    return {QStringLiteral("full budget fan-out %1").arg(fanOut), formulas,
+            {lengths.join(QStringLiteral(" + ")), QStringLiteral("{@g%1}").arg(fanOut)}, QString::number(4LL << (doublings + 1))};
+}
+
 // A text doubled 23 times behind a condition no row meets, the line of 160 appends with and
-// without that condition, and the 30 texts of 16 Mi characters.
+// without that condition, the 30 texts of 16 Mi characters, and a fan-out of 30 short texts once
+// the kept values fill their bound.
 inline std::vector<Shape> costly()
 {
     const QString guard = QStringLiteral("{@Cubierto}");
     const auto [kept, keptLengths] = keptTexts();
     return {
-        {"guarded doubling", guarded(doubling(23), QStringLiteral("f23")), guard, QStringLiteral("False")},
-        {"160 appends", appends(), QStringLiteral("Len({@c159})"), QString::number(160 * 40000)},
-        {"160 appends guarded", guarded(appends(), QStringLiteral("c159")), guard, QStringLiteral("False")},
-        {"30 kept texts", kept, keptLengths, QString::number(30LL << 24)},
+        {QStringLiteral("guarded doubling"), guarded(doubling(23), QStringLiteral("f23")), {guard}, QStringLiteral("False")},
+        {QStringLiteral("160 appends"), appends(), {QStringLiteral("Len({@c159})")}, QString::number(160 * 40000)},
+        {QStringLiteral("160 appends guarded"), guarded(appends(), QStringLiteral("c159")), {guard}, QStringLiteral("False")},
+        {QStringLiteral("30 kept texts"), kept, {keptLengths}, QString::number(30LL << 24)},
+        fullBudgetFanOut(30),
     };
 }
 

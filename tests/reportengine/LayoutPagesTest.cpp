@@ -2,6 +2,7 @@
 // page by page, against the pages kept under tests/reportengine/pages. Those files hold what the
 // engine printed before its paging was reworked; a change in any text, any line break or the
 // page count shows here. RPQ_WRITE_LAYOUT_PAGES=1 writes them anew (and skips the comparison).
+#include "NothingKept.h"
 #include "PdfText.h"
 #include "ado/Connection.h"
 #include "demo/DemoFixture.h"
@@ -155,6 +156,26 @@ TEST_F(LayoutPages, EveryDemoLayoutPrintsTheKeptPages)
     if (write)
         GTEST_SKIP() << "pages written to " << layoutPages().toStdString();
     EXPECT_GE(multiPage, 6);   // breaks inside groups and sub-reports are part of what is compared
+}
+
+// What the formula contexts keep for a row or for the run changes nothing: every layout prints
+// the same pages with nothing kept at all.
+TEST_F(LayoutPages, EveryDemoLayoutPrintsTheSamePagesWithNothingKept)
+{
+    QTemporaryDir dir;
+    for (const Layout& layout : demoLayouts()) {
+        SCOPED_TRACE((layout.file + u' ' + layout.kind).toStdString());
+        const QStringList kept = printed(layout, dir.filePath(QStringLiteral("kept.pdf")));
+        QStringList fresh;
+        {
+            NothingKept off;
+            fresh = printed(layout, dir.filePath(QStringLiteral("fresh.pdf")));
+        }
+        ASSERT_FALSE(kept.isEmpty());
+        ASSERT_EQ(kept.size(), fresh.size());
+        for (qsizetype i = 0; i < kept.size(); ++i)
+            EXPECT_EQ(kept[i].toStdString(), fresh[i].toStdString()) << "page " << i + 1;
+    }
 }
 
 // The amounts of a large buyer: totals of hundreds of billions print whole in every layout,

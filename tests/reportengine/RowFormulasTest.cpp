@@ -2,6 +2,7 @@
 // it is named, keeping only what the row asks for again, and never nesting calls along a line of
 // formulas.
 #include "FormulaShapes.h"
+#include "NothingKept.h"
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaEvaluator.h"
 #include "reportengine/ReportModel.h"
@@ -186,7 +187,8 @@ TEST(RowFormulas, LongAndDeepLinesOfFormulasAreWorkedOutWithoutNesting)
     }
 }
 
-// What a row keeps stays within its bound: past it, a formula named again is worked out again.
+// What a row keeps of texts longer than 1 Ki characters stays within its bound: past it, a
+// formula named again is worked out again. Shorter texts are kept whatever the bound.
 TEST(RowFormulas, WhatARowKeepsStaysWithinItsBound)
 {
     Formulas formulas;
@@ -196,15 +198,76 @@ TEST(RowFormulas, WhatARowKeepsStaysWithinItsBound)
         lengths << QStringLiteral("Len({@g%1})").arg(i) << QStringLiteral("Len({@g%1})").arg(i);
     }
     const ReportModel model(definition(formulas, lengths.join(QStringLiteral(" + "))));
-    const std::vector<FormulaValue> values = rowOf(model, {{QStringLiteral("Texto"), FormulaValue::text(QString(300, u'x'))}});
-    const std::pair<qsizetype, int> bounds[] = {{RowContext::KeptCharacters, 4}, {1000, 3 + 2}, {0, 8}};
-    for (const auto& [bound, reads] : bounds) {
+    const struct {
+        qsizetype text;
+        qsizetype bound;
+        int reads;
+    } cases[] = {{1500, RowContext::KeptCharacters, 4}, {1500, 5000, 3 + 2}, {1500, 0, 8}, {300, 0, 4}, {1023, 0, 4}, {1024, 0, 8}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.bound);
+        const std::vector<FormulaValue> values = rowOf(model, {{QStringLiteral("Texto"), FormulaValue::text(QString(c.text, u'x'))}});
+        CountingRow row(model, c.bound);
+        row.setRow(&values);
+        EXPECT_EQ(column(model, row), FormulaValue::number(8 * (c.text + 1)));
+        EXPECT_EQ(row.reads(QStringLiteral("Texto")), c.reads);
+    }
+}
+
+// However full the bound is, a line of short texts that each name the one before twice is worked
+// out once a row: the long texts the run keeps leave no room, the short ones need none.
+TEST(RowFormulas, AFullBoundKeepsAFanOutOfShortTextsLinear)
+{
+    const formulashapes::Shape shape = formulashapes::fullBudgetFanOut(16, 12);
+    ReportDefinition def;
+    def.tables.push_back({QStringLiteral("C_MV_CPTE"), {QStringLiteral("Usuario")}});
+    for (const auto& [name, text] : shape.formulas)
+        def.formulas.push_back({name, text});
+    for (const QString& shown : shape.columns) {
+        ColumnDef c;
+        c.title = QStringLiteral("Valor %1").arg(def.columns.size());
+        c.value = shown;
+        def.columns.push_back(c);
+    }
+    const ReportModel model(def);
+    // The lines' texts of more than 1 Ki characters, 2 Ki and 4 Ki each, leave 8 characters free.
+    const qsizetype full = 4 * (2048 + 4096) + 8;
+    for (const qsizetype bound : {qsizetype(0), full, RowContext::KeptCharacters}) {
         SCOPED_TRACE(bound);
         CountingRow row(model, bound);
-        row.setRow(&values);
-        EXPECT_EQ(column(model, row), FormulaValue::number(8 * 301));
-        EXPECT_EQ(row.reads(QStringLiteral("Texto")), reads);
+        const QStringList users{QStringLiteral("COMPRAS"), QStringLiteral("ADMIN"), QStringLiteral("JP")};
+        for (const QString& user : users) {
+            const std::vector<FormulaValue> values = rowOf(model, {{QStringLiteral("Usuario"), FormulaValue::text(user)}});
+            row.setRow(&values);
+            EXPECT_EQ(column(model, row, 0).toText(), shape.value);
+            EXPECT_EQ(column(model, row, 1), FormulaValue::text((user + QStringLiteral("0123456789")).left(12)));
+        }
+        for (int i = 0; i <= 16; ++i)
+            EXPECT_EQ(row.workedOut(QStringLiteral("g%1").arg(i)), users.size()) << i;
     }
+}
+
+// With keeping switched off for a test, every value is worked out where it is looked at, and
+// comes out the same.
+TEST(RowFormulas, WithNothingKeptEveryValueIsWorkedOutWhereItIsLookedAt)
+{
+    const ReportModel model(definition(fixedFormulas(), {QStringLiteral("Len({@Largo}) + 1"), QStringLiteral("{@Doble} & {@Doble} & {@Sufijo}")}));
+    std::map<bool, std::vector<FormulaValue>> shown;
+    for (const bool keeping : {true, false}) {
+        std::optional<NothingKept> off;
+        if (!keeping)
+            off.emplace();
+        CountingRow row(model);
+        for (int i = 1; i <= 3; ++i) {
+            const std::vector<FormulaValue> values = amountRow(model, i);
+            row.setRow(&values);
+            shown[keeping].push_back(column(model, row, 0));
+            shown[keeping].push_back(column(model, row, 1));
+        }
+        EXPECT_EQ(row.workedOut(QStringLiteral("Sufijo")), keeping ? 1 : 3 * 3);
+        EXPECT_EQ(row.workedOut(QStringLiteral("Doble")), keeping ? 3 : 3 * 2);
+    }
+    EXPECT_EQ(shown[true], shown[false]);
 }
 
 // A formula or a column that names no field, page value nor such formula holds for the whole run:
@@ -305,24 +368,26 @@ TEST(RowFormulas, AFailingValueNoRowCanChangeRaisesForEveryRowThatAsks)
 }
 
 // What a run keeps takes from the row's bound: past it, a value no row can change is worked out
-// again each time it is named, as one that names a field.
+// again each time it is named, as one that names a field; a short text is kept whatever the bound.
 TEST(RowFormulas, WhatARunKeepsStaysWithinTheRowsBound)
 {
-    Formulas formulas;
-    for (int i = 1; i <= 3; ++i)
-        formulas.emplace_back(QStringLiteral("g%1").arg(i), QStringLiteral("'%1' & Left({?Letra}, 0) & '%2'").arg(QString(300, u'x')).arg(i));
-    const ReportModel model(definition(formulas, QStringLiteral("{T.Importe} + Len({@g1}) + Len({@g1}) + Len({@g2}) + Len({@g3})")));
     const struct {
+        qsizetype text;
         qsizetype bound;
         int g1, g2, g3;
-    } cases[] = {{RowContext::KeptCharacters, 1, 1, 1}, {700, 1, 1, 3}, {0, 6, 3, 3}};
+    } cases[] = {{1500, RowContext::KeptCharacters, 1, 1, 1}, {1500, 3500, 1, 1, 3}, {1500, 0, 6, 3, 3}, {300, 0, 1, 1, 1}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         SCOPED_TRACE(c.bound);
+        Formulas formulas;
+        for (int i = 1; i <= 3; ++i)
+            formulas.emplace_back(QStringLiteral("g%1").arg(i), QStringLiteral("'%1' & Left({?Letra}, 0) & '%2'").arg(QString(c.text, u'x')).arg(i));
+        const ReportModel model(definition(formulas, QStringLiteral("{T.Importe} + Len({@g1}) + Len({@g1}) + Len({@g2}) + Len({@g3})")));
         CountingRow row(model, c.bound);
         for (int i = 0; i < 3; ++i) {
             const std::vector<FormulaValue> values = amountRow(model, i);
             row.setRow(&values);
-            EXPECT_EQ(column(model, row), FormulaValue::number(i + 4 * 301));
+            EXPECT_EQ(column(model, row), FormulaValue::number(i + 4 * (c.text + 1)));
         }
         EXPECT_EQ(row.workedOut(QStringLiteral("g1")), c.g1);
         EXPECT_EQ(row.workedOut(QStringLiteral("g2")), c.g2);
