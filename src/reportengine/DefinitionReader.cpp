@@ -1,4 +1,5 @@
 #include "reportengine/DefinitionReader.h"
+#include "reportengine/MessageText.h"
 #include "reportengine/ReportError.h"
 #include "reportengine/ReportModel.h"
 #include <QFile>
@@ -85,7 +86,7 @@ void DefinitionReader::links(const QJsonObject& o, ReportDefinition& def)
         link.to = text(l, "to", true);
         const QString type = text(l, "type").toLower();
         if (!type.isEmpty() && type != u"inner" && type != u"left")
-            fail(QStringLiteral("el tipo de un vínculo es \"inner\" o \"left\", no \"%1\"").arg(type), type);
+            fail(QStringLiteral("el tipo de un vínculo es \"inner\" o \"left\", no \"%1\"").arg(nameText(type)), type);
         link.left = type == u"left";
         def.links.push_back(link);
     }
@@ -146,7 +147,7 @@ void DefinitionReader::summaries(const QJsonObject& o, ReportDefinition& def)
         const QString function = text(s, "function", true).toLower();
         const auto it = std::find_if(std::begin(names), std::end(names), [&](const auto& n) { return function == QLatin1String(n.first); });
         if (it == std::end(names))
-            fail(QStringLiteral("función de resumen desconocida \"%1\"").arg(function), function);
+            fail(QStringLiteral("función de resumen desconocida \"%1\"").arg(nameText(function)), function);
         summary.function = it->second;
         def.summaries.push_back(summary);
     }
@@ -171,7 +172,7 @@ PageSetup DefinitionReader::page(const QJsonObject& o)
             {"a4", QPageSize::A4}, {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal}, {"a3", QPageSize::A3}};
         const auto it = std::find_if(std::begin(sizes), std::end(sizes), [&](const auto& s) { return size.compare(QLatin1String(s.first), Qt::CaseInsensitive) == 0; });
         if (it == std::end(sizes))
-            fail(QStringLiteral("tamaño de papel desconocido \"%1\"").arg(size), size);
+            fail(QStringLiteral("tamaño de papel desconocido \"%1\"").arg(nameText(size)), size);
         p.size = it->second;
     }
     const QString orientation = text(o, "orientation").toLower();
@@ -239,7 +240,7 @@ Qt::Alignment DefinitionReader::alignment(const QJsonObject& o)
         return Qt::AlignRight;
     if (a == u"center")
         return Qt::AlignHCenter;
-    fail(QStringLiteral("align es \"left\", \"right\" o \"center\", no \"%1\"").arg(a), a);
+    fail(QStringLiteral("align es \"left\", \"right\" o \"center\", no \"%1\"").arg(nameText(a)), a);
 }
 
 int DefinitionReader::lineOf(qsizetype offset) const

@@ -1,4 +1,5 @@
 #include "reportengine/FormulaEvaluator.h"
+#include "reportengine/MessageText.h"
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaFunctions.h"
 
@@ -339,7 +340,7 @@ void Machine::fail(const FormulaError& raised)
         if (fault.position() <= 0)
             fault = FormulaError(fault.message(), n.position());
         if (tooLong && f->reference) {
-            fault = FormulaError(QStringLiteral("la fórmula @%1 arma un texto de más de %2 caracteres").arg(f->reference->name()).arg(FormulaEvaluator::MaxText),
+            fault = FormulaError(QStringLiteral("la fórmula @%1 arma un texto de más de %2 caracteres").arg(nameText(f->reference->name())).arg(FormulaEvaluator::MaxText),
                                  fault.position());
             tooLong = false;
         }

@@ -204,12 +204,12 @@ FormulaNode::Ptr FormulaParser::identifierExpr()
     if (peek().type == Type::LParen) {
         take();
         if (!FormulaFunctions::exists(t.text))
-            throw FormulaError(QStringLiteral("Función desconocida \"%1\"").arg(textAround(t.text, 1)), t.position);
+            throw FormulaError(QStringLiteral("Función desconocida \"%1\"").arg(nameText(t.text)), t.position);
         return FormulaNode::call(t.text, arguments(Type::RParen), t.position);
     }
     if (isSpecialName(t.text))
         return FormulaNode::named(FormulaNode::Type::Special, t.text, t.position);
-    throw FormulaError(QStringLiteral("Nombre desconocido \"%1\"").arg(textAround(t.text, 1)), t.position);
+    throw FormulaError(QStringLiteral("Nombre desconocido \"%1\"").arg(nameText(t.text)), t.position);
 }
 
 FormulaNode::Ptr FormulaParser::listExpr()

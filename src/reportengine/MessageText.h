@@ -10,4 +10,14 @@ namespace reportengine {
 // was cut. A text that fits is given whole.
 QString textAround(const QString& text, qsizetype position, qsizetype width = 60);
 
+// A name or title as a message quotes it: its first 60 characters, "..." where it was cut.
+QString nameText(const QString& name);
+
+// Messages stay under this many characters, whatever they quote or wrap.
+constexpr qsizetype MaxMessage = 1900;
+
+// The message whole when it fits MaxMessage; otherwise its start and its end, where the fault is
+// said, with " ... " between them.
+QString boundedMessage(const QString& message);
+
 } // namespace reportengine

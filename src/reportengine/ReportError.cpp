@@ -1,9 +1,10 @@
 #include "reportengine/ReportError.h"
+#include "reportengine/MessageText.h"
 
 namespace reportengine {
 
 ReportError::ReportError(const QString& message, const QString& near)
-    : std::runtime_error(message.toStdString()), m_message(message), m_near(near)
+    : std::runtime_error(boundedMessage(message).toStdString()), m_message(boundedMessage(message)), m_near(near)
 {
 }
 

@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -108,6 +109,84 @@ TEST(DefinitionReader, FormulaCyclesAreNamedByTheirLoop)
     const QString loop = errorOf(DocumentData::formulaChainJson(3000, QStringLiteral("%1 + 1"), QStringLiteral("{@f2999} - 1")));
     EXPECT_EQ(loop.toStdString(), "mv_prC.rpt:6: la fórmula @f0 se refiere a sí misma "
                                   "(f0 -> f2999 -> f2998 -> f2997 -> f2996 -> ... -> f4 -> f3 -> f2 -> f1 -> f0)");
+}
+
+// Names and titles of any length are quoted by their first 60 characters, and no message reaches
+// 2,000 characters: a loop between two long names, a column's title, a table's name, a link's
+// type, sub-reports nested forty deep under long names, the path of a file that is not there.
+TEST(DefinitionReader, LongNamesAndTitlesAreQuotedByTheirStart)
+{
+    const QString longName = QStringLiteral("largo") + QString(19000, u'n');
+    const QString cut = longName.left(60) + QStringLiteral("...");
+    const auto withFormulas = [](const QJsonArray& formulas) {
+        QJsonObject report = QJsonDocument::fromJson(DocumentData::definitionJson()).object();
+        QJsonArray all = report.value(QStringLiteral("formulas")).toArray();
+        for (const QJsonValue& formula : formulas)
+            all.append(formula);
+        report.insert(QStringLiteral("formulas"), all);
+        return QJsonDocument(report).toJson();
+    };
+    const auto withColumnTitle = [](const QString& title, const QString& value) {
+        QJsonObject report = QJsonDocument::fromJson(DocumentData::definitionJson()).object();
+        QJsonArray columns = report.value(QStringLiteral("columns")).toArray();
+        columns.append(QJsonObject{{"title", title}, {"value", value}});
+        report.insert(QStringLiteral("columns"), columns);
+        return QJsonDocument(report).toJson();
+    };
+    // Sub-reports nested forty deep, each named by a long name, the innermost with a fault.
+    const auto lines = [](const char* field) {
+        return QJsonObject{{"tables", QJsonArray{QJsonObject{{"name", "C_MV_CPTEINSUMOS"}, {"fields", QJsonArray{"IdComprobante"}}}}},
+                           {"columns", QJsonArray{QJsonObject{{"title", "x"}, {"value", QString::fromLatin1(field)}}}}};
+    };
+    QJsonObject nested = lines("{C_MV_CPTEINSUMOS.Nada}");
+    for (int depth = 40; depth > 0; --depth) {
+        const QJsonObject link{{"field", depth == 1 ? "{C_MV_CPTE.IdComprobante}" : "{C_MV_CPTEINSUMOS.IdComprobante}"},
+                               {"subField", "{C_MV_CPTEINSUMOS.IdComprobante}"}};
+        QJsonObject outer = depth == 1 ? QJsonDocument::fromJson(DocumentData::definitionJson()).object() : lines("{C_MV_CPTEINSUMOS.IdComprobante}");
+        outer.insert(QStringLiteral("subreports"), QJsonArray{QJsonObject{{"name", longName}, {"link", link}, {"report", nested}}});
+        nested = outer;
+    }
+    const struct {
+        const char* what;
+        QByteArray json;
+        QString start;
+        QString end;
+    } cases[] = {
+        {"loop", withFormulas({QJsonObject{{"name", longName + u'1'}, {"text", QStringLiteral("{@%1}").arg(longName + u'2')}},
+                               QJsonObject{{"name", longName + u'2'}, {"text", QStringLiteral("{@%1} & 'x'").arg(longName + u'1')}}}),
+         QStringLiteral("la fórmula @") + cut.toLower() + QStringLiteral(" se refiere a sí misma (") + cut.toLower(),
+         cut.toLower() + u')'},
+        {"title", withColumnTitle(QString(50000, u't'), QStringLiteral("{C_MV_CPTE.Nada}")),
+         QStringLiteral("columna \"") + QString(60, u't') + QStringLiteral("...\": la tabla C_MV_CPTE no tiene el campo \"Nada\""), {}},
+        {"table", replaced("\"name\": \"MA_CUENTAS\"", ("\"name\": \"MA CUENTAS" + QString(50000, u'c') + u'"').toUtf8().constData()),
+         QStringLiteral("\"MA CUENTAS") + QString(50, u'c') + QStringLiteral("...\" no es un nombre de tabla válido"), {}},
+        {"link", replaced("\"type\": \"left\"", ("\"type\": \"" + QString(50000, u'l') + u'"').toUtf8().constData()),
+         QStringLiteral("el tipo de un vínculo es \"inner\" o \"left\", no \"") + QString(60, u'l') + QStringLiteral("...\""), {}},
+        {"nested", QJsonDocument(nested).toJson(), QStringLiteral("subinforme ") + cut + QStringLiteral(": subinforme ") + cut,
+         QStringLiteral(": columna \"x\": la tabla C_MV_CPTEINSUMOS no tiene el campo \"Nada\"")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString message = errorOf(c.json);
+        EXPECT_LT(message.size(), 2000);
+        const QRegularExpressionMatch place = QRegularExpression(QStringLiteral("^mv_prC\\.rpt:\\d+: ")).match(message);
+        ASSERT_TRUE(place.hasMatch()) << message.left(400).toStdString();
+        const QString said = message.mid(place.capturedLength());
+        EXPECT_TRUE(said.startsWith(c.start)) << said.left(400).toStdString();
+        EXPECT_TRUE(said.endsWith(c.end)) << said.right(200).toStdString();
+    }
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("%1/").arg(QString(200, u'f')).repeated(15) + QStringLiteral("mv_prC.rpt"));
+    try {
+        DefinitionReader::readFile(path);
+        ADD_FAILURE() << "no error";
+    } catch (const ReportError& e) {
+        EXPECT_LT(e.message().size(), 2000);
+        EXPECT_TRUE(e.message().startsWith(dir.path())) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("mv_prC.rpt: no se puede abrir el archivo del informe"))) << e.message().toStdString();
+        EXPECT_EQ(QString::fromStdString(e.what()), e.message());
+    }
 }
 
 // A formula that does not parse is quoted round the place of the fault, whatever its length.

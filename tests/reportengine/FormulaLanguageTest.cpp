@@ -304,6 +304,25 @@ TEST(FormulaLanguage, MessagesQuoteAPartOfALongText)
         EXPECT_FALSE(inner.front().isLowSurrogate() || inner.back().isHighSurrogate()) << at;
         EXPECT_LE(inner.size(), 60);
     }
+
+    // A whole message past its bound keeps its start and its end, never half a character.
+    using reportengine::boundedMessage;
+    using reportengine::MaxMessage;
+    EXPECT_EQ(boundedMessage(digits), digits);
+    const QString head = QStringLiteral("columna \"x\": ");
+    for (const qsizetype pad : {0, 1}) {
+        const QString message = head + QString(pad, u'-') + faces.repeated(10) + QStringLiteral(" División por cero");
+        const QString bounded = boundedMessage(message);
+        SCOPED_TRACE(pad);
+        EXPECT_LE(bounded.size(), MaxMessage);
+        EXPECT_GE(bounded.size(), MaxMessage - 1);
+        EXPECT_TRUE(bounded.startsWith(head)) << bounded.left(40).toStdString();
+        EXPECT_TRUE(bounded.endsWith(face + QStringLiteral(" División por cero")));
+        const qsizetype gap = bounded.indexOf(QStringLiteral(" ... "));
+        ASSERT_GT(gap, 0);
+        EXPECT_FALSE(bounded.at(gap - 1).isHighSurrogate());
+        EXPECT_FALSE(bounded.at(gap + 5).isLowSurrogate());
+    }
 }
 
 TEST(FormulaLanguage, EvaluationErrorsAreReportedNotGuessed)

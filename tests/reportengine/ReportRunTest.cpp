@@ -406,6 +406,36 @@ TEST(ReportRun, FormulaTextPastTheBoundStopsTheReport)
     }
 }
 
+// A fault that names a formula or a column quotes a long name or title by its first 60
+// characters: the text past the bound built by a formula of a long name, and a column of a long
+// title that divides by zero.
+TEST(ReportRun, RunFaultsQuoteLongNamesByTheirStart)
+{
+    DocumentData data(1);
+    const QString name = QStringLiteral("Cadena") + QString(19082, u'n');
+    const QString title = QStringLiteral("Cociente") + QString(49992, u't');
+    const struct {
+        const char* what;
+        QByteArray json;
+        QString message;
+    } cases[] = {
+        {"text", formulasJson(formulashapes::line(name, 24, QStringLiteral("%1 & %1"), QStringLiteral("'ab'")), {QStringLiteral("{@%1%2}").arg(name).arg(24)}),
+         QStringLiteral("columna \"Valor\": la fórmula @%1... arma un texto de más de 16777216 caracteres").arg(name.left(60))},
+        {"title", QJsonDocument::fromJson(formulasJson({}, {QStringLiteral("1 / ({C_MV_CPTE.Importe} * 0)")})).toJson().replace("\"Valor\"", ('"' + title + '"').toUtf8()),
+         QStringLiteral("columna \"%1...\": División por cero").arg(title.left(60))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            printedPage(c.json, data.database().runner());
+            ADD_FAILURE() << "no error";
+        } catch (const ReportError& e) {
+            EXPECT_TRUE(e.message().startsWith(c.message)) << e.message().left(300).toStdString();
+            EXPECT_LT(e.message().size(), 2000);
+        }
+    }
+}
+
 // Shapes of formulas a definition of a few KB may hold, each costly to work out, print their
 // values: a text doubled 23 times behind a condition no row meets, a line of 160 appends of a
 // 40,000-character text with and without that condition, 30 texts of 16 Mi characters each
