@@ -9,11 +9,11 @@ namespace reportengine {
 using Type = FormulaToken::Type;
 using Op = FormulaNode::Op;
 
-FormulaParser::DepthGuard::DepthGuard(FormulaParser& p) : m_p(p)
+FormulaParser::DepthGuard::DepthGuard(FormulaParser& p, int position) : m_p(p)
 {
     if (++m_p.m_depth > MaxDepth) {
         --m_p.m_depth;
-        m_p.fail(QStringLiteral("La fórmula tiene demasiados niveles anidados"));
+        throw FormulaError(QStringLiteral("La fórmula tiene demasiados niveles anidados"), position > 0 ? position : m_p.peek().position);
     }
 }
 
@@ -55,7 +55,6 @@ FormulaNode::Ptr FormulaParser::binary(Op op, FormulaNode::Ptr left, FormulaNode
 
 FormulaNode::Ptr FormulaParser::orExpr()
 {
-    DepthGuard guard(*this);
     auto left = andExpr();
     while (atKeyword("OR")) {
         const int pos = take().position;
@@ -76,8 +75,8 @@ FormulaNode::Ptr FormulaParser::andExpr()
 
 FormulaNode::Ptr FormulaParser::notExpr()
 {
-    DepthGuard guard(*this);
     if (atKeyword("NOT")) {
+        DepthGuard guard(*this);
         const int pos = take().position;
         return FormulaNode::unary(FormulaNode::Type::Not, notExpr(), pos);
     }
@@ -142,8 +141,8 @@ FormulaNode::Ptr FormulaParser::multiplicative()
 
 FormulaNode::Ptr FormulaParser::unaryExpr()
 {
-    DepthGuard guard(*this);
     if (peek().type == Type::Minus) {
+        DepthGuard guard(*this);
         const int pos = take().position;
         return FormulaNode::unary(FormulaNode::Type::Negate, unaryExpr(), pos);
     }
@@ -170,6 +169,7 @@ FormulaNode::Ptr FormulaParser::primary()
         take();
         return FormulaNode::named(FormulaNode::Type::Parameter, t.text, t.position);
     case Type::LParen: {
+        DepthGuard guard(*this);
         take();
         auto inner = orExpr();
         expect(Type::RParen, "\")\"");
@@ -202,6 +202,7 @@ FormulaNode::Ptr FormulaParser::identifierExpr()
     if (t.text.compare(u"FALSE", Qt::CaseInsensitive) == 0)
         return FormulaNode::literalNode(FormulaValue::boolean(false), t.position);
     if (peek().type == Type::LParen) {
+        DepthGuard guard(*this, t.position);
         take();
         if (!FormulaFunctions::exists(t.text))
             throw FormulaError(QStringLiteral("Función desconocida \"%1\"").arg(nameText(t.text)), t.position);
@@ -214,6 +215,7 @@ FormulaNode::Ptr FormulaParser::identifierExpr()
 
 FormulaNode::Ptr FormulaParser::listExpr()
 {
+    DepthGuard guard(*this);
     const int pos = take().position;
     return FormulaNode::list(arguments(Type::RBracket), pos);
 }

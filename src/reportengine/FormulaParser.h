@@ -1,6 +1,7 @@
 #pragma once
 // Reads a formula into a tree. Precedence, loosest first: OR, AND, NOT, comparisons (= <> < >
-// <= >= LIKE IN), + - &, * /, unary minus. Nesting is limited so that no input can exhaust the stack.
+// <= >= LIKE IN), + - &, * /, unary minus. Nesting is limited so that no input can exhaust the
+// stack: each open parenthesis, function call, list [ ], NOT and minus sign is one level.
 
 #include "reportengine/FormulaNode.h"
 #include "reportengine/FormulaToken.h"
@@ -10,7 +11,7 @@ namespace reportengine {
 
 class FormulaParser {
 public:
-    static constexpr int MaxDepth = 200;          // open parentheses, NOT and minus signs
+    static constexpr int MaxDepth = 200;          // levels of nesting
     static constexpr int MaxHeight = 1000;        // long AND/OR chains
 
     // nullptr for a blank formula. Raises FormulaError with the position of the fault.
@@ -38,7 +39,8 @@ private:
     [[noreturn]] void fail(const QString& message) const;
 
     struct DepthGuard {
-        explicit DepthGuard(FormulaParser& p);
+        // A level more, placed at `position` (the next token when 0).
+        explicit DepthGuard(FormulaParser& p, int position = 0);
         ~DepthGuard() { --m_p.m_depth; }
         FormulaParser& m_p;
     };

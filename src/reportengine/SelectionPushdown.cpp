@@ -39,7 +39,6 @@ struct DepthCount {
     int& m_d;
 };
 
-constexpr int MaxReferenceDepth = 32;
 constexpr QChar LikeEscape = u'!';
 
 } // namespace
@@ -113,7 +112,7 @@ QString SelectionPushdown::likePattern(const QString& pattern)
 
 const FormulaNode* SelectionPushdown::referenced(const FormulaNode& node)
 {
-    if (m_depth >= MaxReferenceDepth)
+    if (m_depth >= MaxSqlDepth)
         return nullptr;
     return m_resolver.formula(node.name());
 }
@@ -130,6 +129,8 @@ std::optional<QString> SelectionPushdown::fitting(std::optional<QString> sql) co
 std::optional<QString> SelectionPushdown::predicate(const FormulaNode& node)
 {
     DepthCount depth(m_depth);
+    if (m_depth > MaxSqlDepth)
+        return std::nullopt;
     return fitting(unboundedPredicate(node));
 }
 
@@ -256,6 +257,8 @@ std::optional<FormulaValue> SelectionPushdown::constant(const FormulaNode& node)
 std::optional<QString> SelectionPushdown::value(const FormulaNode& node)
 {
     DepthCount depth(m_depth);
+    if (m_depth > MaxSqlDepth)
+        return std::nullopt;
     return fitting(unboundedValue(node));
 }
 

@@ -4,7 +4,8 @@
 // An OR translates only when both sides do. Every text literal has its apostrophes doubled.
 // The clause is bounded in length: a part that would pass the bound is evaluated per row instead,
 // so formulas that name the formula before them several times cannot build a statement that
-// grows that many times over with each formula.
+// grows that many times over with each formula. So is its nesting: a part whose SQL would nest
+// deeper than MaxSqlDepth levels (parentheses, NOT, function calls, formulas) is evaluated per row.
 
 #include "reportengine/FormulaNode.h"
 #include "reportengine/SqlResolver.h"
@@ -23,6 +24,9 @@ public:
     };
 
     static constexpr qsizetype MaxWhere = 64 * 1024;   // characters of the WHERE clause
+    // Levels of nesting: the embedded engine's parser takes about 30 in a whole statement, which
+    // may wrap the clause in a sub-query of its own.
+    static constexpr int MaxSqlDepth = 24;
 
     static Translation translate(const FormulaNode* root, const SqlResolver& resolver);
     static QString literal(const FormulaValue& value);        // nullopt-free: Null gives "NULL"
@@ -31,7 +35,7 @@ public:
 private:
     explicit SelectionPushdown(const SqlResolver& resolver) : m_resolver(resolver) {}
     // predicate and value give nullopt when the node does not translate, or when its SQL would
-    // take more than m_room characters.
+    // take more than m_room characters or nest deeper than MaxSqlDepth.
     std::optional<QString> predicate(const FormulaNode& node);
     std::optional<QString> value(const FormulaNode& node);
     std::optional<QString> fitting(std::optional<QString> sql) const;

@@ -396,6 +396,47 @@ TEST(FormulaLanguage, DeepNestingEndsWithAnErrorNotACrash)
     EXPECT_TRUE(FormulaEvaluator::selects(tree.get(), documentRow()));
 }
 
+// Each open parenthesis, function call, list, NOT and minus sign is one level: 200 of them read
+// and work out, one more is refused at its place.
+TEST(FormulaLanguage, NestingCountsOneLevelForEachParenthesisOrCall)
+{
+    const auto nested = [](const QString& open, const QString& inner, const QString& close, int times) {
+        return open.repeated(times) + inner + close.repeated(times);
+    };
+    const struct {
+        QString open, inner, close;
+        int levelsEach;
+        FormulaValue value;
+    } shapes[] = {
+        {QStringLiteral("("), QStringLiteral("1"), QStringLiteral(")"), 1, N(1)},
+        {QStringLiteral("Mid("), QStringLiteral("'abc'"), QStringLiteral(", 1)"), 1, S("abc")},
+        {QStringLiteral("UCASE("), QStringLiteral("'abc'"), QStringLiteral(")"), 1, S("ABC")},
+        {QStringLiteral("-"), QStringLiteral("1"), QString(), 1, N(1)},
+        {QStringLiteral("NOT ("), QStringLiteral("TRUE"), QStringLiteral(")"), 2, FormulaValue::boolean(true)},
+        {QStringLiteral("(-"), QStringLiteral("1"), QStringLiteral(")"), 2, N(1)},
+    };
+    for (const auto& shape : shapes) {
+        SCOPED_TRACE(shape.open.toStdString());
+        const int times = FormulaParser::MaxDepth / shape.levelsEach;
+        EXPECT_EQ(eval(nested(shape.open, shape.inner, shape.close, times)), shape.value);
+        try {
+            FormulaParser::parse(nested(shape.open, shape.inner, shape.close, times + 1));
+            ADD_FAILURE() << "no error";
+        } catch (const FormulaError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("La fórmula tiene demasiados niveles anidados"));
+            EXPECT_EQ(e.position(), times * shape.open.size() + 1);
+        }
+    }
+    // A list is a level too.
+    EXPECT_EQ(eval(nested(QStringLiteral("("), QStringLiteral("1 IN [1, 2]"), QStringLiteral(")"), 199)), FormulaValue::boolean(true));
+    try {
+        FormulaParser::parse(nested(QStringLiteral("("), QStringLiteral("1 IN [1, 2]"), QStringLiteral(")"), 200));
+        ADD_FAILURE() << "no error";
+    } catch (const FormulaError& e) {
+        EXPECT_EQ(e.position(), 200 + 6);
+    }
+}
+
 TEST(FormulaLanguage, BlankFormulaSelectsEverything)
 {
     EXPECT_EQ(FormulaParser::parse(QStringLiteral("   ")), nullptr);

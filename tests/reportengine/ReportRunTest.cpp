@@ -393,6 +393,48 @@ TEST(ReportRun, FormulasBuiltOnFormulasPrintTheirRows)
     EXPECT_TRUE(counted.contains(QStringLiteral("Último valor de 1"))) << counted.toStdString();
 }
 
+// A selection as deeply nested as a formula may be runs, and selects the rows its plain form
+// does, whether it goes to the database, to the evaluator, or in part to each; so does a
+// sub-report whose rows the main report's selection limits.
+TEST(ReportRun, SelectionsNestedToTheLimitSelectTheirRows)
+{
+    DocumentData data(40);
+    const QueryRunner runner = data.database().runner();
+    const auto nested = [](const char* open, const char* inner, const char* close, int times) {
+        return QString::fromUtf8(open).repeated(times) + QString::fromUtf8(inner) + QString::fromUtf8(close).repeated(times);
+    };
+    using Result = SelectionPushdown::Result;
+    const struct {
+        QString deep;
+        const char* plain;
+        Result sent;   // how much of it goes to the database
+    } selections[] = {
+        {nested("Mid(", "{C_MV_CPTE.TC}", ", 1)", 200) + QStringLiteral(" = 'RMC'"), "{C_MV_CPTE.TC} = 'RMC'", Result::Failed},
+        {nested("UCASE(", "{C_MV_CPTE.TC}", ")", 199) + QStringLiteral(" = 'RMC'"), "{C_MV_CPTE.TC} = 'RMC'", Result::Failed},
+        {nested("NOT (", "{C_MV_CPTE.Importe} > 500", ")", 100), "{C_MV_CPTE.Importe} > 500", Result::Failed},
+        {nested("({C_MV_CPTE.TC} = 'X' OR ", "{C_MV_CPTE.Importe} > 500", ")", 200), "{C_MV_CPTE.Importe} > 500", Result::Failed},
+        {nested("UCASE(", "{C_MV_CPTE.TC}", ")", 22) + QStringLiteral(" = 'RMC'"), "{C_MV_CPTE.TC} = 'RMC'", Result::Complete},
+        {nested("NOT (", "{C_MV_CPTE.Importe} > 500", ")", 22), "{C_MV_CPTE.Importe} > 500", Result::Complete},
+        {nested("({C_MV_CPTE.TC} = 'X' OR ", "{C_MV_CPTE.Importe} > 500", ")", 22), "{C_MV_CPTE.Importe} > 500", Result::Complete},
+    };
+    const QString lines = QStringLiteral(R"json(,
+  "subreports": [{"name": "Rp_CpteIns", "link": {"field": "{C_MV_CPTE.IdComprobante}", "subField": "{C_MV_CPTEINSUMOS.IdComprobante}"},
+    "report": {"tables": [{"name": "C_MV_CPTEINSUMOS", "fields": ["IdComprobante", "IdArticulo"]}],
+               "columns": [{"title": "Artículo", "value": "{C_MV_CPTEINSUMOS.IdArticulo}"}]}}])json");
+    for (const auto& [deep, plain, sent] : selections) {
+        SCOPED_TRACE(deep.left(80).toStdString());
+        const QStringList expected = detailIds(allBands(ReportModel(definitionWith(QString::fromUtf8(plain))), runner));
+        ASSERT_FALSE(expected.isEmpty());
+        const ReportModel pushed(definitionWith(deep));
+        EXPECT_EQ(pushed.selection().result, sent);
+        EXPECT_EQ(detailIds(allBands(pushed, runner)), expected);
+        EXPECT_EQ(detailIds(allBands(ReportModel(definitionWith(deep), {}, false), runner)), expected);
+        ReportDefinition withLines = DefinitionReader::readText(DocumentData::definitionJson(lines));
+        withLines.selection = deep;
+        EXPECT_EQ(detailIds(allBands(ReportModel(withLines), runner)), expected);
+    }
+}
+
 // A text that doubles at each formula stops the report at the first formula past the bound.
 TEST(ReportRun, FormulaTextPastTheBoundStopsTheReport)
 {
