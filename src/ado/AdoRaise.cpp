@@ -74,4 +74,10 @@ bool wasLostConnection(int number, const QString& description)
     return lostTexts().contains(lostKey(number, description));
 }
 
+void forgetLostConnections()
+{
+    QMutexLocker lock(&lostMutex);
+    lostTexts().clear();
+}
+
 } // namespace ado

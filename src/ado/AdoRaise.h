@@ -16,5 +16,7 @@ QString adoDescription(int number);
 // tells (isConnectionLost) even after Errors was cleared or on another connection.
 void rememberLostConnection(int number, const QString& description);
 bool wasLostConnection(int number, const QString& description);
+// Forgets them all, for a fresh start of the program in the same process.
+void forgetLostConnections();
 
 } // namespace ado

@@ -1,4 +1,5 @@
 #include "app/AppModule.h"
+#include "ado/AdoRaise.h"
 
 #include "app/ConsultaGlobal.h"
 #include "app/Dll_Display.h"
@@ -36,6 +37,7 @@ void resetState()
     closeBusyNotice();
     dropSharedObjects();
     data::resetRunState();
+    ado::forgetLostConnections();
     // Last: a connection closed quietly above may have left its error there.
     vb::Err::clear();
 }

@@ -1,6 +1,8 @@
 #include "AppTestBase.h"
 
+#include "ado/AdoRaise.h"
 #include "ado/Connection.h"
+#include "ado/Errors.h"
 #include "app/AppModule.h"
 #include "app/SharedObjects.h"
 #include "app/StatisticsConnection.h"
@@ -80,6 +82,13 @@ TEST_F(SharedObjects, AFreshStateStartsWithWhiteBackgroundAndBlackTextInTheSameO
     EXPECT_TRUE(data::gClaveActual.isEmpty());
     EXPECT_FALSE(data::gConfidencialidad);
     EXPECT_EQ(app::RGB(230, 243, 255), 16774118);
+
+    // A text the driver gave for a lost connection in the run before means nothing to the next.
+    const vb::Error lost(-2147467259, QStringLiteral("[FreeTDS][SQL Server]Communication link failure"), QStringLiteral("Microsoft OLE DB Provider for ODBC Drivers"));
+    ado::rememberLostConnection(lost.number(), lost.description());
+    ASSERT_TRUE(ado::isConnectionLost(lost));
+    app::resetState();
+    EXPECT_FALSE(ado::isConnectionLost(lost));
 }
 
 // A fresh start closes the connections of the one before without a word, also one the data
