@@ -1,7 +1,7 @@
 #include "kit/ControlesForm.h"
 
 #include "ui/Control.h"
-#include "vb/Regional.h"
+#include "vb/Conversions.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -58,9 +58,8 @@ void ControlesForm::FiltrarTecla(const QObject* box, int& keyAscii) const
     }
     if (!isDateBox(box) || keyAscii < 32)
         return;
-    const QChar c{char16_t(keyAscii)};
-    const bool allowed = (c >= u'0' && c <= u'9') || c == vb::Regional::current().dateSeparator;
-    if (!allowed)
+    // What the date reading takes, so that every form it reads can be typed.
+    if (!vb::isDateTextCharacter(QChar(char16_t(keyAscii))))
         keyAscii = 0;
 }
 

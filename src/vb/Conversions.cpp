@@ -368,6 +368,12 @@ bool validDay(int y, int m, int d)
     return y >= 100 && y <= 9999 && m >= 1 && m <= 12 && d >= 1 && d <= QDate(y, m, 1).daysInMonth();
 }
 
+bool isDateSeparator(QChar c, const RegionalSettings& rs)
+{
+    return isBlank(c) || c == u'/' || c == u'-' || c == u'.' || c == u',' || c == u':' || c == rs.dateSeparator
+        || c == rs.timeSeparator;
+}
+
 // A date text read in steps: tokens, then the time out of them, then the date from what is left.
 class DateTextReader {
 public:
@@ -391,11 +397,7 @@ private:
 
     // ---- tokens: numbers, words, separators ----
 
-    bool isSeparator(QChar c) const
-    {
-        return isBlank(c) || c == u'/' || c == u'-' || c == u'.' || c == u',' || c == u':' || c == m_rs.dateSeparator
-            || c == m_rs.timeSeparator;
-    }
+    bool isSeparator(QChar c) const { return isDateSeparator(c, m_rs); }
 
     int numberEnd(const QString& text, int i) const
     {
@@ -692,6 +694,12 @@ Variant CVErr(int code) { return Variant::errorValue(code); }
 
 bool IsNumeric(const Variant& v) { return v.isNumeric(); }
 bool IsDate(const Variant& v) { return v.isDate(); }
+
+// What the reader's tokens are made of: anything else ends the reading.
+bool isDateTextCharacter(QChar c)
+{
+    return detail::isAsciiDigit(c) || c.isLetter() || detail::isDateSeparator(c, Regional::current());
+}
 bool IsNull(const Variant& v) { return v.isNull(); }
 bool IsEmpty(const Variant& v) { return v.isEmpty(); }
 bool IsMissing(const Variant& v) { return v.isMissing(); }
