@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -64,12 +65,16 @@ struct Shape {
 };
 
 // Four lines a, b, c and d that each double 'ab' `doublings` times, every step named twice by the
-// next, so that the run keeps all of each line but its last text (with 23 doublings, 64 Mi - 8
-// characters); the first column adds up the lengths of the last texts. Beside them a fan-out of
-// short texts over the user: g0 is the user and ten digits, each later one up to g<fanOut> the
-// first 12 characters of the one before doubled. The second column shows g<fanOut>.
+// next, so that the run keeps all of each line but its last text: with 23 doublings 64 Mi - 8
+// characters, of which 64 Mi - 8 Ki in texts of more than 1 Ki. Pad, named twice, holds the first
+// 8 Ki - 8 characters of a's last kept text, so that the texts of more than 1 Ki fill the bound on
+// kept text but for 8 characters too. The first column adds up the lengths of the lines' last
+// texts and of pad twice. Beside them a fan-out of short texts over the user: g0 is the user and
+// ten digits, each later one up to g<fanOut> the first 12 characters of the one before doubled.
+// The second column shows g<fanOut>.
 inline Shape fullBudgetFanOut(int fanOut, int doublings = 23)
 {
+    constexpr qint64 padLength = 8 * 1024 - 8;
     Formulas formulas;
     QStringList lengths;
     for (const char* name : {"a", "b", "c", "d"}) {
@@ -78,11 +83,15 @@ inline Shape fullBudgetFanOut(int fanOut, int doublings = 23)
         formulas.insert(formulas.end(), steps.begin(), steps.end());
         lengths << QStringLiteral("Len({@%1%2})").arg(prefix).arg(doublings);
     }
+    formulas.emplace_back(QStringLiteral("pad"), QStringLiteral("Left({@a%1}, %2)").arg(doublings - 1).arg(padLength));
+    lengths << QStringLiteral("Len({@pad})") << QStringLiteral("Len({@pad})");
     const Formulas fan = line(QStringLiteral("g"), fanOut, QStringLiteral("Left(%1 & %1, 12)"),
-                                             QStringLiteral("{C_MV_CPTE.Usuario} & '0123456789'"));
+                              QStringLiteral("{C_MV_CPTE.Usuario} & '0123456789'"));
     formulas.insert(formulas.end(), fan.begin(), fan.end());
+    const qint64 lineEnds = 4LL << (doublings + 1);
+    const qint64 pad = std::min(padLength, 1LL << doublings);
     return {QStringLiteral("full budget fan-out %1").arg(fanOut), formulas,
-            {lengths.join(QStringLiteral(" + ")), QStringLiteral("{@g%1}").arg(fanOut)}, QString::number(4LL << (doublings + 1))};
+            {lengths.join(QStringLiteral(" + ")), QStringLiteral("{@g%1}").arg(fanOut)}, QString::number(lineEnds + 2 * pad)};
 }
 
 // A text doubled 23 times behind a condition no row meets, the line of 160 appends with and

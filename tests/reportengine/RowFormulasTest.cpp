@@ -230,8 +230,9 @@ TEST(RowFormulas, AFullBoundKeepsAFanOutOfShortTextsLinear)
         def.columns.push_back(c);
     }
     const ReportModel model(def);
-    // The lines' texts of more than 1 Ki characters, 2 Ki and 4 Ki each, leave 8 characters free.
-    const qsizetype full = 4 * (2048 + 4096) + 8;
+    // The lines' texts of more than 1 Ki characters, 2 Ki and 4 Ki each, and pad, 4 Ki, leave 8
+    // characters free.
+    const qsizetype full = 4 * (2048 + 4096) + 4096 + 8;
     for (const qsizetype bound : {qsizetype(0), full, RowContext::KeptCharacters}) {
         SCOPED_TRACE(bound);
         CountingRow row(model, bound);
