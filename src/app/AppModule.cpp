@@ -1,6 +1,6 @@
 #include "app/AppModule.h"
-#include "ado/AdoRaise.h"
 
+#include "ado/AdoRaise.h"
 #include "app/ConsultaGlobal.h"
 #include "app/Dll_Display.h"
 #include "app/EstiloFormulario.h"

@@ -1,7 +1,7 @@
 #include "reportengine/BandStream.h"
-#include "reportengine/MessageText.h"
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaEvaluator.h"
+#include "reportengine/MessageText.h"
 #include "reportengine/ReportError.h"
 #include "reportengine/SubreportRows.h"
 #include "reportengine/ValueFormatter.h"

@@ -1,7 +1,7 @@
 #include "reportengine/FormulaEvaluator.h"
-#include "reportengine/MessageText.h"
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaFunctions.h"
+#include "reportengine/MessageText.h"
 
 #include <algorithm>
 #include <cmath>

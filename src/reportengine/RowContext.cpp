@@ -1,6 +1,6 @@
 #include "reportengine/RowContext.h"
-#include "reportengine/MessageText.h"
 #include "reportengine/FormulaError.h"
+#include "reportengine/MessageText.h"
 #include <atomic>
 
 namespace reportengine {
