@@ -1,6 +1,7 @@
 #include "kit/DLL_Print.h"
 
 #include "kit/LogonMask.h"
+#include "kit/MessageText.h"
 #include "kit/PrintEngine.h"
 #include "vb/Error.h"
 #include "vb/Files.h"
@@ -65,7 +66,7 @@ QString DLL_Print::reportPath(const QString& file) const
         path += QStringLiteral(".rpt");
     const QString found = vb::resolvePath(path);
     if (!QFileInfo(found).isFile())
-        vb::raise(kFileNotFound, QStringLiteral("No se encuentra el archivo del reporte ") + path, source);
+        vb::raise(kFileNotFound, QStringLiteral("No se encuentra el archivo del reporte ") + pathText(path), source);
     return found;
 }
 
@@ -102,7 +103,8 @@ void DLL_Print::run(const QString& path, const QStringList& sort, const QString&
         engine->setSortFields(sort);
     for (const QString& name : subreports)
         if (!name.trimmed().isEmpty() && !engine->hasSubreport(name))
-            vb::raise(ErrorReporte, QStringLiteral("El reporte %1 no tiene el subreporte %2").arg(path, name.trimmed()), source);
+            vb::raise(ErrorReporte, QStringLiteral("El reporte %1 no tiene el subreporte %2").arg(pathText(path), nameText(name.trimmed())),
+                      source);
     engine->setDestination(engineDestination(m_destino), m_destino == PdfDestination ? m_pdfFile : QString());
     engine->run();
 }

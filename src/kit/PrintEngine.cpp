@@ -1,6 +1,7 @@
 #include "kit/PrintEngine.h"
 
 #include "kit/LogonMask.h"
+#include "kit/MessageText.h"
 #include "vb/Error.h"
 
 #include <new>
@@ -16,6 +17,12 @@ PrintEngine::Factory& factoryInForce()
 {
     static PrintEngine::Factory factory;
     return factory;
+}
+
+// An error of the run as the operator reads it: no longer than any message of the engine.
+vb::Error bounded(const vb::Error& e)
+{
+    return vb::Error(e.number(), boundedMessage(e.description()), e.source());
 }
 
 } // namespace
@@ -49,11 +56,12 @@ void PrintEngine::guarded(const QString& file, const QString& logon, const std::
         fault = PrintFault::outOfMemory().message();
     } catch (const vb::Error& e) {
         if (e.number() != OutOfMemory)
-            throw;
+            throw bounded(e);
         fault = PrintFault::outOfMemory().message();
     }
-    vb::raise(ErrorReporte, LogonMask::hide(QStringLiteral("No se pudo emitir el reporte %1: %2").arg(file.trimmed(), fault), logon),
-              QStringLiteral("DLL_Print"));
+    // The password is hidden before the text is cut, so that no part of it is left.
+    const QString message = QStringLiteral("No se pudo emitir el reporte %1: %2").arg(pathText(file.trimmed()), fault);
+    vb::raise(ErrorReporte, boundedMessage(LogonMask::hide(message, logon)), QStringLiteral("DLL_Print"));
 }
 
 } // namespace kit

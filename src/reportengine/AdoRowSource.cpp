@@ -1,5 +1,5 @@
 #include "reportengine/AdoRowSource.h"
-#include "reportengine/MessageText.h"
+#include "kit/MessageText.h"
 #include "reportengine/ReportError.h"
 #include "ado/Connection.h"
 #include <vb/Error.h>
@@ -22,7 +22,7 @@ AdoRowSource::AdoRowSource(const std::shared_ptr<ado::Connection>& connection, c
 // The statement may be tens of thousands of characters long: its start tells which query it is.
 QString AdoRowSource::statementStart(const QString& sql)
 {
-    return textAround(sql, 1, 300);
+    return kit::textAround(sql, 1, 300);
 }
 
 void AdoRowSource::fail(const QString& message) const

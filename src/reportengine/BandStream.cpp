@@ -1,7 +1,7 @@
 #include "reportengine/BandStream.h"
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaEvaluator.h"
-#include "reportengine/MessageText.h"
+#include "kit/MessageText.h"
 #include "reportengine/ReportError.h"
 #include "reportengine/SubreportRows.h"
 #include "reportengine/ValueFormatter.h"
@@ -114,7 +114,7 @@ void BandStream::onRow()
         try {
             values.push_back(FormulaEvaluator::evaluate(m_model.column(c), m_context));
         } catch (const FormulaError& e) {
-            throw ReportError(QStringLiteral("columna \"%1\": %2").arg(nameText(def.columns[c].title), QString::fromUtf8(e.what())));
+            throw ReportError(QStringLiteral("columna \"%1\": %2").arg(kit::nameText(def.columns[c].title), QString::fromUtf8(e.what())));
         }
         detail.cells << ValueFormatter::format(values.back(), def.columns[c].format);
     }

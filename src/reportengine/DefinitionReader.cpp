@@ -1,5 +1,5 @@
 #include "reportengine/DefinitionReader.h"
-#include "reportengine/MessageText.h"
+#include "kit/MessageText.h"
 #include "reportengine/ReportError.h"
 #include "reportengine/ReportModel.h"
 #include <QFile>
@@ -11,7 +11,7 @@ ReportDefinition DefinitionReader::readFile(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        throw ReportError(QStringLiteral("%1: no se puede abrir el archivo del informe (%2)").arg(path, f.errorString()));
+        throw ReportError(QStringLiteral("%1: no se puede abrir el archivo del informe (%2)").arg(kit::pathText(path), f.errorString()));
     return readText(f.readAll(), path);
 }
 
@@ -26,9 +26,9 @@ ReportDefinition DefinitionReader::document()
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(m_json, &error);
     if (error.error != QJsonParseError::NoError)
-        throw ReportError(QStringLiteral("%1:%2: %3").arg(m_fileName).arg(lineOf(error.offset)).arg(error.errorString()));
+        throw ReportError(QStringLiteral("%1:%2: %3").arg(kit::pathText(m_fileName), QString::number(lineOf(error.offset)), error.errorString()));
     if (!doc.isObject())
-        throw ReportError(QStringLiteral("%1:1: la definición de un informe es un objeto JSON").arg(m_fileName));
+        throw ReportError(QStringLiteral("%1:1: la definición de un informe es un objeto JSON").arg(kit::pathText(m_fileName)));
     ReportDefinition def = report(doc.object());
     def.fileName = m_fileName;
     try {
@@ -86,7 +86,7 @@ void DefinitionReader::links(const QJsonObject& o, ReportDefinition& def)
         link.to = text(l, "to", true);
         const QString type = text(l, "type").toLower();
         if (!type.isEmpty() && type != u"inner" && type != u"left")
-            fail(QStringLiteral("el tipo de un vínculo es \"inner\" o \"left\", no \"%1\"").arg(nameText(type)), type);
+            fail(QStringLiteral("el tipo de un vínculo es \"inner\" o \"left\", no \"%1\"").arg(kit::nameText(type)), type);
         link.left = type == u"left";
         def.links.push_back(link);
     }
@@ -147,7 +147,7 @@ void DefinitionReader::summaries(const QJsonObject& o, ReportDefinition& def)
         const QString function = text(s, "function", true).toLower();
         const auto it = std::find_if(std::begin(names), std::end(names), [&](const auto& n) { return function == QLatin1String(n.first); });
         if (it == std::end(names))
-            fail(QStringLiteral("función de resumen desconocida \"%1\"").arg(nameText(function)), function);
+            fail(QStringLiteral("función de resumen desconocida \"%1\"").arg(kit::nameText(function)), function);
         summary.function = it->second;
         def.summaries.push_back(summary);
     }
@@ -172,7 +172,7 @@ PageSetup DefinitionReader::page(const QJsonObject& o)
             {"a4", QPageSize::A4}, {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal}, {"a3", QPageSize::A3}};
         const auto it = std::find_if(std::begin(sizes), std::end(sizes), [&](const auto& s) { return size.compare(QLatin1String(s.first), Qt::CaseInsensitive) == 0; });
         if (it == std::end(sizes))
-            fail(QStringLiteral("tamaño de papel desconocido \"%1\"").arg(nameText(size)), size);
+            fail(QStringLiteral("tamaño de papel desconocido \"%1\"").arg(kit::nameText(size)), size);
         p.size = it->second;
     }
     const QString orientation = text(o, "orientation").toLower();
@@ -240,7 +240,7 @@ Qt::Alignment DefinitionReader::alignment(const QJsonObject& o)
         return Qt::AlignRight;
     if (a == u"center")
         return Qt::AlignHCenter;
-    fail(QStringLiteral("align es \"left\", \"right\" o \"center\", no \"%1\"").arg(nameText(a)), a);
+    fail(QStringLiteral("align es \"left\", \"right\" o \"center\", no \"%1\"").arg(kit::nameText(a)), a);
 }
 
 int DefinitionReader::lineOf(qsizetype offset) const
@@ -261,7 +261,7 @@ int DefinitionReader::lineNear(const QString& snippet) const
 
 void DefinitionReader::fail(const QString& message, const QString& near) const
 {
-    throw ReportError(QStringLiteral("%1:%2: %3").arg(m_fileName).arg(lineNear(near)).arg(message));
+    throw ReportError(QStringLiteral("%1:%2: %3").arg(kit::pathText(m_fileName), QString::number(lineNear(near)), message));
 }
 
 } // namespace reportengine

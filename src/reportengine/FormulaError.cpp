@@ -1,5 +1,5 @@
 #include "reportengine/FormulaError.h"
-#include "reportengine/MessageText.h"
+#include "kit/MessageText.h"
 
 namespace reportengine {
 
@@ -11,7 +11,7 @@ static std::string describe(const QString& message, int position)
 }
 
 FormulaError::FormulaError(const QString& message, int position)
-    : std::runtime_error(describe(boundedMessage(message), position)), m_message(boundedMessage(message)), m_position(position)
+    : std::runtime_error(describe(kit::boundedMessage(message), position)), m_message(kit::boundedMessage(message)), m_position(position)
 {
 }
 

@@ -1,7 +1,7 @@
 #include "reportengine/FormulaEvaluator.h"
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaFunctions.h"
-#include "reportengine/MessageText.h"
+#include "kit/MessageText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -340,7 +340,7 @@ void Machine::fail(const FormulaError& raised)
         if (fault.position() <= 0)
             fault = FormulaError(fault.message(), n.position());
         if (tooLong && f->reference) {
-            fault = FormulaError(QStringLiteral("la fórmula @%1 arma un texto de más de %2 caracteres").arg(nameText(f->reference->name())).arg(FormulaEvaluator::MaxText),
+            fault = FormulaError(QStringLiteral("la fórmula @%1 arma un texto de más de %2 caracteres").arg(kit::nameText(f->reference->name())).arg(FormulaEvaluator::MaxText),
                                  fault.position());
             tooLong = false;
         }

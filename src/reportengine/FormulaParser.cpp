@@ -2,7 +2,7 @@
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaFunctions.h"
 #include "reportengine/FormulaLexer.h"
-#include "reportengine/MessageText.h"
+#include "kit/MessageText.h"
 
 namespace reportengine {
 
@@ -205,12 +205,12 @@ FormulaNode::Ptr FormulaParser::identifierExpr()
         DepthGuard guard(*this, t.position);
         take();
         if (!FormulaFunctions::exists(t.text))
-            throw FormulaError(QStringLiteral("Función desconocida \"%1\"").arg(nameText(t.text)), t.position);
+            throw FormulaError(QStringLiteral("Función desconocida \"%1\"").arg(kit::nameText(t.text)), t.position);
         return FormulaNode::call(t.text, arguments(Type::RParen), t.position);
     }
     if (isSpecialName(t.text))
         return FormulaNode::named(FormulaNode::Type::Special, t.text, t.position);
-    throw FormulaError(QStringLiteral("Nombre desconocido \"%1\"").arg(nameText(t.text)), t.position);
+    throw FormulaError(QStringLiteral("Nombre desconocido \"%1\"").arg(kit::nameText(t.text)), t.position);
 }
 
 FormulaNode::Ptr FormulaParser::listExpr()

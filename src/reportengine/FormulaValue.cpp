@@ -1,5 +1,5 @@
 #include "reportengine/FormulaValue.h"
-#include "reportengine/MessageText.h"
+#include "kit/MessageText.h"
 #include "reportengine/FormulaError.h"
 
 #include <cmath>
@@ -90,7 +90,7 @@ double FormulaValue::toNumber() const
     case Kind::Text:
         if (auto n = parseNumber(std::get<QString>(m_value)))
             return *n;
-        throw FormulaError(QStringLiteral("El texto \"%1\" no es un número").arg(textAround(std::get<QString>(m_value), 1)));
+        throw FormulaError(QStringLiteral("El texto \"%1\" no es un número").arg(kit::textAround(std::get<QString>(m_value), 1)));
     default: break;
     }
     throw FormulaError(QStringLiteral("Acá se necesita un número"));
@@ -146,7 +146,7 @@ QDateTime FormulaValue::toDateTime() const
         const QDateTime dt = parseDateTimeText(std::get<QString>(m_value));
         if (dt.isValid())
             return dt;
-        throw FormulaError(QStringLiteral("El texto \"%1\" no es una fecha").arg(textAround(std::get<QString>(m_value), 1)));
+        throw FormulaError(QStringLiteral("El texto \"%1\" no es una fecha").arg(kit::textAround(std::get<QString>(m_value), 1)));
     }
     default: break;
     }

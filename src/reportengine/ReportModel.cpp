@@ -1,7 +1,7 @@
 #include "reportengine/ReportModel.h"
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaParser.h"
-#include "reportengine/MessageText.h"
+#include "kit/MessageText.h"
 #include "reportengine/ReportError.h"
 #include <QRegularExpression>
 #include <algorithm>
@@ -23,11 +23,11 @@ ReportModel::ReportModel(const ReportDefinition& def, const QString& linkField, 
         m_linkColumn = column(*parseField(linkField, QStringLiteral("vínculo del subinforme"), false));
     for (const SubreportDef& sub : m_def.subreports) {
         if (!sub.report)
-            throw ReportError(QStringLiteral("el subinforme %1 no tiene definición").arg(nameText(sub.name)), sub.name);
+            throw ReportError(QStringLiteral("el subinforme %1 no tiene definición").arg(kit::nameText(sub.name)), sub.name);
         try {
             m_subModels.push_back(std::make_unique<ReportModel>(*sub.report, sub.subField, pushDown));
         } catch (const ReportError& e) {
-            throw ReportError(QStringLiteral("subinforme %1: %2").arg(nameText(sub.name), e.message()), e.near());
+            throw ReportError(QStringLiteral("subinforme %1: %2").arg(kit::nameText(sub.name), e.message()), e.near());
         }
         m_subModelViews.push_back(m_subModels.back().get());
     }
@@ -46,10 +46,10 @@ void ReportModel::checkIdentifiers() const
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(\\.[A-Za-z_][A-Za-z0-9_]*)?$"));
     for (const TableDef& t : m_def.tables) {
         if (!plain.match(t.name).hasMatch())
-            throw ReportError(QStringLiteral("\"%1\" no es un nombre de tabla válido").arg(nameText(t.name)), t.name);
+            throw ReportError(QStringLiteral("\"%1\" no es un nombre de tabla válido").arg(kit::nameText(t.name)), t.name);
         for (const QString& f : t.fields)
             if (!plain.match(f).hasMatch() || f.contains(u'.'))
-                throw ReportError(QStringLiteral("\"%1\" no es un nombre de campo válido").arg(nameText(f)), f);
+                throw ReportError(QStringLiteral("\"%1\" no es un nombre de campo válido").arg(kit::nameText(f)), f);
     }
 }
 
@@ -59,7 +59,7 @@ FormulaNode::Ptr ReportModel::parse(const QString& text, const QString& what, bo
     try {
         root = FormulaParser::parse(text);
     } catch (const FormulaError& e) {
-        throw ReportError(QStringLiteral("%1: %2 en la posición %3 de \"%4\"").arg(what, e.message()).arg(e.position()).arg(textAround(text, e.position())),
+        throw ReportError(QStringLiteral("%1: %2 en la posición %3 de \"%4\"").arg(what, e.message()).arg(e.position()).arg(kit::textAround(text, e.position())),
                           text);
     }
     if (root)
@@ -71,7 +71,7 @@ FormulaNode::Ptr ReportModel::parseField(const QString& text, const QString& wha
 {
     FormulaNode::Ptr node = parse(text, what, assignSlot);
     if (!node || node->type() != Type::Field)
-        throw ReportError(QStringLiteral("%1: \"%2\" no es un campo {Tabla.Campo}").arg(what, textAround(text, 1)), text);
+        throw ReportError(QStringLiteral("%1: \"%2\" no es un campo {Tabla.Campo}").arg(what, kit::textAround(text, 1)), text);
     return node;
 }
 
@@ -87,7 +87,7 @@ void ReportModel::parseFormulas(bool pushDown)
         m_formulas.push_back({f.name, nullptr, {}});
     }
     for (const NamedText& f : m_def.formulas)
-        m_formulas[m_formulaNumbers.value(f.name.toLower())].tree = parse(f.text, QStringLiteral("fórmula @%1").arg(nameText(f.name)));
+        m_formulas[m_formulaNumbers.value(f.name.toLower())].tree = parse(f.text, QStringLiteral("fórmula @%1").arg(kit::nameText(f.name)));
     // Fields of the selection are read only when the evaluator needs them: what goes to the
     // WHERE clause is not selected.
     m_selection = parse(m_def.selection, QStringLiteral("selección"), false);
@@ -119,9 +119,9 @@ void ReportModel::parseLayout()
         m_groupFooters.push_back(parse(g.footer, QStringLiteral("pie de grupo")));
     }
     for (const ColumnDef& c : m_def.columns) {
-        m_columns.push_back(parse(c.value, QStringLiteral("columna \"%1\"").arg(nameText(c.title))));
+        m_columns.push_back(parse(c.value, QStringLiteral("columna \"%1\"").arg(kit::nameText(c.title))));
         if (!m_columns.back())
-            throw ReportError(QStringLiteral("la columna \"%1\" no tiene valor").arg(nameText(c.title)), c.title);
+            throw ReportError(QStringLiteral("la columna \"%1\" no tiene valor").arg(kit::nameText(c.title)), c.title);
     }
     m_totalLabel = parse(m_def.totalLabel, QStringLiteral("rótulo del total"));
     for (const PageText& t : m_def.pageHeader)
@@ -129,7 +129,7 @@ void ReportModel::parseLayout()
     for (const PageText& t : m_def.pageFooter)
         m_pageFooter.push_back(parse(t.text, QStringLiteral("pie de página")));
     for (const SubreportDef& s : m_def.subreports)
-        m_subFields.push_back(parseField(s.field, QStringLiteral("subinforme %1").arg(nameText(s.name))));
+        m_subFields.push_back(parseField(s.field, QStringLiteral("subinforme %1").arg(kit::nameText(s.name))));
 }
 
 void ReportModel::bind(const FormulaNode& root, const QString& what, bool assignSlots)
@@ -151,13 +151,13 @@ void ReportModel::bind(const FormulaNode& root, const QString& what, bool assign
         case Type::FormulaRef: {
             const auto number = m_formulaNumbers.constFind(n.name().toLower());
             if (number == m_formulaNumbers.constEnd())
-                throw ReportError(QStringLiteral("%1: fórmula desconocida {@%2}").arg(what, nameText(n.name())), QStringLiteral("@") + n.name());
+                throw ReportError(QStringLiteral("%1: fórmula desconocida {@%2}").arg(what, kit::nameText(n.name())), QStringLiteral("@") + n.name());
             n.setSlot(int(*number));
             break;
         }
         case Type::Parameter:
             if (!m_parameters.contains(n.name().toLower()))
-                throw ReportError(QStringLiteral("%1: parámetro desconocido {?%2}").arg(what, nameText(n.name())), QStringLiteral("?") + n.name());
+                throw ReportError(QStringLiteral("%1: parámetro desconocido {?%2}").arg(what, kit::nameText(n.name())), QStringLiteral("?") + n.name());
             break;
         default: break;
         }
@@ -171,12 +171,12 @@ BoundField ReportModel::resolveField(const FormulaNode& node, const QString& wha
         return t.name.compare(node.table(), Qt::CaseInsensitive) == 0;
     });
     if (table == m_def.tables.end())
-        throw ReportError(QStringLiteral("%1: tabla desconocida \"%2\"").arg(what, nameText(node.table())), near);
+        throw ReportError(QStringLiteral("%1: tabla desconocida \"%2\"").arg(what, kit::nameText(node.table())), near);
     const auto field = std::find_if(table->fields.begin(), table->fields.end(), [&](const QString& f) {
         return f.compare(node.name(), Qt::CaseInsensitive) == 0;
     });
     if (field == table->fields.end())
-        throw ReportError(QStringLiteral("%1: la tabla %2 no tiene el campo \"%3\"").arg(what, nameText(table->name), nameText(node.name())), near);
+        throw ReportError(QStringLiteral("%1: la tabla %2 no tiene el campo \"%3\"").arg(what, kit::nameText(table->name), kit::nameText(node.name())), near);
     return {table->name, *field};
 }
 
@@ -306,12 +306,12 @@ ReportError cycleError(const ReportModel& model, const WalkPath& path, std::size
     const auto loopStart = std::find_if(path.begin(), path.end(), [again](const auto& step) { return step.first == again; });
     QStringList names;
     for (auto step = loopStart; step != path.end(); ++step)
-        names << nameText(model.formulaName(step->first).toLower());
+        names << kit::nameText(model.formulaName(step->first).toLower());
     const QString name = model.formulaName(again).toLower();
-    names << nameText(name);
+    names << kit::nameText(name);
     if (names.size() > 2 * EachEnd + 1)
         names = names.first(EachEnd) + QStringList{QStringLiteral("...")} + names.last(EachEnd);
-    return ReportError(QStringLiteral("la fórmula @%1 se refiere a sí misma (%2)").arg(nameText(name), names.join(QStringLiteral(" -> "))),
+    return ReportError(QStringLiteral("la fórmula @%1 se refiere a sí misma (%2)").arg(kit::nameText(name), names.join(QStringLiteral(" -> "))),
                        QStringLiteral("@") + name);
 }
 
@@ -399,7 +399,7 @@ QString ReportModel::fromClause() const
         const FormulaNode& b = *m_linkFields[2 * i + 1];
         const QString target = resolveField(b, QString()).table;
         if (!joined.contains(resolveField(a, QString()).table.toLower()))
-            throw ReportError(QStringLiteral("el vínculo %1 parte de una tabla que no se unió antes").arg(nameText(m_def.links[i].from)), m_def.links[i].from);
+            throw ReportError(QStringLiteral("el vínculo %1 parte de una tabla que no se unió antes").arg(kit::nameText(m_def.links[i].from)), m_def.links[i].from);
         const QString condition = column(a) + QStringLiteral(" = ") + column(b);
         if (joined.contains(target.toLower())) {
             from += QStringLiteral(" AND ") + condition;   // a second condition of the same join
@@ -410,7 +410,7 @@ QString ReportModel::fromClause() const
     }
     for (const TableDef& t : m_def.tables)
         if (!joined.contains(t.name.toLower()))
-            throw ReportError(QStringLiteral("la tabla %1 no está vinculada con las demás").arg(nameText(t.name)), t.name);
+            throw ReportError(QStringLiteral("la tabla %1 no está vinculada con las demás").arg(kit::nameText(t.name)), t.name);
     return from;
 }
 

@@ -1,6 +1,6 @@
 #include "reportengine/RowContext.h"
 #include "reportengine/FormulaError.h"
-#include "reportengine/MessageText.h"
+#include "kit/MessageText.h"
 #include <atomic>
 
 namespace reportengine {
@@ -155,7 +155,7 @@ FormulaValue RowContext::special(const FormulaNode& node) const
         return m_pageCount > 0 ? FormulaValue::number(m_pageCount) : FormulaValue();   // not known yet
     if (n.compare(u"PrintDate", Qt::CaseInsensitive) == 0 || n.compare(u"CurrentDate", Qt::CaseInsensitive) == 0)
         return FormulaValue::date(m_printDate);
-    throw FormulaError(QStringLiteral("Valor especial desconocido %1").arg(nameText(n)), node.position());
+    throw FormulaError(QStringLiteral("Valor especial desconocido %1").arg(kit::nameText(n)), node.position());
 }
 
 } // namespace reportengine

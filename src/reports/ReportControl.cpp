@@ -2,6 +2,7 @@
 
 #include "ado/EngineTarget.h"
 #include "app/SharedObjects.h"
+#include "kit/MessageText.h"
 
 #include "vb/Error.h"
 #include "vb/Files.h"
@@ -110,7 +111,9 @@ void ReportControl::apply(kit::PrintEngine& engine)
         engine.setSortFields(sort);
     for (const Target& sub : m_subreports) {
         if (!engine.hasSubreport(sub.name))
-            vb::raise(ErrorReporte, QStringLiteral("El reporte %1 no tiene el subreporte %2").arg(ReportFileName, sub.name), source);
+            vb::raise(ErrorReporte,
+                      QStringLiteral("El reporte %1 no tiene el subreporte %2").arg(kit::pathText(ReportFileName), kit::nameText(sub.name)),
+                      source);
         // As for the main report, a blank selection keeps the sub-report's own.
         if (sub.selectionSet && !sub.selection.trimmed().isEmpty())
             engine.setSubreportSelection(sub.name, sub.selection);

@@ -3,6 +3,7 @@
 // name the fault without showing the logon's password.
 #include "kit/DLL_Print.h"
 #include "kit/LogonMask.h"
+#include "kit/MessageText.h"
 #include "RecordingPrintEngine.h"
 #include "TempFolder.h"
 #include "data/QStringPrinting.h"
@@ -15,6 +16,7 @@
 #include "ui/ScriptedDialogService.h"
 #include "vb/Error.h"
 
+#include <QDir>
 #include <QWidget>
 #include <QRegularExpression>
 #include <QSet>
@@ -187,6 +189,67 @@ TEST_F(PrintObject, ErrorsNameTheFaultAndNeverThePassword)
     }
     EXPECT_THROW(print.setDestino(7), vb::Error);
     EXPECT_EQ(print.Destino(), DLL_Print::PdfDestination);
+}
+
+// A report file under a path of 3 KB: what the operator reads of a report that cannot run stays
+// under 2,000 characters with the error box's own words before it, however often the fault names
+// the path, and still says which file it is, by the start and the end of its path.
+TEST_F(PrintObject, AFaultUnderALongPathStaysShortAndNamesTheFile)
+{
+    QString longFolder = folder.path();
+    while (longFolder.size() < 3000) {
+        longFolder += u'/' + QString(200, u'c');
+        ASSERT_TRUE(QDir().mkpath(longFolder)) << longFolder.size();
+    }
+    const QString bad = longFolder + QStringLiteral("/Listado_Roto.rpt");
+    {
+        QFile file(bad);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(R"json({"tables": [{"name": "C_MV_CPTE", "fields": ["TC"]}], "columns": [{"title": "x", "value": "{C_MV_CPTE.TC} +"}]})json");
+    }
+    const auto failure = [&](const QString& file, const QStringList& subreports = {}) {
+        try {
+            print.Imprimir(file, {}, {}, logon, vb::Variant::missing(), vb::Variant::missing(), vb::Variant::missing(),
+                           vb::Variant::missing(), vb::Variant::missing(), subreports.value(0));
+        } catch (const vb::Error& e) {
+            return e;
+        }
+        return vb::Error();
+    };
+    const QString boxWords = QStringLiteral("Ha ocurrido el Siguiente Error (20500) ");
+    const vb::Error unreadable = failure(bad);
+    const vb::Error missing = failure(longFolder + QStringLiteral("/No_Existe"));
+    EXPECT_EQ(unreadable.number(), DLL_Print::ErrorReporte);
+    EXPECT_EQ(missing.number(), 53);
+    for (const vb::Error& e : {unreadable, missing}) {
+        SCOPED_TRACE(e.number());
+        EXPECT_LT(boxWords.size() + e.description().size(), 2000) << e.description().size();
+        EXPECT_TRUE(e.description().contains(folder.path().left(30))) << e.description().left(200).toStdString();
+        EXPECT_TRUE(e.description().contains(QString(40, u'c') + (e.number() == 53 ? QStringLiteral("/No_Existe.rpt") : QStringLiteral("/Listado_Roto.rpt"))))
+            << e.description().toStdString();
+    }
+    EXPECT_TRUE(unreadable.description().startsWith(QStringLiteral("No se pudo emitir el reporte ") + folder.path().left(30)));
+
+    // A fault of the engine as long as a message may be is cut with the path before it, and no
+    // part of the password is left where the cut falls.
+    const std::shared_ptr<EngineLog> log = std::make_shared<EngineLog>();
+    const kit::PrintEngineScope engine{RecordingPrintEngine::factory(log)};
+    const QString before = QStringLiteral("No se pudo emitir el reporte ") + bad.left(58) + QStringLiteral("...") + bad.right(59) + QStringLiteral(": ");
+    const qsizetype cut = (kit::MaxMessage - 5) / 2;
+    log->failRunWith = QString(cut - before.size() - 4, u'f') + QStringLiteral("Cl4ve.Secreta") + QString(kit::MaxMessage, u'g');
+    const vb::Error runFault = failure(bad);
+    EXPECT_EQ(runFault.number(), DLL_Print::ErrorReporte);
+    EXPECT_EQ(runFault.description().size(), kit::MaxMessage);
+    EXPECT_TRUE(runFault.description().startsWith(before + u'f')) << runFault.description().left(300).toStdString();
+    EXPECT_FALSE(runFault.description().contains(QStringLiteral("Cl4v"))) << runFault.description().mid(cut - 20, 40).toStdString();
+    log->failRunWith.clear();
+
+    // A sub-report the report lacks, under the same path.
+    const vb::Error lacking = failure(bad, {QStringLiteral("Rp_CpteSer")});
+    EXPECT_EQ(lacking.number(), DLL_Print::ErrorReporte);
+    EXPECT_LT(lacking.description().size(), 200) << lacking.description().toStdString();
+    EXPECT_TRUE(lacking.description().endsWith(QStringLiteral("/Listado_Roto.rpt no tiene el subreporte Rp_CpteSer")))
+        << lacking.description().toStdString();
 }
 
 TEST_F(RecordedPrintObject, HandsTheEngineEachPieceInOrder)

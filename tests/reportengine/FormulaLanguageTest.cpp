@@ -2,7 +2,6 @@
 #include "reportengine/FormulaError.h"
 #include "reportengine/FormulaEvaluator.h"
 #include "reportengine/FormulaParser.h"
-#include "reportengine/MessageText.h"
 #include "reportengine/SelectionPushdown.h"
 #include "reportengine/ValueFormatter.h"
 #include <gtest/gtest.h>
@@ -283,45 +282,6 @@ TEST(FormulaLanguage, ATextOfTheWrongKindIsQuotedByItsStart)
         } catch (const FormulaError& e) {
             EXPECT_EQ(e.message().toStdString(), message.toStdString());
         }
-    }
-}
-
-// The part of a text a message quotes: round the place, to the end when the place is the end,
-// never half of a character written as two UTF-16 units.
-TEST(FormulaLanguage, MessagesQuoteAPartOfALongText)
-{
-    using reportengine::textAround;
-    const QString digits = QStringLiteral("0123456789").repeated(20);
-    EXPECT_EQ(textAround(digits.left(60), 30), digits.left(60));
-    EXPECT_EQ(textAround(digits, 101), QStringLiteral("...") + digits.mid(70, 60) + QStringLiteral("..."));
-    EXPECT_EQ(textAround(digits, 201), QStringLiteral("...") + digits.right(60));
-    EXPECT_EQ(textAround(digits, 1, 10), QStringLiteral("0123456789..."));
-    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");   // one character, two units
-    const QString faces = face.repeated(100);
-    for (const qsizetype at : {1, 2, 61, 100, 199, 201}) {
-        const QString part = textAround(faces, at);
-        const QString inner = part.mid(part.startsWith(u'.') ? 3 : 0).chopped(part.endsWith(u'.') ? 3 : 0);
-        EXPECT_FALSE(inner.front().isLowSurrogate() || inner.back().isHighSurrogate()) << at;
-        EXPECT_LE(inner.size(), 60);
-    }
-
-    // A whole message past its bound keeps its start and its end, never half a character.
-    using reportengine::boundedMessage;
-    using reportengine::MaxMessage;
-    EXPECT_EQ(boundedMessage(digits), digits);
-    const QString head = QStringLiteral("columna \"x\": ");
-    for (const qsizetype pad : {0, 1}) {
-        const QString message = head + QString(pad, u'-') + faces.repeated(10) + QStringLiteral(" División por cero");
-        const QString bounded = boundedMessage(message);
-        SCOPED_TRACE(pad);
-        EXPECT_LE(bounded.size(), MaxMessage);
-        EXPECT_GE(bounded.size(), MaxMessage - 1);
-        EXPECT_TRUE(bounded.startsWith(head)) << bounded.left(40).toStdString();
-        EXPECT_TRUE(bounded.endsWith(face + QStringLiteral(" División por cero")));
-        const qsizetype gap = bounded.indexOf(QStringLiteral(" ... "));
-        ASSERT_GT(gap, 0);
-        EXPECT_FALSE(bounded.at(gap - 1).isHighSurrogate());
-        EXPECT_FALSE(bounded.at(gap + 5).isLowSurrogate());
     }
 }
 

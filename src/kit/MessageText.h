@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace reportengine {
+namespace kit {
 
 // About `width` characters of text round `position` (counted from 1), with "..." where the text
 // was cut. A text that fits is given whole.
@@ -13,6 +13,10 @@ QString textAround(const QString& text, qsizetype position, qsizetype width = 60
 // A name or title as a message quotes it: its first 60 characters, "..." where it was cut.
 QString nameText(const QString& name);
 
+// A file path as a message quotes it: whole up to 120 characters, else its start and its end
+// (where the file's name is) with "..." between them.
+QString pathText(const QString& path);
+
 // Messages stay under this many characters, whatever they quote or wrap.
 constexpr qsizetype MaxMessage = 1900;
 
@@ -20,4 +24,4 @@ constexpr qsizetype MaxMessage = 1900;
 // said, with " ... " between them.
 QString boundedMessage(const QString& message);
 
-} // namespace reportengine
+} // namespace kit
