@@ -3,6 +3,8 @@
 #include "reportengine/FormulaFunctions.h"
 #include "ado/SqlQuoting.h"
 
+#include <algorithm>
+
 namespace reportengine {
 
 using Type = FormulaNode::Type;
@@ -40,6 +42,29 @@ struct DepthCount {
 };
 
 constexpr QChar LikeEscape = u'!';
+
+// How deep the parentheses of a written clause nest, those inside quoted texts and names left
+// out. A function whose SQL form is two calls ("LTRIM(RTRIM(x))") counts both.
+int sqlNesting(const QString& sql)
+{
+    int depth = 0, deepest = 0;
+    QChar closing;   // the end of the quoted text or name being read, null outside one
+    for (const QChar c : sql) {
+        if (!closing.isNull()) {
+            if (c == closing)
+                closing = QChar();
+        } else if (c == u'\'' || c == u'"') {
+            closing = c;
+        } else if (c == u'[') {
+            closing = u']';
+        } else if (c == u'(') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == u')') {
+            --depth;
+        }
+    }
+    return deepest;
+}
 
 } // namespace
 
@@ -118,10 +143,11 @@ const FormulaNode* SelectionPushdown::referenced(const FormulaNode& node)
 }
 
 // Every translated node is measured as it is built, so a part past the bound is given up after
-// building at most a few times the bound, not the whole text it would have been.
+// building at most a few times the bound, not the whole text it would have been; so is its
+// nesting, as written.
 std::optional<QString> SelectionPushdown::fitting(std::optional<QString> sql) const
 {
-    if (sql && sql->size() > m_room)
+    if (sql && (sql->size() > m_room || sqlNesting(*sql) > MaxSqlDepth))
         return std::nullopt;
     return sql;
 }

@@ -4,8 +4,10 @@
 // An OR translates only when both sides do. Every text literal has its apostrophes doubled.
 // The clause is bounded in length: a part that would pass the bound is evaluated per row instead,
 // so formulas that name the formula before them several times cannot build a statement that
-// grows that many times over with each formula. So is its nesting: a part whose SQL would nest
-// deeper than MaxSqlDepth levels (parentheses, NOT, function calls, formulas) is evaluated per row.
+// grows that many times over with each formula. So is its nesting: a part whose SQL, as written,
+// nests its parentheses deeper than MaxSqlDepth levels (a NOT, a call, a formula, a list each
+// open one; "Trim" opens two) is evaluated per row, and so is one whose formula nests deeper
+// than that, whatever it would write.
 
 #include "reportengine/FormulaNode.h"
 #include "reportengine/SqlResolver.h"

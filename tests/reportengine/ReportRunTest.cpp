@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <cmath>
+#include <functional>
 #include <map>
 
 using namespace reportengine;
@@ -433,6 +434,102 @@ TEST(ReportRun, SelectionsNestedToTheLimitSelectTheirRows)
         withLines.selection = deep;
         EXPECT_EQ(detailIds(allBands(ReportModel(withLines), runner)), expected);
     }
+}
+
+// Nesting as the written SQL counts it: Trim is written LTRIM(RTRIM(x)), two levels, and a named
+// formula is written in parentheses of its own. Selections nested 16 to 40 levels so, in a main
+// report and in a sub-report, directly and through formulas that call each other, select the rows
+// the evaluator alone selects: what would nest past the bound is never sent to the database,
+// whose parser stops at about 30 levels.
+TEST(ReportRun, SelectionsNestedAsTheirSqlNestsSelectTheirRows)
+{
+    DocumentData data(40);
+    const QueryRunner runner = data.database().runner();
+    const auto repeated = [](const QString& text, int times) { return text.repeated(times); };
+    // Each shape nests `levels` levels of the formula language round a field and gives a selection
+    // and its formulas.
+    struct Shape {
+        const char* name;
+        std::function<std::pair<QString, Formulas>(const QString& field, const QString& value, int levels)> make;
+    };
+    const auto wrapped = [&](const QString& open, const QString& close, int per) {
+        return [=](const QString& field, const QString& value, int levels) {
+            return std::pair{repeated(open, levels / per) + field + repeated(close, levels / per) + QStringLiteral(" = ") + value,
+                             Formulas{}};
+        };
+    };
+    const auto named = [](const QString& step) {
+        return [=](const QString& field, const QString& value, int levels) {
+            Formulas f = formulashapes::line(QStringLiteral("n"), levels - 1, step, step.arg(field));
+            return std::pair{QStringLiteral("{@n%1} = %2").arg(levels - 1).arg(value), f};
+        };
+    };
+    const Shape shapes[] = {
+        {"Trim", wrapped(QStringLiteral("Trim("), QStringLiteral(")"), 1)},
+        {"UCase(Trim", wrapped(QStringLiteral("UCase(Trim("), QStringLiteral("))"), 2)},
+        {"TrimLeft", wrapped(QStringLiteral("TrimLeft("), QStringLiteral(")"), 1)},
+        {"Mid", wrapped(QStringLiteral("Mid("), QStringLiteral(", 1, 30)"), 1)},
+        {"NOT", [&](const QString& field, const QString& value, int levels) {
+             return std::pair{repeated(QStringLiteral("NOT ("), levels) + field + QStringLiteral(" = ") + value + repeated(QStringLiteral(")"), levels),
+                              Formulas{}};
+         }},
+        {"formulas of Trim", named(QStringLiteral("Trim(%1)"))},
+        {"formulas of UCase(Trim", named(QStringLiteral("UCase(Trim(%1))"))},
+        {"formulas of Mid", named(QStringLiteral("Mid(%1, 1, 30)"))},
+        {"formulas of NOT", [](const QString& field, const QString& value, int levels) {
+             Formulas f = formulashapes::line(QStringLiteral("n"), levels - 1, QStringLiteral("NOT (%1)"),
+                                              QStringLiteral("NOT (%1 = %2)").arg(field, value));
+             return std::pair{QStringLiteral("{@n%1}").arg(levels - 1), f};
+         }},
+    };
+    const auto namedTexts = [](const Formulas& formulas) {
+        std::vector<NamedText> out;
+        for (const auto& [name, text] : formulas)
+            out.push_back(NamedText{name, text});
+        return out;
+    };
+    const QString lines = QStringLiteral(R"json(,
+  "subreports": [{"name": "Rp_CpteIns", "link": {"field": "{C_MV_CPTE.IdComprobante}", "subField": "{C_MV_CPTEINSUMOS.IdComprobante}"},
+    "report": {"tables": [{"name": "C_MV_CPTEINSUMOS", "fields": ["IdComprobante", "IdArticulo"]}],
+               "columns": [{"title": "Artículo", "value": "{C_MV_CPTEINSUMOS.IdArticulo}"}]}}])json");
+    // Each document with the articles its sub-report prints.
+    const auto printed = [&](const ReportDefinition& def, bool pushDown) {
+        QStringList seen;
+        QString current;
+        for (const Band& b : allBands(ReportModel(def, {}, pushDown), runner)) {
+            if (b.kind == Band::Kind::Detail && b.depth == 0)
+                current = b.cells[0];
+            if (b.kind == Band::Kind::Detail && b.depth == 1)
+                seen << current + u':' + b.cells[0];
+        }
+        return seen;
+    };
+    for (const Shape& shape : shapes) {
+        for (const int levels : {16, 20, 22, 30, 40}) {
+            SCOPED_TRACE(QStringLiteral("%1, %2 levels").arg(QLatin1String(shape.name)).arg(levels).toStdString());
+            ReportDefinition main = DefinitionReader::readText(DocumentData::definitionJson(lines));
+            const auto [selection, formulas] = shape.make(QStringLiteral("{C_MV_CPTE.TC}"), QStringLiteral("'RMC'"), levels);
+            main.selection = selection;
+            for (const NamedText& f : namedTexts(formulas))
+                main.formulas.push_back(f);
+            const QStringList expected = printed(main, false);
+            ASSERT_FALSE(expected.isEmpty());
+            EXPECT_EQ(printed(main, true), expected);
+
+            ReportDefinition withSub = DefinitionReader::readText(DocumentData::definitionJson(lines));
+            const auto [subSelection, subFormulas] = shape.make(QStringLiteral("{C_MV_CPTEINSUMOS.IdArticulo}"), QStringLiteral("'ART1'"), levels);
+            withSub.subreports[0].report->selection = subSelection;
+            withSub.subreports[0].report->formulas = namedTexts(subFormulas);
+            const QStringList expectedLines = printed(withSub, false);
+            ASSERT_FALSE(expectedLines.isEmpty());
+            EXPECT_EQ(printed(withSub, true), expectedLines);
+        }
+    }
+    // Up to the bound the nesting still goes to the database: 12 Trims are 24 levels, 13 are 26.
+    using Result = SelectionPushdown::Result;
+    const QString trims = QStringLiteral("Trim(").repeated(12) + QStringLiteral("{C_MV_CPTE.TC}") + QStringLiteral(")").repeated(12);
+    EXPECT_EQ(ReportModel(definitionWith(trims + QStringLiteral(" = 'RMC'"))).selection().result, Result::Complete);
+    EXPECT_EQ(ReportModel(definitionWith(QStringLiteral("Trim(") + trims + QStringLiteral(") = 'RMC'"))).selection().result, Result::Failed);
 }
 
 // A text that doubles at each formula stops the report at the first formula past the bound.
