@@ -1,7 +1,6 @@
 #include "kit/ControlesForm.h"
 
 #include "ui/Control.h"
-#include "vb/Conversions.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -58,9 +57,15 @@ void ControlesForm::FiltrarTecla(const QObject* box, int& keyAscii) const
     }
     if (!isDateBox(box) || keyAscii < 32)
         return;
-    // What the date reading takes, so that every form it reads can be typed.
-    if (!vb::isDateTextCharacter(QChar(char16_t(keyAscii))))
+    if (!isDateBoxCharacter(QChar(char16_t(keyAscii))))
         keyAscii = 0;
+}
+
+// Only what a date of ten characters is written with: a longer form (a month name, a
+// time) would be cut at the box's width and read as another date.
+bool ControlesForm::isDateBoxCharacter(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || c == u'/' || c == u'-' || c == u'.';
 }
 
 void ControlesForm::FiltrarTecla(const QObject* box, std::int16_t& keyAscii) const

@@ -1,6 +1,7 @@
 #pragma once
 // Form-entry services of the maker's library over the control model of ui::Control.
 
+#include <QChar>
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -25,14 +26,14 @@ public:
 
     // Leaves in keyAscii the key the box receives, 0 to swallow it. Enter is swallowed: the
     // key-down handlers act on it, and a text box would only beep or break the line. A box
-    // whose Tag is "fecha" takes only what a date text may hold (vb::isDateTextCharacter: digits,
-    // letters for month names, blanks and the separators the date reading takes) and control keys.
+    // whose Tag is "fecha" takes only digits, the separators "/", "-" and "." and control keys.
     void FiltrarTecla(const QObject* box, int& keyAscii) const;
     void FiltrarTecla(const QObject* box, std::int16_t& keyAscii) const;   // the original's Integer
 
 private:
     static bool takesTabFocus(const QWidget* candidate, const QWidget* window);
     static bool isDateBox(const QObject* box);
+    static bool isDateBoxCharacter(QChar c);
 };
 
 } // namespace kit

@@ -1,4 +1,5 @@
 #include "reports/ArmarFiltro.h"
+#include "reports/SuiteDate.h"
 
 #include "app/SharedObjects.h"
 #include "ado/SqlQuoting.h"
@@ -59,9 +60,9 @@ QString checkDates(const RangoFiltro& row)
 {
     const QString d = dateBound(row.Desde), h = dateBound(row.Hasta);
     // A lone From bound is checked too: it would otherwise fail later, in the date writer.
-    if (!d.isEmpty() && !vb::IsDate(d))
+    if (!d.isEmpty() && !isSuiteDate(d))
         return QStringLiteral("Fecha Desde Incorrecta , Campo : ") + row.Campo;
-    if (!h.isEmpty() && !vb::IsDate(h))
+    if (!h.isEmpty() && !isSuiteDate(h))
         return QStringLiteral("Fecha Hasta Incorrecta , Campo : ") + row.Campo;
     if (!d.isEmpty() && !h.isEmpty() && vb::CDate(h) < vb::CDate(d))
         return QStringLiteral("Fecha Desde Mayor que Hasta , Campo : ") + row.Campo;

@@ -2,6 +2,7 @@
 
 #include "reports/FieldLookups.h"
 #include "reports/ReportControls.h"
+#include "reports/SuiteDate.h"
 
 #include "app/AppModule.h"
 #include "app/Checks.h"
@@ -90,6 +91,27 @@ void FieldEntry::txtFields_LostFocus(int index)
 void FieldEntry::txtFields_KeyPress(int index, int& KeyAscii)
 {
     app::gControles().FiltrarTecla(box(index), KeyAscii);
+}
+
+void FieldEntry::txtFields_Edited(int index)
+{
+    QLineEdit* target = box(index);
+    const QString text = target->text();
+    const int edited = target->cursorPosition();
+    QString kept;
+    int cursor = edited;   // beside the same characters it was beside
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        int key = text.at(i).unicode();
+        app::gControles().FiltrarTecla(target, key);
+        if (key == text.at(i).unicode())
+            kept += text.at(i);
+        else if (i < edited)
+            --cursor;
+    }
+    if (kept == text)
+        return;
+    target->setText(kept);
+    target->setCursorPosition(cursor);
 }
 
 void FieldEntry::txtFields_KeyDown(int index, int KeyCode, int)
@@ -194,7 +216,7 @@ void FieldEntry::validarFecha(vb::Trap& trap, int index, const QString& valor, c
     if (trap.left())
         return;
     bool esFecha = false;
-    trap.run([&] { esFecha = vb::IsDate(valor); });
+    trap.run([&] { esFecha = isSuiteDate(valor); });
     if (trap.left())
         return;
     if (!esFecha) {

@@ -32,6 +32,10 @@ public:
     void txtFields_KeyPress(int index, int& KeyAscii);
     void txtFields_KeyDown(int index, int KeyCode, int Shift);
     void txtFields_MouseDown(int index, int Button);
+    // After any edit by the operator: what came in other than key by key (a paste, a drop)
+    // keeps only the characters the key filter lets through, so a date box never holds a long
+    // form cut at its width.
+    void txtFields_Edited(int index);
 
     // Checks and normalises box index; Texto is the object whose Text receives the account's
     // code (the box itself). A rejected box keeps its text and gets the focus back after the

@@ -97,6 +97,10 @@ void Rp_Quindal::connectHandlers()
             if (checked)
                 app::guardEvent(QStringLiteral("OptOrden_Click"), [&] { m_options.OptOrden_Click(i); });
         });
+    for (int i = 0; i < int(m_c.txtFields.size()); ++i)
+        connect(m_c.txtFields[size_t(i)], &QLineEdit::textEdited, this, [this, i] {
+            app::guardEvent(QStringLiteral("txtFields_Change"), [&] { m_fields.txtFields_Edited(i); });
+        });
     connect(m_c.plantillaButton, &QToolButton::clicked, this, [this] {
         app::guardEvent(QStringLiteral("TbarPlantilla_ButtonClick"), [&] { m_options.TbarPlantilla_ButtonClick(); });
     });

@@ -694,12 +694,6 @@ Variant CVErr(int code) { return Variant::errorValue(code); }
 
 bool IsNumeric(const Variant& v) { return v.isNumeric(); }
 bool IsDate(const Variant& v) { return v.isDate(); }
-
-// What the reader's tokens are made of: anything else ends the reading.
-bool isDateTextCharacter(QChar c)
-{
-    return detail::isAsciiDigit(c) || c.isLetter() || detail::isDateSeparator(c, Regional::current());
-}
 bool IsNull(const Variant& v) { return v.isNull(); }
 bool IsEmpty(const Variant& v) { return v.isEmpty(); }
 bool IsMissing(const Variant& v) { return v.isMissing(); }

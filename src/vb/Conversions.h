@@ -23,9 +23,6 @@ Variant CVErr(int code);
 
 bool IsNumeric(const Variant& v);
 bool IsDate(const Variant& v);
-// Whether a character may stand in a text that CDate reads: digits, letters (month and day names,
-// "de", am/pm), blanks, and the separators / - . , : and the regional date and time ones.
-bool isDateTextCharacter(QChar c);
 bool IsNull(const Variant& v);
 bool IsEmpty(const Variant& v);
 bool IsMissing(const Variant& v);

@@ -93,18 +93,20 @@ TEST(AvanzarFoco, aloneInItsWindowKeepsTheFocus)
     ControlesForm().AvanzarFoco(ControlesForm::KeyReturn, nullptr);   // nothing focused: nothing happens
 }
 
-// A date box lets through what the date reading takes (digits, letters of month names, blanks
-// and its separators), nothing else; other boxes take any key but Enter.
+// A date box lets through only what a date of its width is written with: digits and the
+// separators / - . (a month name or a time would be cut at the width and read as another date);
+// other boxes take any key but Enter.
 TEST_F(Form, filtrarTeclaSwallowsEnterAndGuardsDateBoxes)
 {
     Control::setTag(boxes[1], "Fecha");
     struct Key { QObject* box; int in; int out; };
     const Key keys[] = {
-        {boxes[0], 13, 0}, {boxes[0], 'a', 'a'}, {boxes[0], 8, 8}, {boxes[0], '+', '+'},
-        {boxes[1], 13, 0}, {boxes[1], '7', '7'}, {boxes[1], '/', '/'}, {boxes[1], 8, 8},
-        {boxes[1], '-', '-'}, {boxes[1], '.', '.'}, {boxes[1], ' ', ' '}, {boxes[1], ':', ':'}, {boxes[1], ',', ','},
-        {boxes[1], 'm', 'm'}, {boxes[1], 'Z', 'Z'}, {boxes[1], 0xE9, 0xE9},
+        {boxes[0], 13, 0}, {boxes[0], 'a', 'a'}, {boxes[0], 8, 8}, {boxes[0], '+', '+'}, {boxes[0], ' ', ' '},
+        {boxes[1], 13, 0}, {boxes[1], '0', '0'}, {boxes[1], '7', '7'}, {boxes[1], '9', '9'}, {boxes[1], 8, 8},
+        {boxes[1], '/', '/'}, {boxes[1], '-', '-'}, {boxes[1], '.', '.'},
+        {boxes[1], ' ', 0}, {boxes[1], ':', 0}, {boxes[1], ',', 0}, {boxes[1], 'm', 0}, {boxes[1], 'Z', 0}, {boxes[1], 0xE9, 0},
         {boxes[1], '+', 0}, {boxes[1], '#', 0}, {boxes[1], '_', 0}, {boxes[1], '\'', 0}, {boxes[1], '*', 0}, {boxes[1], 0xB0, 0},
+        {boxes[1], 0x0663, 0},   // an Arabic-Indic three is a digit, but not one a date is read from
         {nullptr, 'q', 'q'},
     };
     for (const Key& k : keys) {

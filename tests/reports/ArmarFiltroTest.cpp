@@ -94,6 +94,14 @@ TEST(ArmarFiltro, BuildsTheFormulaOrTheMessageOfEveryRangeShape)
         {"bad lower date with both", {row(fecha, Date, "31/02/2024", "31/02/2024")}, {},
          "Fecha Desde Incorrecta , Campo : {C_MV_CPTE.Fecha}"},
         {"bad lower date alone", {row(fecha, Date, "1*", {})}, {}, "Fecha Desde Incorrecta , Campo : {C_MV_CPTE.Fecha}"},
+        // A date the suite's database cannot hold, or with a part left empty where letters stood.
+        {"year cut short", {row(fecha, Date, "15/03/202", {})}, {}, "Fecha Desde Incorrecta , Campo : {C_MV_CPTE.Fecha}"},
+        {"before 1753 as upper", {row(fecha, Date, {}, "31/12/1752")}, {}, "Fecha Hasta Incorrecta , Campo : {C_MV_CPTE.Fecha}"},
+        {"first day 1753", {row(fecha, Date, "1/1/1753", "1-1-1753")}, "{C_MV_CPTE.Fecha} >= Date(1753,01,01)  AND {C_MV_CPTE.Fecha} <= Date(1753,01,01) ", {}},
+        {"empty part", {row(fecha, Date, "1--24", {})}, {}, "Fecha Desde Incorrecta , Campo : {C_MV_CPTE.Fecha}"},
+        {"empty first part", {row(fecha, Date, "1/3/2024", "/3/24")}, {}, "Fecha Hasta Incorrecta , Campo : {C_MV_CPTE.Fecha}"},
+        {"month name kept from wider boxes", {row(fecha, Date, "1 mar 2024", "1 mar, 2024")},
+         "{C_MV_CPTE.Fecha} >= Date(2024,03,01)  AND {C_MV_CPTE.Fecha} <= Date(2024,03,01) ", {}},
         {"stops at the first bad row", {row(cuenta, Text, "1", "2", true), row(fecha, Date, "x", {}), row(cuenta, Text, {}, {}, false, "NO")},
          {}, "Fecha Desde Incorrecta , Campo : {C_MV_CPTE.Fecha}"},
     };

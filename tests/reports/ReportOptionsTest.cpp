@@ -176,11 +176,7 @@ TEST_F(ReportOptions, CurrencyListComesFromTheDocumentsAndStartsWithNoChoice)
 // selector, the operator can neither see nor change it, so it must not reach the report.
 TEST_F(ReportOptions, ACurrencyChosenUnderPrIsNotPrintedUnderAnotherKind)
 {
-    for (const QFileInfo& rpt : QDir(testpaths::demoReports()).entryInfoList({QStringLiteral("*.rpt")}))
-        QFile::copy(rpt.filePath(), QDir(m_programDir.path()).filePath(rpt.fileName()));
-    app::gImpresion().pPathSistema = m_programDir.path();
-    const auto log = std::make_shared<kittest::EngineLog>();
-    const kit::PrintEngineScope engine{kittest::RecordingPrintEngine::factory(log)};
+    const auto log = recordReports();
     ASSERT_TRUE(app::state().configuration.UsaMultiplesMonedas);
 
     open("PR");

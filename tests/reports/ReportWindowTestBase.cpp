@@ -2,19 +2,26 @@
 
 #include "app/AppModule.h"
 #include "app/ConfigurationLoader.h"
+#include "app/SharedObjects.h"
 #include "commandbar/TBarRep.h"
 #include "commandbar/ItemSurface.h"
 #include "data/SessionValues.h"
+#include "kit/DLL_Print.h"
 #include "kit/DatePickerDialog.h"
 #include "lookup/Consultas.h"
 #include "reports/FieldLookups.h"
 #include "reports/ReportWindowLinks.h"
 #include "ui/Control.h"
 
+#include "support/TestPaths.h"
+
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 using reports::ReportWindowLinks;
@@ -159,6 +166,23 @@ void ReportWindowTest::answerCalendar(const QDate& date)
         picker->calendar()->setSelectedDate(date);
         return int(QDialog::Accepted);
     });
+}
+
+std::shared_ptr<kittest::EngineLog> ReportWindowTest::recordReports()
+{
+    for (const QFileInfo& rpt : QDir(testpaths::demoReports()).entryInfoList({QStringLiteral("*.rpt")}))
+        QFile::copy(rpt.filePath(), QDir(m_programDir.path()).filePath(rpt.fileName()));
+    app::gImpresion().pPathSistema = m_programDir.path();
+    m_reports = std::make_shared<kittest::EngineLog>();
+    m_reportEngine = std::make_unique<kit::PrintEngineScope>(kittest::RecordingPrintEngine::factory(m_reports));
+    return m_reports;
+}
+
+QString ReportWindowTest::printedSelection() const
+{
+    const QString prefix = QStringLiteral("selection ");
+    const QStringList selections = m_reports ? m_reports->calls.filter(QRegularExpression(u'^' + prefix)) : QStringList();
+    return selections.isEmpty() ? QString() : selections.last().mid(prefix.size());
 }
 
 QStringList ReportWindowTest::messages() const

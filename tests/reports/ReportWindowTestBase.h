@@ -6,6 +6,7 @@
 // and every lookup window is answered by a script.
 
 #include "app/AppTestBase.h"
+#include "kit/RecordingPrintEngine.h"
 #include "lookup/LookupWindows.h"
 #include "reports/ReportControls.h"
 #include "reports/Rp_Quindal.h"
@@ -57,6 +58,12 @@ protected:
     // The date the calendar chooses next (empty: the operator closes it without choosing).
     void answerCalendar(const QDate& date);
 
+    // From here on reports print into a recording engine, from the demo's report files copied
+    // beside the program: its log holds what each report was given.
+    std::shared_ptr<kittest::EngineLog> recordReports();
+    // The selection the last report printed was given ("" when none printed).
+    QString printedSelection() const;
+
     // Message boxes, as text and title.
     QStringList messages() const;
 
@@ -68,5 +75,7 @@ private:
     void prepare();
 
     std::unique_ptr<reports::Rp_Quindal> m_window;
+    std::shared_ptr<kittest::EngineLog> m_reports;
+    std::unique_ptr<kit::PrintEngineScope> m_reportEngine;
     QList<lookup::LookupAnswer> m_listAnswers;
 };

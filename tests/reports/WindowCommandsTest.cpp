@@ -82,12 +82,8 @@ TEST_F(WindowCommands, AnErrorOfThePrintGoesToTheErrorHandler)
 // runtime's bare error 7, and the window goes on.
 TEST_F(WindowCommands, AReportShortOfMemoryIsToldAndTheWindowGoesOn)
 {
-    for (const QFileInfo& rpt : QDir(testpaths::demoReports()).entryInfoList({QStringLiteral("*.rpt")}))
-        QFile::copy(rpt.filePath(), QDir(m_programDir.path()).filePath(rpt.fileName()));
-    app::gImpresion().pPathSistema = m_programDir.path();
-    const auto log = std::make_shared<kittest::EngineLog>();
+    const auto log = recordReports();
     log->runOutOfMemory = true;
-    const kit::PrintEngineScope engine{kittest::RecordingPrintEngine::factory(log)};
     open("RMC");
     dialogs.pushMsgBoxAnswer(ui::vbIgnore);
     clickBarItem(0);
