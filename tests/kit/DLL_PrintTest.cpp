@@ -229,6 +229,10 @@ TEST_F(PrintObject, AFaultUnderALongPathStaysShortAndNamesTheFile)
             << e.description().toStdString();
     }
     EXPECT_TRUE(unreadable.description().startsWith(QStringLiteral("No se pudo emitir el reporte ") + folder.path().left(30)));
+    // The engine names the file as the print object does, so the fault itself is read whole.
+    EXPECT_LT(unreadable.description().size(), 500);
+    EXPECT_TRUE(unreadable.description().endsWith(QStringLiteral("/Listado_Roto.rpt:1: columna \"x\": La fórmula termina antes de tiempo en la posición 17 de \"{C_MV_CPTE.TC} +\"")))
+        << unreadable.description().toStdString();
 
     // A fault of the engine as long as a message may be is cut with the path before it, and no
     // part of the password is left where the cut falls.

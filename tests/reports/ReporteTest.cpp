@@ -147,6 +147,27 @@ TEST(LogonPieces, AreCutWhateverTheLetterCaseOrTheyFailWithError5)
     }
 }
 
+// A report file under a path of 3 KB whose sub-report is missing: the message names the file by
+// the start and the end of its path, and stays short.
+TEST_F(DirectPrinting, AMissingSubreportUnderALongPathIsToldShortly)
+{
+    const QString path = QStringLiteral("/srv/quindal/") + QString(3000, u'c') + QStringLiteral("/mv_pr2c.rpt");
+    control.ReportFileName = path;
+    control.SubreportToChange = QStringLiteral("Rp_CpteSer");
+    control.setSelectionFormula(QStringLiteral("{C_MV_CPTEINSUMOS.Cantidad} > 0"));
+    try {
+        control.setAction(1);
+        FAIL() << "a missing sub-report must raise";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number(), ReportControl::ErrorReporte);
+        EXPECT_LT(e.description().size(), 200) << e.description().size();
+        EXPECT_TRUE(e.description().startsWith(QStringLiteral("El reporte /srv/quindal/ccc"))) << e.description().toStdString();
+        EXPECT_TRUE(e.description().endsWith(QStringLiteral("ccc/mv_pr2c.rpt no tiene el subreporte Rp_CpteSer")))
+            << e.description().toStdString();
+    }
+    EXPECT_TRUE(engineCalls(QStringLiteral("run")).isEmpty());
+}
+
 TEST_F(DirectPrinting, TheErrorBoxRetriesIgnoresOrAbandonsTheFailedStep)
 {
     const QString badLogon = QStringLiteral("DSN=Base UID=ana PWD=Cl4ve");   // no ";": the pieces cannot be cut
